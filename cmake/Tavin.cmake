@@ -1,0 +1,63 @@
+# Project-wide build rules: warnings, static runtime, sanitizers, tests.
+
+find_program(CCACHE_PROGRAM ccache)
+if(CCACHE_PROGRAM)
+  set(CMAKE_C_COMPILER_LAUNCHER ${CCACHE_PROGRAM})
+  set(CMAKE_CXX_COMPILER_LAUNCHER ${CCACHE_PROGRAM})
+endif()
+
+if(WIN32)
+  enable_language(RC)
+  add_compile_definitions(UNICODE _UNICODE NOMINMAX _WIN32_WINNT=0x0A00 WINVER=0x0A00)
+  # Programs and the DLL must run without any mingw runtime DLL beside them.
+  add_link_options(-static -static-libgcc -static-libstdc++)
+  set(TAVIN_DEPS "$ENV{TAVIN_DEPS}" CACHE PATH "Cross-built third-party libraries (scripts/setup.sh)")
+  if(NOT TAVIN_DEPS)
+    message(FATAL_ERROR "TAVIN_DEPS is not set: run scripts/setup.sh, or configure through scripts/build.sh")
+  endif()
+endif()
+
+if(TAVIN_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+# Our own code is warning-free; third-party code is built without these flags.
+function(tavin_strict target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
+endfunction()
+
+# Third-party libraries cross-built by the set-up script.
+function(tavin_import_static name libfile incdir)
+  add_library(${name} STATIC IMPORTED GLOBAL)
+  set_target_properties(${name} PROPERTIES IMPORTED_LOCATION "${libfile}"
+                        INTERFACE_INCLUDE_DIRECTORIES "${incdir}")
+endfunction()
+
+macro(tavin_setup_testing)
+  enable_testing()
+  set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/_deps/googletest EXCLUDE_FROM_ALL SYSTEM)
+  if(WIN32)
+    # Each Windows test program runs under Wine; the runner owns the prefix and the display.
+    set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/scripts/wine-run)
+  endif()
+endmacro()
+
+# tavin_add_test(<name> SOURCES ... [LIBS ...] [TIMEOUT s] [LABELS ...])
+# One GoogleTest program, run as one CTest test (under Wine in the Windows tree).
+function(tavin_add_test name)
+  cmake_parse_arguments(T "" "TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gmock GTest::gtest_main)
+  tavin_strict(${name})
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 600)
+  endif()
+  add_test(NAME ${name} COMMAND ${name} --gtest_color=no)
+  set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT} ENVIRONMENT "TAVIN_TEST_TIMEOUT=${T_TIMEOUT}")
+  if(T_LABELS)
+    set_tests_properties(${name} PROPERTIES LABELS "${T_LABELS}")
+  endif()
+endfunction()
