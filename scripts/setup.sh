@@ -24,7 +24,7 @@ packages=(
   fonts-dejavu-core fonts-noto-core
   openssl imagemagick
   clang libclang-rt-14-dev
-  googletest libpcre3-dev rapidjson-dev
+  googletest libpcre3-dev rapidjson-dev zlib1g-dev libjpeg62-turbo-dev
 )
 
 install_packages() {

@@ -17,11 +17,36 @@ private:
     std::string FUtf8;
 };
 
+#define TAVIN_EXCEPTION(Name, Base)  \
+    class Name : public Base {       \
+    public:                          \
+        using Base::Base;            \
+    }
+
 // The silent abort: ends an event handler without a message.
-class EAbort : public Exception {
-public:
-    using Exception::Exception;
-};
+TAVIN_EXCEPTION(EAbort, Exception);
+TAVIN_EXCEPTION(EConvertError, Exception);
+TAVIN_EXCEPTION(EStreamError, Exception);
+TAVIN_EXCEPTION(EReadError, EStreamError);
+TAVIN_EXCEPTION(EWriteError, EStreamError);
+TAVIN_EXCEPTION(EFilerError, EStreamError);
+TAVIN_EXCEPTION(EClassNotFound, EFilerError);
+TAVIN_EXCEPTION(EFileStreamError, EStreamError);
+TAVIN_EXCEPTION(EFCreateError, EFileStreamError);
+TAVIN_EXCEPTION(EFOpenError, EFileStreamError);
+TAVIN_EXCEPTION(EResNotFound, Exception);
+TAVIN_EXCEPTION(EListError, Exception);
+TAVIN_EXCEPTION(EStringListError, Exception);
+TAVIN_EXCEPTION(EComponentError, Exception);
+TAVIN_EXCEPTION(EArgumentException, Exception);
+TAVIN_EXCEPTION(EArgumentOutOfRangeException, EArgumentException);
+TAVIN_EXCEPTION(EInvalidCast, Exception);
+TAVIN_EXCEPTION(EInvalidOperation, Exception);
+TAVIN_EXCEPTION(EInvalidPointer, Exception);
+TAVIN_EXCEPTION(EOutOfResources, Exception);
+TAVIN_EXCEPTION(EOSError, Exception);
+TAVIN_EXCEPTION(EOleSysError, Exception);
+TAVIN_EXCEPTION(ENotSupportedException, Exception);
 
 [[noreturn]] void Abort();
 

@@ -13,6 +13,12 @@ using UInt64 = std::uint64_t;
 using NativeInt = std::intptr_t;
 using NativeUInt = std::uintptr_t;
 
+// Root of every framework class. Run-time type information hangs off it.
+class TObject {
+public:
+    virtual ~TObject() = default;
+};
+
 // UTF-16 <-> UTF-8 conversion for the edges that speak bytes (files, test output).
 std::string ToUtf8(const String& s);
 String FromUtf8(const std::string& s);
