@@ -1,0 +1,34 @@
+#pragma once
+// Byte buffers of the library. Every buffer may hold key material at some point, so its memory is
+// wiped before it goes back to the heap (also when a vector grows and drops its old block).
+#include <cstddef>
+#include <cstdint>
+#include <new>
+#include <span>
+#include <vector>
+
+void WipeMemory(void* data, std::size_t size);
+
+template <class T>
+struct WipingAllocator {
+    using value_type = T;
+
+    WipingAllocator() = default;
+    template <class U>
+    WipingAllocator(const WipingAllocator<U>&) noexcept {}
+
+    T* allocate(std::size_t n) { return static_cast<T*>(::operator new(n * sizeof(T))); }
+    void deallocate(T* p, std::size_t n) noexcept
+    {
+        WipeMemory(p, n * sizeof(T));
+        ::operator delete(p);
+    }
+
+    template <class U>
+    bool operator==(const WipingAllocator<U>&) const noexcept { return true; }
+};
+
+using Bytes = std::vector<std::uint8_t, WipingAllocator<std::uint8_t>>;
+using ByteView = std::span<const std::uint8_t>;
+
+inline void Append(Bytes& to, ByteView from) { to.insert(to.end(), from.begin(), from.end()); }
