@@ -3,7 +3,7 @@
 // wiped before it goes back to the heap (also when a vector grows and drops its old block).
 #include <cstddef>
 #include <cstdint>
-#include <new>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -17,11 +17,11 @@ struct WipingAllocator {
     template <class U>
     WipingAllocator(const WipingAllocator<U>&) noexcept {}
 
-    T* allocate(std::size_t n) { return static_cast<T*>(::operator new(n * sizeof(T))); }
+    T* allocate(std::size_t n) { return std::allocator<T>().allocate(n); }
     void deallocate(T* p, std::size_t n) noexcept
     {
         WipeMemory(p, n * sizeof(T));
-        ::operator delete(p);
+        std::allocator<T>().deallocate(p, n);
     }
 
     template <class U>

@@ -49,17 +49,6 @@ bool Fits(std::u16string_view value, Der::Tag tag)
     }
 }
 
-std::optional<std::string> Ascii(std::u16string_view text)
-{
-    std::string out;
-    for (char16_t c : text) {
-        if (c >= 0x80)
-            return std::nullopt;
-        out += static_cast<char>(c);
-    }
-    return out;
-}
-
 } // namespace
 
 std::optional<Bytes> EncodeSubjectAttribute(std::u16string_view oid, std::u16string_view value,
@@ -67,7 +56,7 @@ std::optional<Bytes> EncodeSubjectAttribute(std::u16string_view oid, std::u16str
 {
     auto named = std::find_if(std::begin(kStringTypes), std::end(kStringTypes),
                               [&](const StringType& t) { return t.name == typeName; });
-    auto oidText = Ascii(oid);
+    auto oidText = Utf16ToAscii(oid);
     if (named == std::end(kStringTypes) || !oidText)
         return std::nullopt;
     auto encodedOid = Der::EncodeObjectIdentifier(*oidText);

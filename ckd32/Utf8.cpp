@@ -29,3 +29,14 @@ std::optional<Bytes> Utf16ToUtf8(std::u16string_view text)
     }
     return out;
 }
+
+std::optional<std::string> Utf16ToAscii(std::u16string_view text)
+{
+    std::string out;
+    for (char16_t c : text) {
+        if (c >= 0x80)
+            return std::nullopt;
+        out += static_cast<char>(c);
+    }
+    return out;
+}

@@ -4,6 +4,9 @@
 #include "Bytes.h"
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 std::optional<Bytes> Utf16ToUtf8(std::u16string_view text);
+// The text as 8-bit characters when it is plain ASCII (identifiers, PEM armour), else nothing.
+std::optional<std::string> Utf16ToAscii(std::u16string_view text);
