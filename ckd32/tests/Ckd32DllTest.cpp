@@ -1,4 +1,5 @@
 #include "Ckd32Library.h"
+#include "TestFiles.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,6 @@
 
 #include <windows.h>
 
-#include <string>
-#include <vector>
 
 class Ckd32Library {
 public:
@@ -52,12 +50,3 @@ F Ckd32Library::Resolve(const char* name)
     FAllFound = FAllFound && address;
     return reinterpret_cast<F>(reinterpret_cast<void*>(address));
 }
-
-// Folders and files of the tests, as Windows paths.
-std::wstring OutputFolder();                              // CKD32_OUTPUT_DIR, created if missing
-std::wstring ScratchFolder(const std::wstring& name);     // an emptied folder below the output folder
-std::string ReadFileBytes(const std::wstring& path);      // empty when the file does not exist
-bool WriteFileBytes(const std::wstring& path, const std::string& bytes);
-bool FileExists(const std::wstring& path);
-// The names of the files in a folder.
-std::vector<std::wstring> FilesIn(const std::wstring& folder);
