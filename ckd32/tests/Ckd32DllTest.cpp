@@ -157,7 +157,7 @@ TEST_F(Ckd32Dll, BadHandlesFailWithoutHarm)
         EXPECT_FALSE(ck.CkPublicKey_LoadFromString(bad, publicCopy.c_str()));
         EXPECT_FALSE(ck.CkPublicKey_SavePemFile(bad, 0, path.c_str()));
         ck.CkRsa_Dispose(bad);
-        ck.CkCsr_Dispose(bad == files ? key : bad);
+        ck.CkCsr_Dispose(bad == files ? key : bad); // a private key is no CSR either
     }
     for (void* bad : {static_cast<void*>(nullptr), reinterpret_cast<void*>(0x7654321), gone, csr})
         EXPECT_FALSE(ck.CkFileAccess_WriteEntireTextFile(bad, path.c_str(), L"x", L"utf-8", 0));
