@@ -25,7 +25,7 @@ std::optional<RsaPrivateKey> ParseCngFullPrivateBlob(ByteView blob)
     std::size_t modulusSize = ReadLittleEndian32(blob, 12);
     std::size_t prime1Size = ReadLittleEndian32(blob, 16);
     std::size_t prime2Size = ReadLittleEndian32(blob, 20);
-    // Sizes come from the blob: compare piece by piece so no sum can wrap.
+    // Sizes come from the blob: take one field at a time so no sum can wrap.
     std::size_t sizes[] = {exponentSize, modulusSize, prime1Size, prime2Size, prime1Size, prime2Size, prime1Size, modulusSize};
     ByteView rest = blob.subspan(kBlobHeaderSize);
     RsaPrivateKey key;
