@@ -78,6 +78,18 @@ TEST_F(Binding, ProgramFileNameIsTheRunningExecutable)
     EXPECT_EQ(GetProgramFileName(), FromWidePtr(path));
 }
 
+TEST_F(Binding, AProgramPathLongerThanTheBufferIsCutAndTheProgramFolderMisses)
+{
+    const String longPath = u"C:\\" + String(300, u'a') + u"\\TavinCSRApp.exe";
+    Spy.ProgramFileName = longPath;
+    EXPECT_EQ(GetProgramFileName(), longPath.substr(0, 261));
+
+    Spy.RefuseMapped = Spy.RefuseSearchPath = true;
+    Spy.Calls.clear();
+    EXPECT_EQ(LoadDll(), nullptr);
+    EXPECT_EQ(Spy.Calls.back(), u"LoadLibraryEx(C:\\ckd32.dll|null|8)");
+}
+
 TEST_F(Binding, FirstForwarderCallLoadsAndLooksUpLaterCallsGoStraightThrough)
 {
     Spy.RefuseMapped = true; // as on a first start, when nothing has mapped the library yet

@@ -1,5 +1,6 @@
 #include "LoaderSpy.h"
 
+#include <algorithm>
 #include <string>
 
 #include "WideText.h"
@@ -46,7 +47,16 @@ BOOL WINAPI SpyFreeLibrary(HMODULE module)
 DWORD WINAPI SpyGetModuleFileName(HMODULE module, LPWSTR buffer, DWORD size)
 {
     Note(u"GetModuleFileName(" + FromUtf8(std::to_string(size)) + u")");
-    return GetModuleFileNameW(module, buffer, size);
+    const String& name = Active->ProgramFileName;
+    if (name.empty())
+        return GetModuleFileNameW(module, buffer, size);
+    if (name.size() >= size) {
+        std::copy_n(name.begin(), size, buffer);
+        return size;
+    }
+    std::copy(name.begin(), name.end(), buffer);
+    buffer[name.size()] = 0;
+    return static_cast<DWORD>(name.size());
 }
 
 } // namespace

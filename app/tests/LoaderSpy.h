@@ -18,6 +18,9 @@ public:
     bool RefuseMapped = false;
     bool RefuseSearchPath = false;
     bool RefuseProgramFolder = false;
+    // When set, the program's file name as the system would report it: cut, and unterminated, when
+    // it does not fit the buffer.
+    String ProgramFileName;
 
 private:
     TDllLoaderSystem FPrevious;
