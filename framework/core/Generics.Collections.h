@@ -68,6 +68,9 @@ Cardinal Fnv1a(const K& key)
 
 template <class T>
 class TList : public TObject {
+    // std::vector<bool> hands out proxies, so Items could not return a reference.
+    static_assert(!std::is_same_v<T, bool>, "TList<bool> is not offered; use TList<Byte>");
+
 public:
     using const_iterator = typename std::vector<T>::const_iterator;
 
