@@ -8,7 +8,7 @@
 #include "SysUtils.h"
 #include "System.h"
 
-// The steps of a generation whose failure the library reports.
+// The steps of a generation that can fail.
 enum class TCsrStep {
     CheckFileName,
     CreateRsa,
@@ -47,9 +47,11 @@ struct TCsrOutputFiles {
 
 class TCSRService : public TObject {
 public:
-    // Generates and writes the three files, then opens the folder. Every library result is checked:
-    // on a failure nothing more is done, the files written so far are removed, and
-    // ECsrGenerationError is raised. Exceptions of the binding pass through (after the same removal).
+    // Generates and writes the three files, then opens the folder. A serial number that cannot be
+    // part of a file name is refused before anything else; every library result is checked. On a
+    // failure nothing more is done, the objects created are disposed of, the files written so far
+    // are removed, and ECsrGenerationError is raised. Exceptions of the binding pass through (after
+    // the same removal of files).
     void GenerateCsr(const TCsrModel& csr_model, const String& path);
 
     // The folder and the serial number joined by one backslash, with the three fixed suffixes.
