@@ -152,6 +152,7 @@ TEST(Numbers, FormatFloatPictures)
         {u"\"$\"#,##0", 1234, u"$1,234"},
         {u"0 'items;'", 3, u"3 items;"},
         {u"", 0.1, u"0.1"},
+        {u"00000000E+0 ##########", 5, u"50000000E-7 "}, // placeholders after the exponent once read past the digits
     };
     for (const auto& c : cases)
         EXPECT_EQ(FormatFloat(c.format, c.value), c.text) << ToUtf8(c.format) << " " << c.value;
