@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         case 1: FormatFloat(text, -1234.5678, settings); break;
         case 2: FormatFloat(text, 1.5e-300, settings); break;
         case 3: Format(text, {42, -1.5, u"text", Int64{-7}}, settings); break;
-        case 4: FormatDateTime(text, 45292.75, settings); break;
+        case 4: FormatDateTime(text, (static_cast<double>(size) - 128) * 12345.678, settings); break;
         case 5: {
             TDateTime value;
             TryStrToDateTime(text, value, settings);

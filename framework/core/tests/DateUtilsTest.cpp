@@ -48,6 +48,9 @@ TEST(DateUtils, DatesRoundTripThroughTheirDayNumbers)
         EXPECT_EQ(d, -1);
     }
     EXPECT_THROW(EncodeDate(2023, 2, 29), EConvertError);
+    // Before year 1 there is no calendar date, but the day of the week still counts on.
+    EXPECT_EQ(DayOfWeek(-693594), 1);
+    EXPECT_EQ(FormatDateTime(u"ddd", -693600), u"Mon");
 }
 
 TEST(DateUtils, TimesEncodeValidatedAndDecodeToTheMillisecond)
