@@ -1,0 +1,217 @@
+#include <cerrno>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+#include <optional>
+
+#include "FloatDecimal.h"
+#include "SysUtils.h"
+
+String IntToStr(Int64 value)
+{
+    const std::string digits = std::to_string(value);
+    return String(digits.begin(), digits.end());
+}
+
+String SysUtilsDetail::HexOfBits(UInt64 bits, int digits)
+{
+    String out;
+    do {
+        out.insert(out.begin(), u"0123456789ABCDEF"[bits & 0xF]);
+        bits >>= 4;
+    } while (bits != 0);
+    if (static_cast<int>(out.size()) < digits)
+        out.insert(0, static_cast<size_t>(digits) - out.size(), u'0');
+    return out;
+}
+
+namespace {
+
+int HexValue(Char c)
+{
+    if (c >= u'0' && c <= u'9')
+        return c - u'0';
+    if (c >= u'A' && c <= u'F')
+        return c - u'A' + 10;
+    if (c >= u'a' && c <= u'f')
+        return c - u'a' + 10;
+    return -1;
+}
+
+// Parses an integer of `bits` width (32 or 64); nullopt for bad text or a value out of range.
+std::optional<Int64> ParseInteger(const String& s, int bits)
+{
+    size_t i = 0;
+    while (i < s.size() && s[i] == u' ')
+        ++i;
+    bool negative = false;
+    if (i < s.size() && (s[i] == u'-' || s[i] == u'+'))
+        negative = s[i++] == u'-';
+    int base = 10;
+    if (i < s.size() && (s[i] == u'$' || s[i] == u'x' || s[i] == u'X')) {
+        base = 16;
+        ++i;
+    } else if (i + 1 < s.size() && s[i] == u'0' && (s[i + 1] == u'x' || s[i + 1] == u'X')) {
+        base = 16;
+        i += 2;
+    }
+    if (i >= s.size())
+        return std::nullopt;
+    // Decimal text is limited by the signed range, hexadecimal text by the unsigned one.
+    const UInt64 limit = base == 16 ? (bits == 32 ? 0xFFFFFFFFull : ~0ull)
+                                    : (bits == 32 ? 0x7FFFFFFFull : 0x7FFFFFFFFFFFFFFFull) + (negative ? 1 : 0);
+    UInt64 magnitude = 0;
+    for (; i < s.size(); ++i) {
+        const int digit = base == 16 ? HexValue(s[i]) : (s[i] >= u'0' && s[i] <= u'9' ? s[i] - u'0' : -1);
+        if (digit < 0 || magnitude > (limit - static_cast<UInt64>(digit)) / static_cast<UInt64>(base))
+            return std::nullopt;
+        magnitude = magnitude * static_cast<UInt64>(base) + static_cast<UInt64>(digit);
+    }
+    if (negative)
+        magnitude = 0 - magnitude;
+    return bits == 32 ? static_cast<Int64>(static_cast<std::int32_t>(static_cast<std::uint32_t>(magnitude)))
+                      : static_cast<Int64>(magnitude);
+}
+
+[[noreturn]] void NotAnInteger(const String& s)
+{
+    throw EConvertError(u"'" + s + u"' is not a valid integer value");
+}
+
+bool SameAscii(const String& s, const char* word)
+{
+    size_t i = 0;
+    for (; word[i]; ++i)
+        if (i >= s.size() || (s[i] | 0x20) != word[i])
+            return false;
+    return i == s.size();
+}
+
+std::optional<double> ParseFloat(const String& text, const TFormatSettings& settings)
+{
+    const String s = Trim(text);
+    if (SameAscii(s, "nan"))
+        return std::numeric_limits<double>::quiet_NaN();
+    if (SameAscii(s, "inf") || SameAscii(s, "+inf"))
+        return std::numeric_limits<double>::infinity();
+    if (SameAscii(s, "-inf"))
+        return -std::numeric_limits<double>::infinity();
+    // Validate against the settings' separator and hand the runtime a plain C number.
+    std::string plain;
+    size_t i = 0;
+    if (i < s.size() && (s[i] == u'-' || s[i] == u'+'))
+        plain += s[i++] == u'-' ? "-" : "";
+    size_t mantissaDigits = 0;
+    bool point = false;
+    for (; i < s.size(); ++i) {
+        if (s[i] >= u'0' && s[i] <= u'9') {
+            plain += static_cast<char>(s[i]);
+            ++mantissaDigits;
+        } else if (s[i] == settings.DecimalSeparator && !point) {
+            plain += '.';
+            point = true;
+        } else {
+            break;
+        }
+    }
+    if (mantissaDigits == 0)
+        return std::nullopt;
+    if (i < s.size() && (s[i] == u'e' || s[i] == u'E')) {
+        plain += 'e';
+        ++i;
+        if (i < s.size() && (s[i] == u'-' || s[i] == u'+'))
+            plain += static_cast<char>(s[i++]);
+        const size_t exponentStart = i;
+        while (i < s.size() && s[i] >= u'0' && s[i] <= u'9')
+            plain += static_cast<char>(s[i++]);
+        if (i == exponentStart)
+            return std::nullopt;
+    }
+    if (i != s.size())
+        return std::nullopt;
+    double value = 0;
+    const auto result = std::from_chars(plain.data(), plain.data() + plain.size(), value);
+    if (result.ec == std::errc::result_out_of_range) {
+        // Too small gives zero or a denormal; too large is an error.
+        value = std::strtod(plain.c_str(), nullptr);
+        if (std::isinf(value))
+            return std::nullopt;
+    } else if (result.ec != std::errc() || result.ptr != plain.data() + plain.size()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+} // namespace
+
+int StrToInt(const String& s)
+{
+    const auto v = ParseInteger(s, 32);
+    if (!v)
+        NotAnInteger(s);
+    return static_cast<int>(*v);
+}
+
+Int64 StrToInt64(const String& s)
+{
+    const auto v = ParseInteger(s, 64);
+    if (!v)
+        NotAnInteger(s);
+    return *v;
+}
+
+bool TryStrToInt(const String& s, int& value)
+{
+    const auto v = ParseInteger(s, 32);
+    if (v)
+        value = static_cast<int>(*v);
+    return v.has_value();
+}
+
+bool TryStrToInt64(const String& s, Int64& value)
+{
+    const auto v = ParseInteger(s, 64);
+    if (v)
+        value = *v;
+    return v.has_value();
+}
+
+int StrToIntDef(const String& s, int defaultValue)
+{
+    return static_cast<int>(ParseInteger(s, 32).value_or(defaultValue));
+}
+
+Int64 StrToInt64Def(const String& s, Int64 defaultValue)
+{
+    return ParseInteger(s, 64).value_or(defaultValue);
+}
+
+String FloatToStr(double value, const TFormatSettings& settings)
+{
+    const String special = FloatDecimal::SpecialText(value);
+    if (!special.empty())
+        return special;
+    return FloatDecimal::GeneralText(FloatDecimal::Significant(value, 15), 15, settings.DecimalSeparator);
+}
+
+double StrToFloat(const String& s, const TFormatSettings& settings)
+{
+    const auto v = ParseFloat(s, settings);
+    if (!v)
+        throw EConvertError(u"'" + s + u"' is not a valid floating point value");
+    return *v;
+}
+
+bool TryStrToFloat(const String& s, double& value, const TFormatSettings& settings)
+{
+    const auto v = ParseFloat(s, settings);
+    if (v)
+        value = *v;
+    return v.has_value();
+}
+
+double StrToFloatDef(const String& s, double defaultValue, const TFormatSettings& settings)
+{
+    return ParseFloat(s, settings).value_or(defaultValue);
+}
