@@ -5,33 +5,12 @@
 
 namespace {
 
-Char FoldAscii(Char c)
-{
-    return c >= u'a' && c <= u'z' ? static_cast<Char>(c - 32) : c;
-}
-
 bool IsIdentStart(Char c)
 {
     return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || c == u'_' || c >= 0x80;
 }
 
 } // namespace
-
-bool SameIdent(const String& a, const String& b)
-{
-    return a.size() == b.size() && CompareIdent(a, b) == 0;
-}
-
-int CompareIdent(const String& a, const String& b)
-{
-    size_t n = std::min(a.size(), b.size());
-    for (size_t i = 0; i < n; ++i) {
-        Char x = FoldAscii(a[i]), y = FoldAscii(b[i]);
-        if (x != y)
-            return x < y ? -1 : 1;
-    }
-    return a.size() == b.size() ? 0 : a.size() < b.size() ? -1 : 1;
-}
 
 bool IsValidIdent(const String& s)
 {
@@ -67,7 +46,7 @@ String TEnumInfo::Name(Int64 value) const
 int TEnumInfo::ValueOf(const String& name) const
 {
     for (size_t i = 0; i < FNames.size(); ++i)
-        if (SameIdent(FNames[i], name))
+        if (SameText(FNames[i], name))
             return static_cast<int>(i);
     return -1;
 }
@@ -90,7 +69,7 @@ void CheckSetValue(const TEnumInfo& element, Int64 value)
 const TPropInfo* TClassTable::FindProperty(const String& name) const
 {
     for (const TPropInfo* p : FDeclared)
-        if (SameIdent(p->Name, name))
+        if (SameText(p->Name, name))
             return p;
     return nullptr;
 }
@@ -98,7 +77,7 @@ const TPropInfo* TClassTable::FindProperty(const String& name) const
 const TMethodEntry* TClassTable::FindMethod(const String& name) const
 {
     for (const TMethodEntry& m : FMethods)
-        if (SameIdent(m.Name, name))
+        if (SameText(m.Name, name))
             return &m;
     return nullptr;
 }
@@ -123,7 +102,7 @@ TPropInfo& TClassTable::AddProperty(TPropInfo info)
     const TPropInfo* added = FOwn.back().get();
     // A class that publishes an ancestor's property again replaces it in place.
     auto same = std::find_if(FDeclared.begin(), FDeclared.end(),
-                             [&](const TPropInfo* p) { return SameIdent(p->Name, added->Name); });
+                             [&](const TPropInfo* p) { return SameText(p->Name, added->Name); });
     if (same != FDeclared.end())
         *same = added;
     else
@@ -134,7 +113,7 @@ TPropInfo& TClassTable::AddProperty(TPropInfo info)
 void TClassTable::AddMethod(TMethodEntry entry)
 {
     auto same = std::find_if(FMethods.begin(), FMethods.end(),
-                             [&](const TMethodEntry& m) { return SameIdent(m.Name, entry.Name); });
+                             [&](const TMethodEntry& m) { return SameText(m.Name, entry.Name); });
     if (same != FMethods.end())
         *same = std::move(entry);
     else
@@ -145,7 +124,7 @@ void TClassTable::Seal()
 {
     FSorted = FDeclared;
     std::stable_sort(FSorted.begin(), FSorted.end(),
-                     [](const TPropInfo* a, const TPropInfo* b) { return CompareIdent(a->Name, b->Name) < 0; });
+                     [](const TPropInfo* a, const TPropInfo* b) { return CompareText(a->Name, b->Name) < 0; });
 }
 
 String TavinTypeName(const char16_t* written, const TTypeInfo& type)
@@ -198,10 +177,7 @@ std::map<String, TClass>& Registry()
 
 String RegistryKey(const String& name)
 {
-    String key = name;
-    for (Char& c : key)
-        c = FoldAscii(c);
-    return key;
+    return UpperCase(name);
 }
 
 } // namespace

@@ -22,10 +22,9 @@ TAVIN_EXCEPTION(EPropertyError, Exception);
 TAVIN_EXCEPTION(EPropertyConvertError, Exception);
 
 // ---------------------------------------------------------------------------------------------
-// Identifiers (class, property, method and component names) compare ignoring ASCII letter case.
+// Identifiers (class, property, method and component names) compare ignoring ASCII letter case
+// (SameText, CompareText).
 
-bool SameIdent(const String& a, const String& b);
-int CompareIdent(const String& a, const String& b);
 // A letter or underscore, then letters, digits and underscores (non-ASCII letters count as letters).
 bool IsValidIdent(const String& s);
 
@@ -417,14 +416,14 @@ const TClassTable& TavinTableOf();
 template <class C>
 const TClassTable& TavinInheritedTable() { return C::inherited::StaticClass()->Table(); }
 
-#define TAVIN_CLASS_COMMON(Self, Base, Table)                                                       \
+#define TAVIN_CLASS_COMMON(Self, Base, NameText, Table)                                             \
 public:                                                                                            \
     using inherited = Base;                                                                        \
     using ThisClass = Self;                                                                        \
     static TClass StaticClass()                                                                    \
     {                                                                                              \
         static_assert(std::is_same_v<typename Base::ThisClass, Base>, #Base " declares no class information"); \
-        static const TMetaClass meta(u"" #Self, Base::StaticClass(), TavinFactoriesOf<Self>(), Table); \
+        static const TMetaClass meta(NameText, Base::StaticClass(), TavinFactoriesOf<Self>(), Table); \
         return &meta;                                                                              \
     }                                                                                              \
     TClass ClassType() const override { return StaticClass(); }                                    \
@@ -432,12 +431,15 @@ public:                                                                         
 private:
 
 // In a class body: the class's name and parent; it publishes what its ancestors publish.
-#define TAVIN_CLASS(Self, Base) TAVIN_CLASS_COMMON(Self, Base, &TavinInheritedTable<Self>)
+#define TAVIN_CLASS(Self, Base) TAVIN_CLASS_COMMON(Self, Base, u"" #Self, &TavinInheritedTable<Self>)
+// The same for a class whose platform name differs from its C++ name (templates, name clashes):
+// NameText is any expression giving the String.
+#define TAVIN_NAMED_CLASS(Self, Base, NameText) TAVIN_CLASS_COMMON(Self, Base, NameText, &TavinInheritedTable<Self>)
 
 // In a class body: as TAVIN_CLASS, and the class publishes members of its own, declared in
 // TAVIN_PUBLISHED(Self) { ... } next to the class.
 #define TAVIN_PUBLISHED_CLASS(Self, Base)                                                           \
-    TAVIN_CLASS_COMMON(Self, Base, &TavinTableOf<Self>)                                            \
+    TAVIN_CLASS_COMMON(Self, Base, u"" #Self, &TavinTableOf<Self>)                                 \
 public:                                                                                            \
     static void Publish(TPublisher<Self>& publisher);                                              \
                                                                                                    \

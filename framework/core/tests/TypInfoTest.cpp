@@ -288,6 +288,6 @@ TEST(TypInfo, IdentifierRules)
     EXPECT_FALSE(IsValidIdent(u"1Button"));
     EXPECT_FALSE(IsValidIdent(u"Button 1"));
     EXPECT_FALSE(IsValidIdent(u"a.b"));
-    EXPECT_TRUE(SameIdent(u"Font", u"fONT"));
-    EXPECT_LT(CompareIdent(u"Shade", u"shades"), 0);
+    EXPECT_TRUE(SameText(u"Font", u"fONT"));
+    EXPECT_LT(CompareText(u"Shade", u"shades"), 0);
 }
