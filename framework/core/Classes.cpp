@@ -126,9 +126,10 @@ void TComponent::SetDesigning(bool designing)
 
 void TComponent::InsertComponent(TComponent* component)
 {
+    if (FindComponent(component->FName))
+        throw EComponentError(u"A component named " + component->FName + u" already exists");
     if (component->FOwner)
         component->FOwner->RemoveComponent(component);
-    ValidateRename(component, String(), component->FName);
     Insert(component);
     if (FComponentState.Contains(csDesigning))
         component->SetDesigning(true);
