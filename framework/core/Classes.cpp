@@ -126,7 +126,8 @@ void TComponent::SetDesigning(bool designing)
 
 void TComponent::InsertComponent(TComponent* component)
 {
-    if (FindComponent(component->FName))
+    TComponent* namesake = FindComponent(component->FName);
+    if (namesake && namesake != component)
         throw EComponentError(u"A component named " + component->FName + u" already exists");
     if (component->FOwner)
         component->FOwner->RemoveComponent(component);
