@@ -77,9 +77,11 @@ void TReader::ReadSignature()
 
 TValueType TReader::NextValue()
 {
-    TValueType v = ReadValue();
+    // Not checked: an object header's flag byte also comes where a value may.
+    Byte b;
+    ReadBytes(&b, 1, u"a value");
     FStream.Seek(-1, soCurrent);
-    return v;
+    return static_cast<TValueType>(b);
 }
 
 TValueType TReader::ReadValue()

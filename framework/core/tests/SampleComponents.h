@@ -32,7 +32,7 @@ public:
     }
 
 private:
-    String FName = u"Tahoma";
+    String FName;
     int FSize = 8;
     TSampleStyles FStyle;
 };
