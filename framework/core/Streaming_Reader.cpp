@@ -173,9 +173,9 @@ String TReader::ReadString()
         }
         if (n < 0 || n > Remaining())
             Error(u"Stream ends inside a string");
-        std::string bytes(static_cast<size_t>(n), '\0');
+        TBytes bytes(static_cast<size_t>(n));
         ReadBytes(bytes.data(), n, u"a string");
-        return String(bytes.begin(), bytes.end()); // one byte per character
+        return String(bytes.begin(), bytes.end()); // one byte per character (Latin-1)
     }
     case vaWString: {
         std::int32_t len;

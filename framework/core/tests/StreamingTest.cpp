@@ -318,3 +318,22 @@ TEST_F(Streaming, DefaultsAndUnstoredValuesAreNotWritten)
     plain.SetOnClick([](TObject*) {});
     EXPECT_EQ(BinaryOf(&plain).size(), 4 + 17 + 2 + 2 + 5 + 2u);
 }
+
+TEST_F(Streaming, StringsOfEveryStoredFormAreRead)
+{
+    auto shortStr = [](const std::string& s) { return std::string(1, static_cast<char>(s.size())) + s; };
+    auto int32 = [](std::int32_t n) { return std::string(reinterpret_cast<const char*>(&n), 4); };
+    struct Case { std::string value; String caption; };
+    const Case cases[] = {
+        {std::string(1, vaString) + shortStr("caf\xE9"), u"caf\u00E9"},
+        {std::string(1, vaLString) + int32(2) + "ab", u"ab"},
+        {std::string(1, vaWString) + int32(2) + std::string("\x33\x06\x28\x06", 4), u"\u0633\u0628"},
+        {std::string(1, vaUTF8String) + int32(2) + "\xD8\xB3", u"\u0633"},
+    };
+    for (const auto& c : cases) {
+        std::string stream = "TPF0" + shortStr("TSampleComponent") + shortStr("F") + shortStr("Caption") + c.value +
+                             std::string(2, '\0');
+        auto form = ReadForm(BytesOf(stream));
+        EXPECT_EQ(form->Caption(), c.caption);
+    }
+}
