@@ -46,6 +46,7 @@ public:
     bool IsWidthStored() const { return FWidth != 13; }
 
     void ShapeClick(TObject*) { ++Clicks; }
+    void KeyDown(TObject*, Word& key) { key = 0; }
     int Clicks = 0;
 
 private:
@@ -235,6 +236,14 @@ TEST(TypInfo, EventsCompareByObjectAndMemberAndBindLambdas)
     EXPECT_EQ(calls, 1);
     EXPECT_EQ(copy, lambda);
     EXPECT_NE(lambda, TNotifyEvent([&](TObject*) { ++calls; }));
+
+    // Reference parameters reach the handler as references.
+    TEvent<TObject*, Word&> onKey = MakeHandler<&TShape::KeyDown>(&a);
+    Word key = 13;
+    onKey(&a, key);
+    EXPECT_EQ(key, 0);
+    // A handler of another parameter list cannot be bound by code.
+    EXPECT_THROW(TNotifyEvent::FromMethod(onKey.Method()), EInvalidCast);
 }
 
 TEST(TypInfo, PublishedMethodsAreFoundByNameAndCode)
