@@ -571,7 +571,7 @@ void TReader::ResolveFixups()
     for (const TFixup& f : FFixups) {
         TComponent* target = nullptr;
         size_t dot = f.Name.find(u'.');
-        if (SameText(f.Name, u"Owner"))
+        if (SameText(f.Name, u"Owner") || (!FRoot->Name().empty() && SameText(f.Name, FRoot->Name())))
             target = FRoot;
         else if (dot == String::npos)
             target = FRoot->FindComponent(f.Name);

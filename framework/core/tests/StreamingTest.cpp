@@ -185,9 +185,11 @@ TEST_F(Streaming, TextFormResourceReadsLikeTheBinaryStream)
     EXPECT_EQ(BinaryOf(read.get()), BinaryOf(BuildForm().get()));
 
     // UTF-8 text with a byte-order mark, and identifiers in any case.
-    auto plain = ReadForm(BytesOf("\xEF\xBB\xBF" "OBJECT X: tsamplecomponent caption = '\xD8\xB3' align = SALEFT END"));
+    auto plain = ReadForm(BytesOf("\xEF\xBB\xBF" "OBJECT X: tsamplecomponent caption = '\xD8\xB3' align = SALEFT "
+                                  "object Y: TSampleComponent Buddy = x end END"));
     EXPECT_EQ(plain->Caption(), u"\u0633");
     EXPECT_EQ(plain->Align(), saLeft);
+    EXPECT_EQ(static_cast<TSampleComponent*>(plain->FindComponent(u"Y"))->Buddy(), plain.get()); // the root by name
 }
 
 TEST_F(Streaming, FormsAreCreatedFromTheResourcesOfTheirClassAndAncestors)
