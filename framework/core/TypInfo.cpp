@@ -135,7 +135,11 @@ String TavinTypeName(const char16_t* written, const TTypeInfo& type)
         {u"int", u"Integer"},     {u"bool", u"Boolean"}, {u"double", u"Double"}, {u"float", u"Single"},
         {u"String", u"string"}, {u"Int64", u"Int64"},  {u"Char", u"Char"},
     };
+    // Namespaces are C++ only: Gdip::TColor is TColor.
     String name = written;
+    size_t qualifier = name.rfind(u"::");
+    if (qualifier != String::npos)
+        name.erase(0, qualifier + 2);
     for (const auto& [cpp, platform] : basic)
         if (name == cpp)
             return platform;

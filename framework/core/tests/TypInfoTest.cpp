@@ -8,6 +8,9 @@ TAVIN_ENUM(TShade, shLight, shMedium, shDark)
 using TShades = TSet<TShade>;
 using TColor = int;
 using TAlphaColor = Cardinal;
+namespace Gdip {
+using TGraphicsColor = int;
+}
 
 struct IGreeter {
     TAVIN_GUID("{11B625F8-447A-4AE5-BB88-5ECDEA979AF7}");
@@ -40,6 +43,8 @@ public:
     void SetBig(Int64 v) { FBig = v; }
     TObject* Data() const { return FData; }
     void SetData(TObject* v) { FData = v; }
+    Gdip::TGraphicsColor Stroke() const { return 0; }
+    void SetStroke(Gdip::TGraphicsColor) {}
     TAlphaColor Fill() const { return FFill; }
     void SetFill(TAlphaColor v) { FFill = v; }
     int Area() const { return FWidth * 2; }
@@ -77,6 +82,7 @@ TAVIN_PUBLISHED(TShape)
     TAVIN_PROPERTY(TObject*, Data);
     TAVIN_READONLY_PROPERTY(int, Area);
     TAVIN_PROPERTY(TAlphaColor, Fill);
+    TAVIN_PROPERTY(Gdip::TGraphicsColor, Stroke);
     TAVIN_METHOD(ShapeClick);
 }
 
@@ -126,7 +132,7 @@ TEST(TypInfo, ClassReferencesKnowNamesAndAncestry)
 TEST(TypInfo, PropertiesAreListedInNameOrderWithAncestorsAndFoundIgnoringCase)
 {
     const std::vector<String> expected = {u"Area", u"Big", u"Caption", u"Color", u"Data", u"Fill", u"OnClick", u"Opacity",
-                                          u"Shade", u"Shades", u"Side", u"Visible", u"Width"};
+                                          u"Shade", u"Shades", u"Side", u"Stroke", u"Visible", u"Width"};
     EXPECT_EQ(NamesOf(GetPropList(TPlain::StaticClass())), expected);
     EXPECT_EQ(GetPropList(TShape::StaticClass()).size(), expected.size() - 1);
 
@@ -146,7 +152,7 @@ TEST(TypInfo, PropertyTypeInformationByKind)
         {u"OnClick", tkMethod, u"TNotifyEvent"}, {u"Visible", tkEnumeration, u"Boolean"},
         {u"Shade", tkEnumeration, u"TShade"},    {u"Shades", tkSet, u"TShades"},  {u"Opacity", tkFloat, u"Single"},
         {u"Big", tkInt64, u"Int64"},             {u"Data", tkClass, u"TObject"},
-        {u"Fill", tkInteger, u"TAlphaColor"},
+        {u"Fill", tkInteger, u"TAlphaColor"},    {u"Stroke", tkInteger, u"TGraphicsColor"},
     };
     for (const auto& c : cases) {
         const TPropInfo* p = GetPropInfo(TShape::StaticClass(), c.prop);
