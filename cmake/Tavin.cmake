@@ -22,6 +22,11 @@ if(TAVIN_SANITIZE)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
+# Coverage for libFuzzer in every library the fuzz targets link, not only in the targets.
+if(TAVIN_FUZZ)
+  add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
+
 # Our own code is warning-free; third-party code is built without these flags.
 function(tavin_strict target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
