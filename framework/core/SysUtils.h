@@ -146,6 +146,9 @@ String Trim(const String& s);
 String TrimLeft(const String& s);
 String TrimRight(const String& s);
 
+// Value of a hexadecimal digit (either case), or -1 for any other character.
+int HexDigitValue(Char c);
+
 // 1-based position of the first sub at or after offset; 0 when absent or sub is empty.
 int Pos(const String& sub, const String& s, int offset = 1);
 
