@@ -22,6 +22,11 @@ if(TAVIN_SANITIZE)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
+if(TAVIN_FUZZ)
+  # Coverage feedback from the libraries under test, not only from the fuzz targets themselves.
+  add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
+
 # Our own code is warning-free; third-party code is built without these flags.
 function(tavin_strict target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)

@@ -22,16 +22,13 @@ bool IsInEscapeTable(Char c)
 
 void AppendEscaped(std::string& out, const Char* text, std::size_t length)
 {
-    std::size_t i = 0;
-    while (i < length) {
-        std::size_t run = i;
-        while (run < length && text[run] < 128 && !IsInEscapeTable(text[run]))
-            ++run;
-        out.append(text + i, text + run);
-        if (run == length)
-            return;
-        AppendUnicodeEscape(out, text[run]);
-        i = run + 1;
+    out.reserve(out.size() + length);
+    for (std::size_t i = 0; i < length; ++i) {
+        const Char c = text[i];
+        if (c < 128 && !IsInEscapeTable(c))
+            out.push_back(char(c));
+        else
+            AppendUnicodeEscape(out, c);
     }
 }
 

@@ -28,49 +28,53 @@ inline int HexDigitValue(Char c)
 }
 
 // CharT is Char for texts and unsigned char for the reader's bytes (one byte is one character).
+// Every escape is longer than what it stands for, so the result fits in length code units: they
+// are written in place and the string is cut to size at the end.
 template <class CharT>
 void AppendUnescaped(String& out, const CharT* text, std::size_t length)
 {
+    const std::size_t start = out.size();
+    out.resize(start + length);
+    Char* target = out.data() + start;
     std::size_t i = 0;
     while (i < length) {
-        std::size_t run = i;
-        while (run < length && text[run] != CharT('\\'))
-            ++run;
-        out.append(text + i, text + run);
-        if (run == length)
-            return;
-        const std::size_t backslash = run;
+        const Char c = Char(text[i]);
+        if (c != u'\\') {
+            *target++ = c;
+            ++i;
+            continue;
+        }
+        const std::size_t backslash = i;
         if (backslash + 1 == length)
             RaiseUnexpectedEnd();
-        Char decoded;
+        i = backslash + 2;
         switch (Char(text[backslash + 1])) {
-        case u'\\': decoded = u'\\'; break;
-        case u'/': decoded = u'/'; break;
-        case u'b': decoded = u'\b'; break;
-        case u'f': decoded = u'\f'; break;
-        case u'n': decoded = u'\n'; break;
-        case u'r': decoded = u'\r'; break;
-        case u't': decoded = u'\t'; break;
+        case u'\\': *target++ = u'\\'; break;
+        case u'/': *target++ = u'/'; break;
+        case u'b': *target++ = u'\b'; break;
+        case u'f': *target++ = u'\f'; break;
+        case u'n': *target++ = u'\n'; break;
+        case u'r': *target++ = u'\r'; break;
+        case u't': *target++ = u'\t'; break;
         case u'u': {
-            if (length - backslash - 2 < 4)
+            if (length - i < 4)
                 RaiseInvalidCode(backslash + 1);
             unsigned code = 0;
             for (std::size_t k = 0; k < 4; ++k) {
-                const int digit = HexDigitValue(Char(text[backslash + 2 + k]));
+                const int digit = HexDigitValue(Char(text[i + k]));
                 if (digit < 0)
                     RaiseInvalidCode(backslash + 1);
                 code = code * 16 + unsigned(digit);
             }
-            out += Char(code);
-            i = backslash + 6;
-            continue;
+            *target++ = Char(code);
+            i += 4;
+            break;
         }
         default:
             RaiseInvalidCode(backslash + 1);
         }
-        out += decoded;
-        i = backslash + 2;
     }
+    out.resize(std::size_t(target - out.data()));
 }
 
 } // namespace RurJSONEscape

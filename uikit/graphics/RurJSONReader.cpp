@@ -249,6 +249,7 @@ TRurJSONReader::TRurJSONState TRurJSONReader::ReadNumber()
         FPeekedNumber[length++] = char(c);
     }
     FPeekedNumber[length] = 0;
+    FPeekedNumberLength = length;
     if (part == Digit && fits && (negative || value != minValue)) {
         FPeekedInt64 = negative ? value : -value;
         return jstInt64;
@@ -266,7 +267,6 @@ String TRurJSONReader::ReadQuotedText()
     const std::size_t end = quote ? std::size_t(static_cast<const char*>(quote) - data.data()) : data.size();
     FReader.SetPosition(quote ? end + 1 : end);
     String text;
-    text.reserve(end - start);
     RurJSONEscape::AppendUnescaped(text, reinterpret_cast<const unsigned char*>(data.data()) + start, end - start);
     return text;
 }
@@ -362,7 +362,7 @@ String TRurJSONReader::ReadString()
     case jstDoubleQuoted: text = ReadQuotedText(); break;
     case jstBuffered: text = FPeekedString; break;
     case jstInt64: text = DecimalText(FPeekedInt64); break;
-    case jstNumber: text = String(FPeekedNumber, FPeekedNumber + std::strlen(FPeekedNumber)); break;
+    case jstNumber: text = PeekedNumberText(); break;
     default: throw EInvalidStateException(jstDoubleQuoted);
     }
     FPeeked = jstNone;
@@ -387,8 +387,7 @@ void TRurJSONReader::ReadNull()
 // conversion ReadString still returns it.
 String TRurJSONReader::TakeNumericText()
 {
-    FPeekedString = FPeeked == jstNumber ? String(FPeekedNumber, FPeekedNumber + std::strlen(FPeekedNumber))
-                                         : ReadQuotedText();
+    FPeekedString = FPeeked == jstNumber ? PeekedNumberText() : ReadQuotedText();
     FPeeked = jstBuffered;
     return FPeekedString;
 }
@@ -401,6 +400,10 @@ double TRurJSONReader::ReadDouble()
         value = double(FPeekedInt64);
         break;
     case jstNumber:
+        // Buffered only when the conversion fails: then converted again to raise its error.
+        if (!TryStrToFloat(PeekedNumberText(), value))
+            value = StrToFloat(TakeNumericText());
+        break;
     case jstDoubleQuoted:
         value = StrToFloat(TakeNumericText());
         break;

@@ -138,6 +138,7 @@ private:
     void Pop() { --FStackSize; }
     TRurJSONScope& Top() { return FStack[FStackSize - 1]; }
     void Expect(TRurJSONState AExpected);
+    String PeekedNumberText() const { return String(FPeekedNumber, FPeekedNumber + FPeekedNumberLength); }
     String TakeNumericText();
     Int64 ReadIntegral(Int64 AMin, Int64 AMax);
 
@@ -147,5 +148,6 @@ private:
     TRurJSONState FPeeked = jstNone;
     Int64 FPeekedInt64 = 0;
     char FPeekedNumber[NumberBufferSize] = {};
+    std::size_t FPeekedNumberLength = 0;
     String FPeekedString;
 };

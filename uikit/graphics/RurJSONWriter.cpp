@@ -1,5 +1,6 @@
 #include "RurJSONWriter.h"
 
+#include <charconv>
 #include <cmath>
 
 #include "RurJSONEscape.h"
@@ -160,7 +161,9 @@ TRurJSONWriter& TRurJSONWriter::WriteNull()
 
 TRurJSONWriter& TRurJSONWriter::WriteInteger(Int64 Value)
 {
-    return WriteLiteral(std::to_string(Value).c_str());
+    char digits[24];
+    *std::to_chars(digits, digits + sizeof digits - 1, Value).ptr = 0;
+    return WriteLiteral(digits);
 }
 
 TRurJSONWriter& TRurJSONWriter::WriteDouble(double Value)

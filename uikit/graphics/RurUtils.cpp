@@ -254,7 +254,6 @@ String TRurUtils::EscapeString(const String& AValue)
 String TRurUtils::UnescapeString(const String& AValue)
 {
     String result;
-    result.reserve(AValue.size());
     RurJSONEscape::AppendUnescaped(result, AValue.data(), AValue.size());
     return result;
 }
