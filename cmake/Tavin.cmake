@@ -22,8 +22,8 @@ if(TAVIN_SANITIZE)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
+# Coverage for libFuzzer in every library the fuzz targets link, not only in the targets.
 if(TAVIN_FUZZ)
-  # Coverage feedback from the libraries under test, not only from the fuzz targets themselves.
   add_compile_options(-fsanitize=fuzzer-no-link)
 endif()
 

@@ -133,7 +133,7 @@ void DecodeTime(TDateTime time, Word& hour, Word& min, Word& sec, Word& msec)
 
 int DayOfWeek(TDateTime date)
 {
-    return static_cast<int>(ToTimeStamp(date).Days % 7) + 1;
+    return static_cast<int>((ToTimeStamp(date).Days % 7 + 7) % 7) + 1;
 }
 
 TDateTime Now()

@@ -47,7 +47,7 @@ String DateTimeToStr(TDateTime value, const TFormatSettings& settings = FormatSe
 
 // Dates: two or three numbers between date separators, in the order of the short date format
 // (the current year when the year is left out; two-digit years within TwoDigitYearCenturyWindow).
-// Times: hours[:minutes[:seconds[.milliseconds]]] with an optional AM/PM marker. Raise
+// Times: hours:minutes[:seconds[.milliseconds]] with an optional AM/PM marker, or an hour with one. Raise
 // EConvertError "'text' is not a valid date" / "... time" / "... date and time".
 bool TryStrToDate(const String& s, TDateTime& value, const TFormatSettings& settings = FormatSettings);
 bool TryStrToTime(const String& s, TDateTime& value, const TFormatSettings& settings = FormatSettings);

@@ -132,7 +132,8 @@ bool ScanTime(TScanner& in, const TFormatSettings& settings, TDateTime& value)
     if (!hour)
         return false;
     int min = 0, sec = 0, msec = 0;
-    if (in.Take(settings.TimeSeparator)) {
+    const bool separated = in.Take(settings.TimeSeparator);
+    if (separated) {
         const auto m = in.Number();
         if (!m)
             return false;
@@ -152,6 +153,9 @@ bool ScanTime(TScanner& in, const TFormatSettings& settings, TDateTime& value)
     }
     if (baseHour < 0)
         baseHour = ScanAmPm(in, settings);
+    // A bare hour needs its AM/PM marker to read as a time.
+    if (!separated && baseHour < 0)
+        return false;
     int h = *hour;
     if (baseHour >= 0) {
         if (h == 0 || h > 12)

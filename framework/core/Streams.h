@@ -25,6 +25,11 @@ constexpr Word fmShareDenyNone = 0x0040;
 
 class TStream : public TObject {
 public:
+    TStream() = default;
+    // Streams own buffers and handles that a copy would share.
+    TStream(const TStream&) = delete;
+    TStream& operator=(const TStream&) = delete;
+
     // Read and Write move up to count bytes and return how many moved (0 at the end, never negative).
     virtual Int64 Read(void* buffer, Int64 count) = 0;
     virtual Int64 Write(const void* buffer, Int64 count) = 0;
@@ -158,8 +163,6 @@ public:
     TFileStream(const String& fileName, Word mode);
     TFileStream(const String& fileName, Word mode, Cardinal rights);
     ~TFileStream() override;
-    TFileStream(const TFileStream&) = delete;
-    TFileStream& operator=(const TFileStream&) = delete;
 
     using TStream::Read;
     using TStream::Write;

@@ -30,7 +30,8 @@ struct TFormatSettings {
     std::array<String, 7> ShortDayNames = {u"Sun", u"Mon", u"Tue", u"Wed", u"Thu", u"Fri", u"Sat"};
     std::array<String, 7> LongDayNames = {u"Sunday",   u"Monday", u"Tuesday", u"Wednesday",
                                           u"Thursday", u"Friday", u"Saturday"};
-    // Two-digit years are read within this many years around the current one (0: taken as they are).
+    // A two-digit year is read as the first year that ends in it at most this many years before the
+    // current one (0: in the current century).
     Word TwoDigitYearCenturyWindow = 50;
 };
 

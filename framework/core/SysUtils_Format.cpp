@@ -165,7 +165,7 @@ private:
             return special;
         const FloatDecimal::TDecimal d = FloatDecimal::Fixed(value, decimals);
         if (d.Exponent > 18)
-            return FloatDecimal::GeneralText(d, 15, FSettings.DecimalSeparator);
+            return General(value, 15);
         String out = d.Negative ? u"-" : u"";
         const int count = static_cast<int>(d.Digits.size());
         auto digit = [&](int i) { return i >= 0 && i < count ? static_cast<Char>(d.Digits[static_cast<size_t>(i)]) : u'0'; };

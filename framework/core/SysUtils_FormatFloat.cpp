@@ -160,6 +160,9 @@ private:
     // leading digits.
     void IntegerPlaceholder(String& out, int index)
     {
+        // Placeholders after the exponent were not counted and show nothing.
+        if (index >= FPicture.IntegerPlaceholders)
+            return;
         const int count = static_cast<int>(FInteger.size());
         const int first = index == 0 ? 0 : count - FPicture.IntegerPlaceholders + index;
         const int last = count - FPicture.IntegerPlaceholders + index;
