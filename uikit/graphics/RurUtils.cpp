@@ -243,6 +243,18 @@ bool TRurUtils::IsHTMLUnicode(const String& AValue)
     return IsHTML(AValue);
 }
 
+void TRurUtils::Split(Char ADelimiter, const String& AInput, TStrings& AStrings, bool AClearEmptyStrings)
+{
+    AStrings.Clear();
+    AStrings.SetDelimiter(ADelimiter);
+    AStrings.SetStrictDelimiter(true);
+    AStrings.SetDelimitedText(AInput);
+    if (AClearEmptyStrings)
+        for (int i = AStrings.Count() - 1; i >= 0; --i)
+            if (AStrings.Strings(i).empty())
+                AStrings.Delete(i);
+}
+
 String TRurUtils::EscapeString(const String& AValue)
 {
     std::string ascii;

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "Classes.h"
 #include "DateUtils.h"
 #include "Streams.h"
 #include "SysUtils.h"
@@ -36,6 +37,10 @@ public:
     static String HTMLStrip(const String& AHTML);
     static bool IsHTML(const String& AValue);
     static bool IsHTMLUnicode(const String& AValue);
+
+    // Splits at the delimiter only (strict delimiting; the list's double-quote rules apply), after
+    // clearing the list; empty items are dropped on request.
+    static void Split(Char ADelimiter, const String& AInput, TStrings& AStrings, bool AClearEmptyStrings);
 
     // JSON string escapes.
     static String EscapeString(const String& AValue);

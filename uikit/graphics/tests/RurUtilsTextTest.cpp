@@ -119,6 +119,26 @@ TEST(RurUtilsText, EscapesAndUnescapesJsonStrings)
     }
 }
 
+TEST(RurUtilsText, SplitsAtTheDelimiterOnly)
+{
+    struct Case { String input; bool clearEmpty; std::vector<String> items; };
+    const Case cases[] = {
+        {u"a b;;c;", false, {u"a b", u"", u"c", u""}},
+        {u"a b;;c;", true, {u"a b", u"c"}},
+        {u"\"x;y\";z", false, {u"x;y", u"z"}},
+        {u"", true, {}},
+    };
+    TStringList list;
+    list.Add(u"old");
+    for (const auto& c : cases) {
+        TRurUtils::Split(u';', c.input, list, c.clearEmpty);
+        std::vector<String> items;
+        for (int i = 0; i < list.Count(); ++i)
+            items.push_back(list.Strings(i));
+        EXPECT_EQ(items, c.items) << ToUtf8(c.input);
+    }
+}
+
 TEST(RurUtilsText, NumericHelpers)
 {
     struct Case { int number, numerator, denominator, result; };
