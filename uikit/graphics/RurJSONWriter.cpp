@@ -16,8 +16,8 @@ TRurJSONStreamWriter::~TRurJSONStreamWriter()
 
 void TRurJSONStreamWriter::Write(const String& Value)
 {
-    for (Char c : Value)
-        FText += c <= 0xFF ? char(c) : '?';
+    const TBytes bytes = TEncoding::ANSI().GetBytes(Value);
+    FText.append(bytes.begin(), bytes.end());
 }
 
 void TRurJSONWriter::SetIndentLength(int Value)

@@ -16,7 +16,7 @@ public:
     TRurJSONStreamWriter(const TRurJSONStreamWriter&) = delete;
     TRurJSONStreamWriter& operator=(const TRurJSONStreamWriter&) = delete;
 
-    // Each character is stored as one byte; characters above U+00FF become '?'.
+    // Stored through the ANSI code page: one byte per character, '?' for characters above U+00FF.
     void Write(const String& Value);
 
 private:

@@ -251,6 +251,7 @@ TEST(RurJSONReader, SkipsValuesAndNamesSeparately)
     json.SkipValue(); // the name "a"
     json.SkipValue(); // its array
     EXPECT_EQ(json.ReadName(), u"b");
+    EXPECT_FALSE(json.IsNull());
     json.SkipValue();
     EXPECT_EQ(json.PeekName(), u"d");
     json.SkipValue();
