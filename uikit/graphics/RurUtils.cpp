@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "RurJSONEscape.h"
+#include "Streaming.h"
 
 namespace {
 
@@ -297,6 +298,24 @@ String TRurUtils::EnDeCrypt(const String& AValue)
         result[i] = Char((b & 0xE0) + ((b & 0x1F) ^ 5));
     }
     return result;
+}
+
+TComponent* TRurUtils::Clone(TComponent* AComponent)
+{
+    // Written without its name, so that the copy is not named like the original; the name comes
+    // back also when writing fails.
+    const String name = AComponent->Name();
+    AComponent->SetName(String());
+    TMemoryStream stream;
+    try {
+        WriteComponentToStream(stream, AComponent);
+    } catch (...) {
+        AComponent->SetName(name);
+        throw;
+    }
+    AComponent->SetName(name);
+    stream.SetPosition(0);
+    return ReadComponentFromStream(stream, nullptr);
 }
 
 String TRurUtils::AddBackslash(const String& AValue)

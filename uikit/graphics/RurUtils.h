@@ -78,6 +78,10 @@ public:
     // ".gif", ".bmp", ".png", ".tiff", ".jpg", ".unknown", ".empty" or empty; the position is kept.
     static String GetImageType(TStream& AData, bool AResetPosition);
 
+    // A copy through the component streaming: no owner, an empty name; the caller owns it. The
+    // component's class must be registered.
+    static TComponent* Clone(TComponent* AComponent);
+
     // Paths.
     static String AddBackslash(const String& AValue);
     static String AddForwardslash(const String& AValue);

@@ -1,6 +1,32 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "RurUtils.h"
+
+namespace {
+
+class TCloneProbe : public TComponent {
+    TAVIN_PUBLISHED_CLASS(TCloneProbe, TComponent)
+public:
+    using TComponent::TComponent;
+    const String& Caption() const { return FCaption; }
+    void SetCaption(const String& v) { FCaption = v; }
+    int Size() const { return FSize; }
+    void SetSize(int v) { FSize = v; }
+
+private:
+    String FCaption;
+    int FSize = 0;
+};
+
+TAVIN_PUBLISHED(TCloneProbe)
+{
+    TAVIN_PROPERTY(String, Caption);
+    TAVIN_PROPERTY(int, Size);
+}
+
+} // namespace
 
 TEST(RurUtilsText, SearchesAndReplaces)
 {
@@ -171,4 +197,22 @@ TEST(RurUtilsText, AddsPathSeparators)
     EXPECT_EQ(TRurUtils::AddForwardslash(u"a"), u"a/");
     EXPECT_EQ(TRurUtils::AddForwardslash(u"a/"), u"a/");
     EXPECT_EQ(TRurUtils::AddForwardslash(u""), u"");
+}
+
+TEST(RurUtilsText, ClonesComponentsWithoutOwnerOrName)
+{
+    RegisterClass(TCloneProbe::StaticClass());
+    TComponent owner(nullptr);
+    auto* original = new TCloneProbe(&owner);
+    original->SetName(u"Original");
+    original->SetCaption(u"\u0633\u0644\u0627\u0645");
+    original->SetSize(42);
+    std::unique_ptr<TComponent> copy(TRurUtils::Clone(original));
+    auto* probe = dynamic_cast<TCloneProbe*>(copy.get());
+    ASSERT_NE(probe, nullptr);
+    EXPECT_EQ(probe->Caption(), original->Caption());
+    EXPECT_EQ(probe->Size(), 42);
+    EXPECT_EQ(probe->Name(), u"");
+    EXPECT_EQ(probe->Owner(), nullptr);
+    EXPECT_EQ(original->Name(), u"Original");
 }
