@@ -8,11 +8,6 @@
 
 namespace {
 
-bool IsWhitespace(Char c)
-{
-    return c == u'\t' || c == u'\n' || c == u'\f' || c == u'\r' || c == u' ';
-}
-
 bool IsLiteralTerminator(Char c)
 {
     switch (c) {
@@ -66,13 +61,6 @@ TRurJSONReader::EInvalidStateException::EInvalidStateException(TRurJSONState AEx
 }
 
 TRurJSONReader::TRurJSONReader(TStream& AStream) : FReader(AStream) {}
-
-Char TRurJSONReader::NextNonWhitespace()
-{
-    while (IsWhitespace(FReader.PeekChar()))
-        FReader.MoveNext(1);
-    return FReader.PeekChar();
-}
 
 void TRurJSONReader::ConsumeStructural()
 {

@@ -131,7 +131,14 @@ private:
     TRurJSONState ReadValue(bool AEndArrayAllowed);
     TRurJSONState ReadKeyword(Char AFirst);
     TRurJSONState ReadNumber();
-    Char NextNonWhitespace();
+    // Skips whitespace; the character found is not consumed (character 0 at the end).
+    Char NextNonWhitespace()
+    {
+        Char c;
+        while ((c = FReader.PeekChar()) == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f')
+            FReader.MoveNext(1);
+        return c;
+    }
     void ConsumeStructural();
     String ReadQuotedText();
     void Push(TRurJSONScope AScope);
