@@ -241,6 +241,16 @@ TEST(RurJSONReader, FailedConversionKeepsTheTextForReadString)
     EXPECT_THROW(input.Json.ReadInt64(), EConvertError);
     EXPECT_EQ(input.Json.ReadString(), u"x");
     input.Json.ReadEndArray();
+
+    // Numbers convert with the process-wide decimal separator.
+    const TFormatSettings saved = FormatSettings;
+    FormatSettings.DecimalSeparator = u',';
+    JsonInput number("[2.5, 3.5]");
+    number.Json.ReadBeginArray();
+    EXPECT_THROW(number.Json.ReadDouble(), EConvertError);
+    EXPECT_EQ(number.Json.ReadString(), u"2.5");
+    FormatSettings = saved;
+    EXPECT_EQ(number.Json.ReadDouble(), 3.5);
 }
 
 TEST(RurJSONReader, SkipsValuesAndNamesSeparately)
