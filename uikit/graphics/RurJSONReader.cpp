@@ -43,9 +43,9 @@ String InvalidStateMessage(int expected)
 } // namespace
 
 TRurJSONStreamReader::TRurJSONStreamReader(TStream& aStream)
+    : FData(new Byte[std::size_t(aStream.Size())]), FSize(std::size_t(aStream.Size()))
 {
-    FData.resize(std::size_t(aStream.Size()));
-    aStream.ReadBuffer(FData.data(), Int64(FData.size()));
+    aStream.ReadBuffer(FData.get(), Int64(FSize));
 }
 
 Char TRurJSONStreamReader::NextChar()
@@ -201,7 +201,23 @@ TRurJSONReader::TRurJSONState TRurJSONReader::ReadNumber()
     std::size_t length = 0;
     for (;;) {
         const Char c = FReader.NextChar();
-        if (c == u'-' && (part == None || part == Exponent)) {
+        if (IsDigit(c)) {
+            const int digit = c - u'0';
+            if (part == Digit) {
+                if (value == 0)
+                    throw EExpectedValue(); // no digit may follow a leading zero
+                fits = fits && (value > minTenth || (value == minTenth && digit <= -(minValue % 10)));
+                if (fits)
+                    value = value * 10 - digit;
+            } else if (part == None || part == Sign) {
+                part = Digit;
+                value = -digit;
+            } else if (part == Decimal || part == FractionDigit) {
+                part = FractionDigit;
+            } else {
+                part = ExponentDigit;
+            }
+        } else if (c == u'-' && (part == None || part == Exponent)) {
             negative = negative || part == None;
             part = part == None ? Sign : ExponentSign;
         } else if (c == u'+' && part == Exponent) {
@@ -210,22 +226,6 @@ TRurJSONReader::TRurJSONState TRurJSONReader::ReadNumber()
             part = Decimal;
         } else if ((c == u'e' || c == u'E') && (part == Digit || part == FractionDigit)) {
             part = Exponent;
-        } else if (IsDigit(c)) {
-            const int digit = c - u'0';
-            if (part == None || part == Sign) {
-                part = Digit;
-                value = -digit;
-            } else if (part == Digit) {
-                if (value == 0)
-                    throw EExpectedValue(); // no digit may follow a leading zero
-                fits = fits && (value > minTenth || (value == minTenth && digit <= -(minValue % 10)));
-                if (fits)
-                    value = value * 10 - digit;
-            } else if (part == Decimal || part == FractionDigit) {
-                part = FractionDigit;
-            } else {
-                part = ExponentDigit;
-            }
         } else if (IsLiteralTerminator(c)) {
             FReader.Backup(c);
             break;
@@ -249,13 +249,13 @@ TRurJSONReader::TRurJSONState TRurJSONReader::ReadNumber()
 
 String TRurJSONReader::ReadQuotedText()
 {
-    const std::string& data = FReader.Data();
+    const Byte* data = FReader.Data();
     const std::size_t start = FReader.Position();
-    const void* quote = std::memchr(data.data() + start, '"', data.size() - start);
-    const std::size_t end = quote ? std::size_t(static_cast<const char*>(quote) - data.data()) : data.size();
+    const void* quote = std::memchr(data + start, '"', FReader.Size() - start);
+    const std::size_t end = quote ? std::size_t(static_cast<const Byte*>(quote) - data) : FReader.Size();
     FReader.SetPosition(quote ? end + 1 : end);
     String text;
-    RurJSONEscape::AppendUnescaped(text, reinterpret_cast<const unsigned char*>(data.data()) + start, end - start);
+    RurJSONEscape::AppendUnescaped(text, data + start, end - start);
     return text;
 }
 

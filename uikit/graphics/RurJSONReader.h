@@ -4,6 +4,7 @@
 // is one character (code units 0 to 255), which is exact for the pure-ASCII text TRurJSONWriter writes.
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "Streams.h"
@@ -48,20 +49,23 @@ public:
     explicit TRurJSONStreamReader(TStream& aStream);
 
     // Character 0 at the end, without advancing.
-    Char ReadChar() { return FPosition < FData.size() ? Char(Byte(FData[FPosition++])) : Char(0); }
-    Char PeekChar() const { return FPosition < FData.size() ? Char(Byte(FData[FPosition])) : Char(0); }
+    Char ReadChar() { return FPosition < FSize ? Char(FData[FPosition++]) : Char(0); }
+    Char PeekChar() const { return FPosition < FSize ? Char(FData[FPosition]) : Char(0); }
     Char NextChar();
     void Backup(Char) { --FPosition; }
     void MoveNext(std::size_t Count) { FPosition += Count; }
-    bool Eof() const { return FPosition == FData.size(); }
+    bool Eof() const { return FPosition == FSize; }
 
     // The parser scans runs of text in place.
-    const std::string& Data() const { return FData; }
+    const Byte* Data() const { return FData.get(); }
+    std::size_t Size() const { return FSize; }
     std::size_t Position() const { return FPosition; }
     void SetPosition(std::size_t APosition) { FPosition = APosition; }
 
 private:
-    std::string FData;
+    // Not a string: the copy needs no zero-filling first.
+    std::unique_ptr<Byte[]> FData;
+    std::size_t FSize;
     std::size_t FPosition = 0;
 };
 
