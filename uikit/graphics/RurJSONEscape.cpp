@@ -39,8 +39,7 @@ void RaiseUnexpectedEnd()
 
 void RaiseInvalidCode(std::size_t position)
 {
-    const std::string digits = std::to_string(position);
-    throw Exception(u"Invalid code at position " + String(digits.begin(), digits.end()));
+    throw Exception(Format(u"Invalid code at position %s", {IntToStr(Int64(position))}));
 }
 
 } // namespace RurJSONEscape

@@ -29,17 +29,6 @@ Char AsciiLower(Char c)
     return c >= u'A' && c <= u'Z' ? Char(c + 32) : c;
 }
 
-String DecimalText(Int64 value)
-{
-    const std::string digits = std::to_string(value);
-    return String(digits.begin(), digits.end());
-}
-
-String InvalidStateMessage(int expected)
-{
-    return u"Invalid Json parser state. Expected state: " + DecimalText(expected);
-}
-
 } // namespace
 
 TRurJSONStreamReader::TRurJSONStreamReader(TStream& aStream)
@@ -56,7 +45,7 @@ Char TRurJSONStreamReader::NextChar()
 }
 
 TRurJSONReader::EInvalidStateException::EInvalidStateException(TRurJSONState AExpected)
-    : Exception(InvalidStateMessage(AExpected)), FExpected(AExpected)
+    : Exception(Format(u"Invalid Json parser state. Expected state: %d", {int(AExpected)})), FExpected(AExpected)
 {
 }
 
@@ -349,7 +338,7 @@ String TRurJSONReader::ReadString()
     switch (PeekState()) {
     case jstDoubleQuoted: text = ReadQuotedText(); break;
     case jstBuffered: text = FPeekedString; break;
-    case jstInt64: text = DecimalText(FPeekedInt64); break;
+    case jstInt64: text = IntToStr(FPeekedInt64); break;
     case jstNumber: text = PeekedNumberText(); break;
     default: throw EInvalidStateException(jstDoubleQuoted);
     }

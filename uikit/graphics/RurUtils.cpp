@@ -49,28 +49,11 @@ Char AsciiUpper(Char c)
     return c >= u'a' && c <= u'z' ? Char(c - 32) : c;
 }
 
-String AsciiUpperCase(String s)
-{
-    for (Char& c : s)
-        c = AsciiUpper(c);
-    return s;
-}
-
-bool SameAsciiText(const String& a, const String& b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (AsciiUpper(a[i]) != AsciiUpper(b[i]))
-            return false;
-    return true;
-}
-
 std::size_t Find(const String& s, const String& search, std::size_t from, bool ignoreCase)
 {
     if (!ignoreCase)
         return s.find(search, from);
-    const String upper = AsciiUpperCase(search);
+    const String upper = UpperCase(search);
     for (std::size_t i = from; i + search.size() <= s.size(); ++i) {
         std::size_t k = 0;
         while (k < upper.size() && AsciiUpper(s[i + k]) == upper[k])
@@ -94,12 +77,6 @@ String ReplaceUntilGone(String s, const String& search, const String& replacemen
         s.replace(at, search.size(), replacement);
         from = at >= search.size() - 1 ? at - (search.size() - 1) : 0;
     }
-}
-
-String DecimalText(unsigned value)
-{
-    const std::string digits = std::to_string(value);
-    return String(digits.begin(), digits.end());
 }
 
 } // namespace
@@ -157,7 +134,7 @@ String TRurUtils::FixMarkup(const String& su, bool SpecialChars)
         if (c <= 256)
             result += c;
         else
-            result += u"&#" + DecimalText(c) + u";";
+            result += u"&#" + IntToStr(c) + u";";
     }
     return result;
 }
@@ -204,7 +181,7 @@ int TRurUtils::IndexOfTextInArray(const String& AText, const std::vector<String>
     for (const Char* word : accentWords)
         exact = exact || AText.find(word) != String::npos;
     for (std::size_t i = 0; i < AValues.size(); ++i)
-        if (exact ? AValues[i] == AText : SameAsciiText(AValues[i], AText))
+        if (exact ? AValues[i] == AText : SameText(AValues[i], AText))
             return int(i);
     return -1;
 }
