@@ -79,7 +79,7 @@ String SpecialText(double value)
     return String();
 }
 
-String GeneralText(const TDecimal& d, int precision, Char decimalSeparator, int minExponentDigits)
+String GeneralText(const TDecimal& d, int precision, Char decimalSeparator)
 {
     if (d.Digits.empty())
         return u"0";
@@ -94,11 +94,8 @@ String GeneralText(const TDecimal& d, int precision, Char decimalSeparator, int 
         }
         const int exponent = d.Exponent - 1;
         out += exponent < 0 ? u"E-" : u"E";
-        std::string digits = std::to_string(std::abs(exponent));
-        if (static_cast<int>(digits.size()) < minExponentDigits)
-            digits.insert(0, static_cast<size_t>(minExponentDigits) - digits.size(), '0');
-        out.append(digits.begin(), digits.end());
-        return out;
+        const std::string digits = std::to_string(std::abs(exponent));
+        return out.append(digits.begin(), digits.end());
     }
     if (d.Exponent <= 0) {
         out += u'0';

@@ -23,8 +23,7 @@ TDecimal Fixed(double value, int decimals);
 // "NAN", "INF" or "-INF" for the special values, empty for finite ones.
 String SpecialText(double value);
 
-// General notation: fixed unless the exponent is above precision or below -3, then
-// "d.dddE[-]x" with at least minExponentDigits exponent digits.
-String GeneralText(const TDecimal& d, int precision, Char decimalSeparator, int minExponentDigits = 0);
+// General notation: fixed unless the exponent is above precision or below -3, then "d.dddE[-]x".
+String GeneralText(const TDecimal& d, int precision, Char decimalSeparator);
 
 } // namespace FloatDecimal

@@ -51,7 +51,8 @@ public:
     void ReadBuffer(void* buffer, Int64 count);
     void WriteBuffer(const void* buffer, Int64 count);
 
-    // Copies count bytes from source's position, or all of source from its start when count is 0.
+    // Copies count bytes from source's position, or all of source from its start when count is 0
+    // or less.
     // Returns the number copied; raises EReadError when source ends early.
     Int64 CopyFrom(TStream& source, Int64 count);
 

@@ -144,6 +144,20 @@ TEST(Streams, FileStreamWithPersianNameRoundTripsAndResizes)
     EXPECT_THROW(reader.WriteBuffer("x", 1), EWriteError);
 }
 
+#ifdef _WIN32
+TEST(Streams, FileStreamShareModesAreHonouredOnWindows)
+{
+    const ScratchFile file(u"share.bin");
+    {
+        TFileStream exclusive(file.Name(), fmCreate);
+        EXPECT_THROW(TFileStream(file.Name(), fmOpenRead | fmShareDenyNone), EFOpenError);
+    }
+    TFileStream denyWrite(file.Name(), fmOpenRead | fmShareDenyWrite);
+    TFileStream reader(file.Name(), fmOpenRead | fmShareDenyWrite);
+    EXPECT_THROW(TFileStream(file.Name(), fmOpenReadWrite | fmShareDenyNone), EFOpenError);
+}
+#endif
+
 TEST(Streams, FileStreamReportsMissingFilesWithTheirNames)
 {
     const ScratchFile missing(u"\u0646\u06CC\u0633\u062A.txt");
