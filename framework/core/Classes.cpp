@@ -126,9 +126,11 @@ void TComponent::SetDesigning(bool designing)
 
 void TComponent::InsertComponent(TComponent* component)
 {
+    TComponent* namesake = FindComponent(component->FName);
+    if (namesake && namesake != component)
+        throw EComponentError(u"A component named " + component->FName + u" already exists");
     if (component->FOwner)
         component->FOwner->RemoveComponent(component);
-    ValidateRename(component, String(), component->FName);
     Insert(component);
     if (FComponentState.Contains(csDesigning))
         component->SetDesigning(true);

@@ -245,7 +245,6 @@ public:
     virtual int AddObject(const String& s, TObject* object);
     void InsertObject(int index, const String& s, TObject* object);
     void AddStrings(const TStrings& strings);
-    void Append(const String& s) { Add(s); }
     virtual int IndexOf(const String& s) const;
     int IndexOfName(const String& name) const;
     int IndexOfObject(TObject* object) const;

@@ -77,9 +77,11 @@ void TReader::ReadSignature()
 
 TValueType TReader::NextValue()
 {
-    TValueType v = ReadValue();
+    // Not checked: an object header's flag byte also comes where a value may.
+    Byte b;
+    ReadBytes(&b, 1, u"a value");
     FStream.Seek(-1, soCurrent);
-    return v;
+    return static_cast<TValueType>(b);
 }
 
 TValueType TReader::ReadValue()
@@ -171,9 +173,9 @@ String TReader::ReadString()
         }
         if (n < 0 || n > Remaining())
             Error(u"Stream ends inside a string");
-        std::string bytes(static_cast<size_t>(n), '\0');
+        TBytes bytes(static_cast<size_t>(n));
         ReadBytes(bytes.data(), n, u"a string");
-        return String(bytes.begin(), bytes.end()); // one byte per character
+        return String(bytes.begin(), bytes.end()); // one byte per character (Latin-1)
     }
     case vaWString: {
         std::int32_t len;
@@ -569,7 +571,7 @@ void TReader::ResolveFixups()
     for (const TFixup& f : FFixups) {
         TComponent* target = nullptr;
         size_t dot = f.Name.find(u'.');
-        if (SameText(f.Name, u"Owner"))
+        if (SameText(f.Name, u"Owner") || (!FRoot->Name().empty() && SameText(f.Name, FRoot->Name())))
             target = FRoot;
         else if (dot == String::npos)
             target = FRoot->FindComponent(f.Name);

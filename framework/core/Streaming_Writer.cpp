@@ -134,6 +134,8 @@ void TWriter::WriteObjectProperty(const TPropInfo& prop, TObject* value)
             WriteIdent(reference);
         }
     } else if (auto* collection = dynamic_cast<TCollection*>(value)) {
+        if (collection->Count() == 0)
+            return;
         WritePropName(prop.Name);
         WriteCollection(collection);
     } else if (auto* persistent = dynamic_cast<TPersistent*>(value)) {

@@ -479,7 +479,15 @@ struct TPropTraits<T> {
         }
         return t;
     }
-    static TPropValue ToValue(T v) { return static_cast<Int64>(v); }
+    // As the platform's GetOrdProp, a 32-bit unsigned value reads as a signed Integer
+    // (0xFFFFFFFF is -1); setting takes either form.
+    static TPropValue ToValue(T v)
+    {
+        if constexpr (sizeof(T) == 4 && std::is_unsigned_v<T>)
+            return static_cast<Int64>(static_cast<std::int32_t>(v));
+        else
+            return static_cast<Int64>(v);
+    }
     static T FromValue(const TPropValue& v) { return static_cast<T>(std::get<Int64>(v)); }
 };
 

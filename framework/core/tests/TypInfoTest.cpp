@@ -7,6 +7,7 @@ namespace {
 TAVIN_ENUM(TShade, shLight, shMedium, shDark)
 using TShades = TSet<TShade>;
 using TColor = int;
+using TAlphaColor = Cardinal;
 
 struct IGreeter {
     TAVIN_GUID("{11B625F8-447A-4AE5-BB88-5ECDEA979AF7}");
@@ -39,10 +40,13 @@ public:
     void SetBig(Int64 v) { FBig = v; }
     TObject* Data() const { return FData; }
     void SetData(TObject* v) { FData = v; }
+    TAlphaColor Fill() const { return FFill; }
+    void SetFill(TAlphaColor v) { FFill = v; }
     int Area() const { return FWidth * 2; }
     bool IsWidthStored() const { return FWidth != 13; }
 
     void ShapeClick(TObject*) { ++Clicks; }
+    void KeyDown(TObject*, Word& key) { key = 0; }
     int Clicks = 0;
 
 private:
@@ -56,6 +60,7 @@ private:
     float FOpacity = 1;
     Int64 FBig = 0;
     TObject* FData = nullptr;
+    TAlphaColor FFill = 0;
 };
 
 TAVIN_PUBLISHED(TShape)
@@ -71,6 +76,7 @@ TAVIN_PUBLISHED(TShape)
     TAVIN_PROPERTY(Int64, Big);
     TAVIN_PROPERTY(TObject*, Data);
     TAVIN_READONLY_PROPERTY(int, Area);
+    TAVIN_PROPERTY(TAlphaColor, Fill);
     TAVIN_METHOD(ShapeClick);
 }
 
@@ -119,7 +125,7 @@ TEST(TypInfo, ClassReferencesKnowNamesAndAncestry)
 
 TEST(TypInfo, PropertiesAreListedInNameOrderWithAncestorsAndFoundIgnoringCase)
 {
-    const std::vector<String> expected = {u"Area", u"Big", u"Caption", u"Color", u"Data", u"OnClick", u"Opacity",
+    const std::vector<String> expected = {u"Area", u"Big", u"Caption", u"Color", u"Data", u"Fill", u"OnClick", u"Opacity",
                                           u"Shade", u"Shades", u"Side", u"Visible", u"Width"};
     EXPECT_EQ(NamesOf(GetPropList(TPlain::StaticClass())), expected);
     EXPECT_EQ(GetPropList(TShape::StaticClass()).size(), expected.size() - 1);
@@ -140,6 +146,7 @@ TEST(TypInfo, PropertyTypeInformationByKind)
         {u"OnClick", tkMethod, u"TNotifyEvent"}, {u"Visible", tkEnumeration, u"Boolean"},
         {u"Shade", tkEnumeration, u"TShade"},    {u"Shades", tkSet, u"TShades"},  {u"Opacity", tkFloat, u"Single"},
         {u"Big", tkInt64, u"Int64"},             {u"Data", tkClass, u"TObject"},
+        {u"Fill", tkInteger, u"TAlphaColor"},
     };
     for (const auto& c : cases) {
         const TPropInfo* p = GetPropInfo(TShape::StaticClass(), c.prop);
@@ -182,6 +189,11 @@ TEST(TypInfo, ValuesAreReadAndWrittenByKindAndChecked)
     EXPECT_EQ(GetFloatProp(s, prop(u"Opacity")), 0.5);
     EXPECT_EQ(GetInt64Prop(s, prop(u"Big")), Int64(1) << 40);
     EXPECT_EQ(GetObjectProp(s, prop(u"Data")), &s);
+    // A Cardinal reads as the platform's signed Integer and is set from either form.
+    SetOrdProp(s, prop(u"Fill"), 0xFFFF0000);
+    EXPECT_EQ(GetOrdProp(s, prop(u"Fill")), -65536);
+    SetOrdProp(s, prop(u"Fill"), -1);
+    EXPECT_EQ(s.Fill(), 0xFFFFFFFFu);
 
     EXPECT_THROW(SetOrdProp(s, prop(u"Area"), 1), EPropertyError);
     EXPECT_THROW(SetStrProp(s, prop(u"Width"), u"1"), EPropertyConvertError);
@@ -224,6 +236,14 @@ TEST(TypInfo, EventsCompareByObjectAndMemberAndBindLambdas)
     EXPECT_EQ(calls, 1);
     EXPECT_EQ(copy, lambda);
     EXPECT_NE(lambda, TNotifyEvent([&](TObject*) { ++calls; }));
+
+    // Reference parameters reach the handler as references.
+    TEvent<TObject*, Word&> onKey = MakeHandler<&TShape::KeyDown>(&a);
+    Word key = 13;
+    onKey(&a, key);
+    EXPECT_EQ(key, 0);
+    // A handler of another parameter list cannot be bound by code.
+    EXPECT_THROW(TNotifyEvent::FromMethod(onKey.Method()), EInvalidCast);
 }
 
 TEST(TypInfo, PublishedMethodsAreFoundByNameAndCode)
