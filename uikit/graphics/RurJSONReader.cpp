@@ -65,13 +65,6 @@ void TRurJSONReader::Push(TRurJSONScope AScope)
     FStack[FStackSize++] = AScope;
 }
 
-TRurJSONReader::TRurJSONState TRurJSONReader::PeekState()
-{
-    if (FPeeked == jstNone)
-        FPeeked = DoPeek();
-    return FPeeked;
-}
-
 TRurJSONReader::TRurJSONState TRurJSONReader::DoPeek()
 {
     switch (Top()) {

@@ -130,7 +130,12 @@ private:
     static constexpr int MaxScopes = 256;
     static constexpr std::size_t NumberBufferSize = 256;
 
-    TRurJSONState PeekState();
+    TRurJSONState PeekState()
+    {
+        if (FPeeked == jstNone)
+            FPeeked = DoPeek();
+        return FPeeked;
+    }
     TRurJSONState DoPeek();
     TRurJSONState ReadValue(bool AEndArrayAllowed);
     TRurJSONState ReadKeyword(Char AFirst);
