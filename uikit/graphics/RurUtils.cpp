@@ -4,6 +4,7 @@
 #include <cmath>
 #include <iterator>
 
+#include "Classes.h"
 #include "RurJSONEscape.h"
 #include "Streaming.h"
 

@@ -9,10 +9,12 @@
 #include <cstdint>
 #include <vector>
 
-#include "Classes.h"
 #include "DateUtils.h"
 #include "Streams.h"
 #include "SysUtils.h"
+
+class TComponent;
+class TStrings;
 
 // A small ordered character set: entries keep their order and may repeat.
 using TRurUtilsCharSet = std::vector<Char>;

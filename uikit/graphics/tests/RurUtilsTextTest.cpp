@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "Classes.h"
 #include "RurUtils.h"
 
 namespace {
