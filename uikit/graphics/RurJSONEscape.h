@@ -28,14 +28,12 @@ inline int HexDigitValue(Char c)
 }
 
 // CharT is Char for texts and unsigned char for the reader's bytes (one byte is one character).
-// Every escape is longer than what it stands for, so the result fits in length code units: they
-// are written in place and the string is cut to size at the end.
+// Every escape is longer than what it stands for, so target needs room for length code units at
+// most; returns how many were written.
 template <class CharT>
-void AppendUnescaped(String& out, const CharT* text, std::size_t length)
+std::size_t UnescapeInto(Char* target, const CharT* text, std::size_t length)
 {
-    const std::size_t start = out.size();
-    out.resize(start + length);
-    Char* target = out.data() + start;
+    Char* const first = target;
     std::size_t i = 0;
     while (i < length) {
         const Char c = Char(text[i]);
@@ -74,7 +72,7 @@ void AppendUnescaped(String& out, const CharT* text, std::size_t length)
             RaiseInvalidCode(backslash + 1);
         }
     }
-    out.resize(std::size_t(target - out.data()));
+    return std::size_t(target - first);
 }
 
 } // namespace RurJSONEscape

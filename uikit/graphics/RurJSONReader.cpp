@@ -236,9 +236,9 @@ String TRurJSONReader::ReadQuotedText()
     const void* quote = std::memchr(data + start, '"', FReader.Size() - start);
     const std::size_t end = quote ? std::size_t(static_cast<const Byte*>(quote) - data) : FReader.Size();
     FReader.SetPosition(quote ? end + 1 : end);
-    String text;
-    RurJSONEscape::AppendUnescaped(text, data + start, end - start);
-    return text;
+    if (FScratch.size() < end - start)
+        FScratch.resize(end - start);
+    return String(FScratch.data(), RurJSONEscape::UnescapeInto(FScratch.data(), data + start, end - start));
 }
 
 TRurJSONToken TRurJSONReader::Peek()

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "Streams.h"
 #include "SysUtils.h"
@@ -166,4 +167,6 @@ private:
     char FPeekedNumber[NumberBufferSize] = {};
     std::size_t FPeekedNumberLength = 0;
     String FPeekedString;
+    // Reused for unescaping, so that each string costs one allocation of its exact length.
+    std::vector<Char> FScratch;
 };

@@ -244,8 +244,8 @@ String TRurUtils::EscapeString(const String& AValue)
 
 String TRurUtils::UnescapeString(const String& AValue)
 {
-    String result;
-    RurJSONEscape::AppendUnescaped(result, AValue.data(), AValue.size());
+    String result(AValue.size(), u'\0');
+    result.resize(RurJSONEscape::UnescapeInto(result.data(), AValue.data(), AValue.size()));
     return result;
 }
 
