@@ -93,17 +93,10 @@ struct JpegDecodeJob {
     int Created;
 };
 
-JpegDecodeJob* JpegBridgeOpenDecode(const unsigned char* data, size_t size)
+static int CreateDecoder(JpegDecodeJob* job, const unsigned char* data, size_t size)
 {
-    JpegDecodeJob* job = (JpegDecodeJob*)calloc(1, sizeof(JpegDecodeJob));
-    if (job == NULL)
-        return NULL;
-    InitError(&job->Error);
-    job->Info.err = &job->Error.Base;
-    if (setjmp(job->Error.Escape)) {
-        free(job);
-        return NULL;
-    }
+    if (setjmp(job->Error.Escape))
+        return 0;
     jpeg_create_decompress(&job->Info);
     job->Created = 1;
     job->Info.mem->max_memory_to_use = MaxWorkingMemory;
@@ -117,6 +110,20 @@ JpegDecodeJob* JpegBridgeOpenDecode(const unsigned char* data, size_t size)
     job->Info.src = &job->Source.Base;
     job->Progress.progress_monitor = LimitScans;
     job->Info.progress = &job->Progress;
+    return 1;
+}
+
+JpegDecodeJob* JpegBridgeOpenDecode(const unsigned char* data, size_t size)
+{
+    JpegDecodeJob* job = (JpegDecodeJob*)calloc(1, sizeof(JpegDecodeJob));
+    if (job == NULL)
+        return NULL;
+    InitError(&job->Error);
+    job->Info.err = &job->Error.Base;
+    if (!CreateDecoder(job, data, size)) {
+        free(job);
+        return NULL;
+    }
     return job;
 }
 
