@@ -195,6 +195,10 @@ TDibHeader ReadDibHeader(TByteReader& r, bool heightCoversMask)
 
 TPixelImage DecodeDibPixels(const TDibHeader& h, std::span<const Byte> bits, std::string_view format)
 {
+    const bool runLength = h.Compression == dcRLE8 || h.Compression == dcRLE4;
+    const std::size_t stride = DibStride(h.Width, h.BitsPerPixel);
+    if (!runLength && bits.size() / stride < static_cast<std::size_t>(h.Height))
+        RaiseInvalidGraphic(format, "pixel data ends early");
     TPixelImage image(h.Width, h.Height);
     image.SetSourceBitsPerPixel(h.BitsPerPixel);
     image.SetPalette(h.Palette);
@@ -203,7 +207,7 @@ TPixelImage DecodeDibPixels(const TDibHeader& h, std::span<const Byte> bits, std
     std::copy(h.Palette.begin(), h.Palette.end(), colors.begin());
     auto outputRow = [&](int storedRow) { return image.ScanLine(h.TopDown ? storedRow : h.Height - 1 - storedRow); };
 
-    if (h.Compression == dcRLE8 || h.Compression == dcRLE4) {
+    if (runLength) {
         const std::vector<Byte> indices = DecodeRunLength(h, bits, format);
         for (int row = 0; row < h.Height; ++row) {
             const Byte* in = indices.data() + static_cast<std::size_t>(row) * h.Width;
@@ -212,9 +216,6 @@ TPixelImage DecodeDibPixels(const TDibHeader& h, std::span<const Byte> bits, std
         return image;
     }
 
-    const std::size_t stride = DibStride(h.Width, h.BitsPerPixel);
-    if (bits.size() / stride < static_cast<std::size_t>(h.Height))
-        RaiseInvalidGraphic(format, "pixel data ends early");
     const TChannelMask red(h.Masks[0]), green(h.Masks[1]), blue(h.Masks[2]), alpha(h.Masks[3]);
     for (int row = 0; row < h.Height; ++row) {
         const Byte* in = bits.data() + static_cast<std::size_t>(row) * stride;

@@ -410,6 +410,11 @@ TPixelImage DecodePng(std::span<const Byte> data)
 {
     const TPngChunks chunks = ReadChunks(data);
     const TPngHeader& h = chunks.Header;
+    // Deflate packs at most 1032 bytes into one: less data than that cannot fill the picture, so
+    // such a file is refused before the picture is allocated.
+    const UInt64 pixelBytes = UInt64(h.Width) * UInt64(h.Height) * UInt64(ChannelsOf(h.ColorType) * h.BitDepth) / 8;
+    if (pixelBytes / 1032 > chunks.ImageData.size())
+        RaiseInvalidGraphic(Png, "compressed image data is too short for the picture size");
     const TRowConverter converter(h, chunks);
     TPixelImage image(h.Width, h.Height);
     TInflater inflater(chunks.ImageData);
