@@ -81,7 +81,7 @@ private:
     std::vector<Byte> FBytes;
 };
 
-void WriteRow(const TBGRA* pixels, int width, int bitsPerPixel, TPaletteMapper* mapper, Byte* out)
+void WriteRow(const TBGRA* pixels, int width, int bitsPerPixel, bool hasAlpha, TPaletteMapper* mapper, Byte* out)
 {
     for (int x = 0; x < width; ++x) {
         const TBGRA& c = pixels[x];
@@ -108,7 +108,7 @@ void WriteRow(const TBGRA* pixels, int width, int bitsPerPixel, TPaletteMapper* 
             out[4 * x] = c.B;
             out[4 * x + 1] = c.G;
             out[4 * x + 2] = c.R;
-            out[4 * x + 3] = c.A;
+            out[4 * x + 3] = hasAlpha ? c.A : 255; // without alpha every pixel is opaque, whatever A holds
         }
     }
 }
@@ -154,7 +154,7 @@ std::vector<Byte> EncodeBmp(const TPixelImage& image, int bitsPerPixel)
     std::vector<Byte>& bytes = b.Bytes();
     bytes.resize(fileSize, 0);
     for (int y = 0; y < image.Height(); ++y)
-        WriteRow(image.ScanLine(image.Height() - 1 - y), image.Width(), bitsPerPixel, mapper ? &*mapper : nullptr,
-                 bytes.data() + pixelsAt + y * stride);
+        WriteRow(image.ScanLine(image.Height() - 1 - y), image.Width(), bitsPerPixel, image.HasAlpha(),
+                 mapper ? &*mapper : nullptr, bytes.data() + pixelsAt + y * stride);
     return std::move(bytes);
 }

@@ -139,8 +139,11 @@ TEST(BmpCodec, ReadsBitFieldsCoreHeadersAndRunLengthData)
     EXPECT_EQ(r4.Pixel(4, 0), red);
 }
 
-TEST(BmpCodec, ThirtyTwoBitsWithZeroAlphaReadAsOpaque)
+TEST(BmpCodec, ThirtyTwoBitsWithoutAlphaAreOpaqueBothWays)
 {
+    const TPixelImage unset(2, 1); // A bytes 0, but the picture has no alpha
+    EXPECT_EQ(EncodeBmp(unset, 32)[54 + 3], 255);
+
     TPixelImage image = MakePatternImage(4, 4, false);
     std::vector<Byte> bmp = EncodeBmp(image, 32);
     for (std::size_t i = 54 + 3; i < bmp.size(); i += 4)
