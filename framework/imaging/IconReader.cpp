@@ -4,17 +4,12 @@
 #include <tuple>
 
 #include "DibReader.h"
+#include "PictureFormat.h"
 #include "PngCodec.h"
-#include "PngFormat.h"
 
 namespace {
 
 constexpr std::string_view Icon = "icon";
-
-bool IsPng(std::span<const Byte> data)
-{
-    return data.size() >= PngSignature.size() && std::equal(PngSignature.begin(), PngSignature.end(), data.begin());
-}
 
 // Applies the 1-bit AND mask that follows the colour rows: a set bit is a transparent pixel.
 void ApplyMask(TPixelImage& image, const TDibHeader& header, std::span<const Byte> mask)
@@ -90,7 +85,7 @@ TPixelImage DecodeIconEntry(std::span<const Byte> data, const TIconEntry& entry)
     if (entry.Offset > data.size() || entry.Size > data.size() - entry.Offset)
         RaiseInvalidGraphic(Icon, "the entry lies outside the file");
     const auto entryData = data.subspan(entry.Offset, entry.Size);
-    if (IsPng(entryData))
+    if (DetectPictureFormat(entryData) == TPictureFormat::Png)
         return DecodePng(entryData);
     return DecodeDibEntry(entryData);
 }

@@ -2,11 +2,18 @@
 
 #include <algorithm>
 
+#include "PngFormat.h"
+
 namespace {
+
+bool StartsWith(std::span<const Byte> data, std::span<const Byte> prefix)
+{
+    return data.size() >= prefix.size() && std::equal(prefix.begin(), prefix.end(), data.begin());
+}
 
 bool StartsWith(std::span<const Byte> data, std::initializer_list<Byte> prefix)
 {
-    return data.size() >= prefix.size() && std::equal(prefix.begin(), prefix.end(), data.begin());
+    return StartsWith(data, std::span<const Byte>(prefix.begin(), prefix.size()));
 }
 
 Cardinal U32LEAt(std::span<const Byte> data, std::size_t at)
@@ -25,7 +32,7 @@ bool IsIconDirectory(std::span<const Byte> data, Byte type)
 
 TPictureFormat DetectPictureFormat(std::span<const Byte> head)
 {
-    if (StartsWith(head, {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A}))
+    if (StartsWith(head, PngSignature))
         return TPictureFormat::Png;
     if (StartsWith(head, {0xFF, 0xD8, 0xFF}))
         return TPictureFormat::Jpeg;
