@@ -37,7 +37,9 @@ TEST(GifDecoder, DecodesFirstFrameAcrossTableSizesAndLayouts)
         {"full table grows codes to 12 bits and clears", {0, 0, 0, 0, 200, 150, 8}},
         {"local table", {0, 0, 0, 0, 17, 5, 4, true}},
         {"interlaced", {0, 0, 0, 0, 6, 19, 3, false, true}},
+        {"full table kept without a clear code", {0, 0, 0, 0, 300, 200, 8}},
     };
+    cases.back().gif.KeepFullTable = true;
     for (auto& c : cases) {
         SCOPED_TRACE(c.name);
         c.gif.Indices = Indices(c.gif.Width * c.gif.Height, 1 << c.gif.ColorBits);

@@ -175,7 +175,7 @@ TBGRA GifColor(int index)
 namespace {
 
 // A plain LZW encoder with the GIF conventions, clearing the table when it fills.
-std::vector<Byte> LzwEncode(const std::vector<Byte>& indices, int minCodeSize)
+std::vector<Byte> LzwEncode(const std::vector<Byte>& indices, int minCodeSize, bool keepFullTable)
 {
     const int clear = 1 << minCodeSize, end = clear + 1;
     std::vector<Byte> out;
@@ -211,13 +211,13 @@ std::vector<Byte> LzwEncode(const std::vector<Byte>& indices, int minCodeSize)
             continue;
         }
         emitData(current);
-        if (next == 4096) {
+        if (next < 4096) {
+            table[{current, index}] = next++;
+        } else if (!keepFullTable) {
             emit(clear);
             table.clear();
             codeSize = minCodeSize + 1;
             next = end + 1;
-        } else {
-            table[{current, index}] = next++;
         }
         current = index;
     }
@@ -274,7 +274,7 @@ std::vector<Byte> BuildGif(const TTestGif& gif)
     }
     const int minCodeSize = std::max(2, gif.ColorBits);
     out.push_back(static_cast<Byte>(minCodeSize));
-    const std::vector<Byte> lzw = LzwEncode(stored, minCodeSize);
+    const std::vector<Byte> lzw = LzwEncode(stored, minCodeSize, gif.KeepFullTable);
     for (std::size_t at = 0; at < lzw.size(); at += 255) {
         const std::size_t size = std::min<std::size_t>(255, lzw.size() - at);
         out.push_back(static_cast<Byte>(size));

@@ -47,7 +47,8 @@ struct TTestGif {
     bool LocalTable = false;
     bool Interlaced = false;
     int TransparentIndex = -1;
-    std::vector<Byte> Indices; // row-major in display order
+    bool KeepFullTable = false; // once the table is full, go on with it instead of clearing it
+    std::vector<Byte> Indices;  // row-major in display order
 };
 std::vector<Byte> BuildGif(const TTestGif& gif);
 // The colour of palette index i in BuildGif's tables.
