@@ -32,13 +32,15 @@ int main(int argc, char** argv)
     twoTone.SetPalette({TBGRA{0, 0, 0, 255}, TBGRA{255, 255, 255, 255}});
     for (int bits : {1, 4, 8, 16, 24, 32})
         Write(folder, std::to_string(bits) + ".bmp", EncodeBmp(twoTone, bits));
-    for (int type : {0, 3, 4}) {
-        TTestPng png(6, 5, type == 4 ? 16 : 2, type, true);
-        png.Samples.assign(30 * (type == 4 ? 2 : 1), 1);
-        if (type == 3)
+    struct PngLayout { int type, depth, channels; std::size_t transparency; };
+    for (const PngLayout& l : {PngLayout{0, 2, 1, 2}, PngLayout{2, 16, 3, 6}, PngLayout{3, 2, 1, 2}, PngLayout{4, 16, 2, 0}}) {
+        TTestPng png(6, 5, l.depth, l.type, true);
+        png.Samples.assign(30 * l.channels, 1);
+        if (l.type == 3)
             png.Palette.assign(12, 7);
-        png.Transparency = std::vector<Byte>(type == 4 ? 0 : 2, 1);
-        Write(folder, "interlaced" + std::to_string(type) + ".png", BuildPng(png));
+        if (l.transparency)
+            png.Transparency = std::vector<Byte>(l.transparency, 0);
+        Write(folder, "interlaced" + std::to_string(l.type) + ".png", BuildPng(png));
     }
     TTestGif gif(12, 9, 1, 1, 7, 6, 3, true, true, 2);
     for (int i = 0; i < 42; ++i)
