@@ -185,7 +185,7 @@ int JpegBridgeReadPixels(JpegDecodeJob* job, unsigned char* bgra, size_t stride)
             CmykRowToBgra(row, info->output_width, info->saw_Adobe_marker);
     }
     if (job->Source.Truncated) {
-        strcpy(job->Error.Message, "JPEG data ends early");
+        strcpy(job->Error.Message, "data ends early");
         return 0;
     }
     return 1;
