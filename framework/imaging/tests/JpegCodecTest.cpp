@@ -2,6 +2,7 @@
 
 #include "GraphicErrors.h"
 #include "JpegCodec.h"
+#include "JpegFixtures.h"
 #include "TestPictures.h"
 
 TEST(JpegCodec, HigherQualityIsLargerAndCloserToTheOriginal)
@@ -55,4 +56,32 @@ TEST(JpegCodec, TruncatedAndCorruptDataRaiseInvalidGraphic)
 TEST(JpegCodec, EmptyPictureCannotBeSaved)
 {
     EXPECT_THROW(EncodeJpeg(TPixelImage(), 75), EInvalidGraphic);
+}
+
+TEST(JpegCodec, DecodesGreyProgressiveAndAdobeCmykFiles)
+{
+    const TPixelImage original = MakePatternImage(40, 24, false);
+    const TPixelImage gray = DecodeJpeg(MakeJpeg(original, TJpegLayout::Gray));
+    EXPECT_EQ(gray.SourceBitsPerPixel(), 8);
+    const TBGRA g = gray.Pixel(20, 12);
+    EXPECT_TRUE(g.R == g.G && g.G == g.B);
+
+    const TPixelImage progressive = DecodeJpeg(MakeJpeg(original, TJpegLayout::Progressive));
+    EXPECT_LT(MeanColorError(progressive, original), 5.0);
+
+    const TPixelImage cmyk = DecodeJpeg(MakeJpeg(original, TJpegLayout::AdobeCmyk));
+    EXPECT_EQ(cmyk.SourceBitsPerPixel(), 32);
+    EXPECT_LT(MeanColorError(cmyk, original), 5.0);
+    EXPECT_EQ(cmyk.Pixel(3, 3).A, 255);
+}
+
+TEST(JpegCodec, FileWithMoreScansThanAnyEncoderWritesIsRefused)
+{
+    const std::vector<Byte> jpeg = MakeJpeg(MakePatternImage(16, 16, false), TJpegLayout::ThousandScans);
+    try {
+        DecodeJpeg(jpeg);
+        FAIL() << "decoded";
+    } catch (const EInvalidGraphic& e) {
+        EXPECT_NE(std::string(e.what()).find("scans"), std::string::npos) << e.what();
+    }
 }
