@@ -170,3 +170,17 @@ TEST(PngCodec, EveryTruncationFailsCleanlyUntilOnlyTheEndChunkIsMissing)
             EXPECT_THROW(DecodePng(cut), EInvalidGraphic) << n;
     }
 }
+
+TEST(PngCodec, ImageDataSplitAcrossChunksBesideAncillaryChunks)
+{
+    const TPixelImage original = MakePatternImage(30, 20, true);
+    const std::vector<Byte> whole = EncodePng(original);
+    const std::size_t length = whole[33] << 24 | whole[34] << 16 | whole[35] << 8 | whole[36];
+    const auto body = whole.begin() + 41;
+    std::vector<Byte> split(whole.begin(), whole.begin() + 33);
+    AppendPngChunk(split, "tEXt", {'a', 0, 'b'});
+    for (auto [from, to] : {std::pair<std::size_t, std::size_t>{0, 1}, {1, length / 2}, {length / 2, length}})
+        AppendPngChunk(split, "IDAT", std::vector<Byte>(body + from, body + to));
+    AppendPngChunk(split, "IEND", {});
+    EXPECT_TRUE(SamePixels(DecodePng(split), original));
+}

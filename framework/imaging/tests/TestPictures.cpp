@@ -47,7 +47,9 @@ void PutU32BE(std::vector<Byte>& out, Cardinal v)
         out.push_back(static_cast<Byte>(v >> shift));
 }
 
-void PutChunk(std::vector<Byte>& out, const char* type, const std::vector<Byte>& body)
+} // namespace
+
+void AppendPngChunk(std::vector<Byte>& out, const char* type, const std::vector<Byte>& body)
 {
     PutU32BE(out, static_cast<Cardinal>(body.size()));
     const std::size_t typeAt = out.size();
@@ -55,6 +57,8 @@ void PutChunk(std::vector<Byte>& out, const char* type, const std::vector<Byte>&
     out.insert(out.end(), body.begin(), body.end());
     PutU32BE(out, static_cast<Cardinal>(crc32(0, out.data() + typeAt, static_cast<uInt>(body.size() + 4))));
 }
+
+namespace {
 
 int ChannelsOf(int colorType) { return colorType == 2 ? 3 : colorType == 4 ? 2 : colorType == 6 ? 4 : 1; }
 
@@ -140,13 +144,13 @@ std::vector<Byte> BuildPng(const TTestPng& png)
     header.insert(header.end(), {static_cast<Byte>(png.BitDepth), static_cast<Byte>(png.ColorType), 0, 0,
                                  static_cast<Byte>(png.Interlaced)});
     std::vector<Byte> out = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
-    PutChunk(out, "IHDR", header);
+    AppendPngChunk(out, "IHDR", header);
     if (!png.Palette.empty())
-        PutChunk(out, "PLTE", png.Palette);
+        AppendPngChunk(out, "PLTE", png.Palette);
     if (png.Transparency)
-        PutChunk(out, "tRNS", *png.Transparency);
-    PutChunk(out, "IDAT", Compress(raw));
-    PutChunk(out, "IEND", {});
+        AppendPngChunk(out, "tRNS", *png.Transparency);
+    AppendPngChunk(out, "IDAT", Compress(raw));
+    AppendPngChunk(out, "IEND", {});
     return out;
 }
 

@@ -31,6 +31,9 @@ struct TTestPng {
 // Rows are filtered with each filter type in turn.
 std::vector<Byte> BuildPng(const TTestPng& png);
 
+// Appends a chunk with its length and CRC.
+void AppendPngChunk(std::vector<Byte>& png, const char* type, const std::vector<Byte>& body);
+
 // Recomputes the CRC of the chunk that contains data[at] after a test changed its bytes.
 void FixPngCrc(std::vector<Byte>& png, std::size_t at);
 
