@@ -7,11 +7,11 @@
 #include <string>
 
 #include "ByteReader.h"
+#include "GifLzwDecoder.h"
 
 namespace {
 
 constexpr std::string_view Gif = "GIF";
-constexpr int MaxCodes = 4096;
 
 std::vector<TBGRA> ReadColorTable(TByteReader& r, int bits)
 {
@@ -39,117 +39,6 @@ void SkipSubBlocks(TByteReader& r)
     for (Byte size = r.U8(); size != 0; size = r.U8())
         r.Skip(size);
 }
-
-// Variable-width LZW with the GIF conventions: clear and end codes, codes growing to 12 bits and
-// the table frozen once full. Every code is checked against the table before use.
-class TLzwDecoder : public TObject {
-public:
-    TLzwDecoder(std::span<const Byte> data, int minCodeSize)
-        : FData(data), FMinCodeSize(minCodeSize), FClear(1 << minCodeSize), FEnd(FClear + 1)
-    {
-        for (int i = 0; i < FClear; ++i) {
-            FPrefix[i] = -1;
-            FSuffix[i] = static_cast<Byte>(i);
-            FLength[i] = 1;
-        }
-        Reset();
-    }
-
-    // Fills out completely; raises EInvalidGraphic when the data ends or breaks first.
-    void Decode(std::span<Byte> out)
-    {
-        std::size_t filled = 0;
-        int previous = -1;
-        while (filled < out.size()) {
-            const int code = NextCode();
-            if (code == FClear) {
-                Reset();
-                previous = -1;
-                continue;
-            }
-            if (code == FEnd || code < 0)
-                RaiseInvalidGraphic(Gif, "image data ends early");
-            if (previous < 0) {
-                if (code >= FClear)
-                    RaiseInvalidGraphic(Gif, "LZW data starts with an undefined code");
-                out[filled++] = static_cast<Byte>(code);
-                previous = code;
-                continue;
-            }
-            if (code > FNext)
-                RaiseInvalidGraphic(Gif, "undefined LZW code");
-            // code == FNext is the one string not yet in the table: previous + its own first byte.
-            const Byte first = FirstByte(code == FNext ? previous : code);
-            if (FNext < MaxCodes)
-                AddString(previous, first);
-            filled += Emit(code, out.subspan(filled));
-            previous = code;
-        }
-    }
-
-private:
-    void Reset()
-    {
-        FCodeSize = FMinCodeSize + 1;
-        FNext = FEnd + 1;
-    }
-
-    void AddString(int prefix, Byte suffix)
-    {
-        FPrefix[FNext] = static_cast<short>(prefix);
-        FSuffix[FNext] = suffix;
-        FLength[FNext] = static_cast<short>(FLength[prefix] + 1);
-        ++FNext;
-        if (FNext == (1 << FCodeSize) && FCodeSize < 12)
-            ++FCodeSize;
-    }
-
-    Byte FirstByte(int code) const
-    {
-        while (FPrefix[code] >= 0)
-            code = FPrefix[code];
-        return FSuffix[code];
-    }
-
-    // Writes the string of code, cut to the room left; returns the count written.
-    std::size_t Emit(int code, std::span<Byte> room)
-    {
-        const std::size_t length = static_cast<std::size_t>(FLength[code]);
-        for (std::size_t i = length; i-- > 0; code = FPrefix[code]) {
-            if (i < room.size())
-                room[i] = FSuffix[code];
-        }
-        return std::min(length, room.size());
-    }
-
-    // -1 when the data has run out.
-    int NextCode()
-    {
-        while (FBitCount < FCodeSize) {
-            if (FPosition >= FData.size())
-                return -1;
-            FBits |= static_cast<unsigned>(FData[FPosition++]) << FBitCount;
-            FBitCount += 8;
-        }
-        const int code = static_cast<int>(FBits & ((1u << FCodeSize) - 1));
-        FBits >>= FCodeSize;
-        FBitCount -= FCodeSize;
-        return code;
-    }
-
-    std::span<const Byte> FData;
-    std::size_t FPosition = 0;
-    unsigned FBits = 0;
-    int FBitCount = 0;
-    int FMinCodeSize;
-    int FClear;
-    int FEnd;
-    int FCodeSize = 0;
-    int FNext = 0;
-    std::array<short, MaxCodes> FPrefix{};
-    std::array<Byte, MaxCodes> FSuffix{};
-    std::array<short, MaxCodes> FLength{};
-};
 
 // Row order of an interlaced image: every 8th row from 0, every 8th from 4, every 4th from 2, every 2nd from 1.
 std::vector<int> InterlacedRows(int height)
@@ -195,7 +84,7 @@ TFrame ReadFrame(TByteReader& r, const std::vector<TBGRA>& globalColors, int glo
         r.Fail("LZW code size " + std::to_string(minCodeSize) + " is out of range");
     const std::vector<Byte> lzw = ReadSubBlocks(r);
     f.Indices.resize(static_cast<std::size_t>(f.Width) * f.Height);
-    TLzwDecoder(lzw, minCodeSize).Decode(f.Indices);
+    TGifLzwDecoder(lzw, minCodeSize).Decode(f.Indices);
     return f;
 }
 
