@@ -2,12 +2,14 @@
 #include "JpegBridge.h"
 
 #include <setjmp.h>
-#include <stdio.h>
+#include <stdio.h> /* jpeglib.h needs FILE */
 #include <stdlib.h>
 #include <string.h>
 
 #include <jerror.h>
 #include <jpeglib.h>
+
+_Static_assert(JpegBridgeMessageSize >= JMSG_LENGTH_MAX, "libjpeg formats messages of up to JMSG_LENGTH_MAX");
 
 /* A progressive file with more scans than any encoder writes only serves to make decoding slow. */
 enum { MaxScans = 500 };
