@@ -72,19 +72,26 @@ std::array<Cardinal, 4> DefaultMasks(int bitsPerPixel)
     return {};
 }
 
-// Palette indices of run-length data, bottom-up rows; unset pixels keep index 0.
-std::vector<Byte> DecodeRunLength(const TDibHeader& h, std::span<const Byte> bits, std::string_view format)
+// Run-length data, always bottom-up, drawn straight into the picture; pixels it skips keep colour 0.
+void DecodeRunLength(const TDibHeader& h, std::span<const Byte> bits, std::string_view format,
+                     const std::array<TBGRA, 256>& colors, TPixelImage& image)
 {
+    for (int y = 0; y < h.Height; ++y)
+        std::fill(image.ScanLine(y), image.ScanLine(y) + h.Width, colors[0]);
     const bool four = h.Compression == dcRLE4;
-    std::vector<Byte> indices(static_cast<std::size_t>(h.Width) * h.Height, 0);
     TByteReader r(bits, format);
     int x = 0, y = 0;
+    TBGRA* line = image.ScanLine(h.Height - 1);
+    auto moveTo = [&](int newX, int newY) {
+        x = std::min(newX, h.Width);
+        y = newY;
+        if (y < h.Height)
+            line = image.ScanLine(h.Height - 1 - y);
+    };
     // Pixels past the right edge are dropped; x stays within 0..Width.
     auto put = [&](Byte index) {
-        if (x < h.Width) {
-            indices[static_cast<std::size_t>(y) * h.Width + x] = index;
-            ++x;
-        }
+        if (x < h.Width)
+            line[x++] = colors[index];
     };
     while (y < h.Height) {
         const Byte count = r.U8();
@@ -93,13 +100,13 @@ std::vector<Byte> DecodeRunLength(const TDibHeader& h, std::span<const Byte> bit
             for (int i = 0; i < count; ++i)
                 put(four ? static_cast<Byte>(i % 2 ? value & 0x0F : value >> 4) : value);
         } else if (value == 0) { // end of line
-            x = 0;
-            ++y;
+            moveTo(0, y + 1);
         } else if (value == 1) { // end of bitmap
             break;
         } else if (value == 2) { // move right and up
-            x = std::min(x + r.U8(), h.Width);
-            y += r.U8();
+            const int dx = r.U8();
+            const int dy = r.U8();
+            moveTo(x + dx, y + dy);
         } else { // absolute run of `value` indices, padded to a 16-bit boundary
             const std::size_t bytes = four ? (value + 1u) / 2 : value;
             const auto run = r.Bytes(bytes);
@@ -108,7 +115,6 @@ std::vector<Byte> DecodeRunLength(const TDibHeader& h, std::span<const Byte> bit
             r.Skip(bytes % 2);
         }
     }
-    return indices;
 }
 
 int IndexAt(const Byte* row, int x, int bitsPerPixel)
@@ -205,16 +211,12 @@ TPixelImage DecodeDibPixels(const TDibHeader& h, std::span<const Byte> bits, std
     std::array<TBGRA, 256> colors;
     colors.fill(TBGRA{0, 0, 0, 255});
     std::copy(h.Palette.begin(), h.Palette.end(), colors.begin());
-    auto outputRow = [&](int storedRow) { return image.ScanLine(h.TopDown ? storedRow : h.Height - 1 - storedRow); };
 
     if (runLength) {
-        const std::vector<Byte> indices = DecodeRunLength(h, bits, format);
-        for (int row = 0; row < h.Height; ++row) {
-            const Byte* in = indices.data() + static_cast<std::size_t>(row) * h.Width;
-            std::transform(in, in + h.Width, outputRow(row), [&](Byte i) { return colors[i]; });
-        }
+        DecodeRunLength(h, bits, format, colors, image);
         return image;
     }
+    auto outputRow = [&](int storedRow) { return image.ScanLine(h.TopDown ? storedRow : h.Height - 1 - storedRow); };
 
     const TChannelMask red(h.Masks[0]), green(h.Masks[1]), blue(h.Masks[2]), alpha(h.Masks[3]);
     for (int row = 0; row < h.Height; ++row) {
