@@ -664,4 +664,37 @@ private:
     GpGraphics* nativeGraphics = nullptr;
 };
 
+// ---- Shape fill ----------------------------------------------------------------------------------
+
+enum TRurGradientType : int32_t {
+    gtSolid, gtRadial, gtVertical, gtHorizontal, gtForwardDiagonal, gtBackwardDiagonal, gtAngle, gtHatch, gtPath,
+    gtTexture, gtNone
+};
+
+// The GDI+ picture that tiles itself into a shape; it comes with the SVG picture classes.
+class TRurGDIPPicture;
+
+// What FillGDIPShape fills and outlines, and how.
+struct TGDIPShapeFillParams {
+    TGPGraphics* Graphics = nullptr;
+    TGPGraphicsPath* Path = nullptr;
+    bool UsePath = false;   // fill and outline Path instead of Rect
+    TGPRectF Rect{};        // the shape, and the area gradient brushes are built over
+    TRurGradientType GradientType = gtSolid;
+    TColor Color = 0;       // fill colour, gradient start, hatch fore colour
+    TColor ColorTo = 0;     // gradient end, hatch back colour
+    int32_t Opacity = 255;  // low byte: alpha of Color and of the border
+    int32_t OpacityTo = 255; // low byte: alpha of ColorTo
+    RurGDIP::HatchStyle HatchStyle = HatchStyleHorizontal;
+    int32_t Angle = 0;      // degrees, for gtAngle
+    TRurGDIPPicture* Picture = nullptr;
+    TColor BorderColor = clNone; // clNone: no outline
+    int32_t BorderWidth = 1;
+    DashStyle BorderStyle = DashStyleSolid;
+    bool TopLine = false;   // a one-unit strip of Color along the top after a two-colour gradient
+};
+
+// Fills the shape (solid, linear gradient, angled gradient or hatch) and then outlines it.
+void FillGDIPShape(const TGDIPShapeFillParams& params);
+
 } // namespace RurGDIP
