@@ -1,11 +1,13 @@
 #pragma once
 // Colours, fonts, pens, brushes and the canvas that draws with them on a device context.
-#include <windows.h>
+#include "WinApi.h"
 
 #include <span>
 
 #include "Classes.h"
 #include "Types.h"
+
+class TPixelImage;
 
 // ---------------------------------------------------------------------------------------------
 // Colours: 0x00BBGGRR for an RGB value, 0xFF0000nn for the system colour nn.
@@ -558,15 +560,45 @@ private:
     HGDIOBJ FOldBitmap = nullptr;
 };
 
-// An icon: drawn with its alpha or mask, saved as an icon file.
-class TIcon : public TGraphic {
-    TAVIN_CLASS(TIcon, TGraphic)
+// A picture kept as the bytes it was loaded from and drawn from their decoded pixels (32 bits,
+// premultiplied when the picture has alpha). Saving writes the bytes back unchanged.
+class TDecodedGraphic : public TGraphic {
+    TAVIN_CLASS(TDecodedGraphic, TGraphic)
 public:
-    TIcon();
+    void Draw(TCanvas& canvas, const TRect& r) override;
+    void SaveToStream(TStream& stream) override;
+    // The decoded picture; null when empty.
+    TBitmap* Image() const { return FImage.get(); }
+
+protected:
+    bool GetEmpty() const override { return !FImage; }
+    int GetWidth() const override;
+    int GetHeight() const override;
+    bool GetTransparent() const override;
+    // A bitmap receives a copy of the decoded picture.
+    void AssignTo(TPersistent* dest) const override;
+
+    const std::vector<Byte>& Data() const { return FData; }
+    // Takes the file's bytes and its decoded picture, then signals a change.
+    void SetDecoded(std::vector<Byte> data, const TPixelImage& image);
+    void SetDecoded(std::vector<Byte> data, std::unique_ptr<TBitmap> image);
+    // Copies another graphic's bytes and picture (Assign between graphics of one class).
+    void CopyDecoded(const TDecodedGraphic& source);
+    void ClearDecoded();
+
+private:
+    std::vector<Byte> FData;
+    std::unique_ptr<TBitmap> FImage;
+};
+
+// An icon: drawn with its alpha or mask, saved as an icon file.
+class TIcon : public TDecodedGraphic {
+    TAVIN_CLASS(TIcon, TDecodedGraphic)
+public:
+    TIcon() = default;
     ~TIcon() override;
 
     void Assign(const TPersistent* source) override;
-    void Draw(TCanvas& canvas, const TRect& r) override;
     void LoadFromStream(TStream& stream) override;
     // The icon file as loaded, or a one-picture icon file (PNG-compressed) for a handle.
     void SaveToStream(TStream& stream) override;
@@ -578,19 +610,11 @@ public:
     HICON ReleaseHandle();
 
 protected:
-    bool GetEmpty() const override { return !FImage; }
-    int GetWidth() const override;
-    int GetHeight() const override;
     bool GetTransparent() const override { return true; }
-    // A bitmap receives the icon as 32 premultiplied bits.
-    void AssignTo(TPersistent* dest) const override;
 
 private:
-    void Clear();
-    void ImageFromHandle(HICON icon);
+    void DestroyHandle();
 
-    std::vector<Byte> FData;         // the icon file, when loaded from one
-    std::unique_ptr<TBitmap> FImage; // the largest picture, 32 bits premultiplied
     HICON FHandle = nullptr;
 };
 
@@ -629,31 +653,17 @@ TAVIN_ENUM(TWICImageFormat, wifBmp, wifPng, wifJpeg, wifGif, wifTiff, wifWMPhoto
 
 // Any picture the system's imaging component decodes (TIFF and others); keeps the bytes it was
 // given and saves them back unchanged.
-class TWICImage : public TGraphic {
-    TAVIN_CLASS(TWICImage, TGraphic)
+class TWICImage : public TDecodedGraphic {
+    TAVIN_CLASS(TWICImage, TDecodedGraphic)
 public:
-    TWICImage();
-    ~TWICImage() override;
-
     void Assign(const TPersistent* source) override;
-    void Draw(TCanvas& canvas, const TRect& r) override;
     // Raises EInvalidGraphic when the imaging component cannot decode the data.
     void LoadFromStream(TStream& stream) override;
-    void SaveToStream(TStream& stream) override;
     static bool CanLoadFromStream(TStream& stream);
 
     TWICImageFormat ImageFormat() const { return FImageFormat; }
 
-protected:
-    bool GetEmpty() const override { return !FImage; }
-    int GetWidth() const override;
-    int GetHeight() const override;
-    // A bitmap receives the picture as 32 premultiplied bits.
-    void AssignTo(TPersistent* dest) const override;
-
 private:
-    std::vector<Byte> FData;
-    std::unique_ptr<TBitmap> FImage; // decoded, 32 bits premultiplied
     TWICImageFormat FImageFormat = wifOther;
 };
 

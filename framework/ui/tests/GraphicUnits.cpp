@@ -1,9 +1,16 @@
 #include "GraphicUnits.h"
 
+#include "GifImg.h"
+#include "Jpeg.h"
+#include "PngImage.h"
+
 void StartGraphicUnits()
 {
     static const TUnitStep steps[] = {
         {"Graphics", &InitializeGraphicsUnit, &FinalizeGraphicsUnit},
+        {"PngImage", &InitializePngImageUnit, &FinalizePngImageUnit},
+        {"Jpeg", &InitializeJpegUnit, &FinalizeJpegUnit},
+        {"GifImg", &InitializeGifImgUnit, &FinalizeGifImgUnit},
     };
     static TUnitStartup startup(steps);
     startup.Initialize();
