@@ -246,6 +246,9 @@ TCanvas* TBitmap::Canvas()
 
 HBITMAP TBitmap::Handle()
 {
+    // The handle is wanted to be selected elsewhere (a pattern brush, an image list, another DC):
+    // a bitmap lives in one DC at a time, so the canvas lets go of it until it draws again.
+    FreeCanvasContext();
     Wake();
     return FHandle;
 }

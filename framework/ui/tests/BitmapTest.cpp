@@ -307,7 +307,6 @@ TEST(Bitmap, PatternBrushFromABitmap)
     pattern.Canvas()->Brush()->SetColor(clRed);
     pattern.Canvas()->FillRect(Rect(0, 0, 2, 2));
     pattern.Canvas()->SetPixels(0, 0, clBlue);
-    pattern.Dormant(); // a pattern brush needs a bitmap no DC holds
     OffscreenSurface surface(4, 4);
     TCanvas canvas;
     canvas.SetHandle(surface.DC());

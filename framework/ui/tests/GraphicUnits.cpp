@@ -1,6 +1,7 @@
 #include "GraphicUnits.h"
 
 #include "GifImg.h"
+#include "ImgList.h"
 #include "Jpeg.h"
 #include "PngImage.h"
 
@@ -11,6 +12,7 @@ void StartGraphicUnits()
         {"PngImage", &InitializePngImageUnit, &FinalizePngImageUnit},
         {"Jpeg", &InitializeJpegUnit, &FinalizeJpegUnit},
         {"GifImg", &InitializeGifImgUnit, &FinalizeGifImgUnit},
+        {"ImgList", &InitializeImgListUnit, &FinalizeImgListUnit},
     };
     static TUnitStartup startup(steps);
     startup.Initialize();
