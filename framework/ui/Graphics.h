@@ -299,7 +299,10 @@ public:
     }
     void Ellipse(int x1, int y1, int x2, int y2);
     void Ellipse(const TRect& r) { Ellipse(r.Left, r.Top, r.Right, r.Bottom); }
+    // Arc and Chord run anticlockwise from the ray through (x3, y3) to the ray through (x4, y4);
+    // the chord closes the arc with a line and fills it with the brush.
     void Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
+    void Chord(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
     void FillRect(const TRect& r);
     void FrameRect(const TRect& r);
     void DrawFocusRect(const TRect& r);

@@ -357,3 +357,33 @@ TEST_F(Pictures, CorruptFilesAreRefusedThroughEveryGraphicClass)
         }
     }
 }
+
+TEST_F(Pictures, FormTextNamesColoursAndCarriesPictureData)
+{
+    TBitmap bitmap(1, 1);
+    bitmap.Canvas()->SetPixels(0, 0, clBlue);
+    TMemoryStream bmp;
+    bitmap.WriteData(bmp);
+    String hex;
+    static constexpr char16_t Digits[] = u"0123456789ABCDEF";
+    const String name = u"TBitmap";
+    std::vector<Byte> data{static_cast<Byte>(name.size())};
+    data.insert(data.end(), name.begin(), name.end());
+    data.insert(data.end(), static_cast<const Byte*>(bmp.Memory()), static_cast<const Byte*>(bmp.Memory()) + bmp.Size());
+    for (Byte b : data) {
+        hex += Digits[b >> 4];
+        hex += Digits[b & 15];
+    }
+    const std::string text = "object Holder: TPictureHolder\n  Picture.Data = {" + ToUtf8(hex) + "}\nend\n";
+    TPictureHolder holder(nullptr);
+    ReadComponentResource(TBytes(text.begin(), text.end()), &holder);
+    ASSERT_NE(holder.Picture()->Graphic(), nullptr);
+    EXPECT_EQ(holder.Picture()->Bitmap()->Canvas()->Pixels(0, 0), clBlue);
+
+    Int64 color = 0;
+    EXPECT_TRUE(IdentToInt(u"TColor", u"clBtnFace", color));
+    EXPECT_EQ(color, clBtnFace);
+    String ident;
+    EXPECT_TRUE(IntToIdent(u"TFontCharset", DEFAULT_CHARSET, ident));
+    EXPECT_EQ(ident, u"DEFAULT_CHARSET");
+}
