@@ -5,6 +5,7 @@
 #include <span>
 
 #include "Classes.h"
+#include "GraphicErrors.h" // EInvalidGraphic, raised for pictures that cannot be read
 #include "Types.h"
 
 class TPixelImage;

@@ -308,6 +308,20 @@ TEST_F(Pictures, PictureFollowsItsGraphicAndHandsOutABitmap)
     copy.Assign(nullptr);
     EXPECT_EQ(copy.Graphic(), nullptr);
     EXPECT_THROW(copy.LoadFromFile(u"picture.xyz"), EInvalidGraphic);
+
+    // Files: the extension chooses the class.
+    wchar_t folder[MAX_PATH];
+    GetTempPathW(MAX_PATH, folder);
+    const String fileName = String(reinterpret_cast<const Char*>(folder)) + u"tavin_picture_test.PNG";
+    TPngImage png;
+    png.Assign(bitmap);
+    png.SaveToFile(fileName);
+    TPicture fromFile;
+    fromFile.LoadFromFile(fileName);
+    DeleteFileW(reinterpret_cast<const wchar_t*>(fileName.c_str()));
+    ASSERT_NE(fromFile.Graphic(), nullptr);
+    EXPECT_EQ(fromFile.Graphic()->ClassName(), u"TPngImage");
+    EXPECT_EQ(fromFile.Width(), 5);
 }
 
 TEST_F(Pictures, GraphicsWithoutASizeOrClipboardFormRaiseTheAbstractError)
