@@ -252,6 +252,14 @@ void TCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4
     Changed();
 }
 
+void TCanvas::Chord(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
+{
+    Changing();
+    RequiredState(csHandleValid | csPenValid | csBrushValid);
+    ::Chord(FHandle, x1, y1, x2, y2, x3, y3, x4, y4);
+    Changed();
+}
+
 void TCanvas::FillRect(const TRect& r)
 {
     Changing();
@@ -379,4 +387,20 @@ void TCanvas::Unlock()
 {
     --FLockCount;
     LeaveCriticalSection(&FLock);
+}
+
+void TCanvas::Draw(int x, int y, TGraphic* graphic)
+{
+    if (graphic && !graphic->Empty())
+        StretchDraw(Bounds(x, y, graphic->Width(), graphic->Height()), graphic);
+}
+
+void TCanvas::StretchDraw(const TRect& r, TGraphic* graphic)
+{
+    if (!graphic)
+        return;
+    Changing();
+    RequiredState(csHandleValid | csBrushValid);
+    graphic->Draw(*this, r);
+    Changed();
 }

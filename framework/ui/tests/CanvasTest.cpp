@@ -92,13 +92,19 @@ TEST_F(CanvasOnSurface, LinesFollowThePenAndItsMode)
     EXPECT_EQ(surface.Pixel(47, 22), Red);
 }
 
-TEST_F(CanvasOnSurface, ArcDrawsOnlyItsOutline)
+TEST_F(CanvasOnSurface, ArcDrawsOnlyItsOutlineAndChordFillsIt)
 {
     canvas.Pen()->SetColor(clBlue);
     canvas.Arc(0, 0, 21, 21, 21, 10, 0, 10); // upper half, anticlockwise from the right
     EXPECT_EQ(surface.Pixel(10, 0), Blue);
     EXPECT_EQ(surface.Pixel(10, 20), White);
     EXPECT_EQ(surface.Pixel(10, 10), White);
+
+    canvas.Pen()->SetStyle(psClear);
+    canvas.Brush()->SetColor(clRed);
+    canvas.Chord(30, 0, 51, 21, 51, 10, 30, 10);
+    EXPECT_EQ(surface.Pixel(40, 5), Red);
+    EXPECT_EQ(surface.Pixel(40, 15), White) << "the lower half stays open";
 }
 
 TEST_F(CanvasOnSurface, FillFrameAndFocusRectangles)
