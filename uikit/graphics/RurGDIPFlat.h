@@ -2,9 +2,7 @@
 // The gdiplus.dll entries RurGDIP imports, declared with the unit's own types (private to the
 // unit's sources, so no other GDI+ declaration ever meets them in one file).
 #include "RurGDIP.h"
-
-// The framework's Round (Math.h), declared here because Math.h's MulDiv clashes with windows.h's.
-Int64 Round(double value);
+#include "RurRound.h"
 
 namespace RurGDIP {
 
