@@ -9,6 +9,7 @@
 #include <type_traits>
 
 #include "RurGDIPlusTypes.h"
+#include "Startup.h"
 #include "System.h"
 
 namespace RurGDIPlusApi {
@@ -172,6 +173,7 @@ Status GdipCall(GdipEntry entry, A... args)
 // Reference-counted: the first initialisation binds, the last finalisation releases.
 void RurGDIPlusApi_Initialize();
 void RurGDIPlusApi_Finalize();
+inline constexpr TUnitStep RurGDIPlusApiUnit{"RurGDIPlusApi", RurGDIPlusApi_Initialize, RurGDIPlusApi_Finalize};
 
 // Starts GDI+ (version 1) when the library is loaded, keeping the token; the status is not examined.
 void StartupGdiplus();

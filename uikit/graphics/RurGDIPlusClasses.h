@@ -1023,6 +1023,8 @@ struct TGPHandles {
 // RurGDIPlusApi_Initialize must run first.
 void RurGDIPlusClasses_Initialize();
 void RurGDIPlusClasses_Finalize();
+inline constexpr TUnitStep RurGDIPlusClassesUnit{"RurGDIPlusClasses", RurGDIPlusClasses_Initialize,
+                                                 RurGDIPlusClasses_Finalize};
 
 // Frees the five cached generic families and formats (the finalisation does this); the next request
 // makes each anew.

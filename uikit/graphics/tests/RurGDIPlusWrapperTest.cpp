@@ -268,3 +268,15 @@ TEST(RurGDIPlusImages, MissingFileAndAreaCopies)
     ASSERT_NE(integerCopy, nullptr) << "the integer form looks only at its own call";
     EXPECT_EQ(integerCopy->GetWidth(), 8u);
 }
+
+TEST(RurGDIPlusStartup, AnInnerStartAndStopKeepsTheUnitRunning)
+{
+    TGPStringFormat* format = TGPStringFormat::GenericDefault();
+    RurGDIPlusApi::RurGDIPlusApi_Initialize();
+    RurGDIPlusClasses_Initialize();
+    RurGDIPlusClasses_Finalize();
+    RurGDIPlusApi::RurGDIPlusApi_Finalize();
+    EXPECT_EQ(TGPStringFormat::GenericDefault(), format) << "the generic objects live until the last release";
+    TGPPen pen(Black, 1);
+    EXPECT_EQ(pen.GetLastStatus(), Ok);
+}
