@@ -35,13 +35,18 @@ TEST(RurGDIPlusStatus, GraphicsWithoutImageAnswersForANullObject)
     EXPECT_EQ(size.Height, 9);
 }
 
-TEST(RurGDIPlusStatus, MeasureCharacterRangesRefusesNoRegionsWithoutRecording)
+TEST(RurGDIPlusStatus, MeasureCharacterRangesRefusesMissingRegionsWithoutRecording)
 {
     TTestCanvas canvas;
     TGPFont font(u"Arial", 10);
     std::vector<TGPRegion*> none;
     EXPECT_EQ(canvas.Graphics->MeasureCharacterRanges(u"abc", -1, &font, MakeRectF(0, 0, 50, 50), nullptr, 0, none),
               InvalidParameter);
+    TGPRegion region;
+    std::vector<TGPRegion*> one{&region};
+    EXPECT_EQ(canvas.Graphics->MeasureCharacterRanges(u"abc", -1, &font, MakeRectF(0, 0, 50, 50), nullptr, 2, one),
+              InvalidParameter)
+        << "more regions claimed than given";
     EXPECT_EQ(canvas.Graphics->GetLastStatus(), Ok);
 }
 
