@@ -36,8 +36,9 @@ class TGPFontCollection;
 
 using TMatrixArray = float[6]; // m11, m12, m21, m22, dx, dy
 
-// The wrappers read and fill one another's handles through TGPHandles, as the platform's classes do.
-#define RUR_GDIP_WRAPPER_FRIENDS friend struct TGPHandles;
+// The wrappers read and fill one another's handles through TGPHandles (below), as the platform's
+// classes do.
+struct TGPHandles;
 
 // Keeps a failure in a status field and passes the status on.
 inline Status RecordStatus(Status& field, Status status)
@@ -58,7 +59,8 @@ inline Status TakeStatus(Status& field)
 // ---- Matrix, region, path ----------------------------------------------------------------------------
 
 class TGPMatrix : public TGdiplusBase {
-    RUR_GDIP_WRAPPER_FRIENDS
+    friend struct TGPHandles;
+
 public:
     TGPMatrix();
     TGPMatrix(float m11, float m12, float m21, float m22, float dx, float dy);
@@ -97,7 +99,8 @@ protected:
 };
 
 class TGPRegion : public TGdiplusBase {
-    RUR_GDIP_WRAPPER_FRIENDS
+    friend struct TGPHandles;
+
 public:
     TGPRegion(); // the infinite region
     explicit TGPRegion(const TGPRectF& rect);
@@ -168,7 +171,8 @@ protected:
 };
 
 class TGPGraphicsPath : public TGdiplusBase {
-    RUR_GDIP_WRAPPER_FRIENDS
+    friend struct TGPHandles;
+
 public:
     explicit TGPGraphicsPath(FillMode fillMode = FillModeAlternate);
     TGPGraphicsPath(const TGPPointF* points, const uint8_t* types, int32_t count, FillMode fillMode = FillModeAlternate);
@@ -272,7 +276,8 @@ protected:
 // ---- Pens, brushes, line caps ---------------------------------------------------------------------------
 
 class TGPBrush : public TGdiplusBase {
-    RUR_GDIP_WRAPPER_FRIENDS
+    friend struct TGPHandles;
+
 public:
     TGPBrush(); // no platform object: records NotImplemented
     TGPBrush(void* nativeBrush, Status status);
@@ -409,7 +414,8 @@ public:
 };
 
 class TGPCustomLineCap : public TGdiplusBase {
-    RUR_GDIP_WRAPPER_FRIENDS
+    friend struct TGPHandles;
+
 public:
     TGPCustomLineCap(TGPGraphicsPath* fillPath, TGPGraphicsPath* strokePath, int32_t baseCap = 0, float baseInset = 0);
     TGPCustomLineCap() = default;
@@ -438,7 +444,8 @@ protected:
 };
 
 class TGPPen : public TGdiplusBase {
-    RUR_GDIP_WRAPPER_FRIENDS
+    friend struct TGPHandles;
+
 public:
     TGPPen(ARGB color, float width = 1.0f);
     TGPPen(TGPBrush* brush, float width = 1.0f);
@@ -499,7 +506,8 @@ protected:
 // ---- Images, bitmaps, image attributes ---------------------------------------------------------------
 
 class TGPImage : public TGdiplusBase {
-    RUR_GDIP_WRAPPER_FRIENDS
+    friend struct TGPHandles;
+
 public:
     explicit TGPImage(const String& filename, bool useEmbeddedColorManagement = false);
     explicit TGPImage(IStream* stream, bool useEmbeddedColorManagement = false);
@@ -588,7 +596,8 @@ public:
 };
 
 class TGPCachedBitmap : public TGdiplusBase {
-    RUR_GDIP_WRAPPER_FRIENDS
+    friend struct TGPHandles;
+
 public:
     TGPCachedBitmap(TGPBitmap* bitmap, TGPGraphics* graphics);
     ~TGPCachedBitmap() override;
@@ -600,7 +609,8 @@ protected:
 };
 
 class TGPImageAttributes : public TGdiplusBase {
-    RUR_GDIP_WRAPPER_FRIENDS
+    friend struct TGPHandles;
+
 public:
     TGPImageAttributes();
     TGPImageAttributes(void* imageAttr, Status status);
@@ -647,7 +657,8 @@ protected:
 // ---- String format, fonts --------------------------------------------------------------------------------
 
 class TGPStringFormat : public TGdiplusBase {
-    RUR_GDIP_WRAPPER_FRIENDS
+    friend struct TGPHandles;
+
 public:
     explicit TGPStringFormat(int32_t formatFlags = 0, LANGID language = LANG_NEUTRAL);
     explicit TGPStringFormat(TGPStringFormat* format);
@@ -686,7 +697,8 @@ protected:
 };
 
 class TGPFontCollection : public TGdiplusBase {
-    RUR_GDIP_WRAPPER_FRIENDS
+    friend struct TGPHandles;
+
 public:
     TGPFontCollection() = default; // no operation here gives it a platform object
 
@@ -701,7 +713,8 @@ protected:
 };
 
 class TGPFontFamily : public TGdiplusBase {
-    RUR_GDIP_WRAPPER_FRIENDS
+    friend struct TGPHandles;
+
 public:
     TGPFontFamily() = default;
     explicit TGPFontFamily(const String& name, TGPFontCollection* fontCollection = nullptr);
@@ -731,7 +744,8 @@ protected:
 };
 
 class TGPFont : public TGdiplusBase {
-    RUR_GDIP_WRAPPER_FRIENDS
+    friend struct TGPHandles;
+
 public:
     explicit TGPFont(HDC hdc);
     TGPFont(HDC hdc, const LOGFONTA* logfont);
@@ -766,7 +780,8 @@ protected:
 // ---- Graphics ------------------------------------------------------------------------------------------------
 
 class TGPGraphics : public TGdiplusBase {
-    RUR_GDIP_WRAPPER_FRIENDS
+    friend struct TGPHandles;
+
 public:
     explicit TGPGraphics(HDC hdc);
     TGPGraphics(HDC hdc, HANDLE hdevice);
@@ -988,8 +1003,6 @@ protected:
     void* nativeGraphics = nullptr;
     Status lastResult = Ok;
 };
-
-#undef RUR_GDIP_WRAPPER_FRIENDS
 
 // Native handles of wrapper arguments that may be null: a null wrapper passes a null handle.
 struct TGPHandles {
