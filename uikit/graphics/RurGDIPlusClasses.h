@@ -425,6 +425,7 @@ public:
     TGPCustomLineCap* Clone();
     Status SetStrokeCap(int32_t strokeCap);
     Status SetStrokeCaps(int32_t startCap, int32_t endCap);
+    // Wine's library exports this flat function only as a stub that aborts the process.
     Status GetStrokeCaps(int32_t& startCap, int32_t& endCap);
     Status SetStrokeJoin(LineJoin lineJoin);
     LineJoin GetStrokeJoin();
@@ -550,6 +551,7 @@ public:
     Status RemovePropertyItem(uint32_t propId);
     Status SetPropertyItem(const PropertyItem& item);
     uint32_t GetEncoderParameterListSize(const GUID& clsidEncoder);
+    // Wine's library exports this flat function only as a stub that aborts the process.
     Status GetEncoderParameterList(const GUID& clsidEncoder, uint32_t size, EncoderParameters* buffer);
     Status GetLastStatus() { return TakeStatus(lastResult); }
 
