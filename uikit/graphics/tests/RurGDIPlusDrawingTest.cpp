@@ -9,9 +9,6 @@ using namespace RurGDIPlusTest;
 
 namespace {
 
-constexpr int32_t LineCapFlat = 0;
-constexpr int32_t LineCapRound = 2;
-
 bool IsDark(ARGB color) { return (color & 0xFF) < 0x80 && ((color >> 8) & 0xFF) < 0x80; }
 
 } // namespace

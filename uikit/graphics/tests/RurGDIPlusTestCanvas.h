@@ -9,6 +9,8 @@ namespace RurGDIPlusTest {
 using namespace RurGDIPlusClasses;
 
 inline constexpr int32_t PixelFormat32bppARGB = 0x26200A;
+inline constexpr int32_t LineCapFlat = 0;
+inline constexpr int32_t LineCapRound = 2;
 inline constexpr ARGB White = 0xFFFFFFFF;
 inline constexpr ARGB Black = 0xFF000000;
 inline constexpr ARGB Red = 0xFFFF0000;

@@ -7,6 +7,7 @@
 
 using namespace RurGDIPlusTest;
 
+
 TEST(RurGDIPlusStatus, AFailureStaysUntilReadAndReadingResetsIt)
 {
     TTestCanvas canvas;
@@ -284,4 +285,90 @@ TEST(RurGDIPlusStartup, AnInnerStartAndStopKeepsTheUnitRunning)
     EXPECT_EQ(TGPStringFormat::GenericDefault(), format) << "the generic objects live until the last release";
     TGPPen pen(Black, 1);
     EXPECT_EQ(pen.GetLastStatus(), Ok);
+}
+
+// Setters and getters pass their values through to the platform and back, each in its own slot.
+TEST(RurGDIPlusRoundTrips, ValuesComeBackAsSet)
+{
+    TGPPen pen(Black, 1);
+    pen.SetWidth(3.5f);
+    pen.SetMiterLimit(7);
+    pen.SetDashOffset(2);
+    pen.SetAlignment(PenAlignmentInset);
+    pen.SetStartCap(LineCapRound);
+    pen.SetEndCap(3);
+    EXPECT_FLOAT_EQ(pen.GetWidth(), 3.5f);
+    EXPECT_FLOAT_EQ(pen.GetMiterLimit(), 7);
+    EXPECT_FLOAT_EQ(pen.GetDashOffset(), 2);
+    EXPECT_EQ(pen.GetAlignment(), PenAlignmentInset);
+    EXPECT_EQ(pen.GetStartCap(), LineCapRound);
+    EXPECT_EQ(pen.GetEndCap(), 3);
+    float dashes[2] = {4, 2};
+    pen.SetDashPattern(dashes, 2);
+    ASSERT_EQ(pen.GetDashPatternCount(), 2);
+    float read[2] = {};
+    pen.GetDashPattern(read, 2);
+    EXPECT_FLOAT_EQ(read[0], 4);
+    EXPECT_FLOAT_EQ(read[1], 2);
+    EXPECT_EQ(pen.GetLastStatus(), Ok);
+
+    TGPLinearGradientBrush linear(MakePointF(0, 0), MakePointF(10, 0), Red, Blue);
+    linear.SetLinearColors(Blue, Red);
+    ARGB first = 0;
+    ARGB second = 0;
+    EXPECT_EQ(linear.GetLinearColors(first, second), Ok);
+    EXPECT_EQ(first, Blue);
+    EXPECT_EQ(second, Red);
+    linear.SetWrapMode(WrapModeTileFlipXY);
+    EXPECT_EQ(linear.GetWrapMode(), WrapModeTileFlipXY);
+
+    TGPPointF triangle[3] = {{0, 0}, {10, 0}, {0, 10}};
+    TGPPathGradientBrush gradient(triangle, 3);
+    ARGB surround[3] = {Red, Blue, Black};
+    int32_t count = 3;
+    gradient.SetSurroundColors(surround, count);
+    ARGB surroundRead[3] = {};
+    int32_t room = 3;
+    EXPECT_EQ(gradient.GetSurroundColors(surroundRead, room), Ok);
+    EXPECT_EQ(room, 3);
+    EXPECT_EQ(surroundRead[1], Blue);
+    gradient.SetCenterColor(Red);
+    ARGB centre = 0;
+    gradient.GetCenterColor(centre);
+    EXPECT_EQ(centre, Red);
+
+    TGPStringFormat format;
+    format.SetAlignment(StringAlignmentFar);
+    format.SetLineAlignment(StringAlignmentCenter);
+    format.SetTrimming(StringTrimmingEllipsisWord);
+    format.SetHotkeyPrefix(HotkeyPrefixShow);
+    format.SetFormatFlags(0x1000);
+    EXPECT_EQ(format.GetAlignment(), StringAlignmentFar);
+    EXPECT_EQ(format.GetLineAlignment(), StringAlignmentCenter);
+    EXPECT_EQ(format.GetTrimming(), StringTrimmingEllipsisWord);
+    EXPECT_EQ(format.GetHotkeyPrefix(), HotkeyPrefixShow);
+    EXPECT_EQ(format.GetFormatFlags(), 0x1000);
+
+    TTestCanvas canvas;
+    canvas.Graphics->SetSmoothingMode(4);
+    canvas.Graphics->SetInterpolationMode(7);
+    canvas.Graphics->SetPixelOffsetMode(4);
+    canvas.Graphics->SetTextRenderingHint(TextRenderingHintAntiAlias);
+    canvas.Graphics->SetCompositingMode(CompositingModeSourceCopy);
+    canvas.Graphics->SetPageUnit(UnitPixel);
+    EXPECT_EQ(canvas.Graphics->GetSmoothingMode(), 4);
+    EXPECT_EQ(canvas.Graphics->GetInterpolationMode(), 7);
+    EXPECT_EQ(canvas.Graphics->GetPixelOffsetMode(), 4);
+    EXPECT_EQ(canvas.Graphics->GetTextRenderingHint(), TextRenderingHintAntiAlias);
+    EXPECT_EQ(canvas.Graphics->GetCompositingMode(), CompositingModeSourceCopy);
+    EXPECT_EQ(canvas.Graphics->GetPageUnit(), UnitPixel);
+    EXPECT_EQ(canvas.Graphics->GetLastStatus(), Ok);
+
+    HFONT hfont = CreateFontW(-20, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Arial");
+    HDC screen = GetDC(nullptr);
+    TGPFont fromHandle(screen, hfont);
+    EXPECT_EQ(fromHandle.GetLastStatus(), Ok);
+    EXPECT_NE(fromHandle.GetStyle() & 1, 0) << "bold comes through the logical font";
+    ReleaseDC(nullptr, screen);
+    DeleteObject(hfont);
 }
