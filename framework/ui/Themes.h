@@ -655,8 +655,13 @@ protected:
 
     // Runs the control's own processing of the message now (inside HandleMessage only).
     void CallDefaultProc(TMessage& message);
+    // The style services the hook paints with.
+    TCustomStyleServices* StyleServices() const { return ::StyleServices(); }
 
     TWinControl* FControl;
+    // The colours the hook answers the control's colour messages with.
+    std::unique_ptr<TBrush> FBrush = std::make_unique<TBrush>();
+    TColor FFontColor = clWindowText;
     bool FHandled = false;
     bool FFocused = false;
     bool FOverridePaint = false;
