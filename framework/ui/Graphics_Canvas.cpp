@@ -380,3 +380,19 @@ void TCanvas::Unlock()
     --FLockCount;
     LeaveCriticalSection(&FLock);
 }
+
+void TCanvas::Draw(int x, int y, TGraphic* graphic)
+{
+    if (graphic && !graphic->Empty())
+        StretchDraw(Bounds(x, y, graphic->Width(), graphic->Height()), graphic);
+}
+
+void TCanvas::StretchDraw(const TRect& r, TGraphic* graphic)
+{
+    if (!graphic)
+        return;
+    Changing();
+    RequiredState(csHandleValid | csBrushValid);
+    graphic->Draw(*this, r);
+    Changed();
+}

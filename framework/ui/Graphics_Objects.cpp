@@ -324,7 +324,7 @@ TBrush::~TBrush()
 void TBrush::FreeHandle() const
 {
     // The clear brush is the stock null brush, which is never deleted.
-    if (FHandle && FStyle != bsClear)
+    if (FHandle && (FBitmap || FStyle != bsClear))
         DeleteObject(FHandle);
     FHandle = nullptr;
 }
@@ -339,6 +339,7 @@ void TBrush::Assign(const TPersistent* source)
     FreeHandle();
     FColor = brush->FColor;
     FStyle = brush->FStyle;
+    FBitmap = brush->FBitmap;
     Changed();
 }
 
@@ -362,9 +363,20 @@ void TBrush::SetStyle(TBrushStyle value)
     }
 }
 
+void TBrush::SetBitmap(TBitmap* value)
+{
+    if (value != FBitmap) {
+        FreeHandle();
+        FBitmap = value;
+        Changed();
+    }
+}
+
 HBRUSH TBrush::Handle() const
 {
-    if (!FHandle) {
+    if (!FHandle && FBitmap) {
+        FHandle = CreatePatternBrush(FBitmap->Handle());
+    } else if (!FHandle) {
         const auto color = static_cast<COLORREF>(ColorToRGB(FColor));
         static constexpr int Hatches[] = {HS_HORIZONTAL, HS_VERTICAL, HS_FDIAGONAL, HS_BDIAGONAL, HS_CROSS, HS_DIAGCROSS};
         switch (FStyle) {
