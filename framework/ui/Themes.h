@@ -534,6 +534,7 @@ public:
     // Size fitted to a rectangle (esStretch).
     virtual bool GetElementSize(HDC dc, const TThemedElementDetails& details, const TRect& r, TElementSize kind,
                                 TSize& size, int dpi = 0) const = 0;
+    // False when the style gives the element no such colour (the classic look gives none).
     virtual bool GetElementColor(const TThemedElementDetails& details, TElementColor kind, TColor& color) const = 0;
     virtual bool GetElementContentRect(HDC dc, const TThemedElementDetails& details, const TRect& bounds,
                                        TRect& content, int dpi = 0) const = 0;

@@ -381,3 +381,42 @@ TEST_F(GdiPlus, PathsCollectFiguresAndWiden)
     auto copy = line.Clone();
     EXPECT_EQ(copy->GetPointCount(), line.GetPointCount());
 }
+
+TEST_F(GdiPlus, MatricesTransformPoints)
+{
+    struct TCase {
+        const char* Name;
+        void (*Build)(TGPMatrix&);
+        TGPPointF From, To;
+    } cases[] = {
+        {"rotate about a point, prepended", [](TGPMatrix& m) { m.RotateAt(90, TGPPointF(10, 10)); }, {20, 10}, {10, 20}},
+        {"rotate about a point after a shift",
+         [](TGPMatrix& m) {
+             m.Translate(5, 0);
+             m.RotateAt(90, TGPPointF(10, 10), MatrixOrderAppend);
+         },
+         {15, 10}, {10, 20}},
+        {"scale then translate",
+         [](TGPMatrix& m) {
+             m.Scale(2, 3);
+             m.Translate(1, 1, MatrixOrderAppend);
+         },
+         {1, 1}, {3, 4}},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TGPMatrix m;
+        c.Build(m);
+        TGPPointF p = c.From;
+        ASSERT_EQ(m.TransformPoints(std::span(&p, 1)), Ok);
+        EXPECT_NEAR(p.X, c.To.X, 1e-4);
+        EXPECT_NEAR(p.Y, c.To.Y, 1e-4);
+        auto copy = m.Clone();
+        ASSERT_EQ(copy->Invert(), Ok);
+        copy->TransformPoints(std::span(&p, 1));
+        EXPECT_NEAR(p.X, c.From.X, 1e-4);
+        EXPECT_NEAR(p.Y, c.From.Y, 1e-4);
+    }
+    TGPMatrix identity;
+    EXPECT_TRUE(identity.IsIdentity());
+}
