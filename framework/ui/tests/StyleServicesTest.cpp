@@ -126,9 +126,11 @@ TEST(StyleServices, ThemedButtonShowsEachStateInTheThemesLook)
     ASSERT_TRUE(style.GetElementColor(style.GetElementDetails(tbPushButtonDisabled), ecTextColor, disabledText));
     EXPECT_NE(normalText, disabledText);
 
-    TSize size;
+    TSize size, doubled;
     ASSERT_TRUE(style.GetElementSize(nullptr, style.GetElementDetails(tbCheckBoxCheckedNormal), esActual, size));
     EXPECT_GT(size.cx, 8);
+    ASSERT_TRUE(style.GetElementSize(nullptr, style.GetElementDetails(tbCheckBoxCheckedNormal), esActual, doubled, 192));
+    EXPECT_NEAR(doubled.cx, 2 * size.cx, 2) << "the element at twice the DPI";
     TRect content;
     ASSERT_TRUE(style.GetElementContentRect(nullptr, style.GetElementDetails(tbPushButtonNormal), TRect{0, 0, W, H}, content));
     EXPECT_GT(content.Left, 0);
@@ -207,7 +209,7 @@ TEST(StyleServices, TextInTheElementsColourWithAndWithoutThemes)
     }
 }
 
-TEST(StyleServices, EdgesAndParentBackground)
+TEST(StyleServices, EdgesInTheClassicLook)
 {
     TSystemStyleServices style([] { return false; });
     OffscreenSurface surface(20, 20, RGB(255, 0, 255));
@@ -217,8 +219,51 @@ TEST(StyleServices, EdgesAndParentBackground)
     EXPECT_EQ(content, (TRect{2, 2, 18, 18}));
     EXPECT_EQ(surface.Pixel(0, 0), SysColor(COLOR_BTNSHADOW));
     EXPECT_EQ(surface.Pixel(10, 10), RGB(255, 0, 255)) << "no middle asked for";
+}
 
-    // An opaque element needs nothing of its parent.
-    const TThemedElementDetails face = style.GetElementDetails(tbPushButtonNormal);
-    EXPECT_TRUE(style.DrawParentBackground(nullptr, surface.DC(), &face, true));
+namespace {
+
+LRESULT CALLBACK RedBackgroundProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
+{
+    if (msg == WM_ERASEBKGND) {
+        RECT r;
+        GetClientRect(window, &r);
+        HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+        FillRect(reinterpret_cast<HDC>(wp), &r, red);
+        DeleteObject(red);
+        return 1;
+    }
+    return DefWindowProcW(window, msg, wp, lp);
+}
+
+} // namespace
+
+TEST(StyleServices, ParentBackgroundIsPaintedBehindTheChildWithAndWithoutThemes)
+{
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = RedBackgroundProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"TavinRedParent";
+    ASSERT_NE(RegisterClassW(&wc), 0);
+    HWND parent = CreateWindowExW(0, wc.lpszClassName, L"", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr, wc.hInstance, nullptr);
+    HWND child = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 10, 10, 30, 30, parent, nullptr, wc.hInstance, nullptr);
+    ASSERT_NE(child, nullptr);
+
+    for (bool themed : {false, true}) {
+        SCOPED_TRACE(themed);
+        TSystemStyleServices style([themed] { return themed; });
+        OffscreenSurface surface(30, 30);
+        const TThemedElementDetails face = style.GetElementDetails(tbPushButtonNormal);
+        ASSERT_TRUE(style.DrawParentBackground(child, surface.DC(), &face, false));
+        EXPECT_EQ(surface.Count(RGB(255, 0, 0)), 30 * 30) << "the parent's red fills the child's area";
+    }
+    // An element without transparent parts leaves the parent alone when asked to.
+    TSystemStyleServices classic([] { return false; });
+    OffscreenSurface surface(30, 30);
+    const TThemedElementDetails face = classic.GetElementDetails(tbPushButtonNormal);
+    ASSERT_TRUE(classic.DrawParentBackground(child, surface.DC(), &face, true));
+    EXPECT_EQ(surface.Count(RGB(255, 255, 255)), 30 * 30);
+
+    DestroyWindow(parent);
+    UnregisterClassW(wc.lpszClassName, wc.hInstance);
 }
