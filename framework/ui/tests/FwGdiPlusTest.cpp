@@ -281,6 +281,11 @@ TEST_F(GdiPlus, FontsFromDeviceContextAndFontHandle)
             ASSERT_EQ(font->GetFamily(family), Ok);
             EXPECT_FALSE(family.GetFamilyName().empty());
         }
+        TGPFont unknown(u"No Such Family Anywhere", 12);
+        ASSERT_TRUE(unknown.IsAvailable()) << "an unknown family falls back to the generic sans serif";
+        TGPFontFamily fallback;
+        unknown.GetFamily(fallback);
+        EXPECT_EQ(fallback.GetFamilyName(), TGPFontFamily::GenericSansSerif()->GetFamilyName());
         auto bold = std::make_unique<TGPFont>(*TGPFontFamily::GenericSansSerif(), 12, FontStyleBold);
         EXPECT_EQ(bold->GetStyle(), FontStyleBold);
         EXPECT_EQ(bold->Clone()->GetStyle(), FontStyleBold);
