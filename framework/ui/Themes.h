@@ -602,6 +602,8 @@ private:
 // The style services that paint the control (null: the application's active style).
 TCustomStyleServices* StyleServices(const TControl* control = nullptr);
 
+// ---------------------------------------------------------------------------------------------
+// Style hooks and their registry.
 
 class TStyleHook;
 
