@@ -425,3 +425,55 @@ TEST_F(GdiPlus, MatricesTransformPoints)
     TGPMatrix identity;
     EXPECT_TRUE(identity.IsIdentity());
 }
+
+TEST_F(GdiPlus, CompositingModeBlendsOrReplaces)
+{
+    constexpr ARGB HalfRed = MakeColor(128, 255, 0, 0);
+    for (CompositingMode mode : {CompositingModeSourceOver, CompositingModeSourceCopy}) {
+        SCOPED_TRACE(mode);
+        TGPBitmap bitmap(10, 10);
+        TGPGraphics g(bitmap);
+        g.Clear(Blue);
+        g.SetCompositingMode(mode);
+        EXPECT_EQ(g.GetCompositingMode(), mode);
+        TGPSolidBrush halfRed(HalfRed);
+        g.FillRectangle(halfRed, 0, 0, 10, 10);
+        g.Flush();
+        ARGB pixel = PixelAt(bitmap, 5, 5);
+        if (mode == CompositingModeSourceCopy)
+            EXPECT_TRUE(NearColor(pixel, HalfRed, 2)) << std::hex << pixel;
+        else
+            EXPECT_TRUE(NearColor(pixel, MakeColor(255, 128, 0, 127), 3)) << std::hex << pixel;
+    }
+}
+
+TEST_F(GdiPlus, ImagesDrawScaledAndStateIsSavedAndRestored)
+{
+    TGPBitmap source(2, 2);
+    source.SetPixel(0, 0, Red);
+    source.SetPixel(1, 0, Blue);
+    source.SetPixel(0, 1, Blue);
+    source.SetPixel(1, 1, Red);
+
+    TGPBitmap target(20, 20);
+    TGPGraphics g(target);
+    g.Clear(White);
+    g.SetInterpolationMode(InterpolationModeNearestNeighbor);
+    g.SetPixelOffsetMode(PixelOffsetModeHalf);
+    GraphicsState state = g.Save();
+    g.SetClip(TGPRectF(0, 0, 20, 10));
+    g.TranslateTransform(100, 0);
+    g.Restore(state);
+    ASSERT_EQ(g.DrawImage(source, TGPRectF(0, 0, 20, 20)), Ok) << "clip and shift were undone by Restore";
+    g.Flush();
+    EXPECT_EQ(PixelAt(target, 4, 4), Red);
+    EXPECT_EQ(PixelAt(target, 15, 4), Blue);
+    EXPECT_EQ(PixelAt(target, 4, 15), Blue);
+    EXPECT_EQ(PixelAt(target, 15, 15), Red);
+
+    g.Clear(White);
+    ASSERT_EQ(g.DrawImage(source, TGPRectF(0, 0, 10, 10), TGPRectF(1, 0, 1, 1)), Ok);
+    g.Flush();
+    EXPECT_EQ(PixelAt(target, 5, 5), Blue) << "only the chosen source pixel, stretched";
+    EXPECT_EQ(PixelAt(target, 15, 15), White);
+}
