@@ -1,6 +1,8 @@
 // The framework's GDI+ classes drawing into offscreen bitmaps, read back pixel by pixel.
+#include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -476,4 +478,68 @@ TEST_F(GdiPlus, ImagesDrawScaledAndStateIsSavedAndRestored)
     g.Flush();
     EXPECT_EQ(PixelAt(target, 5, 5), Blue) << "only the chosen source pixel, stretched";
     EXPECT_EQ(PixelAt(target, 15, 15), White);
+}
+
+namespace {
+
+// A 2 x 1 24-bit BMP: a red pixel, then a blue one.
+std::vector<BYTE> TwoPixelBmp()
+{
+    std::vector<BYTE> bytes(14 + 40 + 8, 0);
+    auto put32 = [&bytes](std::size_t at, std::uint32_t v) {
+        for (int i = 0; i < 4; ++i)
+            bytes[at + i] = BYTE(v >> (8 * i));
+    };
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    put32(2, std::uint32_t(bytes.size()));
+    put32(10, 54);
+    put32(14, 40);
+    put32(18, 2);  // width
+    put32(22, 1);  // height
+    bytes[26] = 1; // planes
+    bytes[28] = 24;
+    const BYTE pixels[] = {0, 0, 255, 255, 0, 0, 0, 0}; // BGR red, BGR blue, row padding
+    std::copy(std::begin(pixels), std::end(pixels), bytes.begin() + 54);
+    return bytes;
+}
+
+} // namespace
+
+TEST_F(GdiPlus, ImagesLoadFromStreamsAndFiles)
+{
+    const std::vector<BYTE> bmp = TwoPixelBmp();
+    IStream* stream = nullptr;
+    ASSERT_EQ(CreateStreamOnHGlobal(nullptr, TRUE, &stream), S_OK);
+    ULONG written = 0;
+    stream->Write(bmp.data(), ULONG(bmp.size()), &written);
+    stream->Seek(LARGE_INTEGER{}, STREAM_SEEK_SET, nullptr);
+    {
+        TGPBitmap fromStream(stream);
+        ASSERT_EQ(fromStream.GetLastStatus(), Ok);
+        EXPECT_EQ(fromStream.GetWidth(), 2u);
+        EXPECT_EQ(PixelAt(fromStream, 0, 0), Red);
+        EXPECT_EQ(PixelAt(fromStream, 1, 0), Blue);
+    }
+    stream->Release();
+
+    wchar_t folder[MAX_PATH], path[MAX_PATH];
+    GetTempPathW(MAX_PATH, folder);
+    GetTempFileNameW(folder, L"gdp", 0, path);
+    HANDLE file = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD done = 0;
+    WriteFile(file, bmp.data(), DWORD(bmp.size()), &done, nullptr);
+    CloseHandle(file);
+    {
+        TGPImage fromFile(reinterpret_cast<const Char*>(path));
+        ASSERT_EQ(fromFile.GetLastStatus(), Ok);
+        EXPECT_EQ(fromFile.GetWidth(), 2u);
+        EXPECT_EQ(fromFile.GetHeight(), 1u);
+        TGPBitmap canvas(2, 1);
+        TGPGraphics g(canvas);
+        g.DrawImage(fromFile, 0, 0);
+        g.Flush();
+        EXPECT_EQ(PixelAt(canvas, 1, 0), Blue);
+    }
+    DeleteFileW(path);
 }
