@@ -1,6 +1,6 @@
 #pragma once
 // Colours, fonts, pens, brushes and the canvas that draws with them on a device context.
-#include "WinApi.h"
+#include "WinApiNames.h"
 
 #include <span>
 
