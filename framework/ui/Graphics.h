@@ -524,6 +524,8 @@ private:
     // Copies the pixels of a bitmap handle we do not own into a new DIB of its format.
     void CopyFromHandle(HBITMAP source);
     void LoadFromResource(HINSTANCE instance, const wchar_t* name, const String& displayName);
+    // Exchanges the pixels and their format with another bitmap.
+    void SwapImage(TBitmap& other);
     void Wake();
     void FreeHandle();
     void FreeCanvasContext();
