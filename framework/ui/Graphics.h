@@ -478,7 +478,6 @@ public:
     // tmAuto: the bottom-left pixel. Setting a colour sets tmFixed, clDefault goes back to tmAuto.
     TColor TransparentColor();
     void SetTransparentColor(TColor value);
-    void SetTransparent(bool value) override;
 
     // Raises EInvalidGraphicOperation "Scan line index out of range" for a row outside the bitmap.
     void* ScanLine(int row);

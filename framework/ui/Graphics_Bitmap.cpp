@@ -346,11 +346,6 @@ void TBitmap::SetTransparentColor(TColor value)
     Changed(this);
 }
 
-void TBitmap::SetTransparent(bool value)
-{
-    TGraphic::SetTransparent(value);
-}
-
 void TBitmap::Assign(const TPersistent* source)
 {
     if (!source) {
@@ -372,7 +367,7 @@ void TBitmap::Assign(const TPersistent* source)
     FAlphaFormat = from->FAlphaFormat;
     FTransparentMode = from->FTransparentMode;
     FTransparentColor = from->FTransparentColor;
-    TGraphic::SetTransparent(from->Transparent());
+    SetTransparent(from->Transparent());
     Changed(this);
 }
 
