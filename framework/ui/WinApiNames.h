@@ -6,3 +6,15 @@
 #include <windows.h>
 
 #undef DrawText
+// The class registry's RegisterClass, TCanvas::TextOut, and names the units' methods use.
+#undef CopyFile
+#undef DeleteFile
+#undef FindText
+#undef GetObject
+#undef GetTempPath
+#undef LoadBitmap
+#undef LoadIcon
+#undef LoadString
+#undef MessageBox
+#undef RegisterClass
+#undef TextOut
