@@ -1,6 +1,6 @@
 #pragma once
 // Colours, fonts, pens, brushes and the canvas that draws with them on a device context.
-#include "WinApi.h"
+#include "WinApiNames.h"
 
 #include <span>
 
@@ -102,6 +102,7 @@ class TGraphicsObject : public TPersistent {
     TAVIN_CLASS(TGraphicsObject, TPersistent)
 public:
     TGraphicsObject() = default;
+    ~TGraphicsObject() override;
     TGraphicsObject(const TGraphicsObject&) = delete;
     TGraphicsObject& operator=(const TGraphicsObject&) = delete;
 
@@ -110,8 +111,18 @@ public:
 
 protected:
     virtual void Changed();
+    // The handle made from the current properties, or null.
+    HGDIOBJ CachedHandle() const { return FHandle; }
+    // Keeps a newly made handle; a stock object is not owned and never deleted.
+    void CacheHandle(HGDIOBJ handle, bool owned) const;
+    // The properties changed: listeners (a canvas holding the old handle in its DC) hear it first,
+    // then the old handle is deleted. The next Handle() makes a new one, unless one taken over
+    // from the caller (owned) replaces it.
+    void HandleChanged(HGDIOBJ replacement = nullptr);
 
 private:
+    mutable HGDIOBJ FHandle = nullptr;
+    mutable bool FOwnsHandle = false;
     TNotifyEvent FOnChange;
 };
 
@@ -119,7 +130,6 @@ class TFont : public TGraphicsObject {
     TAVIN_PUBLISHED_CLASS(TFont, TGraphicsObject)
 public:
     TFont();
-    ~TFont() override;
 
     void Assign(const TPersistent* source) override;
 
@@ -154,9 +164,6 @@ public:
     void SetHandle(HFONT value);
 
 private:
-    void HandleChanged();
-    void FreeHandle() const;
-
     TFontCharset FCharset;
     TColor FColor;
     int FHeight;
@@ -166,14 +173,12 @@ private:
     TFontQuality FQuality = fqDefault;
     TFontStyles FStyle;
     int FPixelsPerInch;
-    mutable HFONT FHandle = nullptr;
 };
 
 class TPen : public TGraphicsObject {
     TAVIN_PUBLISHED_CLASS(TPen, TGraphicsObject)
 public:
     TPen() = default;
-    ~TPen() override;
 
     void Assign(const TPersistent* source) override;
 
@@ -189,21 +194,16 @@ public:
     HPEN Handle() const;
 
 private:
-    void HandleChanged();
-    void FreeHandle() const;
-
     TColor FColor = clBlack;
     TPenMode FMode = pmCopy;
     TPenStyle FStyle = psSolid;
     int FWidth = 1;
-    mutable HPEN FHandle = nullptr;
 };
 
 class TBrush : public TGraphicsObject {
     TAVIN_PUBLISHED_CLASS(TBrush, TGraphicsObject)
 public:
     TBrush() = default;
-    ~TBrush() override;
 
     void Assign(const TPersistent* source) override;
 
@@ -219,12 +219,9 @@ public:
     HBRUSH Handle() const;
 
 private:
-    void FreeHandle() const;
-
     TColor FColor = clWhite;
     TBrushStyle FStyle = bsSolid;
     TBitmap* FBitmap = nullptr;
-    mutable HBRUSH FHandle = nullptr;
 };
 
 // ---------------------------------------------------------------------------------------------
@@ -235,6 +232,8 @@ TAVIN_ENUM(TTextFormats, tfBottom, tfCalcRect, tfCenter, tfEditControl, tfEndEll
            tfRtlReading, tfSingleLine, tfTop, tfVerticalCenter, tfWordBreak, tfHidePrefix,
            tfNoFullWidthCharBreak, tfPrefixOnly, tfTabStop, tfWordEllipsis, tfComposited)
 using TTextFormat = TSet<TTextFormats>;
+// The DrawText flags (DT_...) of a text format.
+UINT DrawTextFlags(TTextFormat format);
 
 // A raster operation for CopyRect and the bitmap drawing (SRCCOPY...).
 using TCopyMode = int;
@@ -481,7 +480,6 @@ public:
     // tmAuto: the bottom-left pixel. Setting a colour sets tmFixed, clDefault goes back to tmAuto.
     TColor TransparentColor();
     void SetTransparentColor(TColor value);
-    void SetTransparent(bool value) override;
 
     // Raises EInvalidGraphicOperation "Scan line index out of range" for a row outside the bitmap.
     void* ScanLine(int row);
@@ -527,6 +525,8 @@ private:
     // Copies the pixels of a bitmap handle we do not own into a new DIB of its format.
     void CopyFromHandle(HBITMAP source);
     void LoadFromResource(HINSTANCE instance, const wchar_t* name, const String& displayName);
+    // Exchanges the pixels and their format with another bitmap.
+    void SwapImage(TBitmap& other);
     void Wake();
     void FreeHandle();
     void FreeCanvasContext();

@@ -7,7 +7,7 @@
 // Every wrapper owns its native object. Operations return the call's status; a failure is also kept
 // as the sticky last status (an Ok leaves it), and no wrapper raises. A failed constructor leaves a
 // nil handle whose last status is the creation status.
-#include "WinApi.h"
+#include "WinApiNames.h"
 
 #include <objidl.h>
 

@@ -275,9 +275,14 @@ TEST(CanvasState, DetachingGivesTheDCItsOwnObjectsBack)
         canvas.Pen()->SetColor(clRed);
         canvas.Rectangle(0, 0, 5, 5);
         canvas.TextOut(0, 0, u"x");
-        EXPECT_EQ(GetCurrentObject(surface.DC(), OBJ_PEN), canvas.Pen()->Handle());
+        HPEN redPen = canvas.Pen()->Handle();
+        HFONT font = canvas.Font()->Handle();
+        EXPECT_EQ(GetCurrentObject(surface.DC(), OBJ_PEN), redPen);
         canvas.Pen()->SetColor(clBlue); // the DC must let go of the pen before it is freed
         EXPECT_EQ(GetCurrentObject(surface.DC(), OBJ_PEN), originalPen);
+        EXPECT_EQ(GetObjectType(redPen), 0u) << "the old pen is deleted, not leaked";
+        canvas.Font()->SetSize(20);
+        EXPECT_EQ(GetObjectType(font), 0u) << "the old font is deleted, not leaked";
         canvas.LineTo(9, 9);
     }
     EXPECT_EQ(GetCurrentObject(surface.DC(), OBJ_PEN), originalPen);
