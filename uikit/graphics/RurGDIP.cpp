@@ -18,7 +18,6 @@ struct TGdiplusSession {
 };
 
 TGdiplusSession Session;
-float DPIScale = 1.0f;
 bool ScenicRibbon = false;
 bool IsWin8 = false;
 bool GlassEnabled = false;
@@ -111,8 +110,6 @@ Byte ExtractRed(ARGB color) { return Byte(color >> 16); }
 Byte ExtractGreen(ARGB color) { return Byte(color >> 8); }
 
 Byte ExtractBlue(ARGB color) { return Byte(color); }
-
-float GetDPIScale() { return DPIScale; }
 
 void SetScenicRibbon(bool value) { ScenicRibbon = value; }
 

@@ -14,6 +14,7 @@
 #include <cstddef>
 #include <memory>
 
+#include "Controls.h"
 #include "Graphics.h"
 #include "RurGDIPlusApi.h"
 #include "RurGDIPlusTypes.h"
@@ -126,7 +127,10 @@ Byte ExtractRed(ARGB color);
 Byte ExtractGreen(ARGB color);
 Byte ExtractBlue(ARGB color);
 
-// The last DPI scale the kit worked out; 1.0 until then.
+// The scale of the control's top-level form against 96 pixels per inch (1.0 for an unscaled form
+// of the framework's form class), measured as the height of a 9-point "0"; kept for GetDPIScale.
+float CalcDPIScale(const TControl* control);
+// The last result of CalcDPIScale; 1.0 until then.
 float GetDPIScale();
 // Process-wide switches the ribbon, toolbars, menus and glow button draw by.
 void SetScenicRibbon(bool value);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "Forms.h"
 #include "RurGDIP.h"
 
 using namespace RurGDIP;
@@ -454,6 +455,27 @@ TEST_F(RurGDIPText, DrawTextMeasuresOrDraws)
 
 // ---- helpers -------------------------------------------------------------------------------------
 
+TEST(RurGDIPHelpers, DPIScaleOfFormsAndScreen)
+{
+    EXPECT_FLOAT_EQ(GetDPIScale(), 1.0f);
+    // An unscaled form keeps the design resolution whatever its monitor says.
+    TForm form(nullptr);
+    form.SetScaled(false);
+    TControl* control = &form;
+    EXPECT_FLOAT_EQ(CalcDPIScale(control), 1.0f);
+    // Without a form the screen decides: the scale grows with its resolution.
+    HDC screen = GetDC(nullptr);
+    int resolution = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    float scale = CalcDPIScale(nullptr);
+    EXPECT_FLOAT_EQ(GetDPIScale(), scale);
+    if (resolution == 96) {
+        EXPECT_FLOAT_EQ(scale, 1.0f);
+    } else {
+        EXPECT_NEAR(scale, resolution / 96.0, 0.3);
+    }
+}
+
 TEST(RurGDIPHelpers, ColoursAndSwitches)
 {
     EXPECT_EQ(ColorToARGB(clRed), 0xFFFF0000u);
@@ -464,7 +486,6 @@ TEST(RurGDIPHelpers, ColoursAndSwitches)
     EXPECT_EQ(ExtractRed(0x80FF4020), 0xFF);
     EXPECT_EQ(ExtractGreen(0x80FF4020), 0x40);
     EXPECT_EQ(ExtractBlue(0x80FF4020), 0x20);
-    EXPECT_FLOAT_EQ(GetDPIScale(), 1.0f);
     EXPECT_TRUE(IsVistaOrLater());
 
     struct Switch {
