@@ -196,6 +196,24 @@ TEST(RurGraphicsPath, FlattenKeepsTheShapeWithinTheTolerance)
     }
 }
 
+TEST(RurGraphicsPath, FlatteningHostileCurvesStaysBounded)
+{
+    TRurGraphicsPath huge;
+    huge.MoveTo({0, 0});
+    huge.CurveTo({1e30f, 0}, {1e30f, 1e30f}, {0, 1e30f});
+    TRurGraphicsPathPolygon polygon;
+    EXPECT_NO_THROW(huge.FlattenToPolygon(polygon, 0.25f));
+    EXPECT_LE(polygon.size(), 65537u);
+    EXPECT_NO_THROW(huge.Flatten(0.25f));
+    EXPECT_LE(huge.Count(), 65537);
+
+    TRurGraphicsPath notANumber;
+    notANumber.MoveTo({0, 0});
+    notANumber.CurveTo({NAN, 0}, {1, 1}, {2, 0});
+    EXPECT_NO_THROW(notANumber.Flatten(0.25f));
+    EXPECT_EQ(notANumber.Count(), 2); // the move and one line to the end
+}
+
 TEST(RurGraphicsPath, FlattenToPolygonDropsRepeatedPoints)
 {
     TRurGraphicsPath path;
