@@ -13,6 +13,7 @@ namespace {
 struct TGdiplusSession {
     int InitCount = 0;
     ULONG_PTR Token = 0;
+    ULONG_PTR HookToken = 0; // the notification hook's own, kept apart from the start-up token
     GdiplusStartupInput Input{};
     GdiplusStartupOutput Output{};
 };
@@ -57,7 +58,7 @@ void RurGDIPInitialize()
     Session.Output = {};
     StartGdiplus();
     if (!IsVistaOrLater() && Session.Output.NotificationHook)
-        Session.Output.NotificationHook(&Session.Token);
+        Session.Output.NotificationHook(&Session.HookToken);
 }
 
 void RurGDIPFinalize()
@@ -69,7 +70,7 @@ void RurGDIPFinalize()
     if (InsideLibrary())
         return;
     if (!IsVistaOrLater() && Session.Output.NotificationUnhook)
-        Session.Output.NotificationUnhook(Session.Token);
+        Session.Output.NotificationUnhook(Session.HookToken);
     GdiplusShutdown(Session.Token);
     Session.Token = 0;
 }

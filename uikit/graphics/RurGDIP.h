@@ -401,7 +401,7 @@ class TGPStringFormat : public TGdiplusBase {
     TAVIN_CLASS(TGPStringFormat, TGdiplusBase)
 public:
     explicit TGPStringFormat(int formatFlags = 0, LANGID language = LANG_NEUTRAL);
-    // A copy of the format (of the default format for nil).
+    // A copy of the format (nil-safe: a nil format passes on as a nil handle).
     explicit TGPStringFormat(const TGPStringFormat* format);
     TGPStringFormat(GpStringFormat* clonedStringFormat, TStatus status);
     ~TGPStringFormat() override;

@@ -226,14 +226,23 @@ TEST_F(RurGDIPPainting, EachBrushKindFills)
     canvas.Graphics().FillRectangle(&texture, 40, 0, 20, 20);
     EXPECT_NE(canvas.At(44, 5), canvas.At(45, 5));
 
+    Canvas round;
     TGPGraphicsPath path;
-    path.AddEllipse(0.0f, 0.0f, 20.0f, 20.0f);
+    path.AddEllipse(0.0f, 0.0f, 40.0f, 40.0f);
     TGPPathGradientBrush radial(&path);
     EXPECT_EQ(radial.SetCenterColor(Red), Ok);
     ARGB center = 0;
     EXPECT_EQ(radial.GetCenterColor(center), Ok);
     EXPECT_EQ(center, Red);
     EXPECT_GT(radial.GetPointCount(), 0);
+    ARGB surround = Blue;
+    int count = 1;
+    EXPECT_EQ(radial.SetSurroundColors(&surround, count), Ok);
+    round.Graphics().FillPath(&radial, &path);
+    ARGB middle = round.At(20, 20), edge = round.At(20, 1);
+    EXPECT_GT(ExtractRed(middle), ExtractBlue(middle));
+    EXPECT_GT(ExtractBlue(edge), ExtractRed(edge));
+    EXPECT_EQ(round.At(1, 1), White);
 }
 
 TEST_F(RurGDIPPainting, PenBrushComesBackOfItsKind)
