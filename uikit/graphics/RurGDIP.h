@@ -145,6 +145,10 @@ bool IsVistaOrLater();
 // ---- Wrappers ------------------------------------------------------------------------------------
 
 class TGPImage;
+class TGPImageAttributes;
+class TGPGraphicsPath;
+class TGPStringFormat;
+class TGPFontFamily;
 class TGPFontCollection;
 
 // Instances live in GDI+'s own heap, as the library's objects expect of their callers.
@@ -253,8 +257,6 @@ public:
     TStatus GetBackgroundColor(ARGB& color);
 };
 
-class TGPImageAttributes;
-
 class TGPTextureBrush : public TGPBrush {
     TAVIN_CLASS(TGPTextureBrush, TGPBrush)
 public:
@@ -292,8 +294,6 @@ public:
     // InvalidParameter without a call for a count of 0 or less.
     TStatus SetInterpolationColors(const ARGB* presetColors, const float* blendPositions, int count);
 };
-
-class TGPGraphicsPath;
 
 class TGPPathGradientBrush : public TGPBrush {
     TAVIN_CLASS(TGPPathGradientBrush, TGPBrush)
@@ -352,7 +352,7 @@ public:
     int GetPointCount();
     TStatus GetPathPoints(TGPPointF* points, int count);
     TStatus GetPathTypes(BYTE* types, int count);
-    TStatus GetBounds(TGPRectF& bounds, const TGPMatrix* matrix = nullptr, const class TGPPen* pen = nullptr);
+    TStatus GetBounds(TGPRectF& bounds, const TGPMatrix* matrix = nullptr, const TGPPen* pen = nullptr);
 
     TStatus AddLine(const TGPPointF& pt1, const TGPPointF& pt2);
     TStatus AddLine(float x1, float y1, float x2, float y2);
@@ -373,10 +373,10 @@ public:
     TStatus AddBezier(const TGPPoint& pt1, const TGPPoint& pt2, const TGPPoint& pt3, const TGPPoint& pt4);
     TStatus AddBezier(const TGPPointF& pt1, const TGPPointF& pt2, const TGPPointF& pt3, const TGPPointF& pt4);
     TStatus AddBezier(float x1, float y1, float x2, float y2, float x3, float y3, float x4, float y4);
-    TStatus AddString(const String& string_, int length, const class TGPFontFamily* family, int style, float emSize,
-                      const TGPPointF& origin, const class TGPStringFormat* format);
-    TStatus AddString(const String& string_, int length, const class TGPFontFamily* family, int style, float emSize,
-                      const TGPRectF& layoutRect, const class TGPStringFormat* format);
+    TStatus AddString(const String& string_, int length, const TGPFontFamily* family, int style, float emSize,
+                      const TGPPointF& origin, const TGPStringFormat* format);
+    TStatus AddString(const String& string_, int length, const TGPFontFamily* family, int style, float emSize,
+                      const TGPRectF& layoutRect, const TGPStringFormat* format);
 
 private:
     GpPath* nativePath = nullptr;
