@@ -2,7 +2,7 @@
 // The gdiplus.dll entries RurGDIP imports, declared with the unit's own types (private to the
 // unit's sources, so no other GDI+ declaration ever meets them in one file).
 #include "RurGDIP.h"
-#include "RurRound.h"
+#include "Math.h"
 
 namespace RurGDIP {
 

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "RurGraphicsTypes.h"
-#include "RurRound.h"
+#include "Math.h"
 #include "RurUtils.h"
 
 namespace {
