@@ -5,25 +5,21 @@ display_answers() {
   [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1
 }
 
-# Starts Xvfb on a free display; exports DISPLAY and sets XVFB_PID.
+# Starts Xvfb on a display it picks itself (so parallel runs never share one); exports DISPLAY
+# and sets XVFB_PID.
 start_virtual_display() {
-  local n pid
-  for n in $(seq 90 140); do
-    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-    Xvfb ":$n" -screen 0 1280x800x24 -dpi 96 -nolisten tcp >/dev/null 2>&1 &
-    pid=$!
-    for _ in $(seq 1 50); do
-      if DISPLAY=":$n" xdpyinfo >/dev/null 2>&1; then
-        export DISPLAY=":$n"
-        XVFB_PID=$pid
-        return 0
-      fi
-      kill -0 "$pid" 2>/dev/null || break
-      sleep 0.1
-    done
-    kill "$pid" 2>/dev/null
-  done
-  return 1
+  local fifo n
+  fifo=$(mktemp -u "${TMPDIR:-/tmp}/tavin-xvfb.XXXXXX")
+  mkfifo "$fifo" || return 1
+  Xvfb -displayfd 3 -screen 0 1280x800x24 -dpi 96 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  XVFB_PID=$!
+  n=$(timeout 10 head -n1 "$fifo")
+  rm -f "$fifo"
+  if [ -z "$n" ] || ! kill -0 "$XVFB_PID" 2>/dev/null; then
+    stop_virtual_display
+    return 1
+  fi
+  export DISPLAY=":$n"
 }
 
 stop_virtual_display() {
