@@ -29,7 +29,9 @@ inline void PumpMessagesFor(int milliseconds)
 }
 
 // While a modal dialog of this thread runs its own message loop, a thread timer looks for the first
-// visible dialog window ("#32770") and hands it to act, once. Destroying the guard stops looking.
+// visible dialog window ("#32770") and hands it to act, once. A dialog that is still open 3 seconds
+// later is cancelled, so that a test fails instead of hanging; Forced() tells. Destroying the guard
+// stops looking.
 class TDialogResponder {
 public:
     explicit TDialogResponder(std::function<void(HWND dialog)> act) : FAct(std::move(act))
@@ -46,6 +48,7 @@ public:
     TDialogResponder& operator=(const TDialogResponder&) = delete;
 
     HWND Dialog() const { return FDialog; }
+    bool Forced() const { return FForced; }
 
 private:
     static TDialogResponder*& Current()
@@ -68,12 +71,20 @@ private:
     static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
     {
         TDialogResponder* self = Current();
-        if (!self || self->FDialog)
+        if (!self)
             return;
+        if (self->FDialog) {
+            if (IsWindowVisible(self->FDialog) && GetTickCount() - self->FActedAt > 3000 && !self->FForced) {
+                self->FForced = true;
+                PostMessageW(self->FDialog, WM_COMMAND, IDCANCEL, 0);
+            }
+            return;
+        }
         HWND dialog = nullptr;
         EnumThreadWindows(GetCurrentThreadId(), FindDialog, reinterpret_cast<LPARAM>(&dialog));
         if (dialog) {
             self->FDialog = dialog;
+            self->FActedAt = GetTickCount();
             self->FAct(dialog);
         }
     }
@@ -81,4 +92,6 @@ private:
     std::function<void(HWND)> FAct;
     UINT_PTR FTimer = 0;
     HWND FDialog = nullptr;
+    DWORD FActedAt = 0;
+    bool FForced = false;
 };
