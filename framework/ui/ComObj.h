@@ -1,7 +1,7 @@
 #pragma once
 // COM for the GUI thread: the start-up step that joins a single-threaded apartment (the shell's
 // dialogs need one), and the check that turns a failed HRESULT into an exception.
-#include <windows.h>
+#include "WinApiNames.h"
 
 #include "SysUtils.h"
 

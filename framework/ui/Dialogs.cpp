@@ -10,6 +10,11 @@ TFileDialogChooser& Chooser()
 
 } // namespace
 
+void InitializeDialogs()
+{
+    RegisterClasses({TFileOpenDialog::StaticClass(), TOpenDialog::StaticClass(), TSaveDialog::StaticClass()});
+}
+
 void SetFileDialogChooser(TFileDialogChooser chooser)
 {
     Chooser() = std::move(chooser);

@@ -1,7 +1,7 @@
 #pragma once
 // Dialogs: the shell's file-open dialog (also the folder picker), the common open and save dialogs,
 // and message dialogs. Every Execute returns false when the person cancels.
-#include <windows.h>
+#include "WinApiNames.h"
 
 #include <functional>
 #include <memory>
@@ -15,6 +15,9 @@
 using TFileDialogChooser = std::function<bool(TComponent& dialog, std::vector<String>& chosen)>;
 // An empty chooser shows the real dialogs again.
 void SetFileDialogChooser(TFileDialogChooser chooser);
+
+// Start-up step: form resources can create the file dialogs by name.
+void InitializeDialogs();
 
 // The shell's common item dialog, in the order of its option flags.
 TAVIN_ENUM(TFileDialogOption, fdoOverWritePrompt, fdoStrictFileTypes, fdoNoChangeDir, fdoPickFolders,

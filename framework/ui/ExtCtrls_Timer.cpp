@@ -1,4 +1,4 @@
-#include <windows.h>
+#include "WinApiNames.h"
 
 #include <map>
 
@@ -81,6 +81,11 @@ TAVIN_PUBLISHED(TTimer)
     TAVIN_PROPERTY(bool, Enabled).Default(true);
     TAVIN_PROPERTY(Cardinal, Interval).Default(1000);
     TAVIN_PROPERTY(TNotifyEvent, OnTimer);
+}
+
+void InitializeTimers()
+{
+    RegisterClass(TTimer::StaticClass());
 }
 
 TTimer::TTimer(TComponent* owner) : TComponent(owner) {}

@@ -1,7 +1,7 @@
 #pragma once
 // The registry: TRegistry over one open key, and TRegistryIniFile, an INI file whose sections are
 // subkeys of one key and whose lines are that subkey's values.
-#include <windows.h>
+#include "WinApiNames.h"
 
 #include <memory>
 

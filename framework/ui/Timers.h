@@ -29,3 +29,6 @@ private:
     TNotifyEvent FOnTimer;
     NativeUInt FTimerId = 0; // 0 while not running
 };
+
+// Start-up step: form resources can create TTimer by name.
+void InitializeTimers();

@@ -1,6 +1,6 @@
 #include "WindowProcExceptions.h"
 
-#include <windows.h>
+#include "WinApiNames.h"
 
 #include "SysUtils.h"
 #include "WideText.h"

@@ -1,6 +1,7 @@
 // TTimer fires through the message loop, only when it should, and survives its handler freeing it.
 #include <gtest/gtest.h>
 
+#include "Streaming.h"
 #include "Timers.h"
 #include "WindowProcExceptions.h"
 #include "support/ServicesSupport.h"
@@ -92,6 +93,23 @@ TEST(Timer, ExceptionInHandlerReachesTheInstalledHandlerAndTimerGoesOn)
     EXPECT_TRUE(PumpMessagesUntil([&] { return messages.size() >= 2; }));
     SetWindowProcExceptionHandler(nullptr);
     EXPECT_EQ(messages[0], u"bad value");
+}
+
+TEST(Timer, FormResourcesCreateItWithItsProperties)
+{
+    InitializeTimers();
+    const std::string text = "object Owner: TComponent\n"
+                             "  object CloseTimer: TTimer\n"
+                             "    Enabled = False\n"
+                             "    Interval = 3000\n"
+                             "  end\n"
+                             "end\n";
+    TComponent owner(nullptr);
+    ReadComponentResource(TBytes(text.begin(), text.end()), &owner);
+    auto* timer = dynamic_cast<TTimer*>(owner.FindComponent(u"CloseTimer"));
+    ASSERT_NE(timer, nullptr);
+    EXPECT_FALSE(timer->Enabled());
+    EXPECT_EQ(timer->Interval(), 3000u);
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #pragma once
 // Test helpers of the framework's services: pumping the message loop, and standing in for the person
 // in front of a modal window of the platform (a dialog box that runs its own loop).
-#include <windows.h>
+#include "WinApiNames.h"
 
 #include <chrono>
 #include <functional>
