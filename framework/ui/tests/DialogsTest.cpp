@@ -15,13 +15,6 @@ const String PickFolderTitle = u"\u0627\u0646\u062A\u062E\u0627\u0628 \u0645\u06
                                u"\u0633\u0627\u0632\u06CC";
 const String OkLabel = u"\u062A\u0627\u06CC\u06CC\u062F";
 
-String WindowText(HWND wnd)
-{
-    wchar_t text[512] = {};
-    GetWindowTextW(wnd, text, 512);
-    return FromWidePtr(text);
-}
-
 String TempFolder()
 {
     wchar_t folder[MAX_PATH] = {};
@@ -188,7 +181,7 @@ TEST_P(MessageDialog, ShowsTextAndTitleAndAnswersTheButtonPressed)
     String shownText, shownTitle;
     TDialogResponder responder([&](HWND dialog) {
         shownTitle = WindowText(dialog);
-        shownText = WindowText(GetDlgItem(dialog, 0xFFFF));
+        shownText = WindowText(GetDlgItem(dialog, MessageBoxTextId));
         PostCommand(dialog, c.Pressed);
     });
     EXPECT_EQ(MessageDlg(text, c.Type, c.Buttons, 0), c.Result);

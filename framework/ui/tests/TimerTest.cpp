@@ -95,6 +95,27 @@ TEST(Timer, ExceptionInHandlerReachesTheInstalledHandlerAndTimerGoesOn)
     EXPECT_EQ(messages[0], u"bad value");
 }
 
+TEST(Timer, WithoutAnInstalledHandlerTheExceptionIsShownAndAbortIsSilent)
+{
+    int ticks = 0;
+    TTimer timer(nullptr);
+    timer.SetInterval(10);
+    timer.SetOnTimer([&](TObject*) {
+        if (++ticks == 1)
+            throw EAbort(u"silent");
+        timer.SetEnabled(false);
+        throw EConvertError(u"bad value");
+    });
+    String shown;
+    TDialogResponder responder([&](HWND dialog) {
+        shown = WindowText(GetDlgItem(dialog, MessageBoxTextId));
+        PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    });
+    EXPECT_TRUE(PumpMessagesUntil([&] { return ticks == 2 && !shown.empty(); }));
+    EXPECT_EQ(shown, u"bad value");
+    EXPECT_FALSE(responder.Forced());
+}
+
 TEST(Timer, FormResourcesCreateItWithItsProperties)
 {
     InitializeTimers();

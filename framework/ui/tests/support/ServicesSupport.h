@@ -6,6 +6,8 @@
 #include <chrono>
 #include <functional>
 
+#include "WideText.h"
+
 // Dispatches messages until done() holds or timeoutMs pass; returns done().
 inline bool PumpMessagesUntil(const std::function<bool()>& done, int timeoutMs = 5000)
 {
@@ -27,6 +29,16 @@ inline void PumpMessagesFor(int milliseconds)
 {
     PumpMessagesUntil([] { return false; }, milliseconds);
 }
+
+inline String WindowText(HWND wnd)
+{
+    wchar_t text[512] = {};
+    GetWindowTextW(wnd, text, 512);
+    return FromWidePtr(text);
+}
+
+// The text control of the platform's message box.
+constexpr int MessageBoxTextId = 0xFFFF;
 
 // While a modal dialog of this thread runs its own message loop, a thread timer looks for the first
 // visible dialog window ("#32770") and hands it to act, once. A dialog that is still open 3 seconds
