@@ -22,7 +22,7 @@ String SystemMessage(HRESULT result)
     while (!message.empty() && (message.back() == u'\n' || message.back() == u'\r' || message.back() == u'.'))
         message.pop_back();
     if (message.empty())
-        message = u"Unspecified error " + IntToHex(static_cast<DWORD>(result), 8);
+        message = u"Unknown error " + IntToHex(static_cast<DWORD>(result), 8);
     return message;
 }
 
