@@ -5,17 +5,6 @@
 
 namespace {
 
-int HexDigit(Char c)
-{
-    if (c >= u'0' && c <= u'9')
-        return c - u'0';
-    if (c >= u'A' && c <= u'F')
-        return c - u'A' + 10;
-    if (c >= u'a' && c <= u'f')
-        return c - u'a' + 10;
-    return -1;
-}
-
 bool FileExists(const String& fileName)
 {
     std::error_code error;
@@ -61,7 +50,7 @@ int TCustomIniFile::ReadBinaryStream(const String& section, const String& ident,
     String text = ReadString(section, ident, String());
     TBytes bytes;
     for (size_t i = 0; i + 1 < text.size(); i += 2) {
-        int high = HexDigit(text[i]), low = HexDigit(text[i + 1]);
+        int high = HexDigitValue(text[i]), low = HexDigitValue(text[i + 1]);
         if (high < 0 || low < 0)
             break;
         bytes.push_back(static_cast<Byte>(high * 16 + low));

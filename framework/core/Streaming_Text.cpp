@@ -33,17 +33,6 @@ bool IsDigit(Char c)
     return c >= u'0' && c <= u'9';
 }
 
-int HexValue(Char c)
-{
-    if (IsDigit(c))
-        return c - u'0';
-    if (c >= u'A' && c <= u'F')
-        return c - u'A' + 10;
-    if (c >= u'a' && c <= u'f')
-        return c - u'a' + 10;
-    return -1;
-}
-
 class TTextConverter {
 public:
     TTextConverter(String text, TStream& output) : FText(std::move(text)), FWriter(output) { Next(); }
@@ -142,8 +131,8 @@ private:
                 bool hex = Peek() == u'$';
                 if (hex)
                     ++FPos;
-                while (!AtEnd() && (hex ? HexValue(Peek()) >= 0 : IsDigit(Peek()))) {
-                    code = code * (hex ? 16 : 10) + (hex ? HexValue(Peek()) : Peek() - u'0');
+                while (!AtEnd() && (hex ? HexDigitValue(Peek()) >= 0 : IsDigit(Peek()))) {
+                    code = code * (hex ? 16 : 10) + (hex ? HexDigitValue(Peek()) : Peek() - u'0');
                     any = true;
                     ++FPos;
                     if (code > 0xFFFF)
@@ -173,10 +162,10 @@ private:
         };
         if (Peek() == u'$') {
             ++FPos;
-            if (HexValue(Peek()) < 0)
+            if (HexDigitValue(Peek()) < 0)
                 Fail(u"Hexadecimal digits expected after $");
-            while (HexValue(Peek()) >= 0) {
-                accumulate(16, HexValue(Peek()));
+            while (HexDigitValue(Peek()) >= 0) {
+                accumulate(16, HexDigitValue(Peek()));
                 ++FPos;
             }
             SetInteger(negative, magnitude, overflow);
@@ -420,7 +409,7 @@ private:
             Char c = FText[FPos++];
             if (c == u'}')
                 break;
-            int v = HexValue(c);
+            int v = HexDigitValue(c);
             if (v < 0)
                 Fail(u"Hexadecimal digit expected in binary data");
             if (high < 0) {

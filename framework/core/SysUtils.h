@@ -137,6 +137,8 @@ TAVIN_EXCEPTION(EOutOfResources, Exception);
 TAVIN_EXCEPTION(EOSError, Exception);
 TAVIN_EXCEPTION(EOleSysError, Exception);
 TAVIN_EXCEPTION(ENotSupportedException, Exception);
+// A method a class leaves to its descendants was called on a class that does not provide it.
+TAVIN_EXCEPTION(EAbstractError, Exception);
 TAVIN_EXCEPTION(ERegularExpressionError, Exception);
 
 [[noreturn]] void Abort();
@@ -145,6 +147,9 @@ TAVIN_EXCEPTION(ERegularExpressionError, Exception);
 String Trim(const String& s);
 String TrimLeft(const String& s);
 String TrimRight(const String& s);
+
+// Value of a hexadecimal digit (either case), or -1 for any other character.
+int HexDigitValue(Char c);
 
 // 1-based position of the first sub at or after offset; 0 when absent or sub is empty.
 int Pos(const String& sub, const String& s, int offset = 1);

@@ -28,17 +28,6 @@ String SysUtilsDetail::HexOfBits(UInt64 bits, int digits)
 
 namespace {
 
-int HexValue(Char c)
-{
-    if (c >= u'0' && c <= u'9')
-        return c - u'0';
-    if (c >= u'A' && c <= u'F')
-        return c - u'A' + 10;
-    if (c >= u'a' && c <= u'f')
-        return c - u'a' + 10;
-    return -1;
-}
-
 // Parses an integer of `bits` width (32 or 64); nullopt for bad text or a value out of range.
 std::optional<Int64> ParseInteger(const String& s, int bits)
 {
@@ -63,7 +52,7 @@ std::optional<Int64> ParseInteger(const String& s, int bits)
                                     : (bits == 32 ? 0x7FFFFFFFull : 0x7FFFFFFFFFFFFFFFull) + (negative ? 1 : 0);
     UInt64 magnitude = 0;
     for (; i < s.size(); ++i) {
-        const int digit = base == 16 ? HexValue(s[i]) : (s[i] >= u'0' && s[i] <= u'9' ? s[i] - u'0' : -1);
+        const int digit = base == 16 ? HexDigitValue(s[i]) : (s[i] >= u'0' && s[i] <= u'9' ? s[i] - u'0' : -1);
         if (digit < 0 || magnitude > (limit - static_cast<UInt64>(digit)) / static_cast<UInt64>(base))
             return std::nullopt;
         magnitude = magnitude * static_cast<UInt64>(base) + static_cast<UInt64>(digit);

@@ -1,0 +1,78 @@
+#pragma once
+// The JSON string escapes shared by TRurUtils and the JSON reader and writer. Both directions work on
+// raw character ranges so that the reader can unescape straight from its byte buffer and the writer
+// can escape straight into its output bytes.
+#include <cstddef>
+#include <string>
+
+#include "SysUtils.h"
+
+namespace RurJSONEscape {
+
+// Quotes and backslashes become \u escapes rather than \" and \\; every code unit from 128 up is a
+// \u escape too, so the output is pure ASCII.
+void AppendEscaped(std::string& out, const Char* text, std::size_t length);
+
+[[noreturn]] void RaiseUnexpectedEnd();
+[[noreturn]] void RaiseInvalidCode(std::size_t position);
+
+inline int HexDigitValue(Char c)
+{
+    if (c >= u'0' && c <= u'9')
+        return c - u'0';
+    if (c >= u'A' && c <= u'F')
+        return c - u'A' + 10;
+    if (c >= u'a' && c <= u'f')
+        return c - u'a' + 10;
+    return -1;
+}
+
+// CharT is Char for texts and unsigned char for the reader's bytes (one byte is one character).
+// Every escape is longer than what it stands for, so target needs room for length code units at
+// most; returns how many were written.
+template <class CharT>
+std::size_t UnescapeInto(Char* target, const CharT* text, std::size_t length)
+{
+    Char* const first = target;
+    std::size_t i = 0;
+    while (i < length) {
+        const Char c = Char(text[i]);
+        if (c != u'\\') {
+            *target++ = c;
+            ++i;
+            continue;
+        }
+        const std::size_t backslash = i;
+        if (backslash + 1 == length)
+            RaiseUnexpectedEnd();
+        i = backslash + 2;
+        switch (Char(text[backslash + 1])) {
+        case u'\\': *target++ = u'\\'; break;
+        case u'/': *target++ = u'/'; break;
+        case u'b': *target++ = u'\b'; break;
+        case u'f': *target++ = u'\f'; break;
+        case u'n': *target++ = u'\n'; break;
+        case u'r': *target++ = u'\r'; break;
+        case u't': *target++ = u'\t'; break;
+        case u'u': {
+            if (length - i < 4)
+                RaiseInvalidCode(backslash + 1);
+            unsigned code = 0;
+            for (std::size_t k = 0; k < 4; ++k) {
+                const int digit = HexDigitValue(Char(text[i + k]));
+                if (digit < 0)
+                    RaiseInvalidCode(backslash + 1);
+                code = code * 16 + unsigned(digit);
+            }
+            *target++ = Char(code);
+            i += 4;
+            break;
+        }
+        default:
+            RaiseInvalidCode(backslash + 1);
+        }
+    }
+    return std::size_t(target - first);
+}
+
+} // namespace RurJSONEscape

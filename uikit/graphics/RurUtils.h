@@ -1,0 +1,113 @@
+#pragma once
+// The UI kit's toolbox: a class of static operations only. Positions are 1-based, 0 meaning "not
+// found"; strings are UTF-16.
+//
+// RurUtils.cpp holds the text and markup operations, RurUtils_Numbers.cpp the locale-independent
+// numbers and the dates, RurUtils_Codecs.cpp the Base64, hexadecimal and URL codecs, RurUtils_Match.cpp
+// the filter matcher and the character sets. The operations that need a window, a DC, the clipboard,
+// the shell or a picture belong to the Win32 half.
+#include <cstdint>
+#include <vector>
+
+#include "DateUtils.h"
+#include "Streams.h"
+#include "SysUtils.h"
+
+class TComponent;
+class TStrings;
+
+// A small ordered character set: entries keep their order and may repeat.
+using TRurUtilsCharSet = std::vector<Char>;
+
+class TRurUtils : public TObject {
+public:
+    TRurUtils() = delete;
+
+    // Search and replace.
+    static int IPos(const String& su, const String& s);
+    static int VarPos(const String& ASubValue, const String& AValue, int& AResult);
+    static int VarPosNoCase(const String& ASubValue, const String& AValue, int& AResult);
+    static Char CharInStr(const String& s, int Index);
+    static bool TagReplaceString(const String& Srch, const String& Repl, String& Dest);
+
+    // Markup of captions, hints and dialog texts.
+    static String FixMarkup(const String& su, bool SpecialChars);
+    static String UnFixMarkup(const String& su, bool SpecialChars, bool SpecialCharsOnly);
+    static int GetMarkupIndex(const String& Markup);
+    static String GetSpecialChar(int Value);
+    static int IndexOfTextInArray(const String& AText, const std::vector<String>& AValues);
+    static String HTMLStrip(const String& AHTML);
+    static bool IsHTML(const String& AValue);
+    static bool IsHTMLUnicode(const String& AValue);
+
+    // Splits at the delimiter only (strict delimiting; the list's double-quote rules apply), after
+    // clearing the list; empty items are dropped on request.
+    static void Split(Char ADelimiter, const String& AInput, TStrings& AStrings, bool AClearEmptyStrings);
+
+    // JSON string escapes.
+    static String EscapeString(const String& AValue);
+    static String UnescapeString(const String& AValue);
+
+    // Numbers with "." as the decimal separator and "," as the thousands separator, whatever the
+    // process-wide settings hold; the conversion errors are EConvertError.
+    static String StripThousandSep(const String& ps);
+    static double StrToFloatDot(const String& AValue);
+    static bool TryStrToFloatDot(const String& AValue, double& AResult);
+    static String FloatToStrDot(double AValue);
+    // Seconds since 1970-01-01 as a 32-bit decimal text, to a UTC date-time.
+    static TDateTime EpochToDateTime(const String& AEpoch);
+    // "1.50 KB": "Bytes", "KB", "MB", "GB" or "TB" (the largest unit also for 1024 TB and more).
+    static String FormatBytesAsString(double ASize);
+    // A date in the order of the locale's short date format, optionally followed by a space and a time.
+    static bool IsDate(const String& AValue, TDateTime& ADate);
+
+    // Numeric helpers.
+    static int MulDivInt(int nNumber, int nNumerator, int nDenominator);
+    static float MulDivSingle(float nNumber, float nNumerator, float nDenominator);
+    static String EnDeCrypt(const String& AValue);
+
+    // Codecs.
+    // The Save operations encode the whole stream from its start; the Load operations write the
+    // decoded bytes at the stream's position.
+    static String SaveStreamToBase64(TStream& AStream, bool AURL);
+    static TBytes Decode64ToBytes(const String& AValue, bool AURL);
+    static void LoadStreamFromBase64(const String& ABase64, TStream& AStream, bool AURL);
+    static String SaveStreamToHexStr(TStream& AStream);
+    static TBytes HexStrToBytes(const String& AValue);
+    static void LoadStreamFromHexStr(const String& AHexStr, TStream& AStream);
+    static String URLEncode(const String& AURL);
+    static String URLDecode(const String& AURL);
+    // ".gif", ".bmp", ".png", ".tiff", ".jpg", ".unknown", ".empty" or empty; the position is kept.
+    static String GetImageType(TStream& AData, bool AResetPosition);
+
+    // A copy through the component streaming: no owner, an empty name; the caller owns it. The
+    // component's class must be registered.
+    static TComponent* Clone(TComponent* AComponent);
+
+    // Paths.
+    static String AddBackslash(const String& AValue);
+    static String AddForwardslash(const String& AValue);
+
+    // Filter matching.
+    static bool Matches(const String& s0a, const String& s1a);
+    static bool Matches(const Char* s0, const Char* s1);
+    static bool MatchStr(const String& AValue1, const String& AValue2, bool ACaseSensitive);
+    static bool MatchStrEx(const String& AValue1, const String& AValue2, bool ACaseSensitive);
+    static Char FirstChar(const TRurUtilsCharSet& ACharset, const String& AValue, int& spos);
+    static String StripLogicSpaces(const String& AValue);
+    static int ClosingParenthesis(const String& s1);
+
+    // Character sets.
+    static TRurUtilsCharSet CreateCharSet(const String& AValue);
+    static TRurUtilsCharSet AlphaCharSet();
+    static TRurUtilsCharSet NumericCharSet();
+    static TRurUtilsCharSet AddCharSet(const TRurUtilsCharSet& ACharSet1, const TRurUtilsCharSet& ACharSet2);
+    static TRurUtilsCharSet SubCharSet(const TRurUtilsCharSet& ACharSet1, const TRurUtilsCharSet& ACharSet2);
+    static bool CharInSet(Char ch, const TRurUtilsCharSet& ACharSet);
+};
+
+// The halves and bytes of Win32 words, for the picture container.
+constexpr std::uint16_t HiWord(std::uint32_t AValue) { return std::uint16_t(AValue >> 16); }
+constexpr std::uint16_t LoWord(std::uint32_t AValue) { return std::uint16_t(AValue & 0xFFFF); }
+constexpr std::uint16_t MakeWord(std::uint8_t ALow, std::uint8_t AHigh) { return std::uint16_t(ALow | (AHigh << 8)); }
+constexpr std::uint32_t MakeLong(std::uint16_t ALow, std::uint16_t AHigh) { return ALow | (std::uint32_t(AHigh) << 16); }
