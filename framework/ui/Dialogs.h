@@ -133,7 +133,8 @@ protected:
 // the buttons. The platform's box offers the button sets OK, OK-Cancel, Yes-No, Yes-No-Cancel,
 // Abort-Retry-Ignore and Retry-Cancel (each with Help when asked): other buttons asked for are left
 // out. Text reads right to left when the owner window is mirrored. Returns the modal result of the
-// button pressed (mrCancel for Escape or the close box when a Cancel button is offered).
+// button pressed (mrOk ... mrNo of Forms.h: the platform's IDOK ... IDNO; mrCancel for Escape or
+// the close box when a Cancel button is offered).
 int MessageDlg(const String& msg, TMsgDlgType dlgType, TMsgDlgButtons buttons, int helpCtx);
 int MessageDlg(const String& msg, TMsgDlgType dlgType, TMsgDlgButtons buttons, int helpCtx,
                TMsgDlgBtn defaultButton);

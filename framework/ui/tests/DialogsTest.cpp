@@ -6,6 +6,7 @@
 
 #include "ComObj.h"
 #include "Dialogs.h"
+#include "Forms.h"
 #include "WideText.h"
 #include "support/ServicesSupport.h"
 
@@ -33,12 +34,8 @@ void PostCommand(HWND dialog, int id)
 
 class DialogsTest : public ::testing::Test {
 protected:
-    void SetUp() override { InitializeComForGuiThread(); }
-    void TearDown() override
-    {
-        SetFileDialogChooser(nullptr);
-        FinalizeComForGuiThread();
-    }
+    static void SetUpTestSuite() { StartServiceUnits(); }
+    void TearDown() override { SetFileDialogChooser(nullptr); }
 };
 
 TEST_F(DialogsTest, ChooserStandsInForThePersonAtTheFolderPicker)

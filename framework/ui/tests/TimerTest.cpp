@@ -3,7 +3,7 @@
 
 #include "Streaming.h"
 #include "Timers.h"
-#include "WindowProcExceptions.h"
+#include "Forms.h"
 #include "support/ServicesSupport.h"
 
 namespace {
@@ -76,26 +76,27 @@ TEST(Timer, OwnerFreesItAndItStops)
     EXPECT_EQ(fired, 0);
 }
 
-TEST(Timer, ExceptionInHandlerReachesTheInstalledHandlerAndTimerGoesOn)
+class TimerExceptions : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { StartServiceUnits(); }
+    void TearDown() override { Application->SetOnException(nullptr); }
+};
+
+TEST_F(TimerExceptions, ReachTheApplicationsHandlerAndTheTimerGoesOn)
 {
     TTimer timer(nullptr);
     timer.SetInterval(10);
     timer.SetOnTimer([](TObject*) { throw EConvertError(u"bad value"); });
     std::vector<String> messages;
-    SetWindowProcExceptionHandler([&](TObject* sender, std::exception_ptr error) {
+    Application->SetOnException([&](TObject* sender, const Exception& e) {
         EXPECT_EQ(sender, &timer);
-        try {
-            std::rethrow_exception(error);
-        } catch (const Exception& e) {
-            messages.push_back(e.Message());
-        }
+        messages.push_back(e.Message());
     });
     EXPECT_TRUE(PumpMessagesUntil([&] { return messages.size() >= 2; }));
-    SetWindowProcExceptionHandler(nullptr);
     EXPECT_EQ(messages[0], u"bad value");
 }
 
-TEST(Timer, WithoutAnInstalledHandlerTheExceptionIsShownAndAbortIsSilent)
+TEST_F(TimerExceptions, AreShownInAMessageBoxAndAbortIsSilent)
 {
     int ticks = 0;
     TTimer timer(nullptr);
@@ -112,13 +113,13 @@ TEST(Timer, WithoutAnInstalledHandlerTheExceptionIsShownAndAbortIsSilent)
         PostMessageW(dialog, WM_COMMAND, IDOK, 0);
     });
     EXPECT_TRUE(PumpMessagesUntil([&] { return ticks == 2 && !shown.empty(); }));
-    EXPECT_EQ(shown, u"bad value");
+    EXPECT_EQ(shown, u"bad value.");
     EXPECT_FALSE(responder.Forced());
 }
 
 TEST(Timer, FormResourcesCreateItWithItsProperties)
 {
-    InitializeTimers();
+    StartServiceUnits();
     const std::string text = "object Owner: TComponent\n"
                              "  object CloseTimer: TTimer\n"
                              "    Enabled = False\n"

@@ -6,7 +6,31 @@
 #include <chrono>
 #include <functional>
 
+#include "ComObj.h"
+#include "Controls.h"
+#include "Dialogs.h"
+#include "Forms.h"
+#include "Resources.h"
+#include "Startup.h"
+#include "Timers.h"
 #include "WideText.h"
+
+// Starts, once for the test program, the units the services work with: the application object
+// (it handles exceptions of timers) and the services' own start-up steps.
+inline void StartServiceUnits()
+{
+    static const TUnitStep steps[] = {
+        {"Graphics", &InitializeGraphicsUnit, &FinalizeGraphicsUnit},
+        ControlsUnit,
+        FormsUnit,
+        {"ComObj", &InitializeComForGuiThread, &FinalizeComForGuiThread},
+        {"Resources", &InitializeFormResources, nullptr},
+        {"Timers", &InitializeTimers, nullptr},
+        {"Dialogs", &InitializeDialogs, nullptr},
+    };
+    static TUnitStartup startup(steps);
+    startup.Initialize();
+}
 
 // Dispatches messages until done() holds or timeoutMs pass; returns done().
 inline bool PumpMessagesUntil(const std::function<bool()>& done, int timeoutMs = 5000)
