@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "Classes.h"
+#include "Startup.h"
 #include "UITypes.h"
 
 // Stands in for the person at a file dialog, for tests: given the dialog about to be shown, it
@@ -18,6 +19,7 @@ void SetFileDialogChooser(TFileDialogChooser chooser);
 
 // Start-up step: form resources can create the file dialogs by name.
 void InitializeDialogs();
+inline constexpr TUnitStep DialogsUnit{"Dialogs", &InitializeDialogs, nullptr};
 
 // The shell's common item dialog, in the order of its option flags.
 TAVIN_ENUM(TFileDialogOption, fdoOverWritePrompt, fdoStrictFileTypes, fdoNoChangeDir, fdoPickFolders,
