@@ -131,7 +131,7 @@ protected:
 };
 
 // A message box owned by the active window, modal to it: the text, the kind's title and icon
-// ("Warning", "Error", "Information", "Confirm"; mtCustom: the program's name, no icon) and
+// ("Warning", "Error", "Information", "Confirm"; mtCustom: the application's title, no icon) and
 // the buttons. The platform's box offers the button sets OK, OK-Cancel, Yes-No, Yes-No-Cancel,
 // Abort-Retry-Ignore and Retry-Cancel (each with Help when asked): other buttons asked for are left
 // out. Text reads right to left when the owner window is mirrored. Returns the modal result of the
@@ -143,5 +143,5 @@ int MessageDlg(const String& msg, TMsgDlgType dlgType, TMsgDlgButtons buttons, i
 // The box appears where the platform puts it: x and y are taken as the default position (-1).
 int MessageDlgPosHelp(const String& msg, TMsgDlgType dlgType, TMsgDlgButtons buttons, int helpCtx, int x, int y,
                       const String& helpFileName);
-// An OK box titled with the program's name.
+// An OK box titled with the application's title (the program file's name while it has none).
 void ShowMessage(const String& msg);

@@ -4,6 +4,7 @@
 
 #include "ComObj.h"
 #include "DialogsShared.h"
+#include "Forms.h"
 #include "WideText.h"
 
 namespace {
@@ -55,8 +56,11 @@ UINT DefaultButtonFlag(const TBoxButtons& set, TMsgDlgBtn defaultButton)
     return it == shown.end() ? MB_DEFBUTTON1 : Flags[it - shown.begin()];
 }
 
-String ProgramName()
+// The application's title; the program file's name while it has none.
+String ProgramTitle()
 {
+    if (Application && !Application->Title().empty())
+        return Application->Title();
     wchar_t path[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, path, MAX_PATH);
     String name = FromWidePtr(path);
@@ -80,7 +84,7 @@ int ShowMessageDialog(const String& msg, TMsgDlgType dlgType, TMsgDlgButtons but
     const TBoxKind& kind = BoxKinds[dlgType];
     const TBoxButtons& set = ButtonSetFor(buttons);
     UINT style = set.Type | kind.Icon | defaultFlag | (buttons.Contains(mbHelp) ? MB_HELP : 0);
-    return ShowBox(msg, kind.Title ? String(kind.Title) : ProgramName(), style);
+    return ShowBox(msg, kind.Title ? String(kind.Title) : ProgramTitle(), style);
 }
 
 } // namespace
@@ -102,5 +106,5 @@ int MessageDlgPosHelp(const String& msg, TMsgDlgType dlgType, TMsgDlgButtons but
 
 void ShowMessage(const String& msg)
 {
-    ShowBox(msg, ProgramName(), MB_OK);
+    ShowBox(msg, ProgramTitle(), MB_OK);
 }

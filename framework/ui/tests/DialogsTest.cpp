@@ -217,15 +217,20 @@ TEST(MessageDialogs, DefaultButtonAndOwner)
     DestroyWindow(owner);
 }
 
-TEST(MessageDialogs, ShowMessageWaitsForOk)
+TEST(MessageDialogs, ShowMessageIsTitledWithTheApplicationsTitle)
 {
-    String title;
-    TDialogResponder responder([&](HWND dialog) {
-        title = WindowText(dialog);
-        PostCommand(dialog, IDOK);
-    });
-    ShowMessage(u"done");
-    EXPECT_EQ(title, u"framework_ui_services_tests");
+    StartServiceUnits();
+    for (String title : {u"", u"Tavin"}) {
+        Application->SetTitle(title);
+        String shown;
+        TDialogResponder responder([&](HWND dialog) {
+            shown = WindowText(dialog);
+            PostCommand(dialog, IDOK);
+        });
+        ShowMessage(u"done");
+        EXPECT_EQ(shown, title.empty() ? u"framework_ui_services_tests" : title);
+    }
+    Application->SetTitle(u"");
 }
 
 } // namespace
