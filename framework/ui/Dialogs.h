@@ -140,7 +140,8 @@ protected:
 int MessageDlg(const String& msg, TMsgDlgType dlgType, TMsgDlgButtons buttons, int helpCtx);
 int MessageDlg(const String& msg, TMsgDlgType dlgType, TMsgDlgButtons buttons, int helpCtx,
                TMsgDlgBtn defaultButton);
-// The box appears where the platform puts it: x and y are taken as the default position (-1).
+// The box's left edge at x and top edge at y on the screen; a negative one (-1) keeps the
+// platform's position for it. There is no help system: help contexts and files are ignored.
 int MessageDlgPosHelp(const String& msg, TMsgDlgType dlgType, TMsgDlgButtons buttons, int helpCtx, int x, int y,
                       const String& helpFileName);
 // An OK box titled with the application's title (the program file's name while it has none).

@@ -1,6 +1,7 @@
 // Message dialogs on the platform's message box.
 #include <algorithm>
 #include <span>
+#include <utility>
 
 #include "ComObj.h"
 #include "DialogsShared.h"
@@ -68,6 +69,53 @@ String ProgramTitle()
     return name.substr(0, name.rfind(u'.'));
 }
 
+// While it lives, the next window this thread activates (the message box) is moved to x and y on
+// the screen; a negative coordinate keeps the platform's choice for it.
+class TBoxPlacement {
+public:
+    TBoxPlacement(int x, int y) : FX(x), FY(y)
+    {
+        if (x < 0 && y < 0)
+            return;
+        Current() = this;
+        FHook = SetWindowsHookExW(WH_CBT, &Hook, nullptr, GetCurrentThreadId());
+    }
+    ~TBoxPlacement()
+    {
+        if (FHook)
+            UnhookWindowsHookEx(FHook);
+        if (Current() == this)
+            Current() = nullptr;
+    }
+    TBoxPlacement(const TBoxPlacement&) = delete;
+    TBoxPlacement& operator=(const TBoxPlacement&) = delete;
+
+private:
+    static TBoxPlacement*& Current()
+    {
+        static TBoxPlacement* current = nullptr;
+        return current;
+    }
+
+    static LRESULT CALLBACK Hook(int code, WPARAM wp, LPARAM lp)
+    {
+        LRESULT result = CallNextHookEx(nullptr, code, wp, lp);
+        TBoxPlacement* self = Current();
+        if (code == HCBT_ACTIVATE && self && self->FHook) {
+            HWND box = reinterpret_cast<HWND>(wp);
+            RECT r;
+            GetWindowRect(box, &r);
+            SetWindowPos(box, nullptr, self->FX >= 0 ? self->FX : r.left, self->FY >= 0 ? self->FY : r.top, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            UnhookWindowsHookEx(std::exchange(self->FHook, nullptr));
+        }
+        return result;
+    }
+
+    int FX, FY;
+    HHOOK FHook = nullptr;
+};
+
 int ShowBox(const String& text, const String& title, UINT style)
 {
     HWND owner = DefaultDialogParent();
@@ -99,8 +147,10 @@ int MessageDlg(const String& msg, TMsgDlgType dlgType, TMsgDlgButtons buttons, i
     return ShowMessageDialog(msg, dlgType, buttons, DefaultButtonFlag(ButtonSetFor(buttons), defaultButton));
 }
 
-int MessageDlgPosHelp(const String& msg, TMsgDlgType dlgType, TMsgDlgButtons buttons, int, int, int, const String&)
+int MessageDlgPosHelp(const String& msg, TMsgDlgType dlgType, TMsgDlgButtons buttons, int, int x, int y,
+                      const String&)
 {
+    TBoxPlacement placement(x, y);
     return ShowMessageDialog(msg, dlgType, buttons, MB_DEFBUTTON1);
 }
 
