@@ -101,5 +101,5 @@ void ComCtrlsUnitInitialize()
 {
     INITCOMMONCONTROLSEX init{sizeof(init), ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&init);
-    RegisterClass(TProgressBar::StaticClass());
+    RegisterClasses({TProgressBar::StaticClass()});
 }
