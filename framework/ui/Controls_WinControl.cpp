@@ -627,7 +627,7 @@ void TWinControl::SetBounds(int left, int top, int width, int height)
 {
     bool resized = width != FWidth || height != FHeight;
     TControl::SetBounds(left, top, width, height);
-    if (resized && !FHandle)
+    if (resized)
         Realign();
 }
 

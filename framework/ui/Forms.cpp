@@ -67,11 +67,12 @@ void TCustomForm::DoCreate()
 
 void TCustomForm::Loaded()
 {
-    if (FPendingClientWidth > 0)
-        TControl::SetClientWidth(FPendingClientWidth);
-    if (FPendingClientHeight > 0)
-        TControl::SetClientHeight(FPendingClientHeight);
+    int clientWidth = FPendingClientWidth, clientHeight = FPendingClientHeight;
     FPendingClientWidth = FPendingClientHeight = 0;
+    if (clientWidth > 0)
+        TControl::SetClientWidth(clientWidth);
+    if (clientHeight > 0)
+        TControl::SetClientHeight(clientHeight);
     TWinControl::Loaded();
     int target = Monitor() ? Monitor()->PixelsPerInch() : Screen->PixelsPerInch();
     if (FScaled && target != FPixelsPerInch) {
