@@ -103,6 +103,12 @@ void TLabel::SetLayout(TTextLayout value) { FLayout = value; Invalidate(); }
 void TLabel::SetWordWrap(bool value) { FWordWrap = value; AdjustBounds(); Invalidate(); }
 void TLabel::SetTransparent(bool value) { FTransparent = value; Invalidate(); }
 
+void TLabel::Loaded()
+{
+    TGraphicControl::Loaded();
+    AdjustBounds();
+}
+
 void TLabel::Notification(TComponent* component, TOperation operation)
 {
     TGraphicControl::Notification(component, operation);
