@@ -5,6 +5,7 @@
 #include "ExtCtrls.h"
 #include "Forms.h"
 #include "StdCtrls.h"
+#include "WideText.h"
 #include "support/GuiTestSupport.h"
 
 namespace {
@@ -216,6 +217,36 @@ TEST(Images, APictureIsDrawnCentredInTheImage)
     EXPECT_EQ(shot.Pixel(26, 26), RGB(255, 0, 0));
     EXPECT_EQ(shot.Pixel(24, 24), RGB(255, 255, 255));
     EXPECT_EQ(shot.Pixel(80, 80), RGB(255, 255, 255));
+}
+
+} // namespace
+
+namespace {
+
+TEST(Hints, TheHintOfAControlUnderTheRestingMouseShowsAfterThePause)
+{
+    TForm form(nullptr);
+    form.SetBounds(40, 40, 200, 100);
+    auto* label = new TLabel(&form);
+    label->SetParent(&form);
+    label->SetBounds(10, 10, 80, 20);
+    label->SetCaption(u"hover");
+    label->SetHint(u"\u0631\u0627\u0647\u0646\u0645\u0627");
+    label->SetShowHint(true);
+    form.Show();
+    Application->SetHintPause(50);
+    PostMessageW(form.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(20, 20));
+    auto hintText = [] {
+        HWND hint = FindWindowW(L"Tavin.THintWindow", nullptr);
+        if (!hint || !IsWindowVisible(hint))
+            return String();
+        wchar_t text[64] = {};
+        GetWindowTextW(hint, text, 64);
+        return FromWidePtr(text);
+    };
+    EXPECT_TRUE(PumpUntil([&] { return hintText() == u"\u0631\u0627\u0647\u0646\u0645\u0627"; }));
+    PostMessageW(form.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(150, 80));
+    EXPECT_TRUE(PumpUntil([&] { return hintText().empty(); }));
 }
 
 } // namespace
