@@ -201,7 +201,7 @@ TEST(DemoForm, BuildsFromItsResourceAndBehavesRightToLeft)
     logo.Canvas()->FillRect(Rect(0, 0, 200, 48));
     image->Picture()->SetGraphic(&logo);
 
-    form->Show();
+    ASSERT_TRUE(ShowActive(form.get()));
     EXPECT_EQ(panel1->BoundsRect(), Rect(952 - 354, 0, 952, 452));
     EXPECT_EQ(combo->Items()->Count(), 6);
     EXPECT_EQ(combo->ItemIndex(), 5);

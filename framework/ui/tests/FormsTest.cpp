@@ -139,7 +139,7 @@ TEST(Forms, TheDefaultHandlerShowsAnExceptionFromAClickAndKeepsRunning)
         ++throws;
         throw Exception(u"Library not found: ckd32.dll");
     });
-    form.Show();
+    ASSERT_TRUE(ShowActive(&form));
     TMessageBoxAnswerer boxes;
     ClickAt(button);
     ASSERT_TRUE(PumpUntil([&] { return boxes.Count() == 1; }));
@@ -247,6 +247,32 @@ TEST(Hints, TheHintOfAControlUnderTheRestingMouseShowsAfterThePause)
     EXPECT_TRUE(PumpUntil([&] { return hintText() == u"\u0631\u0627\u0647\u0646\u0645\u0627"; }));
     PostMessageW(form.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(150, 80));
     EXPECT_TRUE(PumpUntil([&] { return hintText().empty(); }));
+}
+
+} // namespace
+
+namespace {
+
+class TScaledForm : public TForm {
+    TAVIN_CLASS(TScaledForm, TForm)
+public:
+    using TForm::TForm;
+};
+
+TEST(Scaling, AFormDesignedAtAnotherResolutionScalesToTheMonitors)
+{
+    SetFormTexts({{u"TScaledForm", "object F: TScaledForm\n BorderStyle = bsNone\n ClientWidth = 400\n"
+                                   " ClientHeight = 200\n PixelsPerInch = 192\n"
+                                   " object P: TPanel\n  Left = 20\n  Top = 40\n  Width = 200\n  Height = 100\n"
+                                   "  AlignWithMargins = True\n  Font.Height = -24\n  ParentFont = False\n end\nend\n"}});
+    std::unique_ptr<TScaledForm> form(CreateForm<TScaledForm>(nullptr));
+    int ppi = Screen->PixelsPerInch();
+    auto* panel = static_cast<TPanel*>(form->FindComponent(u"P"));
+    EXPECT_EQ(form->PixelsPerInch(), ppi);
+    EXPECT_EQ(form->ClientWidth(), MulDiv(400, ppi, 192));
+    EXPECT_EQ(panel->BoundsRect(), Rect(MulDiv(20, ppi, 192), MulDiv(40, ppi, 192), MulDiv(220, ppi, 192), MulDiv(140, ppi, 192)));
+    EXPECT_EQ(panel->Font()->Height(), MulDiv(-24, ppi, 192));
+    EXPECT_EQ(panel->Margins()->Left(), MulDiv(3, ppi, 192));
 }
 
 } // namespace
