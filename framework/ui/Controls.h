@@ -347,7 +347,13 @@ class TWinControl : public TControl {
 public:
     explicit TWinControl(TComponent* owner);
     // A control whose window is a child of a foreign window (no framework parent).
-    static void InitParented(TWinControl* control, HWND parentWindow);
+    template <class T>
+    static T* CreateParented(HWND parentWindow)
+    {
+        auto* control = new T(nullptr);
+        control->FParentWindow = parentWindow;
+        return control;
+    }
     ~TWinControl() override;
 
     void WndProc(TMessage& message) override;
