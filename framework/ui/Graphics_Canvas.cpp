@@ -252,6 +252,14 @@ void TCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4
     Changed();
 }
 
+void TCanvas::Chord(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
+{
+    Changing();
+    RequiredState(csHandleValid | csPenValid | csBrushValid);
+    ::Chord(FHandle, x1, y1, x2, y2, x3, y3, x4, y4);
+    Changed();
+}
+
 void TCanvas::FillRect(const TRect& r)
 {
     Changing();
