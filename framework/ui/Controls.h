@@ -2,7 +2,7 @@
 // The control hierarchy: TControl (windowless or not), TWinControl (a window of its own),
 // TCustomControl (a window with a canvas) and TGraphicControl (painted by its parent); layout
 // (alignment, margins, anchors, constraints), focus within a form, mouse and keyboard.
-#include <windows.h>
+#include "WinApiNames.h"
 
 #include <memory>
 #include <vector>

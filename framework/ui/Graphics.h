@@ -232,6 +232,8 @@ TAVIN_ENUM(TTextFormats, tfBottom, tfCalcRect, tfCenter, tfEditControl, tfEndEll
            tfRtlReading, tfSingleLine, tfTop, tfVerticalCenter, tfWordBreak, tfHidePrefix,
            tfNoFullWidthCharBreak, tfPrefixOnly, tfTabStop, tfWordEllipsis, tfComposited)
 using TTextFormat = TSet<TTextFormats>;
+// The DrawText flags (DT_...) of a text format.
+UINT DrawTextFlags(TTextFormat format);
 
 // A raster operation for CopyRect and the bitmap drawing (SRCCOPY...).
 using TCopyMode = int;

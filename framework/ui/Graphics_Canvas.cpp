@@ -16,6 +16,8 @@ std::vector<POINT> ToWinPoints(std::span<const TPoint> points)
     return result;
 }
 
+} // namespace
+
 UINT DrawTextFlags(TTextFormat format)
 {
     static constexpr UINT Flags[] = {
@@ -32,8 +34,6 @@ UINT DrawTextFlags(TTextFormat format)
             result |= Flags[i];
     return result;
 }
-
-} // namespace
 
 TCanvas::TCanvas() : FFont(std::make_unique<TFont>()), FPen(std::make_unique<TPen>()), FBrush(std::make_unique<TBrush>())
 {

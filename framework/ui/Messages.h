@@ -1,7 +1,7 @@
 #pragma once
 // The framework's message record, its typed views, and the private message numbers of the window
 // framework (one header for all of them).
-#include <windows.h>
+#include "WinApiNames.h"
 
 #include "System.h"
 
