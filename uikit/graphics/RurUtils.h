@@ -84,6 +84,9 @@ public:
     // component's class must be registered.
     static TComponent* Clone(TComponent* AComponent);
 
+    // Sends the text to the debugger output (natively: to the standard error).
+    static void Log(const String& AMessage);
+
     // Paths.
     static String AddBackslash(const String& AValue);
     static String AddForwardslash(const String& AValue);
