@@ -137,6 +137,8 @@ TAVIN_EXCEPTION(EOutOfResources, Exception);
 TAVIN_EXCEPTION(EOSError, Exception);
 TAVIN_EXCEPTION(EOleSysError, Exception);
 TAVIN_EXCEPTION(ENotSupportedException, Exception);
+// A method a class leaves to its descendants was called on a class that does not provide it.
+TAVIN_EXCEPTION(EAbstractError, Exception);
 TAVIN_EXCEPTION(ERegularExpressionError, Exception);
 
 [[noreturn]] void Abort();

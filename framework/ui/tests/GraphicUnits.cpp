@@ -1,0 +1,10 @@
+#include "GraphicUnits.h"
+
+void StartGraphicUnits()
+{
+    static const TUnitStep steps[] = {
+        {"Graphics", &InitializeGraphicsUnit, &FinalizeGraphicsUnit},
+    };
+    static TUnitStartup startup(steps);
+    startup.Initialize();
+}
