@@ -169,10 +169,13 @@ public:
     static bool CanLoadProperty(TObject& AObject, const TPropInfo& AProp);
 };
 
-// Unit start-up: the class-name key becomes "$type"; finalisation releases the key and the
-// exclude list.
+// Unit start-up: the class-name key becomes "$type" (and on Windows the window framework's colours
+// and pictures are plugged in); finalisation releases the key and the exclude list.
 void RurPersistenceInitialize();
 void RurPersistenceFinalize();
+#ifdef _WIN32
+TRurPersistencePlatform RurWin32PersistencePlatform();
+#endif
 
 class TRurWriter : public TObject {
 public:
