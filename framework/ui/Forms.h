@@ -1,0 +1,326 @@
+#pragma once
+// Forms (from the form resource of their class), frames, the application object with its message
+// loop and default exception handler, the screen, and the hint window.
+#include <exception>
+#include <functional>
+
+#include "Controls.h"
+#include "Streaming.h"
+
+TAVIN_ENUM(TBorderIcon, biSystemMenu, biMinimize, biMaximize, biHelp)
+using TBorderIcons = TSet<TBorderIcon>;
+TAVIN_ENUM(TFormStyle, fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop)
+TAVIN_ENUM(TPosition, poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter,
+           poDesktopCenter, poMainFormCenter, poOwnerFormCenter)
+TAVIN_ENUM(TWindowState, wsNormal, wsMinimized, wsMaximized)
+TAVIN_ENUM(TCloseAction, caNone, caHide, caFree, caMinimize)
+
+using TModalResult = int;
+constexpr TModalResult mrNone = 0, mrOk = IDOK, mrCancel = IDCANCEL, mrAbort = IDABORT, mrRetry = IDRETRY,
+                       mrIgnore = IDIGNORE, mrYes = IDYES, mrNo = IDNO, mrClose = 8, mrHelp = 9,
+                       mrTryAgain = 10, mrContinue = 11, mrAll = 12, mrNoToAll = 13, mrYesToAll = 14;
+
+using TCloseEvent = TEvent<TObject*, TCloseAction&>;
+using TCloseQueryEvent = TEvent<TObject*, bool&>;
+using TExceptionEvent = TEvent<TObject*, const Exception&>;
+using TMessageEvent = TEvent<MSG&, bool&>;
+
+class TMonitor;
+
+class TCustomForm : public TWinControl {
+    TAVIN_PUBLISHED_CLASS(TCustomForm, TWinControl)
+public:
+    // A form without a form resource (CreateNew); CreateForm<T> reads the resource of T.
+    explicit TCustomForm(TComponent* owner);
+    ~TCustomForm() override;
+
+    void WndProc(TMessage& message) override;
+
+    TFormBorderStyle BorderStyle() const { return FBorderStyle; }
+    void SetBorderStyle(TFormBorderStyle value);
+    TBorderIcons BorderIcons() const { return FBorderIcons; }
+    void SetBorderIcons(TBorderIcons value);
+    TFormStyle FormStyle() const { return FFormStyle; }
+    void SetFormStyle(TFormStyle value);
+    TPosition Position() const { return FPosition; }
+    void SetPosition(TPosition value) { FPosition = value; }
+    TWindowState WindowState() const { return FWindowState; }
+    void SetWindowState(TWindowState value);
+    bool KeyPreview() const { return FKeyPreview; }
+    void SetKeyPreview(bool value) { FKeyPreview = value; }
+    bool Scaled() const { return FScaled; }
+    void SetScaled(bool value) { FScaled = value; }
+    // The resolution the form was designed at (resource) and is laid out for now.
+    int PixelsPerInch() const { return FPixelsPerInch; }
+    void SetPixelsPerInch(int value);
+    // Before the window exists (while loading) the client size is kept and the frame added later.
+    void SetClientWidth(int value) override;
+    void SetClientHeight(int value) override;
+    TRect ClientRect() const override;
+
+    // The control that has (or will get) the focus within the form.
+    TWinControl* ActiveControl() const { return FActiveControl; }
+    void SetActiveControl(TWinControl* control);
+    // Moves the focus to control: exit and enter notifications run on the way.
+    void FocusControl(TWinControl* control);
+    // Called by a control that received the window focus; false when an exit handler moved the
+    // focus elsewhere meanwhile.
+    bool SetFocusedControl(TWinControl* control);
+    bool Active() const { return FActive; }
+
+    void Show();
+    void Close();
+    // Shows the form modally: runs the loop until ModalResult is set or the form closes.
+    virtual int ShowModal();
+    TModalResult ModalResult() const { return FModalResult; }
+    void SetModalResult(TModalResult value) { FModalResult = value; }
+    // Frees the form once the messages already queued have been handled.
+    void Release();
+    bool CloseQuery();
+    TMonitor* Monitor() const;
+    void SetFocus() override;
+
+    bool DoKeyDown(TMessage& message);
+    bool DoKeyUp(TMessage& message);
+    bool DoKeyPress(TMessage& message);
+
+    // Reads the form resources of the form's class and its ancestors, then runs OnCreate.
+    // Raises EResNotFound when a class derived from TForm has no resource.
+    void InitFromResource(TClass rootAncestor);
+    void DoCreate();
+
+    TNotifyEvent OnCreate() const { return FOnCreate; }
+    void SetOnCreate(TNotifyEvent e) { FOnCreate = e; }
+    TNotifyEvent OnDestroy() const { return FOnDestroy; }
+    void SetOnDestroy(TNotifyEvent e) { FOnDestroy = e; }
+    TNotifyEvent OnShow() const { return FOnShow; }
+    void SetOnShow(TNotifyEvent e) { FOnShow = e; }
+    TNotifyEvent OnHide() const { return FOnHide; }
+    void SetOnHide(TNotifyEvent e) { FOnHide = e; }
+    TNotifyEvent OnActivate() const { return FOnActivate; }
+    void SetOnActivate(TNotifyEvent e) { FOnActivate = e; }
+    TNotifyEvent OnDeactivate() const { return FOnDeactivate; }
+    void SetOnDeactivate(TNotifyEvent e) { FOnDeactivate = e; }
+    TNotifyEvent OnPaint() const { return FOnPaint; }
+    void SetOnPaint(TNotifyEvent e) { FOnPaint = e; }
+    TCloseEvent OnClose() const { return FOnClose; }
+    void SetOnClose(TCloseEvent e) { FOnClose = e; }
+    TCloseQueryEvent OnCloseQuery() const { return FOnCloseQuery; }
+    void SetOnCloseQuery(TCloseQueryEvent e) { FOnCloseQuery = e; }
+
+    TCanvas* Canvas() const { return FCanvas.get(); }
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void CreateWnd() override;
+    void PaintWindow(HDC dc) override;
+    void Loaded() override;
+    void Notification(TComponent* component, TOperation operation) override;
+    void ChangeScale(int m, int d, bool isDpiChange) override;
+    virtual void DoClose(TCloseAction& action);
+    void UpdateShowingForm();
+
+private:
+    void PlaceOnShow();
+    void DialogKey(TMessage& message);
+    void Activated(bool active);
+
+    TFormBorderStyle FBorderStyle = bsSizeable;
+    TBorderIcons FBorderIcons{biSystemMenu, biMinimize, biMaximize};
+    TFormStyle FFormStyle = fsNormal;
+    TPosition FPosition = poDefaultPosOnly;
+    TWindowState FWindowState = wsNormal;
+    bool FKeyPreview = false;
+    bool FScaled = true;
+    int FPixelsPerInch = 96;
+    int FPendingClientWidth = 0, FPendingClientHeight = 0;
+    TWinControl* FActiveControl = nullptr;
+    TWinControl* FFocusedControl = nullptr;
+    int FFocusCount = 0;
+    bool FActive = false;
+    bool FShown = false;
+    bool FInModal = false;
+    TModalResult FModalResult = mrNone;
+    std::unique_ptr<TCanvas> FCanvas;
+    TNotifyEvent FOnCreate, FOnDestroy, FOnShow, FOnHide, FOnActivate, FOnDeactivate, FOnPaint;
+    TCloseEvent FOnClose;
+    TCloseQueryEvent FOnCloseQuery;
+};
+
+class TForm : public TCustomForm {
+    TAVIN_CLASS(TForm, TCustomForm)
+public:
+    using TCustomForm::TCustomForm;
+};
+
+// A reusable group of controls with its own form resource, placed on a form.
+class TFrame : public TCustomControl {
+    TAVIN_CLASS(TFrame, TCustomControl)
+public:
+    explicit TFrame(TComponent* owner);
+    // Reads the resource of the frame's class (EResNotFound when it has none).
+    void InitFromResource();
+};
+
+// Creates a form of class T and reads its form resource (T derives from TForm).
+template <class T>
+T* CreateForm(TComponent* owner)
+{
+    auto* form = new T(owner);
+    try {
+        form->InitFromResource(TForm::StaticClass());
+    } catch (...) {
+        delete form;
+        throw;
+    }
+    return form;
+}
+
+// ---------------------------------------------------------------------------------------------
+
+class TMonitor : public TObject {
+    TAVIN_CLASS(TMonitor, TObject)
+public:
+    explicit TMonitor(HMONITOR handle) : FHandle(handle) {}
+    HMONITOR Handle() const { return FHandle; }
+    TRect BoundsRect() const;
+    TRect WorkareaRect() const;
+    bool Primary() const;
+    // The monitor's effective resolution (96 where the system cannot tell).
+    int PixelsPerInch() const;
+
+private:
+    HMONITOR FHandle;
+};
+
+class TScreen : public TComponent {
+    TAVIN_CLASS(TScreen, TComponent)
+public:
+    explicit TScreen(TComponent* owner);
+    ~TScreen() override;
+
+    TCustomForm* ActiveForm() const { return FActiveForm; }
+    TWinControl* ActiveControl() const { return FActiveControl; }
+    int FormCount() const { return static_cast<int>(FForms.size()); }
+    TCustomForm* Forms(int index) const { return FForms.at(static_cast<size_t>(index)); }
+    int MonitorCount() const;
+    TMonitor* Monitors(int index) const;
+    TMonitor* MonitorFromWindow(HWND wnd) const;
+    TMonitor* MonitorFromPoint(TPoint p) const;
+    TRect WorkAreaRect() const;
+    int PixelsPerInch() const;
+    int Width() const { return GetSystemMetrics(SM_CXSCREEN); }
+    int Height() const { return GetSystemMetrics(SM_CYSCREEN); }
+    TCursor Cursor() const { return FCursor; }
+    void SetCursor(TCursor value);
+    HCURSOR Cursors(TCursor cursor) const;
+    TStrings* Fonts() const;
+    TFont* HintFont() const { return FHintFont.get(); }
+    TFont* MenuFont() const { return FMenuFont.get(); }
+
+private:
+    friend class TCustomForm;
+    void AddForm(TCustomForm* form);
+    void RemoveForm(TCustomForm* form);
+    void MonitorsNeeded() const;
+
+    std::vector<TCustomForm*> FForms;
+    TCustomForm* FActiveForm = nullptr;
+    TWinControl* FActiveControl = nullptr;
+    TCursor FCursor = crDefault;
+    mutable std::vector<std::unique_ptr<TMonitor>> FMonitors;
+    mutable std::unique_ptr<TStringList> FFonts;
+    std::unique_ptr<TFont> FHintFont, FMenuFont;
+};
+
+// A small popup window that shows a hint text.
+class THintWindow : public TCustomControl {
+    TAVIN_CLASS(THintWindow, TCustomControl)
+public:
+    explicit THintWindow(TComponent* owner);
+    // Shows the text with its top-left corner at the screen point.
+    void ActivateHint(TPoint at, const String& text);
+    void ReleaseHandle() { DestroyHandle(); }
+    TRect CalcHintRect(int maxWidth, const String& text);
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void Paint() override;
+};
+
+class TApplication : public TComponent {
+    TAVIN_CLASS(TApplication, TComponent)
+public:
+    explicit TApplication(TComponent* owner);
+    ~TApplication() override;
+
+    void Initialize() {}
+    // A hidden window that owns the forms when the main form is not the taskbar window.
+    HWND Handle() const { return FHandle; }
+    bool MainFormOnTaskBar() const { return FMainFormOnTaskBar; }
+    void SetMainFormOnTaskBar(bool value) { FMainFormOnTaskBar = value; }
+    TCustomForm* MainForm() const { return FMainForm; }
+    const String& Title() const { return FTitle; }
+    void SetTitle(const String& value) { FTitle = value; }
+
+    // Creates a form of class T from its form resource; the first one becomes the main form.
+    template <class T>
+    void CreateForm(T*& reference)
+    {
+        reference = ::CreateForm<T>(this);
+        if (!FMainForm)
+            FMainForm = reference;
+    }
+    // Shows the main form and runs the loop until it closes or Terminate is called.
+    void Run();
+    void ProcessMessages();
+    // Waits for one message and handles it.
+    void HandleMessage();
+    void Terminate();
+    bool Terminated() const { return FTerminated; }
+
+    // The handler of every exception reaching the loop: EAbort passes silently, others go to
+    // OnException or ShowException. Releases any mouse capture the exception left behind.
+    void HandleException(TObject* sender);
+    void ShowException(const Exception& e);
+
+    bool ShowHint() const { return FShowHint; }
+    void SetShowHint(bool value);
+    int HintPause() const { return FHintPause; }
+    void SetHintPause(int value) { FHintPause = value; }
+    int HintHidePause() const { return FHintHidePause; }
+    void SetHintHidePause(int value) { FHintHidePause = value; }
+
+    TMessageEvent OnMessage() const { return FOnMessage; }
+    void SetOnMessage(TMessageEvent e) { FOnMessage = e; }
+    TExceptionEvent OnException() const { return FOnException; }
+    void SetOnException(TExceptionEvent e) { FOnException = e; }
+
+private:
+    friend class TCustomForm;
+    bool ProcessMessage(MSG& msg);
+    bool IsKeyMsg(MSG& msg);
+
+    HWND FHandle = nullptr;
+    bool FMainFormOnTaskBar = false;
+    TCustomForm* FMainForm = nullptr;
+    String FTitle;
+    bool FTerminated = false;
+    bool FShowHint = true;
+    int FHintPause = 500;
+    int FHintHidePause = 2500;
+    TMessageEvent FOnMessage;
+    TExceptionEvent FOnException;
+};
+
+extern TApplication* Application;
+extern TScreen* Screen;
+
+// Ends the program at once with the exit code: unit finalisations run, close events do not.
+[[noreturn]] void Halt(int exitCode);
+// The unit table the program runs (Halt finalises it).
+void SetHaltUnits(TUnitStartup* startup);
+
+void FormsUnitInitialize();
+void FormsUnitFinalize();
+inline constexpr TUnitStep FormsUnit{"Forms", &FormsUnitInitialize, &FormsUnitFinalize};

@@ -1,0 +1,176 @@
+// TApplication: the message loop, the keyboard's first stop at the focused control, the default
+// exception handler; Halt; the Forms unit's start-up.
+#include "Forms.h"
+
+#include "WideText.h"
+
+TApplication* Application = nullptr;
+TScreen* Screen = nullptr;
+
+namespace {
+
+TUnitStartup* HaltUnits = nullptr;
+
+LRESULT CALLBACK ApplicationWindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    return DefWindowProcW(wnd, msg, wParam, lParam);
+}
+
+// The framework control a window belongs to: the window's own, or its nearest framework parent's
+// (the edit inside a combo box).
+TWinControl* OwningControl(HWND wnd)
+{
+    for (; wnd; wnd = GetParent(wnd))
+        if (TWinControl* c = TWinControl::FindControl(wnd))
+            return c;
+    return nullptr;
+}
+
+} // namespace
+
+TApplication::TApplication(TComponent* owner) : TComponent(owner)
+{
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = ApplicationWindowProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"TavinApplication";
+    RegisterClassW(&wc);
+    FHandle = CreateWindowExW(WS_EX_TOOLWINDOW, wc.lpszClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                              wc.hInstance, nullptr);
+}
+
+TApplication::~TApplication()
+{
+    DestroyComponents();
+    if (FHandle)
+        DestroyWindow(FHandle);
+}
+
+void TApplication::Run()
+{
+    if (FMainForm)
+        FMainForm->Show();
+    while (!FTerminated)
+        HandleMessage();
+}
+
+void TApplication::Terminate()
+{
+    if (!FTerminated)
+        PostQuitMessage(0);
+    FTerminated = true;
+}
+
+void TApplication::ProcessMessages()
+{
+    MSG msg;
+    while (ProcessMessage(msg)) {
+    }
+}
+
+void TApplication::HandleMessage()
+{
+    MSG msg;
+    if (!ProcessMessage(msg) && !FTerminated)
+        WaitMessage();
+}
+
+bool TApplication::ProcessMessage(MSG& msg)
+{
+    if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+        return false;
+    if (msg.message == WM_QUIT) {
+        FTerminated = true;
+        return true;
+    }
+    try {
+        bool handled = false;
+        FOnMessage(msg, handled);
+        if (!handled && !IsKeyMsg(msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+    } catch (...) {
+        HandleException(this);
+    }
+    return true;
+}
+
+bool TApplication::IsKeyMsg(MSG& msg)
+{
+    if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN && msg.message != WM_CHAR &&
+        msg.message != WM_SYSCHAR)
+        return false;
+    TWinControl* control = OwningControl(msg.hwnd);
+    return control && control->Perform(CN_BASE + msg.message, msg.wParam, msg.lParam) != 0;
+}
+
+void TApplication::HandleException(TObject* sender)
+{
+    SetCaptureControl(nullptr);
+    if (GetCapture())
+        ReleaseCapture();
+    try {
+        throw;
+    } catch (const EAbort&) {
+    } catch (const Exception& e) {
+        if (FOnException)
+            FOnException(sender, e);
+        else
+            ShowException(e);
+    } catch (const std::exception& e) {
+        Exception wrapped(FromUtf8(e.what()));
+        if (FOnException)
+            FOnException(sender, wrapped);
+        else
+            ShowException(wrapped);
+    }
+}
+
+void TApplication::ShowException(const Exception& e)
+{
+    String text = e.Message();
+    if (!text.empty() && text.back() > u'.')
+        text += u'.';
+    String caption = FTitle.empty() ? String(u"Error") : FTitle;
+    TCustomForm* owner = Screen ? Screen->ActiveForm() : nullptr;
+    MessageBoxW(owner && owner->HandleAllocated() ? owner->HandleIfAllocated() : FHandle, WidePtr(text),
+                WidePtr(caption), MB_OK | MB_ICONSTOP);
+}
+
+void TApplication::SetShowHint(bool value)
+{
+    FShowHint = value;
+}
+
+void SetHaltUnits(TUnitStartup* startup)
+{
+    HaltUnits = startup;
+}
+
+void Halt(int exitCode)
+{
+    if (HaltUnits) {
+        try {
+            HaltUnits->Finalize();
+        } catch (...) {
+            // The process ends with the given code whatever a finaliser reports.
+        }
+    }
+    ExitProcess(static_cast<UINT>(exitCode));
+}
+
+void FormsUnitInitialize()
+{
+    Screen = new TScreen(nullptr);
+    Application = new TApplication(nullptr);
+    RegisterClasses({TForm::StaticClass(), TFrame::StaticClass()});
+}
+
+void FormsUnitFinalize()
+{
+    delete Application;
+    Application = nullptr;
+    delete Screen;
+    Screen = nullptr;
+}

@@ -1,0 +1,279 @@
+#pragma once
+// Standard controls: thin wrappers of the system's controls (edit, memo, button, check box, radio
+// button, combo box, list box, scroll bar) and the windowless label.
+#include "Controls.h"
+
+TAVIN_ENUM(TTextLayout, tlTop, tlCenter, tlBottom)
+TAVIN_ENUM(TScrollStyle, ssNone, ssHorizontal, ssVertical, ssBoth)
+TAVIN_ENUM(TComboBoxStyle, csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable)
+TAVIN_ENUM(TCheckBoxState, cbUnchecked, cbChecked, cbGrayed)
+TAVIN_ENUM(TScrollBarKind, sbHorizontal, sbVertical)
+
+class TLabel : public TGraphicControl {
+    TAVIN_PUBLISHED_CLASS(TLabel, TGraphicControl)
+public:
+    explicit TLabel(TComponent* owner);
+    void WndProc(TMessage& message) override;
+    bool AutoSize() const { return FAutoSize; }
+    void SetAutoSize(bool value);
+    TAlignment Alignment() const { return FAlignment; }
+    void SetAlignment(TAlignment value);
+    TTextLayout Layout() const { return FLayout; }
+    void SetLayout(TTextLayout value);
+    bool WordWrap() const { return FWordWrap; }
+    void SetWordWrap(bool value);
+    bool Transparent() const { return FTransparent; }
+    void SetTransparent(bool value);
+    TWinControl* FocusControl() const { return FFocusControl; }
+    void SetFocusControl(TWinControl* value) { FFocusControl = value; }
+    // Resizes to the text when AutoSize is on (the right edge stays for right-to-left labels).
+    void AdjustBounds();
+
+protected:
+    void Paint() override;
+    void Notification(TComponent* component, TOperation operation) override;
+
+private:
+    UINT TextFlags() const;
+    bool FAutoSize = true;
+    TAlignment FAlignment = taLeftJustify;
+    TTextLayout FLayout = tlTop;
+    bool FWordWrap = false;
+    bool FTransparent = false;
+    TWinControl* FFocusControl = nullptr;
+};
+
+// Base of the edit-like controls.
+class TCustomEdit : public TWinControl {
+    TAVIN_CLASS(TCustomEdit, TWinControl)
+public:
+    explicit TCustomEdit(TComponent* owner);
+    void WndProc(TMessage& message) override;
+    bool ReadOnly() const { return FReadOnly; }
+    void SetReadOnly(bool value);
+    int MaxLength() const { return FMaxLength; }
+    void SetMaxLength(int value);
+    TAlignment Alignment() const { return FAlignment; }
+    void SetAlignment(TAlignment value);
+    TBorderStyle BorderStyle() const { return FBorderStyle; }
+    void SetBorderStyle(TBorderStyle value);
+    void Clear() { SetText(String()); }
+    void SelectAll();
+    int SelStart() const;
+    int SelLength() const;
+    TNotifyEvent OnChange() const { return FOnChange; }
+    void SetOnChange(TNotifyEvent e) { FOnChange = e; }
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    virtual void Change() { FOnChange(this); }
+
+private:
+    bool FReadOnly = false;
+    int FMaxLength = 0;
+    TAlignment FAlignment = taLeftJustify;
+    TBorderStyle FBorderStyle = bsSingle;
+    TNotifyEvent FOnChange;
+};
+
+class TEdit : public TCustomEdit {
+    TAVIN_PUBLISHED_CLASS(TEdit, TCustomEdit)
+public:
+    explicit TEdit(TComponent* owner);
+    Char PasswordChar() const { return FPasswordChar; }
+    void SetPasswordChar(Char value);
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+
+private:
+    Char FPasswordChar = 0;
+};
+
+class TMemo : public TCustomEdit {
+    TAVIN_PUBLISHED_CLASS(TMemo, TCustomEdit)
+public:
+    explicit TMemo(TComponent* owner);
+    ~TMemo() override;
+    TStrings* Lines() const { return FLines.get(); }
+    void SetLines(TStrings* value) { FLines->Assign(value); }
+    TScrollStyle ScrollBars() const { return FScrollBars; }
+    void SetScrollBars(TScrollStyle value);
+    bool WordWrap() const { return FWordWrap; }
+    void SetWordWrap(bool value);
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+
+private:
+    class TMemoStrings;
+    std::unique_ptr<TStrings> FLines;
+    TScrollStyle FScrollBars = ssNone;
+    bool FWordWrap = true;
+};
+
+class TButtonControl : public TWinControl {
+    TAVIN_CLASS(TButtonControl, TWinControl)
+public:
+    explicit TButtonControl(TComponent* owner);
+    void WndProc(TMessage& message) override;
+};
+
+class TButton : public TButtonControl {
+    TAVIN_PUBLISHED_CLASS(TButton, TButtonControl)
+public:
+    explicit TButton(TComponent* owner);
+    void WndProc(TMessage& message) override;
+    bool Default() const { return FDefault; }
+    void SetDefault(bool value);
+    bool Cancel() const { return FCancel; }
+    void SetCancel(bool value) { FCancel = value; }
+    int ModalResult() const { return FModalResult; }
+    void SetModalResult(int value) { FModalResult = value; }
+    void Click() override;
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+
+private:
+    bool FDefault = false;
+    bool FCancel = false;
+    int FModalResult = 0;
+};
+
+class TCheckBox : public TButtonControl {
+    TAVIN_PUBLISHED_CLASS(TCheckBox, TButtonControl)
+public:
+    explicit TCheckBox(TComponent* owner);
+    void WndProc(TMessage& message) override;
+    bool Checked() const { return FState == cbChecked; }
+    void SetChecked(bool value) { SetState(value ? cbChecked : cbUnchecked); }
+    TCheckBoxState State() const { return FState; }
+    void SetState(TCheckBoxState value);
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void CreateHandleState() override;
+
+private:
+    TCheckBoxState FState = cbUnchecked;
+};
+
+class TRadioButton : public TButtonControl {
+    TAVIN_PUBLISHED_CLASS(TRadioButton, TButtonControl)
+public:
+    explicit TRadioButton(TComponent* owner);
+    void WndProc(TMessage& message) override;
+    bool Checked() const { return FChecked; }
+    // Checking one radio button unchecks its siblings.
+    void SetChecked(bool value);
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void CreateHandleState() override;
+
+private:
+    bool FChecked = false;
+};
+
+using TDrawItemEvent = TEvent<TWinControl*, int, TRect, UINT>;
+
+// Combo and list boxes keep their items in the control; these lists write through to the window
+// once it exists and keep the items while it does not.
+class TCustomListControl : public TWinControl {
+    TAVIN_CLASS(TCustomListControl, TWinControl)
+public:
+    explicit TCustomListControl(TComponent* owner);
+    ~TCustomListControl() override;
+    TStrings* Items() const { return FItems.get(); }
+    void SetItems(TStrings* value) { FItems->Assign(value); }
+    int ItemIndex() const;
+    void SetItemIndex(int value);
+    TDrawItemEvent OnDrawItem() const { return FOnDrawItem; }
+    void SetOnDrawItem(TDrawItemEvent e) { FOnDrawItem = e; }
+
+protected:
+    struct TMessages {
+        UINT Add, Insert, Delete, Reset, GetCurSel, SetCurSel, SetItemData;
+    };
+    virtual const TMessages& ListMessages() const = 0;
+    void CreateHandleState() override;
+    void SaveHandleState() override;
+    void DrawItem(const DRAWITEMSTRUCT& item);
+
+private:
+    class TListStrings;
+    friend class TListStrings;
+    std::unique_ptr<TStrings> FItems;
+    int FSavedIndex = -1;
+    TDrawItemEvent FOnDrawItem;
+};
+
+class TComboBox : public TCustomListControl {
+    TAVIN_PUBLISHED_CLASS(TComboBox, TCustomListControl)
+public:
+    explicit TComboBox(TComponent* owner);
+    void WndProc(TMessage& message) override;
+    TComboBoxStyle Style() const { return FStyle; }
+    void SetStyle(TComboBoxStyle value);
+    int DropDownCount() const { return FDropDownCount; }
+    void SetDropDownCount(int value) { FDropDownCount = value; }
+    TNotifyEvent OnChange() const { return FOnChange; }
+    void SetOnChange(TNotifyEvent e) { FOnChange = e; }
+    TNotifyEvent OnSelect() const { return FOnSelect; }
+    void SetOnSelect(TNotifyEvent e) { FOnSelect = e; }
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    const TMessages& ListMessages() const override;
+
+private:
+    TComboBoxStyle FStyle = csDropDown;
+    int FDropDownCount = 8;
+    TNotifyEvent FOnChange, FOnSelect;
+};
+
+class TListBox : public TCustomListControl {
+    TAVIN_PUBLISHED_CLASS(TListBox, TCustomListControl)
+public:
+    explicit TListBox(TComponent* owner);
+    void WndProc(TMessage& message) override;
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    const TMessages& ListMessages() const override;
+};
+
+class TScrollBar : public TWinControl {
+    TAVIN_PUBLISHED_CLASS(TScrollBar, TWinControl)
+public:
+    explicit TScrollBar(TComponent* owner);
+    void WndProc(TMessage& message) override;
+    TScrollBarKind Kind() const { return FKind; }
+    void SetKind(TScrollBarKind value);
+    int Min() const { return FMin; }
+    void SetMin(int value) { SetParams(FPosition, value, FMax); }
+    int Max() const { return FMax; }
+    void SetMax(int value) { SetParams(FPosition, FMin, value); }
+    int Position() const { return FPosition; }
+    void SetPosition(int value) { SetParams(value, FMin, FMax); }
+    int LargeChange() const { return FLargeChange; }
+    void SetLargeChange(int value) { FLargeChange = value; }
+    int SmallChange() const { return FSmallChange; }
+    void SetSmallChange(int value) { FSmallChange = value; }
+    void SetParams(int position, int min, int max);
+    TNotifyEvent OnChange() const { return FOnChange; }
+    void SetOnChange(TNotifyEvent e) { FOnChange = e; }
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void CreateHandleState() override;
+
+private:
+    TScrollBarKind FKind = sbHorizontal;
+    int FMin = 0, FMax = 100, FPosition = 0, FLargeChange = 1, FSmallChange = 1;
+    TNotifyEvent FOnChange;
+};
+
+void StdCtrlsUnitInitialize();
+inline constexpr TUnitStep StdCtrlsUnit{"StdCtrls", &StdCtrlsUnitInitialize, nullptr};

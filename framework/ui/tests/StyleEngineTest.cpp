@@ -1,0 +1,76 @@
+// The registry of style-hook classes per control class.
+#include <gtest/gtest.h>
+
+#include "Themes.h"
+
+namespace {
+
+class TFakeControl : public TObject {
+    TAVIN_CLASS(TFakeControl, TObject)
+};
+class TFakeDerivedControl : public TFakeControl {
+    TAVIN_CLASS(TFakeDerivedControl, TFakeControl)
+};
+
+class TFirstHook : public TStyleHook {
+    TAVIN_CLASS(TFirstHook, TStyleHook)
+public:
+    using TStyleHook::TStyleHook;
+};
+class TSecondHook : public TStyleHook {
+    TAVIN_CLASS(TSecondHook, TStyleHook)
+public:
+    using TStyleHook::TStyleHook;
+};
+
+class StyleEngine : public testing::Test {
+protected:
+    void TearDown() override
+    {
+        for (TClass control : {TFakeControl::StaticClass(), TFakeDerivedControl::StaticClass()})
+            for (TStyleHookClass hook : {First, Second})
+                TCustomStyleEngine::UnRegisterStyleHook(control, hook);
+    }
+    TClass Control = TFakeControl::StaticClass();
+    TStyleHookClass First = StyleHookClassOf<TFirstHook>();
+    TStyleHookClass Second = StyleHookClassOf<TSecondHook>();
+};
+
+} // namespace
+
+TEST_F(StyleEngine, FindsTheHookRegisteredLastForExactlyThatClass)
+{
+    EXPECT_EQ(TCustomStyleEngine::FindStyleHook(Control), nullptr);
+    TCustomStyleEngine::RegisterStyleHook(Control, First);
+    TCustomStyleEngine::RegisterStyleHook(Control, Second);
+    EXPECT_EQ(TCustomStyleEngine::FindStyleHook(Control), Second);
+    EXPECT_EQ(TCustomStyleEngine::FindStyleHook(TFakeDerivedControl::StaticClass()), nullptr);
+
+    TCustomStyleEngine::UnRegisterStyleHook(Control, Second);
+    EXPECT_EQ(TCustomStyleEngine::FindStyleHook(Control), First);
+    TCustomStyleEngine::UnRegisterStyleHook(Control, Second); // not registered: nothing happens
+    TCustomStyleEngine::UnRegisterStyleHook(Control, First);
+    EXPECT_EQ(TCustomStyleEngine::FindStyleHook(Control), nullptr);
+}
+
+TEST_F(StyleEngine, RegisteringAPairTwiceRaises)
+{
+    TCustomStyleEngine::RegisterStyleHook(Control, First);
+    EXPECT_THROW(TCustomStyleEngine::RegisterStyleHook(Control, First), EStyleEngineException);
+    EXPECT_NO_THROW(TCustomStyleEngine::RegisterStyleHook(TFakeDerivedControl::StaticClass(), First));
+}
+
+TEST_F(StyleEngine, HookClassReferenceCreatesItsOwnClass)
+{
+    auto hook = Second->Create(nullptr);
+    ASSERT_NE(hook, nullptr);
+    EXPECT_EQ(hook->ClassType(), TSecondHook::StaticClass());
+    EXPECT_EQ(hook->ClassName(), u"TSecondHook");
+}
+
+TEST_F(StyleEngine, SystemStyleCreatesNoHooks)
+{
+    TCustomStyleEngine::RegisterStyleHook(Control, First);
+    ASSERT_FALSE(TStyleManager::IsCustomStyleActive());
+    EXPECT_EQ(TCustomStyleEngine::CreateStyleHook(Control, nullptr), nullptr);
+}
