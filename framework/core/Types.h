@@ -32,3 +32,24 @@ struct TRect {
 constexpr TPoint Point(int x, int y) { return {x, y}; }
 constexpr TRect Rect(int left, int top, int right, int bottom) { return {left, top, right, bottom}; }
 constexpr TRect Bounds(int left, int top, int width, int height) { return {left, top, left + width, top + height}; }
+
+// Points and rectangles in 32-bit float units, as the vector drawing code passes them.
+struct TPointF {
+    float X = 0;
+    float Y = 0;
+    constexpr bool operator==(const TPointF&) const = default;
+};
+
+struct TRectF {
+    float Left = 0;
+    float Top = 0;
+    float Right = 0;
+    float Bottom = 0;
+
+    constexpr float Width() const { return Right - Left; }
+    constexpr float Height() const { return Bottom - Top; }
+    constexpr bool operator==(const TRectF&) const = default;
+};
+
+constexpr TPointF PointF(float x, float y) { return {x, y}; }
+constexpr TRectF RectF(float left, float top, float right, float bottom) { return {left, top, right, bottom}; }
