@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 
 #include "RurGraphicsPath.h"
 #include "SysUtils.h"
@@ -264,7 +265,7 @@ TEST(RurGraphicsMatrix, ProductsAndInverse)
     TRurGraphicsMatrix moveThenScale =
         TRurGraphicsMatrix::CreateTranslation(1, 2) * TRurGraphicsMatrix::CreateScaling(10, 100);
     ExpectNear(TPointF{1, 1} * moveThenScale, {20, 300});
-    ExpectNear(MatrixMultiplyPoint({1, 0}, MatrixCreateRotation(float(M_PI / 2))), {0, 1});
+    ExpectNear(MatrixMultiplyPoint({1, 0}, MatrixCreateRotation(std::numbers::pi_v<float> / 2)), {0, 1});
 
     TRurGraphicsMatrix m = MatrixMultiply(MatrixCreateRotation(0.3f), moveThenScale);
     EXPECT_NEAR(m.Determinant(), 1000, 1e-2);
