@@ -9,12 +9,24 @@
 #include <cstdint>
 #include <vector>
 
+#include <memory>
+
 #include "DateUtils.h"
 #include "Streams.h"
 #include "SysUtils.h"
+#include "Types.h"
+
+// windows.h renames GetTempPath to GetTempPathW, which would give the operation below two names.
+#ifdef GetTempPath
+#undef GetTempPath
+#endif
 
 class TComponent;
 class TStrings;
+class TControl;
+class TCustomForm;
+class TFont;
+class TPicture;
 
 // A small ordered character set: entries keep their order and may repeat.
 using TRurUtilsCharSet = std::vector<Char>;
@@ -90,6 +102,50 @@ public:
     // Paths.
     static String AddBackslash(const String& AValue);
     static String AddForwardslash(const String& AValue);
+
+#ifdef _WIN32
+    // The Win32 half (RurUtils_Win.cpp).
+
+    // Pictures as Base64 or hexadecimal text of their saved data; an empty picture gives the empty
+    // text. Loading from Base64 takes a data URL too; loading from hexadecimal leaves the picture
+    // unchanged when the data holds a data URL or has no known format.
+    static String SaveBitmapToBase64(TPicture& ABitmap, bool AURL);
+    static void LoadBitmapFromBase64(const String& ABase64, TPicture& ABitmap, bool AURL);
+    static String SaveBitmapToHexStr(TPicture& ABitmap);
+    static void LoadBitmapFromHexStr(const String& AHexStr, TPicture& ABitmap);
+    // The graphic class for the data's first bytes; a buffer too short for a test fails it.
+    static bool FindGraphicClass(const Byte* Buffer, Int64 BufferSize, TClass& GraphicClass);
+
+    static NativeUInt GetHInstance();
+    // The body of an image URL; empty when the content type is not an image. Raises Exception
+    // "Unable to initialize Wininet" or "Cannot open URL <url>".
+    static std::unique_ptr<TMemoryStream> DownloadImage(const String& AURL);
+    // The shell opens the file or URL; failures are not reported.
+    static void OpenFile(const String& AFile, TControl* AControlReference = nullptr);
+    static void OpenURL(const String& AURL);
+
+    // The executable's folder and the temporary folder end in a backslash; GetDocumentsPath raises
+    // EOleSysError when the system cannot tell.
+    static String GetAppPath();
+    static String GetDocumentsPath();
+    static String GetTempPath();
+
+    // DPI: the scale of the form AOwner belongs to (the main form without an owner), 1.0 without one.
+    static float GetDPIScale(TComponent* AOwner, int ADefaultDPI);
+    static bool IsHighDPIScale(TComponent* AOwner, int ADefaultDPI);
+    static void ScaleForDPI(TControl* AControl, int ADPI);
+    static void ScaleForCurrentDPI(TCustomForm* AForm);
+
+    // Fonts and the pointer.
+    static void GetFonts(TStrings& FontList);
+    // ASize is a pixel size at 96 dpi.
+    static void SetFontSize(TFont& AFont, float ASize);
+    static TPointF GetMousePos();
+
+    // Forms: the first in the owner chain above the component, and the control's top-level form.
+    static TCustomForm* GetOwnerForm(TComponent* AComponent);
+    static TCustomForm* GetParentForm(TControl* AControl);
+#endif
 
     // Filter matching.
     static bool Matches(const String& s0a, const String& s1a);
