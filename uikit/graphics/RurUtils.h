@@ -116,6 +116,8 @@ public:
     // The graphic class for the data's first bytes; a buffer too short for a test fails it.
     static bool FindGraphicClass(const Byte* Buffer, Int64 BufferSize, TClass& GraphicClass);
 
+    // An RCDATA resource of the module (the program's own without AInstance); null when missing.
+    static std::unique_ptr<TResourceStream> GetResourceStream(const String& AResourceName, NativeUInt AInstance = 0);
     static NativeUInt GetHInstance();
     // The body of an image URL; empty when the content type is not an image. Raises Exception
     // "Unable to initialize Wininet" or "Cannot open URL <url>".

@@ -155,6 +155,14 @@ bool TRurUtils::FindGraphicClass(const Byte* Buffer, Int64 BufferSize, TClass& G
     return GraphicClass != nullptr;
 }
 
+std::unique_ptr<TResourceStream> TRurUtils::GetResourceStream(const String& AResourceName, NativeUInt AInstance)
+{
+    const NativeUInt instance = AInstance ? AInstance : GetHInstance();
+    if (!FindResourceW(reinterpret_cast<HMODULE>(instance), WidePtr(AResourceName), RT_RCDATA))
+        return nullptr;
+    return std::make_unique<TResourceStream>(instance, AResourceName, reinterpret_cast<const Char*>(RT_RCDATA));
+}
+
 NativeUInt TRurUtils::GetHInstance()
 {
     return reinterpret_cast<NativeUInt>(GetModuleHandleW(nullptr));

@@ -90,6 +90,14 @@ TEST_F(RurUtilsWin, FontSizesFoldersAndScale)
     EXPECT_EQ(TRurUtils::GetOwnerForm(nullptr), nullptr);
 }
 
+TEST_F(RurUtilsWin, ResourcesOfTheProgram)
+{
+    std::unique_ptr<TResourceStream> stream = TRurUtils::GetResourceStream(u"PICTURE");
+    ASSERT_NE(stream, nullptr);
+    EXPECT_EQ(TRurUtils::GetImageType(*stream, true), u".bmp");
+    EXPECT_EQ(TRurUtils::GetResourceStream(u"MISSING"), nullptr);
+}
+
 TEST_F(RurUtilsWin, DownloadFailureNamesTheURL)
 {
     try {
