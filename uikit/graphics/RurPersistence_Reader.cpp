@@ -169,11 +169,15 @@ void TRurReader::ReadClassProperty(TObject& AObject, const TPropInfo& AProp)
         return;
     IRurPersistenceIO* io;
     if (Supports(FIOReference, IRurPersistenceIO::IID, io) && io->NeedsObjectReference(AProp.Type.ClassType)) {
+        // A read-only property has its value consumed but not set, as the simple values do.
         if (FReader->IsNull()) {
             FReader->ReadNull();
-            SetObjectProp(AObject, AProp, nullptr);
+            if (AProp.HasSetter())
+                SetObjectProp(AObject, AProp, nullptr);
         } else {
-            FReferences.push_back(std::make_unique<TRurObjectReference>(&AObject, &AProp, FReader->ReadString()));
+            String id = FReader->ReadString();
+            if (AProp.HasSetter())
+                FReferences.push_back(std::make_unique<TRurObjectReference>(&AObject, &AProp, std::move(id)));
         }
         return;
     }
@@ -185,7 +189,8 @@ void TRurReader::ReadClassProperty(TObject& AObject, const TPropInfo& AProp)
         return;
     }
     const String name = FReader->ReadString();
-    if (auto* root = dynamic_cast<TComponent*>(FRootObject))
+    auto* root = dynamic_cast<TComponent*>(FRootObject);
+    if (root && AProp.HasSetter())
         SetObjectProp(AObject, AProp, root->FindComponent(name));
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 #include <string>
 
@@ -378,6 +379,29 @@ TEST_F(RurPersistence, ObjectJSONHelpers)
 
     EXPECT_EQ(RurObjectToJSON(shape, {u"Margin"}).find(u"Margin"), String::npos);
     EXPECT_NE(RurObjectToJSON(shape).find(u"Margin"), String::npos);
+}
+
+namespace {
+
+class TJSONPoint : public TSamplePoint, public TRurJSONObject<TJSONPoint> {
+    TAVIN_CLASS(TJSONPoint, TSamplePoint)
+};
+
+} // namespace
+
+TEST_F(RurPersistence, MixInAndFiles)
+{
+    TJSONPoint point;
+    point.SetJSON(u"{\"X\":6}");
+    EXPECT_EQ(point.X(), 6);
+    EXPECT_EQ(point.JSON(), u"{\"$type\":\"TJSONPoint\",\"X\":6}");
+
+    const std::filesystem::path file = std::filesystem::temp_directory_path() / "rur_persistence_point.json";
+    point.SaveToJSONFile(file.u16string());
+    TJSONPoint copy;
+    copy.LoadFromJSONFile(file.u16string());
+    std::filesystem::remove(file);
+    EXPECT_EQ(copy.X(), 6);
 }
 
 TEST(RurPersistenceStartup, SetsAndReleasesTheClassNameKey)
