@@ -24,6 +24,8 @@ protected:
         TRurPersistence::SetRootObject(nullptr);
         TRurPersistence::SetIOReference(nullptr);
         TRurPersistence::SetOnCustomWriteProperty(nullptr);
+        TRurPersistence::SetOnCustomReadProperty(nullptr);
+        TRurPersistence::SetExcludeProperties({});
     }
 };
 
@@ -343,6 +345,109 @@ TEST_F(RurPersistence, ReferencesAreResolvedThroughTheIOReference)
     Load(&all, R"({"$type":"","Points":[{"$type":"TSamplePoint","X":1},null,{"$type":"TSamplePoint","X":2}]})");
     EXPECT_EQ(all.Points()->Count(), 2);
     EXPECT_EQ(directory.Fixed, 2);
+}
+
+namespace {
+
+// Saves only Caption and Margin, loads only Margin, whatever the exclude list says.
+class TPickyShape : public TSampleShape, public IRurPersistence {
+    TAVIN_CLASS(TPickyShape, TSampleShape)
+public:
+    bool CanSaveProperty(TObject*, const String& name, TTypeKind) override { return name == u"Caption" || name == u"Margin"; }
+    bool CanLoadProperty(TObject*, const String& name, TTypeKind) override { return name == u"Margin"; }
+};
+
+// Items are created from the collection's item class and added through the hook.
+class TPointCollection : public TCollection, public IRurBaseListIO, public IRurBaseCollectionIO {
+public:
+    TPointCollection() : TCollection(TSamplePointItem::StaticClass()) {}
+    TClass GetItemClass() override { return TSamplePointItem::StaticClass(); }
+    TCollectionItem* AddItem(TObject*) override
+    {
+        ++Added;
+        return Add();
+    }
+    int Added = 0;
+};
+
+class TPointsHolder : public TPersistent {
+    TAVIN_PUBLISHED_CLASS(TPointsHolder, TPersistent)
+public:
+    TPointCollection* Points() const { return FPoints.get(); }
+    void SetPoints(TPointCollection*) {}
+
+private:
+    std::unique_ptr<TPointCollection> FPoints = std::make_unique<TPointCollection>();
+};
+
+TAVIN_PUBLISHED(TPointsHolder)
+{
+    TAVIN_PROPERTY(TPointCollection*, Points);
+}
+
+// Answers both creation hooks; the reader must prefer IRurObjectCreator.
+class TCountingCreator : public TPointDirectory, public IRurObjectCreator {
+public:
+    TObject* CreateObject(const String& name, TClass base) override
+    {
+        ++Created;
+        return TPointDirectory::CreateObject(name, base);
+    }
+    int Created = 0;
+};
+
+} // namespace
+
+TEST_F(RurPersistence, ObjectAndContainerHooks)
+{
+    TPickyShape picky;
+    picky.SetMargin(2);
+    TRurPersistence::SetExcludeProperties({u"Margin"});
+    EXPECT_EQ(Save(&picky), R"({"$type":"TPickyShape","Caption":"","Margin":2})");
+    Load(&picky, R"({"$type":"","Caption":"no","Margin":5})");
+    EXPECT_EQ(picky.Margin(), 5);
+    EXPECT_EQ(picky.Caption(), u"");
+    TRurPersistence::SetExcludeProperties({});
+
+    // The collection's own item class serves when the text names none.
+    TRurPersistence::SetClassNameKey(String());
+    TPointsHolder holder;
+    Load(&holder, R"({"Points":[{"X":4},null,{"X":5}]})");
+    ASSERT_EQ(holder.Points()->Count(), 2);
+    EXPECT_EQ(static_cast<TSamplePointItem*>(holder.Points()->Items(1))->X(), 5);
+    EXPECT_EQ(holder.Points()->Added, 2);
+    TRurPersistence::SetClassNameKey(u"$type");
+
+    TCountingCreator creator;
+    TRurPersistence::SetIOReference(&creator);
+    TSampleAll all;
+    Load(&all, R"({"$type":"","Items":[{"$type":"TSamplePointItem","X":1}]})");
+    EXPECT_EQ(creator.Created, 1);
+    TRurPersistence::SetIOReference(nullptr);
+
+    TRurPersistence::SetOnCustomReadProperty(
+        [](TObject* object, const String& name, TTypeKind, TRurJSONReader& reader, bool& canRead) {
+            if (name == u"Margin") {
+                static_cast<TSampleShape*>(object)->SetMargin(reader.ReadInteger() * 2);
+                canRead = false;
+            }
+        });
+    TSampleShape shape;
+    Load(&shape, R"({"$type":"","Margin":4,"Caption":"c"})");
+    TRurPersistence::SetOnCustomReadProperty(nullptr);
+    EXPECT_EQ(shape.Margin(), 8);
+    EXPECT_EQ(shape.Caption(), u"c");
+
+    TMemoryStream stream;
+    {
+        TRurWriter writer(stream);
+        writer.SetOnCustomIsAssignableProperty([](TObject*, const String& name, bool& assignable) {
+            assignable = assignable || name == u"Origin";
+        });
+        writer.Write(&all);
+    }
+    const std::string text(static_cast<const char*>(stream.Memory()), std::size_t(stream.Size()));
+    EXPECT_NE(text.find(R"("Origin":"")"), std::string::npos) << text;
 }
 
 TEST_F(RurPersistence, ReadArrayAndWriteArray)
