@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "RurPersistence.h"
 #include "RurUtils.h"
 
 namespace {
@@ -29,7 +30,7 @@ String RurObjectToJSON(TObject& AObject)
     return stream.DataString();
 }
 
-String RurObjectToJSON(TObject& AObject, const TRurExcludePropertyListArray& AExcludedProperties)
+String RurObjectToJSON(TObject& AObject, const TRurObjectExcludePropertyListArray& AExcludedProperties)
 {
     TSettingScope<TRurExcludePropertyListArray> excluded(
         TRurPersistence::ExcludeProperties(), [](TRurExcludePropertyListArray v) { TRurPersistence::SetExcludeProperties(v); },

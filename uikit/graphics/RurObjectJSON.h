@@ -2,12 +2,17 @@
 // Saving any object as JSON, loading it back and logging it: the one implementation behind the
 // ToJSON, FromJSON, SaveToJSON..., LoadFromJSON..., Log and JSON members that the UI kit's classes
 // offer. A class gets those members by deriving from TRurJSONObject<itself> as well.
-#include "RurPersistence.h"
+#include <vector>
+
+#include "Streams.h"
+
+// Names of properties left out of one ToJSON.
+using TRurObjectExcludePropertyListArray = std::vector<String>;
 
 // The object's published properties as JSON text.
 String RurObjectToJSON(TObject& AObject);
 // The same, with the unit-wide exclude list replaced by AExcludedProperties for this save.
-String RurObjectToJSON(TObject& AObject, const TRurExcludePropertyListArray& AExcludedProperties);
+String RurObjectToJSON(TObject& AObject, const TRurObjectExcludePropertyListArray& AExcludedProperties);
 // Loads the top-level JSON object into the object itself: no class-name member is needed.
 void RurObjectFromJSON(TObject& AObject, const String& AValue);
 // ToJSON to the debugger output.
@@ -21,7 +26,7 @@ template <class Self>
 class TRurJSONObject {
 public:
     String ToJSON() { return RurObjectToJSON(Object()); }
-    String ToJSON(const TRurExcludePropertyListArray& AExcludedProperties)
+    String ToJSON(const TRurObjectExcludePropertyListArray& AExcludedProperties)
     {
         return RurObjectToJSON(Object(), AExcludedProperties);
     }

@@ -10,6 +10,7 @@
 #include "Generics.Collections.h"
 #include "RurJSONReader.h"
 #include "RurJSONWriter.h"
+#include "RurObjectJSON.h"
 #include "TypInfo.h"
 
 using TRurExcludePropertyListArray = std::vector<String>;
@@ -177,7 +178,8 @@ void RurPersistenceFinalize();
 TRurPersistencePlatform RurWin32PersistencePlatform();
 #endif
 
-class TRurWriter : public TObject {
+class TRurWriter : public TObject, public TRurJSONObject<TRurWriter> {
+    TAVIN_CLASS(TRurWriter, TObject)
 public:
     // The text reaches the stream when the writer is destroyed.
     explicit TRurWriter(TStream& AStream);
@@ -221,7 +223,8 @@ private:
 };
 
 // A class property waiting for the object its reference text names.
-class TRurObjectReference : public TObject {
+class TRurObjectReference : public TObject, public TRurJSONObject<TRurObjectReference> {
+    TAVIN_CLASS(TRurObjectReference, TObject)
 public:
     TRurObjectReference(TObject* AInstance, const TPropInfo* AProp, String AId)
         : FInstance(AInstance), FProp(AProp), FId(std::move(AId))
@@ -237,7 +240,8 @@ private:
     String FId;
 };
 
-class TRurReader : public TObject {
+class TRurReader : public TObject, public TRurJSONObject<TRurReader> {
+    TAVIN_CLASS(TRurReader, TObject)
 public:
     // The JSON reader copies the stream from its position at once.
     explicit TRurReader(TStream& AStream);

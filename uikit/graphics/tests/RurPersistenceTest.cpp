@@ -500,6 +500,8 @@ TEST_F(RurPersistence, MixInAndFiles)
     point.SetJSON(u"{\"X\":6}");
     EXPECT_EQ(point.X(), 6);
     EXPECT_EQ(point.JSON(), u"{\"$type\":\"TJSONPoint\",\"X\":6}");
+    TRurObjectReference reference(nullptr, nullptr, u"id");
+    EXPECT_EQ(reference.ToJSON(), u"{\"$type\":\"TRurObjectReference\"}");
 
     const std::filesystem::path file = std::filesystem::temp_directory_path() / "rur_persistence_point.json";
     point.SaveToJSONFile(file.u16string());
