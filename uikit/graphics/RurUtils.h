@@ -113,6 +113,10 @@ public:
     static void LoadBitmapFromBase64(const String& ABase64, TPicture& ABitmap, bool AURL);
     static String SaveBitmapToHexStr(TPicture& ABitmap);
     static void LoadBitmapFromHexStr(const String& AHexStr, TPicture& ABitmap);
+    // The picture as JPEG data (JPEG data as it is), other formats drawn over ABackgroundColor
+    // (white for no colour) and compressed at AQuality (0 to 1); null for an unknown format.
+    static std::unique_ptr<TMemoryStream> ConvertBitmapToJPEGStream(TPicture& ABitmap, float AQuality,
+                                                                    int ABackgroundColor);
     // The graphic class for the data's first bytes; a buffer too short for a test fails it.
     static bool FindGraphicClass(const Byte* Buffer, Int64 BufferSize, TClass& GraphicClass);
 

@@ -13,6 +13,8 @@
 #include "Controls.h"
 #include "Forms.h"
 #include "Graphics.h"
+#include "JpegCodec.h"
+#include "PixelBitmap.h"
 #include "RurUtils.h"
 #include "WideText.h"
 
@@ -126,6 +128,34 @@ void TRurUtils::LoadBitmapFromHexStr(const String& AHexStr, TPicture& ABitmap)
     std::unique_ptr<TGraphic> graphic = CreateGraphic(graphicClass);
     graphic->LoadFromStream(data);
     ABitmap.SetGraphic(graphic.get());
+}
+
+std::unique_ptr<TMemoryStream> TRurUtils::ConvertBitmapToJPEGStream(TPicture& ABitmap, float AQuality,
+                                                                     int ABackgroundColor)
+{
+    TMemoryStream data;
+    SavePictureData(ABitmap, data);
+    const Byte* bytes = static_cast<const Byte*>(data.Memory());
+    TClass graphicClass;
+    if (!FindGraphicClass(bytes, data.Size(), graphicClass))
+        return nullptr;
+    auto result = std::make_unique<TMemoryStream>();
+    if (ReadWordAt(bytes, 0) == 0xD8FF) {
+        result->WriteBuffer(bytes, data.Size());
+        return result;
+    }
+    data.SetPosition(0);
+    std::unique_ptr<TGraphic> graphic = CreateGraphic(graphicClass);
+    graphic->LoadFromStream(data);
+    TBitmap canvas;
+    canvas.SetSize(graphic->Width(), graphic->Height());
+    const bool noColor = ABackgroundColor == clNone || ABackgroundColor == -1;
+    canvas.Canvas()->Brush()->SetColor(noColor ? clWhite : ABackgroundColor);
+    canvas.Canvas()->FillRect(TRect{0, 0, graphic->Width(), graphic->Height()});
+    canvas.Canvas()->Draw(0, 0, graphic.get());
+    const std::vector<Byte> jpeg = EncodeJpeg(PixelImageOfBitmap(canvas), int(Round(double(AQuality) * 100)));
+    result->WriteBuffer(jpeg.data(), Int64(jpeg.size()));
+    return result;
 }
 
 bool TRurUtils::FindGraphicClass(const Byte* Buffer, Int64 BufferSize, TClass& GraphicClass)

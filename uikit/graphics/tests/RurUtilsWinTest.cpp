@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <memory>
 #include <vector>
 
 #include "GraphicUnits.h"
@@ -74,6 +76,30 @@ TEST_F(RurUtilsWin, PicturesAsTextAndBack)
     TPicture fromBase64;
     TRurUtils::LoadBitmapFromBase64(u"data:image/bmp;base64," + TRurUtils::SaveBitmapToBase64(picture, true), fromBase64, true);
     EXPECT_EQ(fromBase64.Height(), 3);
+}
+
+TEST_F(RurUtilsWin, ConvertsPicturesToJPEG)
+{
+    TPicture empty;
+    EXPECT_EQ(TRurUtils::ConvertBitmapToJPEGStream(empty, 0.8f, clNone), nullptr);
+
+    TPicture picture;
+    PutBitmap(picture, 4, 2);
+    std::unique_ptr<TMemoryStream> jpeg = TRurUtils::ConvertBitmapToJPEGStream(picture, 0.8f, clNone);
+    ASSERT_NE(jpeg, nullptr);
+    jpeg->SetPosition(0);
+    TWICImage decoded;
+    decoded.LoadFromStream(*jpeg);
+    EXPECT_EQ(decoded.Width(), 4);
+    EXPECT_EQ(decoded.Height(), 2);
+
+    // JPEG data comes back unchanged.
+    TPicture fromJpeg;
+    fromJpeg.SetGraphic(&decoded);
+    std::unique_ptr<TMemoryStream> copy = TRurUtils::ConvertBitmapToJPEGStream(fromJpeg, 0.1f, clRed);
+    ASSERT_NE(copy, nullptr);
+    ASSERT_EQ(copy->Size(), jpeg->Size());
+    EXPECT_EQ(std::memcmp(copy->Memory(), jpeg->Memory(), std::size_t(jpeg->Size())), 0);
 }
 
 TEST_F(RurUtilsWin, FontSizesFoldersAndScale)
