@@ -1,4 +1,4 @@
-// Writes one valid file per format and layout, the starting corpus of picture_fuzz.
+// Writes one valid file per format and layout, the starting corpus of fuzz_picture.
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -21,7 +21,7 @@ void Write(const std::string& folder, const std::string& name, const std::vector
 int main(int argc, char** argv)
 {
     if (argc != 2) {
-        std::fprintf(stderr, "usage: picture_fuzz_seeds <folder>\n");
+        std::fprintf(stderr, "usage: fuzz_picture_seeds <folder>\n");
         return 2;
     }
     const std::string folder = argv[1];

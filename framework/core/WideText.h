@@ -1,6 +1,6 @@
 #pragma once
-// UTF-16 strings across the Win32 and crypto-library boundary, where text is wchar_t.
-// Windows targets only: there wchar_t is 16 bits wide.
+// UTF-16 strings across the Win32 and crypto-library boundary, where text is wchar_t (16 bits here).
+// Windows only: natively wchar_t is 32 bits wide.
 #include "System.h"
 
 static_assert(sizeof(wchar_t) == sizeof(Char), "the Windows targets have 16-bit wchar_t");

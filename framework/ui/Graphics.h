@@ -1,11 +1,14 @@
 #pragma once
 // Colours, fonts, pens, brushes and the canvas that draws with them on a device context.
-#include <windows.h>
+#include "WinApiNames.h"
 
 #include <span>
 
 #include "Classes.h"
+#include "GraphicErrors.h" // EInvalidGraphic, raised for pictures that cannot be read
 #include "Types.h"
+
+class TPixelImage;
 
 // ---------------------------------------------------------------------------------------------
 // Colours: 0x00BBGGRR for an RGB value, 0xFF0000nn for the system colour nn.
@@ -99,6 +102,7 @@ class TGraphicsObject : public TPersistent {
     TAVIN_CLASS(TGraphicsObject, TPersistent)
 public:
     TGraphicsObject() = default;
+    ~TGraphicsObject() override;
     TGraphicsObject(const TGraphicsObject&) = delete;
     TGraphicsObject& operator=(const TGraphicsObject&) = delete;
 
@@ -107,8 +111,18 @@ public:
 
 protected:
     virtual void Changed();
+    // The handle made from the current properties, or null.
+    HGDIOBJ CachedHandle() const { return FHandle; }
+    // Keeps a newly made handle; a stock object is not owned and never deleted.
+    void CacheHandle(HGDIOBJ handle, bool owned) const;
+    // The properties changed: listeners (a canvas holding the old handle in its DC) hear it first,
+    // then the old handle is deleted. The next Handle() makes a new one, unless one taken over
+    // from the caller (owned) replaces it.
+    void HandleChanged(HGDIOBJ replacement = nullptr);
 
 private:
+    mutable HGDIOBJ FHandle = nullptr;
+    mutable bool FOwnsHandle = false;
     TNotifyEvent FOnChange;
 };
 
@@ -116,7 +130,6 @@ class TFont : public TGraphicsObject {
     TAVIN_PUBLISHED_CLASS(TFont, TGraphicsObject)
 public:
     TFont();
-    ~TFont() override;
 
     void Assign(const TPersistent* source) override;
 
@@ -151,9 +164,6 @@ public:
     void SetHandle(HFONT value);
 
 private:
-    void HandleChanged();
-    void FreeHandle() const;
-
     TFontCharset FCharset;
     TColor FColor;
     int FHeight;
@@ -163,14 +173,12 @@ private:
     TFontQuality FQuality = fqDefault;
     TFontStyles FStyle;
     int FPixelsPerInch;
-    mutable HFONT FHandle = nullptr;
 };
 
 class TPen : public TGraphicsObject {
     TAVIN_PUBLISHED_CLASS(TPen, TGraphicsObject)
 public:
     TPen() = default;
-    ~TPen() override;
 
     void Assign(const TPersistent* source) override;
 
@@ -186,21 +194,16 @@ public:
     HPEN Handle() const;
 
 private:
-    void HandleChanged();
-    void FreeHandle() const;
-
     TColor FColor = clBlack;
     TPenMode FMode = pmCopy;
     TPenStyle FStyle = psSolid;
     int FWidth = 1;
-    mutable HPEN FHandle = nullptr;
 };
 
 class TBrush : public TGraphicsObject {
     TAVIN_PUBLISHED_CLASS(TBrush, TGraphicsObject)
 public:
     TBrush() = default;
-    ~TBrush() override;
 
     void Assign(const TPersistent* source) override;
 
@@ -216,12 +219,9 @@ public:
     HBRUSH Handle() const;
 
 private:
-    void FreeHandle() const;
-
     TColor FColor = clWhite;
     TBrushStyle FStyle = bsSolid;
     TBitmap* FBitmap = nullptr;
-    mutable HBRUSH FHandle = nullptr;
 };
 
 // ---------------------------------------------------------------------------------------------
@@ -232,6 +232,8 @@ TAVIN_ENUM(TTextFormats, tfBottom, tfCalcRect, tfCenter, tfEditControl, tfEndEll
            tfRtlReading, tfSingleLine, tfTop, tfVerticalCenter, tfWordBreak, tfHidePrefix,
            tfNoFullWidthCharBreak, tfPrefixOnly, tfTabStop, tfWordEllipsis, tfComposited)
 using TTextFormat = TSet<TTextFormats>;
+// The DrawText flags (DT_...) of a text format.
+UINT DrawTextFlags(TTextFormat format);
 
 // A raster operation for CopyRect and the bitmap drawing (SRCCOPY...).
 using TCopyMode = int;
@@ -297,7 +299,10 @@ public:
     }
     void Ellipse(int x1, int y1, int x2, int y2);
     void Ellipse(const TRect& r) { Ellipse(r.Left, r.Top, r.Right, r.Bottom); }
+    // Arc and Chord run anticlockwise from the ray through (x3, y3) to the ray through (x4, y4);
+    // the chord closes the arc with a line and fills it with the brush.
     void Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
+    void Chord(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
     void FillRect(const TRect& r);
     void FrameRect(const TRect& r);
     void DrawFocusRect(const TRect& r);
@@ -475,7 +480,6 @@ public:
     // tmAuto: the bottom-left pixel. Setting a colour sets tmFixed, clDefault goes back to tmAuto.
     TColor TransparentColor();
     void SetTransparentColor(TColor value);
-    void SetTransparent(bool value) override;
 
     // Raises EInvalidGraphicOperation "Scan line index out of range" for a row outside the bitmap.
     void* ScanLine(int row);
@@ -521,6 +525,8 @@ private:
     // Copies the pixels of a bitmap handle we do not own into a new DIB of its format.
     void CopyFromHandle(HBITMAP source);
     void LoadFromResource(HINSTANCE instance, const wchar_t* name, const String& displayName);
+    // Exchanges the pixels and their format with another bitmap.
+    void SwapImage(TBitmap& other);
     void Wake();
     void FreeHandle();
     void FreeCanvasContext();
@@ -558,15 +564,45 @@ private:
     HGDIOBJ FOldBitmap = nullptr;
 };
 
-// An icon: drawn with its alpha or mask, saved as an icon file.
-class TIcon : public TGraphic {
-    TAVIN_CLASS(TIcon, TGraphic)
+// A picture kept as the bytes it was loaded from and drawn from their decoded pixels (32 bits,
+// premultiplied when the picture has alpha). Saving writes the bytes back unchanged.
+class TDecodedGraphic : public TGraphic {
+    TAVIN_CLASS(TDecodedGraphic, TGraphic)
 public:
-    TIcon();
+    void Draw(TCanvas& canvas, const TRect& r) override;
+    void SaveToStream(TStream& stream) override;
+    // The decoded picture; null when empty.
+    TBitmap* Image() const { return FImage.get(); }
+
+protected:
+    bool GetEmpty() const override { return !FImage; }
+    int GetWidth() const override;
+    int GetHeight() const override;
+    bool GetTransparent() const override;
+    // A bitmap receives a copy of the decoded picture.
+    void AssignTo(TPersistent* dest) const override;
+
+    const std::vector<Byte>& Data() const { return FData; }
+    // Takes the file's bytes and its decoded picture, then signals a change.
+    void SetDecoded(std::vector<Byte> data, const TPixelImage& image);
+    void SetDecoded(std::vector<Byte> data, std::unique_ptr<TBitmap> image);
+    // Copies another graphic's bytes and picture (Assign between graphics of one class).
+    void CopyDecoded(const TDecodedGraphic& source);
+    void ClearDecoded();
+
+private:
+    std::vector<Byte> FData;
+    std::unique_ptr<TBitmap> FImage;
+};
+
+// An icon: drawn with its alpha or mask, saved as an icon file.
+class TIcon : public TDecodedGraphic {
+    TAVIN_CLASS(TIcon, TDecodedGraphic)
+public:
+    TIcon() = default;
     ~TIcon() override;
 
     void Assign(const TPersistent* source) override;
-    void Draw(TCanvas& canvas, const TRect& r) override;
     void LoadFromStream(TStream& stream) override;
     // The icon file as loaded, or a one-picture icon file (PNG-compressed) for a handle.
     void SaveToStream(TStream& stream) override;
@@ -578,19 +614,11 @@ public:
     HICON ReleaseHandle();
 
 protected:
-    bool GetEmpty() const override { return !FImage; }
-    int GetWidth() const override;
-    int GetHeight() const override;
     bool GetTransparent() const override { return true; }
-    // A bitmap receives the icon as 32 premultiplied bits.
-    void AssignTo(TPersistent* dest) const override;
 
 private:
-    void Clear();
-    void ImageFromHandle(HICON icon);
+    void DestroyHandle();
 
-    std::vector<Byte> FData;         // the icon file, when loaded from one
-    std::unique_ptr<TBitmap> FImage; // the largest picture, 32 bits premultiplied
     HICON FHandle = nullptr;
 };
 
@@ -629,31 +657,17 @@ TAVIN_ENUM(TWICImageFormat, wifBmp, wifPng, wifJpeg, wifGif, wifTiff, wifWMPhoto
 
 // Any picture the system's imaging component decodes (TIFF and others); keeps the bytes it was
 // given and saves them back unchanged.
-class TWICImage : public TGraphic {
-    TAVIN_CLASS(TWICImage, TGraphic)
+class TWICImage : public TDecodedGraphic {
+    TAVIN_CLASS(TWICImage, TDecodedGraphic)
 public:
-    TWICImage();
-    ~TWICImage() override;
-
     void Assign(const TPersistent* source) override;
-    void Draw(TCanvas& canvas, const TRect& r) override;
     // Raises EInvalidGraphic when the imaging component cannot decode the data.
     void LoadFromStream(TStream& stream) override;
-    void SaveToStream(TStream& stream) override;
     static bool CanLoadFromStream(TStream& stream);
 
     TWICImageFormat ImageFormat() const { return FImageFormat; }
 
-protected:
-    bool GetEmpty() const override { return !FImage; }
-    int GetWidth() const override;
-    int GetHeight() const override;
-    // A bitmap receives the picture as 32 premultiplied bits.
-    void AssignTo(TPersistent* dest) const override;
-
 private:
-    std::vector<Byte> FData;
-    std::unique_ptr<TBitmap> FImage; // decoded, 32 bits premultiplied
     TWICImageFormat FImageFormat = wifOther;
 };
 

@@ -246,8 +246,24 @@ TCanvas* TBitmap::Canvas()
 
 HBITMAP TBitmap::Handle()
 {
+    // The handle is wanted to be selected elsewhere (a pattern brush, an image list, another DC):
+    // a bitmap lives in one DC at a time, so the canvas lets go of it until it draws again.
+    FreeCanvasContext();
     Wake();
     return FHandle;
+}
+
+void TBitmap::SwapImage(TBitmap& other)
+{
+    FreeCanvasContext();
+    other.FreeCanvasContext();
+    std::swap(FHandle, other.FHandle);
+    std::swap(FBits, other.FBits);
+    std::swap(FWidth, other.FWidth);
+    std::swap(FHeight, other.FHeight);
+    std::swap(FPixelFormat, other.FPixelFormat);
+    std::swap(FPalette, other.FPalette);
+    std::swap(FDormant, other.FDormant);
 }
 
 void TBitmap::SetSize(int width, int height)
@@ -256,23 +272,16 @@ void TBitmap::SetSize(int width, int height)
     height = std::max(height, 0);
     if (width == FWidth && height == FHeight)
         return;
-    FreeCanvasContext();
-    TBitmap old;
-    old.FPixelFormat = FPixelFormat;
-    std::swap(old.FHandle, FHandle);
-    std::swap(old.FBits, FBits);
-    std::swap(old.FDormant, FDormant);
-    old.FWidth = FWidth;
-    old.FHeight = FHeight;
-    old.FPalette = FPalette;
-    Allocate(width, height, FPixelFormat, FPalette);
-    if (!old.Empty() && !Empty()) {
+    // The new DIB is made first: when that fails, the bitmap stays as it was.
+    TBitmap fresh;
+    fresh.Allocate(width, height, FPixelFormat, FPalette);
+    if (!Empty() && !fresh.Empty()) {
         // Same format: rows copy byte for byte, alpha included, the top rows staying on top.
-        const size_t bytes = static_cast<size_t>(StrideOf(std::min(width, old.FWidth), FPixelFormat));
-        const size_t rowBytes = std::min({bytes, static_cast<size_t>(RowStride()), static_cast<size_t>(old.RowStride())});
-        for (int y = 0; y < std::min(height, old.FHeight); ++y)
-            std::memcpy(ScanLine(y), old.ScanLine(y), rowBytes);
+        const size_t rowBytes = static_cast<size_t>(std::min(RowStride(), fresh.RowStride()));
+        for (int y = 0; y < std::min(height, FHeight); ++y)
+            std::memcpy(fresh.ScanLine(y), ScanLine(y), rowBytes);
     }
+    SwapImage(fresh);
     Changed(this);
 }
 
@@ -282,23 +291,17 @@ void TBitmap::SetPixelFormat(TPixelFormat value, std::vector<RGBQUAD> colorTable
         throw EInvalidGraphicOperation(u"Cannot change the pixel format to pfCustom");
     if (value == FPixelFormat && colorTable.empty())
         return;
-    if (value != pf32bit && value != pfDevice)
-        FAlphaFormat = afIgnored;
-    if (Empty()) {
-        Allocate(FWidth, FHeight, value, std::move(colorTable));
-        Changed(this);
-        return;
-    }
-    Wake();
-    FreeCanvasContext();
-    TBitmap old;
-    std::swap(old.FHandle, FHandle);
-    std::swap(old.FBits, FBits);
-    Allocate(FWidth, FHeight, value, std::move(colorTable));
-    {
-        TSelectedBitmap from(old.FHandle), to(FHandle);
+    TBitmap fresh;
+    fresh.Allocate(FWidth, FHeight, value, std::move(colorTable));
+    if (!Empty()) {
+        Wake();
+        FreeCanvasContext();
+        TSelectedBitmap from(FHandle), to(fresh.FHandle);
         BitBlt(to.DC(), 0, 0, FWidth, FHeight, from.DC(), 0, 0, SRCCOPY);
     }
+    SwapImage(fresh);
+    if (BitsPerPixel(value) != 32)
+        FAlphaFormat = afIgnored;
     Changed(this);
 }
 
@@ -343,11 +346,6 @@ void TBitmap::SetTransparentColor(TColor value)
     Changed(this);
 }
 
-void TBitmap::SetTransparent(bool value)
-{
-    TGraphic::SetTransparent(value);
-}
-
 void TBitmap::Assign(const TPersistent* source)
 {
     if (!source) {
@@ -369,7 +367,7 @@ void TBitmap::Assign(const TPersistent* source)
     FAlphaFormat = from->FAlphaFormat;
     FTransparentMode = from->FTransparentMode;
     FTransparentColor = from->FTransparentColor;
-    TGraphic::SetTransparent(from->Transparent());
+    SetTransparent(from->Transparent());
     Changed(this);
 }
 

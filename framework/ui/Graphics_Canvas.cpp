@@ -16,6 +16,8 @@ std::vector<POINT> ToWinPoints(std::span<const TPoint> points)
     return result;
 }
 
+} // namespace
+
 UINT DrawTextFlags(TTextFormat format)
 {
     static constexpr UINT Flags[] = {
@@ -32,8 +34,6 @@ UINT DrawTextFlags(TTextFormat format)
             result |= Flags[i];
     return result;
 }
-
-} // namespace
 
 TCanvas::TCanvas() : FFont(std::make_unique<TFont>()), FPen(std::make_unique<TPen>()), FBrush(std::make_unique<TBrush>())
 {
@@ -249,6 +249,14 @@ void TCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4
     Changing();
     RequiredState(csHandleValid | csPenValid | csBrushValid);
     ::Arc(FHandle, x1, y1, x2, y2, x3, y3, x4, y4);
+    Changed();
+}
+
+void TCanvas::Chord(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
+{
+    Changing();
+    RequiredState(csHandleValid | csPenValid | csBrushValid);
+    ::Chord(FHandle, x1, y1, x2, y2, x3, y3, x4, y4);
     Changed();
 }
 

@@ -1,5 +1,5 @@
 // Icons: decoded by the imaging codecs, drawn with their alpha, handed out as HICON.
-#include <cstring>
+#include <algorithm>
 
 #include "GraphicErrors.h"
 #include "Graphics.h"
@@ -9,14 +9,6 @@
 #include "ReadStream.h"
 
 namespace {
-
-std::unique_ptr<TBitmap> PremultipliedBitmapOf(const TPixelImage& image)
-{
-    auto bitmap = std::make_unique<TBitmap>();
-    AssignPixelImage(*bitmap, image);
-    bitmap->SetAlphaFormat(afPremultiplied);
-    return bitmap;
-}
 
 // A 32-bit top-down copy of a bitmap handle's pixels.
 std::vector<std::uint32_t> PixelsOfHandle(HBITMAP bitmap, int width, int height)
@@ -34,6 +26,38 @@ std::vector<std::uint32_t> PixelsOfHandle(HBITMAP bitmap, int width, int height)
     return pixels;
 }
 
+// The icon's picture: its colour bitmap with its own alpha, or with the mask as alpha; a
+// monochrome icon keeps its picture in the lower half of the mask.
+TPixelImage PictureOfIcon(HICON icon)
+{
+    ICONINFO info{};
+    if (!icon || !GetIconInfo(icon, &info))
+        throw EInvalidGraphic(u"Invalid icon handle");
+    BITMAP mask{};
+    GetObjectW(info.hbmMask, sizeof(mask), &mask);
+    const int width = mask.bmWidth;
+    const int height = info.hbmColor ? mask.bmHeight : mask.bmHeight / 2;
+    const size_t count = static_cast<size_t>(width) * height;
+    const auto maskPixels = PixelsOfHandle(info.hbmMask, width, mask.bmHeight);
+    const auto colorPixels = info.hbmColor ? PixelsOfHandle(info.hbmColor, width, height)
+                                           : std::vector<std::uint32_t>(maskPixels.begin() + count, maskPixels.end());
+    if (info.hbmColor)
+        DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    const bool ownAlpha = std::any_of(colorPixels.begin(), colorPixels.end(), [](std::uint32_t p) { return (p >> 24) != 0; });
+    TPixelImage image(width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const size_t i = static_cast<size_t>(y) * width + x;
+            const std::uint32_t p = colorPixels[i];
+            const bool masked = (maskPixels[i] & 0xFFFFFF) != 0;
+            image.Pixel(x, y) = TBGRA{static_cast<Byte>(p), static_cast<Byte>(p >> 8), static_cast<Byte>(p >> 16),
+                                      static_cast<Byte>(ownAlpha ? p >> 24 : (masked ? 0 : 255))};
+        }
+    image.SetHasAlpha(true);
+    return image;
+}
+
 } // namespace
 
 bool TIcon::CanLoadFromStream(TStream& stream)
@@ -42,111 +66,72 @@ bool TIcon::CanLoadFromStream(TStream& stream)
     return stream.Read(head, 4) == 4 && head[0] == 0 && head[1] == 0 && head[2] == 1 && head[3] == 0;
 }
 
-TIcon::TIcon() = default;
-
 TIcon::~TIcon()
 {
-    Clear();
+    DestroyHandle();
 }
 
-void TIcon::Clear()
+void TIcon::DestroyHandle()
 {
     if (FHandle)
         DestroyIcon(FHandle);
     FHandle = nullptr;
-    FData.clear();
-    FImage.reset();
-}
-
-int TIcon::GetWidth() const
-{
-    return FImage ? FImage->Width() : 0;
-}
-
-int TIcon::GetHeight() const
-{
-    return FImage ? FImage->Height() : 0;
 }
 
 void TIcon::Assign(const TPersistent* source)
 {
     auto* icon = dynamic_cast<const TIcon*>(source);
-    if (!icon) {
-        if (source)
-            TGraphic::Assign(source);
-        else {
-            Clear();
-            Changed(this);
-        }
+    if (source && !icon) {
+        TGraphic::Assign(source);
         return;
     }
     if (icon == this)
         return;
-    Clear();
-    FData = icon->FData;
-    if (icon->FImage) {
-        FImage = std::make_unique<TBitmap>();
-        FImage->Assign(icon->FImage.get());
-    }
-    Changed(this);
-}
-
-void TIcon::AssignTo(TPersistent* dest) const
-{
-    if (dynamic_cast<TBitmap*>(dest))
-        dest->Assign(FImage.get());
+    DestroyHandle();
+    if (icon)
+        CopyDecoded(*icon);
     else
-        TGraphic::AssignTo(dest);
-}
-
-void TIcon::Draw(TCanvas& canvas, const TRect& r)
-{
-    if (FImage)
-        FImage->Draw(canvas, r);
+        ClearDecoded();
 }
 
 void TIcon::LoadFromStream(TStream& stream)
 {
     std::vector<Byte> data = ReadRestOfStream(stream);
-    auto image = PremultipliedBitmapOf(DecodeIcon(data));
-    Clear();
-    FData = std::move(data);
-    FImage = std::move(image);
-    Changed(this);
+    const TPixelImage picture = DecodeIcon(data);
+    DestroyHandle();
+    SetDecoded(std::move(data), picture);
 }
 
 void TIcon::SaveToStream(TStream& stream)
 {
-    if (!FData.empty()) {
-        stream.WriteBuffer(FData.data(), static_cast<Int64>(FData.size()));
+    if (!Data().empty() || Empty()) {
+        TDecodedGraphic::SaveToStream(stream);
         return;
     }
-    if (!FImage)
-        return;
     // One 32-bit picture, stored as PNG (which icon files allow).
     TBitmap straight;
-    straight.Assign(FImage.get());
+    straight.Assign(Image());
     straight.SetAlphaFormat(afDefined);
     const std::vector<Byte> png = EncodePng(PixelImageOfBitmap(straight));
-    const Byte side[2] = {static_cast<Byte>(Width() >= 256 ? 0 : Width()), static_cast<Byte>(Height() >= 256 ? 0 : Height())};
-    const std::uint16_t directory[3] = {0, 1, 1};
-    stream.WriteBuffer(directory, sizeof(directory));
-    stream.WriteBuffer(side, 2);
-    const Byte colorsAndReserved[2] = {0, 0};
-    stream.WriteBuffer(colorsAndReserved, 2);
+    const std::uint16_t directory[3] = {0, 1, 1}; // reserved, type icon, one entry
+    const Byte entry[4] = {static_cast<Byte>(Width() >= 256 ? 0 : Width()), static_cast<Byte>(Height() >= 256 ? 0 : Height()),
+                           0, 0};
     const std::uint16_t planesAndBits[2] = {1, 32};
-    stream.WriteBuffer(planesAndBits, sizeof(planesAndBits));
     const std::uint32_t sizeAndOffset[2] = {static_cast<std::uint32_t>(png.size()), 22};
+    stream.WriteBuffer(directory, sizeof(directory));
+    stream.WriteBuffer(entry, sizeof(entry));
+    stream.WriteBuffer(planesAndBits, sizeof(planesAndBits));
     stream.WriteBuffer(sizeAndOffset, sizeof(sizeAndOffset));
     stream.WriteBuffer(png.data(), static_cast<Int64>(png.size()));
 }
 
 HICON TIcon::Handle()
 {
-    if (!FHandle && FImage) {
+    if (!FHandle && !Empty()) {
         TBitmap color;
-        color.Assign(FImage.get());
-        color.SetAlphaFormat(afDefined); // icons carry straight alpha
+        color.Assign(Image());
+        if (color.AlphaFormat() == afPremultiplied)
+            color.SetAlphaFormat(afDefined); // icons carry straight alpha
         const std::vector<Byte> zeros(static_cast<size_t>((Width() + 15) / 16 * 2) * Height());
         HBITMAP mask = CreateBitmap(Width(), Height(), 1, 1, zeros.data());
         ICONINFO info{TRUE, 0, 0, mask, color.Handle()};
@@ -156,47 +141,19 @@ HICON TIcon::Handle()
     return FHandle;
 }
 
-void TIcon::ImageFromHandle(HICON icon)
-{
-    ICONINFO info{};
-    if (!icon || !GetIconInfo(icon, &info))
-        throw EInvalidGraphic(u"Invalid icon handle");
-    BITMAP mask{};
-    GetObjectW(info.hbmMask, sizeof(mask), &mask);
-    const int width = mask.bmWidth;
-    // A monochrome icon keeps its picture in the lower half of the mask.
-    const int height = info.hbmColor ? mask.bmHeight : mask.bmHeight / 2;
-    TPixelImage image(width, height);
-    const auto maskPixels = PixelsOfHandle(info.hbmMask, width, mask.bmHeight);
-    const auto colorPixels = info.hbmColor ? PixelsOfHandle(info.hbmColor, width, height)
-                                           : std::vector<std::uint32_t>(maskPixels.begin() + width * height, maskPixels.end());
-    const bool hasAlpha = info.hbmColor && std::any_of(colorPixels.begin(), colorPixels.end(),
-                                                       [](std::uint32_t p) { return (p >> 24) != 0; });
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
-            const std::uint32_t p = colorPixels[static_cast<size_t>(y) * width + x];
-            const bool masked = (maskPixels[static_cast<size_t>(y) * width + x] & 0xFFFFFF) != 0;
-            TBGRA& out = image.Pixel(x, y);
-            out = TBGRA{static_cast<Byte>(p), static_cast<Byte>(p >> 8), static_cast<Byte>(p >> 16),
-                        static_cast<Byte>(hasAlpha ? p >> 24 : (masked ? 0 : 255))};
-        }
-    image.SetHasAlpha(true);
-    if (info.hbmColor)
-        DeleteObject(info.hbmColor);
-    DeleteObject(info.hbmMask);
-    FImage = PremultipliedBitmapOf(image);
-}
-
 void TIcon::SetHandle(HICON value)
 {
     if (value == FHandle)
         return;
-    Clear();
-    if (value) {
-        ImageFromHandle(value);
-        FHandle = value;
+    if (!value) {
+        DestroyHandle();
+        ClearDecoded();
+        return;
     }
-    Changed(this);
+    const TPixelImage picture = PictureOfIcon(value);
+    DestroyHandle();
+    FHandle = value;
+    SetDecoded({}, picture);
 }
 
 HICON TIcon::ReleaseHandle()

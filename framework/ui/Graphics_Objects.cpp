@@ -1,12 +1,34 @@
 // Fonts, pens and brushes: properties, lazily made GDI handles, change notification.
 #include <algorithm>
+#include <utility>
 
 #include "Graphics.h"
 #include "WideText.h"
 
+TGraphicsObject::~TGraphicsObject()
+{
+    if (FOwnsHandle)
+        DeleteObject(FHandle);
+}
+
 void TGraphicsObject::Changed()
 {
     FOnChange(this);
+}
+
+void TGraphicsObject::CacheHandle(HGDIOBJ handle, bool owned) const
+{
+    FHandle = handle;
+    FOwnsHandle = owned && handle;
+}
+
+void TGraphicsObject::HandleChanged(HGDIOBJ replacement)
+{
+    HGDIOBJ old = std::exchange(FHandle, replacement);
+    const bool owned = std::exchange(FOwnsHandle, replacement != nullptr);
+    Changed();
+    if (owned)
+        DeleteObject(old);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -46,25 +68,6 @@ TFont::TFont()
     FHeight = -MulDiv(DefaultFontSize, FPixelsPerInch, 72);
 }
 
-TFont::~TFont()
-{
-    FreeHandle();
-}
-
-void TFont::FreeHandle() const
-{
-    if (FHandle) {
-        DeleteObject(FHandle);
-        FHandle = nullptr;
-    }
-}
-
-void TFont::HandleChanged()
-{
-    FreeHandle();
-    Changed();
-}
-
 void TFont::Assign(const TPersistent* source)
 {
     auto* font = dynamic_cast<const TFont*>(source);
@@ -72,7 +75,6 @@ void TFont::Assign(const TPersistent* source)
         TGraphicsObject::Assign(source);
         return;
     }
-    FreeHandle();
     FCharset = font->FCharset;
     FColor = font->FColor;
     // A font from a device of another resolution keeps its size in points.
@@ -83,7 +85,7 @@ void TFont::Assign(const TPersistent* source)
     FPitch = font->FPitch;
     FQuality = font->FQuality;
     FStyle = font->FStyle;
-    Changed();
+    HandleChanged();
 }
 
 void TFont::SetCharset(TFontCharset value)
@@ -163,7 +165,7 @@ void TFont::SetStyle(TFontStyles value)
 
 HFONT TFont::Handle() const
 {
-    if (!FHandle) {
+    if (!CachedHandle()) {
         static constexpr BYTE Pitches[] = {DEFAULT_PITCH, VARIABLE_PITCH, FIXED_PITCH};
         static constexpr BYTE Qualities[] = {DEFAULT_QUALITY,     DRAFT_QUALITY,     PROOF_QUALITY,
                                              NONANTIALIASED_QUALITY, ANTIALIASED_QUALITY, CLEARTYPE_QUALITY,
@@ -183,9 +185,9 @@ HFONT TFont::Handle() const
         lf.lfPitchAndFamily = Pitches[FPitch];
         const size_t length = std::min(FName.size(), static_cast<size_t>(LF_FACESIZE - 1));
         std::copy_n(WidePtr(FName), length, lf.lfFaceName);
-        FHandle = CreateFontIndirectW(&lf);
+        CacheHandle(CreateFontIndirectW(&lf), true);
     }
-    return FHandle;
+    return static_cast<HFONT>(CachedHandle());
 }
 
 void TFont::SetHandle(HFONT value)
@@ -193,8 +195,6 @@ void TFont::SetHandle(HFONT value)
     LOGFONTW lf{};
     if (!value || GetObjectW(value, sizeof(lf), &lf) != sizeof(lf))
         throw EInvalidOperation(u"Invalid font handle");
-    FreeHandle();
-    FHandle = value;
     FHeight = lf.lfHeight;
     FOrientation = lf.lfEscapement;
     FCharset = lf.lfCharSet;
@@ -216,7 +216,7 @@ void TFont::SetHandle(HFONT value)
         FStyle.Include(fsUnderline);
     if (lf.lfStrikeOut)
         FStyle.Include(fsStrikeOut);
-    Changed();
+    HandleChanged(value);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -230,25 +230,6 @@ TAVIN_PUBLISHED(TPen)
     TAVIN_PROPERTY(int, Width).Default(1);
 }
 
-TPen::~TPen()
-{
-    FreeHandle();
-}
-
-void TPen::FreeHandle() const
-{
-    if (FHandle) {
-        DeleteObject(FHandle);
-        FHandle = nullptr;
-    }
-}
-
-void TPen::HandleChanged()
-{
-    FreeHandle();
-    Changed();
-}
-
 void TPen::Assign(const TPersistent* source)
 {
     auto* pen = dynamic_cast<const TPen*>(source);
@@ -256,12 +237,11 @@ void TPen::Assign(const TPersistent* source)
         TGraphicsObject::Assign(source);
         return;
     }
-    FreeHandle();
     FColor = pen->FColor;
     FMode = pen->FMode;
     FStyle = pen->FStyle;
     FWidth = pen->FWidth;
-    Changed();
+    HandleChanged();
 }
 
 void TPen::SetColor(TColor value)
@@ -299,12 +279,12 @@ void TPen::SetWidth(int value)
 
 HPEN TPen::Handle() const
 {
-    if (!FHandle) {
+    if (!CachedHandle()) {
         static constexpr int Styles[] = {PS_SOLID, PS_DASH,       PS_DOT,  PS_DASHDOT,
                                          PS_DASHDOTDOT, PS_NULL, PS_INSIDEFRAME};
-        FHandle = CreatePen(Styles[FStyle], FWidth, static_cast<COLORREF>(ColorToRGB(FColor)));
+        CacheHandle(CreatePen(Styles[FStyle], FWidth, static_cast<COLORREF>(ColorToRGB(FColor))), true);
     }
-    return FHandle;
+    return static_cast<HPEN>(CachedHandle());
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -316,19 +296,6 @@ TAVIN_PUBLISHED(TBrush)
     TAVIN_PROPERTY(TBrushStyle, Style).Default(bsSolid);
 }
 
-TBrush::~TBrush()
-{
-    FreeHandle();
-}
-
-void TBrush::FreeHandle() const
-{
-    // The clear brush is the stock null brush, which is never deleted.
-    if (FHandle && (FBitmap || FStyle != bsClear))
-        DeleteObject(FHandle);
-    FHandle = nullptr;
-}
-
 void TBrush::Assign(const TPersistent* source)
 {
     auto* brush = dynamic_cast<const TBrush*>(source);
@@ -336,60 +303,51 @@ void TBrush::Assign(const TPersistent* source)
         TGraphicsObject::Assign(source);
         return;
     }
-    FreeHandle();
     FColor = brush->FColor;
     FStyle = brush->FStyle;
     FBitmap = brush->FBitmap;
-    Changed();
+    HandleChanged();
 }
 
 void TBrush::SetColor(TColor value)
 {
     if (value == FColor && FStyle != bsClear)
         return;
-    FreeHandle();
     FColor = value;
     if (FStyle == bsClear)
         FStyle = bsSolid;
-    Changed();
+    HandleChanged();
 }
 
 void TBrush::SetStyle(TBrushStyle value)
 {
     if (value != FStyle) {
-        FreeHandle();
         FStyle = value;
-        Changed();
+        HandleChanged();
     }
 }
 
 void TBrush::SetBitmap(TBitmap* value)
 {
     if (value != FBitmap) {
-        FreeHandle();
         FBitmap = value;
-        Changed();
+        HandleChanged();
     }
 }
 
 HBRUSH TBrush::Handle() const
 {
-    if (!FHandle && FBitmap) {
-        FHandle = CreatePatternBrush(FBitmap->Handle());
-    } else if (!FHandle) {
-        const auto color = static_cast<COLORREF>(ColorToRGB(FColor));
-        static constexpr int Hatches[] = {HS_HORIZONTAL, HS_VERTICAL, HS_FDIAGONAL, HS_BDIAGONAL, HS_CROSS, HS_DIAGCROSS};
-        switch (FStyle) {
-        case bsSolid:
-            FHandle = CreateSolidBrush(color);
-            break;
-        case bsClear:
-            FHandle = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
-            break;
-        default:
-            FHandle = CreateHatchBrush(Hatches[FStyle - bsHorizontal], color);
-            break;
-        }
-    }
-    return FHandle;
+    if (CachedHandle())
+        return static_cast<HBRUSH>(CachedHandle());
+    const auto color = static_cast<COLORREF>(ColorToRGB(FColor));
+    static constexpr int Hatches[] = {HS_HORIZONTAL, HS_VERTICAL, HS_FDIAGONAL, HS_BDIAGONAL, HS_CROSS, HS_DIAGCROSS};
+    if (FBitmap)
+        CacheHandle(CreatePatternBrush(FBitmap->Handle()), true);
+    else if (FStyle == bsSolid)
+        CacheHandle(CreateSolidBrush(color), true);
+    else if (FStyle == bsClear)
+        CacheHandle(GetStockObject(NULL_BRUSH), false);
+    else
+        CacheHandle(CreateHatchBrush(Hatches[FStyle - bsHorizontal], color), true);
+    return static_cast<HBRUSH>(CachedHandle());
 }

@@ -1,8 +1,10 @@
 // Start-up of the Graphics unit: its graphic classes become known to pictures and streams.
 #include "Graphics.h"
+#include "GraphicsUnit.h"
 
 void InitializeGraphicsUnit()
 {
+    RegisterGraphicsIdents();
     TPicture::RegisterFileFormat<TWICImage>(u"tif", u"TIFF Image");
     TPicture::RegisterFileFormat<TWICImage>(u"tiff", u"TIFF Image");
     TPicture::RegisterFileFormat<TMetafile>(u"wmf", u"Metafiles");

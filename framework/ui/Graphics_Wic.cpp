@@ -79,56 +79,19 @@ bool TWICImage::CanLoadFromStream(TStream& stream)
            (head[0] == 'M' && head[1] == 'M' && head[2] == 0 && head[3] == 0x2A);
 }
 
-TWICImage::TWICImage() = default;
-TWICImage::~TWICImage() = default;
-
-int TWICImage::GetWidth() const
-{
-    return FImage ? FImage->Width() : 0;
-}
-
-int TWICImage::GetHeight() const
-{
-    return FImage ? FImage->Height() : 0;
-}
-
 void TWICImage::Assign(const TPersistent* source)
 {
     auto* image = dynamic_cast<const TWICImage*>(source);
+    if (source && !image) {
+        TGraphic::Assign(source);
+        return;
+    }
     if (!image) {
-        if (source) {
-            TGraphic::Assign(source);
-        } else {
-            FData.clear();
-            FImage.reset();
-            Changed(this);
-        }
+        ClearDecoded();
         return;
     }
-    if (image == this)
-        return;
-    FData = image->FData;
     FImageFormat = image->FImageFormat;
-    FImage.reset();
-    if (image->FImage) {
-        FImage = std::make_unique<TBitmap>();
-        FImage->Assign(image->FImage.get());
-    }
-    Changed(this);
-}
-
-void TWICImage::AssignTo(TPersistent* dest) const
-{
-    if (dynamic_cast<TBitmap*>(dest))
-        dest->Assign(FImage.get());
-    else
-        TGraphic::AssignTo(dest);
-}
-
-void TWICImage::Draw(TCanvas& canvas, const TRect& r)
-{
-    if (FImage)
-        FImage->Draw(canvas, r);
+    CopyDecoded(*image);
 }
 
 void TWICImage::LoadFromStream(TStream& stream)
@@ -168,13 +131,6 @@ void TWICImage::LoadFromStream(TStream& stream)
     image->SetAlphaFormat(afPremultiplied);
     for (UINT y = 0; y < height; ++y)
         std::memcpy(image->ScanLine(static_cast<int>(y)), pixels.data() + static_cast<size_t>(y) * stride, stride);
-    FData = std::move(data);
-    FImage = std::move(image);
     FImageFormat = FormatOfContainer(container);
-    Changed(this);
-}
-
-void TWICImage::SaveToStream(TStream& stream)
-{
-    stream.WriteBuffer(FData.data(), static_cast<Int64>(FData.size()));
+    SetDecoded(std::move(data), std::move(image));
 }

@@ -5,9 +5,11 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <new>
 #include <type_traits>
 
 #include "RurGDIPlusTypes.h"
+#include "Startup.h"
 #include "System.h"
 
 namespace RurGDIPlusApi {
@@ -72,8 +74,22 @@ enum ColorAdjustType : int32_t {
     ColorAdjustTypeDefault, ColorAdjustTypeBitmap, ColorAdjustTypeBrush, ColorAdjustTypePen,
     ColorAdjustTypeText, ColorAdjustTypeCount, ColorAdjustTypeAny
 };
-// The platform's hatch styles run from 0 (horizontal) to 52 (solid diamond); only the ends are named.
-enum HatchStyle : int32_t { HatchStyleHorizontal = 0, HatchStyleVertical = 1, HatchStyleSolidDiamond = 52, HatchStyleTotal = 53 };
+enum HatchStyle : int32_t {
+    HatchStyleHorizontal, HatchStyleVertical, HatchStyleForwardDiagonal, HatchStyleBackwardDiagonal, HatchStyleCross,
+    HatchStyleDiagonalCross, HatchStyle05Percent, HatchStyle10Percent, HatchStyle20Percent, HatchStyle25Percent,
+    HatchStyle30Percent, HatchStyle40Percent, HatchStyle50Percent, HatchStyle60Percent, HatchStyle70Percent,
+    HatchStyle75Percent, HatchStyle80Percent, HatchStyle90Percent, HatchStyleLightDownwardDiagonal,
+    HatchStyleLightUpwardDiagonal, HatchStyleDarkDownwardDiagonal, HatchStyleDarkUpwardDiagonal,
+    HatchStyleWideDownwardDiagonal, HatchStyleWideUpwardDiagonal, HatchStyleLightVertical, HatchStyleLightHorizontal,
+    HatchStyleNarrowVertical, HatchStyleNarrowHorizontal, HatchStyleDarkVertical, HatchStyleDarkHorizontal,
+    HatchStyleDashedDownwardDiagonal, HatchStyleDashedUpwardDiagonal, HatchStyleDashedHorizontal,
+    HatchStyleDashedVertical, HatchStyleSmallConfetti, HatchStyleLargeConfetti, HatchStyleZigZag, HatchStyleWave,
+    HatchStyleDiagonalBrick, HatchStyleHorizontalBrick, HatchStyleWeave, HatchStylePlaid, HatchStyleDivot,
+    HatchStyleDottedGrid, HatchStyleDottedDiamond, HatchStyleShingle, HatchStyleTrellis, HatchStyleSphere,
+    HatchStyleSmallGrid, HatchStyleSmallCheckerBoard, HatchStyleLargeCheckerBoard, HatchStyleOutlinedDiamond,
+    HatchStyleSolidDiamond, HatchStyleTotal
+};
+static_assert(HatchStyleSolidDiamond == 52 && HatchStyleTotal == 53);
 
 // ---- Records ---------------------------------------------------------------------------------------
 
@@ -157,6 +173,7 @@ Status GdipCall(GdipEntry entry, A... args)
 // Reference-counted: the first initialisation binds, the last finalisation releases.
 void RurGDIPlusApi_Initialize();
 void RurGDIPlusApi_Finalize();
+inline constexpr TUnitStep RurGDIPlusApiUnit{"RurGDIPlusApi", RurGDIPlusApi_Initialize, RurGDIPlusApi_Finalize};
 
 // Starts GDI+ (version 1) when the library is loaded, keeping the token; the status is not examined.
 void StartupGdiplus();

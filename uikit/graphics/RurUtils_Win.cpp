@@ -12,9 +12,10 @@
 
 #include "Controls.h"
 #include "Forms.h"
+#include "GifImg.h"
 #include "Graphics.h"
-#include "JpegCodec.h"
-#include "PixelBitmap.h"
+#include "Jpeg.h"
+#include "PngImage.h"
 #include "RurUtils.h"
 #include "WideText.h"
 
@@ -52,14 +53,6 @@ Cardinal ReadLongAt(const Byte* ABuffer, int AOffset)
 Word ReadWordAt(const Byte* ABuffer, int AOffset)
 {
     return MakeWord(ABuffer[AOffset], ABuffer[AOffset + 1]);
-}
-
-// A class of the picture formats that have their own graphic class when one is registered; the
-// imaging component decodes them all otherwise.
-TClass GraphicClassNamed(const Char* AName)
-{
-    TClass cls = GetClass(AName);
-    return cls ? cls : TWICImage::StaticClass();
 }
 
 // The picture's saved data, or nothing for an empty picture.
@@ -140,7 +133,7 @@ std::unique_ptr<TMemoryStream> TRurUtils::ConvertBitmapToJPEGStream(TPicture& AB
     if (!FindGraphicClass(bytes, data.Size(), graphicClass))
         return nullptr;
     auto result = std::make_unique<TMemoryStream>();
-    if (ReadWordAt(bytes, 0) == 0xD8FF) {
+    if (graphicClass == TJPEGImage::StaticClass()) {
         result->WriteBuffer(bytes, data.Size());
         return result;
     }
@@ -153,8 +146,10 @@ std::unique_ptr<TMemoryStream> TRurUtils::ConvertBitmapToJPEGStream(TPicture& AB
     canvas.Canvas()->Brush()->SetColor(noColor ? clWhite : ABackgroundColor);
     canvas.Canvas()->FillRect(TRect{0, 0, graphic->Width(), graphic->Height()});
     canvas.Canvas()->Draw(0, 0, graphic.get());
-    const std::vector<Byte> jpeg = EncodeJpeg(PixelImageOfBitmap(canvas), int(Round(double(AQuality) * 100)));
-    result->WriteBuffer(jpeg.data(), Int64(jpeg.size()));
+    TJPEGImage jpeg;
+    jpeg.SetCompressionQuality(int(Round(double(AQuality) * 100)));
+    jpeg.Assign(&canvas);
+    jpeg.SaveToStream(*result);
     return result;
 }
 
@@ -171,15 +166,15 @@ bool TRurUtils::FindGraphicClass(const Byte* Buffer, Int64 BufferSize, TClass& G
     else if (first == 0x4D4D && second == 0x2A00)
         GraphicClass = TWICImage::StaticClass();
     else if (first == 0xD8FF)
-        GraphicClass = GraphicClassNamed(u"TJPEGImage");
+        GraphicClass = TJPEGImage::StaticClass();
     else if (BufferSize >= 8 && std::memcmp(Buffer, pngSignature, sizeof pngSignature) == 0)
-        GraphicClass = GraphicClassNamed(u"TPngImage");
+        GraphicClass = TPngImage::StaticClass();
     else if (BufferSize >= 4 && ReadLongAt(Buffer, 0) == 0x9AC6CDD7)
         GraphicClass = TMetafile::StaticClass();
     else if (BufferSize >= 44 && ReadLongAt(Buffer, 0) == 1 && ReadLongAt(Buffer, 40) == 0x464D4520)
         GraphicClass = TMetafile::StaticClass();
     else if (BufferSize >= 3 && std::memcmp(Buffer, "GIF", 3) == 0)
-        GraphicClass = GraphicClassNamed(u"TGIFImage");
+        GraphicClass = TGIFImage::StaticClass();
     else if (second == 1)
         GraphicClass = TIcon::StaticClass();
     return GraphicClass != nullptr;

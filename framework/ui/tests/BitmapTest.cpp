@@ -99,6 +99,10 @@ TEST(Bitmap, SetSizeKeepsTheTopLeft)
     bitmap.SetHeight(1);
     EXPECT_EQ(bitmap.Height(), 1);
     EXPECT_EQ(Pixel32(bitmap, 0, 0), 0x80112233u);
+
+    EXPECT_THROW(bitmap.SetSize(100000, 100000), EOutOfResources);
+    EXPECT_EQ(bitmap.Width(), 3) << "a size that cannot be had leaves the bitmap as it was";
+    EXPECT_EQ(Pixel32(bitmap, 0, 0), 0x80112233u);
 }
 
 TEST(Bitmap, PremultipliesWhenAskedAndDividesWhenLeaving)
@@ -307,7 +311,6 @@ TEST(Bitmap, PatternBrushFromABitmap)
     pattern.Canvas()->Brush()->SetColor(clRed);
     pattern.Canvas()->FillRect(Rect(0, 0, 2, 2));
     pattern.Canvas()->SetPixels(0, 0, clBlue);
-    pattern.Dormant(); // a pattern brush needs a bitmap no DC holds
     OffscreenSurface surface(4, 4);
     TCanvas canvas;
     canvas.SetHandle(surface.DC());

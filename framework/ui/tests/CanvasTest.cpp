@@ -92,13 +92,19 @@ TEST_F(CanvasOnSurface, LinesFollowThePenAndItsMode)
     EXPECT_EQ(surface.Pixel(47, 22), Red);
 }
 
-TEST_F(CanvasOnSurface, ArcDrawsOnlyItsOutline)
+TEST_F(CanvasOnSurface, ArcDrawsOnlyItsOutlineAndChordFillsIt)
 {
     canvas.Pen()->SetColor(clBlue);
     canvas.Arc(0, 0, 21, 21, 21, 10, 0, 10); // upper half, anticlockwise from the right
     EXPECT_EQ(surface.Pixel(10, 0), Blue);
     EXPECT_EQ(surface.Pixel(10, 20), White);
     EXPECT_EQ(surface.Pixel(10, 10), White);
+
+    canvas.Pen()->SetStyle(psClear);
+    canvas.Brush()->SetColor(clRed);
+    canvas.Chord(30, 0, 51, 21, 51, 10, 30, 10);
+    EXPECT_EQ(surface.Pixel(40, 5), Red);
+    EXPECT_EQ(surface.Pixel(40, 15), White) << "the lower half stays open";
 }
 
 TEST_F(CanvasOnSurface, FillFrameAndFocusRectangles)
@@ -269,9 +275,14 @@ TEST(CanvasState, DetachingGivesTheDCItsOwnObjectsBack)
         canvas.Pen()->SetColor(clRed);
         canvas.Rectangle(0, 0, 5, 5);
         canvas.TextOut(0, 0, u"x");
-        EXPECT_EQ(GetCurrentObject(surface.DC(), OBJ_PEN), canvas.Pen()->Handle());
+        HPEN redPen = canvas.Pen()->Handle();
+        HFONT font = canvas.Font()->Handle();
+        EXPECT_EQ(GetCurrentObject(surface.DC(), OBJ_PEN), redPen);
         canvas.Pen()->SetColor(clBlue); // the DC must let go of the pen before it is freed
         EXPECT_EQ(GetCurrentObject(surface.DC(), OBJ_PEN), originalPen);
+        EXPECT_EQ(GetObjectType(redPen), 0u) << "the old pen is deleted, not leaked";
+        canvas.Font()->SetSize(20);
+        EXPECT_EQ(GetObjectType(font), 0u) << "the old font is deleted, not leaked";
         canvas.LineTo(9, 9);
     }
     EXPECT_EQ(GetCurrentObject(surface.DC(), OBJ_PEN), originalPen);

@@ -1,6 +1,7 @@
 // The registry of style-hook classes per control class.
 #include <gtest/gtest.h>
 
+#include "Messages.h"
 #include "Themes.h"
 
 namespace {
@@ -21,6 +22,27 @@ class TSecondHook : public TStyleHook {
     TAVIN_CLASS(TSecondHook, TStyleHook)
 public:
     using TStyleHook::TStyleHook;
+};
+
+// Takes WM_PAINT itself, lets WM_SIZE through after the control's own processing, and refuses
+// WM_NCPAINT altogether.
+class TRecordingHook : public TStyleHook {
+    TAVIN_CLASS(TRecordingHook, TStyleHook)
+public:
+    using TStyleHook::TStyleHook;
+
+protected:
+    bool AcceptMessage(TMessage& message) override { return message.Msg != WM_NCPAINT; }
+    void WndProc(TMessage& message) override
+    {
+        if (message.Msg == WM_PAINT) {
+            message.Result = 42;
+            FHandled = true;
+        } else if (message.Msg == WM_SIZE) {
+            CallDefaultProc(message);
+            message.Result += 1;
+        }
+    }
 };
 
 class StyleEngine : public testing::Test {
@@ -73,4 +95,32 @@ TEST_F(StyleEngine, SystemStyleCreatesNoHooks)
     TCustomStyleEngine::RegisterStyleHook(Control, First);
     ASSERT_FALSE(TStyleManager::IsCustomStyleActive());
     EXPECT_EQ(TCustomStyleEngine::CreateStyleHook(Control, nullptr), nullptr);
+}
+
+TEST(StyleHook, HandlesWhatItTakesAndRunsTheControlsOwnProcessingOnRequest)
+{
+    TRecordingHook hook(nullptr);
+    int ownCalls = 0;
+    auto own = [&ownCalls](TMessage& m) {
+        ++ownCalls;
+        m.Result = 10;
+    };
+    struct TCase {
+        UINT Msg;
+        bool Handled;
+        int OwnCalls;
+        LRESULT Result;
+    } cases[] = {
+        {WM_PAINT, true, 0, 42},
+        {WM_SIZE, false, 1, 11}, // the hook ran the default itself, then left the message unhandled
+        {WM_NCPAINT, false, 0, 0},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Msg);
+        ownCalls = 0;
+        TMessage message{c.Msg, 0, 0, 0};
+        EXPECT_EQ(hook.HandleMessage(message, own), c.Handled);
+        EXPECT_EQ(ownCalls, c.OwnCalls);
+        EXPECT_EQ(message.Result, c.Result);
+    }
 }

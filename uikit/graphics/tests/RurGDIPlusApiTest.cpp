@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "RurGDIPlusApi.h"
+#include "RurGDIPlusClasses.h"
 
 using namespace RurGDIPlusApi;
 
@@ -63,6 +63,23 @@ TEST(RurGDIPlusApiUnbound, FreeTwiceAndCallsWithoutLibraryAnswerAStatus)
     EXPECT_EQ(pen, nullptr);
     EXPECT_THROW(TGdiplusBase::operator new(16), std::bad_alloc);
     EXPECT_EQ(TGdiplusBase::operator new(16, std::nothrow), nullptr);
+}
+
+TEST(RurGDIPlusApiUnbound, WrappersAnswerNotImplementedInsteadOfCallingNothing)
+{
+    ASSERT_EQ(GdiplusLibrary(), nullptr);
+    RurGDIPlusClasses::TGPPen pen(ARGB(0xFF000000), 2.0f);
+    EXPECT_EQ(pen.SetWidth(3.0f), NotImplemented);
+    EXPECT_EQ(pen.GetWidth(), 0.0f);
+    EXPECT_EQ(pen.GetLastStatus(), NotImplemented);
+    RurGDIPlusClasses::TGPGraphicsPath path;
+    TPathData data;
+    EXPECT_EQ(path.GetPathData(data), NotImplemented);
+    EXPECT_EQ(data.Count, 0);
+    RurGDIPlusClasses::TGPFontFamily family(u"Arial");
+    String name = u"stale";
+    EXPECT_EQ(family.GetFamilyName(name), NotImplemented);
+    EXPECT_EQ(name, u"");
 }
 
 TEST(RurGDIPlusApiValues, PathDataStartsEmptyAndArgbPacksInOrder)

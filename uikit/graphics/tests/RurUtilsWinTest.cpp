@@ -4,7 +4,10 @@
 #include <memory>
 #include <vector>
 
+#include "GifImg.h"
 #include "GraphicUnits.h"
+#include "Jpeg.h"
+#include "PngImage.h"
 #include "RurUtils.h"
 
 namespace {
@@ -37,13 +40,13 @@ TEST_F(RurUtilsWin, FindsTheGraphicClassWithinTheBuffer)
         {{0x42}, nullptr},
         {{0x42, 0x4D}, TBitmap::StaticClass()},
         {{0x49, 0x49, 0x2A, 0x00}, TWICImage::StaticClass()},
-        {{0xFF, 0xD8}, TWICImage::StaticClass()},
+        {{0xFF, 0xD8}, TJPEGImage::StaticClass()},
         {{0x89, 0x50, 0x4E, 0x47}, nullptr},
-        {{0x89, 0x50, 0x4E, 0x47, 0x0D, 0x0A, 0x1A, 0x0A}, TWICImage::StaticClass()},
+        {{0x89, 0x50, 0x4E, 0x47, 0x0D, 0x0A, 0x1A, 0x0A}, TPngImage::StaticClass()},
         {{0xD7, 0xCD, 0xC6, 0x9A}, TMetafile::StaticClass()},
         {emf, TMetafile::StaticClass()},
         {std::vector<Byte>(emf.begin(), emf.end() - 1), nullptr},
-        {{'G', 'I', 'F'}, TWICImage::StaticClass()},
+        {{'G', 'I', 'F'}, TGIFImage::StaticClass()},
         {{0, 0, 1, 0}, TIcon::StaticClass()},
     };
     for (const auto& c : cases) {
@@ -88,7 +91,7 @@ TEST_F(RurUtilsWin, ConvertsPicturesToJPEG)
     std::unique_ptr<TMemoryStream> jpeg = TRurUtils::ConvertBitmapToJPEGStream(picture, 0.8f, clNone);
     ASSERT_NE(jpeg, nullptr);
     jpeg->SetPosition(0);
-    TWICImage decoded;
+    TJPEGImage decoded;
     decoded.LoadFromStream(*jpeg);
     EXPECT_EQ(decoded.Width(), 4);
     EXPECT_EQ(decoded.Height(), 2);
