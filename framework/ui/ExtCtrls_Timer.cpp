@@ -1,9 +1,9 @@
-#include <windows.h>
+#include "WinApiNames.h"
 
 #include <map>
 
+#include "Forms.h"
 #include "Timers.h"
-#include "WindowProcExceptions.h"
 
 // All timers of the GUI thread share one hidden message-only window; each running timer has its own
 // identifier there, never reused, so a WM_TIMER still queued for a stopped or freed timer finds
@@ -56,7 +56,8 @@ private:
         try {
             timer->Timer();
         } catch (...) {
-            HandleWindowProcException(timer, std::current_exception());
+            // Never through the platform's frames: the application's handler shows it.
+            Application->HandleException(timer);
         }
         // The handler may have freed the timer: nothing of it is touched here any more.
     }
@@ -81,6 +82,11 @@ TAVIN_PUBLISHED(TTimer)
     TAVIN_PROPERTY(bool, Enabled).Default(true);
     TAVIN_PROPERTY(Cardinal, Interval).Default(1000);
     TAVIN_PROPERTY(TNotifyEvent, OnTimer);
+}
+
+void InitializeTimers()
+{
+    RegisterClass(TTimer::StaticClass());
 }
 
 TTimer::TTimer(TComponent* owner) : TComponent(owner) {}

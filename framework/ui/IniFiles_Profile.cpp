@@ -1,5 +1,5 @@
 // TIniFile on the platform's profile functions.
-#include <windows.h>
+#include "WinApiNames.h"
 
 #include "IniFiles.h"
 #include "WideText.h"

@@ -53,6 +53,19 @@ String JoinPath(const String& parent, const String& child)
     return parent + u"\\" + child;
 }
 
+// Adds the names that enumerate(index, buffer, length) gives for index 0 to count - 1; maxLength is
+// the longest name's length without its null character.
+template <class Enumerate>
+void AddNames(DWORD count, DWORD maxLength, TStrings& strings, Enumerate enumerate)
+{
+    std::wstring name(maxLength + 1, L'\0');
+    for (DWORD i = 0; i < count; ++i) {
+        DWORD length = maxLength + 1;
+        if (enumerate(i, name.data(), &length) == ERROR_SUCCESS)
+            strings.Add(FromWidePtr(name.substr(0, length).c_str()));
+    }
+}
+
 constexpr REGSAM Wow64Bits = KEY_WOW64_32KEY | KEY_WOW64_64KEY;
 
 } // namespace
@@ -86,32 +99,36 @@ void TRegistry::ChangeKey(HKEY key, const String& path)
     FCurrentPath = path;
 }
 
-bool TRegistry::OpenWithAccess(const String& key, REGSAM access)
+HKEY TRegistry::Open(const String& key, REGSAM access, bool create) const
 {
     String path = WithoutLeadingBackslash(key);
     HKEY opened = nullptr;
-    if (RegOpenKeyExW(BaseKey(key), WidePtr(path), 0, access, &opened) != ERROR_SUCCESS)
+    // Creating an empty path would open the base key itself: that is plain opening.
+    LSTATUS status = create && !path.empty()
+                         ? RegCreateKeyExW(BaseKey(key), WidePtr(path), 0, nullptr, REG_OPTION_NON_VOLATILE, access,
+                                           nullptr, &opened, nullptr)
+                         : RegOpenKeyExW(BaseKey(key), WidePtr(path), 0, access, &opened);
+    return status == ERROR_SUCCESS ? opened : nullptr;
+}
+
+bool TRegistry::OpenAndChange(const String& key, REGSAM access, bool create)
+{
+    HKEY opened = Open(key, access, create);
+    if (!opened)
         return false;
+    String path = WithoutLeadingBackslash(key);
     ChangeKey(opened, FCurrentKey && !IsAbsolute(key) ? JoinPath(FCurrentPath, path) : path);
     return true;
 }
 
 bool TRegistry::OpenKey(const String& key, bool canCreate)
 {
-    String path = WithoutLeadingBackslash(key);
-    if (!canCreate || path.empty())
-        return OpenWithAccess(key, FAccess);
-    HKEY created = nullptr;
-    if (RegCreateKeyExW(BaseKey(key), WidePtr(path), 0, nullptr, REG_OPTION_NON_VOLATILE, FAccess, nullptr,
-                        &created, nullptr) != ERROR_SUCCESS)
-        return false;
-    RegCloseKey(created);
-    return OpenWithAccess(key, FAccess);
+    return OpenAndChange(key, FAccess, canCreate);
 }
 
 bool TRegistry::OpenKeyReadOnly(const String& key)
 {
-    return OpenWithAccess(key, KEY_READ | (FAccess & Wow64Bits));
+    return OpenAndChange(key, KEY_READ | (FAccess & Wow64Bits), false);
 }
 
 void TRegistry::CloseKey()
@@ -127,9 +144,8 @@ void TRegistry::CloseKey()
 
 bool TRegistry::CreateKey(const String& key)
 {
-    HKEY created = nullptr;
-    if (RegCreateKeyExW(BaseKey(key), WidePtr(WithoutLeadingBackslash(key)), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                        FAccess, nullptr, &created, nullptr) != ERROR_SUCCESS)
+    HKEY created = Open(key, FAccess, true);
+    if (!created)
         RaiseRegistry(u"Failed to create key %s", key);
     RegCloseKey(created);
     return true;
@@ -149,12 +165,10 @@ bool TRegistry::DeleteValue(const String& name)
 
 bool TRegistry::KeyExists(const String& key)
 {
-    HKEY opened = nullptr;
-    if (RegOpenKeyExW(BaseKey(key), WidePtr(WithoutLeadingBackslash(key)), 0,
-                      STANDARD_RIGHTS_READ | KEY_QUERY_VALUE | (FAccess & Wow64Bits), &opened) != ERROR_SUCCESS)
-        return false;
-    RegCloseKey(opened);
-    return true;
+    HKEY opened = Open(key, STANDARD_RIGHTS_READ | KEY_QUERY_VALUE | (FAccess & Wow64Bits), false);
+    if (opened)
+        RegCloseKey(opened);
+    return opened != nullptr;
 }
 
 bool TRegistry::ValueExists(const String& name)
@@ -176,14 +190,10 @@ void TRegistry::GetKeyNames(TStrings& strings)
     strings.Clear();
     DWORD count = 0, maxLength = 0;
     if (RegQueryInfoKeyW(FCurrentKey, nullptr, nullptr, nullptr, &count, &maxLength, nullptr, nullptr, nullptr,
-                         nullptr, nullptr, nullptr) != ERROR_SUCCESS)
-        return;
-    std::wstring name(maxLength + 1, L'\0');
-    for (DWORD i = 0; i < count; ++i) {
-        DWORD length = maxLength + 1;
-        if (RegEnumKeyExW(FCurrentKey, i, name.data(), &length, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS)
-            strings.Add(FromWidePtr(name.substr(0, length).c_str()));
-    }
+                         nullptr, nullptr, nullptr) == ERROR_SUCCESS)
+        AddNames(count, maxLength, strings, [&](DWORD i, wchar_t* name, DWORD* length) {
+            return RegEnumKeyExW(FCurrentKey, i, name, length, nullptr, nullptr, nullptr, nullptr);
+        });
 }
 
 void TRegistry::GetValueNames(TStrings& strings)
@@ -191,14 +201,10 @@ void TRegistry::GetValueNames(TStrings& strings)
     strings.Clear();
     DWORD count = 0, maxLength = 0;
     if (RegQueryInfoKeyW(FCurrentKey, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count, &maxLength,
-                         nullptr, nullptr, nullptr) != ERROR_SUCCESS)
-        return;
-    std::wstring name(maxLength + 1, L'\0');
-    for (DWORD i = 0; i < count; ++i) {
-        DWORD length = maxLength + 1;
-        if (RegEnumValueW(FCurrentKey, i, name.data(), &length, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS)
-            strings.Add(FromWidePtr(name.substr(0, length).c_str()));
-    }
+                         nullptr, nullptr, nullptr) == ERROR_SUCCESS)
+        AddNames(count, maxLength, strings, [&](DWORD i, wchar_t* name, DWORD* length) {
+            return RegEnumValueW(FCurrentKey, i, name, length, nullptr, nullptr, nullptr, nullptr);
+        });
 }
 
 bool TRegistry::GetDataInfo(const String& valueName, TRegDataInfo& value)

@@ -1,7 +1,7 @@
 #pragma once
 // The registry: TRegistry over one open key, and TRegistryIniFile, an INI file whose sections are
 // subkeys of one key and whose lines are that subkey's values.
-#include <windows.h>
+#include "WinApiNames.h"
 
 #include <memory>
 
@@ -86,7 +86,9 @@ private:
     TBytes ReadData(const String& name, std::initializer_list<TRegDataType> accepted);
     void WriteData(const String& name, const void* buffer, DWORD size, DWORD type);
     void ChangeKey(HKEY key, const String& path);
-    bool OpenWithAccess(const String& key, REGSAM access);
+    // A new handle of the key (created when asked), or null.
+    HKEY Open(const String& key, REGSAM access, bool create) const;
+    bool OpenAndChange(const String& key, REGSAM access, bool create);
 
     HKEY FRootKey = HKEY_CURRENT_USER;
     HKEY FCurrentKey = nullptr;

@@ -2,7 +2,7 @@
 // Resources linked into a module: the platform's resource types as TResourceStream takes them, and
 // form resources read from RCDATA named after the form's class in upper case ("TMAINFORM"), as
 // cmake's tavin_add_form_resources embeds them.
-#include <windows.h>
+#include "WinApiNames.h"
 
 #include "Streams.h"
 

@@ -1,5 +1,6 @@
 #pragma once
-// TTimer: calls OnTimer every Interval milliseconds through the message loop of the GUI thread.
+// TTimer: calls OnTimer every Interval milliseconds through the message loop of the GUI thread. An
+// exception leaving OnTimer goes to Application->HandleException (the Forms unit must be started).
 #include "Classes.h"
 
 class TTimer : public TComponent {
@@ -29,3 +30,6 @@ private:
     TNotifyEvent FOnTimer;
     NativeUInt FTimerId = 0; // 0 while not running
 };
+
+// Start-up step: form resources can create TTimer by name.
+void InitializeTimers();

@@ -1,5 +1,5 @@
 // TIniFile over the platform's profile functions, on a file in the temporary folder.
-#include <windows.h>
+#include "WinApiNames.h"
 
 #include <gtest/gtest.h>
 

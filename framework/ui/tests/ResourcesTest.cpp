@@ -3,6 +3,7 @@
 
 #include "Resources.h"
 #include "Streaming.h"
+#include "support/ServicesSupport.h"
 
 namespace {
 
@@ -82,7 +83,7 @@ TEST(ResourceStream, BitmapResourceLoadsAsABitmap)
 
 TEST(FormResources, FormIsReadFromTheResourceOfItsClass)
 {
-    InitializeFormResources();
+    StartServiceUnits();
     TServicesTestForm form(nullptr);
     ASSERT_TRUE(InitInheritedComponent(&form, TComponent::StaticClass()));
     EXPECT_EQ(form.Name(), u"ServicesForm");
@@ -91,7 +92,6 @@ TEST(FormResources, FormIsReadFromTheResourceOfItsClass)
 
     TBytes data;
     EXPECT_FALSE(FindFormResource(GetModuleHandleW(nullptr), u"TUnknownForm", data));
-    SetFormResourceProvider(nullptr);
 }
 
 } // namespace

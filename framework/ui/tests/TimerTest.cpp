@@ -1,8 +1,9 @@
 // TTimer fires through the message loop, only when it should, and survives its handler freeing it.
 #include <gtest/gtest.h>
 
+#include "Streaming.h"
 #include "Timers.h"
-#include "WindowProcExceptions.h"
+#include "Forms.h"
 #include "support/ServicesSupport.h"
 
 namespace {
@@ -75,23 +76,62 @@ TEST(Timer, OwnerFreesItAndItStops)
     EXPECT_EQ(fired, 0);
 }
 
-TEST(Timer, ExceptionInHandlerReachesTheInstalledHandlerAndTimerGoesOn)
+class TimerExceptions : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { StartServiceUnits(); }
+    void TearDown() override { Application->SetOnException(nullptr); }
+};
+
+TEST_F(TimerExceptions, ReachTheApplicationsHandlerAndTheTimerGoesOn)
 {
     TTimer timer(nullptr);
     timer.SetInterval(10);
     timer.SetOnTimer([](TObject*) { throw EConvertError(u"bad value"); });
     std::vector<String> messages;
-    SetWindowProcExceptionHandler([&](TObject* sender, std::exception_ptr error) {
+    Application->SetOnException([&](TObject* sender, const Exception& e) {
         EXPECT_EQ(sender, &timer);
-        try {
-            std::rethrow_exception(error);
-        } catch (const Exception& e) {
-            messages.push_back(e.Message());
-        }
+        messages.push_back(e.Message());
     });
     EXPECT_TRUE(PumpMessagesUntil([&] { return messages.size() >= 2; }));
-    SetWindowProcExceptionHandler(nullptr);
     EXPECT_EQ(messages[0], u"bad value");
+}
+
+TEST_F(TimerExceptions, AreShownInAMessageBoxAndAbortIsSilent)
+{
+    int ticks = 0;
+    TTimer timer(nullptr);
+    timer.SetInterval(10);
+    timer.SetOnTimer([&](TObject*) {
+        if (++ticks == 1)
+            throw EAbort(u"silent");
+        timer.SetEnabled(false);
+        throw EConvertError(u"bad value");
+    });
+    String shown;
+    TDialogResponder responder([&](HWND dialog) {
+        shown = WindowText(GetDlgItem(dialog, MessageBoxTextId));
+        PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    });
+    EXPECT_TRUE(PumpMessagesUntil([&] { return ticks == 2 && !shown.empty(); }));
+    EXPECT_EQ(shown, u"bad value.");
+    EXPECT_FALSE(responder.Forced());
+}
+
+TEST(Timer, FormResourcesCreateItWithItsProperties)
+{
+    StartServiceUnits();
+    const std::string text = "object Owner: TComponent\n"
+                             "  object CloseTimer: TTimer\n"
+                             "    Enabled = False\n"
+                             "    Interval = 3000\n"
+                             "  end\n"
+                             "end\n";
+    TComponent owner(nullptr);
+    ReadComponentResource(TBytes(text.begin(), text.end()), &owner);
+    auto* timer = dynamic_cast<TTimer*>(owner.FindComponent(u"CloseTimer"));
+    ASSERT_NE(timer, nullptr);
+    EXPECT_FALSE(timer->Enabled());
+    EXPECT_EQ(timer->Interval(), 3000u);
 }
 
 } // namespace
