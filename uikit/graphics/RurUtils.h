@@ -7,6 +7,7 @@
 // the filter matcher and the character sets. The operations that need a window, a DC, the clipboard,
 // the shell or a picture belong to the Win32 half.
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include <memory>
@@ -15,6 +16,7 @@
 #include "Streams.h"
 #include "SysUtils.h"
 #include "Types.h"
+#include "UITypes.h"
 
 // windows.h renames GetTempPath to GetTempPathW, which would give the operation below two names.
 #ifdef GetTempPath
@@ -27,6 +29,9 @@ class TControl;
 class TCustomForm;
 class TFont;
 class TPicture;
+
+// Told the file name and whether the dialog was confirmed.
+using TRurUtilsFileCallBackEvent = std::function<void(const String& AFileName, bool AResult)>;
 
 // A small ordered character set: entries keep their order and may repeat.
 using TRurUtilsCharSet = std::vector<Char>;
@@ -129,6 +134,16 @@ public:
     // The shell opens the file or URL; failures are not reported.
     static void OpenFile(const String& AFile, TControl* AControlReference = nullptr);
     static void OpenURL(const String& AURL);
+    // An open dialog for an existing file, starting in ADefaultFolder (the documents folder when
+    // empty); on OK the name goes into AFileName. The callback, when given, hears the outcome.
+    static bool SelectFile(String& AFileName, const String& ADefaultFolder, const String& AFilter,
+                           const TRurUtilsFileCallBackEvent& ACallBack = nullptr);
+    // A save dialog asking before overwriting, starting at AFileName (the documents folder when it
+    // has no folder); a name chosen without an extension keeps the extension AFileName had.
+    static bool SaveFile(String& AFileName, const String& AFilter, const TRurUtilsFileCallBackEvent& ACallBack = nullptr);
+    // A message box placed by the platform; the modal result.
+    static int Message(const String& AMessage, TMsgDlgType ADialogType = mtInformation,
+                       TMsgDlgButtons AButtons = {mbOK}, int AHelpContext = 0);
 
     // The executable's folder and the temporary folder end in a backslash; GetDocumentsPath raises
     // EOleSysError when the system cannot tell.

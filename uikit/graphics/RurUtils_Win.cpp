@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "Controls.h"
+#include "Dialogs.h"
 #include "Forms.h"
 #include "GifImg.h"
 #include "Graphics.h"
@@ -63,6 +64,20 @@ bool SavePictureData(TPicture& ABitmap, TMemoryStream& AData)
         return false;
     graphic->SaveToStream(AData);
     return true;
+}
+
+// The folder part of a path, with its trailing separator; empty without one.
+String FolderOf(const String& APath)
+{
+    const std::size_t at = APath.find_last_of(u"\\/:");
+    return at == String::npos ? String() : APath.substr(0, at + 1);
+}
+
+// The extension of a path's name, with its dot; empty without one.
+String ExtensionOf(const String& APath)
+{
+    const std::size_t dot = APath.find_last_of(u".\\/:");
+    return dot == String::npos || APath[dot] != u'.' ? String() : APath.substr(dot);
 }
 
 void CollectControls(TWinControl& AParent, std::vector<TControl*>& AControls)
@@ -226,14 +241,53 @@ void TRurUtils::OpenURL(const String& AURL)
     OpenFile(AURL);
 }
 
+bool TRurUtils::SelectFile(String& AFileName, const String& ADefaultFolder, const String& AFilter,
+                           const TRurUtilsFileCallBackEvent& ACallBack)
+{
+    TOpenDialog dialog(nullptr);
+    dialog.SetOptions({ofFileMustExist});
+    dialog.SetInitialDir(AddBackslash(ADefaultFolder.empty() ? GetDocumentsPath() : ADefaultFolder));
+    dialog.SetFilter(AFilter);
+    const bool result = dialog.Execute();
+    if (result)
+        AFileName = dialog.FileName();
+    if (ACallBack)
+        ACallBack(AFileName, result);
+    return result;
+}
+
+bool TRurUtils::SaveFile(String& AFileName, const String& AFilter, const TRurUtilsFileCallBackEvent& ACallBack)
+{
+    TSaveDialog dialog(nullptr);
+    dialog.SetOptions(dialog.Options() + TOpenOptions{ofOverwritePrompt});
+    const String extension = ExtensionOf(AFileName);
+    const String folder = FolderOf(AFileName);
+    dialog.SetInitialDir(AddBackslash(folder.empty() ? GetDocumentsPath() : folder));
+    dialog.SetFileName(AFileName.substr(folder.size()));
+    dialog.SetFilter(AFilter);
+    const bool result = dialog.Execute();
+    if (result) {
+        AFileName = dialog.FileName();
+        if (ExtensionOf(AFileName).empty())
+            AFileName += extension;
+    }
+    if (ACallBack)
+        ACallBack(AFileName, result);
+    return result;
+}
+
+int TRurUtils::Message(const String& AMessage, TMsgDlgType ADialogType, TMsgDlgButtons AButtons, int AHelpContext)
+{
+    return MessageDlg(AMessage, ADialogType, AButtons, AHelpContext);
+}
+
 String TRurUtils::GetAppPath()
 {
     std::vector<wchar_t> path(MAX_PATH);
     for (;;) {
         const DWORD length = GetModuleFileNameW(nullptr, path.data(), DWORD(path.size()));
         if (length < path.size()) {
-            const String file = FromWidePtr(path.data());
-            return file.substr(0, file.find_last_of(u"\\/:") + 1);
+            return FolderOf(FromWidePtr(path.data()));
         }
         path.resize(path.size() * 2);
     }
