@@ -1,6 +1,6 @@
 // The Win32 half of the toolbox: pictures, the image download, the shell, folders, DPI, fonts and
 // forms.
-#include <windows.h>
+#include "WinApiNames.h"
 
 #include <shlobj.h>
 #include <shellapi.h>
@@ -20,7 +20,6 @@
 #include "RurUtils.h"
 #include "WideText.h"
 
-#undef GetTempPath
 
 // The framework's rounding (Math.h), declared alone: Math.h's MulDiv clashes with the system's.
 Int64 Round(double value);
