@@ -5,25 +5,24 @@ display_answers() {
   [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1
 }
 
-# Starts Xvfb on a free display; exports DISPLAY and sets XVFB_PID.
+# Starts Xvfb on a free display; exports DISPLAY and sets XVFB_PID. Xvfb picks the display number
+# itself (-displayfd), so runners started side by side never share, and never stop, one server.
 start_virtual_display() {
-  local n pid
-  for n in $(seq 90 140); do
-    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-    Xvfb ":$n" -screen 0 1280x800x24 -dpi 96 -nolisten tcp >/dev/null 2>&1 &
-    pid=$!
-    for _ in $(seq 1 50); do
-      if DISPLAY=":$n" xdpyinfo >/dev/null 2>&1; then
-        export DISPLAY=":$n"
-        XVFB_PID=$pid
-        return 0
-      fi
-      kill -0 "$pid" 2>/dev/null || break
-      sleep 0.1
-    done
+  local fifo n pid
+  fifo=$(mktemp -u /tmp/tavin-xvfb.XXXXXX) || return 1
+  mkfifo "$fifo" || return 1
+  Xvfb -displayfd 3 -screen 0 1280x800x24 -dpi 96 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  pid=$!
+  n=
+  read -r -t 20 n <"$fifo"
+  rm -f "$fifo"
+  if [ -z "$n" ] || ! DISPLAY=":$n" xdpyinfo >/dev/null 2>&1; then
     kill "$pid" 2>/dev/null
-  done
-  return 1
+    return 1
+  fi
+  export DISPLAY=":$n"
+  XVFB_PID=$pid
+  return 0
 }
 
 stop_virtual_display() {

@@ -105,11 +105,6 @@ TWinControl::TWinControl(TComponent* owner)
     FPadding->SetOnChange([this](TObject*) { Realign(); });
 }
 
-void TWinControl::InitParented(TWinControl* control, HWND parentWindow)
-{
-    control->FParentWindow = parentWindow;
-}
-
 TWinControl::~TWinControl()
 {
     // Handlers do not run for a control on its way out; child windows go with the window.

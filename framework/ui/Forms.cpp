@@ -545,6 +545,10 @@ void TCustomForm::WndProc(TMessage& message)
             int ppi = HIWORD(message.WParam);
             ChangeScale(ppi, FPixelsPerInch, true);
             FPixelsPerInch = ppi;
+            // The system's suggested place keeps the window under the same part of the monitor.
+            const RECT* suggested = reinterpret_cast<const RECT*>(message.LParam);
+            SetBounds(suggested->left, suggested->top, suggested->right - suggested->left,
+                      suggested->bottom - suggested->top);
         }
         return;
     default:

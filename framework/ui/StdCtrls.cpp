@@ -103,6 +103,12 @@ void TLabel::SetLayout(TTextLayout value) { FLayout = value; Invalidate(); }
 void TLabel::SetWordWrap(bool value) { FWordWrap = value; AdjustBounds(); Invalidate(); }
 void TLabel::SetTransparent(bool value) { FTransparent = value; Invalidate(); }
 
+void TLabel::Loaded()
+{
+    TGraphicControl::Loaded();
+    AdjustBounds();
+}
+
 void TLabel::Notification(TComponent* component, TOperation operation)
 {
     TGraphicControl::Notification(component, operation);
@@ -554,6 +560,7 @@ private:
 TCustomListControl::TCustomListControl(TComponent* owner)
     : TWinControl(owner), FItems(std::make_unique<TListStrings>(this))
 {
+    FControlStyle.Exclude(csClickEvents); // the selection notifications are the clicks
     SetTabStop(true);
     SetParentColor(false);
     SetColor(clWindow);

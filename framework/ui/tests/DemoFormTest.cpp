@@ -80,6 +80,7 @@ const char* const DemoText = R"(object MainForm: TDemoForm
     object Label1: TLabel
       Left = 77
       Top = 166
+      Width = 199
       Caption = 'سرویس آفلاین صدور امضاء دیجیتال'
       Font.Color = 16777215
       Font.Height = -12
@@ -108,6 +109,7 @@ const char* const DemoText = R"(object MainForm: TDemoForm
     object Label3: TLabel
       Left = 518
       Top = 40
+      Width = 60
       Caption = 'نوع گواهی:'
     end
     object cmb_personType: TComboBox
@@ -119,6 +121,7 @@ const char* const DemoText = R"(object MainForm: TDemoForm
     object Label4: TLabel
       Left = 85
       Top = 76
+      Width = 190
       Caption = 'نام عمومی: (به انگلیسی، بدون فاصله)'
     end
     object edt_commonName: TEdit
@@ -132,6 +135,7 @@ const char* const DemoText = R"(object MainForm: TDemoForm
     object Label8: TLabel
       Left = 490
       Top = 77
+      Width = 80
       Caption = 'دولتی/غیردولتی:'
     end
     object edt_org: TEdit
@@ -197,7 +201,7 @@ TEST(DemoForm, BuildsFromItsResourceAndBehavesRightToLeft)
     logo.Canvas()->FillRect(Rect(0, 0, 200, 48));
     image->Picture()->SetGraphic(&logo);
 
-    form->Show();
+    ASSERT_TRUE(ShowActive(form.get()));
     EXPECT_EQ(panel1->BoundsRect(), Rect(952 - 354, 0, 952, 452));
     EXPECT_EQ(combo->Items()->Count(), 6);
     EXPECT_EQ(combo->ItemIndex(), 5);

@@ -30,7 +30,7 @@ protected:
             }
         });
         Second->SetOnEnter([this](TObject*) { ++SecondEnters; });
-        Form->Show();
+        ASSERT_TRUE(ShowActive(Form));
         First->SetFocus();
         ASSERT_TRUE(PumpUntil([this] { return FocusedControl() == First; }));
     }

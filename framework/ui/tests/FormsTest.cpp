@@ -5,6 +5,7 @@
 #include "ExtCtrls.h"
 #include "Forms.h"
 #include "StdCtrls.h"
+#include "WideText.h"
 #include "support/GuiTestSupport.h"
 
 namespace {
@@ -138,7 +139,7 @@ TEST(Forms, TheDefaultHandlerShowsAnExceptionFromAClickAndKeepsRunning)
         ++throws;
         throw Exception(u"Library not found: ckd32.dll");
     });
-    form.Show();
+    ASSERT_TRUE(ShowActive(&form));
     TMessageBoxAnswerer boxes;
     ClickAt(button);
     ASSERT_TRUE(PumpUntil([&] { return boxes.Count() == 1; }));
@@ -216,6 +217,62 @@ TEST(Images, APictureIsDrawnCentredInTheImage)
     EXPECT_EQ(shot.Pixel(26, 26), RGB(255, 0, 0));
     EXPECT_EQ(shot.Pixel(24, 24), RGB(255, 255, 255));
     EXPECT_EQ(shot.Pixel(80, 80), RGB(255, 255, 255));
+}
+
+} // namespace
+
+namespace {
+
+TEST(Hints, TheHintOfAControlUnderTheRestingMouseShowsAfterThePause)
+{
+    TForm form(nullptr);
+    form.SetBounds(40, 40, 200, 100);
+    auto* label = new TLabel(&form);
+    label->SetParent(&form);
+    label->SetBounds(10, 10, 80, 20);
+    label->SetCaption(u"hover");
+    label->SetHint(u"\u0631\u0627\u0647\u0646\u0645\u0627");
+    label->SetShowHint(true);
+    form.Show();
+    Application->SetHintPause(50);
+    PostMessageW(form.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(20, 20));
+    auto hintText = [] {
+        HWND hint = FindWindowW(L"Tavin.THintWindow", nullptr);
+        if (!hint || !IsWindowVisible(hint))
+            return String();
+        wchar_t text[64] = {};
+        GetWindowTextW(hint, text, 64);
+        return FromWidePtr(text);
+    };
+    EXPECT_TRUE(PumpUntil([&] { return hintText() == u"\u0631\u0627\u0647\u0646\u0645\u0627"; }));
+    PostMessageW(form.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(150, 80));
+    EXPECT_TRUE(PumpUntil([&] { return hintText().empty(); }));
+}
+
+} // namespace
+
+namespace {
+
+class TScaledForm : public TForm {
+    TAVIN_CLASS(TScaledForm, TForm)
+public:
+    using TForm::TForm;
+};
+
+TEST(Scaling, AFormDesignedAtAnotherResolutionScalesToTheMonitors)
+{
+    SetFormTexts({{u"TScaledForm", "object F: TScaledForm\n BorderStyle = bsNone\n ClientWidth = 400\n"
+                                   " ClientHeight = 200\n PixelsPerInch = 192\n"
+                                   " object P: TPanel\n  Left = 20\n  Top = 40\n  Width = 200\n  Height = 100\n"
+                                   "  AlignWithMargins = True\n  Font.Height = -24\n  ParentFont = False\n end\nend\n"}});
+    std::unique_ptr<TScaledForm> form(CreateForm<TScaledForm>(nullptr));
+    int ppi = Screen->PixelsPerInch();
+    auto* panel = static_cast<TPanel*>(form->FindComponent(u"P"));
+    EXPECT_EQ(form->PixelsPerInch(), ppi);
+    EXPECT_EQ(form->ClientWidth(), MulDiv(400, ppi, 192));
+    EXPECT_EQ(panel->BoundsRect(), Rect(MulDiv(20, ppi, 192), MulDiv(40, ppi, 192), MulDiv(220, ppi, 192), MulDiv(140, ppi, 192)));
+    EXPECT_EQ(panel->Font()->Height(), MulDiv(-24, ppi, 192));
+    EXPECT_EQ(panel->Margins()->Left(), MulDiv(3, ppi, 192));
 }
 
 } // namespace

@@ -89,6 +89,22 @@ void PumpFor(int ms)
     PumpUntil([] { return false; }, ms);
 }
 
+bool ShowActive(TCustomForm* form)
+{
+    form->Show();
+    HWND wnd = form->Handle();
+    auto active = [wnd] { return GetForegroundWindow() == wnd && GetActiveWindow() == wnd; };
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (PumpUntil(active, 1000)) {
+            PumpFor(300);
+            if (active())
+                return true;
+        }
+        SetForegroundWindow(wnd);
+    }
+    return active();
+}
+
 void ClickAt(TControl* control)
 {
     auto* windowed = dynamic_cast<TWinControl*>(control);

@@ -19,6 +19,9 @@ bool PumpUntil(const std::function<bool()>& condition, int timeoutMs = 3000);
 // Handles messages for about ms milliseconds.
 void PumpFor(int ms);
 
+// Shows the form and waits until it is the active window and stays so (Wine applies the X
+// server's focus changes of windows shown or destroyed before a little later).
+bool ShowActive(TCustomForm* form);
 // A left click at the control's centre: WM_MOUSEACTIVATE sent, button down and up posted to the
 // window under that point (the parent's for a windowless control), then the loop runs.
 void ClickAt(TControl* control);
