@@ -118,7 +118,7 @@ TEST_F(RurPersistence, RoundTripsEveryKindAndContainer)
     EXPECT_EQ(copy.Initial(), u'x');
 }
 
-TEST_F(RurPersistence, SpecialTextsAndStructures)
+TEST_F(RurPersistence, RootListsBareObjectsAndEmptyValues)
 {
     TStringList lines;
     lines.Add(u"a");
