@@ -52,6 +52,7 @@ double Frac(double value)
     return value - std::trunc(value);
 }
 
+#ifndef _WIN32
 int MulDiv(int a, int b, int c)
 {
     if (c == 0)
@@ -68,6 +69,7 @@ int MulDiv(int a, int b, int c)
         return -1;
     return static_cast<int>(result);
 }
+#endif
 
 bool SameValue(double a, double b, double epsilon)
 {

@@ -14,8 +14,13 @@ int Floor(double value);
 double Frac(double value);
 
 // a * b / c through a 64-bit product, rounded half away from zero; -1 when c is 0 or the result
-// does not fit (as the platform's MulDiv answers).
+// does not fit. On Windows this is the platform's own function, declared exactly as windows.h
+// declares it so both headers can meet in one source.
+#ifdef _WIN32
+extern "C" __declspec(dllimport) int __stdcall MulDiv(int a, int b, int c);
+#else
 int MulDiv(int a, int b, int c);
+#endif
 
 template <class T>
 constexpr T Min(T a, T b)

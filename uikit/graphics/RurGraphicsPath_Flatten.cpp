@@ -11,6 +11,9 @@ const float SamePointTolerance = 0.001f;
 // The polygon tests flatten curves this finely.
 const float HitTestFlatness = 0.25f;
 const int LengthSamples = 6;
+// Most segments one curve is cut into: a curve spanning astronomic coordinates (a hostile
+// document) must neither allocate without bound nor overflow the count.
+const int MaxCurveSegments = 65536;
 
 float LimitFlatness(float flatness)
 {
@@ -18,14 +21,18 @@ float LimitFlatness(float flatness)
     return flatness > MinFlatness ? flatness : MinFlatness;
 }
 
-// Segments a curve is cut into: its length (from a few samples) over the flatness.
-Int64 SegmentCount(const TRurGraphicsPathCubicBezier& curve, float flatness)
+// Segments a curve is cut into: its length (from a few samples) over the flatness. A curve
+// with coordinates that are not numbers counts as one segment.
+int SegmentCount(const TRurGraphicsPathCubicBezier& curve, float flatness)
 {
     TRurGraphicsPathPolygon samples = TRurGraphicsPath::CreateBezier(curve, LengthSamples);
     double length = 0;
     for (size_t i = 1; i < samples.size(); ++i)
         length += VectorLength({samples[i].X - samples[i - 1].X, samples[i].Y - samples[i - 1].Y});
-    return Round(length / flatness);
+    double segments = length / flatness;
+    if (std::isnan(segments))
+        return 1;
+    return segments >= MaxCurveSegments ? MaxCurveSegments : int(Round(segments));
 }
 
 TRurGraphicsPathCubicBezier CurveAt(const TRurGraphicsPath& path, TPointF current, int index)
@@ -91,9 +98,9 @@ void TRurGraphicsPath::Flatten(float flatness)
             break;
         case gppCurveTo: {
             TRurGraphicsPathCubicBezier curve = CurveAt(source, current, i);
-            Int64 segments = SegmentCount(curve, flatness);
+            int segments = SegmentCount(curve, flatness);
             if (segments > 1) {
-                for (TPointF p : CreateBezier(curve, int(segments)))
+                for (TPointF p : CreateBezier(curve, segments))
                     LineTo(p);
             } else {
                 LineTo(curve[3]);
@@ -127,9 +134,9 @@ void TRurGraphicsPath::FlattenToPolygon(TRurGraphicsPathPolygon& polygon, float 
             break;
         case gppCurveTo: {
             TRurGraphicsPathCubicBezier curve = CurveAt(*this, current, i);
-            Int64 segments = SegmentCount(curve, flatness);
+            int segments = SegmentCount(curve, flatness);
             if (segments > 1) {
-                for (TPointF p : CreateBezier(curve, int(segments)))
+                for (TPointF p : CreateBezier(curve, segments))
                     AppendDistinct(polygon, p);
             } else {
                 AppendDistinct(polygon, current);

@@ -196,6 +196,24 @@ TEST(RurGraphicsPath, FlattenKeepsTheShapeWithinTheTolerance)
     }
 }
 
+TEST(RurGraphicsPath, FlatteningHostileCurvesStaysBounded)
+{
+    TRurGraphicsPath huge;
+    huge.MoveTo({0, 0});
+    huge.CurveTo({1e30f, 0}, {1e30f, 1e30f}, {0, 1e30f});
+    TRurGraphicsPathPolygon polygon;
+    EXPECT_NO_THROW(huge.FlattenToPolygon(polygon, 0.25f));
+    EXPECT_LE(polygon.size(), 65537u);
+    EXPECT_NO_THROW(huge.Flatten(0.25f));
+    EXPECT_LE(huge.Count(), 65537);
+
+    TRurGraphicsPath notANumber;
+    notANumber.MoveTo({0, 0});
+    notANumber.CurveTo({NAN, 0}, {1, 1}, {2, 0});
+    EXPECT_NO_THROW(notANumber.Flatten(0.25f));
+    EXPECT_EQ(notANumber.Count(), 2); // the move and one line to the end
+}
+
 TEST(RurGraphicsPath, FlattenToPolygonDropsRepeatedPoints)
 {
     TRurGraphicsPath path;
@@ -265,7 +283,7 @@ TEST(RurGraphicsMatrix, ProductsAndInverse)
     TRurGraphicsMatrix moveThenScale =
         TRurGraphicsMatrix::CreateTranslation(1, 2) * TRurGraphicsMatrix::CreateScaling(10, 100);
     ExpectNear(TPointF{1, 1} * moveThenScale, {20, 300});
-    ExpectNear(MatrixMultiplyPoint({1, 0}, MatrixCreateRotation(std::numbers::pi_v<float> / 2)), {0, 1});
+    ExpectNear(MatrixMultiplyPoint({1, 0}, MatrixCreateRotation(float(std::numbers::pi / 2))), {0, 1});
 
     TRurGraphicsMatrix m = MatrixMultiply(MatrixCreateRotation(0.3f), moveThenScale);
     EXPECT_NEAR(m.Determinant(), 1000, 1e-2);
