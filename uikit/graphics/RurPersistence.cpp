@@ -224,9 +224,6 @@ bool TRurPersistence::CanLoadProperty(TObject& AObject, const TPropInfo& AProp)
 void RurPersistenceInitialize()
 {
     TRurPersistence::SetClassNameKey(u"$type");
-#ifdef _WIN32
-    TRurPersistence::Platform() = RurWin32PersistencePlatform();
-#endif
 }
 
 void RurPersistenceFinalize()

@@ -170,12 +170,13 @@ public:
     static bool CanLoadProperty(TObject& AObject, const TPropInfo& AProp);
 };
 
-// Unit start-up: the class-name key becomes "$type" (and on Windows the window framework's colours
-// and pictures are plugged in); finalisation releases the key and the exclude list.
+// Unit start-up: the class-name key becomes "$type"; finalisation releases the key and the
+// exclude list.
 void RurPersistenceInitialize();
 void RurPersistenceFinalize();
 #ifdef _WIN32
-TRurPersistencePlatform RurWin32PersistencePlatform();
+// The Win32 step after it (uikit_graphics_win): plugs in the window framework's colours and pictures.
+void RurPersistenceWin32Initialize();
 #endif
 
 class TRurWriter : public TObject, public TRurJSONObject<TRurWriter> {

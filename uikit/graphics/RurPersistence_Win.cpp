@@ -1,13 +1,14 @@
 // The window framework's colours and pictures for the persistence.
 #include "Graphics.h"
 #include "RurPersistence.h"
+#include "RurTypes.h"
 
 namespace {
 
 bool IsPictureEmpty(TObject& APicture)
 {
     if (auto* picture = dynamic_cast<TPicture*>(&APicture))
-        return !picture->Graphic() || picture->Graphic()->Empty();
+        return IsBitmapEmpty(picture);
     if (auto* graphic = dynamic_cast<TGraphic*>(&APicture))
         return graphic->Empty();
     return true;
@@ -31,12 +32,11 @@ void LoadPictureFromStream(TObject& APicture, TStream& AStream)
 
 } // namespace
 
-TRurPersistencePlatform RurWin32PersistencePlatform()
+void RurPersistenceWin32Initialize()
 {
-    TRurPersistencePlatform platform;
+    TRurPersistencePlatform& platform = TRurPersistence::Platform();
     platform.ColorToRGB = &ColorToRGB;
     platform.IsPictureEmpty = &IsPictureEmpty;
     platform.SavePictureToStream = &SavePictureToStream;
     platform.LoadPictureFromStream = &LoadPictureFromStream;
-    return platform;
 }

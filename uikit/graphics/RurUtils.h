@@ -29,6 +29,7 @@ class TControl;
 class TCustomForm;
 class TFont;
 class TPicture;
+class TRurBitmap;
 
 // Told the file name and whether the dialog was confirmed.
 using TRurUtilsFileCallBackEvent = std::function<void(const String& AFileName, bool AResult)>;
@@ -118,6 +119,11 @@ public:
     static void LoadBitmapFromBase64(const String& ABase64, TPicture& ABitmap, bool AURL);
     static String SaveBitmapToHexStr(TPicture& ABitmap);
     static void LoadBitmapFromHexStr(const String& AHexStr, TPicture& ABitmap);
+    // New pictures of the kit, loaded as above; the caller owns them.
+    static std::unique_ptr<TRurBitmap> CreateBitmapFromBase64(const String& ABase64, bool AURL);
+    static std::unique_ptr<TRurBitmap> CreateBitmapFromHexStr(const String& AHexStr);
+    // The type text of the picture's saved data, as for a stream.
+    static String GetImageType(TRurBitmap& ABitmap);
     // The picture as JPEG data (JPEG data as it is), other formats drawn over ABackgroundColor
     // (white for no colour) and compressed at AQuality (0 to 1); null for an unknown format.
     static std::unique_ptr<TMemoryStream> ConvertBitmapToJPEGStream(TPicture& ABitmap, float AQuality,

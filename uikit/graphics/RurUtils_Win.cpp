@@ -17,6 +17,7 @@
 #include "Graphics.h"
 #include "Jpeg.h"
 #include "PngImage.h"
+#include "RurTypes.h"
 #include "RurUtils.h"
 #include "WideText.h"
 
@@ -58,10 +59,9 @@ Word ReadWordAt(const Byte* ABuffer, int AOffset)
 // The picture's saved data, or nothing for an empty picture.
 bool SavePictureData(TPicture& ABitmap, TMemoryStream& AData)
 {
-    TGraphic* graphic = ABitmap.Graphic();
-    if (!graphic || graphic->Empty())
+    if (IsBitmapEmpty(&ABitmap))
         return false;
-    graphic->SaveToStream(AData);
+    ABitmap.Graphic()->SaveToStream(AData);
     return true;
 }
 
@@ -116,6 +116,13 @@ void TRurUtils::LoadBitmapFromBase64(const String& ABase64, TPicture& ABitmap, b
     ABitmap.LoadFromStream(data);
 }
 
+std::unique_ptr<TRurBitmap> TRurUtils::CreateBitmapFromBase64(const String& ABase64, bool AURL)
+{
+    auto bitmap = std::make_unique<TRurBitmap>();
+    LoadBitmapFromBase64(ABase64, *bitmap, AURL);
+    return bitmap;
+}
+
 String TRurUtils::SaveBitmapToHexStr(TPicture& ABitmap)
 {
     TMemoryStream data;
@@ -165,6 +172,20 @@ std::unique_ptr<TMemoryStream> TRurUtils::ConvertBitmapToJPEGStream(TPicture& AB
     jpeg.Assign(&canvas);
     jpeg.SaveToStream(*result);
     return result;
+}
+
+std::unique_ptr<TRurBitmap> TRurUtils::CreateBitmapFromHexStr(const String& AHexStr)
+{
+    auto bitmap = std::make_unique<TRurBitmap>();
+    LoadBitmapFromHexStr(AHexStr, *bitmap);
+    return bitmap;
+}
+
+String TRurUtils::GetImageType(TRurBitmap& ABitmap)
+{
+    TMemoryStream data;
+    SavePictureData(ABitmap, data);
+    return GetImageType(data, true);
 }
 
 bool TRurUtils::FindGraphicClass(const Byte* Buffer, Int64 BufferSize, TClass& GraphicClass)

@@ -34,6 +34,7 @@ protected:
     {
         StartGraphicUnits();
         RurPersistenceInitialize();
+        RurPersistenceWin32Initialize();
     }
     void TearDown() override { RurPersistenceFinalize(); }
 };

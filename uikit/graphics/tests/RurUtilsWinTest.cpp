@@ -8,6 +8,7 @@
 #include "GraphicUnits.h"
 #include "Jpeg.h"
 #include "PngImage.h"
+#include "RurTypes.h"
 #include "RurUtils.h"
 
 namespace {
@@ -76,9 +77,14 @@ TEST_F(RurUtilsWin, PicturesAsTextAndBack)
     TRurUtils::LoadBitmapFromHexStr(u"0102", fromHex);
     EXPECT_EQ(fromHex.Width(), 2);
 
-    TPicture fromBase64;
-    TRurUtils::LoadBitmapFromBase64(u"data:image/bmp;base64," + TRurUtils::SaveBitmapToBase64(picture, true), fromBase64, true);
-    EXPECT_EQ(fromBase64.Height(), 3);
+    std::unique_ptr<TRurBitmap> fromBase64 =
+        TRurUtils::CreateBitmapFromBase64(u"data:image/bmp;base64," + TRurUtils::SaveBitmapToBase64(picture, true), true);
+    EXPECT_EQ(fromBase64->Height(), 3);
+    EXPECT_EQ(TRurUtils::GetImageType(*fromBase64), u".bmp");
+    std::unique_ptr<TRurBitmap> fromHexText = TRurUtils::CreateBitmapFromHexStr(hex);
+    EXPECT_EQ(fromHexText->Width(), 2);
+    TRurBitmap none;
+    EXPECT_EQ(TRurUtils::GetImageType(none), u"");
 }
 
 TEST_F(RurUtilsWin, ConvertsPicturesToJPEG)
