@@ -176,6 +176,8 @@ TControl::TControl(TComponent* owner)
 TControl::~TControl()
 {
     ForgetMouseControl(this);
+    if (Application && Application->HintControl() == this)
+        Application->CancelHint();
     if (FParent)
         FParent->RemoveControl(this);
 }

@@ -2,7 +2,7 @@
 // The control hierarchy: TControl (windowless or not), TWinControl (a window of its own),
 // TCustomControl (a window with a canvas) and TGraphicControl (painted by its parent); layout
 // (alignment, margins, anchors, constraints), focus within a form, mouse and keyboard.
-#include <windows.h>
+#include "WinApiNames.h"
 
 #include <memory>
 #include <vector>
@@ -347,7 +347,13 @@ class TWinControl : public TControl {
 public:
     explicit TWinControl(TComponent* owner);
     // A control whose window is a child of a foreign window (no framework parent).
-    static void InitParented(TWinControl* control, HWND parentWindow);
+    template <class T>
+    static T* CreateParented(HWND parentWindow)
+    {
+        auto* control = new T(nullptr);
+        control->FParentWindow = parentWindow;
+        return control;
+    }
     ~TWinControl() override;
 
     void WndProc(TMessage& message) override;

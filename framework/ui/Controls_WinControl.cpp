@@ -105,11 +105,6 @@ TWinControl::TWinControl(TComponent* owner)
     FPadding->SetOnChange([this](TObject*) { Realign(); });
 }
 
-void TWinControl::InitParented(TWinControl* control, HWND parentWindow)
-{
-    control->FParentWindow = parentWindow;
-}
-
 TWinControl::~TWinControl()
 {
     // Handlers do not run for a control on its way out; child windows go with the window.
@@ -627,7 +622,7 @@ void TWinControl::SetBounds(int left, int top, int width, int height)
 {
     bool resized = width != FWidth || height != FHeight;
     TControl::SetBounds(left, top, width, height);
-    if (resized && !FHandle)
+    if (resized)
         Realign();
 }
 

@@ -67,11 +67,12 @@ void TCustomForm::DoCreate()
 
 void TCustomForm::Loaded()
 {
-    if (FPendingClientWidth > 0)
-        TControl::SetClientWidth(FPendingClientWidth);
-    if (FPendingClientHeight > 0)
-        TControl::SetClientHeight(FPendingClientHeight);
+    int clientWidth = FPendingClientWidth, clientHeight = FPendingClientHeight;
     FPendingClientWidth = FPendingClientHeight = 0;
+    if (clientWidth > 0)
+        TControl::SetClientWidth(clientWidth);
+    if (clientHeight > 0)
+        TControl::SetClientHeight(clientHeight);
     TWinControl::Loaded();
     int target = Monitor() ? Monitor()->PixelsPerInch() : Screen->PixelsPerInch();
     if (FScaled && target != FPixelsPerInch) {
@@ -544,6 +545,10 @@ void TCustomForm::WndProc(TMessage& message)
             int ppi = HIWORD(message.WParam);
             ChangeScale(ppi, FPixelsPerInch, true);
             FPixelsPerInch = ppi;
+            // The system's suggested place keeps the window under the same part of the monitor.
+            const RECT* suggested = reinterpret_cast<const RECT*>(message.LParam);
+            SetBounds(suggested->left, suggested->top, suggested->right - suggested->left,
+                      suggested->bottom - suggested->top);
         }
         return;
     default:

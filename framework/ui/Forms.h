@@ -290,6 +290,9 @@ public:
     void SetHintPause(int value) { FHintPause = value; }
     int HintHidePause() const { return FHintHidePause; }
     void SetHintHidePause(int value) { FHintHidePause = value; }
+    // The control whose hint is pending or shown; CancelHint hides the hint and forgets it.
+    TControl* HintControl() const { return FHintControl; }
+    void CancelHint();
 
     TMessageEvent OnMessage() const { return FOnMessage; }
     void SetOnMessage(TMessageEvent e) { FOnMessage = e; }
@@ -298,8 +301,12 @@ public:
 
 private:
     friend class TCustomForm;
+    friend LRESULT CALLBACK ApplicationWindowProc(HWND, UINT, WPARAM, LPARAM);
     bool ProcessMessage(MSG& msg);
     bool IsKeyMsg(MSG& msg);
+    // Hints: the control under a resting mouse shows its Hint after HintPause.
+    void HintMouseMessage(const MSG& msg);
+    void ShowHintNow();
 
     HWND FHandle = nullptr;
     bool FMainFormOnTaskBar = false;
@@ -309,6 +316,8 @@ private:
     bool FShowHint = true;
     int FHintPause = 500;
     int FHintHidePause = 2500;
+    TControl* FHintControl = nullptr;
+    THintWindow* FHintWindow = nullptr;
     TMessageEvent FOnMessage;
     TExceptionEvent FOnException;
 };

@@ -11,11 +11,6 @@ namespace {
 
 TUnitStartup* HaltUnits = nullptr;
 
-LRESULT CALLBACK ApplicationWindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
-{
-    return DefWindowProcW(wnd, msg, wParam, lParam);
-}
-
 // The framework control a window belongs to: the window's own, or its nearest framework parent's
 // (the edit inside a combo box).
 TWinControl* OwningControl(HWND wnd)
@@ -27,6 +22,23 @@ TWinControl* OwningControl(HWND wnd)
 }
 
 } // namespace
+
+LRESULT CALLBACK ApplicationWindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_TIMER && Application && wnd == Application->FHandle) {
+        KillTimer(wnd, wParam);
+        try {
+            if (wParam == HintShowTimer)
+                Application->ShowHintNow();
+            else if (wParam == HintHideTimer)
+                Application->CancelHint();
+        } catch (...) {
+            Application->HandleException(Application);
+        }
+        return 0;
+    }
+    return DefWindowProcW(wnd, msg, wParam, lParam);
+}
 
 TApplication::TApplication(TComponent* owner) : TComponent(owner)
 {
@@ -41,6 +53,7 @@ TApplication::TApplication(TComponent* owner) : TComponent(owner)
 
 TApplication::~TApplication()
 {
+    FHintControl = nullptr;
     DestroyComponents();
     if (FHandle)
         DestroyWindow(FHandle);
@@ -86,6 +99,8 @@ bool TApplication::ProcessMessage(MSG& msg)
     try {
         bool handled = false;
         FOnMessage(msg, handled);
+        if (msg.message == WM_MOUSEMOVE || msg.message == WM_LBUTTONDOWN || msg.message == WM_KEYDOWN)
+            HintMouseMessage(msg);
         if (!handled && !IsKeyMsg(msg)) {
             TranslateMessage(&msg);
             DispatchMessageW(&msg);
@@ -141,6 +156,53 @@ void TApplication::ShowException(const Exception& e)
 void TApplication::SetShowHint(bool value)
 {
     FShowHint = value;
+    if (!value)
+        CancelHint();
+}
+
+void TApplication::HintMouseMessage(const MSG& msg)
+{
+    if (msg.message != WM_MOUSEMOVE) {
+        CancelHint();
+        return;
+    }
+    TWinControl* window = TWinControl::FindControl(msg.hwnd);
+    TControl* control = window;
+    if (window)
+        if (TControl* child = window->ControlAtPos(Point(static_cast<short>(LOWORD(msg.lParam)),
+                                                         static_cast<short>(HIWORD(msg.lParam))), false))
+            control = child;
+    if (control == FHintControl || (FHintWindow && control == FHintWindow))
+        return;
+    CancelHint();
+    FHintControl = control;
+    if (FShowHint && control && control->ShowHint() && !control->Hint().empty())
+        SetTimer(FHandle, HintShowTimer, static_cast<UINT>(FHintPause), nullptr);
+}
+
+void TApplication::ShowHintNow()
+{
+    if (!FHintControl || !FHintControl->Showing())
+        return;
+    String hint = FHintControl->Hint();
+    if (FHintControl->Perform(CM_HINTSHOW, 0, reinterpret_cast<LPARAM>(&hint)) != 0)
+        return; // the control refused
+    if (!FHintWindow)
+        FHintWindow = new THintWindow(this);
+    FHintWindow->SetBiDiMode(FHintControl->BiDiMode());
+    POINT cursor;
+    GetCursorPos(&cursor);
+    FHintWindow->ActivateHint(Point(cursor.x, cursor.y + 20), hint);
+    SetTimer(FHandle, HintHideTimer, static_cast<UINT>(FHintHidePause), nullptr);
+}
+
+void TApplication::CancelHint()
+{
+    KillTimer(FHandle, HintShowTimer);
+    KillTimer(FHandle, HintHideTimer);
+    if (FHintWindow && FHintWindow->HandleAllocated())
+        ShowWindow(FHintWindow->HandleIfAllocated(), SW_HIDE);
+    FHintControl = nullptr;
 }
 
 void SetHaltUnits(TUnitStartup* startup)

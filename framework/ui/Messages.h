@@ -1,7 +1,7 @@
 #pragma once
 // The framework's message record, its typed views, and the private message numbers of the window
 // framework (one header for all of them).
-#include <windows.h>
+#include "WinApiNames.h"
 
 #include "System.h"
 
@@ -69,7 +69,7 @@ constexpr UINT CM_WANTSPECIALKEY = CM_BASE + 33;    // does the control want thi
 constexpr UINT CM_CHILDKEY = CM_BASE + 34;          // a child saw a key first: LParam the child
 constexpr UINT CM_CONTROLCHANGE = CM_BASE + 36;     // a child was inserted (WParam control, LParam 1) or removed (0)
 constexpr UINT CM_RELEASE = CM_BASE + 21;   // posted by TCustomForm::Release: free the form now
-constexpr UINT CM_HINTSHOW = CM_BASE + 48;          // a hint is about to show: LParam THintInfo*
+constexpr UINT CM_HINTSHOW = CM_BASE + 48;          // a hint is about to show: LParam String* (may be changed); Result 1 refuses
 constexpr UINT CM_PARENTBIDIMODECHANGED = CM_BASE + 60; // the parent's BiDiMode changed
 constexpr UINT CM_BIDIMODECHANGED = CM_BASE + 61;   // BiDiMode changed
 constexpr UINT CM_STYLECHANGED = CM_BASE + 65;      // a property that CreateParams reads changed
@@ -91,3 +91,7 @@ constexpr UINT CN_KEYDOWN = CN_BASE + WM_KEYDOWN;   // the loop asks the focused
 constexpr UINT CN_SYSKEYDOWN = CN_BASE + WM_SYSKEYDOWN;
 constexpr UINT CN_CHAR = CN_BASE + WM_CHAR;
 constexpr UINT CN_SYSCHAR = CN_BASE + WM_SYSCHAR;
+
+// Timers of the application's hidden window.
+constexpr UINT_PTR HintShowTimer = 1; // the mouse rested on a control with a hint for HintPause
+constexpr UINT_PTR HintHideTimer = 2; // the hint has been shown for HintHidePause

@@ -103,6 +103,12 @@ void TLabel::SetLayout(TTextLayout value) { FLayout = value; Invalidate(); }
 void TLabel::SetWordWrap(bool value) { FWordWrap = value; AdjustBounds(); Invalidate(); }
 void TLabel::SetTransparent(bool value) { FTransparent = value; Invalidate(); }
 
+void TLabel::Loaded()
+{
+    TGraphicControl::Loaded();
+    AdjustBounds();
+}
+
 void TLabel::Notification(TComponent* component, TOperation operation)
 {
     TGraphicControl::Notification(component, operation);
@@ -253,13 +259,17 @@ public:
     void SetText(const String& text) override { FMemo->SetText(text); }
 
 private:
+    // The window's text split at its line breaks; an empty text has no lines.
     std::vector<String> Lines() const
     {
-        TStringList list;
-        list.SetText(FMemo->Text());
+        String text = FMemo->Text();
         std::vector<String> lines;
-        for (int i = 0; i < list.Count(); ++i)
-            lines.push_back(list.Strings(i));
+        if (text.empty())
+            return lines;
+        size_t start = 0;
+        for (size_t at; (at = text.find(u"\r\n", start)) != String::npos; start = at + 2)
+            lines.push_back(text.substr(start, at - start));
+        lines.push_back(text.substr(start));
         return lines;
     }
     void Check(const std::vector<String>& l, int index) const

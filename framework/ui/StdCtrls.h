@@ -31,6 +31,7 @@ public:
 
 protected:
     void Paint() override;
+    void Loaded() override;
     void Notification(TComponent* component, TOperation operation) override;
 
 private:

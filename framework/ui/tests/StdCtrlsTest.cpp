@@ -1,0 +1,136 @@
+// Standard controls: what they keep across their window's life and what they report.
+#include <gtest/gtest.h>
+
+#include "ExtCtrls.h"
+#include "Forms.h"
+#include "StdCtrls.h"
+#include "support/GuiTestSupport.h"
+
+namespace {
+
+class StandardControls : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Form.SetBounds(30, 30, 300, 200);
+        Form.HandleNeeded();
+    }
+    template <class T>
+    T* Add()
+    {
+        auto* c = new T(&Form);
+        c->SetParent(&Form);
+        return c;
+    }
+    TForm Form{nullptr};
+};
+
+TEST_F(StandardControls, ComboItemsWithObjectsAndTheSelectionSurviveANewWindow)
+{
+    auto* combo = Add<TComboBox>();
+    TObject first, second;
+    combo->Items()->AddObject(u"\u0627\u0644\u0641", &first);
+    combo->Items()->AddObject(u"b", &second);
+    combo->SetItemIndex(1);
+    int selects = 0, changes = 0;
+    combo->SetOnSelect([&](TObject*) { ++selects; });
+    combo->SetOnChange([&](TObject*) { ++changes; });
+
+    combo->SetStyle(csDropDownList); // a new window
+    EXPECT_EQ(SendMessageW(combo->Handle(), CB_GETCOUNT, 0, 0), 2);
+    EXPECT_EQ(combo->ItemIndex(), 1);
+    EXPECT_EQ(combo->Items()->Objects(1), &second);
+    EXPECT_EQ(combo->Text(), u"b");
+
+    SendMessageW(combo->Handle(), CB_SETCURSEL, 0, 0);
+    SendMessageW(Form.Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo->Handle()), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(combo->Handle()));
+    EXPECT_EQ(selects, 1);
+    EXPECT_EQ(changes, 1);
+    combo->Items()->Delete(0);
+    EXPECT_EQ(SendMessageW(combo->Handle(), CB_GETCOUNT, 0, 0), 1);
+}
+
+TEST_F(StandardControls, EditsReportChangesAndKeepTheirLimits)
+{
+    auto* edit = Add<TEdit>();
+    int changes = 0;
+    edit->SetOnChange([&](TObject*) { ++changes; });
+    edit->SetMaxLength(3);
+    edit->SetText(u"ab");
+    EXPECT_EQ(changes, 1);
+    SendMessageW(edit->Handle(), EM_SETSEL, 2, 2);
+    for (wchar_t c : {L'c', L'd', L'e'})
+        SendMessageW(edit->Handle(), WM_CHAR, c, 1);
+    EXPECT_EQ(edit->Text(), u"abc");
+    edit->SetReadOnly(true);
+    EXPECT_TRUE(GetWindowLongW(edit->Handle(), GWL_STYLE) & ES_READONLY);
+    edit->Clear();
+    EXPECT_EQ(edit->Text(), u"");
+}
+
+TEST_F(StandardControls, MemoLinesAreTheWindowsTextLineByLine)
+{
+    auto* memo = Add<TMemo>();
+    memo->Lines()->Add(u"one");
+    memo->Lines()->Add(u"");
+    memo->Lines()->Add(u"three");
+    EXPECT_EQ(memo->Text(), u"one\r\n\r\nthree");
+    memo->Lines()->Delete(0);
+    EXPECT_EQ(memo->Lines()->Count(), 2);
+    EXPECT_EQ(memo->Lines()->Strings(1), u"three");
+}
+
+TEST_F(StandardControls, ButtonsClickedByTheSystemUpdateTheirState)
+{
+    auto* check = Add<TCheckBox>();
+    auto* radio1 = Add<TRadioButton>();
+    auto* radio2 = Add<TRadioButton>();
+    int clicks = 0;
+    check->SetOnClick([&](TObject*) { ++clicks; });
+    SendMessageW(check->Handle(), BM_CLICK, 0, 0);
+    EXPECT_TRUE(check->Checked());
+    EXPECT_EQ(SendMessageW(check->Handle(), BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(clicks, 1);
+
+    radio1->SetChecked(true);
+    SendMessageW(radio2->Handle(), BM_CLICK, 0, 0);
+    EXPECT_TRUE(radio2->Checked());
+    EXPECT_FALSE(radio1->Checked());
+}
+
+TEST_F(StandardControls, ScrollBarPositionsStayInRange)
+{
+    auto* bar = Add<TScrollBar>();
+    int changes = 0;
+    bar->SetOnChange([&](TObject*) { ++changes; });
+    bar->SetParams(150, 0, 100);
+    EXPECT_EQ(bar->Position(), 100);
+    EXPECT_EQ(GetScrollPos(bar->Handle(), SB_CTL), 100);
+    EXPECT_EQ(changes, 1);
+    EXPECT_THROW(bar->SetParams(0, 10, 5), EInvalidOperation);
+}
+
+TEST_F(StandardControls, PanelsAndLabelsPaintTheirColours)
+{
+    Form.SetBorderStyle(bsNone);
+    Form.SetColor(clWhite);
+    auto* panel = Add<TPanel>();
+    panel->SetBounds(0, 0, 100, 50);
+    panel->SetBevelOuter(bvNone);
+    panel->SetColor(clRed);
+    auto* label = new TLabel(&Form);
+    label->SetParent(panel);
+    label->SetAutoSize(false);
+    label->SetBounds(10, 10, 20, 20);
+    label->SetColor(clBlue);
+
+    TOffscreenImage shot(panel);
+    EXPECT_EQ(shot.Pixel(50, 40), RGB(255, 0, 0));
+    EXPECT_EQ(shot.Pixel(12, 12), RGB(0, 0, 255));
+    label->SetTransparent(true);
+    TOffscreenImage transparent(panel);
+    EXPECT_EQ(transparent.Pixel(12, 12), RGB(255, 0, 0));
+}
+
+} // namespace
