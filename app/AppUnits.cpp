@@ -1,0 +1,33 @@
+#include "AppUnits.h"
+
+#include "ComCtrls.h"
+#include "ComObj.h"
+#include "Controls.h"
+#include "Dialogs.h"
+#include "ExtCtrls.h"
+#include "Forms.h"
+#include "Graphics.h"
+#include "Main_Form.h"
+#include "Resources.h"
+#include "StdCtrls.h"
+
+namespace {
+
+void InitializeMainFormUnit() { RegisterClasses({TMainForm::StaticClass()}); }
+
+const TUnitStep Units[] = {
+    {"Graphics", &InitializeGraphicsUnit, &FinalizeGraphicsUnit},
+    ControlsUnit,
+    FormsUnit,
+    StdCtrlsUnit,
+    ExtCtrlsUnit,
+    ComCtrlsUnit,
+    {"ComObj", &InitializeComForGuiThread, &FinalizeComForGuiThread},
+    {"Resources", &InitializeFormResources, nullptr},
+    {"Dialogs", &InitializeDialogs, nullptr},
+    {"Main_Form", &InitializeMainFormUnit, nullptr},
+};
+
+} // namespace
+
+std::span<const TUnitStep> AppUnits() { return Units; }
