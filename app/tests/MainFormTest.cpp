@@ -1,139 +1,18 @@
 // The main form in-process from its form resource, with the prompts, the folder picker and the shell
 // replaced by recorders, and the recording stand-in of the crypto library beside the program.
-#include <gtest/gtest.h>
-
-#include <optional>
-#include <string>
-
-#include "ComCtrls.h"
-#include "CsrService_Unit.h"
-#include "ExtCtrls.h"
-#include "FolderPicker.h"
-#include "Main_Form.h"
-#include "MainFormPrompts.h"
+#include "MainFormFixture.h"
 #include "RecordingLibrary.h"
 #include "RecordingShellLauncher.h"
-#include "Resources.h"
-#include "WideText.h"
-#include "support/GuiTestSupport.h"
 
 namespace {
 
-struct TPromptLog {
-    std::vector<String> Calls;
-    int BoxAnswer = mrYes;
-    bool Contains(const String& text) const
-    {
-        for (const String& call : Calls)
-            if (call.find(text) != String::npos)
-                return true;
-        return false;
-    }
-};
-
-String TempFolder()
-{
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    String path = FromWidePtr(temp) + u"tavin-form-" + FromUtf8(std::to_string(GetCurrentProcessId()));
-    CreateDirectoryW(WidePtr(path), nullptr);
-    return path;
-}
-
-void RemoveOutputFiles(const String& folder, const String& serialNumber)
-{
-    for (const String& file : TCSRService::ExistingOutputFiles(folder, serialNumber))
-        DeleteFileW(WidePtr(file));
-}
-
-class MainForm : public ::testing::Test {
+class MainForm : public MainFormFixture {
 protected:
-    static void SetUpTestSuite()
-    {
-        InitializeFormResources();
-        RegisterClasses({TMainForm::StaticClass()});
-        Form = CreateForm<TMainForm>(nullptr);
-        ASSERT_TRUE(ShowActive(Form));
-    }
-    static void TearDownTestSuite() { delete Form; }
-
     void SetUp() override
     {
-        Folder = TempFolder();
-        FPreviousPrompts = SetMainFormPrompts({
-            [this](const String& instruction, const String& content, const String& expanded, Byte kind) {
-                Prompts.Calls.push_back(u"Error(" + instruction + u"|" + content + u"|" + expanded + u"|" +
-                                        FromUtf8(std::to_string(kind)) + u")");
-            },
-            [this](const String&, const String& instruction, const String&, const String&, Byte kind, Byte buttons) {
-                Prompts.Calls.push_back(u"Box(" + instruction + u"|" + FromUtf8(std::to_string(kind)) + u"|" +
-                                        FromUtf8(std::to_string(buttons)) + u")");
-                return Prompts.BoxAnswer;
-            },
-            [this](const String& name, TCustomEdit* edit, Byte kind) {
-                Prompts.Calls.push_back(u"Ask(" + name + u"|" + edit->Name() + u"|" + FromUtf8(std::to_string(kind)) +
-                                        u")");
-            },
-            [this](const String& title, const String& text, TCustomEdit* edit) {
-                Prompts.Calls.push_back(u"Warn(" + title + u"|" + text + u"|" + edit->Name() + u")");
-            },
-        });
-        FPreviousPicker = SetFolderPicker([this](const TFolderRequest& request) -> std::optional<String> {
-            PickerRequests.push_back(request);
-            return PickedFolder;
-        });
-        PickedFolder = Folder;
+        MainFormFixture::SetUp();
         RecordingLibrary::Reset();
-        Form->btn_resetClick(Form);
-        PumpFor(20);
     }
-    void TearDown() override
-    {
-        SetMainFormPrompts(std::move(FPreviousPrompts));
-        SetFolderPicker(std::move(FPreviousPicker));
-        RemoveOutputFiles(Folder, Edit(TInputField::SerialNumber)->Text());
-        RemoveDirectoryW(WidePtr(Folder));
-    }
-
-    static TEdit* Edit(TInputField field) { return Form->FieldEdit(field); }
-    template <class T>
-    static T* Find(const char16_t* name)
-    {
-        return static_cast<T*>(Form->FindComponent(name));
-    }
-    static void SelectType(int type)
-    {
-        auto* combo = Find<TComboBox>(u"cmb_personType");
-        combo->SetItemIndex(type - 1);
-        Form->cmb_personTypeChange(combo);
-    }
-    // Fills every enabled field with text that passes its rule under the type.
-    static void FillValid(int type)
-    {
-        SelectType(type);
-        Edit(TInputField::CommonName)->SetText(u"Tavin");
-        Edit(TInputField::SerialNumber)->SetText(type <= 3 ? u"0123456789" : u"01234567890");
-        Edit(TInputField::Email)->SetText(u"info@example.com");
-        for (TInputField field : {TInputField::SubjectRole, TInputField::OrgUnit, TInputField::Province,
-                                  TInputField::City, TInputField::LastName, TInputField::FirstName})
-            Edit(field)->SetText(u"متن");
-    }
-    static void Focus(TWinControl* control)
-    {
-        control->SetFocus();
-        ASSERT_TRUE(PumpUntil([&] { return FocusedControl() == control; }));
-    }
-    void Generate() { ClickAt(Find<TButton>(u"btn_generate")); PumpFor(50); }
-
-    static inline TMainForm* Form = nullptr;
-    String Folder;
-    TPromptLog Prompts;
-    std::optional<String> PickedFolder;
-    std::vector<TFolderRequest> PickerRequests;
-
-private:
-    TMainFormPrompts FPreviousPrompts;
-    TFolderPicker FPreviousPicker;
 };
 
 const std::pair<TInputField, const char16_t*> AllFields[] = {
@@ -198,6 +77,11 @@ TEST_F(MainForm, LeavingABrokenFieldWarnsAndKeepsTheFocus)
     PumpFor(50);
     EXPECT_EQ(FocusedControl(), Edit(TInputField::SerialNumber));
     EXPECT_TRUE(Prompts.Contains(u"Warn(اخطار|شناسه/کد ملی باید 10 حرف باشد.|edt_serialNumber)"));
+    Prompts.Calls.clear();
+    ClickAt(Edit(TInputField::Email));
+    PumpFor(50);
+    EXPECT_EQ(FocusedControl(), Edit(TInputField::SerialNumber));
+    EXPECT_FALSE(Prompts.Calls.empty());
 
     // Leaving an empty field for a button: the error balloon, and the button does not act.
     Edit(TInputField::SerialNumber)->SetText(String(10, u'1'));
@@ -283,6 +167,24 @@ TEST_F(MainForm, GenerateWritesTheFilesOpensTheFolderAndLeavesDisabledTextOut)
     Form->btn_generateClick(Form);
     EXPECT_EQ(Prompts.Calls, std::vector<String>{u"Box(فایل‌ها از قبل وجود دارند|4|3)"});
     EXPECT_TRUE(RecordingLibrary::Log().empty());
+}
+
+TEST_F(MainForm, TheWaitingPanelIsShownAndPaintedWhileGenerating)
+{
+    FillValid(6);
+    bool waitingShown = false, inputHidden = false, paintPending = true;
+    // The service opens the folder last, while the generation still holds the loop.
+    TShellLauncher previous = SetShellLauncher([&](const TShellRequest&) {
+        auto* waiting = Find<TWinControl>(u"pnl_loading");
+        waitingShown = waiting->Visible();
+        inputHidden = !Find<TControl>(u"Panel2")->Visible();
+        paintPending = GetUpdateRect(waiting->Handle(), nullptr, FALSE);
+    });
+    Form->btn_generateClick(Form);
+    SetShellLauncher(std::move(previous));
+    EXPECT_TRUE(waitingShown);
+    EXPECT_TRUE(inputHidden);
+    EXPECT_FALSE(paintPending);
 }
 
 TEST_F(MainForm, AFailedGenerationSaysWhichStepFailedAndReturnsToInput)
