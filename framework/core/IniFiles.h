@@ -1,7 +1,10 @@
 #pragma once
 // INI files: the abstract store of sections of "name=value" lines, and the one kept in memory and
-// written back to its file. (The profile and registry stores live in framework/ui.)
+// written back to its file, and the one on the platform's profile functions. (That one, and the
+// registry store, are defined in framework/ui.)
 #include "Classes.h"
+
+TAVIN_EXCEPTION(EIniFileException, Exception);
 
 class TCustomIniFile : public TObject {
     TAVIN_CLASS(TCustomIniFile, TObject)
@@ -81,4 +84,24 @@ private:
     const TEncoding* FEncoding;
     bool FAutoSave = false;
     bool FModified = false;
+};
+
+// The platform's profile functions read and write the file on every call. A file name without a
+// path is looked up in the Windows folder, as those functions do. Writes that fail raise
+// EIniFileException "Unable to write to <file name>".
+class TIniFile : public TCustomIniFile {
+    TAVIN_CLASS(TIniFile, TCustomIniFile)
+public:
+    explicit TIniFile(const String& fileName) : TCustomIniFile(fileName) {}
+    // Flushes what the platform still caches.
+    ~TIniFile() override;
+
+    String ReadString(const String& section, const String& ident, const String& defaultValue) override;
+    void WriteString(const String& section, const String& ident, const String& value) override;
+    void ReadSection(const String& section, TStrings& strings) override;
+    void ReadSections(TStrings& strings) override;
+    void ReadSectionValues(const String& section, TStrings& strings) override;
+    void EraseSection(const String& section) override;
+    void DeleteKey(const String& section, const String& ident) override;
+    void UpdateFile() override;
 };

@@ -1,0 +1,106 @@
+// Message dialogs on the platform's message box.
+#include <algorithm>
+#include <span>
+
+#include "ComObj.h"
+#include "DialogsShared.h"
+#include "WideText.h"
+
+namespace {
+
+struct TBoxKind {
+    const Char* Title;
+    UINT Icon;
+};
+
+// In the order of TMsgDlgType; mtCustom takes the program's name.
+constexpr TBoxKind BoxKinds[] = {{u"Warning", MB_ICONWARNING},
+                                 {u"Error", MB_ICONERROR},
+                                 {u"Information", MB_ICONINFORMATION},
+                                 {u"Confirm", MB_ICONQUESTION},
+                                 {nullptr, 0}};
+
+// The button sets the message box offers, each with its buttons in the order shown.
+struct TBoxButtons {
+    UINT Type;
+    size_t Count;
+    TMsgDlgBtn Buttons[3];
+
+    std::span<const TMsgDlgBtn> Shown() const { return {Buttons, Count}; }
+};
+
+constexpr TBoxButtons ButtonSets[] = {
+    {MB_YESNOCANCEL, 3, {mbYes, mbNo, mbCancel}},
+    {MB_YESNO, 2, {mbYes, mbNo}},
+    {MB_ABORTRETRYIGNORE, 3, {mbAbort, mbRetry, mbIgnore}},
+    {MB_RETRYCANCEL, 2, {mbRetry, mbCancel}},
+    {MB_OKCANCEL, 2, {mbOK, mbCancel}},
+    {MB_OK, 1, {mbOK}},
+};
+
+// The first set whose buttons are all asked for; OK when none is.
+const TBoxButtons& ButtonSetFor(TMsgDlgButtons buttons)
+{
+    for (const TBoxButtons& set : ButtonSets)
+        if (std::ranges::all_of(set.Shown(), [&](TMsgDlgBtn b) { return buttons.Contains(b); }))
+            return set;
+    return ButtonSets[std::size(ButtonSets) - 1];
+}
+
+UINT DefaultButtonFlag(const TBoxButtons& set, TMsgDlgBtn defaultButton)
+{
+    constexpr UINT Flags[] = {MB_DEFBUTTON1, MB_DEFBUTTON2, MB_DEFBUTTON3};
+    auto shown = set.Shown();
+    auto it = std::ranges::find(shown, defaultButton);
+    return it == shown.end() ? MB_DEFBUTTON1 : Flags[it - shown.begin()];
+}
+
+String ProgramName()
+{
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    String name = FromWidePtr(path);
+    name = name.substr(name.find_last_of(u"\\/") + 1);
+    return name.substr(0, name.rfind(u'.'));
+}
+
+int ShowBox(const String& text, const String& title, UINT style)
+{
+    HWND owner = DefaultDialogParent();
+    if (owner && (GetWindowLongW(owner, GWL_EXSTYLE) & WS_EX_LAYOUTRTL))
+        style |= MB_RTLREADING | MB_RIGHT;
+    int result = MessageBoxW(owner, WidePtr(text), WidePtr(title), style | MB_APPLMODAL);
+    if (result == 0)
+        OleCheck(HRESULT_FROM_WIN32(GetLastError()));
+    return result;
+}
+
+int ShowMessageDialog(const String& msg, TMsgDlgType dlgType, TMsgDlgButtons buttons, UINT defaultFlag)
+{
+    const TBoxKind& kind = BoxKinds[dlgType];
+    const TBoxButtons& set = ButtonSetFor(buttons);
+    UINT style = set.Type | kind.Icon | defaultFlag | (buttons.Contains(mbHelp) ? MB_HELP : 0);
+    return ShowBox(msg, kind.Title ? String(kind.Title) : ProgramName(), style);
+}
+
+} // namespace
+
+int MessageDlg(const String& msg, TMsgDlgType dlgType, TMsgDlgButtons buttons, int)
+{
+    return ShowMessageDialog(msg, dlgType, buttons, MB_DEFBUTTON1);
+}
+
+int MessageDlg(const String& msg, TMsgDlgType dlgType, TMsgDlgButtons buttons, int, TMsgDlgBtn defaultButton)
+{
+    return ShowMessageDialog(msg, dlgType, buttons, DefaultButtonFlag(ButtonSetFor(buttons), defaultButton));
+}
+
+int MessageDlgPosHelp(const String& msg, TMsgDlgType dlgType, TMsgDlgButtons buttons, int, int, int, const String&)
+{
+    return ShowMessageDialog(msg, dlgType, buttons, MB_DEFBUTTON1);
+}
+
+void ShowMessage(const String& msg)
+{
+    ShowBox(msg, ProgramName(), MB_OK);
+}
