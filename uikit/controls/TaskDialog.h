@@ -3,6 +3,8 @@
 // footer, icons, common and custom buttons, radio buttons, verification check box, progress bar,
 // timer, links) and shows it modally with Execute, which answers the identifier of the button that
 // closed it. The system's task dialog shows it (TaskDialog_Native.cpp).
+#include "WinApiNames.h"
+
 #include <commctrl.h>
 
 #include <functional>
