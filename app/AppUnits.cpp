@@ -10,6 +10,7 @@
 #include "Main_Form.h"
 #include "Resources.h"
 #include "StdCtrls.h"
+#include "Timers.h"
 
 namespace {
 
@@ -24,6 +25,7 @@ const TUnitStep Units[] = {
     ComCtrlsUnit,
     {"ComObj", &InitializeComForGuiThread, &FinalizeComForGuiThread},
     {"Resources", &InitializeFormResources, nullptr},
+    {"Timers", &InitializeTimers, nullptr},
     {"Dialogs", &InitializeDialogs, nullptr},
     {"Main_Form", &InitializeMainFormUnit, nullptr},
 };

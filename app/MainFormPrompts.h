@@ -1,6 +1,6 @@
 #pragma once
-// What the main form says to the person: the message box and the balloons beside a field. The
-// program installs the message-box unit's procedures; form tests install recorders.
+// What the main form says to the person: the message box and the balloons beside a field, by
+// default through the message-box unit; form tests put recorders in its place.
 #include <functional>
 
 #include "StdCtrls.h"
@@ -18,5 +18,5 @@ struct TMainFormPrompts {
 };
 
 const TMainFormPrompts& MainFormPrompts();
-// Replaces the prompts and answers the previous ones.
+// Replaces the prompts and answers the previous ones (restore them with the answer).
 TMainFormPrompts SetMainFormPrompts(TMainFormPrompts prompts);
