@@ -112,8 +112,10 @@ protected:
                                   TInputField::City, TInputField::LastName, TInputField::FirstName})
             Edit(field)->SetText(u"متن");
     }
+    // Wine may still apply a focus change of an earlier program's window: activate the form again first.
     static void Focus(TWinControl* control)
     {
+        ASSERT_TRUE(ShowActive(Form));
         control->SetFocus();
         ASSERT_TRUE(PumpUntil([&] { return FocusedControl() == control; }));
     }
