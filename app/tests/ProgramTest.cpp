@@ -108,6 +108,36 @@ TEST_F(Program, ShowsThePersianMainWindowAndExitEndsItAtOnce)
     EXPECT_EQ(ExitCodeAfterEnd(), 0u);
 }
 
+BOOL CALLBACK FindVisibleDialog(HWND wnd, LPARAM data)
+{
+    auto* search = reinterpret_cast<TWindowSearch*>(data);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(wnd, &owner);
+    wchar_t className[16] = {};
+    GetClassNameW(wnd, className, 16);
+    if (owner == search->ProcessId && IsWindowVisible(wnd) && std::wstring(className) == L"#32770") {
+        search->Found = wnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+TEST_F(Program, GenerateOnEmptyFieldsShowsTheErrorBoxOverADisabledWindow)
+{
+    TChildSearch generate{L"تولید CSR"};
+    EnumChildWindows(MainWindow, FindChildByText, reinterpret_cast<LPARAM>(&generate));
+    ASSERT_NE(generate.Found, nullptr);
+    PostMessageW(generate.Found, BM_CLICK, 0, 0);
+    TWindowSearch box{Process.dwProcessId};
+    ASSERT_TRUE(WaitFor([&] { return EnumWindows(FindVisibleDialog, reinterpret_cast<LPARAM>(&box)), box.Found; }));
+    EXPECT_FALSE(IsWindowEnabled(MainWindow));
+    PostMessageW(box.Found, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitFor([&] { return !IsWindow(box.Found) || !IsWindowVisible(box.Found); }));
+    EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(MainWindow) != FALSE; }));
+    PostMessageW(MainWindow, WM_CLOSE, 0, 0);
+    EXPECT_EQ(ExitCodeAfterEnd(), 0u);
+}
+
 TEST_F(Program, ClosingTheMainWindowEndsTheProgram)
 {
     PostMessageW(MainWindow, WM_CLOSE, 0, 0);
