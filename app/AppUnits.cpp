@@ -23,10 +23,10 @@ const TUnitStep Units[] = {
     StdCtrlsUnit,
     ExtCtrlsUnit,
     ComCtrlsUnit,
-    {"ComObj", &InitializeComForGuiThread, &FinalizeComForGuiThread},
-    {"Resources", &InitializeFormResources, nullptr},
-    {"Timers", &InitializeTimers, nullptr},
-    {"Dialogs", &InitializeDialogs, nullptr},
+    ComObjUnit,
+    ResourcesUnit,
+    TimersUnit,
+    DialogsUnit,
     {"Main_Form", &InitializeMainFormUnit, nullptr},
 };
 
