@@ -1,0 +1,303 @@
+// The system's task dialog: the record filled from the component, the call, and the callback that
+// turns the dialog's notifications into the component's events.
+#include "TaskDialog.h"
+
+#include <shellapi.h>
+
+#include <utility>
+#include <vector>
+
+#include "Forms.h"
+#include "WideText.h"
+
+namespace {
+
+TTaskDialogIndirectFunction& ReplacedTaskDialogIndirect()
+{
+    static TTaskDialogIndirectFunction function;
+    return function;
+}
+
+static_assert(sizeof(TASKDIALOGCONFIG) == 96, "the system's record as 32-bit Windows lays it out");
+
+using TSystemTaskDialogIndirect = HRESULT(WINAPI*)(const TASKDIALOGCONFIG*, int*, int*, BOOL*);
+
+// Wine's task dialog resolves only the TD_* icons (and the system's own icons) without a module.
+bool IsWine()
+{
+    return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+}
+
+PCWSTR MainIconResource(TTaskDialogIcon icon)
+{
+    static constexpr WORD windows[] = {17, 84, 99, 98, 81, 0, 78};
+    static constexpr WORD wine[] = {0, 65535, 32514, 65534, 65533, 0, 65532};
+    return MAKEINTRESOURCEW((IsWine() ? wine : windows)[icon]);
+}
+
+PCWSTR FooterIconResource(TTaskDialogFooterIcon icon)
+{
+    static constexpr WORD windows[] = {0, 84, 99, 98, 65533, 65532};
+    static constexpr WORD wine[] = {0, 65535, 32514, 65534, 65533, 65532};
+    return MAKEINTRESOURCEW((IsWine() ? wine : windows)[icon]);
+}
+
+const wchar_t* TextOrNull(const String& text)
+{
+    return text.empty() ? nullptr : WidePtr(text);
+}
+
+// Buttons in the system's form: identifiers from firstId, each text unescaped and cut to 1023
+// characters.
+class TButtonArray {
+public:
+    TButtonArray(const TStrings& lines, int firstId)
+    {
+        constexpr size_t slot = 1024;
+        FTexts.reserve(static_cast<size_t>(lines.Count()));
+        for (int i = 0; i < lines.Count(); ++i) {
+            String text = UnescapeNewLines(lines.Strings(i));
+            if (text.size() > slot - 1)
+                text.resize(slot - 1);
+            FTexts.push_back(std::move(text));
+        }
+        for (size_t i = 0; i < FTexts.size(); ++i)
+            FButtons.push_back({firstId + static_cast<int>(i), WidePtr(FTexts[i])});
+    }
+    UINT Count() const { return static_cast<UINT>(FButtons.size()); }
+    const TASKDIALOG_BUTTON* Data() const { return FButtons.empty() ? nullptr : FButtons.data(); }
+
+private:
+    std::vector<String> FTexts;
+    std::vector<TASKDIALOG_BUTTON> FButtons;
+};
+
+TASKDIALOG_FLAGS Flags(const TCustomRurTaskDialog& dialog, bool customIcon)
+{
+    TTaskDialogOptions options = dialog.Options();
+    TASKDIALOG_FLAGS flags = 0;
+    if (options.Contains(doCommandLinks) && dialog.CustomButtons()->Count() > 0)
+        flags = TDF_USE_COMMAND_LINKS;
+    if (options.Contains(doCommandLinksNoIcon))
+        flags = TDF_USE_COMMAND_LINKS_NO_ICON;
+    static constexpr std::pair<TTaskDialogOption, TASKDIALOG_FLAGS> direct[] = {
+        {doHyperlinks, TDF_ENABLE_HYPERLINKS},
+        {doExpandedDefault, TDF_EXPANDED_BY_DEFAULT},
+        {doExpandedFooter, TDF_EXPAND_FOOTER_AREA},
+        {doAllowMinimize, TDF_CAN_BE_MINIMIZED},
+        {doVerifyChecked, TDF_VERIFICATION_FLAG_CHECKED},
+        {doProgressBar, TDF_SHOW_PROGRESS_BAR},
+        {doProgressBarMarquee, TDF_SHOW_MARQUEE_PROGRESS_BAR},
+        {doSizeToContent, TDF_SIZE_TO_CONTENT},
+        {doNoDefaultRadioButton, TDF_NO_DEFAULT_RADIO_BUTTON},
+        {doAllowDialogCancel, TDF_ALLOW_DIALOG_CANCELLATION},
+    };
+    for (auto [option, flag] : direct)
+        if (options.Contains(option))
+            flags |= flag;
+    if (options.Contains(doProgressBarMarquee) || options.Contains(doProgressBar) || options.Contains(doTimer) ||
+        dialog.AutoClose())
+        flags |= TDF_CALLBACK_TIMER;
+    if (dialog.DialogPosition() == dpOwnerFormCenter)
+        flags |= TDF_POSITION_RELATIVE_TO_WINDOW;
+    if (customIcon)
+        flags |= TDF_USE_HICON_MAIN;
+    return flags;
+}
+
+HWND ParentWindow(const TCustomRurTaskDialog& dialog)
+{
+    if (dialog.ModalParent())
+        return dialog.ModalParent();
+    auto* ownerControl = dynamic_cast<TWinControl*>(dialog.Owner());
+    if (!dialog.ApplicationIsParent() && ownerControl)
+        return ownerControl->Handle();
+    HWND applicationWindow = Application ? Application->Handle() : nullptr;
+    if (dialog.ApplicationIsParent())
+        return applicationWindow;
+    if (Screen && Screen->ActiveForm() && Screen->ActiveForm()->HandleAllocated())
+        return Screen->ActiveForm()->Handle();
+    return applicationWindow;
+}
+
+// Web and mail links open in the user's own default program, never elevated.
+void OpenLink(const String& link)
+{
+    ShellExecuteW(nullptr, L"open", WidePtr(link), nullptr, nullptr, SW_SHOW);
+}
+
+} // namespace
+
+// One showing of the system dialog: the texts and buttons live as long as the call.
+class TNativeTaskDialogRun {
+public:
+    explicit TNativeTaskDialogRun(TCustomRurTaskDialog& dialog)
+        : FDialog(dialog), FTitle(UnescapeNewLines(dialog.Title())),
+          FInstruction(UnescapeNewLines(dialog.Instruction())), FContent(UnescapeNewLines(dialog.Content())),
+          FFooter(UnescapeNewLines(dialog.Footer())), FCustomButtons(*dialog.CustomButtons(), TaskDialogFirstCustomButton),
+          FRadioButtons(*dialog.RadioButtons(), TaskDialogFirstRadioButton)
+    {
+    }
+
+    TASKDIALOGCONFIG Config()
+    {
+        TASKDIALOGCONFIG config{};
+        config.cbSize = sizeof(config);
+        config.hwndParent = ParentWindow(FDialog);
+        bool customIcon = !FDialog.CustomIcon()->Empty();
+        config.dwFlags = Flags(FDialog, customIcon);
+        static constexpr TASKDIALOG_COMMON_BUTTON_FLAGS commonFlags[] = {
+            TDCBF_OK_BUTTON, TDCBF_YES_BUTTON, TDCBF_NO_BUTTON, TDCBF_CANCEL_BUTTON, TDCBF_RETRY_BUTTON,
+            TDCBF_CLOSE_BUTTON};
+        for (int b = cbOK; b <= cbClose; ++b)
+            if (FDialog.CommonButtons().Contains(static_cast<TCommonButton>(b)))
+                config.dwCommonButtons |= commonFlags[b];
+        config.pszWindowTitle = TextOrNull(FTitle);
+        if (customIcon)
+            config.hMainIcon = FDialog.CustomIcon()->Handle();
+        else
+            config.pszMainIcon = MainIconResource(FDialog.Icon());
+        config.pszMainInstruction = TextOrNull(FInstruction);
+        config.pszContent = TextOrNull(FContent);
+        config.cButtons = FCustomButtons.Count();
+        config.pButtons = FCustomButtons.Data();
+        config.nDefaultButton = FDialog.DefaultButton();
+        config.cRadioButtons = FRadioButtons.Count();
+        config.pRadioButtons = FRadioButtons.Data();
+        config.nDefaultRadioButton = FDialog.DefaultRadioButton();
+        config.pszVerificationText = TextOrNull(FDialog.VerificationText());
+        config.pszExpandedInformation = TextOrNull(FDialog.ExpandedText());
+        config.pszExpandedControlText = TextOrNull(FDialog.ExpandControlText());
+        config.pszCollapsedControlText = TextOrNull(FDialog.CollapsControlText());
+        config.pszFooterIcon = FooterIconResource(FDialog.FooterIcon());
+        config.pszFooter = TextOrNull(FFooter);
+        config.pfCallback = &Callback;
+        config.lpCallbackData = reinterpret_cast<LONG_PTR>(&FDialog);
+        return config;
+    }
+
+    static HRESULT CALLBACK Callback(HWND wnd, UINT notification, WPARAM wParam, LPARAM lParam, LONG_PTR data)
+    {
+        auto& dialog = *reinterpret_cast<TCustomRurTaskDialog*>(data);
+        dialog.FWnd = wnd;
+        switch (notification) {
+        case TDN_CREATED:
+            Created(dialog);
+            break;
+        case TDN_BUTTON_CLICKED:
+            return ButtonClicked(dialog, static_cast<int>(wParam));
+        case TDN_HYPERLINK_CLICKED:
+            HyperlinkClicked(dialog, FromWidePtr(reinterpret_cast<const wchar_t*>(lParam)));
+            break;
+        case TDN_TIMER:
+            Timer(dialog);
+            break;
+        case TDN_RADIO_BUTTON_CLICKED:
+            dialog.FOnDialogRadioClick(&dialog, static_cast<int>(wParam));
+            break;
+        case TDN_VERIFICATION_CLICKED:
+            dialog.FOnDialogVerifyClick(&dialog, wParam != 0);
+            break;
+        default:
+            break;
+        }
+        return S_OK;
+    }
+
+private:
+    static void Created(TCustomRurTaskDialog& dialog)
+    {
+        dialog.FOnDialogCreated(&dialog);
+        if (dialog.FOptions.Contains(doProgressBar))
+            dialog.SendToDialog(TDM_SET_PROGRESS_BAR_RANGE, 0, MAKELPARAM(dialog.FProgressBarMin, dialog.FProgressBarMax));
+        if (dialog.FOptions.Contains(doProgressBarMarquee))
+            dialog.SendToDialog(TDM_SET_PROGRESS_BAR_MARQUEE, 1, 10);
+    }
+
+    static HRESULT ButtonClicked(TCustomRurTaskDialog& dialog, int buttonId)
+    {
+        dialog.FOnDialogButtonClick(&dialog, buttonId);
+        if (dialog.FOnDialogClose) {
+            bool canClose = true;
+            dialog.FOnDialogClose(&dialog, canClose);
+            if (!canClose)
+                return S_FALSE;
+        }
+        return S_OK;
+    }
+
+    static void HyperlinkClicked(TCustomRurTaskDialog& dialog, const String& link)
+    {
+        if (dialog.FOnDialogHyperlinkClick) {
+            dialog.FOnDialogHyperlinkClick(&dialog, link);
+            return;
+        }
+        if (link.find(u"://") != String::npos || link.find(u"mailto:") != String::npos)
+            OpenLink(link);
+    }
+
+    static void Timer(TCustomRurTaskDialog& dialog)
+    {
+        dialog.FOnDialogTimer(&dialog);
+        if (dialog.FOnDialogProgress) {
+            int position = 0;
+            TTaskDialogProgressState state = psNormal;
+            dialog.FOnDialogProgress(&dialog, position, state);
+            static constexpr WPARAM states[] = {PBST_NORMAL, PBST_ERROR, PBST_PAUSED};
+            dialog.SendToDialog(TDM_SET_PROGRESS_BAR_POS, static_cast<WPARAM>(position), 0);
+            dialog.SendToDialog(TDM_SET_PROGRESS_BAR_STATE, states[state], 0);
+        }
+        dialog.FAutoCloseCounter += 200;
+        if (dialog.FAutoClose && dialog.FAutoCloseTimeOut > 0 && dialog.FAutoCloseTimeOut < dialog.FAutoCloseCounter) {
+            dialog.DoAutoClose();
+            dialog.Close();
+        }
+    }
+
+    TCustomRurTaskDialog& FDialog;
+    String FTitle, FInstruction, FContent, FFooter;
+    TButtonArray FCustomButtons, FRadioButtons;
+};
+
+void TCustomRurTaskDialog::SetFooterIcon(TTaskDialogFooterIcon value)
+{
+    FFooterIcon = value;
+    SendToDialog(TDM_UPDATE_ICON, TDIE_ICON_FOOTER, reinterpret_cast<LPARAM>(FooterIconResource(value)));
+}
+
+// The dialog form of the kit's own is still to come: until it does, the system's task dialog shows
+// every dialog it can load, also where the common controls report a version below 6 (as Wine's do).
+int TCustomRurTaskDialog::ExecuteDialog(int, int)
+{
+    FIsNative = false;
+    FVerifyResult = false;
+    FAutoCloseCounter = 0;
+    TTaskDialogIndirectFunction run = ReplacedTaskDialogIndirect();
+    if (!run) {
+        HMODULE library = LoadLibraryW(L"comctl32.dll");
+        if (reinterpret_cast<UINT_PTR>(library) < 32)
+            return -1;
+        FIsNative = true;
+        auto system = reinterpret_cast<TSystemTaskDialogIndirect>(
+            reinterpret_cast<void (*)()>(GetProcAddress(library, "TaskDialogIndirect")));
+        if (!system)
+            return -1;
+        run = [system](const TASKDIALOGCONFIG& config, int* button, int* radio, BOOL* verified) {
+            return system(&config, button, radio, verified);
+        };
+    }
+    FIsNative = true;
+    TNativeTaskDialogRun showing(*this);
+    TASKDIALOGCONFIG config = showing.Config();
+    int button = 0, radio = 0;
+    BOOL verified = FALSE;
+    run(config, &button, &radio, &verified);
+    FRadioButtonResult = radio;
+    FVerifyResult = verified != FALSE;
+    return button;
+}
+
+TTaskDialogIndirectFunction SetTaskDialogIndirect(TTaskDialogIndirectFunction function)
+{
+    return std::exchange(ReplacedTaskDialogIndirect(), std::move(function));
+}
