@@ -235,6 +235,11 @@ using TTextFormat = TSet<TTextFormats>;
 // The DrawText flags (DT_...) of a text format.
 UINT DrawTextFlags(TTextFormat format);
 
+// Size of one line of text as it is drawn: joined and shaped for complex scripts such as Persian.
+// Some GDI implementations measure such text letter by letter in GetTextExtentPoint32, wider than
+// the joined glyphs that ExtTextOut draws; the shaping engine measures what is drawn.
+TSize ShapedTextExtent(HDC dc, const String& text);
+
 // A raster operation for CopyRect and the bitmap drawing (SRCCOPY...).
 using TCopyMode = int;
 constexpr TCopyMode cmBlackness = BLACKNESS;

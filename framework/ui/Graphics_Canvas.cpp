@@ -1,7 +1,10 @@
 // The canvas: selecting the drawing objects into the DC on demand and the drawing calls.
 #include <vector>
 
+#include <usp10.h>
+
 #include "Graphics.h"
+
 #include "SysUtils.h"
 #include "WideText.h"
 
@@ -356,8 +359,22 @@ void TCanvas::TextRect(const TRect& r, int x, int y, const String& text)
 TSize TCanvas::TextExtent(const String& text)
 {
     RequiredState(csHandleValid | csFontValid);
+    return ShapedTextExtent(FHandle, text);
+}
+
+TSize ShapedTextExtent(HDC dc, const String& text)
+{
     SIZE size{};
-    GetTextExtentPoint32W(FHandle, WidePtr(text), static_cast<int>(text.size()), &size);
+    GetTextExtentPoint32W(dc, WidePtr(text), static_cast<int>(text.size()), &size);
+    SCRIPT_STRING_ANALYSIS analysis = nullptr;
+    const int length = static_cast<int>(text.size());
+    if (length > 0 && SUCCEEDED(ScriptStringAnalyse(dc, WidePtr(text), length, length * 3 / 2 + 16, -1,
+                                                    SSA_GLYPHS | SSA_FALLBACK, 0, nullptr, nullptr, nullptr,
+                                                    nullptr, nullptr, &analysis))) {
+        if (const SIZE* shaped = ScriptString_pSize(analysis))
+            size.cx = shaped->cx;
+        ScriptStringFree(&analysis);
+    }
     return TSize{static_cast<int>(size.cx), static_cast<int>(size.cy)};
 }
 

@@ -36,6 +36,7 @@ protected:
 
 private:
     UINT TextFlags() const;
+    bool IsSingleLine() const;
     bool FAutoSize = true;
     TAlignment FAlignment = taLeftJustify;
     TTextLayout FLayout = tlTop;

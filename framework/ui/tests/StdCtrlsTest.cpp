@@ -1,4 +1,6 @@
 // Standard controls: what they keep across their window's life and what they report.
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include "ExtCtrls.h"
@@ -131,6 +133,37 @@ TEST_F(StandardControls, PanelsAndLabelsPaintTheirColours)
     label->SetTransparent(true);
     TOffscreenImage transparent(panel);
     EXPECT_EQ(transparent.Pixel(12, 12), RGB(255, 0, 0));
+}
+
+TEST_F(StandardControls, RightToLeftLabelKeepsItsRightEdgeAndItsTextReachesIt)
+{
+    // Joined Persian letters are narrower than the letters measured one by one; the label must size
+    // and align by what is drawn, so its text ends at the designed right edge.
+    Form.SetBorderStyle(bsNone);
+    Form.SetColor(clWhite);
+    auto* panel = Add<TPanel>();
+    panel->SetBounds(0, 0, 300, 40);
+    panel->SetBevelOuter(bvNone);
+    panel->SetColor(clWhite);
+    auto* label = new TLabel(&Form);
+    label->SetParent(panel);
+    label->SetBiDiMode(bdRightToLeft);
+    label->Font()->SetColor(clBlack);
+    label->SetBounds(20, 10, 260, 17);
+    label->SetCaption(u"\u0639\u0646\u0648\u0627\u0646 \u0634\u0631\u06A9\u062A: (\u0645\u0637\u0627\u0628\u0642 \u0628\u0627 \u0622\u06AF\u0647\u06CC)");
+    EXPECT_EQ(label->Left() + label->Width(), 280);
+
+    TOffscreenImage shot(panel);
+    int leftmost = 300, rightmost = -1;
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 300; ++x)
+            if (GetRValue(shot.Pixel(x, y)) < 128) {
+                leftmost = std::min(leftmost, x);
+                rightmost = std::max(rightmost, x);
+            }
+    EXPECT_GE(rightmost, 275);
+    EXPECT_LE(rightmost, 280);
+    EXPECT_GE(leftmost, label->Left());
 }
 
 } // namespace
