@@ -560,6 +560,7 @@ private:
 TCustomListControl::TCustomListControl(TComponent* owner)
     : TWinControl(owner), FItems(std::make_unique<TListStrings>(this))
 {
+    FControlStyle.Exclude(csClickEvents); // the selection notifications are the clicks
     SetTabStop(true);
     SetParentColor(false);
     SetColor(clWindow);

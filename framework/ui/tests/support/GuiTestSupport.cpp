@@ -96,7 +96,7 @@ bool ShowActive(TCustomForm* form)
     auto active = [wnd] { return GetForegroundWindow() == wnd && GetActiveWindow() == wnd; };
     for (int attempt = 0; attempt < 3; ++attempt) {
         if (PumpUntil(active, 1000)) {
-            PumpFor(100);
+            PumpFor(300);
             if (active())
                 return true;
         }
