@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "Classes.h"
+#include "Startup.h"
 #include "UITypes.h"
 
 // Stands in for the person at a file dialog, for tests: given the dialog about to be shown, it
@@ -18,6 +19,7 @@ void SetFileDialogChooser(TFileDialogChooser chooser);
 
 // Start-up step: form resources can create the file dialogs by name.
 void InitializeDialogs();
+inline constexpr TUnitStep DialogsUnit{"Dialogs", &InitializeDialogs, nullptr};
 
 // The shell's common item dialog, in the order of its option flags.
 TAVIN_ENUM(TFileDialogOption, fdoOverWritePrompt, fdoStrictFileTypes, fdoNoChangeDir, fdoPickFolders,
@@ -129,7 +131,7 @@ protected:
 };
 
 // A message box owned by the active window, modal to it: the text, the kind's title and icon
-// ("Warning", "Error", "Information", "Confirm"; mtCustom: the program's name, no icon) and
+// ("Warning", "Error", "Information", "Confirm"; mtCustom: the application's title, no icon) and
 // the buttons. The platform's box offers the button sets OK, OK-Cancel, Yes-No, Yes-No-Cancel,
 // Abort-Retry-Ignore and Retry-Cancel (each with Help when asked): other buttons asked for are left
 // out. Text reads right to left when the owner window is mirrored. Returns the modal result of the
@@ -138,8 +140,9 @@ protected:
 int MessageDlg(const String& msg, TMsgDlgType dlgType, TMsgDlgButtons buttons, int helpCtx);
 int MessageDlg(const String& msg, TMsgDlgType dlgType, TMsgDlgButtons buttons, int helpCtx,
                TMsgDlgBtn defaultButton);
-// The box appears where the platform puts it: x and y are taken as the default position (-1).
+// The box's left edge at x and top edge at y on the screen; a negative one (-1) keeps the
+// platform's position for it. There is no help system: help contexts and files are ignored.
 int MessageDlgPosHelp(const String& msg, TMsgDlgType dlgType, TMsgDlgButtons buttons, int helpCtx, int x, int y,
                       const String& helpFileName);
-// An OK box titled with the program's name.
+// An OK box titled with the application's title (the program file's name while it has none).
 void ShowMessage(const String& msg);

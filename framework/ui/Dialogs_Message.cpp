@@ -1,9 +1,11 @@
 // Message dialogs on the platform's message box.
 #include <algorithm>
 #include <span>
+#include <utility>
 
 #include "ComObj.h"
 #include "DialogsShared.h"
+#include "Forms.h"
 #include "WideText.h"
 
 namespace {
@@ -55,14 +57,64 @@ UINT DefaultButtonFlag(const TBoxButtons& set, TMsgDlgBtn defaultButton)
     return it == shown.end() ? MB_DEFBUTTON1 : Flags[it - shown.begin()];
 }
 
-String ProgramName()
+// The application's title; the program file's name while it has none.
+String ProgramTitle()
 {
+    if (Application && !Application->Title().empty())
+        return Application->Title();
     wchar_t path[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, path, MAX_PATH);
     String name = FromWidePtr(path);
     name = name.substr(name.find_last_of(u"\\/") + 1);
     return name.substr(0, name.rfind(u'.'));
 }
+
+// While it lives, the next window this thread activates (the message box) is moved to x and y on
+// the screen; a negative coordinate keeps the platform's choice for it.
+class TBoxPlacement {
+public:
+    TBoxPlacement(int x, int y) : FX(x), FY(y)
+    {
+        if (x < 0 && y < 0)
+            return;
+        Current() = this;
+        FHook = SetWindowsHookExW(WH_CBT, &Hook, nullptr, GetCurrentThreadId());
+    }
+    ~TBoxPlacement()
+    {
+        if (FHook)
+            UnhookWindowsHookEx(FHook);
+        if (Current() == this)
+            Current() = nullptr;
+    }
+    TBoxPlacement(const TBoxPlacement&) = delete;
+    TBoxPlacement& operator=(const TBoxPlacement&) = delete;
+
+private:
+    static TBoxPlacement*& Current()
+    {
+        static TBoxPlacement* current = nullptr;
+        return current;
+    }
+
+    static LRESULT CALLBACK Hook(int code, WPARAM wp, LPARAM lp)
+    {
+        LRESULT result = CallNextHookEx(nullptr, code, wp, lp);
+        TBoxPlacement* self = Current();
+        if (code == HCBT_ACTIVATE && self && self->FHook) {
+            HWND box = reinterpret_cast<HWND>(wp);
+            RECT r;
+            GetWindowRect(box, &r);
+            SetWindowPos(box, nullptr, self->FX >= 0 ? self->FX : r.left, self->FY >= 0 ? self->FY : r.top, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            UnhookWindowsHookEx(std::exchange(self->FHook, nullptr));
+        }
+        return result;
+    }
+
+    int FX, FY;
+    HHOOK FHook = nullptr;
+};
 
 int ShowBox(const String& text, const String& title, UINT style)
 {
@@ -80,7 +132,7 @@ int ShowMessageDialog(const String& msg, TMsgDlgType dlgType, TMsgDlgButtons but
     const TBoxKind& kind = BoxKinds[dlgType];
     const TBoxButtons& set = ButtonSetFor(buttons);
     UINT style = set.Type | kind.Icon | defaultFlag | (buttons.Contains(mbHelp) ? MB_HELP : 0);
-    return ShowBox(msg, kind.Title ? String(kind.Title) : ProgramName(), style);
+    return ShowBox(msg, kind.Title ? String(kind.Title) : ProgramTitle(), style);
 }
 
 } // namespace
@@ -95,12 +147,14 @@ int MessageDlg(const String& msg, TMsgDlgType dlgType, TMsgDlgButtons buttons, i
     return ShowMessageDialog(msg, dlgType, buttons, DefaultButtonFlag(ButtonSetFor(buttons), defaultButton));
 }
 
-int MessageDlgPosHelp(const String& msg, TMsgDlgType dlgType, TMsgDlgButtons buttons, int, int, int, const String&)
+int MessageDlgPosHelp(const String& msg, TMsgDlgType dlgType, TMsgDlgButtons buttons, int, int x, int y,
+                      const String&)
 {
+    TBoxPlacement placement(x, y);
     return ShowMessageDialog(msg, dlgType, buttons, MB_DEFBUTTON1);
 }
 
 void ShowMessage(const String& msg)
 {
-    ShowBox(msg, ProgramName(), MB_OK);
+    ShowBox(msg, ProgramTitle(), MB_OK);
 }

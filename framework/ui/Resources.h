@@ -4,6 +4,7 @@
 // cmake's tavin_add_form_resources embeds them.
 #include "WinApiNames.h"
 
+#include "Startup.h"
 #include "Streams.h"
 
 inline const Char* ResourceType(const wchar_t* type)
@@ -16,3 +17,4 @@ bool FindFormResource(HMODULE module, const String& className, TBytes& data);
 
 // Start-up step: forms are read from the program's own module.
 void InitializeFormResources();
+inline constexpr TUnitStep ResourcesUnit{"Resources", &InitializeFormResources, nullptr};

@@ -2,6 +2,7 @@
 // TTimer: calls OnTimer every Interval milliseconds through the message loop of the GUI thread. An
 // exception leaving OnTimer goes to Application->HandleException (the Forms unit must be started).
 #include "Classes.h"
+#include "Startup.h"
 
 class TTimer : public TComponent {
     TAVIN_PUBLISHED_CLASS(TTimer, TComponent)
@@ -33,3 +34,4 @@ private:
 
 // Start-up step: form resources can create TTimer by name.
 void InitializeTimers();
+inline constexpr TUnitStep TimersUnit{"Timers", &InitializeTimers, nullptr};

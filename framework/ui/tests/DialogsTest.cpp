@@ -217,15 +217,41 @@ TEST(MessageDialogs, DefaultButtonAndOwner)
     DestroyWindow(owner);
 }
 
-TEST(MessageDialogs, ShowMessageWaitsForOk)
+TEST(MessageDialogs, PositionGivenMovesTheBoxAndMinusOneKeepsThePlatforms)
 {
-    String title;
-    TDialogResponder responder([&](HWND dialog) {
-        title = WindowText(dialog);
-        PostCommand(dialog, IDOK);
-    });
-    ShowMessage(u"done");
-    EXPECT_EQ(title, u"framework_ui_services_tests");
+    struct Case {
+        int X, Y;
+    } cases[] = {{40, 60}, {-1, -1}};
+    for (const Case& c : cases) {
+        RECT placed{};
+        TDialogResponder responder([&](HWND dialog) {
+            GetWindowRect(dialog, &placed);
+            PostCommand(dialog, IDOK);
+        });
+        EXPECT_EQ(MessageDlgPosHelp(u"?", mtInformation, {mbOK}, 0, c.X, c.Y, u""), mrOk);
+        if (c.X >= 0) {
+            EXPECT_EQ(placed.left, c.X);
+            EXPECT_EQ(placed.top, c.Y);
+        } else {
+            EXPECT_GT(placed.left, 40) << "centred, as the platform places it";
+        }
+    }
+}
+
+TEST(MessageDialogs, ShowMessageIsTitledWithTheApplicationsTitle)
+{
+    StartServiceUnits();
+    for (String title : {u"", u"Tavin"}) {
+        Application->SetTitle(title);
+        String shown;
+        TDialogResponder responder([&](HWND dialog) {
+            shown = WindowText(dialog);
+            PostCommand(dialog, IDOK);
+        });
+        ShowMessage(u"done");
+        EXPECT_EQ(shown, title.empty() ? u"framework_ui_services_tests" : title);
+    }
+    Application->SetTitle(u"");
 }
 
 } // namespace

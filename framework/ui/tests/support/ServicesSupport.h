@@ -23,10 +23,10 @@ inline void StartServiceUnits()
         {"Graphics", &InitializeGraphicsUnit, &FinalizeGraphicsUnit},
         ControlsUnit,
         FormsUnit,
-        {"ComObj", &InitializeComForGuiThread, &FinalizeComForGuiThread},
-        {"Resources", &InitializeFormResources, nullptr},
-        {"Timers", &InitializeTimers, nullptr},
-        {"Dialogs", &InitializeDialogs, nullptr},
+        ComObjUnit,
+        ResourcesUnit,
+        TimersUnit,
+        DialogsUnit,
     };
     static TUnitStartup startup(steps);
     startup.Initialize();
