@@ -46,6 +46,7 @@ TEST(TaskDialogTest, FillsTheSystemRecordFromTheDescription)
     dialog.SetCommonButtons({cbOK, cbClose});
     dialog.SetDefaultButton(101);
     dialog.SetIcon(tiError);
+    dialog.SetFooterIcon(tfiInformation);
     dialog.SetOptions({doCommandLinks, doAllowDialogCancel, doExpandedDefault});
     dialog.SetModalParent(reinterpret_cast<HWND>(0x1234));
 
@@ -70,6 +71,7 @@ TEST(TaskDialogTest, FillsTheSystemRecordFromTheDescription)
     EXPECT_EQ(c.DefaultRadioButton, 200);
     EXPECT_TRUE(IS_INTRESOURCE(c.MainIcon));
     EXPECT_NE(c.MainIcon, nullptr);
+    EXPECT_EQ(c.FooterIcon, MAKEINTRESOURCEW(65533));
     EXPECT_EQ(dialog.RadioButtonResult(), 201);
     EXPECT_TRUE(dialog.VerifyResult());
     EXPECT_TRUE(dialog.IsNative());
@@ -131,6 +133,26 @@ TEST(TaskDialogTest, NotificationsReachTheEvents)
     EXPECT_EQ(clicks, (std::vector<int>{100, IDCANCEL}));
     EXPECT_EQ(closeAsks, 2);
     EXPECT_EQ(link, u"https://example.com/");
+}
+
+// Links without a handler open in the default program, never elevated, whatever
+// doHyperlinkWithoutUAC says; other link texts open nothing.
+TEST(TaskDialogTest, WebAndMailLinksOpenWithTheShell)
+{
+    std::vector<String> opened;
+    TTaskDialogLinkOpener previous = SetTaskDialogLinkOpener([&](const String& link) { opened.push_back(link); });
+    for (TTaskDialogOptions options : {TTaskDialogOptions{doHyperlinks}, TTaskDialogOptions{doHyperlinks, doHyperlinkWithoutUAC}}) {
+        opened.clear();
+        TRurTaskDialog dialog(nullptr);
+        dialog.SetOptions(options);
+        TTaskDialogRecorder recorder(0, [](const TASKDIALOGCONFIG& c) {
+            for (const wchar_t* link : {L"https://example.com/a", L"mailto:someone@example.com", L"notes.txt"})
+                Notify(c, TDN_HYPERLINK_CLICKED, 0, reinterpret_cast<LPARAM>(link));
+        });
+        dialog.Execute();
+        EXPECT_EQ(opened, (std::vector<String>{u"https://example.com/a", u"mailto:someone@example.com"}));
+    }
+    SetTaskDialogLinkOpener(std::move(previous));
 }
 
 TEST(TaskDialogTest, AutoCloseRunsOutAfterItsTimeOut)
