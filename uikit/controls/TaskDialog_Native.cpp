@@ -270,6 +270,8 @@ private:
 
 void TCustomRurTaskDialog::SetFooterIcon(TTaskDialogFooterIcon value)
 {
+    if (FFooterIcon == value)
+        return;
     FFooterIcon = value;
     SendToDialog(TDM_UPDATE_ICON, TDIE_ICON_FOOTER, reinterpret_cast<LPARAM>(FooterIconResource(value)));
 }
