@@ -1,35 +1,20 @@
-// Program entry.
+// Program entry: the units in their start-up order, the application, the main form, the loop.
 #include <windows.h>
 
-namespace {
+#include "AppUnits.h"
+#include "Forms.h"
+#include "Main_Form.h"
 
-LRESULT CALLBACK MainWndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp)
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
-    if (msg == WM_DESTROY) {
-        PostQuitMessage(0);
-        return 0;
-    }
-    return DefWindowProcW(wnd, msg, wp, lp);
-}
-
-} // namespace
-
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
-{
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = MainWndProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = L"TMainForm";
-    RegisterClassW(&wc);
-    HWND wnd = CreateWindowExW(WS_EX_LAYOUTRTL, wc.lpszClassName, L"TavinCSRApp", WS_OVERLAPPEDWINDOW,
-                               CW_USEDEFAULT, CW_USEDEFAULT, 952, 452, nullptr, nullptr, instance, nullptr);
-    ShowWindow(wnd, show);
-    MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-    return static_cast<int>(msg.wParam);
+    TUnitStartup units(AppUnits());
+    units.Initialize();
+    SetHaltUnits(&units);
+    Application->Initialize();
+    Application->SetMainFormOnTaskBar(true);
+    TMainForm* mainForm = nullptr;
+    Application->CreateForm(mainForm);
+    Application->Run();
+    units.Finalize();
+    return 0;
 }

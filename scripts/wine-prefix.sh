@@ -10,6 +10,12 @@ prefix_version=1
 stamp="$WINEPREFIX/.tavin-prefix-$prefix_version"
 [ -f "$stamp" ] && exit 0
 
+# Several runners may find the prefix missing at once: one builds it, the others wait for it.
+mkdir -p "$(dirname "$WINEPREFIX")"
+exec 9>"$WINEPREFIX.lock"
+flock 9
+[ -f "$stamp" ] && exit 0
+
 command -v wine >/dev/null || { echo "wine-prefix: wine is not installed (run scripts/setup.sh)" >&2; exit 1; }
 font=/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf
 [ -f "$font" ] || { echo "wine-prefix: $font is missing (package fonts-dejavu-core)" >&2; exit 1; }

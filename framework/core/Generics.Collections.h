@@ -12,6 +12,7 @@
 
 #include "SysUtils.h"
 #include "System.h"
+#include "TypInfo.h"
 
 namespace GenericsDetail {
 
@@ -64,10 +65,108 @@ Cardinal Fnv1a(const K& key)
     return hash;
 }
 
-} // namespace GenericsDetail
+// The platform's spelling of a type argument in a generic class name: "string", "Integer",
+// "Double", a class's name.
+template <class T>
+String TypeArgumentName()
+{
+    if constexpr (std::is_same_v<T, String>)
+        return u"string";
+    else if constexpr (std::is_same_v<T, int>)
+        return u"Integer";
+    else if constexpr (std::is_same_v<T, Int64>)
+        return u"Int64";
+    else if constexpr (std::is_same_v<T, double>)
+        return u"Double";
+    else if constexpr (std::is_same_v<T, float>)
+        return u"Single";
+    else if constexpr (std::is_same_v<T, Byte>)
+        return u"Byte";
+    else if constexpr (std::is_same_v<T, Word>)
+        return u"Word";
+    else if constexpr (std::is_same_v<T, Cardinal>)
+        return u"Cardinal";
+    else if constexpr (IsObjectPointer<T>)
+        return std::remove_pointer_t<T>::StaticClass()->ClassName();
+    else
+        return u"record";
+}
+
+// Strings, numbers and objects in and out of the form published values take (TPropValue);
+// other item types have no such form.
+template <class T>
+TPropValue ToItemValue(const T& item)
+{
+    if constexpr (std::is_same_v<T, String>)
+        return item;
+    else if constexpr (std::is_integral_v<T>)
+        return static_cast<Int64>(item);
+    else if constexpr (std::is_floating_point_v<T>)
+        return static_cast<double>(item);
+    else if constexpr (IsObjectPointer<T>)
+        return static_cast<TObject*>(item);
+    else
+        return std::monostate();
+}
+
+[[noreturn]] inline void RaiseItemCast()
+{
+    throw EInvalidCast(u"Invalid class typecast");
+}
 
 template <class T>
-class TList : public TObject {
+T FromItemValue(const TPropValue& value)
+{
+    if constexpr (std::is_same_v<T, String>) {
+        if (const String* s = std::get_if<String>(&value))
+            return *s;
+    } else if constexpr (std::is_integral_v<T>) {
+        if (const Int64* n = std::get_if<Int64>(&value)) {
+            if (*n < Int64(std::numeric_limits<T>::min()) || Int64(std::numeric_limits<T>::max()) < *n)
+                RaiseOutOfRange();
+            return static_cast<T>(*n);
+        }
+    } else if constexpr (std::is_floating_point_v<T>) {
+        if (const double* d = std::get_if<double>(&value))
+            return static_cast<T>(*d);
+    } else if constexpr (IsObjectPointer<T>) {
+        if (TObject* const* obj = std::get_if<TObject*>(&value)) {
+            if (!*obj || (*obj)->InheritsFrom(std::remove_pointer_t<T>::StaticClass()))
+                return static_cast<T>(*obj);
+        }
+    }
+    RaiseItemCast();
+}
+
+} // namespace GenericsDetail
+
+// A generic list seen without its item type, for code that meets it only as an object (the JSON
+// persistence). Items travel as published values; an item that does not fit raises EInvalidCast.
+class IGenericListItems {
+public:
+    virtual int ItemCount() const = 0;
+    virtual TPropValue ItemValue(int index) const = 0;
+    virtual void ClearItems() = 0;
+    virtual void AddItemValue(const TPropValue& value) = 0;
+
+protected:
+    ~IGenericListItems() = default;
+};
+
+// The same for a dictionary with string keys, entries in enumeration order.
+class IGenericDictionaryItems {
+public:
+    virtual std::vector<std::pair<String, TPropValue>> EntryValues() const = 0;
+    virtual void ClearEntries() = 0;
+    virtual void AddEntryValue(const String& key, const TPropValue& value) = 0;
+
+protected:
+    ~IGenericDictionaryItems() = default;
+};
+
+template <class T>
+class TList : public TObject, public IGenericListItems {
+    TAVIN_NAMED_CLASS(TList, TObject, u"TList<" + GenericsDetail::TypeArgumentName<T>() + u">")
     // std::vector<bool> hands out proxies, so Items could not return a reference.
     static_assert(!std::is_same_v<T, bool>, "TList<bool> is not offered; use TList<Byte>");
 
@@ -150,6 +249,11 @@ public:
     const_iterator begin() const { return FItems.begin(); }
     const_iterator end() const { return FItems.end(); }
 
+    int ItemCount() const override { return Count(); }
+    TPropValue ItemValue(int index) const override { return GenericsDetail::ToItemValue(Items(index)); }
+    void ClearItems() override { Clear(); }
+    void AddItemValue(const TPropValue& value) override { Add(GenericsDetail::FromItemValue<T>(value)); }
+
 protected:
     // Called after an item has left the list (deleted, removed, replaced or cleared).
     virtual void ItemRemoved(const T&) {}
@@ -167,6 +271,7 @@ private:
 // A list of objects that frees the objects leaving it while OwnsObjects is set.
 template <class T>
 class TObjectList : public TList<T*> {
+    TAVIN_NAMED_CLASS(TObjectList, TList<T*>, u"TObjectList<" + T::StaticClass()->ClassName() + u">")
     static_assert(std::is_base_of_v<TObject, T>, "TObjectList holds framework objects");
 
 public:
@@ -199,7 +304,9 @@ struct TPair {
 // and doubles when an insertion finds the table three quarters full; growing re-inserts the
 // entries in ascending slot order, and enumeration walks the slots in ascending order.
 template <class K, class V>
-class TDictionary : public TObject {
+class TDictionary : public TObject, public IGenericDictionaryItems {
+    TAVIN_NAMED_CLASS(TDictionary, TObject,
+                      u"TDictionary<" + GenericsDetail::TypeArgumentName<K>() + u"," + GenericsDetail::TypeArgumentName<V>() + u">")
     struct TSlot {
         Cardinal Hash = 0;
         std::optional<TPair<K, V>> Item;
@@ -337,6 +444,21 @@ public:
         return const_iterator(last, last);
     }
 
+    // Keys other than strings have no name to be listed by.
+    std::vector<std::pair<String, TPropValue>> EntryValues() const override
+    {
+        std::vector<std::pair<String, TPropValue>> entries;
+        for (const auto& pair : *this)
+            entries.emplace_back(GenericsDetail::FromItemValue<String>(GenericsDetail::ToItemValue(pair.Key)),
+                                 GenericsDetail::ToItemValue(pair.Value));
+        return entries;
+    }
+    void ClearEntries() override { Clear(); }
+    void AddEntryValue(const String& key, const TPropValue& value) override
+    {
+        Add(GenericsDetail::FromItemValue<K>(key), GenericsDetail::FromItemValue<V>(value));
+    }
+
 protected:
     // Called after a key or value has left the map (removed, replaced or cleared).
     virtual void KeyRemoved(const K&) {}
@@ -415,6 +537,10 @@ using TDictionaryOwnerships = unsigned; // a combination of TDictionaryOwnership
 // framework objects.
 template <class K, class V>
 class TObjectDictionary : public TDictionary<K, V> {
+    using TavinBase = TDictionary<K, V>;
+    TAVIN_NAMED_CLASS(TObjectDictionary, TavinBase,
+                      u"TObjectDictionary<" + GenericsDetail::TypeArgumentName<K>() + u"," + GenericsDetail::TypeArgumentName<V>() + u">")
+
 public:
     explicit TObjectDictionary(TDictionaryOwnerships ownerships) : FOwnerships(ownerships)
     {

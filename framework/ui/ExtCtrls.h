@@ -1,6 +1,7 @@
 #pragma once
 // Panels and images.
 #include "Controls.h"
+#include "Timers.h"
 
 TAVIN_ENUM(TBevelCut, bvNone, bvLowered, bvRaised, bvSpace)
 

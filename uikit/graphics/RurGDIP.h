@@ -18,6 +18,7 @@
 #include "Graphics.h"
 #include "RurGDIPlusApi.h"
 #include "RurGDIPlusTypes.h"
+#include "RurObjectJSON.h"
 #include "Types.h"
 
 namespace RurGDIP {
@@ -152,7 +153,7 @@ class TGPFontFamily;
 class TGPFontCollection;
 
 // Instances live in GDI+'s own heap, as the library's objects expect of their callers.
-class TGdiplusBase : public TObject {
+class TGdiplusBase : public TObject, public TRurJSONObject<TGdiplusBase> {
     TAVIN_CLASS(TGdiplusBase, TObject)
 public:
     TGdiplusBase() = default;

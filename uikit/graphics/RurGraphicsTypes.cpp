@@ -52,23 +52,23 @@ void TRurGraphicsFillGradientItem::SetPosition(float value)
 }
 
 TRurGraphicsFillGradientItems::TRurGraphicsFillGradientItems(TRurCustomGraphicsFill* owner)
-    : TOwnedCollection(owner, TRurGraphicsFillGradientItem::StaticClass()), FOwner(owner)
+    : TRurOwnedCollection(owner, GetGradientItemClass()), FOwner(owner)
 {
 }
 
 TRurGraphicsFillGradientItem* TRurGraphicsFillGradientItems::Add()
 {
-    return static_cast<TRurGraphicsFillGradientItem*>(TOwnedCollection::Add());
+    return static_cast<TRurGraphicsFillGradientItem*>(TRurOwnedCollection::Add());
 }
 
 TRurGraphicsFillGradientItem* TRurGraphicsFillGradientItems::Insert(int index)
 {
-    return static_cast<TRurGraphicsFillGradientItem*>(TOwnedCollection::Insert(index));
+    return static_cast<TRurGraphicsFillGradientItem*>(TRurOwnedCollection::Insert(index));
 }
 
 TRurGraphicsFillGradientItem* TRurGraphicsFillGradientItems::GetItemEx(int index) const
 {
-    return static_cast<TRurGraphicsFillGradientItem*>(Items(index));
+    return GetItem(index);
 }
 
 void TRurGraphicsFillGradientItems::SetItemEx(int index, const TRurGraphicsFillGradientItem* value)
@@ -78,7 +78,7 @@ void TRurGraphicsFillGradientItems::SetItemEx(int index, const TRurGraphicsFillG
 
 void TRurGraphicsFillGradientItems::Update(TCollectionItem* item)
 {
-    TOwnedCollection::Update(item);
+    TRurOwnedCollection::Update(item);
     if (FOwner)
         FOwner->Changed();
 }

@@ -5,6 +5,8 @@
 // helpers for the plain canvas back end.
 #include "Graphics.h"
 #include "RurGraphicsPath.h"
+#include "RurObjectJSON.h"
+#include "RurOwnedCollection.h"
 #include "RurTypes.h"
 
 TAVIN_ENUM(TRurGraphicsFillKind, gfkNone, gfkSolid, gfkGradient, gfkTexture)
@@ -58,10 +60,13 @@ private:
 };
 
 // The stops of a fill; a change of any of them is a change of the fill.
-class TRurGraphicsFillGradientItems : public TOwnedCollection {
-    TAVIN_CLASS(TRurGraphicsFillGradientItems, TOwnedCollection)
+class TRurGraphicsFillGradientItems : public TRurOwnedCollection<TRurGraphicsFillGradientItem> {
+    TAVIN_CLASS(TRurGraphicsFillGradientItems, TRurOwnedCollection<TRurGraphicsFillGradientItem>)
 public:
     explicit TRurGraphicsFillGradientItems(TRurCustomGraphicsFill* owner);
+
+    // The item class the collection is made with.
+    static TClass GetGradientItemClass() { return TRurGraphicsFillGradientItem::StaticClass(); }
 
     TRurGraphicsFillGradientItem* Add();
     TRurGraphicsFillGradientItem* Insert(int index);
@@ -263,7 +268,7 @@ private:
 };
 
 // One entry of the named-colour table.
-class TRurGraphicsColorObject : public TObject {
+class TRurGraphicsColorObject : public TObject, public TRurJSONObject<TRurGraphicsColorObject> {
     TAVIN_CLASS(TRurGraphicsColorObject, TObject)
 public:
     explicit TRurGraphicsColorObject(TColor color) : FColor(color) {}

@@ -7,14 +7,32 @@
 // the filter matcher and the character sets. The operations that need a window, a DC, the clipboard,
 // the shell or a picture belong to the Win32 half.
 #include <cstdint>
+#include <functional>
 #include <vector>
+
+#include <memory>
 
 #include "DateUtils.h"
 #include "Streams.h"
 #include "SysUtils.h"
+#include "Types.h"
+#include "UITypes.h"
+
+// windows.h renames GetTempPath to GetTempPathW, which would give the operation below two names.
+#ifdef GetTempPath
+#undef GetTempPath
+#endif
 
 class TComponent;
 class TStrings;
+class TControl;
+class TCustomForm;
+class TFont;
+class TPicture;
+class TRurBitmap;
+
+// Told the file name and whether the dialog was confirmed.
+using TRurUtilsFileCallBackEvent = std::function<void(const String& AFileName, bool AResult)>;
 
 // A small ordered character set: entries keep their order and may repeat.
 using TRurUtilsCharSet = std::vector<Char>;
@@ -84,9 +102,77 @@ public:
     // component's class must be registered.
     static TComponent* Clone(TComponent* AComponent);
 
+    // Sends the text to the debugger output (natively: to the standard error).
+    static void Log(const String& AMessage);
+
     // Paths.
     static String AddBackslash(const String& AValue);
     static String AddForwardslash(const String& AValue);
+
+#ifdef _WIN32
+    // The Win32 half (RurUtils_Win.cpp).
+
+    // Pictures as Base64 or hexadecimal text of their saved data; an empty picture gives the empty
+    // text. Loading from Base64 takes a data URL too; loading from hexadecimal leaves the picture
+    // unchanged when the data holds a data URL or has no known format.
+    static String SaveBitmapToBase64(TPicture& ABitmap, bool AURL);
+    static void LoadBitmapFromBase64(const String& ABase64, TPicture& ABitmap, bool AURL);
+    static String SaveBitmapToHexStr(TPicture& ABitmap);
+    static void LoadBitmapFromHexStr(const String& AHexStr, TPicture& ABitmap);
+    // New pictures of the kit, loaded as above; the caller owns them.
+    static std::unique_ptr<TRurBitmap> CreateBitmapFromBase64(const String& ABase64, bool AURL);
+    static std::unique_ptr<TRurBitmap> CreateBitmapFromHexStr(const String& AHexStr);
+    // The type text of the picture's saved data, as for a stream.
+    static String GetImageType(TRurBitmap& ABitmap);
+    // The picture as JPEG data (JPEG data as it is), other formats drawn over ABackgroundColor
+    // (white for no colour) and compressed at AQuality (0 to 1); null for an unknown format.
+    static std::unique_ptr<TMemoryStream> ConvertBitmapToJPEGStream(TPicture& ABitmap, float AQuality,
+                                                                    int ABackgroundColor);
+    // The graphic class for the data's first bytes; a buffer too short for a test fails it.
+    static bool FindGraphicClass(const Byte* Buffer, Int64 BufferSize, TClass& GraphicClass);
+
+    // An RCDATA resource of the module (the program's own without AInstance); null when missing.
+    static std::unique_ptr<TResourceStream> GetResourceStream(const String& AResourceName, NativeUInt AInstance = 0);
+    static NativeUInt GetHInstance();
+    // The body of an image URL; empty when the content type is not an image. Raises Exception
+    // "Unable to initialize Wininet" or "Cannot open URL <url>".
+    static std::unique_ptr<TMemoryStream> DownloadImage(const String& AURL);
+    // The shell opens the file or URL; failures are not reported.
+    static void OpenFile(const String& AFile, TControl* AControlReference = nullptr);
+    static void OpenURL(const String& AURL);
+    // An open dialog for an existing file, starting in ADefaultFolder (the documents folder when
+    // empty); on OK the name goes into AFileName. The callback, when given, hears the outcome.
+    static bool SelectFile(String& AFileName, const String& ADefaultFolder, const String& AFilter,
+                           const TRurUtilsFileCallBackEvent& ACallBack = nullptr);
+    // A save dialog asking before overwriting, starting at AFileName (the documents folder when it
+    // has no folder); a name chosen without an extension keeps the extension AFileName had.
+    static bool SaveFile(String& AFileName, const String& AFilter, const TRurUtilsFileCallBackEvent& ACallBack = nullptr);
+    // A message box placed by the platform; the modal result.
+    static int Message(const String& AMessage, TMsgDlgType ADialogType = mtInformation,
+                       TMsgDlgButtons AButtons = {mbOK}, int AHelpContext = 0);
+
+    // The executable's folder and the temporary folder end in a backslash; GetDocumentsPath raises
+    // EOleSysError when the system cannot tell.
+    static String GetAppPath();
+    static String GetDocumentsPath();
+    static String GetTempPath();
+
+    // DPI: the scale of the form AOwner belongs to (the main form without an owner), 1.0 without one.
+    static float GetDPIScale(TComponent* AOwner, int ADefaultDPI);
+    static bool IsHighDPIScale(TComponent* AOwner, int ADefaultDPI);
+    static void ScaleForDPI(TControl* AControl, int ADPI);
+    static void ScaleForCurrentDPI(TCustomForm* AForm);
+
+    // Fonts and the pointer.
+    static void GetFonts(TStrings& FontList);
+    // ASize is a pixel size at 96 dpi.
+    static void SetFontSize(TFont& AFont, float ASize);
+    static TPointF GetMousePos();
+
+    // Forms: the first in the owner chain above the component, and the control's top-level form.
+    static TCustomForm* GetOwnerForm(TComponent* AComponent);
+    static TCustomForm* GetParentForm(TControl* AControl);
+#endif
 
     // Filter matching.
     static bool Matches(const String& s0a, const String& s1a);

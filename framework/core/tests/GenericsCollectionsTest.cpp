@@ -245,3 +245,47 @@ TEST(TObjectDictionary, FreesOwnedKeysAndValues)
     ExpectRaises<EInvalidCast>([] { TObjectDictionary<String, TTracked*> map(doOwnsKeys); }, u"Invalid class typecast");
     ExpectRaises<EInvalidCast>([] { TObjectDictionary<String, int> map(doOwnsValues); }, u"Invalid class typecast");
 }
+
+namespace {
+class TNamedItem : public TObject {
+    TAVIN_CLASS(TNamedItem, TObject)
+};
+} // namespace
+
+TEST(GenericsCollections, ClassNamesSpellTheTypeArguments)
+{
+    EXPECT_EQ(TList<String>().ClassName(), u"TList<string>");
+    EXPECT_EQ(TList<int>().ClassName(), u"TList<Integer>");
+    EXPECT_EQ(TList<double>().ClassName(), u"TList<Double>");
+    TObjectList<TNamedItem> objects;
+    EXPECT_EQ(objects.ClassName(), u"TObjectList<TNamedItem>");
+    EXPECT_EQ(objects.ClassParent()->ClassName(), u"TList<TNamedItem>");
+    EXPECT_EQ((TDictionary<String, TNamedItem*>().ClassName()), u"TDictionary<string,TNamedItem>");
+    TObjectDictionary<String, TNamedItem*> owning(doOwnsValues);
+    EXPECT_EQ(owning.ClassName(), u"TObjectDictionary<string,TNamedItem>");
+}
+
+TEST(GenericsCollections, ItemsTravelAsPublishedValues)
+{
+    TList<Byte> bytes;
+    IGenericListItems& items = bytes;
+    items.AddItemValue(Int64(255));
+    EXPECT_THROW(items.AddItemValue(Int64(256)), EArgumentOutOfRangeException);
+    EXPECT_THROW(items.AddItemValue(String(u"1")), EInvalidCast);
+    EXPECT_EQ(items.ItemCount(), 1);
+    EXPECT_EQ(std::get<Int64>(items.ItemValue(0)), 255);
+
+    TObjectList<TNamedItem> objects;
+    TObject plain;
+    EXPECT_THROW(objects.AddItemValue(&plain), EInvalidCast);
+    objects.AddItemValue(static_cast<TObject*>(new TNamedItem));
+    objects.ClearItems();
+    EXPECT_EQ(objects.Count(), 0);
+
+    TObjectDictionary<String, TNamedItem*> map(doOwnsValues);
+    map.AddEntryValue(u"a", static_cast<TObject*>(new TNamedItem));
+    auto entries = map.EntryValues();
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].first, u"a");
+    EXPECT_EQ(std::get<TObject*>(entries[0].second), map.Items(u"a"));
+}

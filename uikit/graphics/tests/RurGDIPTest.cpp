@@ -2,6 +2,7 @@
 
 #include "Forms.h"
 #include "RurGDIP.h"
+#include "RurPersistence.h"
 
 using namespace RurGDIP;
 
@@ -112,6 +113,17 @@ TEST_F(RurGDIPStartup, LastStatusIsStickyUntilRead)
     TGPImage missing(String(u"no such picture.png"));
     EXPECT_NE(missing.LastStatus(), Ok);
     EXPECT_EQ(missing.NativeImage(), nullptr);
+}
+
+TEST_F(RurGDIPStartup, WrappersCarryTheKitsJSONMembers)
+{
+    RurPersistenceInitialize();
+    TGPMatrix matrix;
+    EXPECT_EQ(matrix.ToJSON(), u"{\"$type\":\"TGPMatrix\"}");
+    TStringStream stream;
+    matrix.SaveToJSONStream(stream);
+    EXPECT_EQ(stream.DataString(), matrix.JSON());
+    RurPersistenceFinalize();
 }
 
 TEST_F(RurGDIPStartup, ArgumentChecksAnswerWithoutCalling)

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "RurGraphicsTypes.h"
+#include "RurPersistence.h"
 
 namespace {
 
@@ -141,6 +142,37 @@ TEST(RurGraphicsFill, StreamedDefaults)
     EXPECT_FALSE(stored(*item, u"Position"));
     item->SetPosition(0.5f);
     EXPECT_TRUE(stored(*item, u"Position"));
+}
+
+TEST(RurGraphicsFillGradientItems, TypedItemsOfTheirItemClass)
+{
+    TRurGraphicsFill fill(gfkGradient, 0xFFFFFF);
+    TRurGraphicsFillGradientItems* items = fill.GradientItems();
+    EXPECT_EQ(items->ItemClass(), TRurGraphicsFillGradientItems::GetGradientItemClass());
+    EXPECT_EQ(items->ItemClass(), TRurGraphicsFillGradientItem::StaticClass());
+
+    fill.AddGradientItem(clRed, 0, 1);
+    fill.AddGradientItem(clBlue, 1, 1);
+    auto enumerator = items->GetEnumerator();
+    ASSERT_TRUE(enumerator->MoveNext());
+    EXPECT_EQ(enumerator->Current()->Color(), clRed);
+    ASSERT_TRUE(enumerator->MoveNext());
+    EXPECT_EQ(enumerator->Current()->Color(), clBlue);
+    EXPECT_FALSE(enumerator->MoveNext());
+}
+
+// The colour object carries the kit's JSON members.
+TEST(RurGraphicsTypes, ColourObjectSavesItselfAsJSON)
+{
+    RurPersistenceInitialize();
+    TRurGraphicsColorObject color(clRed);
+    EXPECT_EQ(color.ToJSON(), u"{\"$type\":\"TRurGraphicsColorObject\"}");
+    EXPECT_EQ(color.JSON(), color.ToJSON());
+    TStringStream stream;
+    color.SaveToJSONStream(stream);
+    EXPECT_EQ(stream.DataString(), color.ToJSON());
+    EXPECT_NO_THROW(color.SetJSON(u"{}"));
+    RurPersistenceFinalize();
 }
 
 TEST(RurGraphicsFont, ChangesAndSaveState)

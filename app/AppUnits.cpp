@@ -1,0 +1,35 @@
+#include "AppUnits.h"
+
+#include "ComCtrls.h"
+#include "ComObj.h"
+#include "Controls.h"
+#include "Dialogs.h"
+#include "ExtCtrls.h"
+#include "Forms.h"
+#include "Graphics.h"
+#include "Main_Form.h"
+#include "Resources.h"
+#include "StdCtrls.h"
+#include "Timers.h"
+
+namespace {
+
+void InitializeMainFormUnit() { RegisterClasses({TMainForm::StaticClass()}); }
+
+const TUnitStep Units[] = {
+    {"Graphics", &InitializeGraphicsUnit, &FinalizeGraphicsUnit},
+    ControlsUnit,
+    FormsUnit,
+    StdCtrlsUnit,
+    ExtCtrlsUnit,
+    ComCtrlsUnit,
+    ComObjUnit,
+    ResourcesUnit,
+    TimersUnit,
+    DialogsUnit,
+    {"Main_Form", &InitializeMainFormUnit, nullptr},
+};
+
+} // namespace
+
+std::span<const TUnitStep> AppUnits() { return Units; }
