@@ -435,13 +435,14 @@ void TWinControl::WndProc(TMessage& message)
         Broadcast(message);
         return;
     default:
-        if (IsMouseMessage(message.Msg)) {
-            bool handled = false;
-            HandleChildMouse(message, handled);
-            if (handled)
-                return;
-        }
         break;
+    }
+    // After the focus-before-click check, so a press on a windowless child reaches that child too.
+    if (IsMouseMessage(message.Msg)) {
+        bool handled = false;
+        HandleChildMouse(message, handled);
+        if (handled)
+            return;
     }
     TControl::WndProc(message);
 }

@@ -229,3 +229,8 @@ String UnescapeNewLines(const String& text);
 // the lookup in comctl32.dll.
 using TTaskDialogIndirectFunction = std::function<HRESULT(const TASKDIALOGCONFIG&, int*, int*, BOOL*)>;
 TTaskDialogIndirectFunction SetTaskDialogIndirect(TTaskDialogIndirectFunction function);
+
+// Opens a web or mail link clicked in a dialog that has no link handler, with the shell's "open"
+// verb; tests put a recorder in its place. An empty function restores the shell.
+using TTaskDialogLinkOpener = std::function<void(const String& link)>;
+TTaskDialogLinkOpener SetTaskDialogLinkOpener(TTaskDialogLinkOpener opener);

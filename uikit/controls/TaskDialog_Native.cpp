@@ -120,10 +120,19 @@ HWND ParentWindow(const TCustomRurTaskDialog& dialog)
     return applicationWindow;
 }
 
+TTaskDialogLinkOpener& ReplacedLinkOpener()
+{
+    static TTaskDialogLinkOpener opener;
+    return opener;
+}
+
 // Web and mail links open in the user's own default program, never elevated.
 void OpenLink(const String& link)
 {
-    ShellExecuteW(nullptr, L"open", WidePtr(link), nullptr, nullptr, SW_SHOW);
+    if (ReplacedLinkOpener())
+        ReplacedLinkOpener()(link);
+    else
+        ShellExecuteW(nullptr, L"open", WidePtr(link), nullptr, nullptr, SW_SHOW);
 }
 
 } // namespace
@@ -261,6 +270,8 @@ private:
 
 void TCustomRurTaskDialog::SetFooterIcon(TTaskDialogFooterIcon value)
 {
+    if (FFooterIcon == value)
+        return;
     FFooterIcon = value;
     SendToDialog(TDM_UPDATE_ICON, TDIE_ICON_FOOTER, reinterpret_cast<LPARAM>(FooterIconResource(value)));
 }
@@ -300,4 +311,9 @@ int TCustomRurTaskDialog::ExecuteDialog(int, int)
 TTaskDialogIndirectFunction SetTaskDialogIndirect(TTaskDialogIndirectFunction function)
 {
     return std::exchange(ReplacedTaskDialogIndirect(), std::move(function));
+}
+
+TTaskDialogLinkOpener SetTaskDialogLinkOpener(TTaskDialogLinkOpener opener)
+{
+    return std::exchange(ReplacedLinkOpener(), std::move(opener));
 }

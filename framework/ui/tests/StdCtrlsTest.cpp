@@ -166,4 +166,24 @@ TEST_F(StandardControls, RightToLeftLabelKeepsItsRightEdgeAndItsTextReachesIt)
     EXPECT_GE(leftmost, label->Left());
 }
 
+// A press and release over a windowless control reach that control, on a form and on a panel.
+TEST_F(StandardControls, LabelsAndImagesTakeClicksOfTheirParentsWindow)
+{
+    auto* panel = Add<TPanel>();
+    panel->SetBounds(150, 0, 100, 100);
+    auto* onForm = Add<TLabel>();
+    onForm->SetBounds(10, 10, 60, 20);
+    auto* image = new TImage(&Form);
+    image->SetParent(panel);
+    image->SetBounds(10, 10, 40, 40);
+    Form.Show();
+    int clicks = 0;
+    onForm->SetOnClick([&](TObject*) { clicks += 1; });
+    image->SetOnClick([&](TObject*) { clicks += 10; });
+    ClickAt(onForm);
+    ClickAt(image);
+    EXPECT_EQ(clicks, 11);
+    Form.Hide();
+}
+
 } // namespace

@@ -1,71 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <vector>
 
 #include "Forms.h"
 #include "GuiTestSupport.h"
-#include "TaskDialog.h"
+#include "TaskDialogRecorder.h"
 #include "WideText.h"
 
 namespace {
-
-// What the dialog handed to TaskDialogIndirect, copied while the call lasts.
-struct TRecordedConfig {
-    HWND Parent = nullptr;
-    TASKDIALOG_FLAGS Flags = 0;
-    TASKDIALOG_COMMON_BUTTON_FLAGS CommonButtons = 0;
-    String Title, Instruction, Content, Footer, Verification, Expanded;
-    PCWSTR MainIcon = nullptr;
-    PCWSTR FooterIcon = nullptr;
-    std::vector<std::pair<int, String>> Buttons, Radios;
-    int DefaultButton = 0, DefaultRadioButton = 0;
-};
-
-// Stands in for the system's dialog: records the record, lets the test play notifications through
-// the callback, and answers the given button.
-class TTaskDialogRecorder {
-public:
-    explicit TTaskDialogRecorder(int answer = 0, std::function<void(const TASKDIALOGCONFIG&)> play = nullptr)
-    {
-        FPrevious = SetTaskDialogIndirect([this, answer, play](const TASKDIALOGCONFIG& c, int* button, int* radio,
-                                                               BOOL* verified) {
-            TRecordedConfig r;
-            r.Parent = c.hwndParent;
-            r.Flags = c.dwFlags;
-            r.CommonButtons = c.dwCommonButtons;
-            r.Title = FromWidePtr(c.pszWindowTitle);
-            r.Instruction = FromWidePtr(c.pszMainInstruction);
-            r.Content = FromWidePtr(c.pszContent);
-            r.Footer = FromWidePtr(c.pszFooter);
-            r.Verification = FromWidePtr(c.pszVerificationText);
-            r.Expanded = FromWidePtr(c.pszExpandedInformation);
-            r.MainIcon = c.pszMainIcon;
-            r.FooterIcon = c.pszFooterIcon;
-            for (UINT i = 0; i < c.cButtons; ++i)
-                r.Buttons.emplace_back(c.pButtons[i].nButtonID, FromWidePtr(c.pButtons[i].pszButtonText));
-            for (UINT i = 0; i < c.cRadioButtons; ++i)
-                r.Radios.emplace_back(c.pRadioButtons[i].nButtonID, FromWidePtr(c.pRadioButtons[i].pszButtonText));
-            r.DefaultButton = c.nDefaultButton;
-            r.DefaultRadioButton = c.nDefaultRadioButton;
-            Config = r;
-            if (play)
-                play(c);
-            *button = answer;
-            *radio = 201;
-            *verified = TRUE;
-            return S_OK;
-        });
-    }
-    ~TTaskDialogRecorder() { SetTaskDialogIndirect(std::move(FPrevious)); }
-    TTaskDialogRecorder(const TTaskDialogRecorder&) = delete;
-    TTaskDialogRecorder& operator=(const TTaskDialogRecorder&) = delete;
-
-    std::optional<TRecordedConfig> Config;
-
-private:
-    TTaskDialogIndirectFunction FPrevious;
-};
 
 HRESULT Notify(const TASKDIALOGCONFIG& c, UINT notification, WPARAM wParam = 0, LPARAM lParam = 0)
 {
@@ -104,6 +46,7 @@ TEST(TaskDialogTest, FillsTheSystemRecordFromTheDescription)
     dialog.SetCommonButtons({cbOK, cbClose});
     dialog.SetDefaultButton(101);
     dialog.SetIcon(tiError);
+    dialog.SetFooterIcon(tfiInformation);
     dialog.SetOptions({doCommandLinks, doAllowDialogCancel, doExpandedDefault});
     dialog.SetModalParent(reinterpret_cast<HWND>(0x1234));
 
@@ -128,6 +71,7 @@ TEST(TaskDialogTest, FillsTheSystemRecordFromTheDescription)
     EXPECT_EQ(c.DefaultRadioButton, 200);
     EXPECT_TRUE(IS_INTRESOURCE(c.MainIcon));
     EXPECT_NE(c.MainIcon, nullptr);
+    EXPECT_EQ(c.FooterIcon, MAKEINTRESOURCEW(65533));
     EXPECT_EQ(dialog.RadioButtonResult(), 201);
     EXPECT_TRUE(dialog.VerifyResult());
     EXPECT_TRUE(dialog.IsNative());
@@ -189,6 +133,26 @@ TEST(TaskDialogTest, NotificationsReachTheEvents)
     EXPECT_EQ(clicks, (std::vector<int>{100, IDCANCEL}));
     EXPECT_EQ(closeAsks, 2);
     EXPECT_EQ(link, u"https://example.com/");
+}
+
+// Links without a handler open in the default program, never elevated, whatever
+// doHyperlinkWithoutUAC says; other link texts open nothing.
+TEST(TaskDialogTest, WebAndMailLinksOpenWithTheShell)
+{
+    std::vector<String> opened;
+    TTaskDialogLinkOpener previous = SetTaskDialogLinkOpener([&](const String& link) { opened.push_back(link); });
+    for (TTaskDialogOptions options : {TTaskDialogOptions{doHyperlinks}, TTaskDialogOptions{doHyperlinks, doHyperlinkWithoutUAC}}) {
+        opened.clear();
+        TRurTaskDialog dialog(nullptr);
+        dialog.SetOptions(options);
+        TTaskDialogRecorder recorder(0, [](const TASKDIALOGCONFIG& c) {
+            for (const wchar_t* link : {L"https://example.com/a", L"mailto:someone@example.com", L"notes.txt"})
+                Notify(c, TDN_HYPERLINK_CLICKED, 0, reinterpret_cast<LPARAM>(link));
+        });
+        dialog.Execute();
+        EXPECT_EQ(opened, (std::vector<String>{u"https://example.com/a", u"mailto:someone@example.com"}));
+    }
+    SetTaskDialogLinkOpener(std::move(previous));
 }
 
 TEST(TaskDialogTest, AutoCloseRunsOutAfterItsTimeOut)
