@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <limits>
 #include <string>
@@ -100,12 +100,15 @@ namespace {
 // 15. Distinct 15-digit decimals read back as distinct doubles, so comparing doubles compares digits.
 double RoundedThroughEighteenDigits(double v)
 {
+    // The runtime's own conversions: the C library's printf and strtod are not exact on every platform.
     char text[64];
-    std::snprintf(text, sizeof text, "%.17e", std::fabs(v)); // d.ddddddddddddddddde+x, exactly rounded
-    const std::string digits = text[0] + std::string(text + 2, text + 19);
+    *std::to_chars(text, text + sizeof text - 1, std::fabs(v), std::chars_format::scientific, 17).ptr = 0;
+    const std::string digits = text[0] + std::string(text + 2, text + 19); // d.ddddddddddddddddde+x
     const long long head = std::stoll(digits.substr(0, 15)) + (digits[15] >= '5' ? 1 : 0);
     const std::string rounded = std::to_string(head) + "e" + std::to_string(std::atoi(text + 20) - 14);
-    return std::copysign(std::strtod(rounded.c_str(), nullptr), v);
+    double value = 0;
+    std::from_chars(rounded.data(), rounded.data() + rounded.size(), value);
+    return std::copysign(value, v);
 }
 
 } // namespace
