@@ -37,11 +37,9 @@ TRurJSONStreamReader::TRurJSONStreamReader(TStream& aStream)
     aStream.ReadBuffer(FData.get(), Int64(FSize));
 }
 
-Char TRurJSONStreamReader::NextChar()
+void TRurJSONStreamReader::RaiseEndOfInput()
 {
-    if (Eof())
-        throw EEndOfInputReached();
-    return ReadChar();
+    throw EEndOfInputReached();
 }
 
 TRurJSONReader::EInvalidStateException::EInvalidStateException(TRurJSONState AExpected)
