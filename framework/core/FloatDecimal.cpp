@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <utility>
 
 namespace FloatDecimal {
 
@@ -10,26 +11,41 @@ namespace {
 
 constexpr int MaxDigits = 18;
 
+// Reads the runtime's scientific text "[-]d[.ddd]e[+-]xx".
+TDecimal FromScientific(const char* first, const char* last)
+{
+    TDecimal d;
+    if (*first == '-') {
+        d.Negative = true;
+        ++first;
+    }
+    for (; *first != 'e'; ++first)
+        if (*first != '.')
+            d.Digits += *first;
+    ++first;
+    if (*first == '+')
+        ++first;
+    std::from_chars(first, last, d.Exponent);
+    ++d.Exponent;
+    return d;
+}
+
 // The first 18 significant digits, exactly rounded from the binary value.
 TDecimal Expand(double value)
 {
-    TDecimal d;
     if (value == 0)
-        return d;
+        return TDecimal();
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, MaxDigits - 1);
-    const std::string text(buffer, result.ptr);
-    size_t i = 0;
-    if (text[i] == '-') {
-        d.Negative = true;
-        ++i;
-    }
-    const size_t e = text.find('e');
-    for (; i < e; ++i)
-        if (text[i] != '.')
-            d.Digits += text[i];
-    d.Exponent = std::atoi(text.c_str() + e + 1) + 1;
-    return d;
+    return FromScientific(buffer, result.ptr);
+}
+
+// The fewest digits that read back as the value: much cheaper to find than the exact expansion.
+TDecimal Shortest(double value)
+{
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
+    return FromScientific(buffer, result.ptr);
 }
 
 // Keeps `keep` leading digits (possibly none), rounding half away from zero, and strips trailing zeros.
@@ -61,6 +77,14 @@ TDecimal RoundTo(TDecimal d, int keep)
 
 TDecimal Significant(double value, int digits)
 {
+    // A normal double lies within half a binary unit (2^-53 of its size) of the value of its shortest
+    // text, well inside half a unit of the 15th digit; so when that text has no more digits than asked
+    // for, rounding the exact value gives the same digits. Subnormals carry fewer bits: exact way.
+    if (digits <= 15 && std::isnormal(value)) {
+        TDecimal shortest = Shortest(value);
+        if (static_cast<int>(shortest.Digits.size()) <= digits)
+            return RoundTo(std::move(shortest), digits);
+    }
     return RoundTo(Expand(value), digits);
 }
 

@@ -214,6 +214,9 @@ String FloatToStr(double value, const TFormatSettings& settings = FormatSettings
 // "'text' is not a valid floating point value".
 double StrToFloat(const String& s, const TFormatSettings& settings = FormatSettings);
 bool TryStrToFloat(const String& s, double& value, const TFormatSettings& settings = FormatSettings);
+// The same for a text of one byte per character, without building a String first.
+bool TryStrToFloat(const char* text, std::size_t length, double& value,
+                   const TFormatSettings& settings = FormatSettings);
 double StrToFloatDef(const String& s, double defaultValue, const TFormatSettings& settings = FormatSettings);
 // Picture format: "0" digit, "#" optional digit, "." decimal separator, "," thousands separators,
 // "E+" "E-" "e+" "e-" scientific, '...' and "..." literals, up to three ";"-separated sections

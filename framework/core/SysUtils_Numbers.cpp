@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <memory>
 #include <optional>
 
 #include "FloatDecimal.h"
@@ -68,37 +69,52 @@ std::optional<Int64> ParseInteger(const String& s, int bits)
     throw EConvertError(u"'" + s + u"' is not a valid integer value");
 }
 
-bool SameAscii(const String& s, const char* word)
+// Whether [first, last) spells `word` (lower case), ignoring ASCII case.
+template <class CharT>
+bool SameAscii(const CharT* first, const CharT* last, const char* word)
 {
-    size_t i = 0;
-    for (; word[i]; ++i)
-        if (i >= s.size() || (s[i] | 0x20) != word[i])
+    for (; *word; ++word, ++first)
+        if (first == last || (*first | 0x20) != *word)
             return false;
-    return i == s.size();
+    return first == last;
 }
 
-std::optional<double> ParseFloat(const String& text, const TFormatSettings& settings)
+// One template for UTF-16 texts and for byte texts (the JSON reader's number buffer), so both
+// follow the same rules and neither is copied into the other's form first.
+template <class CharT>
+std::optional<double> ParseFloat(const CharT* first, const CharT* last, const TFormatSettings& settings)
 {
-    const String s = Trim(text);
-    if (SameAscii(s, "nan"))
+    while (first != last && *first <= 32)
+        ++first;
+    while (last != first && last[-1] <= 32)
+        --last;
+    if (SameAscii(first, last, "nan"))
         return std::numeric_limits<double>::quiet_NaN();
-    if (SameAscii(s, "inf") || SameAscii(s, "+inf"))
+    if (SameAscii(first, last, "inf") || SameAscii(first, last, "+inf"))
         return std::numeric_limits<double>::infinity();
-    if (SameAscii(s, "-inf"))
+    if (SameAscii(first, last, "-inf"))
         return -std::numeric_limits<double>::infinity();
-    // Validate against the settings' separator and hand the runtime a plain C number.
-    std::string plain;
-    size_t i = 0;
-    if (i < s.size() && (s[i] == u'-' || s[i] == u'+'))
-        plain += s[i++] == u'-' ? "-" : "";
-    size_t mantissaDigits = 0;
+    // Validate against the settings' separator and hand the runtime a plain C number, which is never
+    // longer than the text; short ones (nearly all) stay on the stack.
+    const std::size_t length = static_cast<std::size_t>(last - first);
+    char onStack[64];
+    std::unique_ptr<char[]> onHeap(length < sizeof onStack ? nullptr : new char[length + 1]);
+    char* const plain = onHeap ? onHeap.get() : onStack;
+    char* out = plain;
+    const CharT* i = first;
+    if (i != last && (*i == u'-' || *i == u'+')) {
+        if (*i == u'-')
+            *out++ = '-';
+        ++i;
+    }
+    std::size_t mantissaDigits = 0;
     bool point = false;
-    for (; i < s.size(); ++i) {
-        if (s[i] >= u'0' && s[i] <= u'9') {
-            plain += static_cast<char>(s[i]);
+    for (; i != last; ++i) {
+        if (*i >= u'0' && *i <= u'9') {
+            *out++ = static_cast<char>(*i);
             ++mantissaDigits;
-        } else if (s[i] == settings.DecimalSeparator && !point) {
-            plain += '.';
+        } else if (static_cast<Char>(*i) == settings.DecimalSeparator && !point) {
+            *out++ = '.';
             point = true;
         } else {
             break;
@@ -106,30 +122,36 @@ std::optional<double> ParseFloat(const String& text, const TFormatSettings& sett
     }
     if (mantissaDigits == 0)
         return std::nullopt;
-    if (i < s.size() && (s[i] == u'e' || s[i] == u'E')) {
-        plain += 'e';
+    if (i != last && (*i == u'e' || *i == u'E')) {
+        *out++ = 'e';
         ++i;
-        if (i < s.size() && (s[i] == u'-' || s[i] == u'+'))
-            plain += static_cast<char>(s[i++]);
-        const size_t exponentStart = i;
-        while (i < s.size() && s[i] >= u'0' && s[i] <= u'9')
-            plain += static_cast<char>(s[i++]);
+        if (i != last && (*i == u'-' || *i == u'+'))
+            *out++ = static_cast<char>(*i++);
+        const CharT* const exponentStart = i;
+        while (i != last && *i >= u'0' && *i <= u'9')
+            *out++ = static_cast<char>(*i++);
         if (i == exponentStart)
             return std::nullopt;
     }
-    if (i != s.size())
+    if (i != last)
         return std::nullopt;
+    *out = 0;
     double value = 0;
-    const auto result = std::from_chars(plain.data(), plain.data() + plain.size(), value);
+    const auto result = std::from_chars(plain, out, value);
     if (result.ec == std::errc::result_out_of_range) {
         // Too small gives zero or a denormal; too large is an error.
-        value = std::strtod(plain.c_str(), nullptr);
+        value = std::strtod(plain, nullptr);
         if (std::isinf(value))
             return std::nullopt;
-    } else if (result.ec != std::errc() || result.ptr != plain.data() + plain.size()) {
+    } else if (result.ec != std::errc() || result.ptr != out) {
         return std::nullopt;
     }
     return value;
+}
+
+std::optional<double> ParseFloat(const String& text, const TFormatSettings& settings)
+{
+    return ParseFloat(text.data(), text.data() + text.size(), settings);
 }
 
 } // namespace
@@ -195,6 +217,15 @@ double StrToFloat(const String& s, const TFormatSettings& settings)
 bool TryStrToFloat(const String& s, double& value, const TFormatSettings& settings)
 {
     const auto v = ParseFloat(s, settings);
+    if (v)
+        value = *v;
+    return v.has_value();
+}
+
+bool TryStrToFloat(const char* text, std::size_t length, double& value, const TFormatSettings& settings)
+{
+    const auto* const bytes = reinterpret_cast<const unsigned char*>(text); // bytes from 128 up are not blanks
+    const auto v = ParseFloat(bytes, bytes + length, settings);
     if (v)
         value = *v;
     return v.has_value();

@@ -6,11 +6,16 @@ namespace {
 
 const char HexDigits[] = "0123456789ABCDEF";
 
-void AppendUnicodeEscape(std::string& out, unsigned code)
+// Writes the six characters of "\\uXXXX" at target.
+char* PutUnicodeEscape(char* target, unsigned code)
 {
-    const char escape[6] = {'\\', 'u', HexDigits[(code >> 12) & 0xF], HexDigits[(code >> 8) & 0xF],
-                            HexDigits[(code >> 4) & 0xF], HexDigits[code & 0xF]};
-    out.append(escape, sizeof escape);
+    *target++ = '\\';
+    *target++ = 'u';
+    *target++ = HexDigits[(code >> 12) & 0xF];
+    *target++ = HexDigits[(code >> 8) & 0xF];
+    *target++ = HexDigits[(code >> 4) & 0xF];
+    *target++ = HexDigits[code & 0xF];
+    return target;
 }
 
 bool IsInEscapeTable(Char c)
@@ -18,18 +23,26 @@ bool IsInEscapeTable(Char c)
     return c == u'"' || c == u'\\' || c == u'\b' || c == u'\f' || c == u'\n' || c == u'\r' || c == u'\t';
 }
 
+constexpr std::size_t EscapeLength = 6;
+
 } // namespace
 
 void AppendEscaped(std::string& out, const Char* text, std::size_t length)
 {
-    out.reserve(out.size() + length);
+    // Room for the worst case, every code unit escaped, written through a pointer and then trimmed:
+    // no capacity check per character.
+    const std::size_t start = out.size();
+    out.resize(start + EscapeLength * length);
+    char* const first = out.data() + start;
+    char* target = first;
     for (std::size_t i = 0; i < length; ++i) {
         const Char c = text[i];
         if (c < 128 && !IsInEscapeTable(c))
-            out.push_back(char(c));
+            *target++ = char(c);
         else
-            AppendUnicodeEscape(out, c);
+            target = PutUnicodeEscape(target, c);
     }
+    out.resize(start + std::size_t(target - first));
 }
 
 void RaiseUnexpectedEnd()

@@ -2,6 +2,8 @@
 // The JSON string escapes shared by TRurUtils and the JSON reader and writer. Both directions work on
 // raw character ranges so that the reader can unescape straight from its byte buffer and the writer
 // can escape straight into its output bytes.
+#include <algorithm>
+#include <array>
 #include <cstddef>
 #include <string>
 
@@ -16,15 +18,20 @@ void AppendEscaped(std::string& out, const Char* text, std::size_t length);
 [[noreturn]] void RaiseUnexpectedEnd();
 [[noreturn]] void RaiseInvalidCode(std::size_t position);
 
+// A table rather than comparisons: in escaped text digits and letters alternate unpredictably.
+inline constexpr auto HexDigitValues = [] {
+    std::array<signed char, 128> values{};
+    for (int c = 0; c < 128; ++c)
+        values[std::size_t(c)] = static_cast<signed char>(c >= '0' && c <= '9'   ? c - '0'
+                                                          : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                                          : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                                                                                 : -1);
+    return values;
+}();
+
 inline int HexDigitValue(Char c)
 {
-    if (c >= u'0' && c <= u'9')
-        return c - u'0';
-    if (c >= u'A' && c <= u'F')
-        return c - u'A' + 10;
-    if (c >= u'a' && c <= u'f')
-        return c - u'a' + 10;
-    return -1;
+    return c < 128 ? HexDigitValues[c] : -1;
 }
 
 // CharT is Char for texts and unsigned char for the reader's bytes (one byte is one character).
@@ -35,18 +42,29 @@ std::size_t UnescapeInto(Char* target, const CharT* text, std::size_t length)
 {
     Char* const first = target;
     std::size_t i = 0;
-    while (i < length) {
-        const Char c = Char(text[i]);
-        if (c != u'\\') {
-            *target++ = c;
-            ++i;
-            continue;
-        }
-        const std::size_t backslash = i;
+    for (;;) {
+        // The text between escapes is copied as a run: a tight loop the compiler can widen in bulk.
+        const std::size_t backslash = std::size_t(std::find(text + i, text + length, CharT('\\')) - text);
+        target = std::copy(text + i, text + backslash, target);
+        if (backslash == length)
+            break;
         if (backslash + 1 == length)
             RaiseUnexpectedEnd();
         i = backslash + 2;
-        switch (Char(text[backslash + 1])) {
+        const Char kind = Char(text[backslash + 1]);
+        // The writer escapes everything as \u, so that form is tested first, outside the switch.
+        if (kind == u'u') {
+            if (length - i < 4)
+                RaiseInvalidCode(backslash + 1);
+            const int digits[4] = {HexDigitValue(Char(text[i])), HexDigitValue(Char(text[i + 1])),
+                                   HexDigitValue(Char(text[i + 2])), HexDigitValue(Char(text[i + 3]))};
+            if ((digits[0] | digits[1] | digits[2] | digits[3]) < 0)
+                RaiseInvalidCode(backslash + 1);
+            *target++ = Char(digits[0] << 12 | digits[1] << 8 | digits[2] << 4 | digits[3]);
+            i += 4;
+            continue;
+        }
+        switch (kind) {
         case u'\\': *target++ = u'\\'; break;
         case u'/': *target++ = u'/'; break;
         case u'b': *target++ = u'\b'; break;
@@ -54,20 +72,6 @@ std::size_t UnescapeInto(Char* target, const CharT* text, std::size_t length)
         case u'n': *target++ = u'\n'; break;
         case u'r': *target++ = u'\r'; break;
         case u't': *target++ = u'\t'; break;
-        case u'u': {
-            if (length - i < 4)
-                RaiseInvalidCode(backslash + 1);
-            unsigned code = 0;
-            for (std::size_t k = 0; k < 4; ++k) {
-                const int digit = HexDigitValue(Char(text[i + k]));
-                if (digit < 0)
-                    RaiseInvalidCode(backslash + 1);
-                code = code * 16 + unsigned(digit);
-            }
-            *target++ = Char(code);
-            i += 4;
-            break;
-        }
         default:
             RaiseInvalidCode(backslash + 1);
         }

@@ -37,11 +37,9 @@ TRurJSONStreamReader::TRurJSONStreamReader(TStream& aStream)
     aStream.ReadBuffer(FData.get(), Int64(FSize));
 }
 
-Char TRurJSONStreamReader::NextChar()
+void TRurJSONStreamReader::RaiseEndOfInput()
 {
-    if (Eof())
-        throw EEndOfInputReached();
-    return ReadChar();
+    throw EEndOfInputReached();
 }
 
 TRurJSONReader::EInvalidStateException::EInvalidStateException(TRurJSONState AExpected)
@@ -236,6 +234,9 @@ String TRurJSONReader::ReadQuotedText()
     const void* quote = std::memchr(data + start, '"', FReader.Size() - start);
     const std::size_t end = quote ? std::size_t(static_cast<const Byte*>(quote) - data) : FReader.Size();
     FReader.SetPosition(quote ? end + 1 : end);
+    // Most names and many values hold no escape: they are widened straight into the result.
+    if (!std::memchr(data + start, '\\', end - start))
+        return String(data + start, data + end);
     if (FScratch.size() < end - start)
         FScratch.resize(end - start);
     return String(FScratch.data(), RurJSONEscape::UnescapeInto(FScratch.data(), data + start, end - start));
@@ -371,7 +372,7 @@ double TRurJSONReader::ReadDouble()
         break;
     case jstNumber:
         // Buffered only when the conversion fails: then converted again to raise its error.
-        if (!TryStrToFloat(PeekedNumberText(), value))
+        if (!TryStrToFloat(FPeekedNumber, FPeekedNumberLength, value))
             value = StrToFloat(TakeNumericText());
         break;
     case jstDoubleQuoted:

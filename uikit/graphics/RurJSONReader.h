@@ -52,7 +52,12 @@ public:
     // Character 0 at the end, without advancing.
     Char ReadChar() { return FPosition < FSize ? Char(FData[FPosition++]) : Char(0); }
     Char PeekChar() const { return FPosition < FSize ? Char(FData[FPosition]) : Char(0); }
-    Char NextChar();
+    Char NextChar()
+    {
+        if (Eof())
+            RaiseEndOfInput();
+        return Char(FData[FPosition++]);
+    }
     void Backup(Char) { --FPosition; }
     void MoveNext(std::size_t Count) { FPosition += Count; }
     bool Eof() const { return FPosition == FSize; }
@@ -64,6 +69,8 @@ public:
     void SetPosition(std::size_t APosition) { FPosition = APosition; }
 
 private:
+    [[noreturn]] static void RaiseEndOfInput();
+
     // Not a string: the copy needs no zero-filling first.
     std::unique_ptr<Byte[]> FData;
     std::size_t FSize;

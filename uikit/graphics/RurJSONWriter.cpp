@@ -142,7 +142,7 @@ TRurJSONWriter& TRurJSONWriter::WriteRawString(const String& Value)
     return *this;
 }
 
-TRurJSONWriter& TRurJSONWriter::WriteLiteral(const char* AText)
+TRurJSONWriter& TRurJSONWriter::WriteLiteral(std::string_view AText)
 {
     BeginScalar();
     FWriter.FText += AText;
@@ -162,8 +162,8 @@ TRurJSONWriter& TRurJSONWriter::WriteNull()
 TRurJSONWriter& TRurJSONWriter::WriteInteger(Int64 Value)
 {
     char digits[24];
-    *std::to_chars(digits, digits + sizeof digits - 1, Value).ptr = 0;
-    return WriteLiteral(digits);
+    const char* const end = std::to_chars(digits, digits + sizeof digits, Value).ptr;
+    return WriteLiteral(std::string_view(digits, std::size_t(end - digits)));
 }
 
 TRurJSONWriter& TRurJSONWriter::WriteDouble(double Value)

@@ -3,6 +3,7 @@
 // indents. The text is pure ASCII except for raw strings, and reaches the target stream only when the
 // writer is destroyed.
 #include <string>
+#include <string_view>
 
 #include "RurJSONReader.h"
 #include "Streams.h"
@@ -63,7 +64,7 @@ private:
 
     TRurJSONWriter& WriteBegin(TRurJSONScope AScope, char ABracket);
     TRurJSONWriter& WriteEnd(TRurJSONScope AEmpty, TRurJSONScope ANonEmpty, char ABracket);
-    TRurJSONWriter& WriteLiteral(const char* AText);
+    TRurJSONWriter& WriteLiteral(std::string_view AText);
     void BeginScalar();
     void WriteDeferredName();
     void BeforeValue(bool ARootAllowed);

@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
+#include <string>
+#include <vector>
 
 #include "SysUtils.h"
 
@@ -90,6 +94,45 @@ TEST(Numbers, FloatToStrGivesFifteenSignificantDigitsInGeneralForm)
         EXPECT_EQ(FloatToStr(c.value), c.text) << c.value;
 }
 
+namespace {
+
+// What FloatToStr must show, as a double: the first 18 exact digits rounded half away from zero to
+// 15. Distinct 15-digit decimals read back as distinct doubles, so comparing doubles compares digits.
+double RoundedThroughEighteenDigits(double v)
+{
+    // The runtime's own conversions: the C library's printf and strtod are not exact on every platform.
+    char text[64];
+    *std::to_chars(text, text + sizeof text - 1, std::fabs(v), std::chars_format::scientific, 17).ptr = 0;
+    const std::string digits = text[0] + std::string(text + 2, text + 19); // d.ddddddddddddddddde+x
+    const long long head = std::stoll(digits.substr(0, 15)) + (digits[15] >= '5' ? 1 : 0);
+    const std::string rounded = std::to_string(head) + "e" + std::to_string(std::atoi(text + 20) - 14);
+    double value = 0;
+    std::from_chars(rounded.data(), rounded.data() + rounded.size(), value);
+    return std::copysign(value, v);
+}
+
+} // namespace
+
+// Most values take a shortcut through their shortest text; it must give the digits of the exact way.
+TEST(Numbers, FloatToStrMatchesExactRoundingAcrossManyValues)
+{
+    std::vector<double> values;
+    for (int i = 1; i < 20000; ++i) {
+        values.push_back(i * 0.37 + 0.125);
+        values.push_back(-i / 3.0);
+        values.push_back(i * 0.1);
+        values.push_back(i * 1e-300 / 7);
+        values.push_back(std::ldexp(1.0 + i * 1e-12, i % 2000 - 1000));
+    }
+    int mismatches = 0;
+    for (double v : values) {
+        const double shown = StrToFloat(FloatToStr(v));
+        if (shown != RoundedThroughEighteenDigits(v) && mismatches++ == 0)
+            ADD_FAILURE() << "first mismatch: " << v << " shown as " << ToUtf8(FloatToStr(v));
+    }
+    EXPECT_EQ(mismatches, 0);
+}
+
 TEST(Numbers, StrToFloatReadsPlainAndExponentForms)
 {
     struct Case {
@@ -109,6 +152,10 @@ TEST(Numbers, StrToFloatReadsPlainAndExponentForms)
         EXPECT_EQ(TryStrToFloat(c.text, value), c.valid) << ToUtf8(c.text);
         EXPECT_EQ(value, c.valid ? c.value : -99) << ToUtf8(c.text);
         EXPECT_EQ(StrToFloatDef(c.text, -7), c.valid ? c.value : -7) << ToUtf8(c.text);
+        const std::string bytes = ToUtf8(c.text);
+        double fromBytes = -99;
+        EXPECT_EQ(TryStrToFloat(bytes.data(), bytes.size(), fromBytes), c.valid) << bytes;
+        EXPECT_EQ(fromBytes, value) << bytes;
     }
     EXPECT_TRUE(std::isinf(StrToFloat(u"-INF")));
     EXPECT_TRUE(std::isnan(StrToFloat(u"nan")));
@@ -120,6 +167,22 @@ TEST(Numbers, StrToFloatReadsPlainAndExponentForms)
     } catch (const EConvertError& e) {
         EXPECT_EQ(e.Message(), u"'1x' is not a valid floating point value");
     }
+}
+
+TEST(Numbers, TryStrToFloatOnBytesKeepsTheTextRules)
+{
+    TFormatSettings comma;
+    comma.DecimalSeparator = u',';
+    double value = 0;
+    EXPECT_TRUE(TryStrToFloat("1,5", 3, value, comma));
+    EXPECT_EQ(value, 1.5);
+    EXPECT_FALSE(TryStrToFloat("1.5", 3, value, comma));
+    // A byte from 128 up is a character of its own, not a blank to trim.
+    EXPECT_FALSE(TryStrToFloat("1.5\xA0", 4, value));
+    // Longer than the conversion's buffer on the stack.
+    const std::string longText = "0." + std::string(100, '0') + "15";
+    EXPECT_TRUE(TryStrToFloat(longText.data(), longText.size(), value));
+    EXPECT_EQ(value, 1.5e-101);
 }
 
 TEST(Numbers, FormatFloatPictures)
