@@ -171,14 +171,3 @@ String StringReplace(const String& s, const String& oldPattern, const String& ne
     }
     return out.append(s, from, String::npos);
 }
-
-int HexDigitValue(Char c)
-{
-    if (c >= u'0' && c <= u'9')
-        return c - u'0';
-    if (c >= u'A' && c <= u'F')
-        return c - u'A' + 10;
-    if (c >= u'a' && c <= u'f')
-        return c - u'a' + 10;
-    return -1;
-}

@@ -148,8 +148,22 @@ String Trim(const String& s);
 String TrimLeft(const String& s);
 String TrimRight(const String& s);
 
-// Value of a hexadecimal digit (either case), or -1 for any other character.
-int HexDigitValue(Char c);
+// Value of a hexadecimal digit (either case), or -1 for any other character. A table rather than
+// comparisons: in escaped text digits and letters alternate unpredictably.
+inline constexpr auto HexDigitValues = [] {
+    std::array<signed char, 128> values{};
+    for (int c = 0; c < 128; ++c)
+        values[std::size_t(c)] = static_cast<signed char>(c >= '0' && c <= '9'   ? c - '0'
+                                                          : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                                          : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                                                                                 : -1);
+    return values;
+}();
+
+inline int HexDigitValue(Char c)
+{
+    return c < 128 ? HexDigitValues[c] : -1;
+}
 
 // 1-based position of the first sub at or after offset; 0 when absent or sub is empty.
 int Pos(const String& sub, const String& s, int offset = 1);

@@ -3,7 +3,6 @@
 // raw character ranges so that the reader can unescape straight from its byte buffer and the writer
 // can escape straight into its output bytes.
 #include <algorithm>
-#include <array>
 #include <cstddef>
 #include <string>
 
@@ -17,22 +16,6 @@ void AppendEscaped(std::string& out, const Char* text, std::size_t length);
 
 [[noreturn]] void RaiseUnexpectedEnd();
 [[noreturn]] void RaiseInvalidCode(std::size_t position);
-
-// A table rather than comparisons: in escaped text digits and letters alternate unpredictably.
-inline constexpr auto HexDigitValues = [] {
-    std::array<signed char, 128> values{};
-    for (int c = 0; c < 128; ++c)
-        values[std::size_t(c)] = static_cast<signed char>(c >= '0' && c <= '9'   ? c - '0'
-                                                          : c >= 'A' && c <= 'F' ? c - 'A' + 10
-                                                          : c >= 'a' && c <= 'f' ? c - 'a' + 10
-                                                                                 : -1);
-    return values;
-}();
-
-inline int HexDigitValue(Char c)
-{
-    return c < 128 ? HexDigitValues[c] : -1;
-}
 
 // CharT is Char for texts and unsigned char for the reader's bytes (one byte is one character).
 // Every escape is longer than what it stands for, so target needs room for length code units at

@@ -162,8 +162,8 @@ TBytes TRurUtils::HexStrToBytes(const String& AValue)
     // A lone last digit has no partner and is not decoded.
     TBytes bytes(AValue.size() / 2);
     for (std::size_t i = 0; i < bytes.size(); ++i) {
-        const int high = RurJSONEscape::HexDigitValue(AValue[2 * i]);
-        const int low = RurJSONEscape::HexDigitValue(AValue[2 * i + 1]);
+        const int high = HexDigitValue(AValue[2 * i]);
+        const int low = HexDigitValue(AValue[2 * i + 1]);
         if (high < 0 || low < 0)
             throw EConvertError(u"'$" + AValue.substr(2 * i, 2) + u"' is not a valid integer value");
         bytes[i] = Byte(high << 4 | low);
@@ -191,7 +191,7 @@ String TRurUtils::URLEncode(const String& AURL)
 
 String TRurUtils::URLDecode(const String& AURL)
 {
-    auto upperHexValue = [](Char c) { return c >= u'a' && c <= u'f' ? -1 : RurJSONEscape::HexDigitValue(c); };
+    auto upperHexValue = [](Char c) { return c >= u'a' && c <= u'f' ? -1 : HexDigitValue(c); };
     std::string bytes;
     std::size_t i = 0;
     while (i < AURL.size()) {
