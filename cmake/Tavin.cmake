@@ -11,10 +11,12 @@ if(WIN32)
   add_compile_definitions(UNICODE _UNICODE NOMINMAX _WIN32_WINNT=0x0A00 WINVER=0x0A00)
   # Programs and the DLL must run without any mingw runtime DLL beside them.
   add_link_options(-static -static-libgcc -static-libstdc++)
-  set(TAVIN_DEPS "$ENV{TAVIN_DEPS}" CACHE PATH "Cross-built third-party libraries (scripts/setup.sh)")
-  if(NOT TAVIN_DEPS)
-    message(FATAL_ERROR "TAVIN_DEPS is not set: run scripts/setup.sh, or configure through scripts/build.sh")
-  endif()
+endif()
+
+# Third-party libraries built by the set-up script (in the host trees, sources they compile).
+set(TAVIN_DEPS "$ENV{TAVIN_DEPS}" CACHE PATH "Third-party libraries built by scripts/setup.sh")
+if(NOT TAVIN_DEPS)
+  message(FATAL_ERROR "TAVIN_DEPS is not set: run scripts/setup.sh, or configure through scripts/build.sh")
 endif()
 
 if(TAVIN_SANITIZE)
