@@ -394,3 +394,75 @@ private:
     TDuplicates FDuplicates = dupIgnore;
     TNotifyEvent FOnChange, FOnChanging;
 };
+
+// ---------------------------------------------------------------------------------------------
+// Threads (Classes_Thread.cpp).
+
+TAVIN_EXCEPTION(EThread, Exception);
+
+struct TThreadState;
+using TThreadMethod = std::function<void()>;
+
+// A thread running Execute. Created suspended: Start runs it once the object is fully built.
+// An exception leaving Execute ends the thread and is kept as FatalException; it never escapes
+// the thread. OnTerminate runs on the main thread after Execute.
+class TThread : public TObject {
+    TAVIN_CLASS(TThread, TObject)
+public:
+    TThread();
+    // A started thread that has not finished is asked to terminate and waited for. That happens
+    // after a derived class's members are gone: a class whose Execute uses its own members ends
+    // the thread in its own destructor (Terminate, WaitFor).
+    ~TThread() override;
+
+    // Raises EThread when the thread was started before.
+    void Start();
+    // Sets Terminated; Execute is expected to look at it and return.
+    void Terminate();
+    bool Terminated() const;
+    bool Started() const;
+    bool Finished() const;
+    // Waits for the end of Execute and OnTerminate and returns ReturnValue. On the main thread,
+    // methods that threads synchronise run meanwhile. Raises EThread for a thread not started, a
+    // free-on-terminate thread, or the thread itself.
+    int WaitFor();
+
+    // The thread frees itself when it ends; the object must not be touched after Start then.
+    bool FreeOnTerminate() const;
+    void SetFreeOnTerminate(bool value);
+    TNotifyEvent OnTerminate() const;
+    void SetOnTerminate(TNotifyEvent handler);
+    // The exception that ended Execute (one not derived from Exception is kept as an Exception
+    // with its text); null when Execute returned normally. Owned by the thread object.
+    const Exception* FatalException() const;
+    int ReturnValue() const;
+
+    // Runs method on the main thread and waits for it; an exception it raises is raised again in
+    // the caller. On the main thread the method runs at once. thread may be null.
+    static void Synchronize(TThread* thread, TThreadMethod method);
+    // Runs method on the main thread later, without waiting; at once on the main thread.
+    static void Queue(TThread* thread, TThreadMethod method);
+
+protected:
+    virtual void Execute() = 0;
+    // Runs OnTerminate through Synchronize.
+    virtual void DoTerminate();
+    void Synchronize(TThreadMethod method) { Synchronize(this, std::move(method)); }
+    void Queue(TThreadMethod method) { Queue(this, std::move(method)); }
+    void SetReturnValue(int value);
+
+private:
+    static void Run(TThread* thread);
+    void WaitForEnd();
+
+    std::unique_ptr<TThreadState> FState;
+};
+
+// Makes the calling thread the main thread: the one that runs synchronised and queued methods
+// when it calls CheckSynchronize. wake is called (on any thread) whenever a method is queued, so
+// that the main thread's message loop comes round to CheckSynchronize.
+void SetMainThread(std::function<void()> wake);
+bool IsMainThread();
+// On the main thread: runs the methods queued so far, in order; returns whether any ran. An
+// exception of a queued (not synchronised) method passes on, the rest staying queued.
+bool CheckSynchronize();

@@ -143,6 +143,10 @@ TAVIN_EXCEPTION(ERegularExpressionError, Exception);
 
 [[noreturn]] void Abort();
 
+// The high 32 bits of a module's fixed file version (major in bits 16-31, minor in 0-15);
+// 0xFFFFFFFF when the file has no readable version. Windows only: defined in framework/ui.
+Cardinal GetFileVersion(const String& fileName);
+
 // Trimming removes the code units <= 32 (spaces and control characters).
 String Trim(const String& s);
 String TrimLeft(const String& s);

@@ -10,23 +10,23 @@ bool& JoinedApartment()
     return joined;
 }
 
-String SystemMessage(HRESULT result)
+} // namespace
+
+String SysErrorMessage(Cardinal code)
 {
     wchar_t* text = nullptr;
     DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
                                       FORMAT_MESSAGE_IGNORE_INSERTS,
-                                  nullptr, static_cast<DWORD>(result), 0, reinterpret_cast<wchar_t*>(&text), 0,
+                                  nullptr, static_cast<DWORD>(code), 0, reinterpret_cast<wchar_t*>(&text), 0,
                                   nullptr);
     String message = length ? FromWidePtr(text) : String();
     LocalFree(text);
     while (!message.empty() && (message.back() == u'\n' || message.back() == u'\r' || message.back() == u'.'))
         message.pop_back();
     if (message.empty())
-        message = u"Unknown error " + IntToHex(static_cast<DWORD>(result), 8);
+        message = u"Unknown error " + IntToHex(code, 8);
     return message;
 }
-
-} // namespace
 
 void InitializeComForGuiThread()
 {
@@ -44,5 +44,5 @@ void FinalizeComForGuiThread()
 void OleCheck(HRESULT result)
 {
     if (FAILED(result))
-        throw EOleSysError(SystemMessage(result));
+        throw EOleSysError(SysErrorMessage(static_cast<Cardinal>(result)));
 }

@@ -12,5 +12,8 @@ void InitializeComForGuiThread();
 void FinalizeComForGuiThread();
 inline constexpr TUnitStep ComObjUnit{"ComObj", &InitializeComForGuiThread, &FinalizeComForGuiThread};
 
+// The system's text for an error code (GetLastError's or an HRESULT), without the final full stop.
+String SysErrorMessage(Cardinal code);
+
 // Raises EOleSysError with the system's text for result when it is a failure.
 void OleCheck(HRESULT result);

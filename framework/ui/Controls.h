@@ -543,6 +543,10 @@ TControl* CaptureControl();
 void SetCaptureControl(TControl* control);
 // Drops a control that goes away from the mouse tracking.
 void ForgetMouseControl(TControl* control);
+// The control at a screen point: the framework window there, or its windowless child under the
+// point; null when the point is over no framework window. Disabled windowless children count when
+// allowDisabled.
+TControl* FindDragTarget(TPoint pos, bool allowDisabled);
 // Does the caption's accelerator (the letter after '&') match the key?
 bool IsAccel(Char key, const String& caption);
 

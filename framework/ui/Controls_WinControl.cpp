@@ -786,3 +786,14 @@ void TWinControl::GetChildren(const std::function<void(TComponent*)>& proc, TCom
         if (c->Owner() == root)
             proc(c);
 }
+
+TControl* FindDragTarget(TPoint pos, bool allowDisabled)
+{
+    TWinControl* window = nullptr;
+    for (HWND wnd = WindowFromPoint(POINT{pos.X, pos.Y}); wnd && !window; wnd = GetParent(wnd))
+        window = TWinControl::FindControl(wnd);
+    if (!window)
+        return nullptr;
+    TControl* child = window->ControlAtPos(window->ScreenToClient(pos), allowDisabled);
+    return child ? child : window;
+}

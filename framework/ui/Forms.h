@@ -1,10 +1,12 @@
 #pragma once
-// Forms (from the form resource of their class), frames, the application object with its message
-// loop and default exception handler, the screen, and the hint window.
+// Forms (from the form resource of their class), frames, scrolling controls, the application object
+// with its message loop and default exception handler, the screen, and the hint window.
+#include <algorithm>
 #include <exception>
 #include <functional>
 
 #include "Controls.h"
+#include "StdCtrls.h"
 #include "Streaming.h"
 
 TAVIN_ENUM(TBorderIcon, biSystemMenu, biMinimize, biMaximize, biHelp)
@@ -153,6 +155,88 @@ public:
     using TCustomForm::TCustomForm;
 };
 
+class TScrollingWinControl;
+
+// One scroll bar of a scrolling control: Range is the extent of the content (0 or less than the
+// client size: no bar), Position how far it is scrolled.
+class TControlScrollBar : public TPersistent {
+    TAVIN_PUBLISHED_CLASS(TControlScrollBar, TPersistent)
+public:
+    TControlScrollBar(TScrollingWinControl* control, TScrollBarKind kind);
+    TScrollBarKind Kind() const { return FKind; }
+    int Increment() const { return FIncrement; }
+    void SetIncrement(int value) { FIncrement = std::max(1, value); }
+    int Range() const { return FRange; }
+    void SetRange(int value);
+    // Kept within 0..Range - the client size; a change scrolls the content.
+    int Position() const { return FPosition; }
+    void SetPosition(int value);
+    bool Visible() const { return FVisible; }
+    void SetVisible(bool value);
+    // Whether dragging the thumb scrolls at once or only when it is let go.
+    bool Tracking() const { return FTracking; }
+    void SetTracking(bool value) { FTracking = value; }
+    bool IsScrollBarVisible() const;
+    void Assign(const TPersistent* source) override;
+
+private:
+    friend class TScrollingWinControl;
+    int ClientSize() const;
+    int MaxPosition() const { return std::max(0, FRange - ClientSize()); }
+    void Update();
+    void ScrollMessage(WPARAM request);
+
+    TScrollingWinControl* FControl;
+    TScrollBarKind FKind;
+    int FIncrement = 8;
+    int FRange = 0;
+    int FPosition = 0;
+    bool FVisible = true;
+    bool FTracking = false;
+};
+
+// A control whose children may extend past its client area, scrolled with its scroll bars. With
+// AutoScroll the ranges follow the children's extent.
+class TScrollingWinControl : public TWinControl {
+    TAVIN_CLASS(TScrollingWinControl, TWinControl)
+public:
+    explicit TScrollingWinControl(TComponent* owner);
+    ~TScrollingWinControl() override;
+    TControlScrollBar* HorzScrollBar() const { return FHorzScrollBar.get(); }
+    void SetHorzScrollBar(TControlScrollBar* value) { FHorzScrollBar->Assign(value); }
+    TControlScrollBar* VertScrollBar() const { return FVertScrollBar.get(); }
+    void SetVertScrollBar(TControlScrollBar* value) { FVertScrollBar->Assign(value); }
+    bool AutoScroll() const { return FAutoScroll; }
+    void SetAutoScroll(bool value);
+    // Moves every child by (dx, dy).
+    void ScrollBy(int dx, int dy);
+    void AlignControls(TControl* control, TRect& rect) override;
+    void WndProc(TMessage& message) override;
+
+private:
+    friend class TControlScrollBar;
+    void UpdateScrollBars();
+
+    std::unique_ptr<TControlScrollBar> FHorzScrollBar, FVertScrollBar;
+    bool FAutoScroll = true;
+    bool FUpdatingScrollBars = false;
+};
+
+class TScrollBox : public TScrollingWinControl {
+    TAVIN_PUBLISHED_CLASS(TScrollBox, TScrollingWinControl)
+public:
+    explicit TScrollBox(TComponent* owner);
+    // bsSingle (a sunken edge) or bsNone.
+    TFormBorderStyle BorderStyle() const { return FBorderStyle; }
+    void SetBorderStyle(TFormBorderStyle value);
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+
+private:
+    TFormBorderStyle FBorderStyle = bsSingle;
+};
+
 // A reusable group of controls with its own form resource, placed on a form.
 class TFrame : public TCustomControl {
     TAVIN_CLASS(TFrame, TCustomControl)
@@ -284,6 +368,14 @@ public:
     void HandleException(TObject* sender);
     void ShowException(const Exception& e);
 
+    // There is no help system: the topic asked for is recorded and false (not shown) returned.
+    bool HelpContext(int context)
+    {
+        FLastHelpContext = context;
+        return false;
+    }
+    int LastHelpContext() const { return FLastHelpContext; }
+
     bool ShowHint() const { return FShowHint; }
     void SetShowHint(bool value);
     int HintPause() const { return FHintPause; }
@@ -314,6 +406,7 @@ private:
     String FTitle;
     bool FTerminated = false;
     bool FShowHint = true;
+    int FLastHelpContext = 0;
     int FHintPause = 500;
     int FHintHidePause = 2500;
     TControl* FHintControl = nullptr;

@@ -25,6 +25,16 @@ TWinControl* OwningControl(HWND wnd)
 
 LRESULT CALLBACK ApplicationWindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
+    // Threads post WM_NULL here when they queue a method for the main thread; a modal loop
+    // dispatches it as well as the application's own.
+    if (msg == WM_NULL && Application && wnd == Application->FHandle) {
+        try {
+            CheckSynchronize();
+        } catch (...) {
+            Application->HandleException(Application);
+        }
+        return 0;
+    }
     if (msg == WM_TIMER && Application && wnd == Application->FHandle) {
         KillTimer(wnd, wParam);
         try {
@@ -226,11 +236,13 @@ void FormsUnitInitialize()
 {
     Screen = new TScreen(nullptr);
     Application = new TApplication(nullptr);
-    RegisterClasses({TForm::StaticClass(), TFrame::StaticClass()});
+    SetMainThread([wnd = Application->Handle()] { PostMessageW(wnd, WM_NULL, 0, 0); });
+    RegisterClasses({TForm::StaticClass(), TFrame::StaticClass(), TScrollBox::StaticClass()});
 }
 
 void FormsUnitFinalize()
 {
+    SetMainThread(nullptr);
     delete Application;
     Application = nullptr;
     delete Screen;

@@ -832,5 +832,5 @@ void StdCtrlsUnitInitialize()
 {
     RegisterClasses({TLabel::StaticClass(), TEdit::StaticClass(), TMemo::StaticClass(), TButton::StaticClass(),
                      TCheckBox::StaticClass(), TRadioButton::StaticClass(), TComboBox::StaticClass(),
-                     TListBox::StaticClass(), TScrollBar::StaticClass()});
+                     TListBox::StaticClass(), TScrollBar::StaticClass(), TGroupBox::StaticClass()});
 }

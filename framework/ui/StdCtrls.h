@@ -114,6 +114,27 @@ private:
     bool FWordWrap = true;
 };
 
+// A frame with a caption on its top edge around a group of controls. Painted by the framework, so
+// that descendants can draw their own frame and caption.
+class TCustomGroupBox : public TCustomControl {
+    TAVIN_CLASS(TCustomGroupBox, TCustomControl)
+public:
+    explicit TCustomGroupBox(TComponent* owner);
+    void AlignControls(TControl* control, TRect& rect) override;
+    void WndProc(TMessage& message) override;
+
+protected:
+    void Paint() override;
+    // Height of the caption's line: aligned children start below it.
+    int CaptionHeight();
+};
+
+class TGroupBox : public TCustomGroupBox {
+    TAVIN_PUBLISHED_CLASS(TGroupBox, TCustomGroupBox)
+public:
+    using TCustomGroupBox::TCustomGroupBox;
+};
+
 class TButtonControl : public TWinControl {
     TAVIN_CLASS(TButtonControl, TWinControl)
 public:

@@ -1,0 +1,113 @@
+// Small framework services: file versions, help requests, the control at a screen point, the
+// group box's client area.
+#include <gtest/gtest.h>
+
+#include "Forms.h"
+#include "StdCtrls.h"
+#include "support/GuiTestSupport.h"
+
+TEST(FrameworkPieces, FileVersionOfASystemLibraryAndOfNoFile)
+{
+    const Cardinal version = GetFileVersion(u"comctl32.dll");
+    ASSERT_NE(version, 0xFFFFFFFFu);
+    EXPECT_GE(version >> 16, 5u);
+    EXPECT_EQ(GetFileVersion(u"no-such-library.dll"), 0xFFFFFFFFu);
+}
+
+TEST(FrameworkPieces, HelpRequestsAreRecordedNotShown)
+{
+    EXPECT_FALSE(Application->HelpContext(1234));
+    EXPECT_EQ(Application->LastHelpContext(), 1234);
+}
+
+TEST(FrameworkPieces, DragTargetIsTheWindowlessChildOrTheWindowUnderThePoint)
+{
+    auto* form = new TForm(Application);
+    form->SetBounds(60, 60, 300, 200);
+    auto* box = new TGroupBox(form);
+    box->SetParent(form);
+    box->SetCaption(u"Group");
+    box->SetBounds(10, 10, 200, 150);
+    auto* label = new TLabel(form);
+    label->SetParent(box);
+    label->SetAutoSize(false);
+    label->SetBounds(20, 40, 80, 20);
+    auto* disabled = new TLabel(form);
+    disabled->SetParent(box);
+    disabled->SetAutoSize(false);
+    disabled->SetBounds(20, 80, 80, 20);
+    disabled->SetEnabled(false);
+    ASSERT_TRUE(ShowActive(form));
+
+    const struct {
+        TPoint at; // in the box's client coordinates
+        bool allowDisabled;
+        TControl* expected;
+    } cases[] = {
+        {Point(30, 45), false, label},
+        {Point(150, 45), false, box},
+        {Point(30, 85), false, box},
+        {Point(30, 85), true, disabled},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FindDragTarget(box->ClientToScreen(c.at), c.allowDisabled), c.expected)
+            << c.at.X << "," << c.at.Y << " allowDisabled " << c.allowDisabled;
+    EXPECT_EQ(FindDragTarget(form->ClientToScreen(Point(250, 100)), false), form);
+    delete form;
+}
+
+TEST(FrameworkPieces, GroupBoxAlignsChildrenBelowItsCaption)
+{
+    auto* form = new TForm(Application);
+    auto* box = new TGroupBox(form);
+    box->SetParent(form);
+    box->SetCaption(u"\u06AF\u0631\u0648\u0647");
+    box->SetBounds(0, 0, 200, 120);
+    auto* panel = new TLabel(form);
+    panel->SetParent(box);
+    panel->SetAlign(alClient);
+    EXPECT_GT(panel->Top(), 8); // the caption's line stays free
+    EXPECT_LT(panel->Top(), 40);
+    EXPECT_GT(panel->Left(), 0);
+    EXPECT_LT(panel->Left() + panel->Width(), 200);
+    EXPECT_LT(panel->Top() + panel->Height(), 120);
+    delete form;
+}
+
+TEST(FrameworkPieces, ScrollBoxRangesFollowItsChildrenAndScrollThem)
+{
+    auto* form = new TForm(Application);
+    form->SetBounds(60, 60, 400, 300);
+    auto* box = new TScrollBox(form);
+    box->SetParent(form);
+    box->SetBorderStyle(bsNone);
+    box->SetBounds(0, 0, 200, 100);
+    auto* distant = new TButton(form);
+    distant->SetParent(box);
+    distant->SetBounds(10, 300, 50, 20);
+    ASSERT_TRUE(ShowActive(form));
+
+    TControlScrollBar* vert = box->VertScrollBar();
+    EXPECT_EQ(vert->Range(), 320);
+    EXPECT_TRUE(vert->IsScrollBarVisible());
+    EXPECT_FALSE(box->HorzScrollBar()->IsScrollBarVisible());
+    const int maxPosition = 320 - box->ClientRect().Height();
+
+    const struct {
+        WPARAM request;
+        int position;
+    } steps[] = {
+        {SB_LINEDOWN, 8}, {SB_LINEDOWN, 16}, {SB_LINEUP, 8}, {SB_BOTTOM, maxPosition}, {SB_PAGEDOWN, maxPosition},
+        {SB_TOP, 0},
+    };
+    for (const auto& step : steps) {
+        SendMessageW(box->Handle(), WM_VSCROLL, step.request, 0);
+        EXPECT_EQ(vert->Position(), step.position) << "request " << step.request;
+        EXPECT_EQ(distant->Top(), 300 - step.position);
+    }
+    vert->SetPosition(10000); // kept within the range
+    EXPECT_EQ(vert->Position(), maxPosition);
+    EXPECT_EQ(GetScrollPos(box->Handle(), SB_VERT), maxPosition);
+    EXPECT_EQ(GetWindowLongPtrW(box->Handle(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE, 0);
+    delete form;
+}
