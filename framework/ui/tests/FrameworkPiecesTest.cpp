@@ -2,6 +2,11 @@
 // group box's client area.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "ComCtrls.h"
 #include "Forms.h"
 #include "StdCtrls.h"
 #include "support/GuiTestSupport.h"
@@ -109,5 +114,44 @@ TEST(FrameworkPieces, ScrollBoxRangesFollowItsChildrenAndScrollThem)
     EXPECT_EQ(vert->Position(), maxPosition);
     EXPECT_EQ(GetScrollPos(box->Handle(), SB_VERT), maxPosition);
     EXPECT_EQ(GetWindowLongPtrW(box->Handle(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE, 0);
+    delete form;
+}
+
+TEST(FrameworkPieces, DateTimePickerShowsItsValueAndTakesTheUsersChoice)
+{
+    auto* form = new TForm(Application);
+    auto* picker = new TDateTimePicker(form);
+    picker->SetParent(form);
+    const TDateTime value = EncodeDate(2024, 3, 20) + EncodeTime(13, 45, 30, 600);
+    picker->SetDateTime(value);
+    EXPECT_EQ(picker->DateTime(), EncodeDate(2024, 3, 20) + EncodeTime(13, 45, 30, 0)); // whole seconds
+    EXPECT_EQ(picker->Date(), EncodeDate(2024, 3, 20));
+    picker->SetTime(EncodeTime(8, 0, 0, 0));
+    EXPECT_EQ(picker->DateTime(), EncodeDate(2024, 3, 20) + EncodeTime(8, 0, 0, 0));
+
+    SYSTEMTIME shown{};
+    EXPECT_EQ(SendMessageW(picker->Handle(), DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&shown)), GDT_VALID);
+    EXPECT_EQ(shown.wYear, 2024);
+    EXPECT_EQ(shown.wDay, 20);
+    EXPECT_EQ(shown.wHour, 8);
+
+    picker->SetKind(dtkTime);
+    EXPECT_NE(GetWindowLongPtrW(picker->Handle(), GWL_STYLE) & DTS_TIMEFORMAT, 0);
+    EXPECT_EQ(SendMessageW(picker->Handle(), DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&shown)), GDT_VALID);
+    EXPECT_EQ(shown.wHour, 8); // kept across the new window
+
+    // The user's choice arrives as the control's notification to its parent.
+    int changes = 0;
+    picker->SetOnChange([&](TObject*) { ++changes; });
+    NMDATETIMECHANGE change{};
+    change.nmhdr.hwndFrom = picker->Handle();
+    change.nmhdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(picker->Handle()));
+    change.nmhdr.code = DTN_DATETIMECHANGE;
+    change.dwFlags = GDT_VALID;
+    change.st = shown;
+    change.st.wYear = 1999;
+    SendMessageW(form->Handle(), WM_NOTIFY, change.nmhdr.idFrom, reinterpret_cast<LPARAM>(&change));
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(picker->Date(), EncodeDate(1999, 3, 20));
     delete form;
 }
