@@ -4,6 +4,7 @@
 // the style manager, and the registry of style-hook classes per control class.
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "WinApiNames.h"
 #include <uxtheme.h>
@@ -170,6 +171,44 @@ enum TThemedListview {
     tlListDetail,
     tlListSortDetail,
     tlEmptyText,
+};
+
+enum TThemedMenu {
+    tmMenuDontCare,
+    tmMenuRoot,
+    tmMenuBarBackgroundActive,
+    tmMenuBarBackgroundInactive,
+    tmMenuBarItemNormal,
+    tmMenuBarItemHot,
+    tmMenuBarItemPushed,
+    tmMenuBarItemDisabled,
+    tmMenuBarItemDisabledHot,
+    tmMenuBarItemDisabledPushed,
+    tmPopupBackground,
+    tmPopupBorders,
+    tmPopupCheckMarkNormal,
+    tmPopupCheckMarkDisabled,
+    tmPopupBulletNormal,
+    tmPopupBulletDisabled,
+    tmPopupCheckBackgroundDisabled,
+    tmPopupCheckBackgroundNormal,
+    tmPopupCheckBackgroundBitmap,
+    tmPopupGutter,
+    tmPopupItemNormal,
+    tmPopupItemHot,
+    tmPopupItemDisabled,
+    tmPopupItemDisabledHot,
+    tmPopupSeparator,
+    tmPopupSubMenuNormal,
+    tmPopupSubMenuDisabled,
+    tmSystemCloseNormal,
+    tmSystemCloseDisabled,
+    tmSystemMaximizeNormal,
+    tmSystemMaximizeDisabled,
+    tmSystemMinimizeNormal,
+    tmSystemMinimizeDisabled,
+    tmSystemRestoreNormal,
+    tmSystemRestoreDisabled,
 };
 
 enum TThemedMonthCal {
@@ -495,6 +534,7 @@ public:
     static TThemedElementDetails GetElementDetails(TThemedHeader detail);
     static TThemedElementDetails GetElementDetails(TThemedHint detail);
     static TThemedElementDetails GetElementDetails(TThemedListview detail);
+    static TThemedElementDetails GetElementDetails(TThemedMenu detail);
     static TThemedElementDetails GetElementDetails(TThemedMonthCal detail);
     static TThemedElementDetails GetElementDetails(TThemedProgress detail);
     static TThemedElementDetails GetElementDetails(TThemedRebar detail);
@@ -549,10 +589,22 @@ public:
     virtual bool DrawParentBackground(HWND window, HDC dc, const TThemedElementDetails* details,
                                       bool onlyIfTransparent, const TRect* bounds = nullptr) const = 0;
     virtual bool HasTransparentParts(const TThemedElementDetails& details) const = 0;
+    // The outline of the element drawn into r (the caller owns the region); false when the
+    // element is a plain rectangle there, and then region is null.
+    virtual bool GetElementRegion(HDC dc, const TThemedElementDetails& details, const TRect& r,
+                                  HRGN& region) const = 0;
+
+    // DrawText with the canvas's font.
+    bool DrawControlText(TCanvas* canvas, const TThemedElementDetails& details, const String& text, TRect& r,
+                         TTextFormat flags, TColor color = clNone) const;
+    // Paints the edit-like border of a windowed control (its client edge or thin border) in its
+    // window's non-client area, in the state the control is in; with eraseLRCorner also the
+    // square between its two scroll bars.
+    void PaintBorder(TWinControl* control, bool eraseLRCorner) const;
 };
 
-// The system style. Whether visual themes are on is asked through themesActive (the platform's
-// theme state unless a test injects one).
+// The system style. Whether visual themes are on is asked through themesActive (the platform
+// facts' theme state unless given).
 class TSystemStyleServices : public TCustomStyleServices {
     TAVIN_CLASS(TSystemStyleServices, TCustomStyleServices)
 public:
@@ -589,6 +641,8 @@ public:
     bool DrawParentBackground(HWND window, HDC dc, const TThemedElementDetails* details, bool onlyIfTransparent,
                               const TRect* bounds = nullptr) const override;
     bool HasTransparentParts(const TThemedElementDetails& details) const override;
+    bool GetElementRegion(HDC dc, const TThemedElementDetails& details, const TRect& r,
+                          HRGN& region) const override;
 
 private:
     struct TThemeCache;
@@ -599,7 +653,8 @@ private:
     std::unique_ptr<TThemeCache> FThemes;
 };
 
-// The style services that paint the control (null: the application's active style).
+// The style services that paint the control: its own StyleName's style, else its parent's, else
+// the application's active style (also for null).
 TCustomStyleServices* StyleServices(const TControl* control = nullptr);
 
 // ---------------------------------------------------------------------------------------------
@@ -630,26 +685,37 @@ using TDefaultMessageProc = std::function<void(TMessage&)>;
 
 // Base of the style hooks: under a custom style, a hook sees a control's messages before the
 // control does and may paint it in the style's look. The control owns its hook and passes every
-// message through HandleMessage.
+// message through HandleMessage. A hook's constructor may raise (the control then goes on without
+// a hook, in the system style); its destructor must undo whatever it did to windows.
 class TStyleHook : public TObject {
     TAVIN_CLASS(TStyleHook, TObject)
 public:
     explicit TStyleHook(TWinControl* control) : FControl(control) {}
 
     TWinControl* Control() const { return FControl; }
+    // The hooked control's window; null while it has none.
+    HWND Handle() const;
     bool Handled() const { return FHandled; }
 
     // The engine's entry for one message: when the hook accepts it, clears Handled, runs WndProc
-    // (with defaultProc reachable through CallDefaultProc) and answers whether the hook handled
-    // it; when false, the control's own window procedure runs afterwards.
+    // (with defaultProc reachable through CallDefaultProc) while the style can paint, and answers
+    // whether the hook handled it; when false, the control's own window procedure runs afterwards.
     bool HandleMessage(TMessage& message, const TDefaultMessageProc& defaultProc);
 
-    virtual void Invalidate() {}
+    // Repaints the control, its frame included.
+    virtual void Invalidate();
 
 protected:
-    // Whether the hook takes this message at all (a control may keep parts of its own painting).
-    virtual bool AcceptMessage(TMessage&) { return true; }
-    virtual void WndProc(TMessage&) {}
+    // Whether the hook takes this message at all. By default a control whose StyleElements lack
+    // seClient keeps its own painting and colour messages, one that lacks seBorder its non-client
+    // messages.
+    virtual bool AcceptMessage(TMessage& message);
+    // The work every hook shares; an override handles its own messages and passes the rest here:
+    // colour messages answered with FFontColor and FBrush; WM_PAINT, WM_ERASEBKGND and
+    // WM_NCPAINT turned into Paint, PaintBackground and PaintNC where FOverridePaint,
+    // FOverrideEraseBkgnd and FOverridePaintNC ask for it; enabling and text changes repaint
+    // after the control's own processing; the focus kept in FFocused.
+    virtual void WndProc(TMessage& message);
     virtual void Paint(TCanvas*) {}
     virtual void PaintBackground(TCanvas*) {}
     virtual void PaintNC(TCanvas*) {}
@@ -658,8 +724,10 @@ protected:
 
     // Runs the control's own processing of the message now (inside HandleMessage only).
     void CallDefaultProc(TMessage& message);
-    // The style services the hook paints with.
-    TCustomStyleServices* StyleServices() const { return ::StyleServices(); }
+    // The style services the hook paints with: the control's.
+    TCustomStyleServices* StyleServices() const;
+    // A system metric at the control's DPI.
+    int GetSystemMetrics(int index) const;
 
     TWinControl* FControl;
     // The colours the hook answers the control's colour messages with.
@@ -675,6 +743,40 @@ private:
     const TDefaultMessageProc* FDefaultProc = nullptr;
 };
 
+// A hook that knows whether the mouse is over its control: the first mouse move over the control
+// (client or frame) calls MouseEnter and starts a 100 ms timer on the control's window; the tick
+// that finds the cursor over another window, neither the control's nor one IsChildHandle claims,
+// calls MouseLeave and stops the timer.
+class TMouseTrackControlStyleHook : public TStyleHook {
+    TAVIN_CLASS(TMouseTrackControlStyleHook, TStyleHook)
+public:
+    explicit TMouseTrackControlStyleHook(TWinControl* control) : TStyleHook(control) {}
+    ~TMouseTrackControlStyleHook() override;
+
+    bool MouseInControl() const { return FMouseInControl; }
+
+    // The timer's number on the control's window.
+    static constexpr UINT_PTR HotTrackTimer = 0x5448;
+
+protected:
+    void WndProc(TMessage& message) override;
+    // Windows of the control's own (an edit inside a combo box) that count as the control.
+    virtual bool IsChildHandle(HWND) const { return false; }
+    // The cursor is over the control or one of its child windows.
+    bool IsMouseInControl() const;
+
+    bool FMouseInControl = false;
+
+private:
+    void StopTracking();
+};
+
+struct TStyleHookRegistration {
+    TClass ControlClass;
+    TStyleHookClass HookClass;
+    bool operator==(const TStyleHookRegistration&) const = default;
+};
+
 // The registry of style-hook classes per control class. Lookups are by the exact control class:
 // a class and its descendant that both want a hook are both registered.
 class TCustomStyleEngine {
@@ -685,18 +787,49 @@ public:
     static void UnRegisterStyleHook(TClass controlClass, TStyleHookClass hookClass);
     // The hook class registered last for exactly this control class; null when there is none.
     static TStyleHookClass FindStyleHook(TClass controlClass);
-    // A new hook for the control when a custom style is active and its class has a hook class
-    // registered; null otherwise (the system style needs no hooks).
+    // Every pair, in registration order.
+    static std::vector<TStyleHookRegistration> RegisteredStyleHooks();
+    // A new hook for the control when a custom style paints it (with no control: when one is
+    // active) and its class has a hook class registered; null otherwise (the system style needs
+    // no hooks). Windows pick their hooks up themselves when they are created and when the style
+    // changes.
     static std::unique_ptr<TStyleHook> CreateStyleHook(TClass controlClass, TWinControl* control);
 };
 
-// The active style. Only the system style exists so far.
+// The registered styles and the active one. The system style is always there, first, under its
+// name "Windows"; custom styles are registered under their Name (compared without regard to case).
 class TStyleManager {
 public:
-    static bool IsCustomStyleActive() { return ActiveStyle() != SystemStyle(); }
-    static TCustomStyleServices* ActiveStyle() { return SystemStyle(); }
+    static bool IsCustomStyleActive() { return !ActiveStyle()->IsSystemStyle(); }
+    static TCustomStyleServices* ActiveStyle();
     static TSystemStyleServices* SystemStyle();
-};
 
+    // Takes the style over; raises EStyleEngineException when its name is taken already.
+    static TCustomStyleServices* RegisterStyle(std::unique_ptr<TCustomStyleServices> style);
+    // Frees a registered custom style; when it is active, or a control names it, the system style
+    // takes its place first. An unknown name does nothing.
+    static void UnRegisterStyle(const String& name);
+    // The style of that name; null when none is registered.
+    static TCustomStyleServices* Style(const String& name);
+    // The system style's name, then the custom styles' in registration order.
+    static std::vector<String> StyleNames();
+
+    // Makes the named style the active one and tells every control (CM_STYLECHANGED), which
+    // attaches or detaches its style hook. Raises EStyleEngineException for an unknown name and
+    // leaves the active style as it was.
+    static void SetStyle(const String& name);
+    // The same, answering false instead of raising.
+    static bool TrySetStyle(const String& name);
+
+    // Whether custom styles paint the forms' borders (the form's StyleElements still decide).
+    enum TFormBorderStyle { fbsCurrentStyle, fbsSystemStyle };
+    static TFormBorderStyle FormBorderStyle();
+    static void SetFormBorderStyle(TFormBorderStyle value);
+
+    // Sends CM_STYLECHANGED to every control of the application (windowed or not, with or
+    // without a window): after a switch, or after a control's own style changed (control given:
+    // that control and its children only).
+    static void NotifyStyleChanged(TControl* control = nullptr);
+};
 // The start-up table entry: releases the system style's theme data at exit.
 extern const TUnitStep ThemesUnit;
