@@ -111,10 +111,10 @@ build_pugixml() {
   local stamp="$TAVIN_DEPS/pugixml/.complete"
   [ -f "$stamp" ] && return 0
   log "cross-building pugixml"
-  local work="$TAVIN_CACHE/src/pugixml" src
+  local work="$TAVIN_CACHE/src/$TAVIN_WIN_ARCH/pugixml" src
   src=$(fetch_source pugixml "$work")
   rm -rf "$TAVIN_DEPS/pugixml"
-  cmake -S "$src" -B "$work/build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$TAVIN_ROOT/cmake/mingw-i686.cmake" \
+  cmake -S "$src" -B "$work/build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$TAVIN_ROOT/cmake/mingw-$TAVIN_WIN_ARCH.cmake" \
       -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$TAVIN_DEPS/pugixml" -DCMAKE_INSTALL_LIBDIR=lib \
       -DBUILD_SHARED_LIBS=OFF -DPUGIXML_BUILD_TESTS=OFF -DPUGIXML_NO_XPATH=ON >"$work/build.log" 2>&1 \
     && cmake --build "$work/build" >>"$work/build.log" 2>&1 && cmake --install "$work/build" >>"$work/build.log" 2>&1 \
