@@ -1,6 +1,8 @@
 // Lays out every markup of a folder (the caption markup fuzzer's corpus) and random mutations of
 // them with the GDI and GDI+ caption engines, in every mode, into memory bitmaps, for a number of
-// seconds: no crash, no hang.  caption_layout_soak <folder> [seconds]
+// seconds: no crash, no hang.  caption_layout_soak <folder> [seconds] [last-markup file]
+// With a file name, each markup is written there (UTF-16) before it is laid out, so a crash
+// leaves the markup that caused it.
 #include <windows.h>
 
 #include <chrono>
@@ -48,8 +50,17 @@ std::vector<String> ReadFolder(const String& AFolder)
     return texts;
 }
 
+const wchar_t* LastMarkupFile = nullptr;
+
 void LayOut(TCanvas& ACanvas, RurGDIP::TGPGraphics& AGraphics, const String& AText, unsigned AMode)
 {
+    if (LastMarkupFile) {
+        HANDLE file = CreateFileW(LastMarkupFile, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        DWORD written = 0;
+        WriteFile(file, &AMode, sizeof(AMode), &written, nullptr);
+        WriteFile(file, AText.data(), DWORD(AText.size() * sizeof(Char)), &written, nullptr);
+        CloseHandle(file);
+    }
     THTMLDrawOptions options;
     options.Scale = 1;
     options.MouseX = int(AMode % 97);
@@ -86,6 +97,7 @@ int wmain(int argc, wchar_t** argv)
     }
     const std::vector<String> corpus = ReadFolder(FromWidePtr(argv[1]));
     const int seconds = argc > 2 ? _wtoi(argv[2]) : 60;
+    LastMarkupFile = argc > 3 ? argv[3] : nullptr;
     RurGDIP::RurGDIPInitialize();
     {
         TBitmap bitmap(260, 150);
