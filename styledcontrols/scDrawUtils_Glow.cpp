@@ -280,7 +280,7 @@ void DrawGlowText(TGlowBuffer& buffer, bool rebuild, TCanvas* canvas, bool noPre
         c->SetFont(canvas->Font());
         c->Font()->SetColor(clWhite);
         c->Brush()->SetStyle(bsClear);
-        const TRect inner = Rect(glowSize, glowSize, width - glowSize, height - glowSize);
+        const TRect inner = Rect(glowSize, glowSize, buffer->Width() - glowSize, buffer->Height() - glowSize);
         auto draw = [&](int dx, int dy) {
             RECT r = ToWinRect(inner);
             OffsetRect(&r, dx, dy);
