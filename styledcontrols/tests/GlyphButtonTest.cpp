@@ -48,6 +48,7 @@ struct TButtonForm {
         Form = new TForm(Application);
         Form->SetBounds(100, 100, 300, 200);
         Form->SetColor(clWhite);
+        SetCursorPos(0, 0); // away from where the last test left a button
     }
     ~TButtonForm() { delete Form; }
     TButtonForm(const TButtonForm&) = delete;
