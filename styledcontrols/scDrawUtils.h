@@ -180,6 +180,62 @@ void DrawExpandButton(TCanvas* canvas, const TRect& rect, int kind, const TContr
 // ---------------------------------------------------------------------------------------------
 // Themed element painters (with classic fallbacks) and the parent's background behind a control.
 
+void DrawSpinUpButton(TCanvas* canvas, const TRect& rect, TscsCtrlState state, const TControl* control, double scale);
+void DrawSpinDownButton(TCanvas* canvas, const TRect& rect, TscsCtrlState state, const TControl* control,
+                        double scale);
+void DrawSpinRightButton(TCanvas* canvas, const TRect& rect, TscsCtrlState state, const TControl* control,
+                         double scale);
+void DrawSpinLeftButton(TCanvas* canvas, const TRect& rect, TscsCtrlState state, const TControl* control,
+                        double scale);
+void DrawPushButton(TCanvas* canvas, const TRect& rect, TscsCtrlState state, const TControl* control, double scale,
+                    bool showFocus);
+void DrawComboButtonFace(TCanvas* canvas, const TRect& rect, TscsCtrlState state, const TControl* control,
+                         double scale, bool showFocus);
+void DrawToolButton(TCanvas* canvas, const TRect& rect, TscsCtrlState state, const TControl* control);
+void DrawToolButtonFramed(TCanvas* canvas, const TRect& rect, TscsCtrlState state, const TControl* control);
+// Segment kinds: 1 left, 2 middle, 3 right.
+void DrawSegmentPushButton(TCanvas* canvas, const TRect& rect, TscsCtrlState state, const TControl* control,
+                           double scale, int segmentKind, bool showFocus);
+void DrawSegmentToolButton(TCanvas* canvas, const TRect& rect, TscsCtrlState state, const TControl* control,
+                           int segmentKind);
+void DrawSplitPushButton(TCanvas* canvas, const TRect& rect, TscsCtrlState state, const TControl* control,
+                         int dropWidth, bool dropPressed);
+void DrawSplitToolButton(TCanvas* canvas, const TRect& rect, TscsCtrlState state, const TControl* control,
+                         int dropWidth, bool dropPressed);
+// Check kinds: 0 unchecked, 1 checked, 2 mixed.
+void DrawCheckBoxInBounds(TCanvas* canvas, const TRect& rect, TscsCtrlState state, const TControl* control,
+                          double scale, int checkKind);
+void DrawCheckBoxAtLeft(TCanvas* canvas, const TRect& rect, TscsCtrlState state, const TControl* control,
+                        double scale, int checkKind);
+void DrawCheckBoxCentered(TCanvas* canvas, const TRect& rect, TscsCtrlState state, const TControl* control,
+                          double scale, int checkKind);
+int GetCheckBoxSize(TCanvas* canvas, const TControl* control, double scale);
+void DrawComboDropDownButton(TCanvas* canvas, const TRect& rect, TscsCtrlState state, const TControl* control,
+                             double scale, bool atLeft, bool separatePart);
+void DrawSelectionAlpha(TCanvas* canvas, const TRect& rect, Byte alpha, const TControl* control);
+void DrawItemSelection(TCanvas* canvas, const TRect& rect, bool focused, const TControl* control, bool opaque);
+void DrawHeaderSection(TCanvas* canvas, const TRect& rect, TscsCtrlState state, const TControl* control);
+void DrawEditBorder(TCanvas* canvas, const TRect& rect, TscsCtrlState state, const TControl* control);
+void DrawFlatBorder(TCanvas* canvas, const TRect& rect, const TControl* control);
+void DrawFormBackground(TCanvas* canvas, const TRect& rect, const TControl* control);
+void DrawItemProgressBar(TCanvas* canvas, const TRect& rect, int minimum, const TControl* control, int position,
+                         int maximum);
+void DrawTabButton(TCanvas* canvas, TRect rect, TscsCtrlState state, const TControl* control);
+void DrawTabItem(TCanvas* canvas, const TRect& rect, TscsCtrlState state, const TControl* control);
+void DrawTabItemAlpha(TCanvas* canvas, const TRect& rect, Byte alpha, const TControl* control);
+
+// Text colours that go with each state of the standard parts.
+TColor GetButtonTextColor(TscsCtrlState state, const TControl* control);
+TColor GetToolButtonTextColor(TscsCtrlState state, const TControl* control);
+TColor GetCheckBoxTextColor(TscsCtrlState state, const TControl* control);
+TColor GetHeaderSectionTextColor(TscsCtrlState state, const TControl* control);
+TColor GetTabTextColor(TscsCtrlState state, const TControl* control);
+TColor GetTabButtonTextColor(TscsCtrlState state, const TControl* control);
+TColor GetCaptionTextColor(TscsCtrlState state, const TControl* control);
+TColor GetEditColor(TscsCtrlState state, const TControl* control);
+TColor GetEditFontColor(TscsCtrlState state, const TControl* control);
+TColor GetSelectionTextColor(const TControl* control);
+
 void DrawToolBarBackground(TCanvas* canvas, const TRect& rect, const TControl* control);
 void DrawTabSheetBackground(TCanvas* canvas, const TRect& rect, const TControl* control);
 void DrawStatusBarBackground(TCanvas* canvas, const TRect& rect, const TControl* control);

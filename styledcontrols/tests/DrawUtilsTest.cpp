@@ -387,3 +387,34 @@ TEST(GlowTest, StackBlurSpreadsAPointSymmetrically)
     EXPECT_EQ(red(7, 4), 0u);
     EXPECT_EQ(static_cast<const DWORD*>(bitmap->ScanLine(0))[0] >> 24, DWORD(255));
 }
+
+TEST(ElementPaintersTest, SystemStyleTextColoursByState)
+{
+    using TGetter = TColor (*)(TscsCtrlState, const TControl*);
+    for (TGetter getter : {&GetButtonTextColor, &GetToolButtonTextColor, &GetCheckBoxTextColor,
+                           &GetHeaderSectionTextColor, &GetTabTextColor, &GetTabButtonTextColor}) {
+        EXPECT_EQ(getter(scsNormal, nullptr), clBtnText);
+        EXPECT_EQ(getter(scsHot, nullptr), clBtnText);
+        EXPECT_EQ(getter(scsDisabled, nullptr), clGrayText);
+    }
+    EXPECT_EQ(GetCaptionTextColor(scsDisabled, nullptr), clInactiveCaptionText);
+    EXPECT_EQ(GetCaptionTextColor(scsFocused, nullptr), clCaptionText);
+    EXPECT_EQ(GetEditColor(scsHot, nullptr), clWindow);
+    EXPECT_EQ(GetEditFontColor(scsDisabled, nullptr), clGrayText);
+}
+
+TEST(ElementPaintersTest, ClassicProgressBarAndCheckBox)
+{
+    if (StyleServices(nullptr)->Enabled())
+        GTEST_SKIP() << "visual themes are on: the classic drawing is not used";
+    EXPECT_EQ(GetCheckBoxSize(nullptr, nullptr, 2.0), 13);
+    struct {
+        int Minimum, Position, Maximum, GreenColumns;
+    } cases[] = {{0, 50, 100, 4}, {10, 10, 10, 0}, {10, 5, 20, 0}, {0, 100, 100, 8}};
+    for (const auto& c : cases) {
+        auto bitmap = Canvas32(10, 6, clBlack);
+        DrawItemProgressBar(bitmap->Canvas(), Rect(0, 0, 10, 6), c.Minimum, nullptr, c.Position, c.Maximum);
+        EXPECT_EQ(CountColor(bitmap.get(), Rect(1, 2, 9, 3), clGreen), c.GreenColumns) << c.Position;
+        EXPECT_EQ(CountColor(bitmap.get(), Rect(1, 2, 9, 3), clWhite), 8 - c.GreenColumns) << c.Position;
+    }
+}
