@@ -327,7 +327,7 @@ TscsCtrlState TscCustomActiveControl::GetCtrlState() const
 
 bool TscCustomActiveControl::IsBufferedAnimationAvailable()
 {
-    return WindowsMajorVersion >= 6 && scDrawUtils::BeginBufferedAnimation;
+    return WindowsMajorVersion() >= 6 && scDrawUtils::BeginBufferedAnimation;
 }
 
 bool TscCustomActiveControl::CanAnimateState() const

@@ -1,18 +1,14 @@
 // Version probe, bound system functions, style queries, colour helpers, frames and 32-bit bitmaps.
 #include "scDrawUtils.h"
 
-#include <lm.h>
-
 #include <cstring>
 
 #include "Math.h"
+#include "PlatformFacts.h"
 #include "SysUtils.h"
 #include "Themes.h"
 #include "WideText.h"
 
-int WindowsMajorVersion = 0;
-int WindowsMinorVersion = 0;
-int WindowsBuildNumber = 0;
 
 namespace scDrawUtils {
 TBeginBufferedAnimation BeginBufferedAnimation = nullptr;
@@ -41,41 +37,6 @@ Byte RedOf(TColor c) { return Byte(c); }
 Byte GreenOf(TColor c) { return Byte(c >> 8); }
 Byte BlueOf(TColor c) { return Byte(c >> 16); }
 TColor RGBColor(int r, int g, int b) { return TColor(r | (g << 8) | (b << 16)); }
-
-// The build number as the runtime determines it at start-up: the registry's "CurrentBuild" on
-// systems above 7 (GetVersionExW reports a compatibility build there), GetVersionExW's otherwise.
-int RuntimeBuildNumber()
-{
-    OSVERSIONINFOW info{};
-    info.dwOSVersionInfoSize = sizeof(info);
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-    GetVersionExW(&info);
-#pragma GCC diagnostic pop
-    int build = static_cast<int>(info.dwBuildNumber & 0xFFFF);
-    if (info.dwMajorVersion > 6 || (info.dwMajorVersion == 6 && info.dwMinorVersion > 1)) {
-        wchar_t text[32] = {};
-        DWORD size = sizeof(text) - sizeof(wchar_t);
-        if (RegGetValueW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", L"CurrentBuild",
-                         RRF_RT_REG_SZ, nullptr, text, &size) == ERROR_SUCCESS) {
-            int value = 0;
-            if (TryStrToInt(FromWidePtr(text), value))
-                build = value;
-        }
-    }
-    return build;
-}
-
-int VersionExBuildNumber()
-{
-    OSVERSIONINFOEXW info{};
-    info.dwOSVersionInfoSize = sizeof(info);
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-    GetVersionExW(reinterpret_cast<OSVERSIONINFOW*>(&info));
-#pragma GCC diagnostic pop
-    return static_cast<int>(info.dwBuildNumber);
-}
 
 // Selects the DC pen for the duration of a drawing and puts the previous pen back.
 class TDCPen {
@@ -127,66 +88,27 @@ void FocusRect(TCanvas* canvas, const TRect& rect, TColor color, double scale)
 
 // ---------------------------------------------------------------------------------------------
 
-int GetWindowsBuildNumber() { return WindowsBuildNumber; }
-bool IsWindows10OrLater() { return WindowsMajorVersion >= 10; }
-bool IsWindows11() { return WindowsMajorVersion >= 10 && WindowsBuildNumber >= 22000; }
-bool IsWindows8() { return WindowsMajorVersion == 6 && WindowsMinorVersion >= 2; }
-bool IsWindows7() { return WindowsMajorVersion == 6 && WindowsMinorVersion == 1; }
-bool IsWindowsXP() { return WindowsMajorVersion == 5 && WindowsMinorVersion == 1; }
+int WindowsMajorVersion() { return PlatformWindowsVersion().Major; }
+int WindowsMinorVersion() { return PlatformWindowsVersion().Minor; }
+
+int WindowsBuildNumber()
+{
+    const TWindowsVersion version = PlatformWindowsVersion();
+    return version.Major >= 10 ? version.Build : 0;
+}
+
+int GetWindowsBuildNumber() { return WindowsBuildNumber(); }
+bool IsWindows10OrLater() { return WindowsMajorVersion() >= 10; }
+bool IsWindows11() { return WindowsMajorVersion() >= 10 && WindowsBuildNumber() >= 22000; }
+bool IsWindows8() { return WindowsMajorVersion() == 6 && WindowsMinorVersion() >= 2; }
+bool IsWindows7() { return WindowsMajorVersion() == 6 && WindowsMinorVersion() == 1; }
+bool IsWindowsXP() { return WindowsMajorVersion() == 5 && WindowsMinorVersion() == 1; }
 
 bool IsDwmCompositionActive()
 {
-    if (WindowsMajorVersion < 6 || !scDrawUtils::DwmIsCompositionEnabled)
-        return false;
-    BOOL enabled = FALSE;
-    return scDrawUtils::DwmIsCompositionEnabled(&enabled) == S_OK && enabled;
-}
-
-bool GetWorkstationVersion(int& major, int& minor)
-{
-    LPBYTE buffer = nullptr;
-    if (NetWkstaGetInfo(nullptr, 100, &buffer) != 0)
-        return false;
-    const auto* info = reinterpret_cast<const WKSTA_INFO_100*>(buffer);
-    major = static_cast<int>(info->wki100_ver_major);
-    minor = static_cast<int>(info->wki100_ver_minor);
-    NetApiBufferFree(buffer);
-    return true;
-}
-
-void ProbeWindowsVersion(DWORD versionResult, const std::function<bool(int&, int&)>& workstationVersion, int& major,
-                         int& minor)
-{
-    major = static_cast<int>(versionResult & 0xFF);
-    minor = static_cast<int>((versionResult >> 8) & 0xFF);
-    if (major > 6 || (major == 6 && minor > 1)) {
-        int m = 0, n = 0;
-        if (workstationVersion(m, n)) {
-            major = m;
-            minor = n;
-        }
-    }
-}
-
-void ProbeWindowsVersion(int& major, int& minor)
-{
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-    ProbeWindowsVersion(GetVersion(), &GetWorkstationVersion, major, minor);
-#pragma GCC diagnostic pop
-}
-
-int ProbeWindowsBuildNumber(int major, int runtimeBuild, const std::function<int()>& versionExBuild)
-{
-    if (major < 10)
-        return 0;
-    return runtimeBuild != 0 ? runtimeBuild : versionExBuild();
-}
-
-void ProbeWindowsBuildNumber(int& build)
-{
-    build = ProbeWindowsBuildNumber(WindowsMajorVersion, WindowsMajorVersion >= 10 ? RuntimeBuildNumber() : 0,
-                                    &VersionExBuildNumber);
+    // The bound function must exist for the callers to use DWM at all; whether composition is on
+    // is the platform's fact.
+    return WindowsMajorVersion() >= 6 && scDrawUtils::DwmIsCompositionEnabled && PlatformCompositionEnabled();
 }
 
 void InitBufferedAnimationAPI()
@@ -220,8 +142,6 @@ void InitWindowCompositionAPI()
 
 void scDrawUtilsInitialize()
 {
-    ProbeWindowsVersion(WindowsMajorVersion, WindowsMinorVersion);
-    ProbeWindowsBuildNumber(WindowsBuildNumber);
     InitBufferedAnimationAPI();
     InitDwmAPI();
     InitWindowCompositionAPI();

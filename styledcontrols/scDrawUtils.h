@@ -19,14 +19,14 @@ TAVIN_ENUM(TscsCtrlState, scsNormal, scsHot, scsPressed, scsFocused, scsDisabled
 using TscsCtrlStates = TSet<TscsCtrlState>;
 
 // ---------------------------------------------------------------------------------------------
-// Windows version and the system functions that older systems lack. Settled by the unit's
-// start-up; tests assign the version variables and the function variables to stand for another
-// system.
+// Windows version and the system functions that older systems lack. The version is the
+// framework's platform fact (tests inject another Windows through it); the functions are bound by
+// the unit's start-up, and tests may assign the variables to stand for another system.
 
-extern int WindowsMajorVersion;
-extern int WindowsMinorVersion;
+int WindowsMajorVersion();
+int WindowsMinorVersion();
 // 0 whenever the major version is below 10.
-extern int WindowsBuildNumber;
+int WindowsBuildNumber();
 
 struct WINCOMPATTRDATA {
     DWORD Attribute;
@@ -65,16 +65,6 @@ bool IsWindows7();
 bool IsWindowsXP();
 bool IsDwmCompositionActive();
 
-// The local computer's workstation version (false when the query fails; outputs untouched).
-bool GetWorkstationVersion(int& major, int& minor);
-// The version from GetVersion's result; systems above 7 may report a compatibility version
-// there, so the workstation version replaces it when that query succeeds.
-void ProbeWindowsVersion(DWORD versionResult, const std::function<bool(int&, int&)>& workstationVersion,
-                         int& major, int& minor);
-void ProbeWindowsVersion(int& major, int& minor);
-// 0 below Windows 10; otherwise the runtime's build number, or GetVersionExW's when that is 0.
-int ProbeWindowsBuildNumber(int major, int runtimeBuild, const std::function<int()>& versionExBuild);
-void ProbeWindowsBuildNumber(int& build);
 void InitBufferedAnimationAPI();
 void InitDwmAPI();
 void InitWindowCompositionAPI();

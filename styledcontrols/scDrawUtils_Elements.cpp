@@ -266,6 +266,23 @@ void DrawCheckBox(TCheckPlace place, TCanvas* canvas, const TRect& rect, TscsCtr
         FrameControl(canvas, box, DFC_BUTTON, ClassicCheckFlags(state, kind));
 }
 
+// An element drawn into a transparent 32-bit bitmap: GDI drawing leaves the alpha bytes 0, so
+// pixels that were painted but kept alpha 0 are made opaque.
+void DrawElementWithAlpha(TBitmap* bitmap, const TControl* control, const TThemedElementDetails& details)
+{
+    SetBitmapAlpha(bitmap, 0);
+    FillBitmapPixels(bitmap, 0);
+    bitmap->SetAlphaFormat(afPremultiplied);
+    Services(control)->DrawElement(bitmap->Canvas()->Handle(), details,
+                                   Rect(0, 0, bitmap->Width(), bitmap->Height()));
+    GdiFlush();
+    DWORD* pixels = BitmapPixels(bitmap);
+    const int count = bitmap->Width() * bitmap->Height();
+    for (int i = 0; i < count; ++i)
+        if ((pixels[i] >> 24) == 0 && (pixels[i] & 0xFFFFFF) != 0)
+            pixels[i] |= 0xFF000000;
+}
+
 TColor ElementTextColor(const TControl* control, const TThemedElementDetails& details, TColor fallback)
 {
     TColor color = clNone;
@@ -397,7 +414,7 @@ void DrawComboDropDownButton(TCanvas* canvas, const TRect& rect, TscsCtrlState s
     if (!ValidState(state))
         return;
     const bool themed = Themed(control);
-    if (separatePart && !UsesCustomStyle(control) && themed && WindowsMajorVersion >= 6) {
+    if (separatePart && !UsesCustomStyle(control) && themed && WindowsMajorVersion() >= 6) {
         TRect r = rect;
         r.Bottom += 1;
         r.Top -= 1;
@@ -431,13 +448,11 @@ void DrawSelectionAlpha(TCanvas* canvas, const TRect& rect, Byte alpha, const TC
     if ((!Themed(control) || IsWindowsXP()) && !UsesCustomStyle(control)) {
         Fill(bitmap->Canvas(), local, clHighlight);
         SetBitmapAlpha(bitmap.get(), 255);
+    } else if (UsesCustomStyle(control)) {
+        DrawElementWithAlpha(bitmap.get(), control, TCustomStyleServices::GetElementDetails(tgCellSelected));
     } else {
-        SetBitmapAlpha(bitmap.get(), 0);
-        bitmap->SetAlphaFormat(afPremultiplied);
-        if (UsesCustomStyle(control))
-            DrawThemed(bitmap->Canvas(), local, control, tgCellSelected);
-        else
-            DrawThemed(bitmap->Canvas(), local, control, tmcGridCellBackgroundSelected);
+        DrawElementWithAlpha(bitmap.get(), control,
+                             TCustomStyleServices::GetElementDetails(tmcGridCellBackgroundSelected));
     }
     DrawBitmapAlpha(bitmap.get(), canvas, rect.Left, rect.Top, alpha);
 }
@@ -609,9 +624,7 @@ void DrawTabItemAlpha(TCanvas* canvas, const TRect& rect, Byte alpha, const TCon
         return;
     auto bitmap = MakeBitmap32(rect.Width(), rect.Height());
     if ((Themed(control) && !IsWindowsXP()) || UsesCustomStyle(control)) {
-        SetBitmapAlpha(bitmap.get(), 0);
-        bitmap->SetAlphaFormat(afPremultiplied);
-        DrawThemed(bitmap->Canvas(), Rect(0, 0, rect.Width(), rect.Height()), control, ttTabItemNormal);
+        DrawElementWithAlpha(bitmap.get(), control, TCustomStyleServices::GetElementDetails(ttTabItemNormal));
     } else {
         // Without themes a disabled tab is not drawn.
         FillBitmapPixels(bitmap.get(), 0);

@@ -273,7 +273,7 @@ void TscHintWindow::Paint()
     InflateRect(reinterpret_cast<RECT*>(&background), 4, 4);
     const HDC dc = canvas->Handle();
     if (services && services->Enabled()) {
-        if (services->IsSystemStyle() && WindowsMajorVersion > 5) {
+        if (services->IsSystemStyle() && WindowsMajorVersion() > 5) {
             services->DrawElement(dc, TCustomStyleServices::GetElementDetails(tttStandardNormal), background, client);
         } else {
             const auto details = TCustomStyleServices::GetElementDetails(thHintNormal);

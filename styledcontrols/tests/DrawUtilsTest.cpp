@@ -1,109 +1,58 @@
 #include <gtest/gtest.h>
 
 #include "KitTestSupport.h"
+#include "PlatformFacts.h"
+#include "TestStyle.h"
 #include "Themes.h"
 #include "scDrawUtils.h"
 
-namespace {
-
-DWORD VersionWord(int major, int minor) { return DWORD(major) | (DWORD(minor) << 8); }
-
-} // namespace
-
-TEST(VersionProbeTest, TakesTheWorkstationVersionOnlyAboveWindows7)
+TEST(WindowsVersionTest, QueriesOverTheWindowsVersions)
 {
     struct Case {
-        const char* Name;
-        DWORD Reported;
-        bool WorkstationAnswers;
-        int WorkstationMajor, WorkstationMinor;
-        int Major, Minor;
-        bool Asked;
-    } cases[] = {
-        {"XP", VersionWord(5, 1), true, 9, 9, 5, 1, false},
-        {"7", VersionWord(6, 1), true, 9, 9, 6, 1, false},
-        {"8.1 behind a compatibility version", VersionWord(6, 2), true, 6, 3, 6, 3, true},
-        {"10 behind a compatibility version", VersionWord(6, 2), true, 10, 0, 10, 0, true},
-        {"workstation query failing", VersionWord(6, 2), false, 10, 0, 6, 2, true},
-    };
-    for (const Case& c : cases) {
-        bool asked = false;
-        int major = 0, minor = 0;
-        ProbeWindowsVersion(
-            c.Reported,
-            [&](int& m, int& n) {
-                asked = true;
-                if (c.WorkstationAnswers) {
-                    m = c.WorkstationMajor;
-                    n = c.WorkstationMinor;
-                }
-                return c.WorkstationAnswers;
-            },
-            major, minor);
-        EXPECT_EQ(major, c.Major) << c.Name;
-        EXPECT_EQ(minor, c.Minor) << c.Name;
-        EXPECT_EQ(asked, c.Asked) << c.Name;
-    }
-}
-
-TEST(VersionProbeTest, BuildNumberOnlyFromWindows10AndFromGetVersionExWhenTheRuntimeHasNone)
-{
-    EXPECT_EQ(ProbeWindowsBuildNumber(6, 9600, [] { return 9600; }), 0);
-    EXPECT_EQ(ProbeWindowsBuildNumber(10, 19045, [] { return 1; }), 19045);
-    EXPECT_EQ(ProbeWindowsBuildNumber(10, 0, [] { return 22631; }), 22631);
-}
-
-TEST(VersionProbeTest, VersionQueriesOverTheWindowsVersions)
-{
-    struct Case {
-        const char* Name;
-        int Major, Minor, Build;
+        TWindowsVersion Version;
         bool Ten, Eleven, Eight, Seven, XP;
+        int Build;
     } cases[] = {
-        {"XP", 5, 1, 0, false, false, false, false, true},
-        {"Vista", 6, 0, 0, false, false, false, false, false},
-        {"7", 6, 1, 0, false, false, false, true, false},
-        {"8", 6, 2, 0, false, false, true, false, false},
-        {"8.1", 6, 3, 0, false, false, true, false, false},
-        {"10", 10, 0, 19045, true, false, false, false, false},
-        {"11", 10, 0, 22000, true, true, false, false, false},
+        {WindowsXP, false, false, false, false, true, 0},
+        {WindowsVista, false, false, false, false, false, 0},
+        {Windows7, false, false, false, true, false, 0},
+        {Windows8, false, false, true, false, false, 0},
+        {Windows81, false, false, true, false, false, 0},
+        {Windows10, true, false, false, false, false, 19045},
+        {TWindowsVersion{10, 0, 22000}, true, true, false, false, false, 22000},
     };
     for (const Case& c : cases) {
-        TWindowsVersionFacts facts(c.Major, c.Minor, c.Build);
-        EXPECT_EQ(IsWindows10OrLater(), c.Ten) << c.Name;
-        EXPECT_EQ(IsWindows11(), c.Eleven) << c.Name;
-        EXPECT_EQ(IsWindows8(), c.Eight) << c.Name;
-        EXPECT_EQ(IsWindows7(), c.Seven) << c.Name;
-        EXPECT_EQ(IsWindowsXP(), c.XP) << c.Name;
-        EXPECT_EQ(GetWindowsBuildNumber(), c.Build) << c.Name;
+        TInjectedPlatformFacts facts({.Version = c.Version});
+        const int name = c.Version.Major * 100000 + c.Version.Minor * 10000 + c.Version.Build % 10000;
+        EXPECT_EQ(IsWindows10OrLater(), c.Ten) << name;
+        EXPECT_EQ(IsWindows11(), c.Eleven) << name;
+        EXPECT_EQ(IsWindows8(), c.Eight) << name;
+        EXPECT_EQ(IsWindows7(), c.Seven) << name;
+        EXPECT_EQ(IsWindowsXP(), c.XP) << name;
+        EXPECT_EQ(GetWindowsBuildNumber(), c.Build) << name;
     }
 }
 
 namespace {
-BOOL CompositionReported = FALSE;
-HRESULT CompositionFailure = S_OK;
-HRESULT WINAPI FakeDwmIsCompositionEnabled(BOOL* enabled)
+HRESULT WINAPI BoundDwmIsCompositionEnabled(BOOL* enabled)
 {
-    *enabled = CompositionReported;
-    return CompositionFailure;
+    *enabled = TRUE;
+    return S_OK;
 }
 } // namespace
 
-TEST(VersionProbeTest, CompositionIsActiveOnlyWhenTheBoundFunctionSaysSo)
+TEST(WindowsVersionTest, CompositionIsActiveOnlyWithTheFunctionBoundAndCompositionOn)
 {
-    TBoundFunction<TDwmIsCompositionEnabled> bound(scDrawUtils::DwmIsCompositionEnabled, &FakeDwmIsCompositionEnabled);
-    TWindowsVersionFacts seven(6, 1, 0);
-    CompositionReported = TRUE;
-    CompositionFailure = S_OK;
+    TBoundFunction<TDwmIsCompositionEnabled> bound(scDrawUtils::DwmIsCompositionEnabled,
+                                                   &BoundDwmIsCompositionEnabled);
+    TInjectedPlatformFacts seven({.Version = Windows7, .CompositionEnabled = true});
     EXPECT_TRUE(IsDwmCompositionActive());
-    CompositionReported = FALSE;
-    EXPECT_FALSE(IsDwmCompositionActive());
-    CompositionReported = TRUE;
-    CompositionFailure = E_FAIL;
-    EXPECT_FALSE(IsDwmCompositionActive());
-    CompositionFailure = S_OK;
     {
-        TWindowsVersionFacts xp(5, 1, 0);
+        TInjectedPlatformFacts off({.CompositionEnabled = false});
+        EXPECT_FALSE(IsDwmCompositionActive());
+    }
+    {
+        TInjectedPlatformFacts xp({.Version = WindowsXP});
         EXPECT_FALSE(IsDwmCompositionActive());
     }
     TBoundFunction<TDwmIsCompositionEnabled> missing(scDrawUtils::DwmIsCompositionEnabled, nullptr);
@@ -270,16 +219,16 @@ TEST(GlyphsTest, DropDownArrowFollowsTheWindowsVersion)
     // the triangle fills its top row across the centre.
     struct Case {
         const char* Name;
-        int Major, Minor, Build;
+        TWindowsVersion Version;
         int TipPixels;
         bool Filled;
     } cases[] = {
-        {"11, thin chevron", 10, 0, 22000, 2, false},
-        {"8.1, thick chevron", 6, 3, 0, 3, false},
-        {"7, triangle", 6, 1, 0, 3, true},
+        {"11, thin chevron", Windows11, 2, false},
+        {"8.1, thick chevron", Windows81, 3, false},
+        {"7, triangle", Windows7, 3, true},
     };
     for (const Case& c : cases) {
-        TWindowsVersionFacts facts(c.Major, c.Minor, c.Build);
+        TInjectedPlatformFacts facts({.Version = c.Version});
         auto bitmap = Canvas32(30, 30);
         DrawDropDownArrow(bitmap->Canvas(), Rect(0, 0, 30, 30), clBlack, nullptr, 1);
         EXPECT_EQ(CountColor(bitmap.get(), Rect(15, 15, 16, 30), clBlack), c.TipPixels) << c.Name;
@@ -325,15 +274,16 @@ TEST(GlowTest, SettingsNotifyOnlyWhenEnabledExceptForEnabledItself)
 
 TEST(GlowTest, ClassicLookSoftensHighlightAlpha)
 {
-    TscButtonGlowEffect glow;
-    // Without a custom style and with themes off the highlight glow is softened.
-    const bool themed = StyleServices(nullptr)->Enabled();
-    glow.SetAlphaValue(255);
-    EXPECT_EQ(glow.GetAlphaValue(), themed ? 255 : 175);
-    glow.SetAlphaValue(170);
-    EXPECT_EQ(glow.GetAlphaValue(), 170);
-    glow.SetPressedColor(clHighlight);
-    EXPECT_EQ(glow.GetPressedAlphaValue(), themed ? 255 : 205);
+    for (bool themed : {false, true}) {
+        TInjectedPlatformFacts facts({.ThemesActive = themed});
+        TscButtonGlowEffect glow;
+        glow.SetAlphaValue(255);
+        EXPECT_EQ(glow.GetAlphaValue(), themed ? 255 : 175);
+        glow.SetAlphaValue(170);
+        EXPECT_EQ(glow.GetAlphaValue(), 170);
+        glow.SetPressedColor(clHighlight);
+        EXPECT_EQ(glow.GetPressedAlphaValue(), themed ? 255 : 205);
+    }
 }
 
 TEST(GlowTest, TextGlowBufferGrowsBySizeOnEverySide)
@@ -405,8 +355,7 @@ TEST(ElementPaintersTest, SystemStyleTextColoursByState)
 
 TEST(ElementPaintersTest, ClassicProgressBarAndCheckBox)
 {
-    if (StyleServices(nullptr)->Enabled())
-        GTEST_SKIP() << "visual themes are on: the classic drawing is not used";
+    TInjectedPlatformFacts classic({.ThemesActive = false});
     EXPECT_EQ(GetCheckBoxSize(nullptr, nullptr, 2.0), 13);
     struct {
         int Minimum, Position, Maximum, GreenColumns;
@@ -417,4 +366,29 @@ TEST(ElementPaintersTest, ClassicProgressBarAndCheckBox)
         EXPECT_EQ(CountColor(bitmap.get(), Rect(1, 2, 9, 3), clGreen), c.GreenColumns) << c.Position;
         EXPECT_EQ(CountColor(bitmap.get(), Rect(1, 2, 9, 3), clWhite), 8 - c.GreenColumns) << c.Position;
     }
+}
+
+TEST(ElementPaintersTest, CustomStyleDrawsItsElementsAndMapsItsColours)
+{
+    EXPECT_FALSE(UsesCustomStyle(nullptr));
+    EXPECT_FALSE(IsWindowsStyle(nullptr));
+    TActiveTestStyle style(u"Test Windows Blue");
+    EXPECT_TRUE(UsesCustomStyle(nullptr));
+    EXPECT_TRUE(IsWindowsStyle(nullptr));
+    EXPECT_EQ(GetStyleSystemColor(clBtnFace, nullptr), style->GetSystemColor(clBtnFace));
+    EXPECT_EQ(GetEditColor(scsHot, nullptr), style->GetStyleColor(scEditDisabled));
+    EXPECT_EQ(GetEditColor(scsNormal, nullptr), style->GetStyleColor(scEdit));
+
+    auto bitmap = Canvas32(40, 20);
+    DrawPushButton(bitmap->Canvas(), Rect(0, 0, 40, 20), scsFocused, nullptr, 1, true);
+    const COLORREF defaulted =
+        style->ElementColor(TCustomStyleServices::GetElementDetails(tbPushButtonDefaulted));
+    EXPECT_EQ(static_cast<COLORREF>(PixelAt(bitmap.get(), 20, 10)), defaulted);
+
+    // Selection blended over white at 175 of 255 when neither focused nor opaque.
+    auto selection = Canvas32(10, 10, clWhite);
+    DrawItemSelection(selection->Canvas(), Rect(0, 0, 10, 10), false, nullptr, false);
+    const COLORREF cell = style->ElementColor(TCustomStyleServices::GetElementDetails(tgCellSelected));
+    const TColor blended = PixelAt(selection.get(), 5, 5);
+    EXPECT_NEAR(blended & 0xFF, (GetRValue(cell) * 175 + 255 * 80) / 255, 2);
 }

@@ -5,6 +5,7 @@
 #include "Forms.h"
 #include "GuiTestSupport.h"
 #include "KitTestSupport.h"
+#include "PlatformFacts.h"
 #include "scGPControls.h"
 
 namespace {
@@ -130,7 +131,7 @@ TEST(GlyphButtonTest, StatesFollowTheMouse)
     TBoundFunction<TBeginBufferedAnimation> begin(scDrawUtils::BeginBufferedAnimation, &NoAnimationBuffer);
     TBoundFunction<TBufferedPaintRenderAnimation> render(scDrawUtils::BufferedPaintRenderAnimation,
                                                          &NoRunningAnimation);
-    TWindowsVersionFacts vista(6, 0, 0);
+    TInjectedPlatformFacts vista({.Version = WindowsVista});
     ASSERT_TRUE(ShowActive(f.Form));
     auto fill = [&] {
         TOffscreenImage image(button);

@@ -1,32 +1,9 @@
 #pragma once
-// What the kit's tests share: the kit's units started around the program, another Windows standing
-// in for the running one, and 32-bit bitmaps to paint into and read back.
+// What the kit's tests share: the kit's units started around the program, bound system functions
+// replaced for a while, and 32-bit bitmaps to paint into and read back.
 #include <memory>
 
 #include "scDrawUtils.h"
-
-// While it lives, the kit sees the given Windows version and build.
-class TWindowsVersionFacts {
-public:
-    TWindowsVersionFacts(int major, int minor, int build)
-        : FMajor(WindowsMajorVersion), FMinor(WindowsMinorVersion), FBuild(WindowsBuildNumber)
-    {
-        WindowsMajorVersion = major;
-        WindowsMinorVersion = minor;
-        WindowsBuildNumber = build;
-    }
-    ~TWindowsVersionFacts()
-    {
-        WindowsMajorVersion = FMajor;
-        WindowsMinorVersion = FMinor;
-        WindowsBuildNumber = FBuild;
-    }
-    TWindowsVersionFacts(const TWindowsVersionFacts&) = delete;
-    TWindowsVersionFacts& operator=(const TWindowsVersionFacts&) = delete;
-
-private:
-    int FMajor, FMinor, FBuild;
-};
 
 // Replaces a bound system function for the lifetime of the object.
 template <class F>
