@@ -175,6 +175,7 @@ TEST(GlyphButtonTest, KeyboardClicks)
     cancel->SetParent(f.Form);
     cancel->SetLeft(60);
     cancel->SetCancel(true);
+    ok->SetDefault(true);
     int okClicks = 0, cancelClicks = 0;
     ok->SetOnClick([&](TObject*) { ++okClicks; });
     cancel->SetOnClick([&](TObject*) { ++cancelClicks; });
@@ -182,14 +183,15 @@ TEST(GlyphButtonTest, KeyboardClicks)
     cancel->SetFocus();
     ASSERT_TRUE(PumpUntil([&] { return FocusedControl() == cancel; }));
     EXPECT_EQ(cancel->GetCtrlState(), scsFocused);
+    EXPECT_EQ(ok->GetCtrlState(), scsHot); // the default button shows itself active
     PressKey(VK_ESCAPE);
     EXPECT_EQ(cancelClicks, 1);
     PressKey(VK_ESCAPE, true);
     EXPECT_EQ(cancelClicks, 1);
+    PressKey(VK_RETURN); // the default button clicks while another has the focus
+    EXPECT_EQ(okClicks, 1);
     ok->SetFocus();
     ASSERT_TRUE(PumpUntil([&] { return FocusedControl() == ok; }));
-    PressKey(VK_RETURN);
-    EXPECT_EQ(okClicks, 1);
     PressKey(VK_SPACE);
     EXPECT_EQ(okClicks, 2); // space clicks on key up
 }
