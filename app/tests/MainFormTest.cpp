@@ -169,6 +169,32 @@ TEST_F(MainForm, GenerateWritesTheFilesOpensTheFolderAndLeavesDisabledTextOut)
     EXPECT_TRUE(RecordingLibrary::Log().empty());
 }
 
+TEST_F(MainForm, YesReplacesTheEarlierFilesOnlyWhenTheNewSetIsComplete)
+{
+    const TCsrOutputFiles files = TCSRService::OutputFiles(Folder, u"0123456789");
+    const String* set[] = {&files.PrivateKey, &files.Request, &files.PublicKey};
+    for (const String* file : set)
+        WriteFileText(*file, "earlier");
+    FillValid(1);
+    Prompts.BoxAnswer = mrYes;
+
+    RecordingLibrary::Fail(u"CkPublicKey_SavePemFile");
+    Form->btn_generateClick(Form);
+    ASSERT_EQ(Prompts.Calls.size(), 2u);
+    EXPECT_TRUE(Prompts.Calls[1].find(u"ذخیره کلید عمومی") != String::npos) << ToUtf8(Prompts.Calls[1]);
+    for (const String* file : set)
+        EXPECT_EQ(FileText(*file), "earlier");
+
+    RecordingLibrary::Reset();
+    Prompts.Calls.clear();
+    Form->btn_generateClick(Form);
+    EXPECT_EQ(Prompts.Calls, std::vector<String>{u"Box(فایل‌ها از قبل وجود دارند|4|3)"});
+    EXPECT_EQ(FileText(files.PrivateKey), "PRIVATE KEY key1");
+    EXPECT_EQ(FileText(files.Request), "REQUEST csr1 SIGNED BY key1");
+    EXPECT_EQ(FileText(files.PublicKey), "PUBLIC KEY pub1");
+    EXPECT_TRUE(Find<TControl>(u"Panel2")->Visible());
+}
+
 TEST_F(MainForm, TheWaitingPanelIsShownAndPaintedWhileGenerating)
 {
     FillValid(6);
