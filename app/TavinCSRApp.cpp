@@ -4,6 +4,7 @@
 #include "AppUnits.h"
 #include "Forms.h"
 #include "Main_Form.h"
+#include "ProgramIcon.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
@@ -14,6 +15,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     Application->SetMainFormOnTaskBar(true);
     TMainForm* mainForm = nullptr;
     Application->CreateForm(mainForm);
+    ShowProgramIcon(mainForm->Handle());
     Application->Run();
     units.Finalize();
     return 0;
