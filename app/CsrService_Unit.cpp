@@ -142,11 +142,6 @@ void TCSRService::GenerateCsr(const TCsrModel& csr_model, const String& path)
     // The three files are written under temporary names and replace an earlier set only together:
     // a failure at any step leaves the folder as it was.
     TFileSetReplacement replacement({files.PrivateKey, files.Request, files.PublicKey});
-    if (std::optional<String> refused = replacement.Prepare())
-        Fail(TCsrStep::PrepareFiles, *refused);
-    const String& privateKeyFile = replacement.TemporaryName(0);
-    const String& requestFile = replacement.TemporaryName(1);
-    const String& publicKeyFile = replacement.TemporaryName(2);
 
     ck_rsa = CkRsa_Create();
     if (!ck_rsa)
@@ -170,6 +165,11 @@ void TCSRService::GenerateCsr(const TCsrModel& csr_model, const String& path)
     if (ck_pem.empty())
         Fail(TCsrStep::SignRequest, files.Request);
 
+    if (std::optional<String> refused = replacement.Prepare())
+        Fail(TCsrStep::PrepareFiles, *refused);
+    const String& privateKeyFile = replacement.TemporaryName(0);
+    const String& requestFile = replacement.TemporaryName(1);
+    const String& publicKeyFile = replacement.TemporaryName(2);
     if (!CkPrivateKey_SavePemFile(ck_key, WidePtr(privateKeyFile)))
         Fail(TCsrStep::SavePrivateKey, files.PrivateKey);
 

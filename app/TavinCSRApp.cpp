@@ -4,7 +4,6 @@
 #include "AppUnits.h"
 #include "Forms.h"
 #include "Main_Form.h"
-#include "ProgramIcon.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
@@ -15,7 +14,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     Application->SetMainFormOnTaskBar(true);
     TMainForm* mainForm = nullptr;
     Application->CreateForm(mainForm);
-    ShowProgramIcon(mainForm->Handle());
     Application->Run();
     units.Finalize();
     return 0;

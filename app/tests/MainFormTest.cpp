@@ -46,6 +46,13 @@ TEST_F(MainForm, StartsWithTypeSixItsAffiliationAndTheDesignedLayout)
         EXPECT_EQ(Find<TWinControl>(order[i])->TabOrder(), i) << ToUtf8(order[i]);
 }
 
+// The program's icon is the main window's, for its caption and its taskbar entry.
+TEST_F(MainForm, ShowsTheProgramsIcon)
+{
+    for (int kind : {GCLP_HICON, GCLP_HICONSM})
+        EXPECT_NE(GetClassLongPtrW(Form->Handle(), kind), 0u) << kind;
+}
+
 TEST_F(MainForm, EachTypeEnablesItsFieldsAndShowsItsAffiliation)
 {
     // Enabled fields per type, in the order of AllFields.
@@ -126,7 +133,7 @@ TEST_F(MainForm, AnIdentifierThatCannotNameAFileIsRefusedAtGenerate)
     FillValid(6);
     Edit(TInputField::SerialNumber)->SetText(u"..\\45678901");
     EXPECT_THROW(Form->btn_generateClick(Form), EAbort);
-    EXPECT_TRUE(Prompts.Contains(u"Warn(اخطار|شناسه ملی نمی‌تواند نویسه‌های \\ / : * ? \" < > | داشته باشد.|edt_serialNumber)"));
+    EXPECT_TRUE(Prompts.Contains(u"Warn(اخطار|شناسه ملی نمی‌تواند نویسه‌های \\ / : * ? \" < > | یا نویسه‌های کنترلی داشته باشد.|edt_serialNumber)"));
     EXPECT_TRUE(PickerRequests.empty());
     EXPECT_TRUE(RecordingLibrary::Log().empty());
 }

@@ -298,7 +298,7 @@ private:
     public:
         static void Install(TCustomRurTaskDialog& dialog)
         {
-            auto* hook = new TCancelHook{dialog, nullptr};
+            auto* hook = new TCancelHook(dialog);
             SetPropW(dialog.FWnd, PropertyName, hook);
             hook->FPrevious = reinterpret_cast<WNDPROC>(
                 SetWindowLongPtrW(dialog.FWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowProc)));
@@ -306,6 +306,8 @@ private:
 
     private:
         static constexpr const wchar_t* PropertyName = L"TavinTaskDialogCancelHook";
+
+        explicit TCancelHook(TCustomRurTaskDialog& dialog) : FDialog(dialog) {}
 
         static LRESULT CALLBACK WindowProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam)
         {
@@ -331,7 +333,7 @@ private:
         }
 
         TCustomRurTaskDialog& FDialog;
-        WNDPROC FPrevious;
+        WNDPROC FPrevious = nullptr;
     };
 
     TCustomRurTaskDialog& FDialog;
