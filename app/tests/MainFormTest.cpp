@@ -178,6 +178,7 @@ TEST_F(MainForm, GenerateWritesTheFilesOpensTheFolderAndLeavesDisabledTextOut)
 
 TEST_F(MainForm, YesReplacesTheEarlierFilesOnlyWhenTheNewSetIsComplete)
 {
+    TRecordingShellLauncher shell;
     const TCsrOutputFiles files = TCSRService::OutputFiles(Folder, u"0123456789");
     const String* set[] = {&files.PrivateKey, &files.Request, &files.PublicKey};
     for (const String* file : set)
