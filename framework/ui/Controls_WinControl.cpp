@@ -490,6 +490,7 @@ void TWinControl::WndProc(TMessage& message)
         return;
     case CM_DIALOGKEY:
     case CM_DIALOGCHAR:
+    case CM_FOCUSCHANGED: // default buttons follow the focus
         Broadcast(message);
         return;
     default:

@@ -114,6 +114,21 @@ protected:
     void MouseLeave() override { ++Leaves; }
 };
 
+// A framework window with a client edge and both scroll bars.
+class TBorderedControl : public TCustomControl {
+    TAVIN_CLASS(TBorderedControl, TCustomControl)
+public:
+    using TCustomControl::TCustomControl;
+
+protected:
+    void CreateParams(TCreateParams& params) override
+    {
+        TCustomControl::CreateParams(params);
+        params.Style |= WS_VSCROLL | WS_HSCROLL;
+        params.ExStyle |= WS_EX_CLIENTEDGE;
+    }
+};
+
 class StyleManager : public testing::Test {
 protected:
     void SetUp() override
@@ -338,6 +353,40 @@ TEST_F(StyleManager, TheTrackingHookSeesTheMouseComeAndGo)
     SetCursorPos(outside.X, outside.Y);
     ASSERT_TRUE(PumpUntil([] { return TPaintingHook::Leaves == 1; }, 2000));
     EXPECT_FALSE(static_cast<TMouseTrackControlStyleHook*>(Windowed[0]->StyleHook())->MouseInControl());
+}
+
+TEST_F(StyleManager, BordersAndControlTextArePaintedInTheControlsStyle)
+{
+    TActiveTestStyle style(u"Borders");
+    auto* bordered = new TBorderedControl(Form);
+    bordered->SetParent(Form);
+    bordered->SetBounds(10, 80, 120, 70);
+    HWND wnd = bordered->Handle();
+    UpdateWindow(wnd);
+
+    style->PaintBorder(bordered, true);
+    HDC dc = GetWindowDC(wnd);
+    const COLORREF edge = GetPixel(dc, 0, 0);
+    const COLORREF inner = GetPixel(dc, 1, 1);
+    // The square between the two scroll bars, just inside the bottom-right client edge.
+    const int edgeWidth = GetSystemMetrics(SM_CXEDGE);
+    const COLORREF corner = GetPixel(dc, 120 - edgeWidth - 2, 70 - edgeWidth - 2);
+    ReleaseDC(wnd, dc);
+    EXPECT_EQ(edge, style->ElementColor(style->GetElementDetails(teEditBorderNoScrollNormal)));
+    EXPECT_EQ(inner, edge);
+    EXPECT_EQ(corner, COLORREF(ColorToRGB(style->GetStyleColor(scGenericBackground))));
+
+    OffscreenSurface surface(60, 20, RGB(255, 255, 255));
+    TCanvas canvas;
+    canvas.SetHandle(surface.DC());
+    canvas.Font()->SetHeight(-14);
+    TRect r{0, 0, 60, 20};
+    const auto pane = style->GetElementDetails(tsPane);
+    EXPECT_TRUE(style->DrawControlText(&canvas, pane, u"MMM", r, {tfLeft, tfSingleLine}));
+    TColor text = clNone;
+    style->GetElementColor(pane, ecTextColor, text);
+    EXPECT_GT(surface.Count(COLORREF(text)), 0) << "the text in the element's text colour";
+    canvas.SetHandle(nullptr);
 }
 
 } // namespace
