@@ -2,6 +2,7 @@
 // The state of one call of the GDI caption engine, shared by the line loop (RurHTML.cpp) and the
 // passes over each line (RurHTML_Line.cpp, RurHTML_LineTags.cpp). Nothing outlives the call.
 #include <memory>
+#include <unordered_map>
 
 #include "RurHTML.h"
 
@@ -94,6 +95,7 @@ private:
     const bool FFull;
     TTextFormat FMeasureFormat;
     TTextFormat FDrawFormat;
+    std::unordered_map<String, TSize> FExtents; // by font and text, for the call
     bool FRtl = false;
     float FScale = 1;
     int FIndentUnit = 12;
