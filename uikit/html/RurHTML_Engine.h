@@ -18,7 +18,6 @@ struct THTMLImageSource {
 class THTMLEngine {
 public:
     THTMLEngine(TCanvas& ACanvas, const TRect& ARect, const THTMLDrawOptions& AOptions, THTMLDrawResult& AResult);
-    ~THTMLEngine();
     THTMLEngine(const THTMLEngine&) = delete;
     THTMLEngine& operator=(const THTMLEngine&) = delete;
 
@@ -162,5 +161,6 @@ private:
     TColor FHiSavedColor = clNone;
     TFontStyles FHiSavedStyle;
     TColor FHiSavedBrush = clNone;
-    HFONT FRotated = nullptr;
+    bool FRotated = false;
+    int FOrientationBefore = 0;
 };

@@ -31,7 +31,8 @@ TSize THTMLEngine::Extent(const String& AText)
     const TFont& font = *FCanvas.Font();
     String key = font.Name();
     key += Char(font.Height() & 0xFFFF);
-    key += Char(font.Style().Contains(fsBold) | font.Style().Contains(fsItalic) << 1 | (FRotated ? 4 : 0));
+    key += Char(font.Style().Contains(fsBold) | font.Style().Contains(fsItalic) << 1);
+    key += Char(font.Orientation() & 0xFFFF);
     key += u'\0';
     key += AText;
     if (const auto found = FExtents.find(key); found != FExtents.end())
