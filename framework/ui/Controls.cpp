@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "Forms.h"
+#include "Menus.h"
 #include "Streaming.h"
 
 TShiftState ShiftStateOfKeys(WPARAM keys)
@@ -150,6 +151,7 @@ TAVIN_PUBLISHED(TControl)
     TAVIN_PROPERTY(String, Hint);
     TAVIN_PROPERTY(bool, ShowHint);
     TAVIN_PROPERTY(bool, ParentShowHint);
+    TAVIN_PROPERTY(TPopupMenu*, PopupMenu);
     TAVIN_PROPERTY(TStyleElements, StyleElements);
     TAVIN_PROPERTY(String, StyleName);
     TAVIN_PROPERTY(TNotifyEvent, OnClick);
@@ -628,6 +630,17 @@ TCustomForm* TControl::GetParentForm() const
     while (c->FParent)
         c = c->FParent;
     return dynamic_cast<TCustomForm*>(const_cast<TControl*>(c));
+}
+
+void TControl::SetPopupMenu(TPopupMenu* value)
+{
+    if (FPopupMenu == value)
+        return;
+    if (FPopupMenu)
+        FPopupMenu->RemoveFreeNotification(this);
+    FPopupMenu = value;
+    if (value)
+        value->FreeNotification(this);
 }
 
 void TControl::Notification(TComponent* component, TOperation operation)

@@ -16,6 +16,7 @@
 class TWinControl;
 class TCustomForm;
 class TStyleHook;
+class TPopupMenu;
 
 TAVIN_ENUM(TAlign, alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom)
 TAVIN_ENUM(TAnchorKind, akLeft, akTop, akRight, akBottom)
@@ -202,9 +203,9 @@ public:
     void SetShowHint(bool value);
     bool ParentShowHint() const { return FParentShowHint; }
     void SetParentShowHint(bool value);
-    // The popup menu component (menus plug in later); not owned.
-    TComponent* PopupMenu() const { return FPopupMenu; }
-    void SetPopupMenu(TComponent* value) { FPopupMenu = value; }
+    // Opened by a right click, Shift+F10 or the menu key over the control; not owned.
+    TPopupMenu* PopupMenu() const { return FPopupMenu; }
+    void SetPopupMenu(TPopupMenu* value);
     TStyleElements StyleElements() const { return FStyleElements; }
     void SetStyleElements(TStyleElements value);
     const String& StyleName() const { return FStyleName; }
@@ -312,7 +313,7 @@ private:
     String FHint;
     bool FShowHint = false;
     bool FParentShowHint = true;
-    TComponent* FPopupMenu = nullptr;
+    TPopupMenu* FPopupMenu = nullptr;
     TStyleElements FStyleElements{seFont, seClient, seBorder};
     String FStyleName;
     double FScaleFactor = 1.0;
@@ -480,6 +481,8 @@ private:
     friend LRESULT CALLBACK TavinWindowProc(HWND, UINT, WPARAM, LPARAM);
     void MainWndProc(TMessage& message);
     void HandleKeyMessages(TMessage& message, bool& handled);
+    // A short cut of a menu or the context-menu key: runs it and answers true.
+    bool IsMenuKey(const TMessage& message);
     bool DoKeyDown(TMessage& message);
     bool DoKeyUp(TMessage& message);
     bool DoKeyPress(TMessage& message);

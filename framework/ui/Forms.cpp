@@ -13,6 +13,7 @@ TAVIN_PUBLISHED(TCustomForm)
     TAVIN_PROPERTY(TPosition, Position).Default(poDefaultPosOnly);
     TAVIN_PROPERTY(TWindowState, WindowState).Default(wsNormal);
     TAVIN_PROPERTY(bool, KeyPreview).Default(false);
+    TAVIN_PROPERTY(TMainMenu*, Menu);
     TAVIN_PROPERTY(bool, Scaled).Default(true);
     TAVIN_PROPERTY(int, PixelsPerInch);
     TAVIN_PROPERTY(int, ClientWidth);
@@ -172,8 +173,54 @@ void TCustomForm::CreateParams(TCreateParams& params)
 void TCustomForm::CreateWnd()
 {
     TWinControl::CreateWnd();
+    if (FMenu)
+        FMenu->SetWindowHandle(FHandle);
     if (FFormStyle == fsStayOnTop)
         SetWindowPos(FHandle, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void TCustomForm::SetMenu(TMainMenu* value)
+{
+    if (FMenu == value)
+        return;
+    if (FMenu) {
+        FMenu->RemoveFreeNotification(this);
+        if (FMenu->WindowHandle() == FHandle)
+            FMenu->SetWindowHandle(nullptr);
+    }
+    FMenu = value;
+    if (value)
+        value->FreeNotification(this);
+    if (value && FHandle)
+        value->SetWindowHandle(FHandle);
+    else if (FHandle)
+        ::SetMenu(FHandle, nullptr);
+}
+
+bool TCustomForm::IsShortCut(const TMessage& message)
+{
+    return FMenu && FMenu->IsShortCut(message);
+}
+
+// The menu bar's commands, owner drawing and accelerators; false for other messages.
+bool TCustomForm::MenuMessage(TMessage& message)
+{
+    switch (message.Msg) {
+    case WM_COMMAND:
+        return message.LParam == 0 && HIWORD(message.WParam) == 0 && FMenu &&
+               FMenu->DispatchCommand(LOWORD(message.WParam));
+    case WM_MEASUREITEM:
+    case WM_DRAWITEM:
+    case WM_MENUCHAR:
+        return DispatchMenuOwnerDraw(message);
+    case WM_DESTROY:
+        // The window would destroy the menu bar it shows; the menu keeps it.
+        if (FMenu && FMenu->WindowHandle() == FHandle)
+            FMenu->SetWindowHandle(nullptr);
+        return false;
+    default:
+        return false;
+    }
 }
 
 void TCustomForm::SetBorderStyle(TFormBorderStyle value)
@@ -510,6 +557,11 @@ void TCustomForm::Notification(TComponent* component, TOperation operation)
         return;
     if (component == FActiveControl)
         FActiveControl = nullptr;
+    if (component == FMenu) {
+        FMenu = nullptr;
+        if (FHandle)
+            ::SetMenu(FHandle, nullptr);
+    }
     if (component == FFocusedControl)
         FFocusedControl = nullptr;
     if (Screen && component == Screen->FActiveControl)
@@ -518,6 +570,8 @@ void TCustomForm::Notification(TComponent* component, TOperation operation)
 
 void TCustomForm::WndProc(TMessage& message)
 {
+    if (MenuMessage(message))
+        return;
     switch (message.Msg) {
     case WM_ACTIVATE:
         Activated(LOWORD(message.WParam) != WA_INACTIVE);

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "Controls.h"
+#include "Menus.h"
 #include "Streaming.h"
 
 TAVIN_ENUM(TBorderIcon, biSystemMenu, biMinimize, biMaximize, biHelp)
@@ -46,6 +47,11 @@ public:
     void SetPosition(TPosition value) { FPosition = value; }
     TWindowState WindowState() const { return FWindowState; }
     void SetWindowState(TWindowState value);
+    // The menu bar; not owned.
+    TMainMenu* Menu() const { return FMenu; }
+    void SetMenu(TMainMenu* value);
+    // Runs a short cut of the menu bar; false when none has the key.
+    virtual bool IsShortCut(const TMessage& message);
     bool KeyPreview() const { return FKeyPreview; }
     void SetKeyPreview(bool value) { FKeyPreview = value; }
     bool Scaled() const { return FScaled; }
@@ -123,6 +129,7 @@ protected:
 private:
     void PlaceOnShow();
     void DialogKey(TMessage& message);
+    bool MenuMessage(TMessage& message);
     void Activated(bool active);
 
     TFormBorderStyle FBorderStyle = bsSizeable;
@@ -134,6 +141,7 @@ private:
     bool FScaled = true;
     int FPixelsPerInch = 96;
     int FPendingClientWidth = 0, FPendingClientHeight = 0;
+    TMainMenu* FMenu = nullptr;
     TWinControl* FActiveControl = nullptr;
     TWinControl* FFocusedControl = nullptr;
     int FFocusCount = 0;

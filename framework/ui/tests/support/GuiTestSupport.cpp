@@ -7,6 +7,7 @@
 #include "ComCtrls.h"
 #include "ExtCtrls.h"
 #include "Forms.h"
+#include "Menus.h"
 #include "StdCtrls.h"
 #include "WideText.h"
 
@@ -14,7 +15,7 @@ namespace {
 
 const TUnitStep FrameworkUnits[] = {
     {"Graphics", &InitializeGraphicsUnit, &FinalizeGraphicsUnit},
-    ControlsUnit, FormsUnit, StdCtrlsUnit, ExtCtrlsUnit, ComCtrlsUnit,
+    ControlsUnit, FormsUnit, StdCtrlsUnit, ExtCtrlsUnit, ComCtrlsUnit, MenusUnit,
 };
 
 class TFrameworkEnvironment : public ::testing::Environment {
