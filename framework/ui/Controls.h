@@ -17,6 +17,8 @@ class TWinControl;
 class TCustomForm;
 class TStyleHook;
 class TPopupMenu;
+class TBasicAction;
+class TControlActionLink;
 
 TAVIN_ENUM(TAlign, alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom)
 TAVIN_ENUM(TAnchorKind, akLeft, akTop, akRight, akBottom)
@@ -36,6 +38,7 @@ TAVIN_ENUM(TControlStateItem, csLButtonDown, csClicked, csReadingState, csAlignm
 using TControlState = TSet<TControlStateItem>;
 TAVIN_ENUM(TStyleElement, seFont, seClient, seBorder)
 using TStyleElements = TSet<TStyleElement>;
+TAVIN_ENUM(THelpType, htKeyword, htContext)
 TAVIN_ENUM(TFormBorderStyle, bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin)
 // The border of a control: bsNone or bsSingle.
 using TBorderStyle = TFormBorderStyle;
@@ -199,6 +202,12 @@ public:
     void SetCursor(TCursor value);
     const String& Hint() const { return FHint; }
     void SetHint(const String& value) { FHint = value; }
+    int HelpContext() const { return FHelpContext; }
+    void SetHelpContext(int value) { FHelpContext = value; }
+    const String& HelpKeyword() const { return FHelpKeyword; }
+    void SetHelpKeyword(const String& value) { FHelpKeyword = value; }
+    THelpType HelpType() const { return FHelpType; }
+    void SetHelpType(THelpType value) { FHelpType = value; }
     bool ShowHint() const { return FShowHint; }
     void SetShowHint(bool value);
     bool ParentShowHint() const { return FParentShowHint; }
@@ -236,7 +245,15 @@ public:
     void SendToBack() { SetZOrder(false); }
     virtual bool Showing() const;
 
-    // Virtual event handlers: each calls its event.
+    // The action whose caption, state and OnExecute the control shows; not owned.
+    TBasicAction* Action() const;
+    void SetAction(TBasicAction* value);
+    TControlActionLink* ActionLink() const { return FActionLink.get(); }
+    // Lets the linked action update the control now.
+    void InitiateAction();
+
+    // Virtual event handlers: each calls its event. Click runs OnClick when it differs from the
+    // linked action's OnExecute, else the action.
     virtual void Click();
     virtual void DblClick();
 
@@ -271,6 +288,9 @@ protected:
     virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
     virtual void Resize();
     virtual void SetZOrder(bool topMost);
+    virtual TControlActionLink* CreateActionLink();
+    // The action changed (or was just linked: checkDefaults then keeps values the control set).
+    virtual void ActionChange(TObject* sender, bool checkDefaults);
     // Called when the bounds changed (windowed controls move their window).
     virtual void BoundsChanged() {}
     // Asks the parent to lay out its children again after this control changed.
@@ -314,6 +334,10 @@ private:
     bool FShowHint = false;
     bool FParentShowHint = true;
     TPopupMenu* FPopupMenu = nullptr;
+    std::unique_ptr<TControlActionLink> FActionLink;
+    int FHelpContext = 0;
+    String FHelpKeyword;
+    THelpType FHelpType = htContext;
     TStyleElements FStyleElements{seFont, seClient, seBorder};
     String FStyleName;
     double FScaleFactor = 1.0;

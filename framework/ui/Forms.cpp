@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "ActnList.h"
+
 
 TAVIN_PUBLISHED(TCustomForm)
 {
@@ -199,7 +201,21 @@ void TCustomForm::SetMenu(TMainMenu* value)
 
 bool TCustomForm::IsShortCut(const TMessage& message)
 {
-    return FMenu && FMenu->IsShortCut(message);
+    if (FMenu && FMenu->IsShortCut(message))
+        return true;
+    for (int i = 0; i < ComponentCount(); ++i)
+        if (auto* list = dynamic_cast<TContainedActionList*>(Components(i)); list && list->IsShortCut(message))
+            return true;
+    return false;
+}
+
+void TCustomForm::UpdateActions()
+{
+    for (int i = 0; i < ComponentCount(); ++i)
+        if (auto* list = dynamic_cast<TContainedActionList*>(Components(i)))
+            list->UpdateActions();
+    if (FMenu)
+        FMenu->Items()->InitiateActions();
 }
 
 // The menu bar's commands, owner drawing and accelerators; false for other messages.
@@ -212,6 +228,7 @@ bool TCustomForm::MenuMessage(TMessage& message)
     case WM_MEASUREITEM:
     case WM_DRAWITEM:
     case WM_MENUCHAR:
+    case WM_INITMENUPOPUP:
         return DispatchMenuOwnerDraw(message);
     case WM_DESTROY:
         // The window would destroy the menu bar it shows; the menu keeps it.

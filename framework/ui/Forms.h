@@ -50,8 +50,10 @@ public:
     // The menu bar; not owned.
     TMainMenu* Menu() const { return FMenu; }
     void SetMenu(TMainMenu* value);
-    // Runs a short cut of the menu bar; false when none has the key.
+    // Runs a short cut of the menu bar or of the form's action lists; false when none has the key.
     virtual bool IsShortCut(const TMessage& message);
+    // Lets the form's action lists and the menu bar's items update from their actions.
+    virtual void UpdateActions();
     bool KeyPreview() const { return FKeyPreview; }
     void SetKeyPreview(bool value) { FKeyPreview = value; }
     bool Scaled() const { return FScaled; }
@@ -282,8 +284,10 @@ public:
     // Shows the main form and runs the loop until it closes or Terminate is called.
     void Run();
     void ProcessMessages();
-    // Waits for one message and handles it.
+    // Handles one message; with none waiting, runs the idle work and waits for one.
     void HandleMessage();
+    // The idle work: the actions of the forms on screen update.
+    void DoApplicationIdle();
     void Terminate();
     bool Terminated() const { return FTerminated; }
 

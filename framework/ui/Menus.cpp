@@ -53,10 +53,18 @@ TMenuItem* FindMenuItemByCommand(UINT command)
     return command > 0 && command <= GCommands.size() ? GCommands[command - 1] : nullptr;
 }
 
+TMenuItem* FindMenuItemByHandle(HMENU menu)
+{
+    auto it = std::find_if(GCommands.begin(), GCommands.end(),
+                           [&](TMenuItem* item) { return item && item->FHandle == menu; });
+    return it == GCommands.end() ? nullptr : *it;
+}
+
 // ---------------------------------------------------------------------------------------------
 
 TAVIN_PUBLISHED(TMenuItem)
 {
+    TAVIN_PROPERTY(TBasicAction*, Action);
     TAVIN_PROPERTY(bool, AutoCheck).Default(false);
     TAVIN_PROPERTY(TBitmap*, Bitmap).Stored(&TMenuItem::IsBitmapStored);
     TAVIN_PROPERTY(TMenuBreak, Break).Default(mbNone);
@@ -427,15 +435,6 @@ void TMenuItem::MenuChanged(bool rebuild)
         menu->MenuChanged(menu, this, rebuild);
 }
 
-void TMenuItem::Click()
-{
-    if (!FEnabled)
-        return;
-    if (FAutoCheck)
-        SetChecked(!FChecked);
-    FOnClick(this);
-}
-
 // ---------------------------------------------------------------------------------------------
 
 std::vector<TMenuItem*> MergeMenuItems(const std::vector<TMenuItem*>& frame, const std::vector<TMenuItem*>& child)
@@ -687,6 +686,7 @@ void TPopupMenu::Popup(int x, int y)
 {
     FPopupPoint = Point(x, y);
     DoPopup(this);
+    Items()->InitiateActions();
     static constexpr UINT Align[] = {TPM_LEFTALIGN, TPM_RIGHTALIGN, TPM_CENTERALIGN};
     TPopupAlignment alignment = FAlignment;
     // A right-to-left menu opens towards the left from the point.

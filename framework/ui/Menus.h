@@ -3,17 +3,15 @@
 // child's), the pop-up menu, owner drawing through a canvas, and short cuts as key codes and text.
 #include <vector>
 
+#include "ActnList.h"
 #include "Controls.h"
 #include "ImgList.h"
 
 class TMenu;
 class TMenuItem;
+class TMenuActionLink;
 
 TAVIN_EXCEPTION(EMenuError, Exception);
-
-// A key with its modifiers in one word: the virtual key in the low byte.
-using TShortCut = Word;
-constexpr TShortCut scNone = 0, scShift = 0x2000, scCtrl = 0x4000, scAlt = 0x8000;
 
 TAVIN_ENUM(TMenuBreak, mbNone, mbBreak, mbBarBreak)
 TAVIN_ENUM(TPopupAlignment, paLeft, paRight, paCenter)
@@ -108,8 +106,16 @@ public:
     HMENU Handle();
     bool HandleAllocated() const { return FHandle != nullptr; }
 
-    // Runs the enabled item: AutoCheck toggles Checked, then OnClick runs.
+    // Runs the enabled item: AutoCheck toggles Checked (unless the linked action does), then
+    // OnClick runs when it differs from the linked action's OnExecute, else the action.
     virtual void Click();
+    // The action whose caption, state and OnExecute the item shows; not owned.
+    TBasicAction* Action() const;
+    void SetAction(TBasicAction* value);
+    TMenuActionLink* ActionLink() const { return FActionLink.get(); }
+    // Lets the linked action update the item, or each sub-item.
+    void InitiateAction();
+    void InitiateActions();
 
     // Owner drawing: the size and the face of the item (the handlers first, else the default).
     void MeasureItem(TCanvas* canvas, int& width, int& height);
@@ -124,6 +130,10 @@ public:
 protected:
     friend class TMenu;
     friend class TMainMenu;
+    friend TMenuItem* FindMenuItemByHandle(HMENU menu);
+    virtual TMenuActionLink* CreateActionLink();
+    virtual void ActionChange(TObject* sender, bool checkDefaults);
+    void Notification(TComponent* component, TOperation operation) override;
     // The item's look changed: its entry in the parent's system menu is rebuilt.
     virtual void MenuChanged(bool rebuild);
 
@@ -153,10 +163,44 @@ private:
     TMenuItem* FMerged = nullptr; // a root: the merged menu's root whose items join ours
     UINT FCommand = 0;
     HMENU FHandle = nullptr;
+    std::unique_ptr<TMenuActionLink> FActionLink;
     TNotifyEvent FOnClick;
     TMenuMeasureItemEvent FOnMeasureItem;
     TMenuDrawItemEvent FOnDrawItem;
     TAdvancedMenuDrawItemEvent FOnAdvancedDrawItem;
+};
+
+// The link of a menu item: all of the action's properties and OnClick.
+class TMenuActionLink : public TActionLink {
+    TAVIN_CLASS(TMenuActionLink, TActionLink)
+public:
+    explicit TMenuActionLink(TObject* client) : TActionLink(client) { AssignClient(client); }
+    bool IsCaptionLinked() const override;
+    bool IsCheckedLinked() const override;
+    bool IsAutoCheckLinked() const override;
+    bool IsEnabledLinked() const override;
+    bool IsGroupIndexLinked() const override;
+    bool IsHelpLinked() const override;
+    bool IsHintLinked() const override;
+    bool IsImageIndexLinked() const override;
+    bool IsShortCutLinked() const override;
+    bool IsVisibleLinked() const override;
+    bool IsOnExecuteLinked() const override;
+    void SetCaption(const String& value) override;
+    void SetChecked(bool value) override;
+    void SetAutoCheck(bool value) override;
+    void SetEnabled(bool value) override;
+    void SetGroupIndex(int value) override;
+    void SetHelpContext(int value) override;
+    void SetHint(const String& value) override;
+    void SetImageIndex(int value) override;
+    void SetShortCut(TShortCut value) override;
+    void SetVisible(bool value) override;
+    void SetOnExecute(TNotifyEvent value) override;
+
+protected:
+    void AssignClient(TObject* client) override;
+    TMenuItem* FClient = nullptr;
 };
 
 // The items of a menu bar merged with a child's: the child's items in their order, each of the
@@ -283,9 +327,11 @@ private:
 // The hidden window that owns every pop-up menu while it is open: it draws owner-drawn items
 // and tells the items about selection.
 HWND PopupListWindow();
-// The item of a WM_COMMAND identifier; null when no item has it.
+// The item of a WM_COMMAND identifier, or the item whose sub-menu is menu; null when none.
 TMenuItem* FindMenuItemByCommand(UINT command);
-// Answers WM_MEASUREITEM and WM_DRAWITEM of menu items; false for other controls' messages.
+TMenuItem* FindMenuItemByHandle(HMENU menu);
+// Answers WM_MEASUREITEM, WM_DRAWITEM and WM_MENUCHAR of menu items (false for other controls'
+// messages) and lets a sub-menu's items update from their actions on WM_INITMENUPOPUP.
 bool DispatchMenuOwnerDraw(TMessage& message);
 // Opens the pop-up menu of control (or of its nearest parent that has one) for a WM_CONTEXTMENU
 // at the screen point (-1, -1: from the keyboard, under the control's top-left corner).

@@ -248,6 +248,12 @@ bool DispatchMenuOwnerDraw(TMessage& message)
         message.Result = 1;
         return true;
     }
+    if (message.Msg == WM_INITMENUPOPUP) {
+        // The items of a sub-menu about to open update from their actions.
+        if (TMenuItem* item = FindMenuItemByHandle(reinterpret_cast<HMENU>(message.WParam)))
+            item->InitiateActions();
+        return false;
+    }
     if (message.Msg == WM_MENUCHAR && HIWORD(message.WParam) == MF_POPUP) {
         message.Result = MenuCharResult(reinterpret_cast<HMENU>(message.LParam), static_cast<Char>(LOWORD(message.WParam)));
         return message.Result != 0;

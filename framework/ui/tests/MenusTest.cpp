@@ -164,10 +164,10 @@ TEST_F(PopupMenus, KeysChooseAnItemThatRunsAfterTheMenuClosed)
         std::initializer_list<WORD> Keys;
         std::vector<String> Log;
     } cases[] = {
-        {{VK_DOWN, VK_RETURN}, {u"popup", u"First", u"close"}},
-        {{VK_DOWN, VK_DOWN, VK_RETURN}, {u"popup", u"close"}},                // More: a sub-menu, not a command
-        {{VK_DOWN, VK_DOWN, VK_RIGHT, VK_RETURN}, {u"popup", u"Inner", u"close"}}, // Off is skipped
-        {{u'L'}, {u"popup", u"Last", u"close"}},                                  // the accelerator
+        {{VK_DOWN, VK_RETURN}, {u"popup", u"&First", u"close"}},
+        {{VK_DOWN, VK_DOWN, VK_RETURN}, {u"popup", u"close"}}, // Off: disabled, runs nothing
+        {{VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT, VK_RETURN}, {u"popup", u"Inner", u"close"}},
+        {{u'L'}, {u"popup", u"&Last", u"close"}}, // the accelerator
         {{VK_ESCAPE}, {u"popup", u"close"}},
     };
     ASSERT_TRUE(ShowActive(FForm.get()));
@@ -209,7 +209,7 @@ TEST_F(PopupMenus, OwnerDrawingMeasuresAndDrawsEveryItemThroughItsHandlers)
     SetTimer(PopupListWindow(), 77, 300, ChooseFirstItem);
     FLog.clear();
     FMenu->Popup(FForm->ClientToScreen(Point(10, 10)));
-    EXPECT_EQ(FLog, (std::vector<String>{u"popup", u"First", u"close"}));
+    EXPECT_EQ(FLog, (std::vector<String>{u"popup", u"&First", u"close"}));
     EXPECT_EQ(measured, std::vector<String>{u"First"});
     ASSERT_FALSE(firstStates.empty());
     EXPECT_FALSE(firstStates.front().Contains(odSelected));

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "ActnList.h"
 #include "ComCtrls.h"
 #include "ExtCtrls.h"
 #include "Forms.h"
@@ -15,7 +16,7 @@ namespace {
 
 const TUnitStep FrameworkUnits[] = {
     {"Graphics", &InitializeGraphicsUnit, &FinalizeGraphicsUnit},
-    ControlsUnit, FormsUnit, StdCtrlsUnit, ExtCtrlsUnit, ComCtrlsUnit, MenusUnit,
+    ControlsUnit, FormsUnit, StdCtrlsUnit, ExtCtrlsUnit, ComCtrlsUnit, MenusUnit, ActnListUnit,
 };
 
 class TFrameworkEnvironment : public ::testing::Environment {
