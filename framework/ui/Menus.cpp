@@ -440,14 +440,14 @@ void TMenuItem::MenuChanged(bool rebuild)
 std::vector<TMenuItem*> MergeMenuItems(const std::vector<TMenuItem*>& frame, const std::vector<TMenuItem*>& child)
 {
     std::vector<TMenuItem*> result = child;
-    for (auto it = frame.rbegin(); it != frame.rend(); ++it) {
-        TMenuItem* item = *it;
+    for (TMenuItem* item : frame) {
         bool replaced = std::any_of(child.begin(), child.end(),
                                     [&](TMenuItem* c) { return c->GroupIndex() == item->GroupIndex(); });
         if (replaced)
             continue;
+        // In the frame's order: before the first child item of a higher group, else at the end.
         auto before = std::find_if(result.begin(), result.end(), [&](TMenuItem* c) {
-            return std::find(child.begin(), child.end(), c) != child.end() && c->GroupIndex() >= item->GroupIndex();
+            return std::find(child.begin(), child.end(), c) != child.end() && c->GroupIndex() > item->GroupIndex();
         });
         result.insert(before, item);
     }

@@ -203,9 +203,9 @@ protected:
     TMenuItem* FClient = nullptr;
 };
 
-// The items of a menu bar merged with a child's: the child's items in their order, each of the
-// frame's items whose group index no child item has put before the first child item of a group
-// index at least its own (after them all when none is).
+// The items of a menu bar merged with a child's: the child's items replace the frame's items of
+// their group index; the frame's other items keep their order, each before the first child item
+// of a higher group index (at the end when there is none).
 std::vector<TMenuItem*> MergeMenuItems(const std::vector<TMenuItem*>& frame, const std::vector<TMenuItem*>& child);
 
 class TMenu : public TComponent {
