@@ -464,7 +464,7 @@ TAVIN_PUBLISHED(TMenu)
 }
 
 TMenu::TMenu(TComponent* owner)
-    : TComponent(owner), FItems(std::make_unique<TMenuItem>(this)), FImageChangeLink(std::make_unique<TChangeLink>())
+    : TComponent(owner), FItems(std::make_unique<TMenuItem>(nullptr)), FImageChangeLink(std::make_unique<TChangeLink>())
 {
     FItems->FMenu = this;
     FImageChangeLink->SetOnChange([this](TObject*) { UpdateItems(); });
@@ -696,17 +696,15 @@ void TPopupMenu::Popup(int x, int y)
     if (IsRightToLeft())
         flags |= TPM_LAYOUTRTL;
     UINT command = static_cast<UINT>(TrackPopupMenuEx(Handle(), flags, x, y, PopupListWindow(), nullptr));
-    // The chosen item runs once the menu has closed.
-    struct TCloseGuard {
-        TPopupMenu* Menu;
-        ~TCloseGuard() noexcept(false)
-        {
-            if (std::uncaught_exceptions() == 0)
-                Menu->DoClose();
-        }
-    } guard{this};
-    if (command)
-        DispatchCommand(command);
+    // The chosen item runs once the menu has closed; OnClose follows whatever the item did.
+    try {
+        if (command)
+            DispatchCommand(command);
+    } catch (...) {
+        DoClose();
+        throw;
+    }
+    DoClose();
 }
 
 void TPopupMenu::Notification(TComponent* component, TOperation operation)
