@@ -188,6 +188,9 @@ void TWinControl::CreateWnd()
         } else {
             wc.style = params.WindowClassStyle;
             wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+            // The program's own icon (resource MAINICON), which forms show on their caption and
+            // taskbar entry; none in a module without it.
+            wc.hIcon = LoadIconW(instance, L"MAINICON");
         }
         wc.hInstance = instance;
         wc.lpfnWndProc = TavinWindowProc;
@@ -498,6 +501,7 @@ void TWinControl::WndProc(TMessage& message)
         return;
     case CM_DIALOGKEY:
     case CM_DIALOGCHAR:
+    case CM_FOCUSCHANGED: // default buttons follow the focus
         Broadcast(message);
         return;
     default:
