@@ -1,9 +1,10 @@
-// The SVG engine's value readers over arbitrary attribute text: no crash, no undefined behaviour,
+// The SVG engine's value and attribute text readers over arbitrary text: no crash, no undefined behaviour,
 // and every coordinate that comes out stays finite.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 
+#include "RurGraphicsSVGEngine_Attributes.h"
 #include "RurGraphicsSVGEngine_Values.h"
 
 namespace {
@@ -38,5 +39,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int color = ParseRGBColor(text, alpha);
     if (color < -1 || color > 0xFFFFFF || alpha < -1 || alpha > 255)
         __builtin_trap();
+
+    for (const TRurGraphicsSVGDeclaration& declaration : SplitDeclarations(text))
+        if (declaration.Name != Trim(declaration.Name) || declaration.Value != Trim(declaration.Value))
+            __builtin_trap();
+    ParseStyleRules(text);
+    ParseURLId(text);
+    bool bold, italic;
+    ParseFontFamily(text, bold, italic);
+    SVGElementTypeOf(text);
     return 0;
 }
