@@ -11,6 +11,7 @@
 #include "Resources.h"
 #include "StdCtrls.h"
 #include "Timers.h"
+#include "ckDllLoader.h"
 
 namespace {
 
@@ -27,6 +28,8 @@ const TUnitStep Units[] = {
     ResourcesUnit,
     TimersUnit,
     DialogsUnit,
+    // Nothing is loaded at start; the shut-down frees the library.
+    {"ckDllLoader", nullptr, &FinalizeCkDllLoader},
     {"Main_Form", &InitializeMainFormUnit, nullptr},
 };
 
