@@ -136,6 +136,8 @@ TEST(HTMLPictureCache, FindsBySourceWithCaseAndAnimatesAll)
     EXPECT_EQ(cache.FindPicture(u"RES://A"), cache.Items(0));
     EXPECT_EQ(cache.FindPicture(u"res://a"), nullptr);
     gif->FrameCount();
+    // Frames of no delay move on the second tick.
+    EXPECT_FALSE(cache.Animate());
     EXPECT_TRUE(cache.Animate());
     EXPECT_EQ(gif->Frame(), 2);
     cache.ClearPictures();

@@ -435,7 +435,8 @@ TEST_F(RurGraphicsPainters, ProgressBarsClampTheirValue)
 {
     g.DrawProgressBar(TRectF{0, 0, 102, 10}, 150, u"%.0f%%", 100, 0x00FF00, 0, true, true, 1);
     auto log = scope.Take();
-    EXPECT_THAT(log, Contains("FillRect 1 1 101 9 2 $FF00"));
+    // A full bar ends at the frame's right edge.
+    EXPECT_THAT(log, Contains("FillRect 1 1 102 9 2 $FF00"));
     EXPECT_THAT(log, Contains(::testing::StartsWith("DrawText 100% ")));
     g.DrawProgressBar(TRectF{0, 0, 102, 10}, 50, u"%.0f%%", 0, 0x00FF00, 0, true, true, 1);
     EXPECT_THAT(Drawing(scope.Take()), ElementsAre("FillRect 0 0 102 10 2 $F4F4F4", "DrawRect 0 0 102 10 15 2 $A9A9A9"));
