@@ -6,6 +6,7 @@
 
 #include "Forms.h"
 #include "Streaming.h"
+#include "Themes.h"
 
 TShiftState ShiftStateOfKeys(WPARAM keys)
 {
@@ -208,6 +209,9 @@ void TControl::WndProc(TMessage& message)
         return;
     case CM_HITTEST:
         message.Result = 1;
+        return;
+    case CM_STYLECHANGED:
+        Invalidate();
         return;
     default:
         break;
@@ -544,16 +548,20 @@ void TControl::SetStyleElements(TStyleElements value)
     if (FStyleElements == value)
         return;
     FStyleElements = value;
-    Perform(CM_STYLECHANGED);
+    UpdateStyleElements();
 }
+
+void TControl::UpdateStyleElements() { Invalidate(); }
 
 void TControl::SetStyleName(const String& value)
 {
     if (FStyleName == value)
         return;
     FStyleName = value;
-    Perform(CM_STYLECHANGED);
+    TStyleManager::NotifyStyleChanged(this);
 }
+
+bool TControl::IsCustomStyleActive() const { return !StyleServices(this)->IsSystemStyle(); }
 
 void TControl::SetText(const String& value)
 {

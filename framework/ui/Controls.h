@@ -208,7 +208,10 @@ public:
     TStyleElements StyleElements() const { return FStyleElements; }
     void SetStyleElements(TStyleElements value);
     const String& StyleName() const { return FStyleName; }
+    // A name that no registered style has leaves the control in its parent's (or the active) style.
     void SetStyleName(const String& value);
+    // Whether a custom style (not the system style) paints this control.
+    bool IsCustomStyleActive() const;
 
     TControlStyle ControlStyle() const { return FControlStyle; }
     void SetControlStyle(TControlStyle value) { FControlStyle = value; }
@@ -274,6 +277,8 @@ protected:
     virtual void BoundsChanged() {}
     // Asks the parent to lay out its children again after this control changed.
     void RequestAlign();
+    // StyleElements changed: shows the control with the elements the style now paints.
+    virtual void UpdateStyleElements();
     // The bounds the control had when last placed by its owner, and its parent's client size then.
     void UpdateAnchorRules();
     void Notification(TComponent* component, TOperation operation) override;
@@ -434,6 +439,11 @@ public:
 
     // The style hook's entry to the control's own processing of a message.
     void CallOwnWindowProc(TMessage& message);
+    // The hook that paints the window in a custom style; null under the system style, without a
+    // window, or when the control's class has no hook.
+    TStyleHook* StyleHook() const { return FStyleHook.get(); }
+    // The hook's constructor raised: the control goes on without a hook, in the system style.
+    bool StyleHookFailed() const { return FStyleHookFailed; }
 
 protected:
     friend class TControl;
@@ -450,6 +460,7 @@ protected:
     void DestroyHandle();
     void UpdateShowing();
     void BoundsChanged() override;
+    void UpdateStyleElements() override;
     void SetTextBuf(const String& value) override;
     String GetText() const override;
     void SetZOrder(bool topMost) override;
@@ -487,6 +498,9 @@ private:
     void TrackMouse(TControl* target);
     void PaintMessage(TMessage& message);
     void ReflectToChild(TMessage& message, HWND child);
+    // Gives the window the hook its class has in the control's style now (or none).
+    void UpdateStyleHook();
+    void ReleaseStyleHook();
     void AlignChildren();
     void UpdateChildrenTabOrder();
 
@@ -500,6 +514,10 @@ private:
     std::unique_ptr<TBrush> FBrush;
     std::unique_ptr<TPadding> FPadding;
     std::unique_ptr<TStyleHook> FStyleHook;
+    // Hooks replaced while one of them was handling a message; freed once none is.
+    std::vector<std::unique_ptr<TStyleHook>> FRetiredStyleHooks;
+    int FStyleHookCalls = 0;
+    bool FStyleHookFailed = false;
     TNotifyEvent FOnEnter, FOnExit;
     TKeyEvent FOnKeyDown, FOnKeyUp;
     TKeyPressEvent FOnKeyPress;

@@ -49,6 +49,9 @@ LRESULT CALLBACK TavinWindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lPara
     TMessage message{msg, wParam, lParam, 0};
     control->MainWndProc(message);
     if (msg == WM_NCDESTROY) {
+        // A parent's window takes its children's with it: their hooks go while the window is there.
+        if (control->FHandle == wnd)
+            control->ReleaseStyleHook();
         RemovePropW(wnd, ControlProp);
         if (control->FHandle == wnd)
             control->FHandle = nullptr;
@@ -196,7 +199,7 @@ void TWinControl::CreateWnd()
     CreateWindowHandle(params);
     if (!FHandle)
         throw EOSError(u"Cannot create the window of " + Name());
-    FStyleHook = TCustomStyleEngine::CreateStyleHook(ClassType(), this);
+    UpdateStyleHook();
     SendMessageW(FHandle, WM_SETFONT, reinterpret_cast<WPARAM>(Font()->Handle()), 0);
     CreateHandleState();
     for (TControl* c : FControls)
@@ -220,7 +223,7 @@ void TWinControl::CreateWindowHandle(const TCreateParams& params)
 void TWinControl::DestroyWnd()
 {
     SaveHandleState();
-    FStyleHook.reset();
+    ReleaseStyleHook();
     if (FHandle)
         DestroyWindow(FHandle);
     FHandle = nullptr;
@@ -251,6 +254,41 @@ void TWinControl::RecreateWnd()
         ::SetFocus(FHandle);
 }
 
+void TWinControl::UpdateStyleHook()
+{
+    // The old hook goes first: its destructor undoes what it did to the window. One that is
+    // handling a message now lives until that message is done.
+    const bool hadHook = FStyleHook != nullptr;
+    ReleaseStyleHook();
+    if (!FHandle)
+        return;
+    try {
+        FStyleHook = TCustomStyleEngine::CreateStyleHook(ClassType(), this);
+    } catch (...) {
+        FStyleHookFailed = true;
+        if (Application)
+            Application->HandleException(this);
+    }
+    // A hook may size the frame its own way (WM_NCCALCSIZE): have the frame measured again.
+    if (hadHook || FStyleHook)
+        SetWindowPos(FHandle, nullptr, 0, 0, 0, 0,
+                     SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TWinControl::ReleaseStyleHook()
+{
+    if (FStyleHookCalls > 0 && FStyleHook)
+        FRetiredStyleHooks.push_back(std::move(FStyleHook));
+    FStyleHook.reset();
+    FStyleHookFailed = false;
+}
+
+void TWinControl::UpdateStyleElements()
+{
+    if (FHandle)
+        RedrawWindow(FHandle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+}
+
 void TWinControl::CallOwnWindowProc(TMessage& message)
 {
     WindowProc()(message);
@@ -263,8 +301,19 @@ void TWinControl::MainWndProc(TMessage& message)
         return;
     }
     try {
-        if (FStyleHook && FStyleHook->HandleMessage(message, [this](TMessage& m) { CallOwnWindowProc(m); }))
-            return;
+        if (FStyleHook) {
+            ++FStyleHookCalls;
+            struct TLeave {
+                TWinControl* Control;
+                ~TLeave()
+                {
+                    if (--Control->FStyleHookCalls == 0)
+                        Control->FRetiredStyleHooks.clear();
+                }
+            } leave{this};
+            if (FStyleHook->HandleMessage(message, [this](TMessage& m) { CallOwnWindowProc(m); }))
+                return;
+        }
         CallOwnWindowProc(message);
     } catch (...) {
         Application->HandleException(this);
@@ -417,8 +466,14 @@ void TWinControl::WndProc(TMessage& message)
         for (TControl* c : std::vector<TControl*>(FControls))
             c->Perform(CM_PARENTBIDIMODECHANGED);
         return;
-    case CM_STYLECHANGED:
+    case CM_RECREATEWND:
         RecreateWnd();
+        return;
+    case CM_STYLECHANGED:
+        UpdateStyleHook();
+        UpdateStyleElements();
+        for (TControl* c : std::vector<TControl*>(FControls))
+            c->Perform(CM_STYLECHANGED);
         return;
     case CM_ENABLEDCHANGED:
         if (FHandle)

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "Forms.h"
+#include "PlatformFacts.h"
 #include "WideText.h"
 
 namespace {
@@ -42,16 +43,7 @@ bool TMonitor::Primary() const
     return (info.dwFlags & MONITORINFOF_PRIMARY) != 0;
 }
 
-int TMonitor::PixelsPerInch() const
-{
-    using GetDpiForMonitorProc = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
-    static auto proc = reinterpret_cast<GetDpiForMonitorProc>(
-        reinterpret_cast<void*>(GetProcAddress(LoadLibraryW(L"shcore.dll"), "GetDpiForMonitor")));
-    UINT x = 0, y = 0;
-    if (proc && proc(FHandle, 0, &x, &y) == S_OK && y > 0)
-        return static_cast<int>(y);
-    return Screen ? Screen->PixelsPerInch() : 96;
-}
+int TMonitor::PixelsPerInch() const { return PlatformMonitorDpi(FHandle); }
 
 TScreen::TScreen(TComponent* owner)
     : TComponent(owner), FHintFont(std::make_unique<TFont>()), FMenuFont(std::make_unique<TFont>())
@@ -129,13 +121,7 @@ TRect TScreen::WorkAreaRect() const
     return FromWinRect(r);
 }
 
-int TScreen::PixelsPerInch() const
-{
-    HDC dc = GetDC(nullptr);
-    int ppi = GetDeviceCaps(dc, LOGPIXELSY);
-    ReleaseDC(nullptr, dc);
-    return ppi > 0 ? ppi : 96;
-}
+int TScreen::PixelsPerInch() const { return PlatformScreenDpi(); }
 
 void TScreen::SetCursor(TCursor value)
 {

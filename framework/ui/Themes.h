@@ -4,6 +4,7 @@
 // the style manager, and the registry of style-hook classes per control class.
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "WinApiNames.h"
 #include <uxtheme.h>
@@ -170,6 +171,44 @@ enum TThemedListview {
     tlListDetail,
     tlListSortDetail,
     tlEmptyText,
+};
+
+enum TThemedMenu {
+    tmMenuDontCare,
+    tmMenuRoot,
+    tmMenuBarBackgroundActive,
+    tmMenuBarBackgroundInactive,
+    tmMenuBarItemNormal,
+    tmMenuBarItemHot,
+    tmMenuBarItemPushed,
+    tmMenuBarItemDisabled,
+    tmMenuBarItemDisabledHot,
+    tmMenuBarItemDisabledPushed,
+    tmPopupBackground,
+    tmPopupBorders,
+    tmPopupCheckMarkNormal,
+    tmPopupCheckMarkDisabled,
+    tmPopupBulletNormal,
+    tmPopupBulletDisabled,
+    tmPopupCheckBackgroundDisabled,
+    tmPopupCheckBackgroundNormal,
+    tmPopupCheckBackgroundBitmap,
+    tmPopupGutter,
+    tmPopupItemNormal,
+    tmPopupItemHot,
+    tmPopupItemDisabled,
+    tmPopupItemDisabledHot,
+    tmPopupSeparator,
+    tmPopupSubMenuNormal,
+    tmPopupSubMenuDisabled,
+    tmSystemCloseNormal,
+    tmSystemCloseDisabled,
+    tmSystemMaximizeNormal,
+    tmSystemMaximizeDisabled,
+    tmSystemMinimizeNormal,
+    tmSystemMinimizeDisabled,
+    tmSystemRestoreNormal,
+    tmSystemRestoreDisabled,
 };
 
 enum TThemedMonthCal {
@@ -495,6 +534,7 @@ public:
     static TThemedElementDetails GetElementDetails(TThemedHeader detail);
     static TThemedElementDetails GetElementDetails(TThemedHint detail);
     static TThemedElementDetails GetElementDetails(TThemedListview detail);
+    static TThemedElementDetails GetElementDetails(TThemedMenu detail);
     static TThemedElementDetails GetElementDetails(TThemedMonthCal detail);
     static TThemedElementDetails GetElementDetails(TThemedProgress detail);
     static TThemedElementDetails GetElementDetails(TThemedRebar detail);
@@ -549,10 +589,22 @@ public:
     virtual bool DrawParentBackground(HWND window, HDC dc, const TThemedElementDetails* details,
                                       bool onlyIfTransparent, const TRect* bounds = nullptr) const = 0;
     virtual bool HasTransparentParts(const TThemedElementDetails& details) const = 0;
+    // The outline of the element drawn into r (the caller owns the region); false when the
+    // element is a plain rectangle there, and then region is null.
+    virtual bool GetElementRegion(HDC dc, const TThemedElementDetails& details, const TRect& r,
+                                  HRGN& region) const = 0;
+
+    // DrawText with the canvas's font.
+    bool DrawControlText(TCanvas* canvas, const TThemedElementDetails& details, const String& text, TRect& r,
+                         TTextFormat flags, TColor color = clNone) const;
+    // Paints the edit-like border of a windowed control (its client edge or thin border) in its
+    // window's non-client area, in the state the control is in; with eraseLRCorner also the
+    // square between its two scroll bars.
+    void PaintBorder(TWinControl* control, bool eraseLRCorner) const;
 };
 
-// The system style. Whether visual themes are on is asked through themesActive (the platform's
-// theme state unless a test injects one).
+// The system style. Whether visual themes are on is asked through themesActive (the platform
+// facts' theme state unless given).
 class TSystemStyleServices : public TCustomStyleServices {
     TAVIN_CLASS(TSystemStyleServices, TCustomStyleServices)
 public:
@@ -589,6 +641,8 @@ public:
     bool DrawParentBackground(HWND window, HDC dc, const TThemedElementDetails* details, bool onlyIfTransparent,
                               const TRect* bounds = nullptr) const override;
     bool HasTransparentParts(const TThemedElementDetails& details) const override;
+    bool GetElementRegion(HDC dc, const TThemedElementDetails& details, const TRect& r,
+                          HRGN& region) const override;
 
 private:
     struct TThemeCache;
@@ -599,7 +653,8 @@ private:
     std::unique_ptr<TThemeCache> FThemes;
 };
 
-// The style services that paint the control (null: the application's active style).
+// The style services that paint the control: its own StyleName's style, else its parent's, else
+// the application's active style (also for null).
 TCustomStyleServices* StyleServices(const TControl* control = nullptr);
 
 // ---------------------------------------------------------------------------------------------
@@ -675,6 +730,12 @@ private:
     const TDefaultMessageProc* FDefaultProc = nullptr;
 };
 
+struct TStyleHookRegistration {
+    TClass ControlClass;
+    TStyleHookClass HookClass;
+    bool operator==(const TStyleHookRegistration&) const = default;
+};
+
 // The registry of style-hook classes per control class. Lookups are by the exact control class:
 // a class and its descendant that both want a hook are both registered.
 class TCustomStyleEngine {
@@ -685,18 +746,49 @@ public:
     static void UnRegisterStyleHook(TClass controlClass, TStyleHookClass hookClass);
     // The hook class registered last for exactly this control class; null when there is none.
     static TStyleHookClass FindStyleHook(TClass controlClass);
-    // A new hook for the control when a custom style is active and its class has a hook class
-    // registered; null otherwise (the system style needs no hooks).
+    // Every pair, in registration order.
+    static std::vector<TStyleHookRegistration> RegisteredStyleHooks();
+    // A new hook for the control when a custom style paints it (with no control: when one is
+    // active) and its class has a hook class registered; null otherwise (the system style needs
+    // no hooks). Windows pick their hooks up themselves when they are created and when the style
+    // changes.
     static std::unique_ptr<TStyleHook> CreateStyleHook(TClass controlClass, TWinControl* control);
 };
 
-// The active style. Only the system style exists so far.
+// The registered styles and the active one. The system style is always there, first, under its
+// name "Windows"; custom styles are registered under their Name (compared without regard to case).
 class TStyleManager {
 public:
-    static bool IsCustomStyleActive() { return ActiveStyle() != SystemStyle(); }
-    static TCustomStyleServices* ActiveStyle() { return SystemStyle(); }
+    static bool IsCustomStyleActive() { return !ActiveStyle()->IsSystemStyle(); }
+    static TCustomStyleServices* ActiveStyle();
     static TSystemStyleServices* SystemStyle();
-};
 
+    // Takes the style over; raises EStyleEngineException when its name is taken already.
+    static TCustomStyleServices* RegisterStyle(std::unique_ptr<TCustomStyleServices> style);
+    // Frees a registered custom style; when it is active, or a control names it, the system style
+    // takes its place first. An unknown name does nothing.
+    static void UnRegisterStyle(const String& name);
+    // The style of that name; null when none is registered.
+    static TCustomStyleServices* Style(const String& name);
+    // The system style's name, then the custom styles' in registration order.
+    static std::vector<String> StyleNames();
+
+    // Makes the named style the active one and tells every control (CM_STYLECHANGED), which
+    // attaches or detaches its style hook. Raises EStyleEngineException for an unknown name and
+    // leaves the active style as it was.
+    static void SetStyle(const String& name);
+    // The same, answering false instead of raising.
+    static bool TrySetStyle(const String& name);
+
+    // Whether custom styles paint the forms' borders (the form's StyleElements still decide).
+    enum TFormBorderStyle { fbsCurrentStyle, fbsSystemStyle };
+    static TFormBorderStyle FormBorderStyle();
+    static void SetFormBorderStyle(TFormBorderStyle value);
+
+    // Sends CM_STYLECHANGED to every control of the application (windowed or not, with or
+    // without a window): after a switch, or after a control's own style changed (control given:
+    // that control and its children only).
+    static void NotifyStyleChanged(TControl* control = nullptr);
+};
 // The start-up table entry: releases the system style's theme data at exit.
 extern const TUnitStep ThemesUnit;

@@ -9,6 +9,20 @@ namespace {
 constexpr int MC_GRIDCELLBACKGROUND = 5;
 enum { MCGCB_SELECTED = 1, MCGCB_HOT, MCGCB_SELECTEDHOT, MCGCB_SELECTEDNOTFOCUSED, MCGCB_TODAY };
 
+// Nor are the menu's parts and states.
+enum {
+    MENU_BARBACKGROUND = 7, MENU_BARITEM, MENU_POPUPBACKGROUND, MENU_POPUPBORDERS, MENU_POPUPCHECK,
+    MENU_POPUPCHECKBACKGROUND, MENU_POPUPGUTTER, MENU_POPUPITEM, MENU_POPUPSEPARATOR, MENU_POPUPSUBMENU,
+    MENU_SYSTEMCLOSE, MENU_SYSTEMMAXIMIZE, MENU_SYSTEMMINIMIZE, MENU_SYSTEMRESTORE
+};
+enum { MB_ACTIVE = 1, MB_INACTIVE };
+enum { MBI_NORMAL = 1, MBI_HOT, MBI_PUSHED, MBI_DISABLED, MBI_DISABLEDHOT, MBI_DISABLEDPUSHED };
+enum { MC_CHECKMARKNORMAL = 1, MC_CHECKMARKDISABLED, MC_BULLETNORMAL, MC_BULLETDISABLED };
+enum { MCB_DISABLED = 1, MCB_NORMAL, MCB_BITMAP };
+enum { MPI_NORMAL = 1, MPI_HOT, MPI_DISABLED, MPI_DISABLEDHOT };
+enum { MSM_NORMAL = 1, MSM_DISABLED };
+enum { MSYS_NORMAL = 1, MSYS_DISABLED };
+
 struct TElementPartState {
     TThemedElement Element;
     int Part;
@@ -133,6 +147,45 @@ constexpr TElementPartState ListviewParts[] = {
     {teListView, LVP_LISTSORTEDDETAIL, 0}, // tlListSortDetail
     {teListView, LVP_EMPTYTEXT, 0}, // tlEmptyText
 };
+
+constexpr TElementPartState MenuParts[] = {
+    {teMenu, 0, 0}, // tmMenuDontCare
+    {teMenu, 0, 0}, // tmMenuRoot
+    {teMenu, MENU_BARBACKGROUND, MB_ACTIVE}, // tmMenuBarBackgroundActive
+    {teMenu, MENU_BARBACKGROUND, MB_INACTIVE}, // tmMenuBarBackgroundInactive
+    {teMenu, MENU_BARITEM, MBI_NORMAL}, // tmMenuBarItemNormal
+    {teMenu, MENU_BARITEM, MBI_HOT}, // tmMenuBarItemHot
+    {teMenu, MENU_BARITEM, MBI_PUSHED}, // tmMenuBarItemPushed
+    {teMenu, MENU_BARITEM, MBI_DISABLED}, // tmMenuBarItemDisabled
+    {teMenu, MENU_BARITEM, MBI_DISABLEDHOT}, // tmMenuBarItemDisabledHot
+    {teMenu, MENU_BARITEM, MBI_DISABLEDPUSHED}, // tmMenuBarItemDisabledPushed
+    {teMenu, MENU_POPUPBACKGROUND, 0}, // tmPopupBackground
+    {teMenu, MENU_POPUPBORDERS, 0}, // tmPopupBorders
+    {teMenu, MENU_POPUPCHECK, MC_CHECKMARKNORMAL}, // tmPopupCheckMarkNormal
+    {teMenu, MENU_POPUPCHECK, MC_CHECKMARKDISABLED}, // tmPopupCheckMarkDisabled
+    {teMenu, MENU_POPUPCHECK, MC_BULLETNORMAL}, // tmPopupBulletNormal
+    {teMenu, MENU_POPUPCHECK, MC_BULLETDISABLED}, // tmPopupBulletDisabled
+    {teMenu, MENU_POPUPCHECKBACKGROUND, MCB_DISABLED}, // tmPopupCheckBackgroundDisabled
+    {teMenu, MENU_POPUPCHECKBACKGROUND, MCB_NORMAL}, // tmPopupCheckBackgroundNormal
+    {teMenu, MENU_POPUPCHECKBACKGROUND, MCB_BITMAP}, // tmPopupCheckBackgroundBitmap
+    {teMenu, MENU_POPUPGUTTER, 0}, // tmPopupGutter
+    {teMenu, MENU_POPUPITEM, MPI_NORMAL}, // tmPopupItemNormal
+    {teMenu, MENU_POPUPITEM, MPI_HOT}, // tmPopupItemHot
+    {teMenu, MENU_POPUPITEM, MPI_DISABLED}, // tmPopupItemDisabled
+    {teMenu, MENU_POPUPITEM, MPI_DISABLEDHOT}, // tmPopupItemDisabledHot
+    {teMenu, MENU_POPUPSEPARATOR, 0}, // tmPopupSeparator
+    {teMenu, MENU_POPUPSUBMENU, MSM_NORMAL}, // tmPopupSubMenuNormal
+    {teMenu, MENU_POPUPSUBMENU, MSM_DISABLED}, // tmPopupSubMenuDisabled
+    {teMenu, MENU_SYSTEMCLOSE, MSYS_NORMAL}, // tmSystemCloseNormal
+    {teMenu, MENU_SYSTEMCLOSE, MSYS_DISABLED}, // tmSystemCloseDisabled
+    {teMenu, MENU_SYSTEMMAXIMIZE, MSYS_NORMAL}, // tmSystemMaximizeNormal
+    {teMenu, MENU_SYSTEMMAXIMIZE, MSYS_DISABLED}, // tmSystemMaximizeDisabled
+    {teMenu, MENU_SYSTEMMINIMIZE, MSYS_NORMAL}, // tmSystemMinimizeNormal
+    {teMenu, MENU_SYSTEMMINIMIZE, MSYS_DISABLED}, // tmSystemMinimizeDisabled
+    {teMenu, MENU_SYSTEMRESTORE, MSYS_NORMAL}, // tmSystemRestoreNormal
+    {teMenu, MENU_SYSTEMRESTORE, MSYS_DISABLED}, // tmSystemRestoreDisabled
+};
+static_assert(std::size(MenuParts) == tmSystemRestoreDisabled + 1);
 
 constexpr TElementPartState MonthCalParts[] = {
     {teMonthCal, MC_GRIDCELLBACKGROUND, MCGCB_SELECTED}, // tmcGridCellBackgroundSelected
@@ -425,6 +478,11 @@ TThemedElementDetails TCustomStyleServices::GetElementDetails(TThemedHint detail
 TThemedElementDetails TCustomStyleServices::GetElementDetails(TThemedListview detail)
 {
     return DetailsOf(ListviewParts, detail);
+}
+
+TThemedElementDetails TCustomStyleServices::GetElementDetails(TThemedMenu detail)
+{
+    return DetailsOf(MenuParts, detail);
 }
 
 TThemedElementDetails TCustomStyleServices::GetElementDetails(TThemedMonthCal detail)

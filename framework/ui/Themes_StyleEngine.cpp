@@ -3,15 +3,10 @@
 #include <utility>
 #include <vector>
 
+#include "Controls.h"
 #include "Themes.h"
 
 namespace {
-
-struct TStyleHookRegistration {
-    TClass ControlClass;
-    TStyleHookClass HookClass;
-    bool operator==(const TStyleHookRegistration&) const = default;
-};
 
 // In registration order; registrations are few, so a plain list serves.
 std::vector<TStyleHookRegistration>& Registrations()
@@ -66,9 +61,11 @@ TStyleHookClass TCustomStyleEngine::FindStyleHook(TClass controlClass)
     return found == list.rend() ? nullptr : found->HookClass;
 }
 
+std::vector<TStyleHookRegistration> TCustomStyleEngine::RegisteredStyleHooks() { return Registrations(); }
+
 std::unique_ptr<TStyleHook> TCustomStyleEngine::CreateStyleHook(TClass controlClass, TWinControl* control)
 {
-    if (!TStyleManager::IsCustomStyleActive())
+    if (control ? !control->IsCustomStyleActive() : !TStyleManager::IsCustomStyleActive())
         return nullptr;
     TStyleHookClass hookClass = FindStyleHook(controlClass);
     return hookClass ? hookClass->Create(control) : nullptr;

@@ -4,6 +4,7 @@
 
 #include <vssym32.h>
 
+#include "PlatformFacts.h"
 #include "ThemesClassic.h"
 #include "WideText.h"
 
@@ -69,8 +70,6 @@ TOpenThemeDataForDpi OpenThemeDataForDpiFunction()
                          reinterpret_cast<void*>(GetProcAddress(uxtheme, "OpenThemeDataForDpi")))
                    : nullptr;
 }
-
-bool PlatformThemesActive() { return IsThemeActive() && IsAppThemed(); }
 
 } // namespace
 
@@ -254,4 +253,15 @@ bool TSystemStyleServices::HasTransparentParts(const TThemedElementDetails& deta
 {
     HTHEME theme = Theme(details.Element, 0);
     return theme && IsThemeBackgroundPartiallyTransparent(theme, details.Part, details.State);
+}
+
+bool TSystemStyleServices::GetElementRegion(HDC dc, const TThemedElementDetails& details, const TRect& r,
+                                            HRGN& region) const
+{
+    region = nullptr;
+    HTHEME theme = Theme(details.Element, 0);
+    if (!theme)
+        return false;
+    const RECT rect = ToRECT(r);
+    return GetThemeBackgroundRegion(theme, dc, details.Part, details.State, &rect, &region) == S_OK && region;
 }

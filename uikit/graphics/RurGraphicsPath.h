@@ -7,6 +7,7 @@
 
 #include "Classes.h"
 #include "Generics.Collections.h"
+#include "RurObjectJSON.h"
 #include "Types.h"
 
 enum TRurGraphicsPathPointKind : Byte { gppMoveTo, gppLineTo, gppCurveTo, gppClose };
@@ -61,7 +62,7 @@ struct TRurGraphicsMatrix {
 TRurGraphicsMatrix operator*(const TRurGraphicsMatrix& a, const TRurGraphicsMatrix& b);
 TPointF operator*(TPointF point, const TRurGraphicsMatrix& matrix);
 
-class TRurGraphicsPath : public TPersistent {
+class TRurGraphicsPath : public TPersistent, public TRurJSONObject<TRurGraphicsPath> {
     TAVIN_CLASS(TRurGraphicsPath, TPersistent)
 public:
     TRurGraphicsPath() = default;

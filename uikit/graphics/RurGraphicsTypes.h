@@ -34,7 +34,7 @@ constexpr TColor gcDefaultColor = TColor(0xFF00000F);
 class TRurCustomGraphicsFill;
 
 // One colour stop of a gradient.
-class TRurGraphicsFillGradientItem : public TCollectionItem {
+class TRurGraphicsFillGradientItem : public TCollectionItem, public TRurJSONObject<TRurGraphicsFillGradientItem> {
     TAVIN_PUBLISHED_CLASS(TRurGraphicsFillGradientItem, TCollectionItem)
 public:
     explicit TRurGraphicsFillGradientItem(TCollection* collection);
@@ -60,7 +60,8 @@ private:
 };
 
 // The stops of a fill; a change of any of them is a change of the fill.
-class TRurGraphicsFillGradientItems : public TRurOwnedCollection<TRurGraphicsFillGradientItem> {
+class TRurGraphicsFillGradientItems : public TRurOwnedCollection<TRurGraphicsFillGradientItem>,
+                                      public TRurJSONObject<TRurGraphicsFillGradientItems> {
     TAVIN_CLASS(TRurGraphicsFillGradientItems, TRurOwnedCollection<TRurGraphicsFillGradientItem>)
 public:
     explicit TRurGraphicsFillGradientItems(TRurCustomGraphicsFill* owner);
@@ -83,7 +84,7 @@ private:
 
 // How a shape is filled. Colour setters store clNone as gcNoColor and clDefault as
 // gcDefaultColor; every change notifies OnChanged unless an update is open.
-class TRurCustomGraphicsFill : public TPersistent {
+class TRurCustomGraphicsFill : public TPersistent, public TRurJSONObject<TRurCustomGraphicsFill> {
     TAVIN_CLASS(TRurCustomGraphicsFill, TPersistent)
 public:
     TRurCustomGraphicsFill(TRurGraphicsFillKind kind, TColor color);
@@ -176,7 +177,7 @@ public:
 };
 
 // How a shape's outline is drawn.
-class TRurCustomGraphicsStroke : public TPersistent {
+class TRurCustomGraphicsStroke : public TPersistent, public TRurJSONObject<TRurCustomGraphicsStroke> {
     TAVIN_CLASS(TRurCustomGraphicsStroke, TPersistent)
 public:
     TRurCustomGraphicsStroke(TRurGraphicsStrokeKind kind, TColor color);
@@ -219,7 +220,7 @@ public:
 };
 
 // A framework font that reports every change of name, size, style or colour through OnChanged.
-class TRurGraphicsFont : public TFont {
+class TRurGraphicsFont : public TFont, public TRurJSONObject<TRurGraphicsFont> {
     TAVIN_CLASS(TRurGraphicsFont, TFont)
 public:
     TRurGraphicsFont();
@@ -243,7 +244,7 @@ private:
 };
 
 // A snapshot of the drawing state the drawing object keeps per saved state.
-class TRurGraphicsSaveState : public TPersistent {
+class TRurGraphicsSaveState : public TPersistent, public TRurJSONObject<TRurGraphicsSaveState> {
     TAVIN_CLASS(TRurGraphicsSaveState, TPersistent)
 public:
     TRurGraphicsSaveState();

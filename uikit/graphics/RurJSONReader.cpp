@@ -1,9 +1,11 @@
 #include "RurJSONReader.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <limits>
 
+#include "RurJSONAnsi.h"
 #include "RurJSONEscape.h"
 
 namespace {
@@ -234,12 +236,24 @@ String TRurJSONReader::ReadQuotedText()
     const void* quote = std::memchr(data + start, '"', FReader.Size() - start);
     const std::size_t end = quote ? std::size_t(static_cast<const Byte*>(quote) - data) : FReader.Size();
     FReader.SetPosition(quote ? end + 1 : end);
+    const std::size_t length = end - start;
+    const bool escaped = std::memchr(data + start, '\\', length) != nullptr;
+    // The writer writes pure ASCII; only other texts need the code page, before any unescaping.
+    if (std::any_of(data + start, data + end, [](Byte b) { return b >= 0x80; })) {
+        String chars(length, Char(0));
+        RurJSONAnsiToChars(chars.data(), data + start, length);
+        if (!escaped)
+            return chars;
+        if (FScratch.size() < length)
+            FScratch.resize(length);
+        return String(FScratch.data(), RurJSONEscape::UnescapeInto(FScratch.data(), chars.data(), length));
+    }
     // Most names and many values hold no escape: they are widened straight into the result.
-    if (!std::memchr(data + start, '\\', end - start))
+    if (!escaped)
         return String(data + start, data + end);
-    if (FScratch.size() < end - start)
-        FScratch.resize(end - start);
-    return String(FScratch.data(), RurJSONEscape::UnescapeInto(FScratch.data(), data + start, end - start));
+    if (FScratch.size() < length)
+        FScratch.resize(length);
+    return String(FScratch.data(), RurJSONEscape::UnescapeInto(FScratch.data(), data + start, length));
 }
 
 TRurJSONToken TRurJSONReader::Peek()
@@ -396,9 +410,17 @@ Int64 TRurJSONReader::ReadIntegral(Int64 AMin, Int64 AMax)
         break;
     case jstNumber:
     case jstDoubleQuoted: {
+        const bool token = PeekState() == jstNumber;
         const String text = TakeNumericText();
         if (!TryStrToInt64(text, value)) {
-            const double real = StrToFloat(text);
+            // A number token is well formed, so a failed conversion means its value is beyond any
+            // integer; a quoted text that is no number at all raises the platform's error.
+            double real;
+            if (!TryStrToFloat(text, real)) {
+                if (token)
+                    throw EInvalidStateException(jstInt64);
+                real = StrToFloat(text);
+            }
             // AMin is a negative power of two, so -AMin is exact and bounds the range from above.
             if (!(real >= double(AMin) && real < -double(AMin)) || real != std::trunc(real))
                 throw EInvalidStateException(jstInt64);

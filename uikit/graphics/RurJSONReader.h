@@ -1,15 +1,18 @@
 #pragma once
 // A strict pull parser for JSON: Peek tells the next token, a read operation consumes it. One root,
 // which must be an object or an array; at most 255 nested arrays and objects. Every byte of the input
-// is one character (code units 0 to 255), which is exact for the pure-ASCII text TRurJSONWriter writes.
+// is one character, mapped through the ANSI code page, which is exact for the pure-ASCII text
+// TRurJSONWriter writes.
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "RurObjectJSON.h"
 #include "Streams.h"
 #include "SysUtils.h"
+#include "TypInfo.h"
 
 #define RUR_JSON_ERROR(Name, Text)                 \
     class Name : public Exception {                \
@@ -42,7 +45,8 @@ enum TRurJSONToken {
 };
 
 // Holds a copy of the whole input and hands it out one character at a time.
-class TRurJSONStreamReader : public TObject {
+class TRurJSONStreamReader : public TObject, public TRurJSONObject<TRurJSONStreamReader> {
+    TAVIN_CLASS(TRurJSONStreamReader, TObject)
 public:
     RUR_JSON_ERROR(EEndOfInputReached, u"End of JSON input reached.");
 
@@ -77,7 +81,8 @@ private:
     std::size_t FPosition = 0;
 };
 
-class TRurJSONReader : public TObject {
+class TRurJSONReader : public TObject, public TRurJSONObject<TRurJSONReader> {
+    TAVIN_CLASS(TRurJSONReader, TObject)
 public:
     enum TRurJSONState {
         jstNone,

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "RurJSONAnsi.h"
 #include "RurJSONEscape.h"
 
 TRurJSONStreamWriter::~TRurJSONStreamWriter()
@@ -16,8 +17,7 @@ TRurJSONStreamWriter::~TRurJSONStreamWriter()
 
 void TRurJSONStreamWriter::Write(const String& Value)
 {
-    const TBytes bytes = TEncoding::ANSI().GetBytes(Value);
-    FText.append(bytes.begin(), bytes.end());
+    RurJSONAppendAnsi(FText, Value);
 }
 
 void TRurJSONWriter::SetIndentLength(int Value)

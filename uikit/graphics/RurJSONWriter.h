@@ -10,14 +10,15 @@
 #include "SysUtils.h"
 
 // Collects the text and hands it to the target stream, at its position then, when destroyed.
-class TRurJSONStreamWriter : public TObject {
+class TRurJSONStreamWriter : public TObject, public TRurJSONObject<TRurJSONStreamWriter> {
+    TAVIN_CLASS(TRurJSONStreamWriter, TObject)
 public:
     explicit TRurJSONStreamWriter(TStream& AStream) : FStream(AStream) {}
     ~TRurJSONStreamWriter() override;
     TRurJSONStreamWriter(const TRurJSONStreamWriter&) = delete;
     TRurJSONStreamWriter& operator=(const TRurJSONStreamWriter&) = delete;
 
-    // Stored through the ANSI code page: one byte per character, '?' for characters above U+00FF.
+    // Stored through the ANSI code page (Latin-1 where there is none).
     void Write(const String& Value);
 
 private:
@@ -27,7 +28,8 @@ private:
     std::string FText;
 };
 
-class TRurJSONWriter : public TObject {
+class TRurJSONWriter : public TObject, public TRurJSONObject<TRurJSONWriter> {
+    TAVIN_CLASS(TRurJSONWriter, TObject)
 public:
     RUR_JSON_ERROR(ECannotWriteName, u"Cannot write name in current Json scope");
     RUR_JSON_ERROR(EMultipleRootNotAllowed, u"Multiple root values not allowed");

@@ -100,8 +100,26 @@ struct TRurPersistencePlatform {
 constexpr int RurColorNone = 0x1FFFFFFF;
 constexpr int RurColorDefault = 0x20000000;
 
-// Type tests shared by both directions, the unit-wide settings, and the entry points.
-class TRurPersistence : public TObject {
+// The class tests, each asking Self::IsDescendingClass: a persistence class that declares its own
+// IsDescendingClass refines them all (see TRurPersistenceDescendant).
+template <class Self>
+class TRurPersistenceTypeTests {
+public:
+    static bool IsList(TClass AClass) { return Self::IsDescendingClass(AClass, {u"TList"}); }
+    static bool IsCollection(TClass AClass) { return Self::IsDescendingClass(AClass, {u"TCollection"}); }
+    static bool IsStrings(TClass AClass) { return Self::IsDescendingClass(AClass, {u"TStrings"}); }
+    static bool IsBitmap(TClass AClass) { return Self::IsDescendingClass(AClass, {u"TBitmap", u"TPicture", u"TRurBitmap"}); }
+    static bool IsComponent(TClass AClass) { return Self::IsDescendingClass(AClass, {u"TComponent", u"TRurCustomComponent"}); }
+    static bool IsControl(TClass AClass) { return Self::IsDescendingClass(AClass, {u"TControl"}); }
+    static bool IsFont(TClass AClass) { return Self::IsDescendingClass(AClass, {u"TFont"}); }
+
+protected:
+    ~TRurPersistenceTypeTests() = default;
+};
+
+// Type tests shared by both directions, the unit-wide settings, and the entry points. The writer
+// and the reader ask TRurPersistence itself, whatever its descendants refine.
+class TRurPersistence : public TObject, public TRurPersistenceTypeTests<TRurPersistence> {
 public:
     TRurPersistence() = delete;
 
@@ -121,13 +139,6 @@ public:
 
     // The class or an ancestor has one of the names (letter case counts).
     static bool IsDescendingClass(TClass AClass, std::initializer_list<const Char*> AClassParentList);
-    static bool IsList(TClass AClass) { return IsDescendingClass(AClass, {u"TList"}); }
-    static bool IsCollection(TClass AClass) { return IsDescendingClass(AClass, {u"TCollection"}); }
-    static bool IsStrings(TClass AClass) { return IsDescendingClass(AClass, {u"TStrings"}); }
-    static bool IsBitmap(TClass AClass) { return IsDescendingClass(AClass, {u"TBitmap", u"TPicture", u"TRurBitmap"}); }
-    static bool IsComponent(TClass AClass) { return IsDescendingClass(AClass, {u"TComponent", u"TRurCustomComponent"}); }
-    static bool IsControl(TClass AClass) { return IsDescendingClass(AClass, {u"TControl"}); }
-    static bool IsFont(TClass AClass) { return IsDescendingClass(AClass, {u"TFont"}); }
     // "TList<..." or "TObjectList<..." (any case), containing AType (any case) when it is given.
     static bool IsGenericList(TClass AClass, const String& AType = String());
     // "TDictionary<..." or "TObjectDictionary<..." (any case).
@@ -168,6 +179,22 @@ public:
     // The property is not in the unit-wide exclude list, or the object's IRurPersistence allows it.
     static bool CanSaveProperty(TObject& AObject, const TPropInfo& AProp);
     static bool CanLoadProperty(TObject& AObject, const TPropInfo& AProp);
+};
+
+// The base of a persistence class that refines the type tests: Self declares its own static
+// IsDescendingClass, and Self::IsList and the other tests go through it.
+template <class Self>
+class TRurPersistenceDescendant : public TRurPersistence, public TRurPersistenceTypeTests<Self> {
+    using Tests = TRurPersistenceTypeTests<Self>;
+
+public:
+    using Tests::IsList;
+    using Tests::IsCollection;
+    using Tests::IsStrings;
+    using Tests::IsBitmap;
+    using Tests::IsComponent;
+    using Tests::IsControl;
+    using Tests::IsFont;
 };
 
 // Unit start-up: the class-name key becomes "$type"; finalisation releases the key and the

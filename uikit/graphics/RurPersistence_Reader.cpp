@@ -100,7 +100,7 @@ void TRurReader::ReadClassName(String* AClassName)
     if (key.empty())
         return;
     if (!FReader->HasNext() || FReader->PeekName() != key)
-        throw ERurReaderException(u"\"" + key + u" property not found in Object descriptor.");
+        throw ERurReaderException(u"\"" + key + u"\" property not found in Object descriptor.");
     FReader->ReadName();
     String name = FReader->ReadString();
     if (AClassName)

@@ -175,6 +175,40 @@ TEST(RurGraphicsTypes, ColourObjectSavesItselfAsJSON)
     RurPersistenceFinalize();
 }
 
+// The drawing state objects save and load themselves through the same members.
+TEST(RurGraphicsTypes, StateObjectsRoundTripThroughTheirJSONMembers)
+{
+    RurPersistenceInitialize();
+    TRurGraphicsFill fill(gfkGradient, clRed);
+    TRurGraphicsFill fillCopy(gfkSolid, clBlue);
+    fillCopy.FromJSON(fill.ToJSON());
+    EXPECT_EQ(fillCopy.Kind(), gfkGradient);
+    EXPECT_EQ(fillCopy.Color(), clRed);
+
+    TRurGraphicsStroke stroke(gskDash, clLime);
+    TRurGraphicsStroke strokeCopy(gskSolid, clBlue);
+    strokeCopy.SetJSON(stroke.JSON());
+    EXPECT_EQ(strokeCopy.Kind(), gskDash);
+    EXPECT_EQ(strokeCopy.Color(), clLime);
+
+    TRurGraphicsFont font;
+    font.SetName(u"Arial");
+    TRurGraphicsFont fontCopy;
+    fontCopy.FromJSON(font.ToJSON());
+    EXPECT_EQ(fontCopy.Name(), u"Arial");
+
+    TRurGraphicsFillGradientItem* item = fill.AddGradientItem(clBlue, 0.5f, 1);
+    TRurGraphicsFillGradientItem* itemCopy = fillCopy.AddGradientItem(clRed, 0, 1);
+    itemCopy->FromJSON(item->ToJSON());
+    EXPECT_EQ(itemCopy->Color(), clBlue);
+    EXPECT_EQ(itemCopy->Position(), 0.5f);
+    EXPECT_EQ(fill.GradientItems()->ToJSON(), u"[" + item->ToJSON() + u"]");
+
+    TRurGraphicsSaveState state;
+    EXPECT_EQ(state.ToJSON(), u"{\"$type\":\"TRurGraphicsSaveState\"}");
+    RurPersistenceFinalize();
+}
+
 TEST(RurGraphicsFont, ChangesAndSaveState)
 {
     TRurGraphicsFont font;

@@ -5,6 +5,8 @@
 #include <string>
 
 #include "PersistenceSamples.h"
+#include "RurGraphicsPath.h"
+#include "RurJSONWriter.h"
 #include "RurObjectJSON.h"
 #include "RurPersistence.h"
 
@@ -181,7 +183,7 @@ TEST_F(RurPersistence, ReaderErrorsAndSkips)
 {
     TSampleAll all;
     ExpectRaises<ERurReaderException>([&] { Load(&all, R"({"Big":1})"); },
-                                      u"\"$type property not found in Object descriptor.");
+                                      u"\"$type\" property not found in Object descriptor.");
     // Unknown names are skipped whatever their value; nulls leave values unchanged.
     all.SetBig(5);
     all.Origin()->SetX(4);
@@ -503,12 +505,56 @@ TEST_F(RurPersistence, MixInAndFiles)
     TRurObjectReference reference(nullptr, nullptr, u"id");
     EXPECT_EQ(reference.ToJSON(), u"{\"$type\":\"TRurObjectReference\"}");
 
+    // The kit's JSON and path classes carry the members too, under their own class names.
+    TBytesStream input(TBytes{'[', ']'});
+    TRurJSONStreamReader streamReader(input);
+    input.SetPosition(0);
+    TRurJSONReader reader(input);
+    TBytesStream output;
+    TRurJSONStreamWriter streamWriter(output);
+    TRurJSONWriter writer(output);
+    TRurGraphicsPath path;
+    const std::pair<String, String> carriers[] = {
+        {streamReader.ToJSON(), u"TRurJSONStreamReader"},
+        {reader.ToJSON(), u"TRurJSONReader"},
+        {streamWriter.ToJSON(), u"TRurJSONStreamWriter"},
+        {writer.ToJSON(), u"TRurJSONWriter"},
+        {path.JSON(), u"TRurGraphicsPath"},
+    };
+    for (const auto& [json, name] : carriers)
+        EXPECT_EQ(json, u"{\"$type\":\"" + name + u"\"}");
+
     const std::filesystem::path file = std::filesystem::temp_directory_path() / "rur_persistence_point.json";
     point.SaveToJSONFile(file.u16string());
     TJSONPoint copy;
     copy.LoadFromJSONFile(file.u16string());
     std::filesystem::remove(file);
     EXPECT_EQ(copy.X(), 6);
+}
+
+namespace {
+
+// Takes the sample point for a list as well: a refinement its type tests must all see.
+class TPointListPersistence : public TRurPersistenceDescendant<TPointListPersistence> {
+public:
+    static bool IsDescendingClass(TClass AClass, std::initializer_list<const Char*> AClassParentList)
+    {
+        for (const Char* parent : AClassParentList)
+            if (String(parent) == u"TList" && AClass == TSamplePoint::StaticClass())
+                return true;
+        return TRurPersistence::IsDescendingClass(AClass, AClassParentList);
+    }
+};
+
+} // namespace
+
+TEST(RurPersistenceTypeTests, DescendantRefinesThem)
+{
+    EXPECT_TRUE(TPointListPersistence::IsList(TSamplePoint::StaticClass()));
+    EXPECT_FALSE(TRurPersistence::IsList(TSamplePoint::StaticClass()));
+    EXPECT_TRUE(TPointListPersistence::IsStrings(TStringList::StaticClass()));
+    EXPECT_TRUE(TPointListPersistence::IsComponent(TSampleForm::StaticClass()));
+    EXPECT_FALSE(TPointListPersistence::IsCollection(TSamplePoint::StaticClass()));
 }
 
 TEST(RurPersistenceStartup, SetsAndReleasesTheClassNameKey)

@@ -1,0 +1,270 @@
+// The GDI caption engine's entry and its line loop: each line is measured, aligned and then drawn
+// (or measured again at its aligned place for a hit test).
+#include "RurHTML.h"
+
+#include "Math.h"
+#include "RurHTML_Engine.h"
+
+namespace {
+
+// Blanks and control characters at both ends of the remaining text.
+void TrimText(String& AText)
+{
+    std::size_t first = 0;
+    while (first < AText.size() && AText[first] <= u' ')
+        ++first;
+    std::size_t last = AText.size();
+    while (last > first && AText[last - 1] <= u' ')
+        --last;
+    AText = AText.substr(first, last - first);
+}
+
+} // namespace
+
+THTMLEngine::THTMLEngine(TCanvas& ACanvas, const TRect& ARect, const THTMLDrawOptions& AOptions,
+                         THTMLDrawResult& AResult)
+    : FCanvas(ACanvas), FCaption(ARect), FOptions(AOptions), FResult(AResult),
+      FFull(AOptions.Edition == THTMLEdition::Full)
+{
+    const HDC dc = FCanvas.Handle();
+    FScale = AOptions.Scale > 0 ? AOptions.Scale : float(GetDeviceCaps(dc, LOGPIXELSY)) / 96.0f;
+    FIndentUnit = MulDiv(12, GetDeviceCaps(dc, LOGPIXELSX), 96);
+    auto copyOfFont = [this]() {
+        auto font = std::make_unique<TFont>();
+        font->Assign(FCanvas.Font());
+        return font;
+    };
+    FBaseFont = copyOfFont();
+    FRefFont = copyOfFont();
+    FMeasureFont = copyOfFont();
+    FMeasureRefFont = copyOfFont();
+    FDrawFont = copyOfFont();
+    FDrawRefFont = copyOfFont();
+    FBackground = FCanvas.Brush()->Color();
+    SetBrushColor(clNone);
+    SetBkMode(dc, TRANSPARENT);
+}
+
+THTMLEngine::~THTMLEngine()
+{
+    if (FRotated)
+        RestoreRotatedFont(FCanvas, FRotated);
+}
+
+bool THTMLEngine::Run(const String& AText)
+{
+    FResult.StrippedText.clear();
+    FResult.FocusAnchor.clear();
+    FResult.XSize = 0;
+    FResult.YSize = 0;
+    FResult.LinkCount = 0;
+    FResult.MouseLink = -1;
+
+    const THTMLPreparedText prepared = PrepareHTMLText(AText, FOptions.Edition);
+    FFlags = DT_BOTTOM | DT_SINGLELINE | DT_EXPANDTABS | DT_EXTERNALLEADING;
+    FFlags = BiDiDrawTextFlags(FFlags, FOptions.BiDiMode);
+    FRtl = (FFlags & DT_RTLREADING) != 0;
+    if (prepared.NoPrefix)
+        FFlags |= DT_NOPREFIX;
+    if (!FOptions.WordWrap)
+        FFlags |= DT_END_ELLIPSIS;
+
+    FLineRect = FCaption;
+    String text = prepared.Text;
+    while (!text.empty())
+        LayOutLine(text);
+
+    if (FResult.YSize == 0)
+        FResult.YSize = TextHeight(u"gh");
+    FResult.LinkCount = FLinks;
+    SetBrushColor(FBackground);
+    FCanvas.Font()->Assign(FBaseFont.get());
+    return FResultHit;
+}
+
+void THTMLEngine::LayOutLine(String& AText)
+{
+    // Both passes start from the same anchor and shadow state; the fonts each pass kind left.
+    FCanvas.Font()->Assign(FMeasureFont.get());
+    FRefFont->Assign(FMeasureRefFont.get());
+    const bool inAnchor = FInAnchor;
+    const String anchor = FAnchor;
+    const bool shadow = FShadow;
+    const int links = FLinks;
+    const int listDepth = FListDepth;
+    const bool floatBefore = FParFloat != 0;
+    LineMetrics metrics;
+    const int gh = TextHeight(u"gh");
+    metrics.Height = gh;
+    TrimText(AText);
+    if (FFull && FParagraphEnd) {
+        FLineHeightFactor = 1.0;
+        FAlign = THTMLAlign::Left;
+        FParagraphEnd = false;
+    }
+    if (AText.empty())
+        return;
+
+    const std::size_t before = AText.size();
+    FStripping = true;
+    const String lineText = DrawLine(AText, FLineRect, true, metrics);
+    FStripping = false;
+    // A line always takes something, so the loop ends on any text.
+    if (AText.size() == before)
+        AText.erase(0, 1);
+
+    FInAnchor = inAnchor;
+    FAnchor = anchor;
+    FShadow = shadow;
+    FMeasureFont->Assign(FCanvas.Font());
+    FMeasureRefFont->Assign(FRefFont.get());
+    metrics.Height = int(Round((metrics.Height + FOptions.LineSpacing) * FLineHeightFactor));
+    if (FFull)
+        FLineHeightFactor = 1.0;
+
+    TRect drawRect = FLineRect;
+    if (FAlign == THTMLAlign::Right) {
+        if (FLineRect.Right - metrics.Width > FLineRect.Left)
+            drawRect.Left = FLineRect.Right - metrics.Width;
+    } else if (FAlign == THTMLAlign::Center) {
+        const int spare = FLineRect.Right - FLineRect.Left - metrics.Width;
+        if (spare > 0)
+            drawRect.Left = FLineRect.Left + spare / 2;
+    }
+    drawRect.Left += FParIndent;
+    drawRect.Bottom = FLineRect.Top + metrics.Height + metrics.SubDescent + metrics.SupAscent;
+
+    if (!FOptions.MeasureOnly) {
+        FCanvas.Font()->Assign(FDrawFont.get());
+        FRefFont->Assign(FDrawRefFont.get());
+        FLinks = links;
+        FListDepth = listDepth;
+        String drawText = lineText;
+        DrawLine(drawText, drawRect, FOptions.HitTest, metrics);
+        FDrawFont->Assign(FCanvas.Font());
+        FDrawRefFont->Assign(FRefFont.get());
+        FLineRect.Left = FCaption.Left + FFloatLeft;
+        FLineRect.Right = FCaption.Right - FFloatRight;
+        if (drawRect.Top > FFloatBottom) {
+            FFloatLeft = 0;
+            FFloatRight = 0;
+            FLineRect.Left = FCaption.Left;
+            FLineRect.Right = FCaption.Right;
+        }
+        EvaluateHit(drawRect, gh);
+    }
+    FContIndent = FNextContIndent;
+
+    if (!floatBefore && FParFloat != 0) {
+        // A floating paragraph: the next line starts beside it, where the tag stood.
+        FLineRect.Left = FParFloatAt.X;
+        FLineRect.Top = FParFloatAt.Y;
+        FParFloat = 0;
+    } else {
+        FTextRaise = 0;
+        const int advance = metrics.Height + metrics.SubDescent + metrics.SupAscent;
+        FLineRect.Top += advance;
+        FResult.YSize += advance;
+    }
+    ++FLineIndex;
+    if (!FOptions.MeasureOnly && FLineRect.Top + gh > FCaption.Bottom)
+        AText.clear();
+}
+
+void THTMLEngine::EvaluateHit(const TRect& ADrawRect, int AGhHeight)
+{
+    const int bottom = ADrawRect.Bottom - FTextRaise;
+    if (FImageHit || (FTextHit && FOptions.MouseY > bottom - AGhHeight && FOptions.MouseY < bottom))
+        FResultHit = true;
+}
+
+bool HTMLDraw(TCanvas& ACanvas, const String& AText, const TRect& ARect, const THTMLDrawOptions& AOptions,
+              THTMLDrawResult& AResult)
+{
+    THTMLEngine engine(ACanvas, ARect, AOptions, AResult);
+    return engine.Run(AText);
+}
+
+namespace {
+
+bool DrawWithParameters(THTMLEdition AEdition, TCanvas& ACanvas, const String& AText, const TRect& ARect,
+                        TCustomImageList* AImages, int AXPos, int AYPos, int AFocusLink, int AHoverLink,
+                        int AShadowOffset, bool ACheckAnchor, bool ACheckHeight, bool AIsPrinting, bool ASelected,
+                        bool ABlink, bool AHoverStyle, bool AWordWrap, bool AScaleFont, double AResFactor,
+                        TColor AURLColor, TColor AHoverColor, TColor AHoverFontColor, TColor AShadowColor,
+                        String& AAnchorVal, String& AStripVal, String& AFocusAnchor, int& AXSize, int& AYSize,
+                        int& AHyperLinks, int& AMouseLink, TRect& AHoverRect, THTMLPictureCache* APictureCache,
+                        TPictureContainer* APictureContainer, int ALineSpacing, TBiDiMode ABiDiMode,
+                        TColor AHighlightColor, TColor AHighlightTextColor, TFontStyles AHighlightStyle, float AScale)
+{
+    THTMLDrawOptions options;
+    options.Images = AImages;
+    options.MouseX = AXPos;
+    options.MouseY = AYPos;
+    options.FocusLink = AFocusLink;
+    options.HoverLink = AHoverLink;
+    options.ShadowOffset = AShadowOffset;
+    options.HitTest = ACheckAnchor;
+    options.MeasureOnly = ACheckHeight;
+    options.Printing = AIsPrinting;
+    options.Selected = ASelected;
+    options.BlinkVisible = ABlink;
+    options.HoverOnlyStyling = AHoverStyle;
+    options.WordWrap = AWordWrap;
+    options.ScaleFontSizes = AScaleFont;
+    options.PrintScale = AResFactor;
+    options.URLColor = AURLColor;
+    options.HoverBackground = AHoverColor;
+    options.HoverFontColor = AHoverFontColor;
+    options.ShadowColor = AShadowColor;
+    options.PictureCache = APictureCache;
+    options.PictureContainer = APictureContainer;
+    options.LineSpacing = ALineSpacing;
+    options.BiDiMode = ABiDiMode;
+    options.HighlightBackground = AHighlightColor;
+    options.HighlightText = AHighlightTextColor;
+    options.HighlightStyle = AHighlightStyle;
+    options.Scale = AScale;
+    options.Edition = AEdition;
+    THTMLDrawResult result;
+    result.Anchor = AAnchorVal;
+    result.HoverRect = AHoverRect;
+    const bool hit = HTMLDraw(ACanvas, AText, ARect, options, result);
+    AAnchorVal = result.Anchor;
+    AStripVal = result.StrippedText;
+    AFocusAnchor = result.FocusAnchor;
+    AXSize = result.XSize;
+    AYSize = result.YSize;
+    AHyperLinks = result.LinkCount;
+    AMouseLink = result.MouseLink;
+    AHoverRect = result.HoverRect;
+    return hit;
+}
+
+} // namespace
+
+#define TAVIN_HTMLDRAW_PARAMETERS                                                                              \
+    TCanvas &ACanvas, const String &AText, const TRect &ARect, TCustomImageList *AImages, int AXPos, int AYPos,  \
+        int AFocusLink, int AHoverLink, int AShadowOffset, bool ACheckAnchor, bool ACheckHeight, bool AIsPrinting, \
+        bool ASelected, bool ABlink, bool AHoverStyle, bool AWordWrap, bool AScaleFont, double AResFactor,       \
+        TColor AURLColor, TColor AHoverColor, TColor AHoverFontColor, TColor AShadowColor, String &AAnchorVal,   \
+        String &AStripVal, String &AFocusAnchor, int &AXSize, int &AYSize, int &AHyperLinks, int &AMouseLink,    \
+        TRect &AHoverRect, THTMLPictureCache *APictureCache, TPictureContainer *APictureContainer,               \
+        int ALineSpacing, TBiDiMode ABiDiMode, TColor AHighlightColor, TColor AHighlightTextColor,               \
+        TFontStyles AHighlightStyle, float AScale
+#define TAVIN_HTMLDRAW_ARGUMENTS                                                                               \
+    ACanvas, AText, ARect, AImages, AXPos, AYPos, AFocusLink, AHoverLink, AShadowOffset, ACheckAnchor,         \
+        ACheckHeight, AIsPrinting, ASelected, ABlink, AHoverStyle, AWordWrap, AScaleFont, AResFactor, AURLColor, \
+        AHoverColor, AHoverFontColor, AShadowColor, AAnchorVal, AStripVal, AFocusAnchor, AXSize, AYSize,         \
+        AHyperLinks, AMouseLink, AHoverRect, APictureCache, APictureContainer, ALineSpacing, ABiDiMode,          \
+        AHighlightColor, AHighlightTextColor, AHighlightStyle, AScale
+
+bool HTMLDraw(TAVIN_HTMLDRAW_PARAMETERS)
+{
+    return DrawWithParameters(THTMLEdition::Full, TAVIN_HTMLDRAW_ARGUMENTS);
+}
+
+bool RurHTMLReduced::HTMLDraw(TAVIN_HTMLDRAW_PARAMETERS)
+{
+    return DrawWithParameters(THTMLEdition::Reduced, TAVIN_HTMLDRAW_ARGUMENTS);
+}

@@ -1,0 +1,260 @@
+// One pass of the GDI caption engine over one line: text fragments are measured or drawn, tags
+// change the state (RurHTML_LineTags.cpp).
+#include <algorithm>
+
+#include "RurHTML_Engine.h"
+
+namespace {
+
+TTextFormat FormatOfFlags(UINT AFlags)
+{
+    TTextFormat format;
+    for (int i = 0; i < TavinEnumCount(static_cast<TTextFormats*>(nullptr)); ++i) {
+        const auto item = static_cast<TTextFormats>(i);
+        const UINT bit = DrawTextFlags(TTextFormat{item});
+        if (bit != 0 && (AFlags & bit) == bit)
+            format.Include(item);
+    }
+    return format;
+}
+
+} // namespace
+
+int THTMLEngine::TextHeight(const String& AText)
+{
+    return FCanvas.TextHeight(AText);
+}
+
+int THTMLEngine::MeasureText(const String& AText)
+{
+    TRect r(0, 0, 0, 0);
+    String text = AText;
+    FCanvas.TextRect(r, text, FormatOfFlags((FFlags & ~UINT(DT_END_ELLIPSIS)) | DT_CALCRECT));
+    return r.Right - r.Left;
+}
+
+void THTMLEngine::SetBrushColor(TColor AColor)
+{
+    if (AColor == clNone)
+        FCanvas.Brush()->SetStyle(bsClear);
+    else
+        FCanvas.Brush()->SetColor(AColor);
+}
+
+TColor THTMLEngine::BrushColor() const
+{
+    return FCanvas.Brush()->Style() == bsClear ? clNone : FCanvas.Brush()->Color();
+}
+
+void THTMLEngine::FillRect(const TRect& ARect, TColor AColor)
+{
+    const TColor brush = BrushColor();
+    const TColor pen = FCanvas.Pen()->Color();
+    FCanvas.Brush()->SetColor(AColor);
+    FCanvas.Pen()->SetColor(AColor);
+    FCanvas.FillRect(ARect);
+    FCanvas.Pen()->SetColor(pen);
+    SetBrushColor(brush);
+}
+
+String THTMLEngine::DrawLine(String& AText, const TRect& ALineRect, bool AMeasuring, LineMetrics& AMetrics)
+{
+    Pass pass;
+    pass.Measuring = AMeasuring;
+    pass.Line = ALineRect;
+    pass.Line.Bottom -= AMetrics.SubDescent;
+    pass.Metrics = &AMetrics;
+    pass.StartHeight = AMetrics.Height;
+    AMetrics.Width = 0;
+    AMetrics.Height = 0;
+    FTextHit = false;
+    FImageHit = false;
+    FLineTitle.clear();
+    pass.Fragment = pass.Line;
+    if (!AMeasuring) {
+        pass.Fragment.Left += FContIndent;
+        if (FParBackground)
+            FillRect(TRect(FCaption.Left, pass.Line.Top, FCaption.Right, pass.Line.Top + pass.StartHeight),
+                     BrushColor() == clNone ? FCanvas.Pen()->Color() : BrushColor());
+        if (FFocusContinues)
+            FFocusStart = TPoint(pass.Fragment.Left + 1, pass.Line.Top);
+    }
+
+    std::size_t pos = 0;
+    while (pos < AText.size() && !pass.LineEnded && !pass.StopBefore) {
+        if (AText[pos] != u'<') {
+            const std::size_t length = HTMLFragmentLength(AText, pos, FOptions.WordWrap);
+            if (FHidden) {
+                // Hidden text counts for the height and the stripped text only, and leaves the line.
+                String fragment = AText.substr(pos, length);
+                DecodeFragmentEntities(fragment);
+                if (AMetrics.Height == 0)
+                    AMetrics.Height = pass.StartHeight;
+                AMetrics.Height = std::max(AMetrics.Height, TextHeight(fragment));
+                if (FStripping)
+                    FResult.StrippedText += fragment;
+                AText.erase(pos, length);
+                continue;
+            }
+            const std::size_t before = pass.LineText.size();
+            TextFragment(pass, AText, pos, length);
+            if (pass.LineText.size() == before)
+                break;
+            pos += length;
+            continue;
+        }
+        const std::size_t length = AText.size() - pos <= 2 ? 0 : HTMLTagLength(AText, pos);
+        if (length == 0) {
+            // A tag without ">" ends the text.
+            pos = AText.size();
+            break;
+        }
+        const String tag = AText.substr(pos, length);
+        Tag(pass, tag);
+        if (pass.StopBefore)
+            break;
+        pass.LineText += tag;
+        pos += length;
+    }
+    AText.erase(0, pos);
+    FinishPass(pass);
+    return pass.LineText;
+}
+
+void THTMLEngine::TextFragment(Pass& APass, const String& AText, std::size_t APos, std::size_t ALength)
+{
+    LineMetrics& m = *APass.Metrics;
+    String fragment = AText.substr(APos, ALength);
+    const int replaced = DecodeFragmentEntities(fragment);
+    if (m.Height == 0)
+        m.Height = APass.StartHeight;
+    const int height = TextHeight(fragment);
+    if (FSub)
+        m.SubDescent = std::max(m.SubDescent, height / 4);
+    if (FSup)
+        m.SupAscent = std::max(m.SupAscent, height / 4);
+    m.Height = std::max(m.Height, height);
+
+    const int width = MeasureText(fragment);
+    const int widthBefore = m.Width;
+    m.Width += width;
+    if (APass.Measuring) {
+        MeasureFragment(APass, fragment, widthBefore);
+        const int available = APass.Line.Right - APass.Line.Left - FContIndent;
+        const bool fits = m.Width < available || width >= available;
+        if (!fits && FOptions.WordWrap) {
+            APass.LineEnded = true;
+            m.Width -= width;
+            return;
+        }
+    } else {
+        PaintFragment(APass, fragment, width);
+    }
+    APass.LineText.append(AText, APos, ALength);
+    APass.TrailingBlank = replaced == 0 && !fragment.empty() && fragment.back() == u' ' ? MeasureText(u" ") : 0;
+    // The stripped text is the first pass's, once per line.
+    if (FStripping)
+        FResult.StrippedText += fragment;
+}
+
+int THTMLEngine::MouseOverlaps(int ALineLeft, int AFrom, int ATo) const
+{
+    const int x = FOptions.MouseX - ALineLeft;
+    return x >= AFrom && x <= ATo;
+}
+
+void THTMLEngine::MeasureFragment(Pass& APass, const String&, int AWidthBefore)
+{
+    if (!FInAnchor || !MouseOverlaps(APass.Line.Left, AWidthBefore, APass.Metrics->Width))
+        return;
+    FTextHit = true;
+    if (FOptions.MouseY > APass.Line.Top) {
+        FResult.Anchor = FAnchor;
+        FResult.FocusAnchor = FLineTitle;
+        FHoverPending = true;
+        FPendingLink = FLinks;
+    }
+}
+
+void THTMLEngine::PaintFragment(Pass& APass, const String& AFragment, int AWidth)
+{
+    TRect r = APass.Fragment;
+    if (FSup)
+        r.Bottom -= APass.Metrics->SupAscent;
+    if (FSub)
+        r.Bottom += APass.Metrics->SubDescent;
+    r.Bottom -= FTextRaise;
+    const UINT drawFlags = FFlags & ~UINT(DT_EXTERNALLEADING);
+    const int italicExtra = FCanvas.Font()->Style().Contains(fsItalic) ? 2 : 0;
+    // The fragment's own box: from its start edge, as wide as it is (to the line end when the
+    // ellipsis may cut it).
+    TRect box = r;
+    if (FRtl) {
+        box.Left = FOptions.WordWrap ? r.Right - AWidth - italicExtra : APass.Line.Left;
+    } else {
+        box.Right = FOptions.WordWrap ? r.Left + AWidth + italicExtra : APass.Line.Right;
+    }
+    const bool nearEnd = !FOptions.WordWrap && !FRtl && r.Left > APass.Line.Right - MeasureText(u"l");
+    if (!nearEnd) {
+        if (FShadow) {
+            const TColor color = FCanvas.Font()->Color();
+            const int offset = FOptions.ShadowOffset;
+            TRect shadow(box.Left + offset, box.Top + offset, box.Right + offset, box.Bottom + offset);
+            FCanvas.Font()->SetColor(FOptions.ShadowColor);
+            String text = AFragment;
+            FCanvas.TextRect(shadow, text, FormatOfFlags(drawFlags));
+            FCanvas.Font()->SetColor(color);
+        }
+        String text = AFragment;
+        FCanvas.TextRect(box, text, FormatOfFlags(drawFlags));
+    }
+    if (FInFocusedAnchor)
+        FResult.FocusAnchor = FAnchor;
+    if (FErrorMark)
+        ErrorZigzag(r, FRtl ? r.Right : r.Left + AWidth, APass.Line.Bottom);
+    if (FRtl) {
+        APass.Fragment.Right -= AWidth;
+    } else {
+        APass.Fragment.Left += AWidth;
+        APass.Fragment.Right = APass.Line.Right;
+    }
+}
+
+void THTMLEngine::ErrorZigzag(const TRect& AFragment, int ATextEnd, int ABottom)
+{
+    const int start = std::min(AFragment.Left, ATextEnd) & ~1;
+    const int end = std::max(AFragment.Left, ATextEnd);
+    const TColor pen = FCanvas.Pen()->Color();
+    const int penWidth = FCanvas.Pen()->Width();
+    FCanvas.Pen()->SetColor(clRed);
+    FCanvas.Pen()->SetWidth(1);
+    // The phase follows x, so that neighbouring fragments join.
+    auto yAt = [ABottom](int x) { return (x % 4 == 0) ? ABottom - 1 : ABottom + 1; };
+    FCanvas.MoveTo(start, yAt(start));
+    for (int x = start + 2; x <= end; x += 2)
+        FCanvas.LineTo(x, yAt(x));
+    FCanvas.Pen()->SetColor(pen);
+    FCanvas.Pen()->SetWidth(penWidth);
+}
+
+void THTMLEngine::EndLine(Pass& APass)
+{
+    APass.LineEnded = true;
+}
+
+void THTMLEngine::FinishPass(Pass& APass)
+{
+    LineMetrics& m = *APass.Metrics;
+    if (m.Height == 0)
+        m.Height = APass.StartHeight;
+    m.Width -= APass.TrailingBlank;
+    if (FResult.XSize < m.Width)
+        FResult.XSize = m.Width + 2;
+    FFocusContinues = false;
+    if (!APass.Measuring && FInFocusedAnchor) {
+        // The focused link goes on in the next line: its part on this line is framed now.
+        TRect focus(FFocusStart.X - 1, APass.Line.Top, APass.Fragment.Left + 1, APass.Line.Bottom);
+        FCanvas.DrawFocusRect(focus);
+        FFocusContinues = true;
+    }
+}

@@ -1,0 +1,184 @@
+// The GDI caption engine on a memory bitmap: layout results, hit tests and a few pixels.
+#include <gtest/gtest.h>
+
+#include "Graphics.h"
+#include "RurHTML.h"
+
+namespace {
+
+class Caption : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        FBitmap.SetSize(300, 200);
+        Canvas().Font()->SetName(u"Tahoma");
+        Canvas().Font()->SetHeight(-13);
+        Canvas().Font()->SetColor(clBlack);
+        Canvas().Brush()->SetColor(clWhite);
+        Canvas().FillRect(TRect(0, 0, 300, 200));
+    }
+
+    TCanvas& Canvas() { return *FBitmap.Canvas(); }
+
+    bool Draw(const String& AText, THTMLDrawOptions AOptions = {}, TRect ARect = TRect(0, 0, 300, 200))
+    {
+        AOptions.Scale = 1;
+        FResult = THTMLDrawResult{};
+        return HTMLDraw(Canvas(), AText, ARect, AOptions, FResult);
+    }
+
+    // Pixels of the bitmap that are not white, within the rectangle.
+    int Inked(const TRect& ARect)
+    {
+        int count = 0;
+        for (int y = ARect.Top; y < ARect.Bottom; ++y)
+            for (int x = ARect.Left; x < ARect.Right; ++x)
+                count += Canvas().Pixels(x, y) != clWhite;
+        return count;
+    }
+
+    TBitmap FBitmap;
+    THTMLDrawResult FResult;
+};
+
+} // namespace
+
+TEST_F(Caption, MeasuresEveryTagFamily)
+{
+    const int gh = Canvas().TextHeight(u"gh");
+    const int word = Canvas().TextWidth(u"word");
+    struct Case { String Text; String Stripped; int Lines; int Links; };
+    const Case cases[] = {
+        {u"", u"", 1, 0},
+        {u"word", u"word", 1, 0},
+        {u"word<BR>word", u"word\rword", 2, 0},
+        {u"<b>word</b> <i>word</i> <u>word</u> <s>word</s>", u"word word word word", 1, 0},
+        {u"<font face=\"Arial\" color=\"clred\">word</font>", u"word", 1, 0},
+        {u"<a href=\"one\">word</a> and <a href=\"two\">word</a>", u"word and word", 1, 2},
+        {u"<p align=\"right\">word</p>word", u"word", 2, 0},
+        {u"<ul><li>word<li>word</ul>", u"wordword", 2, 0},
+        {u"<z>hidden</z>word", u"hiddenword", 1, 0},
+        {u"<shad>word</shad> <e>word</e>", u"word word", 1, 0},
+        {u"A &amp; B &lt;&nbsp;&gt;", u"A && B < >", 1, 0},
+        {u"word<hr>word", u"wordword", 2, 0},
+        {u"<sub>word</sub><sup>word</sup>", u"wordword", 1, 0},
+        {u"<#marker>", u"#marker", 1, 0},
+        {u"open <b", u"open ", 1, 0},
+    };
+    for (const Case& c : cases) {
+        THTMLDrawOptions options;
+        options.MeasureOnly = true;
+        EXPECT_FALSE(Draw(c.Text, options)) << ToUtf8(c.Text);
+        EXPECT_EQ(FResult.StrippedText, c.Stripped) << ToUtf8(c.Text);
+        EXPECT_EQ(FResult.LinkCount, c.Links) << ToUtf8(c.Text);
+        EXPECT_GE(FResult.YSize, c.Lines * gh) << ToUtf8(c.Text);
+        EXPECT_LT(FResult.YSize, (c.Lines + 1) * gh) << ToUtf8(c.Text);
+    }
+    // A line is measured without its trailing blank, and the widest line gives XSize.
+    Draw(u"word ");
+    EXPECT_EQ(FResult.XSize, word + 2);
+    Draw(u"word<BR>wordword");
+    EXPECT_EQ(FResult.XSize, Canvas().TextWidth(u"wordword") + 2);
+}
+
+TEST_F(Caption, WrapsAndStopsAtTheBottom)
+{
+    const int gh = Canvas().TextHeight(u"gh");
+    const String words = u"one two three four five six seven eight nine ten eleven twelve";
+    THTMLDrawOptions options;
+    options.MeasureOnly = true;
+    Draw(words, options, TRect(0, 0, 60, 10));
+    const int lines = FResult.YSize / gh;
+    EXPECT_GT(lines, 3) << "measuring goes on past the bottom";
+    EXPECT_LE(FResult.XSize, 62);
+
+    Draw(words, {}, TRect(0, 0, 60, 2 * gh));
+    EXPECT_LT(FResult.YSize / gh, lines) << "drawing stops at the bottom";
+
+    // A word wider than the line is placed anyway, and the layout ends.
+    Draw(u"a extraordinarily b", options, TRect(0, 0, 20, 200));
+    EXPECT_EQ(FResult.StrippedText, u"a extraordinarily b");
+    EXPECT_EQ(FResult.YSize / gh, 3);
+
+    // Without word wrap the text keeps to one line per break.
+    options.WordWrap = false;
+    Draw(words, options, TRect(0, 0, 60, 200));
+    EXPECT_EQ(FResult.YSize, gh);
+}
+
+TEST_F(Caption, FindsAnchorsUnderTheMouse)
+{
+    const int gh = Canvas().TextHeight(u"gh");
+    const int before = Canvas().TextWidth(u"go ");
+    const String text = u"go <a href=\"first\" title=\"Tip\">here</a> or <a href=\"second\">there</a>";
+    THTMLDrawOptions options;
+    options.HitTest = true;
+    options.MouseX = before + 3;
+    options.MouseY = gh / 2;
+    EXPECT_TRUE(Draw(text, options));
+    EXPECT_EQ(FResult.Anchor, u"first");
+    EXPECT_EQ(FResult.FocusAnchor, u"Tip");
+    EXPECT_EQ(FResult.MouseLink, 1);
+    EXPECT_EQ(FResult.HoverRect.Left, before);
+    EXPECT_EQ(FResult.HoverRect.Right, before + Canvas().TextWidth(u"here"));
+
+    // In plain drawing the results are filled, but the call does not report a hit.
+    options.HitTest = false;
+    EXPECT_FALSE(Draw(text, options));
+    EXPECT_EQ(FResult.MouseLink, 1);
+
+    // Off the anchors: no hit, and the anchor result is left as it was.
+    options.HitTest = true;
+    options.MouseX = 1;
+    FResult.Anchor = u"kept";
+    THTMLDrawResult result;
+    result.Anchor = u"kept";
+    options.Scale = 1;
+    EXPECT_FALSE(HTMLDraw(Canvas(), text, TRect(0, 0, 300, 200), options, result));
+    EXPECT_EQ(result.Anchor, u"kept");
+    EXPECT_EQ(result.MouseLink, -1);
+
+    // Link numbers count across lines.
+    options.MouseX = 3;
+    options.MouseY = gh + gh / 2;
+    EXPECT_TRUE(Draw(u"<a href=\"1\">a</a><BR><a href=\"2\">b</a>", options));
+    EXPECT_EQ(FResult.Anchor, u"2");
+    EXPECT_EQ(FResult.MouseLink, 2);
+}
+
+TEST_F(Caption, PaintsColoursBackgroundsAndRules)
+{
+    // Text of a font colour, a paragraph band, and a rule across the caption.
+    Draw(u"<font color=\"#FF0000\">XXXX</font>");
+    bool blue = false;
+    for (int x = 0; x < 40 && !blue; ++x)
+        for (int y = 0; y < 16 && !blue; ++y)
+            blue = Canvas().Pixels(x, y) == TColor(0xFF0000);
+    EXPECT_TRUE(blue);
+
+    SetUp();
+    Draw(u"<p bgcolor=\"#00FF00\">x</p>");
+    EXPECT_EQ(Canvas().Pixels(290, 2), TColor(0x00FF00));
+
+    SetUp();
+    Draw(u"x<hr color=\"#0000FF\">y");
+    const int gh = Canvas().TextHeight(u"gh");
+    EXPECT_EQ(Canvas().Pixels(290, gh + 1), TColor(0x0000FF));
+
+    SetUp();
+    Draw(u"<body bgcolor=\"#123456\">x");
+    EXPECT_EQ(Canvas().Pixels(150, 150), TColor(0x563412));
+
+    // Right to left: the text ends at the right edge.
+    SetUp();
+    THTMLDrawOptions options;
+    options.BiDiMode = bdRightToLeft;
+    Draw(u"\u0633\u0644\u0627\u0645", options, TRect(0, 0, 300, 40));
+    EXPECT_GT(Inked(TRect(250, 0, 300, 40)), 0);
+    EXPECT_EQ(Inked(TRect(0, 0, 150, 40)), 0);
+
+    // Hidden text is not drawn.
+    SetUp();
+    Draw(u"<z>XXXXXXXX</z>");
+    EXPECT_EQ(Inked(TRect(0, 0, 300, 40)), 0);
+}
