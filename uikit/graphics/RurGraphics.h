@@ -343,6 +343,8 @@ public:
                     bool ATestAnchor = false, float AX = -1, float AY = -1);
     // Markup: a closing tag, a self-closing tag, or a line-break tag in any case.
     static bool IsMarkup(const String& AText);
+    // The markup with every occurrence of AHilight in its visible text wrapped in the tag ATag.
+    static String ApplyHilight(const String& AText, const String& AHilight, const String& ATag, bool ADoCase);
 
     // Colours.
     static Byte GetColorRed(TColor AColor);

@@ -1,6 +1,7 @@
 // The drawing object's text: plain text through the back end, markup through the caption engine's
 // vector renderer, optionally split at line-break tags and handled line by line.
 #include "Math.h"
+#include "RurGraphicsHTMLEngine.h"
 #include "RurGraphics.h"
 #include "RurUtils.h"
 #include "SysUtils.h"
@@ -43,6 +44,13 @@ bool TRurGraphics::IsMarkup(const String& AText)
 {
     return AText.find(u"</") != String::npos || AText.find(u"/>") != String::npos ||
            UpperCase(AText).find(u"<BR>") != String::npos;
+}
+
+String TRurGraphics::ApplyHilight(const String& AText, const String& AHilight, const String& ATag, bool ADoCase)
+{
+    String result;
+    HilightText(AText, AHilight, ATag, result, ADoCase);
+    return result;
 }
 
 bool TRurGraphics::RenderMarkup(TRurGraphicsHTMLRequest& ARequest)

@@ -311,6 +311,12 @@ TEST_F(RurGraphicsText, WhatCountsAsMarkup)
         EXPECT_EQ(TRurGraphics::IsMarkup(c.text), c.markup) << TRecordingGraphicsContext::Text(c.text);
 }
 
+TEST_F(RurGraphicsText, HighlightingWrapsTheVisibleMatches)
+{
+    EXPECT_EQ(TRurGraphics::ApplyHilight(u"One two one", u"one", u"u", false), u"<u>One</u> two <u>one</u>");
+    EXPECT_EQ(TRurGraphics::ApplyHilight(u"One two one", u"one", u"u", true), u"One two <u>one</u>");
+}
+
 TEST_F(RurGraphicsText, PlainTextGoesToTheBackEndWithTheFontColourAsFill)
 {
     g.Font()->SetColor(0x0000FF);
