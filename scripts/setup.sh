@@ -16,11 +16,17 @@ as_root() {
     die "must run as root (or with sudo) to: $*"; fi
 }
 
+# The cross compiler and Wine of the Windows tree's architecture (scripts/env.sh decides it).
+if [ "$TAVIN_WIN_ARCH" = i686 ]; then
+  arch_packages=(g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-i686-dev wine32:i386)
+else
+  arch_packages=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev wine64)
+fi
 packages=(
   cmake ninja-build ccache make pkg-config dpkg-dev autoconf automake libtool nasm
-  g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-i686-dev
+  "${arch_packages[@]}"
   libz-mingw-w64-dev
-  wine wine32:i386 xvfb xauth x11-utils
+  wine xvfb xauth x11-utils
   fonts-dejavu-core fonts-noto-core
   openssl imagemagick
   clang libclang-rt-14-dev
@@ -28,7 +34,7 @@ packages=(
 )
 
 install_packages() {
-  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  if [ "$TAVIN_WIN_ARCH" = i686 ] && ! dpkg --print-foreign-architectures | grep -qx i386; then
     log "enabling the i386 architecture for wine32"
     as_root dpkg --add-architecture i386
     need_update=1
@@ -71,13 +77,13 @@ build_pcre16() {
   local stamp="$TAVIN_DEPS/pcre16/.complete"
   [ -f "$stamp" ] && return 0
   log "cross-building PCRE (16-bit library) from pcre3"
-  local work="$TAVIN_CACHE/src/pcre3" src
+  local work="$TAVIN_CACHE/src/$TAVIN_WIN_ARCH/pcre3" src
   src=$(fetch_source pcre3 "$work")
   rm -rf "$TAVIN_DEPS/pcre16"
   # Debian's patches leave the autotools outputs older than their inputs: regenerate them.
-  (cd "$src" && autoreconf -fi >"$work/build.log" 2>&1 && ./configure --host=i686-w64-mingw32 --prefix="$TAVIN_DEPS/pcre16" \
+  (cd "$src" && autoreconf -fi >"$work/build.log" 2>&1 && ./configure --host="$TAVIN_WIN_ARCH-w64-mingw32" --prefix="$TAVIN_DEPS/pcre16" \
       --enable-pcre16 --disable-pcre8 --disable-cpp --enable-static --disable-shared \
-      --enable-utf --disable-unicode-properties CC=i686-w64-mingw32-gcc-posix >>"$work/build.log" 2>&1 \
+      --enable-utf --disable-unicode-properties CC="$TAVIN_WIN_ARCH-w64-mingw32-gcc-posix" >>"$work/build.log" 2>&1 \
     && make -j"$(nproc)" >>"$work/build.log" 2>&1 && make install >>"$work/build.log" 2>&1) \
     || { rm -rf "$TAVIN_DEPS/pcre16"; die "PCRE build failed; see $work/build.log"; }
   touch "$stamp"
@@ -87,13 +93,13 @@ build_jpeg() {
   local stamp="$TAVIN_DEPS/jpeg/.complete"
   [ -f "$stamp" ] && return 0
   log "cross-building libjpeg (IJG 6b API) from libjpeg-turbo"
-  local work="$TAVIN_CACHE/src/libjpeg-turbo" src
+  local work="$TAVIN_CACHE/src/$TAVIN_WIN_ARCH/libjpeg-turbo" src
   src=$(fetch_source libjpeg-turbo "$work")
   rm -rf "$TAVIN_DEPS/jpeg"
-  cmake -S "$src" -B "$work/build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$TAVIN_ROOT/cmake/mingw-i686.cmake" \
+  cmake -S "$src" -B "$work/build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$TAVIN_ROOT/cmake/mingw-$TAVIN_WIN_ARCH.cmake" \
       -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$TAVIN_DEPS/jpeg" \
       -DENABLE_SHARED=OFF -DENABLE_STATIC=ON -DWITH_TURBOJPEG=OFF -DWITH_JPEG8=OFF -DWITH_JPEG7=OFF \
-      -DCMAKE_ASM_NASM_COMPILER=nasm -DCMAKE_SYSTEM_PROCESSOR=i686 >"$work/build.log" 2>&1 \
+      -DCMAKE_ASM_NASM_COMPILER=nasm -DCMAKE_SYSTEM_PROCESSOR="$TAVIN_WIN_ARCH" >"$work/build.log" 2>&1 \
     && cmake --build "$work/build" >>"$work/build.log" 2>&1 && cmake --install "$work/build" >>"$work/build.log" 2>&1 \
     || { rm -rf "$TAVIN_DEPS/jpeg"; die "libjpeg build failed; see $work/build.log"; }
   touch "$stamp"

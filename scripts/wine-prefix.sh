@@ -7,7 +7,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 
 # Bump when the settings below change, so existing prefixes are rebuilt.
 prefix_version=1
-stamp="$WINEPREFIX/.tavin-prefix-$prefix_version"
+stamp="$WINEPREFIX/.tavin-prefix-$prefix_version-$WINEARCH"
 [ -f "$stamp" ] && exit 0
 
 # Several runners may find the prefix missing at once: one builds it, the others wait for it.

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Checks on the host what ckd32_dll_tests wrote under Wine: usage: openssl_checks.sh <output folder> <ckd32.dll>
+# Checks on the host what ckd32_dll_tests wrote under Wine: usage: openssl_checks.sh <output folder> <ckd32.dll> <objdump>
 # Each holderN.txt names the file prefix on its first line and then the expected subject, one
 # "OID<TAB>TYPE<TAB>value" line per attribute in the order it must appear.
 set -uo pipefail
 folder=$1
 dll=$2
+objdump=$3
 failures=0
 
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
@@ -18,7 +19,7 @@ expected_exports=$(printf '%s\n' CkCsr_Create CkCsr_Dispose CkCsr_SetSubjectFiel
   CkFileAccess_Create CkFileAccess_Dispose CkFileAccess_WriteEntireTextFile CkPrivateKey_SavePemFile \
   CkPublicKey_Create CkPublicKey_LoadFromString CkPublicKey_SavePemFile CkRsa_Create CkRsa_Dispose \
   CkRsa_ExportPrivateKeyObj CkRsa_GenerateKey CkRsa__exportPublicKey)
-exports=$(i686-w64-mingw32-objdump -p "$dll" | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' \
+exports=$("$objdump" -p "$dll" | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' \
   | awk '/^\t\[/ {print $NF}' | sort)
 expect_equal "export table of $dll" "$expected_exports" "$exports"
 

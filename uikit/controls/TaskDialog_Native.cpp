@@ -18,7 +18,7 @@ TTaskDialogIndirectFunction& ReplacedTaskDialogIndirect()
     return function;
 }
 
-static_assert(sizeof(TASKDIALOGCONFIG) == 96, "the system's record as 32-bit Windows lays it out");
+static_assert(sizeof(TASKDIALOGCONFIG) == (sizeof(void*) == 4 ? 96 : 160), "the system's record as Windows lays it out (packed to 1 byte)");
 
 using TSystemTaskDialogIndirect = HRESULT(WINAPI*)(const TASKDIALOGCONFIG*, int*, int*, BOOL*);
 

@@ -88,8 +88,9 @@ TEST(RurGDIPlusApiValues, PathDataStartsEmptyAndArgbPacksInOrder)
     EXPECT_EQ(data.Count, 0);
     EXPECT_EQ(data.Points, nullptr);
     EXPECT_EQ(data.Types, nullptr);
-    EXPECT_EQ(reinterpret_cast<char*>(&data.Points) - reinterpret_cast<char*>(&data.Count), 4);
-    EXPECT_EQ(reinterpret_cast<char*>(&data.Types) - reinterpret_cast<char*>(&data.Count), 8);
+    // The flat API's record: a count, then the two pointers, each at pointer alignment.
+    EXPECT_EQ(reinterpret_cast<char*>(&data.Points) - reinterpret_cast<char*>(&data.Count), sizeof(void*));
+    EXPECT_EQ(reinterpret_cast<char*>(&data.Types) - reinterpret_cast<char*>(&data.Count), 2 * sizeof(void*));
     EXPECT_EQ(MakeARGB(255, 0, 0, 255), 0xFF0000FFu);
     EXPECT_EQ(MakeARGB(0x12, 0x34, 0x56, 0x78), 0x12345678u);
 }
