@@ -109,7 +109,6 @@ TRurGraphicsContextWin::TRurGraphicsContextWin(TRurGraphics* AGraphics)
       FStroke(std::make_unique<TRurGraphicsStroke>(gskSolid, 0xC0C0C0))
 {
     FFont->SetOnChanged(MakeHandler<&TRurGraphicsContextWin::FontChanged>(this));
-    FFill->SetOnChanged(MakeHandler<&TRurGraphicsContextWin::FillChanged>(this));
     FStroke->SetOnChanged(MakeHandler<&TRurGraphicsContextWin::StrokeChanged>(this));
 }
 
@@ -139,7 +138,6 @@ void TRurGraphicsContextWin::SetSize(float AWidth, float AHeight)
     FSaveGP = FGPGraphics->Save();
     FontChanged(nullptr);
     StrokeChanged(nullptr);
-    FillChanged(nullptr);
 }
 
 void TRurGraphicsContextWin::Render()
@@ -185,16 +183,22 @@ void TRurGraphicsContextWin::StrokeChanged(TObject*)
     FGPPen->SetMiterLimit(4);
 }
 
-void TRurGraphicsContextWin::FillChanged(TObject*)
+// Every fill rebuilds the brush for its own shape, so a change of the fill needs no brush yet.
+void TRurGraphicsContextWin::PrepareBrush(TRectF ABounds, TGPGraphicsPath* APath)
 {
-    if (!FGPGraphics)
+    if (FFill->Kind() == gfkSolid || FFill->Kind() == gfkNone || FFill->Kind() == gfkTexture) {
+        const ARGB color = FFill->Kind() == gfkSolid ? ToGPColor(FFill->Color(), FFill->Opacity()) : 0;
+        if (FSolidBrushColor != color) {
+            FGPBrush = std::make_unique<TGPSolidBrush>(color);
+            FSolidBrushColor = color;
+        }
         return;
-    TGPGraphicsPath path(FillModeAlternate);
-    path.AddRectangle(MakeRectF(0, 0, FContextSize.cx, FContextSize.cy));
-    FGPBrush = CreateGPBrush(&path);
+    }
+    FGPBrush = CreateGPBrush(ABounds, APath);
+    FSolidBrushColor.reset();
 }
 
-std::unique_ptr<TGPBrush> TRurGraphicsContextWin::CreateGPBrush(TGPGraphicsPath* APath)
+std::unique_ptr<TGPBrush> TRurGraphicsContextWin::CreateGPBrush(TRectF ABounds, TGPGraphicsPath* APath)
 {
     const TRurGraphicsFill& fill = *FFill;
     if (fill.Kind() == gfkSolid)
@@ -202,10 +206,7 @@ std::unique_ptr<TGPBrush> TRurGraphicsContextWin::CreateGPBrush(TGPGraphicsPath*
     if (fill.Kind() != gfkGradient)
         return std::make_unique<TGPSolidBrush>(ARGB(0));
 
-    TGPRectF b = MakeRectF(0, 0, FContextSize.cx, FContextSize.cy);
-    if (APath)
-        APath->GetBounds(b);
-    b = MakeRectF(b.X - 1, b.Y - 1, b.Width + 2, b.Height + 2);
+    const TGPRectF b = MakeRectF(ABounds.Left - 1, ABounds.Top - 1, RectFWidth(ABounds) + 2, RectFHeight(ABounds) + 2);
 
     std::vector<ARGB> colors;
     std::vector<float> positions;
@@ -243,6 +244,7 @@ std::unique_ptr<TGPBrush> TRurGraphicsContextWin::CreateGPBrush(TGPGraphicsPath*
 
     const TRurGraphicsMatrix& m = fill.GradientMatrix();
     TGPMatrix transform(m.m11, m.m12, m.m21, m.m22, m.m31, m.m32);
+    const bool identity = m == TRurGraphicsMatrix::Identity();
     const ARGB first = colors.empty() ? 0 : colors.front();
     const ARGB last = colors.empty() ? 0 : colors.back();
     if (fill.GradientType() == gfgtRadial) {
@@ -263,7 +265,8 @@ std::unique_ptr<TGPBrush> TRurGraphicsContextWin::CreateGPBrush(TGPGraphicsPath*
             p = 1 - p;
         if (!colors.empty())
             brush->SetInterpolationColors(colors.data(), positions.data(), static_cast<int32_t>(colors.size()));
-        brush->MultiplyTransform(&transform, MatrixOrderPrepend);
+        if (!identity)
+            brush->MultiplyTransform(&transform, MatrixOrderPrepend);
         return brush;
     }
     std::unique_ptr<TGPLinearGradientBrush> brush;
@@ -272,15 +275,21 @@ std::unique_ptr<TGPBrush> TRurGraphicsContextWin::CreateGPBrush(TGPGraphicsPath*
     else
         brush = std::make_unique<TGPLinearGradientBrush>(
             b, first, last, fill.Orientation() == gfoHorizontal ? LinearGradientModeHorizontal : LinearGradientModeVertical);
-    if (!colors.empty())
+    // Two stops at the ends are the brush's own colours; a preset blend would only slow it down.
+    const bool ownColors = colors.size() == 2 && positions[0] == 0 && positions[1] == 1;
+    if (!colors.empty() && !ownColors)
         brush->SetInterpolationColors(colors.data(), positions.data(), static_cast<int32_t>(colors.size()));
-    brush->MultiplyTransform(&transform, MatrixOrderPrepend);
+    if (!identity)
+        brush->MultiplyTransform(&transform, MatrixOrderPrepend);
     return brush;
 }
 
 void TRurGraphicsContextWin::FillNativePath(TGPGraphicsPath& APath)
 {
-    FGPBrush = CreateGPBrush(&APath);
+    TGPRectF b{};
+    if (FFill->Kind() == gfkGradient)
+        APath.GetBounds(b);
+    PrepareBrush({b.X, b.Y, b.X + b.Width, b.Y + b.Height}, &APath);
     FGPGraphics->FillPath(FGPBrush.get(), &APath);
 }
 
@@ -297,6 +306,17 @@ void TRurGraphicsContextWin::Stroking(F&& draw)
     FGPGraphics->SetSmoothingMode(SmoothingModeDefault);
     draw();
     FGPGraphics->SetSmoothingMode(mode);
+}
+
+TGPStringFormat* TRurGraphicsContextWin::StringFormat(TRurGraphicsTextAlign AHorizontal, TRurGraphicsTextAlign AVertical,
+                                                      bool AWordWrapping, TRurGraphicsTextTrimming ATrimming)
+{
+    const int key = AHorizontal | AVertical << 2 | AWordWrapping << 4 | FShowAcceleratorChar << 5 | ATrimming << 6;
+    if (key != FStringFormatKey) {
+        FGPStringFormat = CreateGPStringFormat(AHorizontal, AVertical, AWordWrapping, FShowAcceleratorChar, ATrimming);
+        FStringFormatKey = key;
+    }
+    return FGPStringFormat.get();
 }
 
 TColor TRurGraphicsContextWin::GetFillColor() { return Graphics()->Fill()->Color(); }
@@ -465,22 +485,33 @@ void TRurGraphicsContextWin::FillArc(const TRurGraphicsFill&, TPointF ACenter, T
     FillNativePath(path);
 }
 
+// Rectangles and ellipses take a path only where the brush needs one (a radial gradient).
 void TRurGraphicsContextWin::FillRect(const TRurGraphicsFill&, TRectF ARect, TRurGraphicsModifyRectMode)
 {
     if (!FGPGraphics)
         return;
-    TGPGraphicsPath path(FillModeAlternate);
-    path.AddRectangle(ToGPRect(ARect));
-    FillNativePath(path);
+    if (IsRadial()) {
+        TGPGraphicsPath path(FillModeAlternate);
+        path.AddRectangle(ToGPRect(ARect));
+        FillNativePath(path);
+        return;
+    }
+    PrepareBrush(ARect, nullptr);
+    FGPGraphics->FillRectangle(FGPBrush.get(), ToGPRect(ARect));
 }
 
 void TRurGraphicsContextWin::FillEllipse(const TRurGraphicsFill&, TRectF ARect, TRurGraphicsModifyRectMode)
 {
     if (!FGPGraphics)
         return;
-    TGPGraphicsPath path(FillModeAlternate);
-    path.AddEllipse(ToGPRect(ARect));
-    FillNativePath(path);
+    if (IsRadial()) {
+        TGPGraphicsPath path(FillModeAlternate);
+        path.AddEllipse(ToGPRect(ARect));
+        FillNativePath(path);
+        return;
+    }
+    PrepareBrush(ARect, nullptr);
+    FGPGraphics->FillEllipse(FGPBrush.get(), ToGPRect(ARect));
 }
 
 void TRurGraphicsContextWin::DrawEllipse(const TRurGraphicsStroke&, TRectF ARect, TRurGraphicsModifyRectMode)
@@ -490,12 +521,18 @@ void TRurGraphicsContextWin::DrawEllipse(const TRurGraphicsStroke&, TRectF ARect
     });
 }
 
-void TRurGraphicsContextWin::DrawRect(const TRurGraphicsStroke& AStroke, TRectF ARect, TRurGraphicsSides ASides,
+// Each side is a line of its own (ends not joined); they go to GDI+ as the open figures of one
+// path, which draws them as separate lines would be drawn, in one call.
+void TRurGraphicsContextWin::DrawRect(const TRurGraphicsStroke&, TRectF ARect, TRurGraphicsSides ASides,
                                       TRurGraphicsModifyRectMode)
 {
+    if (!FGPGraphics || ASides.Empty())
+        return;
     const float L = ARect.Left, T = ARect.Top, R = ARect.Right - 1, B = ARect.Bottom - 1;
+    TGPGraphicsPath path(FillModeAlternate);
     const auto line = [&](float x1, float y1, float x2, float y2) {
-        DrawLine(AStroke, {x1, y1}, {x2, y2}, gcpmNone, gcpmNone);
+        path.StartFigure();
+        path.AddLine(x1, y1, x2, y2);
     };
     if (ASides.Contains(gsTop))
         line(L, T, R, T);
@@ -505,6 +542,7 @@ void TRurGraphicsContextWin::DrawRect(const TRurGraphicsStroke& AStroke, TRectF 
         line(L, B, R, B);
     if (ASides.Contains(gsRight))
         line(R, T, R, B);
+    Stroking([&] { FGPGraphics->DrawPath(FGPPen.get(), &path); });
 }
 
 void TRurGraphicsContextWin::DrawRoundRect(const TRurGraphicsStroke& AStroke, TRectF ARect, float ARounding,
@@ -619,9 +657,9 @@ TRectF TRurGraphicsContextWin::CalculateText(const String& AText, TRectF ARect, 
 {
     if (!FGPGraphics)
         return {};
-    auto format = CreateGPStringFormat(gtaLeading, gtaLeading, AWordWrapping, FShowAcceleratorChar, gttNone);
     TGPRectF box{};
-    FGPGraphics->MeasureString(AText, -1, FGPFont.get(), ToGPRect(ARect), format.get(), box);
+    FGPGraphics->MeasureString(AText, -1, FGPFont.get(), ToGPRect(ARect),
+                               StringFormat(gtaLeading, gtaLeading, AWordWrapping, gttNone), box);
     return {box.X, box.Y, box.X + box.Width, box.Y + box.Height};
 }
 
@@ -631,9 +669,9 @@ void TRurGraphicsContextWin::DrawText(const String& AText, TRectF ARect, bool AW
 {
     if (!FGPGraphics)
         return;
-    auto format = CreateGPStringFormat(AHorizontalAlign, AVerticalAlign, AWordWrapping, FShowAcceleratorChar, ATrimming);
     TGPSolidBrush brush(ToGPColor(FFont->Color(), 1));
-    FGPGraphics->DrawString(AText, -1, FGPFont.get(), ToGPRect(ARect), format.get(), &brush);
+    FGPGraphics->DrawString(AText, -1, FGPFont.get(), ToGPRect(ARect),
+                            StringFormat(AHorizontalAlign, AVerticalAlign, AWordWrapping, ATrimming), &brush);
 }
 
 TRectF TRurGraphicsContextWin::SetTextAngle(TRectF ARect, float AAngle)

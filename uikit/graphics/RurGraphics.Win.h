@@ -2,6 +2,8 @@
 // The drawing object's GDI+ back end: anti-aliased shapes, gradient brushes, rotated text and world
 // transforms, through the run-time bound GDI+ wrapper set. It keeps its own copies of fill, stroke
 // and font with the GDI+ brush, pen and font made from them.
+#include <optional>
+
 #include "RurGDIPlusClasses.h"
 #include "RurGraphics.h"
 
@@ -92,11 +94,16 @@ public:
 private:
     void FontChanged(TObject* Sender);
     void StrokeChanged(TObject* Sender);
-    void FillChanged(TObject* Sender);
     void ReleaseGraphics();
-    std::unique_ptr<RurGDIPlusClasses::TGPBrush> CreateGPBrush(RurGDIPlusClasses::TGPGraphicsPath* APath);
+    // The brush of the own fill for a shape of those bounds (a radial gradient follows APath, or the
+    // bounds without one). A solid brush of the colour already held is kept.
+    void PrepareBrush(TRectF ABounds, RurGDIPlusClasses::TGPGraphicsPath* APath);
+    std::unique_ptr<RurGDIPlusClasses::TGPBrush> CreateGPBrush(TRectF ABounds, RurGDIPlusClasses::TGPGraphicsPath* APath);
     // Fills a native path with a brush made for its bounds.
     void FillNativePath(RurGDIPlusClasses::TGPGraphicsPath& APath);
+    bool IsRadial() const { return FFill->Kind() == gfkGradient && FFill->GradientType() == gfgtRadial; }
+    RurGDIPlusClasses::TGPStringFormat* StringFormat(TRurGraphicsTextAlign AHorizontal, TRurGraphicsTextAlign AVertical,
+                                                     bool AWordWrapping, TRurGraphicsTextTrimming ATrimming);
     // Runs a stroke operation, with smoothing off while the pen is dashed.
     template <class F>
     void Stroking(F&& draw);
@@ -113,6 +120,11 @@ private:
     std::unique_ptr<RurGDIPlusClasses::TGPFont> FGPFont;
     TSizeF FContextSize;
     std::unique_ptr<RurGDIPlusClasses::TGPBrush> FGPBrush;
+    // The colour of FGPBrush when it is a solid brush of the own fill.
+    std::optional<ARGB> FSolidBrushColor;
+    // The last string format made, and what it was made for.
+    std::unique_ptr<RurGDIPlusClasses::TGPStringFormat> FGPStringFormat;
+    int FStringFormatKey = -1;
     std::unique_ptr<RurGDIPlusClasses::TGPPen> FGPPen;
     std::unique_ptr<RurGDIPlusClasses::TGPGraphics> FGPGraphics;
 };

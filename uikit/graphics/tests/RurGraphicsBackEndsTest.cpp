@@ -69,6 +69,31 @@ TEST(RurGraphicsBackEnds, EachBackEndDrawsTheScene)
     }
 }
 
+TEST(RurGraphicsBackEnds, RectanglesOutlineOnlyTheChosenSides)
+{
+    for (bool native : {false, true}) {
+        auto g = TRurGraphics::CreateBitmapCanvas(40, 40, native, false);
+        g->Stroke()->SetKind(gskNone);
+        g->Fill()->SetColor(White);
+        g->DrawRectangle(TRectF{0, 0, 40, 40});
+        g->Fill()->SetKind(gfkNone);
+        g->Stroke()->SetKind(gskSolid);
+        g->Stroke()->SetColor(0);
+        g->DrawRectangle(TRectF{10, 10, 30, 30}, TRurGraphicsSides{gsTop, gsLeft});
+        g->EndScene();
+        const auto dark = [&](int x, int y) {
+            for (int d = -1; d <= 1; ++d)
+                if (Near(Pixel(*g, x, y + d), 0, 60) || Near(Pixel(*g, x + d, y), 0, 60))
+                    return true;
+            return false;
+        };
+        EXPECT_TRUE(dark(20, 10)) << native;
+        EXPECT_TRUE(dark(10, 20)) << native;
+        EXPECT_FALSE(dark(20, 29)) << native;
+        EXPECT_FALSE(dark(29, 20)) << native;
+    }
+}
+
 TEST(RurGraphicsBackEnds, BothBackEndsAgree)
 {
     auto gdi = Scene(false);
