@@ -12,6 +12,7 @@
 #include "RurFoundationUnits.h"
 #include "StdCtrls.h"
 #include "Timers.h"
+#include "ckDllLoader.h"
 
 namespace {
 
@@ -36,6 +37,8 @@ const TUnitStep Units[] = {
     RurGDIPlusClasses::RurGDIPlusClassesUnit,
     RurGraphicsTypesUnit,
     RurGDIPUnit,
+    // Nothing is loaded at start; the shut-down frees the library.
+    {"ckDllLoader", nullptr, &FinalizeCkDllLoader},
     {"Main_Form", &InitializeMainFormUnit, nullptr},
 };
 

@@ -115,6 +115,9 @@ TBalloon::TBalloon(TComponent* owner, int) : TCustomForm(owner)
         label->SetParentColor(true);
         label->SetParentFont(true);
         label->SetAutoSize(true);
+        // The tool's balloon texts are Persian: they read right to left (a final "." on the left),
+        // while the balloon keeps its layout.
+        label->SetBiDiMode(bdRightToLeftReadingOnly);
     }
     lblTitle->Font()->SetStyle({fsBold});
     lblTitle->SetLeft(34);

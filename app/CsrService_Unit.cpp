@@ -4,6 +4,7 @@
 
 #include "Csr.h"
 #include "FileAccess.h"
+#include "FileSetReplacement.h"
 #include "PrivateKey.h"
 #include "PublicKey.h"
 #include "Rsa.h"
@@ -45,6 +46,10 @@ String StepText(TCsrStep step)
         return u"Loading the public key failed";
     case TCsrStep::SavePublicKey:
         return u"Saving the public key failed";
+    case TCsrStep::PrepareFiles:
+        return u"Creating a file in the folder failed";
+    case TCsrStep::ReplaceFiles:
+        return u"Putting the new files in place failed";
     }
     return u"Generation failed";
 }
@@ -85,29 +90,6 @@ const TSubjectAttribute SubjectAttributes[] = {
     {u"2.5.4.97", [](const TCsrModel& m) { return m.OrganizationIdentifier(); }, TypesWithTitle},
 };
 
-// The files this run has written; removed again unless the run completes, so that no key is left
-// without its request.
-class TFilesOfThisRun {
-public:
-    TFilesOfThisRun() = default;
-    TFilesOfThisRun(const TFilesOfThisRun&) = delete;
-    TFilesOfThisRun& operator=(const TFilesOfThisRun&) = delete;
-    ~TFilesOfThisRun()
-    {
-        if (FKept)
-            return;
-        for (const String& file : FFiles)
-            DeleteFileW(WidePtr(file));
-    }
-
-    void Add(const String& file) { FFiles.push_back(file); }
-    void Keep() { FKept = true; }
-
-private:
-    std::vector<String> FFiles;
-    bool FKept = false;
-};
-
 } // namespace
 
 ECsrGenerationError::ECsrGenerationError(TCsrStep step, String fileName)
@@ -138,7 +120,7 @@ bool TCSRService::IsUsableInFileName(const String& serialNumber)
         if (c < 0x20 || String(u"\\/:*?\"<>|").find(c) != String::npos)
             return false;
     }
-    return serialNumber.empty() || (serialNumber.back() != u'.' && serialNumber.back() != u' ');
+    return true;
 }
 
 TDictionary<String, String> TCSRService::BuildSubject(const TCsrModel& csr_model)
@@ -157,7 +139,9 @@ void TCSRService::GenerateCsr(const TCsrModel& csr_model, const String& path)
     const TCsrOutputFiles files = OutputFiles(path, csr_model.SerialNumber());
     if (!IsUsableInFileName(csr_model.SerialNumber()))
         Fail(TCsrStep::CheckFileName, files.PrivateKey);
-    TFilesOfThisRun written;
+    // The three files are written under temporary names and replace an earlier set only together:
+    // a failure at any step leaves the folder as it was.
+    TFileSetReplacement replacement({files.PrivateKey, files.Request, files.PublicKey});
 
     ck_rsa = CkRsa_Create();
     if (!ck_rsa)
@@ -181,16 +165,19 @@ void TCSRService::GenerateCsr(const TCsrModel& csr_model, const String& path)
     if (ck_pem.empty())
         Fail(TCsrStep::SignRequest, files.Request);
 
-    if (!CkPrivateKey_SavePemFile(ck_key, WidePtr(files.PrivateKey)))
+    if (std::optional<String> refused = replacement.Prepare())
+        Fail(TCsrStep::PrepareFiles, *refused);
+    const String& privateKeyFile = replacement.TemporaryName(0);
+    const String& requestFile = replacement.TemporaryName(1);
+    const String& publicKeyFile = replacement.TemporaryName(2);
+    if (!CkPrivateKey_SavePemFile(ck_key, WidePtr(privateKeyFile)))
         Fail(TCsrStep::SavePrivateKey, files.PrivateKey);
-    written.Add(files.PrivateKey);
 
     ck_fac = CkFileAccess_Create();
     if (!ck_fac)
         Fail(TCsrStep::CreateFileAccess, files.Request);
-    if (!CkFileAccess_WriteEntireTextFile(ck_fac, WidePtr(files.Request), WidePtr(ck_pem), L"utf-8", 0))
+    if (!CkFileAccess_WriteEntireTextFile(ck_fac, WidePtr(requestFile), WidePtr(ck_pem), L"utf-8", 0))
         Fail(TCsrStep::WriteRequest, files.Request);
-    written.Add(files.Request);
 
     const String publicKeyText = FromWidePtr(CkRsa_exportPublicKey(ck_rsa));
     if (publicKeyText.empty())
@@ -200,12 +187,14 @@ void TCSRService::GenerateCsr(const TCsrModel& csr_model, const String& path)
         Fail(TCsrStep::CreatePublicKey, files.PublicKey);
     if (!CkPublicKey_LoadFromString(ck_pair, WidePtr(publicKeyText)))
         Fail(TCsrStep::LoadPublicKey, files.PublicKey);
-    if (!CkPublicKey_SavePemFile(ck_pair, 0, WidePtr(files.PublicKey)))
+    if (!CkPublicKey_SavePemFile(ck_pair, 0, WidePtr(publicKeyFile)))
         Fail(TCsrStep::SavePublicKey, files.PublicKey);
-    written.Keep();
+    if (std::optional<String> refused = replacement.Commit())
+        Fail(TCsrStep::ReplaceFiles, *refused);
 
     DisposeObjects();
-    LaunchShell({nullptr, u"open", u"", u"", path, SW_SHOWNORMAL});
+    // The folder itself is the file to open: the form the shell documents for opening a folder.
+    LaunchShell({nullptr, u"open", path, u"", u"", SW_SHOWNORMAL});
 }
 
 void TCSRService::Fail(TCsrStep step, const String& fileName)

@@ -24,6 +24,8 @@ enum class TCsrStep {
     CreatePublicKey,
     LoadPublicKey,
     SavePublicKey,
+    PrepareFiles,
+    ReplaceFiles,
 };
 
 // A generation that stopped: which step failed and the output file it was working towards.
@@ -48,18 +50,19 @@ struct TCsrOutputFiles {
 class TCSRService : public TObject {
 public:
     // Generates and writes the three files, then opens the folder. A serial number that cannot be
-    // part of a file name is refused before anything else; every library result is checked. On a
-    // failure nothing more is done, the objects created are disposed of, the files written so far
-    // are removed, and ECsrGenerationError is raised. Exceptions of the binding pass through (after
-    // the same removal of files).
+    // part of a file name is refused before anything else; every library result is checked. The
+    // files are written under temporary names and replace an earlier set of the same identifier
+    // only when all three are complete. On a failure nothing more is done, the objects created are
+    // disposed of, the temporary files are removed (the folder keeps exactly its earlier files),
+    // and ECsrGenerationError is raised. Exceptions of the binding pass through the same way.
     void GenerateCsr(const TCsrModel& csr_model, const String& path);
 
     // The folder and the serial number joined by one backslash, with the three fixed suffixes.
     static TCsrOutputFiles OutputFiles(const String& path, const String& serialNumber);
     // Those of the three files that already exist, for asking before they are replaced.
     static std::vector<String> ExistingOutputFiles(const String& path, const String& serialNumber);
-    // False for an identifier that a file name cannot carry: control characters, \ / : * ? " < > |,
-    // or a trailing dot or space.
+    // False for an identifier that a file name cannot carry: control characters or \ / : * ? " < > |.
+    // A trailing dot or space is fine: the identifier is followed by the fixed suffix.
     static bool IsUsableInFileName(const String& serialNumber);
 
 private:

@@ -35,4 +35,7 @@ String FieldRuleWarning(int tag, int personType, const String& text)
     }
 }
 
-String FileNameWarning() { return u"شناسه ملی نمی‌تواند نویسه‌های \\ / : * ? \" < > | داشته باشد."; }
+String FileNameWarning()
+{
+    return u"شناسه ملی نمی‌تواند نویسه‌های \\ / : * ? \" < > | یا نویسه‌های کنترلی داشته باشد.";
+}

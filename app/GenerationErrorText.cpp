@@ -19,6 +19,8 @@ String StepName(TCsrStep step)
     case TCsrStep::CreatePublicKey: return u"ایجاد کلید عمومی";
     case TCsrStep::LoadPublicKey: return u"خواندن کلید عمومی";
     case TCsrStep::SavePublicKey: return u"ذخیره کلید عمومی";
+    case TCsrStep::PrepareFiles: return u"ایجاد فایل در پوشه";
+    case TCsrStep::ReplaceFiles: return u"جایگزینی فایل‌های قبلی";
     }
     return String();
 }

@@ -55,11 +55,26 @@ const TButtonSet* FindButtonSet(Byte buttonSet)
     return buttonSet >= 1 && buttonSet <= 6 ? &sets[buttonSet - 1] : nullptr;
 }
 
+// The window every box is centred over: the main window, else the active form, else the
+// application's window.
+HWND MessageBoxOwner()
+{
+    if (!Application)
+        return nullptr;
+    for (TCustomForm* form : {Application->MainForm(), Screen ? Screen->ActiveForm() : nullptr})
+        if (form && form->HandleAllocated() && IsWindowVisible(form->Handle()))
+            return form->Handle();
+    return Application->Handle();
+}
+
 } // namespace
 
 TMessageBox::TMessageBox(TComponent* owner) : TRurTaskDialogEx(owner)
 {
     SetOptions(Options() + TTaskDialogOptions{doAllowDialogCancel});
+    // The tool's texts are Persian: the box is mirrored and reads right to left, over its owner.
+    SetRightToLeftLayout(true);
+    SetDialogPosition(dpOwnerFormCenter);
     SetExpandControlText(u"بستن راهنمايي بيشتر");
     SetCollapsControlText(u"نمايش راهنمايي بيشتر");
     SetVerificationText(u"اين سوال دوباره پرسيده نشود");
@@ -151,7 +166,7 @@ int ShowMessageBox(const String& title, const String& instruction, const String&
     std::unique_ptr<TMessageBox> box = BuildMessageBox(title, instruction, content, expandedText, kind, buttonSet,
                                                        defaultButtonIndex, showVerification, helpContext);
     box->SetAlwaysOnTop(true);
-    box->SetModalParent(Application ? Application->Handle() : nullptr);
+    box->SetModalParent(MessageBoxOwner());
     PlayMessageBeep(MessageBoxBeep(kind));
     TCustomForm* activeForm = Screen ? Screen->ActiveForm() : nullptr;
     if (activeForm)

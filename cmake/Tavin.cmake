@@ -32,6 +32,15 @@ function(tavin_strict target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
 endfunction()
 
+# What a user gets: the program or DLL optimised and stripped, its debug information moved to
+# <file>.debug beside it (found again by debuggers through the debug link).
+function(tavin_deliver target)
+  add_custom_command(TARGET ${target} POST_BUILD
+    COMMAND ${CMAKE_OBJCOPY} --only-keep-debug $<TARGET_FILE:${target}> $<TARGET_FILE:${target}>.debug
+    COMMAND ${CMAKE_OBJCOPY} --strip-all --add-gnu-debuglink=$<TARGET_FILE:${target}>.debug $<TARGET_FILE:${target}>
+    VERBATIM)
+endfunction()
+
 # Third-party libraries cross-built by the set-up script.
 function(tavin_import_static name libfile incdir)
   add_library(${name} STATIC IMPORTED GLOBAL)

@@ -143,13 +143,13 @@ TEST_F(CsrService, GenerateCsrDrivesTheLibraryStepByStepAndOpensTheFolder)
         Field(u"2.5.4.5", u"0123456789"),
         Field(u"2.5.4.6", u"IR"),
         u"CkCsr__genCsrPem(csr1|key1)",
-        u"CkPrivateKey_SavePemFile(key1|" + files.PrivateKey + u")",
+        u"CkPrivateKey_SavePemFile(key1|" + files.PrivateKey + u".1.tmp)",
         u"CkFileAccess_Create()",
-        u"CkFileAccess_WriteEntireTextFile(fac1|" + files.Request + u"|REQUEST csr1 SIGNED BY key1|utf-8|0)",
+        u"CkFileAccess_WriteEntireTextFile(fac1|" + files.Request + u".1.tmp|REQUEST csr1 SIGNED BY key1|utf-8|0)",
         u"CkRsa__exportPublicKey(rsa1)",
         u"CkPublicKey_Create()",
         u"CkPublicKey_LoadFromString(pub1|PUBLIC KEY OF rsa1)",
-        u"CkPublicKey_SavePemFile(pub1|0|" + files.PublicKey + u")",
+        u"CkPublicKey_SavePemFile(pub1|0|" + files.PublicKey + u".1.tmp)",
         u"CkRsa_Dispose(rsa1)",
         u"CkCsr_Dispose(csr1)",
         u"CkFileAccess_Dispose(fac1)",
@@ -158,14 +158,16 @@ TEST_F(CsrService, GenerateCsrDrivesTheLibraryStepByStepAndOpensTheFolder)
     EXPECT_EQ(ReadBytes(files.PrivateKey), "PRIVATE KEY key1");
     EXPECT_EQ(ReadBytes(files.Request), "REQUEST csr1 SIGNED BY key1");
     EXPECT_EQ(ReadBytes(files.PublicKey), "PUBLIC KEY pub1");
+    EXPECT_EQ(Folder.Files().size(), 3u);
 
+    // The folder is opened as the file, with no owner and no working directory.
     ASSERT_EQ(Shell.Requests.size(), 1u);
     const TShellRequest& open = Shell.Requests[0];
     EXPECT_EQ(open.Owner, nullptr);
     EXPECT_EQ(open.Verb, u"open");
-    EXPECT_EQ(open.File, u"");
+    EXPECT_EQ(open.File, Folder.Path());
     EXPECT_EQ(open.Parameters, u"");
-    EXPECT_EQ(open.Directory, Folder.Path());
+    EXPECT_EQ(open.Directory, u"");
     EXPECT_EQ(open.ShowCommand, SW_SHOWNORMAL);
 }
 
@@ -239,7 +241,8 @@ TEST(CsrOutputFiles, SerialNumbersThatCannotBePartOfAFileName)
         {u"a\\b", false},            {u"a/b", false},         {u"a:b", false},               {u"a*b", false},
         {u"a?b", false},             {u"a\"b", false},        {u"a<b", false},               {u"a>b", false},
         {u"a|b", false},             {u"a\tb", false},        {String(u"a\0b", 3), false},   {u"a\x1F", false},
-        {u"0123456789.", false},     {u"0123456789 ", false}, {u"..", false},
+        // The fixed suffix follows: a trailing dot or space is not the end of the file name.
+        {u"0123456789.", true},      {u"0123456789 ", true},  {u"..", true},
     };
     for (const auto& [serial, usable] : cases)
         EXPECT_EQ(TCSRService::IsUsableInFileName(serial), usable) << ToUtf8(serial);
@@ -305,20 +308,59 @@ TEST_F(CsrService, AFailedLibraryStepStopsTheRunAndLeavesNoFiles)
     }
 }
 
-TEST_F(CsrService, AFailedRunLeavesFilesOfEarlierRunsAlone)
+// Replacing an earlier set (the user said yes): a run that fails at any step leaves exactly the
+// earlier three files; one that succeeds replaces all three with a set that belongs together.
+TEST_F(CsrService, EarlierFilesAreReplacedTogetherOrNotAtAll)
 {
     const TCsrOutputFiles files = TCSRService::OutputFiles(Folder.Path(), u"0123456789");
-    for (const String* file : {&files.PrivateKey, &files.Request, &files.PublicKey})
-        WriteBytes(*file, "earlier run");
-    RecordingLibrary::Fail(u"CkCsr__genCsrPem");
-    EXPECT_THROW(TCSRService().GenerateCsr(Model(1), Folder.Path()), ECsrGenerationError);
-    for (const String* file : {&files.PrivateKey, &files.Request, &files.PublicKey})
-        EXPECT_EQ(ReadBytes(*file), "earlier run");
+    const std::pair<const String*, std::string> earlier[] = {
+        {&files.PrivateKey, "earlier private key"}, {&files.Request, "earlier request"}, {&files.PublicKey, "earlier public key"}};
+    const auto expectEarlierSet = [&] {
+        EXPECT_EQ(Folder.Files().size(), 3u);
+        for (const auto& [file, bytes] : earlier)
+            EXPECT_EQ(ReadBytes(*file), bytes);
+    };
+    for (const auto& [file, bytes] : earlier)
+        WriteBytes(*file, bytes);
+
+    for (const char16_t* entry : {u"CkRsa_Create", u"CkRsa_GenerateKey", u"CkRsa_ExportPrivateKeyObj", u"CkCsr_Create",
+                                  u"CkCsr_SetSubjectField", u"CkCsr__genCsrPem", u"CkPrivateKey_SavePemFile",
+                                  u"CkFileAccess_Create", u"CkFileAccess_WriteEntireTextFile", u"CkRsa__exportPublicKey",
+                                  u"CkPublicKey_Create", u"CkPublicKey_LoadFromString", u"CkPublicKey_SavePemFile"}) {
+        SCOPED_TRACE(ToUtf8(entry));
+        RecordingLibrary::Reset();
+        RecordingLibrary::Fail(entry);
+        EXPECT_THROW(TCSRService().GenerateCsr(Model(1), Folder.Path()), ECsrGenerationError);
+        expectEarlierSet();
+    }
+
+    // A file that cannot be set aside (held open by another program) stops the replacement after
+    // the other two were set aside: they come back.
+    HANDLE held = CreateFileW(WidePtr(files.PublicKey), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    RecordingLibrary::Reset();
+    try {
+        TCSRService().GenerateCsr(Model(1), Folder.Path());
+        ADD_FAILURE() << "no exception";
+    } catch (const ECsrGenerationError& e) {
+        EXPECT_EQ(e.Step(), TCsrStep::ReplaceFiles);
+        EXPECT_EQ(e.FileName(), files.PublicKey);
+    }
+    CloseHandle(held);
+    expectEarlierSet();
+    EXPECT_TRUE(Shell.Requests.empty());
+
+    RecordingLibrary::Reset();
+    TCSRService().GenerateCsr(Model(1), Folder.Path());
+    EXPECT_EQ(Folder.Files().size(), 3u);
+    EXPECT_EQ(ReadBytes(files.PrivateKey), "PRIVATE KEY key1");
+    EXPECT_EQ(ReadBytes(files.Request), "REQUEST csr1 SIGNED BY key1");
+    EXPECT_EQ(ReadBytes(files.PublicKey), "PUBLIC KEY pub1");
 }
 
 TEST_F(CsrService, ASerialNumberThatCannotBeAFileNameIsRefusedBeforeAnyLibraryCall)
 {
-    for (const String serial : {u"..\\..\\outside", u"a/b", u"0123456789."}) {
+    for (const String serial : {u"..\\..\\outside", u"a/b", u"0123456789\x01"}) {
         try {
             TCSRService().GenerateCsr(Model(1, serial), Folder.Path());
             ADD_FAILURE() << "no exception";

@@ -3,6 +3,8 @@
 // folder picker replaced by recorders; each test starts from the state after Reset.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <optional>
 #include <string>
 
@@ -33,6 +35,17 @@ inline String TempFolder()
     String path = FromWidePtr(temp) + u"tavin-form-" + FromUtf8(std::to_string(GetCurrentProcessId()));
     CreateDirectoryW(WidePtr(path), nullptr);
     return path;
+}
+
+inline std::string FileText(const String& path)
+{
+    std::ifstream file(std::filesystem::path(path), std::ios::binary);
+    return file ? std::string(std::istreambuf_iterator<char>(file), {}) : "(missing)";
+}
+
+inline void WriteFileText(const String& path, const std::string& text)
+{
+    std::ofstream(std::filesystem::path(path), std::ios::binary) << text;
 }
 
 inline void RemoveOutputFiles(const String& folder, const String& serialNumber)

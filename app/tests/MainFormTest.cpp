@@ -46,6 +46,13 @@ TEST_F(MainForm, StartsWithTypeSixItsAffiliationAndTheDesignedLayout)
         EXPECT_EQ(Find<TWinControl>(order[i])->TabOrder(), i) << ToUtf8(order[i]);
 }
 
+// The program's icon is the main window's, for its caption and its taskbar entry.
+TEST_F(MainForm, ShowsTheProgramsIcon)
+{
+    for (int kind : {GCLP_HICON, GCLP_HICONSM})
+        EXPECT_NE(GetClassLongPtrW(Form->Handle(), kind), 0u) << kind;
+}
+
 TEST_F(MainForm, EachTypeEnablesItsFieldsAndShowsItsAffiliation)
 {
     // Enabled fields per type, in the order of AllFields.
@@ -126,7 +133,7 @@ TEST_F(MainForm, AnIdentifierThatCannotNameAFileIsRefusedAtGenerate)
     FillValid(6);
     Edit(TInputField::SerialNumber)->SetText(u"..\\45678901");
     EXPECT_THROW(Form->btn_generateClick(Form), EAbort);
-    EXPECT_TRUE(Prompts.Contains(u"Warn(اخطار|شناسه ملی نمی‌تواند نویسه‌های \\ / : * ? \" < > | داشته باشد.|edt_serialNumber)"));
+    EXPECT_TRUE(Prompts.Contains(u"Warn(اخطار|شناسه ملی نمی‌تواند نویسه‌های \\ / : * ? \" < > | یا نویسه‌های کنترلی داشته باشد.|edt_serialNumber)"));
     EXPECT_TRUE(PickerRequests.empty());
     EXPECT_TRUE(RecordingLibrary::Log().empty());
 }
@@ -167,6 +174,33 @@ TEST_F(MainForm, GenerateWritesTheFilesOpensTheFolderAndLeavesDisabledTextOut)
     Form->btn_generateClick(Form);
     EXPECT_EQ(Prompts.Calls, std::vector<String>{u"Box(فایل‌ها از قبل وجود دارند|4|3)"});
     EXPECT_TRUE(RecordingLibrary::Log().empty());
+}
+
+TEST_F(MainForm, YesReplacesTheEarlierFilesOnlyWhenTheNewSetIsComplete)
+{
+    TRecordingShellLauncher shell;
+    const TCsrOutputFiles files = TCSRService::OutputFiles(Folder, u"0123456789");
+    const String* set[] = {&files.PrivateKey, &files.Request, &files.PublicKey};
+    for (const String* file : set)
+        WriteFileText(*file, "earlier");
+    FillValid(1);
+    Prompts.BoxAnswer = mrYes;
+
+    RecordingLibrary::Fail(u"CkPublicKey_SavePemFile");
+    Form->btn_generateClick(Form);
+    ASSERT_EQ(Prompts.Calls.size(), 2u);
+    EXPECT_TRUE(Prompts.Calls[1].find(u"ذخیره کلید عمومی") != String::npos) << ToUtf8(Prompts.Calls[1]);
+    for (const String* file : set)
+        EXPECT_EQ(FileText(*file), "earlier");
+
+    RecordingLibrary::Reset();
+    Prompts.Calls.clear();
+    Form->btn_generateClick(Form);
+    EXPECT_EQ(Prompts.Calls, std::vector<String>{u"Box(فایل‌ها از قبل وجود دارند|4|3)"});
+    EXPECT_EQ(FileText(files.PrivateKey), "PRIVATE KEY key1");
+    EXPECT_EQ(FileText(files.Request), "REQUEST csr1 SIGNED BY key1");
+    EXPECT_EQ(FileText(files.PublicKey), "PUBLIC KEY pub1");
+    EXPECT_TRUE(Find<TControl>(u"Panel2")->Visible());
 }
 
 TEST_F(MainForm, TheWaitingPanelIsShownAndPaintedWhileGenerating)

@@ -41,6 +41,8 @@ public:
 
     String Title;
     bool OwnerFormEnabled = true;
+    RECT Bounds{};
+    LONG_PTR ExStyle = 0;
 
 private:
     static TTaskDialogAnswerer*& Current()
@@ -71,6 +73,8 @@ private:
         GetWindowTextW(found, title, 128);
         self->Title = FromWidePtr(title);
         self->OwnerFormEnabled = Screen->ActiveForm() && IsWindowEnabled(Screen->ActiveForm()->Handle());
+        GetWindowRect(found, &self->Bounds);
+        self->ExStyle = GetWindowLongPtrW(found, GWL_EXSTYLE);
         auto action = std::move(self->FAction);
         self->FAction = nullptr;
         action(found);
@@ -178,7 +182,8 @@ TEST(MessageBoxTest, ErrorMessageShowsOneOkButtonUnderTheToolTitle)
     EXPECT_EQ(Captions(c), (std::vector<String>{OkCaption}));
     EXPECT_TRUE(c.Verification.empty());
     EXPECT_EQ(c.Parent, Application->Handle());
-    EXPECT_TRUE(c.Flags & TDF_ALLOW_DIALOG_CANCELLATION);
+    const TASKDIALOG_FLAGS wanted = TDF_ALLOW_DIALOG_CANCELLATION | TDF_RTL_LAYOUT | TDF_POSITION_RELATIVE_TO_WINDOW;
+    EXPECT_EQ(c.Flags & wanted, wanted);
     EXPECT_EQ(beeper.Beeps, (std::vector<UINT>{MB_ICONHAND}));
 }
 
@@ -208,12 +213,21 @@ TEST(MessageBoxTest, ActiveFormIsDisabledOnlyWhileTheBoxRuns)
     form.Hide();
 }
 
-// The system's task dialog under Wine, shown over an active form and closed as a person would (its
-// close box; Wine's task dialog ignores Escape).
+// Escape pressed on the dialog's focused control, as the keyboard delivers it.
+void PressEscape(HWND dialog)
+{
+    HWND focus = GetFocus();
+    HWND target = focus && (focus == dialog || IsChild(dialog, focus)) ? focus : dialog;
+    PostMessageW(target, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+    PostMessageW(target, WM_KEYUP, VK_ESCAPE, static_cast<LPARAM>(0xC0010001));
+}
+
+// The system's task dialog under Wine, shown over an active form and closed as a person would (a
+// button, its close box, Escape). Each box in a row is centred over the form and mirrored.
 TEST(MessageBoxTest, SystemDialogIsShownAndAnswered)
 {
     TForm form(nullptr);
-    form.SetBounds(100, 100, 300, 200);
+    form.SetBounds(150, 120, 760, 520);
     ASSERT_TRUE(ShowActive(&form));
     struct {
         Byte Set;
@@ -224,7 +238,11 @@ TEST(MessageBoxTest, SystemDialogIsShownAndAnswered)
         {4, [](HWND d) { PostMessageW(d, WM_CLOSE, 0, 0); }, mrCancel},
         {6, [](HWND d) { PostMessageW(d, WM_CLOSE, 0, 0); }, mrIgnore},
         {3, [](HWND d) { PostMessageW(d, TDM_CLICK_BUTTON, 101, 0); }, mrYes},
+        {4, PressEscape, mrCancel},
+        {6, PressEscape, mrIgnore},
     };
+    RECT formBounds;
+    GetWindowRect(form.Handle(), &formBounds);
     TRecordingMessageBeeper beeper;
     for (const auto& c : cases) {
         TTaskDialogAnswerer answerer(c.Action);
@@ -235,6 +253,9 @@ TEST(MessageBoxTest, SystemDialogIsShownAndAnswered)
         EXPECT_FALSE(answerer.OwnerFormEnabled);
         EXPECT_FALSE(verified);
         EXPECT_TRUE(form.Enabled());
+        EXPECT_NEAR((answerer.Bounds.left + answerer.Bounds.right) / 2, (formBounds.left + formBounds.right) / 2, 2);
+        EXPECT_NEAR((answerer.Bounds.top + answerer.Bounds.bottom) / 2, (formBounds.top + formBounds.bottom) / 2, 2);
+        EXPECT_TRUE(answerer.ExStyle & WS_EX_LAYOUTRTL);
     }
     form.Hide();
 }

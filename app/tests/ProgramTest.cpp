@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -122,18 +123,49 @@ BOOL CALLBACK FindVisibleDialog(HWND wnd, LPARAM data)
     return TRUE;
 }
 
+// Two error boxes in a row, each centred over the disabled main window and dismissed with Escape.
 TEST_F(Program, GenerateOnEmptyFieldsShowsTheErrorBoxOverADisabledWindow)
 {
     TChildSearch generate{L"تولید CSR"};
     EnumChildWindows(MainWindow, FindChildByText, reinterpret_cast<LPARAM>(&generate));
     ASSERT_NE(generate.Found, nullptr);
-    PostMessageW(generate.Found, BM_CLICK, 0, 0);
-    TWindowSearch box{Process.dwProcessId};
-    ASSERT_TRUE(WaitFor([&] { return EnumWindows(FindVisibleDialog, reinterpret_cast<LPARAM>(&box)), box.Found; }));
-    EXPECT_FALSE(IsWindowEnabled(MainWindow));
-    PostMessageW(box.Found, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(WaitFor([&] { return !IsWindow(box.Found) || !IsWindowVisible(box.Found); }));
-    EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(MainWindow) != FALSE; }));
+    RECT window;
+    GetWindowRect(MainWindow, &window);
+    for (int round = 0; round < 2; ++round) {
+        SCOPED_TRACE(round);
+        PostMessageW(generate.Found, BM_CLICK, 0, 0);
+        TWindowSearch box{Process.dwProcessId};
+        ASSERT_TRUE(WaitFor([&] { return EnumWindows(FindVisibleDialog, reinterpret_cast<LPARAM>(&box)), box.Found; }));
+        EXPECT_FALSE(IsWindowEnabled(MainWindow));
+        RECT bounds;
+        GetWindowRect(box.Found, &bounds);
+        EXPECT_NEAR((bounds.left + bounds.right) / 2, (window.left + window.right) / 2, 2);
+        EXPECT_NEAR((bounds.top + bounds.bottom) / 2, (window.top + window.bottom) / 2, 2);
+        PostMessageW(box.Found, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+        PostMessageW(box.Found, WM_KEYUP, VK_ESCAPE, static_cast<LPARAM>(0xC0010001));
+        EXPECT_TRUE(WaitFor([&] { return !IsWindow(box.Found) || !IsWindowVisible(box.Found); }));
+        EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(MainWindow) != FALSE; }));
+    }
+    PostMessageW(MainWindow, WM_CLOSE, 0, 0);
+    EXPECT_EQ(ExitCodeAfterEnd(), 0u);
+}
+
+// The program's own icon in its four sizes (the window carrying it is checked in-process).
+TEST_F(Program, CarriesItsIconInFourSizes)
+{
+    HMODULE program = LoadLibraryExW(L"TavinCSRApp.exe", nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(program, nullptr);
+    HRSRC group = FindResourceW(program, L"MAINICON", MAKEINTRESOURCEW(14)); // RT_GROUP_ICON
+    ASSERT_NE(group, nullptr);
+    const auto* directory = static_cast<const BYTE*>(LockResource(LoadResource(program, group)));
+    const WORD count = *reinterpret_cast<const WORD*>(directory + 4);
+    std::vector<int> sizes;
+    for (WORD i = 0; i < count; ++i) {
+        const BYTE width = directory[6 + 14 * i]; // 0 stands for 256
+        sizes.push_back(width == 0 ? 256 : width);
+    }
+    FreeLibrary(program);
+    EXPECT_EQ(sizes, (std::vector<int>{16, 32, 48, 256}));
     PostMessageW(MainWindow, WM_CLOSE, 0, 0);
     EXPECT_EQ(ExitCodeAfterEnd(), 0u);
 }

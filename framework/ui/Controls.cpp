@@ -4,7 +4,9 @@
 
 #include <algorithm>
 
+#include "ActnList.h"
 #include "Forms.h"
+#include "Menus.h"
 #include "Streaming.h"
 #include "Themes.h"
 
@@ -151,6 +153,11 @@ TAVIN_PUBLISHED(TControl)
     TAVIN_PROPERTY(String, Hint);
     TAVIN_PROPERTY(bool, ShowHint);
     TAVIN_PROPERTY(bool, ParentShowHint);
+    TAVIN_PROPERTY(TPopupMenu*, PopupMenu);
+    TAVIN_PROPERTY(TBasicAction*, Action);
+    TAVIN_PROPERTY(int, HelpContext).Default(0);
+    TAVIN_PROPERTY(String, HelpKeyword);
+    TAVIN_PROPERTY(THelpType, HelpType).Default(htContext);
     TAVIN_PROPERTY(TStyleElements, StyleElements);
     TAVIN_PROPERTY(String, StyleName);
     TAVIN_PROPERTY(TNotifyEvent, OnClick);
@@ -271,7 +278,6 @@ void TControl::HandleMouse(TMessage& message)
     }
 }
 
-void TControl::Click() { FOnClick(this); }
 void TControl::DblClick() { FOnDblClick(this); }
 void TControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) { FOnMouseDown(this, button, shift, x, y); }
 void TControl::MouseMove(TShiftState shift, int x, int y) { FOnMouseMove(this, shift, x, y); }
@@ -638,11 +644,24 @@ TCustomForm* TControl::GetParentForm() const
     return dynamic_cast<TCustomForm*>(const_cast<TControl*>(c));
 }
 
+void TControl::SetPopupMenu(TPopupMenu* value)
+{
+    if (FPopupMenu == value)
+        return;
+    if (FPopupMenu)
+        FPopupMenu->RemoveFreeNotification(this);
+    FPopupMenu = value;
+    if (value)
+        value->FreeNotification(this);
+}
+
 void TControl::Notification(TComponent* component, TOperation operation)
 {
     TComponent::Notification(component, operation);
     if (operation == opRemove && component == FPopupMenu)
         FPopupMenu = nullptr;
+    if (operation == opRemove && FActionLink && component == FActionLink->Action())
+        FActionLink.reset();
 }
 
 void ControlsUnitInitialize()

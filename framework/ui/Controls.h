@@ -16,6 +16,9 @@
 class TWinControl;
 class TCustomForm;
 class TStyleHook;
+class TPopupMenu;
+class TBasicAction;
+class TControlActionLink;
 
 TAVIN_ENUM(TAlign, alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom)
 TAVIN_ENUM(TAnchorKind, akLeft, akTop, akRight, akBottom)
@@ -35,6 +38,7 @@ TAVIN_ENUM(TControlStateItem, csLButtonDown, csClicked, csReadingState, csAlignm
 using TControlState = TSet<TControlStateItem>;
 TAVIN_ENUM(TStyleElement, seFont, seClient, seBorder)
 using TStyleElements = TSet<TStyleElement>;
+TAVIN_ENUM(THelpType, htKeyword, htContext)
 TAVIN_ENUM(TFormBorderStyle, bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin)
 // The border of a control: bsNone or bsSingle.
 using TBorderStyle = TFormBorderStyle;
@@ -198,13 +202,19 @@ public:
     void SetCursor(TCursor value);
     const String& Hint() const { return FHint; }
     void SetHint(const String& value) { FHint = value; }
+    int HelpContext() const { return FHelpContext; }
+    void SetHelpContext(int value) { FHelpContext = value; }
+    const String& HelpKeyword() const { return FHelpKeyword; }
+    void SetHelpKeyword(const String& value) { FHelpKeyword = value; }
+    THelpType HelpType() const { return FHelpType; }
+    void SetHelpType(THelpType value) { FHelpType = value; }
     bool ShowHint() const { return FShowHint; }
     void SetShowHint(bool value);
     bool ParentShowHint() const { return FParentShowHint; }
     void SetParentShowHint(bool value);
-    // The popup menu component (menus plug in later); not owned.
-    TComponent* PopupMenu() const { return FPopupMenu; }
-    void SetPopupMenu(TComponent* value) { FPopupMenu = value; }
+    // Opened by a right click, Shift+F10 or the menu key over the control; not owned.
+    TPopupMenu* PopupMenu() const { return FPopupMenu; }
+    void SetPopupMenu(TPopupMenu* value);
     TStyleElements StyleElements() const { return FStyleElements; }
     void SetStyleElements(TStyleElements value);
     const String& StyleName() const { return FStyleName; }
@@ -238,7 +248,15 @@ public:
     void SendToBack() { SetZOrder(false); }
     virtual bool Showing() const;
 
-    // Virtual event handlers: each calls its event.
+    // The action whose caption, state and OnExecute the control shows; not owned.
+    TBasicAction* Action() const;
+    void SetAction(TBasicAction* value);
+    TControlActionLink* ActionLink() const { return FActionLink.get(); }
+    // Lets the linked action update the control now.
+    void InitiateAction();
+
+    // Virtual event handlers: each calls its event. Click runs OnClick when it differs from the
+    // linked action's OnExecute, else the action.
     virtual void Click();
     virtual void DblClick();
 
@@ -273,6 +291,9 @@ protected:
     virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
     virtual void Resize();
     virtual void SetZOrder(bool topMost);
+    virtual TControlActionLink* CreateActionLink();
+    // The action changed (or was just linked: checkDefaults then keeps values the control set).
+    virtual void ActionChange(TObject* sender, bool checkDefaults);
     // Called when the bounds changed (windowed controls move their window).
     virtual void BoundsChanged() {}
     // Asks the parent to lay out its children again after this control changed.
@@ -317,7 +338,11 @@ private:
     String FHint;
     bool FShowHint = false;
     bool FParentShowHint = true;
-    TComponent* FPopupMenu = nullptr;
+    TPopupMenu* FPopupMenu = nullptr;
+    std::unique_ptr<TControlActionLink> FActionLink;
+    int FHelpContext = 0;
+    String FHelpKeyword;
+    THelpType FHelpType = htContext;
     TStyleElements FStyleElements{seFont, seClient, seBorder};
     String FStyleName;
     double FScaleFactor = 1.0;
@@ -491,6 +516,8 @@ private:
     friend LRESULT CALLBACK TavinWindowProc(HWND, UINT, WPARAM, LPARAM);
     void MainWndProc(TMessage& message);
     void HandleKeyMessages(TMessage& message, bool& handled);
+    // A short cut of a menu or the context-menu key: runs it and answers true.
+    bool IsMenuKey(const TMessage& message);
     bool DoKeyDown(TMessage& message);
     bool DoKeyUp(TMessage& message);
     bool DoKeyPress(TMessage& message);

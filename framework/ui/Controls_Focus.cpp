@@ -1,9 +1,11 @@
 // Focus within a form (tab order, SetFocus, enter and exit notifications) and the keyboard path:
-// the loop asks the focused control first (CN_KEYDOWN...), dialog keys go to the form.
+// the loop asks the focused control first (CN_KEYDOWN...), then short cuts of the pop-up menus
+// and of the form, then dialog keys go to the form.
 #include <algorithm>
 
 #include "Controls.h"
 #include "Forms.h"
+#include "Menus.h"
 
 int TWinControl::TabOrder() const
 {
@@ -142,10 +144,32 @@ bool TWinControl::DoKeyPress(TMessage& message)
     return key == 0;
 }
 
+bool TWinControl::IsMenuKey(const TMessage& message)
+{
+    // Shift+F10 and the menu key open the context menu of the control (or of a parent).
+    TShiftState shift = KeyboardShiftState();
+    if ((message.WParam == VK_APPS && shift == TShiftState{}) ||
+        (message.WParam == VK_F10 && shift == TShiftState{ssShift})) {
+        for (TControl* c = this; c; c = c->Parent())
+            if (PopupContextMenu(c, Point(-1, -1)))
+                return true;
+        return false;
+    }
+    for (TControl* c = this; c; c = c->Parent())
+        if (c->PopupMenu() && c->PopupMenu()->IsShortCut(message))
+            return true;
+    TCustomForm* form = GetParentForm();
+    return form && form->IsShortCut(message);
+}
+
 void TWinControl::HandleKeyMessages(TMessage& message, bool& handled)
 {
     message.Result = 1;
     TCustomForm* form = GetParentForm();
+    if ((message.Msg == CN_KEYDOWN || message.Msg == CN_SYSKEYDOWN) && IsMenuKey(message)) {
+        handled = true;
+        return;
+    }
     if (message.Msg == CN_KEYDOWN) {
         Word key = static_cast<Word>(message.WParam);
         UINT mask = 0;

@@ -5,6 +5,7 @@
 
 #include "Controls.h"
 #include "Forms.h"
+#include "Menus.h"
 #include "Themes.h"
 #include "WideText.h"
 
@@ -187,6 +188,9 @@ void TWinControl::CreateWnd()
         } else {
             wc.style = params.WindowClassStyle;
             wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+            // The program's own icon (resource MAINICON), which forms show on their caption and
+            // taskbar entry; none in a module without it.
+            wc.hIcon = LoadIconW(instance, L"MAINICON");
         }
         wc.hInstance = instance;
         wc.lpfnWndProc = TavinWindowProc;
@@ -390,6 +394,16 @@ void TWinControl::WndProc(TMessage& message)
     case WM_DRAWITEM:
         ReflectToChild(message, message.WParam ? reinterpret_cast<DRAWITEMSTRUCT*>(message.LParam)->hwndItem : nullptr);
         return;
+    case WM_CONTEXTMENU: {
+        // A click's point may lie on a windowless child with a menu of its own.
+        TPoint at = Point(static_cast<short>(LOWORD(message.LParam)), static_cast<short>(HIWORD(message.LParam)));
+        TControl* child = at == Point(-1, -1) ? nullptr : ControlAtPos(ScreenToClient(at), false);
+        if ((child && PopupContextMenu(child, at)) || PopupContextMenu(this, at)) {
+            message.Result = 1;
+            return;
+        }
+        break;
+    }
     case WM_MEASUREITEM:
         ReflectToChild(message, message.WParam ? GetDlgItem(FHandle, static_cast<int>(message.WParam)) : nullptr);
         return;
@@ -487,6 +501,7 @@ void TWinControl::WndProc(TMessage& message)
         return;
     case CM_DIALOGKEY:
     case CM_DIALOGCHAR:
+    case CM_FOCUSCHANGED: // default buttons follow the focus
         Broadcast(message);
         return;
     default:

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "ActnList.h"
+
 
 TAVIN_PUBLISHED(TCustomForm)
 {
@@ -13,6 +15,9 @@ TAVIN_PUBLISHED(TCustomForm)
     TAVIN_PROPERTY(TPosition, Position).Default(poDefaultPosOnly);
     TAVIN_PROPERTY(TWindowState, WindowState).Default(wsNormal);
     TAVIN_PROPERTY(bool, KeyPreview).Default(false);
+    TAVIN_PROPERTY(TMainMenu*, Menu);
+    TAVIN_PROPERTY(TMenuItem*, WindowMenu);
+    TAVIN_PROPERTY(TTileMode, TileMode).Default(tbHorizontal);
     TAVIN_PROPERTY(bool, Scaled).Default(true);
     TAVIN_PROPERTY(int, PixelsPerInch);
     TAVIN_PROPERTY(int, ClientWidth);
@@ -79,6 +84,9 @@ void TCustomForm::Loaded()
         ChangeScale(target, FPixelsPerInch, true);
         FPixelsPerInch = target;
     }
+    // An MDI child shows in its frame as soon as it is made.
+    if (FFormStyle == fsMDIChild)
+        SetVisible(true);
 }
 
 void TCustomForm::SetPixelsPerInch(int value)
@@ -156,6 +164,15 @@ void TCustomForm::CreateParams(TCreateParams& params)
     if (FFormStyle == fsStayOnTop)
         params.ExStyle |= WS_EX_TOPMOST;
     params.WndParent = nullptr;
+    if (FFormStyle == fsMDIChild) {
+        TCustomForm* frame = MDIFrame();
+        if (!frame || !frame->Handle() || !frame->FClientHandle)
+            throw EInvalidOperation(u"Cannot create form: no MDI form is open");
+        params.Style = (params.Style & ~static_cast<DWORD>(WS_POPUP)) | WS_CHILD;
+        params.ExStyle |= WS_EX_MDICHILD;
+        params.WndParent = frame->FClientHandle;
+        return;
+    }
     if (Application) {
         TCustomForm* main = Application->MainForm();
         if (main == this || !main) {
@@ -172,8 +189,80 @@ void TCustomForm::CreateParams(TCreateParams& params)
 void TCustomForm::CreateWnd()
 {
     TWinControl::CreateWnd();
+    if (FFormStyle == fsMDIForm)
+        CreateClientWindow();
+    // A child's menu shows merged into its frame's menu bar.
+    if (FMenu && FFormStyle != fsMDIChild)
+        FMenu->SetWindowHandle(FHandle);
     if (FFormStyle == fsStayOnTop)
         SetWindowPos(FHandle, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void TCustomForm::SetMenu(TMainMenu* value)
+{
+    if (FMenu == value)
+        return;
+    if (FMenu) {
+        FMenu->RemoveFreeNotification(this);
+        if (FMenu->WindowHandle() == FHandle)
+            FMenu->SetWindowHandle(nullptr);
+    }
+    FMenu = value;
+    if (value)
+        value->FreeNotification(this);
+    if (FFormStyle == fsMDIChild) {
+        if (TCustomForm* frame = MDIFrame(); frame && frame->ActiveMDIChild() == this)
+            frame->MergeChildMenu(this);
+        return;
+    }
+    if (value && FHandle)
+        value->SetWindowHandle(FHandle);
+    else if (FHandle)
+        ::SetMenu(FHandle, nullptr);
+}
+
+bool TCustomForm::IsShortCut(const TMessage& message)
+{
+    if (FMenu && FMenu->IsShortCut(message))
+        return true;
+    for (int i = 0; i < ComponentCount(); ++i)
+        if (auto* list = dynamic_cast<TContainedActionList*>(Components(i)); list && list->IsShortCut(message))
+            return true;
+    // An MDI child's keys reach its frame's menu and actions too.
+    TCustomForm* frame = MDIFrame();
+    return frame && frame->IsShortCut(message);
+}
+
+void TCustomForm::UpdateActions()
+{
+    for (int i = 0; i < ComponentCount(); ++i)
+        if (auto* list = dynamic_cast<TContainedActionList*>(Components(i)))
+            list->UpdateActions();
+    if (FMenu)
+        FMenu->Items()->InitiateActions();
+}
+
+// The menu bar's commands, owner drawing and accelerators; false for other messages.
+bool TCustomForm::MenuMessage(TMessage& message)
+{
+    switch (message.Msg) {
+    case WM_COMMAND:
+        return message.LParam == 0 && HIWORD(message.WParam) == 0 && FMenu &&
+               (FMenu->DispatchCommand(LOWORD(message.WParam)) ||
+                (FMenu->MergedMenu() && FMenu->MergedMenu()->DispatchCommand(LOWORD(message.WParam))));
+    case WM_MEASUREITEM:
+    case WM_DRAWITEM:
+    case WM_MENUCHAR:
+    case WM_INITMENUPOPUP:
+        return DispatchMenuOwnerDraw(message);
+    case WM_DESTROY:
+        // The window would destroy the menu bar it shows; the menu keeps it.
+        if (FMenu && FMenu->WindowHandle() == FHandle)
+            FMenu->SetWindowHandle(nullptr);
+        return false;
+    default:
+        return false;
+    }
 }
 
 void TCustomForm::SetBorderStyle(TFormBorderStyle value)
@@ -196,8 +285,13 @@ void TCustomForm::SetFormStyle(TFormStyle value)
 {
     if (FFormStyle == value)
         return;
+    bool mdi = value == fsMDIForm || value == fsMDIChild || FFormStyle == fsMDIForm || FFormStyle == fsMDIChild;
     FFormStyle = value;
-    if (FHandle)
+    if (value == fsMDIChild && !ComponentState().Contains(csLoading))
+        SetVisible(true);
+    if (FHandle && mdi)
+        RecreateWnd();
+    else if (FHandle)
         SetWindowPos(FHandle, value == fsStayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
@@ -262,7 +356,10 @@ void TCustomForm::UpdateShowingForm()
         FOnShow(this);
         int cmd = FWindowState == wsMaximized ? SW_SHOWMAXIMIZED : FWindowState == wsMinimized ? SW_SHOWMINIMIZED : SW_SHOW;
         ShowWindow(FHandle, cmd);
-        SetForegroundWindow(FHandle);
+        if (TCustomForm* frame = MDIFrame())
+            SendMessageW(frame->FClientHandle, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(FHandle), 0);
+        else
+            SetForegroundWindow(FHandle);
     } else if (FHandle) {
         FOnHide(this);
         ShowWindow(FHandle, SW_HIDE);
@@ -373,7 +470,10 @@ void TCustomForm::Close()
     if (!CloseQuery())
         return;
     bool isMain = Application && Application->MainForm() == this;
+    // An MDI child stays in its frame: closing minimises it when it can be minimised.
     TCloseAction action = isMain ? caFree : caHide;
+    if (FFormStyle == fsMDIChild)
+        action = FBorderIcons.Contains(biMinimize) ? caMinimize : caNone;
     DoClose(action);
     switch (action) {
     case caNone:
@@ -510,6 +610,13 @@ void TCustomForm::Notification(TComponent* component, TOperation operation)
         return;
     if (component == FActiveControl)
         FActiveControl = nullptr;
+    if (component == FMenu) {
+        FMenu = nullptr;
+        if (FHandle && FFormStyle != fsMDIChild)
+            ::SetMenu(FHandle, nullptr);
+    }
+    if (component == FWindowMenu)
+        FWindowMenu = nullptr;
     if (component == FFocusedControl)
         FFocusedControl = nullptr;
     if (Screen && component == Screen->FActiveControl)
@@ -518,6 +625,8 @@ void TCustomForm::Notification(TComponent* component, TOperation operation)
 
 void TCustomForm::WndProc(TMessage& message)
 {
+    if (MenuMessage(message) || MDIMessage(message))
+        return;
     switch (message.Msg) {
     case WM_ACTIVATE:
         Activated(LOWORD(message.WParam) != WA_INACTIVE);

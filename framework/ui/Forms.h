@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "Controls.h"
+#include "Menus.h"
 #include "Streaming.h"
 
 TAVIN_ENUM(TBorderIcon, biSystemMenu, biMinimize, biMaximize, biHelp)
@@ -14,6 +15,7 @@ TAVIN_ENUM(TPosition, poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly
            poDesktopCenter, poMainFormCenter, poOwnerFormCenter)
 TAVIN_ENUM(TWindowState, wsNormal, wsMinimized, wsMaximized)
 TAVIN_ENUM(TCloseAction, caNone, caHide, caFree, caMinimize)
+TAVIN_ENUM(TTileMode, tbHorizontal, tbVertical)
 
 using TModalResult = int;
 constexpr TModalResult mrNone = 0, mrOk = IDOK, mrCancel = IDCANCEL, mrAbort = IDABORT, mrRetry = IDRETRY,
@@ -46,6 +48,29 @@ public:
     void SetPosition(TPosition value) { FPosition = value; }
     TWindowState WindowState() const { return FWindowState; }
     void SetWindowState(TWindowState value);
+    // The menu bar; not owned.
+    TMainMenu* Menu() const { return FMenu; }
+    void SetMenu(TMainMenu* value);
+    // Runs a short cut of the menu bar or of the form's action lists; false when none has the key.
+    virtual bool IsShortCut(const TMessage& message);
+    // Lets the form's action lists and the menu bar's items update from their actions.
+    virtual void UpdateActions();
+
+    // MDI. An fsMDIForm frame holds its children in a client window (ClientHandle) and shows its
+    // menu bar merged with the active child's menu; WindowMenu lists the children.
+    HWND ClientHandle() const { return FClientHandle; }
+    int MDIChildCount() const { return static_cast<int>(MDIChildList().size()); }
+    TCustomForm* MDIChildren(int index) const { return MDIChildList().at(static_cast<size_t>(index)); }
+    TCustomForm* ActiveMDIChild() const;
+    TMenuItem* WindowMenu() const { return FWindowMenu; }
+    void SetWindowMenu(TMenuItem* value);
+    TTileMode TileMode() const { return FTileMode; }
+    void SetTileMode(TTileMode value) { FTileMode = value; }
+    void Tile();
+    void Cascade();
+    void ArrangeIcons();
+    void Next();
+    void Previous();
     bool KeyPreview() const { return FKeyPreview; }
     void SetKeyPreview(bool value) { FKeyPreview = value; }
     bool Scaled() const { return FScaled; }
@@ -113,6 +138,9 @@ public:
 protected:
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
+    void DestroyWnd() override;
+    void DefaultHandler(TMessage& message) override;
+    void AlignControls(TControl* control, TRect& rect) override;
     void PaintWindow(HDC dc) override;
     void Loaded() override;
     void Notification(TComponent* component, TOperation operation) override;
@@ -123,6 +151,14 @@ protected:
 private:
     void PlaceOnShow();
     void DialogKey(TMessage& message);
+    bool MenuMessage(TMessage& message);
+    // The frame an MDI child lives in; null for other forms.
+    TCustomForm* MDIFrame() const;
+    std::vector<TCustomForm*> MDIChildList() const;
+    void CreateClientWindow();
+    // Shows the frame's menu bar merged with child's menu (none: the frame's own).
+    void MergeChildMenu(TCustomForm* child);
+    bool MDIMessage(TMessage& message);
     void Activated(bool active);
 
     TFormBorderStyle FBorderStyle = bsSizeable;
@@ -134,6 +170,10 @@ private:
     bool FScaled = true;
     int FPixelsPerInch = 96;
     int FPendingClientWidth = 0, FPendingClientHeight = 0;
+    TMainMenu* FMenu = nullptr;
+    TMenuItem* FWindowMenu = nullptr;
+    HWND FClientHandle = nullptr;
+    TTileMode FTileMode = tbHorizontal;
     TWinControl* FActiveControl = nullptr;
     TWinControl* FFocusedControl = nullptr;
     int FFocusCount = 0;
@@ -274,8 +314,10 @@ public:
     // Shows the main form and runs the loop until it closes or Terminate is called.
     void Run();
     void ProcessMessages();
-    // Waits for one message and handles it.
+    // Handles one message; with none waiting, runs the idle work and waits for one.
     void HandleMessage();
+    // The idle work: the actions of the forms on screen update.
+    void DoApplicationIdle();
     void Terminate();
     bool Terminated() const { return FTerminated; }
 

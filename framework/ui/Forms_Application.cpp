@@ -84,8 +84,23 @@ void TApplication::ProcessMessages()
 void TApplication::HandleMessage()
 {
     MSG msg;
-    if (!ProcessMessage(msg) && !FTerminated)
+    if (!ProcessMessage(msg) && !FTerminated) {
+        try {
+            DoApplicationIdle();
+        } catch (...) {
+            HandleException(this);
+        }
         WaitMessage();
+    }
+}
+
+void TApplication::DoApplicationIdle()
+{
+    for (int i = 0; i < Screen->FormCount(); ++i) {
+        TCustomForm* form = Screen->Forms(i);
+        if (form->HandleAllocated() && IsWindowVisible(form->HandleIfAllocated()))
+            form->UpdateActions();
+    }
 }
 
 bool TApplication::ProcessMessage(MSG& msg)

@@ -685,26 +685,37 @@ using TDefaultMessageProc = std::function<void(TMessage&)>;
 
 // Base of the style hooks: under a custom style, a hook sees a control's messages before the
 // control does and may paint it in the style's look. The control owns its hook and passes every
-// message through HandleMessage.
+// message through HandleMessage. A hook's constructor may raise (the control then goes on without
+// a hook, in the system style); its destructor must undo whatever it did to windows.
 class TStyleHook : public TObject {
     TAVIN_CLASS(TStyleHook, TObject)
 public:
     explicit TStyleHook(TWinControl* control) : FControl(control) {}
 
     TWinControl* Control() const { return FControl; }
+    // The hooked control's window; null while it has none.
+    HWND Handle() const;
     bool Handled() const { return FHandled; }
 
     // The engine's entry for one message: when the hook accepts it, clears Handled, runs WndProc
-    // (with defaultProc reachable through CallDefaultProc) and answers whether the hook handled
-    // it; when false, the control's own window procedure runs afterwards.
+    // (with defaultProc reachable through CallDefaultProc) while the style can paint, and answers
+    // whether the hook handled it; when false, the control's own window procedure runs afterwards.
     bool HandleMessage(TMessage& message, const TDefaultMessageProc& defaultProc);
 
-    virtual void Invalidate() {}
+    // Repaints the control, its frame included.
+    virtual void Invalidate();
 
 protected:
-    // Whether the hook takes this message at all (a control may keep parts of its own painting).
-    virtual bool AcceptMessage(TMessage&) { return true; }
-    virtual void WndProc(TMessage&) {}
+    // Whether the hook takes this message at all. By default a control whose StyleElements lack
+    // seClient keeps its own painting and colour messages, one that lacks seBorder its non-client
+    // messages.
+    virtual bool AcceptMessage(TMessage& message);
+    // The work every hook shares; an override handles its own messages and passes the rest here:
+    // colour messages answered with FFontColor and FBrush; WM_PAINT, WM_ERASEBKGND and
+    // WM_NCPAINT turned into Paint, PaintBackground and PaintNC where FOverridePaint,
+    // FOverrideEraseBkgnd and FOverridePaintNC ask for it; enabling and text changes repaint
+    // after the control's own processing; the focus kept in FFocused.
+    virtual void WndProc(TMessage& message);
     virtual void Paint(TCanvas*) {}
     virtual void PaintBackground(TCanvas*) {}
     virtual void PaintNC(TCanvas*) {}
@@ -713,8 +724,10 @@ protected:
 
     // Runs the control's own processing of the message now (inside HandleMessage only).
     void CallDefaultProc(TMessage& message);
-    // The style services the hook paints with.
-    TCustomStyleServices* StyleServices() const { return ::StyleServices(); }
+    // The style services the hook paints with: the control's.
+    TCustomStyleServices* StyleServices() const;
+    // A system metric at the control's DPI.
+    int GetSystemMetrics(int index) const;
 
     TWinControl* FControl;
     // The colours the hook answers the control's colour messages with.
@@ -728,6 +741,34 @@ protected:
 
 private:
     const TDefaultMessageProc* FDefaultProc = nullptr;
+};
+
+// A hook that knows whether the mouse is over its control: the first mouse move over the control
+// (client or frame) calls MouseEnter and starts a 100 ms timer on the control's window; the tick
+// that finds the cursor over another window, neither the control's nor one IsChildHandle claims,
+// calls MouseLeave and stops the timer.
+class TMouseTrackControlStyleHook : public TStyleHook {
+    TAVIN_CLASS(TMouseTrackControlStyleHook, TStyleHook)
+public:
+    explicit TMouseTrackControlStyleHook(TWinControl* control) : TStyleHook(control) {}
+    ~TMouseTrackControlStyleHook() override;
+
+    bool MouseInControl() const { return FMouseInControl; }
+
+    // The timer's number on the control's window.
+    static constexpr UINT_PTR HotTrackTimer = 0x5448;
+
+protected:
+    void WndProc(TMessage& message) override;
+    // Windows of the control's own (an edit inside a combo box) that count as the control.
+    virtual bool IsChildHandle(HWND) const { return false; }
+    // The cursor is over the control or one of its child windows.
+    bool IsMouseInControl() const;
+
+    bool FMouseInControl = false;
+
+private:
+    void StopTracking();
 };
 
 struct TStyleHookRegistration {

@@ -22,6 +22,8 @@ bool TStyleHook::HandleMessage(TMessage& message, const TDefaultMessageProc& def
     if (!AcceptMessage(message))
         return false;
     FHandled = false;
+    if (!StyleServices()->Available())
+        return false;
     const TDefaultMessageProc* outer = std::exchange(FDefaultProc, &defaultProc);
     struct TRestore {
         const TDefaultMessageProc*& Slot;

@@ -143,6 +143,9 @@ public:
     // The owner window of the dialog; 0 lets the dialog choose.
     HWND ModalParent() const { return FModalParent; }
     void SetModalParent(HWND value) { FModalParent = value; }
+    // A mirrored dialog whose texts read right to left.
+    bool RightToLeftLayout() const { return FRightToLeftLayout; }
+    void SetRightToLeftLayout(bool value) { FRightToLeftLayout = value; }
     bool MultiLineButtons() const { return FMultiLineButtons; }
     void SetMultiLineButtons(bool value) { FMultiLineButtons = value; }
     TColor FooterColor() const { return FFooterColor; }
@@ -210,6 +213,7 @@ private:
     int FAutoCloseCounter = 0;
     bool FAlwaysOnTop = false;
     HWND FModalParent = nullptr;
+    bool FRightToLeftLayout = false;
     bool FMultiLineButtons = true;
     TColor FFooterColor = 0xF0F0F0, FFooterLineColor = 0xDFDFDF;
     int FDefaultButtonWidth = 0, FDefaultButtonHeight = 0;

@@ -4,6 +4,7 @@
 
 #include <shellapi.h>
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -102,6 +103,8 @@ TASKDIALOG_FLAGS Flags(const TCustomRurTaskDialog& dialog, bool customIcon)
         flags |= TDF_POSITION_RELATIVE_TO_WINDOW;
     if (customIcon)
         flags |= TDF_USE_HICON_MAIN;
+    if (dialog.RightToLeftLayout())
+        flags |= TDF_RTL_LAYOUT;
     return flags;
 }
 
@@ -118,6 +121,27 @@ HWND ParentWindow(const TCustomRurTaskDialog& dialog)
     if (Screen && Screen->ActiveForm() && Screen->ActiveForm()->HandleAllocated())
         return Screen->ActiveForm()->Handle();
     return applicationWindow;
+}
+
+// Centred over the owner window, kept on the owner's monitor: not every system's dialog places
+// itself over its owner each time it is shown.
+void CentreOverOwner(HWND dialog)
+{
+    HWND owner = GetWindow(dialog, GW_OWNER);
+    RECT ownerRect, dialogRect;
+    if (!owner || !IsWindowVisible(owner) || !GetWindowRect(owner, &ownerRect) || !GetWindowRect(dialog, &dialogRect))
+        return;
+    const LONG width = dialogRect.right - dialogRect.left, height = dialogRect.bottom - dialogRect.top;
+    LONG x = ownerRect.left + (ownerRect.right - ownerRect.left - width) / 2;
+    LONG y = ownerRect.top + (ownerRect.bottom - ownerRect.top - height) / 2;
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    if (GetMonitorInfoW(MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor)) {
+        const RECT& work = monitor.rcWork;
+        x = std::max(work.left, std::min(x, work.right - width));
+        y = std::max(work.top, std::min(y, work.bottom - height));
+    }
+    SetWindowPos(dialog, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 TTaskDialogLinkOpener& ReplacedLinkOpener()
@@ -216,6 +240,10 @@ public:
 private:
     static void Created(TCustomRurTaskDialog& dialog)
     {
+        if (dialog.FDialogPosition == dpOwnerFormCenter)
+            CentreOverOwner(dialog.FWnd);
+        if (dialog.FOptions.Contains(doAllowDialogCancel))
+            TCancelHook::Install(dialog);
         dialog.FOnDialogCreated(&dialog);
         if (dialog.FOptions.Contains(doProgressBar))
             dialog.SendToDialog(TDM_SET_PROGRESS_BAR_RANGE, 0, MAKELPARAM(dialog.FProgressBarMin, dialog.FProgressBarMax));
@@ -262,6 +290,51 @@ private:
             dialog.Close();
         }
     }
+
+    // Escape (and the close box, through the dialog manager) asks the dialog to cancel with
+    // IDCANCEL. Where no Cancel button takes that command, as in Wine's task dialog, the hook
+    // cancels the dialog itself, through the same button notification as any other button.
+    class TCancelHook {
+    public:
+        static void Install(TCustomRurTaskDialog& dialog)
+        {
+            auto* hook = new TCancelHook(dialog);
+            SetPropW(dialog.FWnd, PropertyName, hook);
+            hook->FPrevious = reinterpret_cast<WNDPROC>(
+                SetWindowLongPtrW(dialog.FWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowProc)));
+        }
+
+    private:
+        static constexpr const wchar_t* PropertyName = L"TavinTaskDialogCancelHook";
+
+        explicit TCancelHook(TCustomRurTaskDialog& dialog) : FDialog(dialog) {}
+
+        static LRESULT CALLBACK WindowProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam)
+        {
+            auto* hook = static_cast<TCancelHook*>(GetPropW(wnd, PropertyName));
+            const WNDPROC previous = hook->FPrevious;
+            if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL && HIWORD(wParam) == BN_CLICKED && lParam == 0) {
+                HRESULT answer = S_OK;
+                try {
+                    answer = ButtonClicked(hook->FDialog, IDCANCEL);
+                } catch (...) {
+                    // No exception may cross the window procedure; the dialog is cancelled anyway.
+                }
+                if (answer == S_OK)
+                    EndDialog(wnd, IDCANCEL);
+                return 0;
+            }
+            if (message == WM_NCDESTROY) {
+                SetWindowLongPtrW(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
+                RemovePropW(wnd, PropertyName);
+                delete hook;
+            }
+            return CallWindowProcW(previous, wnd, message, wParam, lParam);
+        }
+
+        TCustomRurTaskDialog& FDialog;
+        WNDPROC FPrevious = nullptr;
+    };
 
     TCustomRurTaskDialog& FDialog;
     String FTitle, FInstruction, FContent, FFooter;

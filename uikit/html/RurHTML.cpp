@@ -61,13 +61,13 @@ bool THTMLEngine::Run(const String& AText)
     FResult.MouseLink = -1;
 
     const THTMLPreparedText prepared = PrepareHTMLText(AText, FOptions.Edition);
-    FFlags = DT_BOTTOM | DT_SINGLELINE | DT_EXPANDTABS | DT_EXTERNALLEADING;
-    FFlags = BiDiDrawTextFlags(FFlags, FOptions.BiDiMode);
-    FRtl = (FFlags & DT_RTLREADING) != 0;
+    UINT flags = BiDiDrawTextFlags(DT_BOTTOM | DT_SINGLELINE | DT_EXPANDTABS | DT_EXTERNALLEADING, FOptions.BiDiMode);
+    FRtl = (flags & DT_RTLREADING) != 0;
     if (prepared.NoPrefix)
-        FFlags |= DT_NOPREFIX;
+        flags |= DT_NOPREFIX;
     if (!FOptions.WordWrap)
-        FFlags |= DT_END_ELLIPSIS;
+        flags |= DT_END_ELLIPSIS;
+    SetFlags(flags);
 
     FLineRect = FCaption;
     String text = prepared.Text;
@@ -85,8 +85,8 @@ bool THTMLEngine::Run(const String& AText)
 void THTMLEngine::LayOutLine(String& AText)
 {
     // Both passes start from the same anchor and shadow state; the fonts each pass kind left.
-    FCanvas.Font()->Assign(FMeasureFont.get());
-    FRefFont->Assign(FMeasureRefFont.get());
+    AssignFont(*FCanvas.Font(), *FMeasureFont);
+    AssignFont(*FRefFont, *FMeasureRefFont);
     const bool inAnchor = FInAnchor;
     const String anchor = FAnchor;
     const bool shadow = FShadow;
@@ -116,8 +116,8 @@ void THTMLEngine::LayOutLine(String& AText)
     FInAnchor = inAnchor;
     FAnchor = anchor;
     FShadow = shadow;
-    FMeasureFont->Assign(FCanvas.Font());
-    FMeasureRefFont->Assign(FRefFont.get());
+    AssignFont(*FMeasureFont, *FCanvas.Font());
+    AssignFont(*FMeasureRefFont, *FRefFont);
     metrics.Height = int(Round((metrics.Height + FOptions.LineSpacing) * FLineHeightFactor));
     if (FFull)
         FLineHeightFactor = 1.0;
@@ -135,14 +135,14 @@ void THTMLEngine::LayOutLine(String& AText)
     drawRect.Bottom = FLineRect.Top + metrics.Height + metrics.SubDescent + metrics.SupAscent;
 
     if (!FOptions.MeasureOnly) {
-        FCanvas.Font()->Assign(FDrawFont.get());
-        FRefFont->Assign(FDrawRefFont.get());
+        AssignFont(*FCanvas.Font(), *FDrawFont);
+        AssignFont(*FRefFont, *FDrawRefFont);
         FLinks = links;
         FListDepth = listDepth;
         String drawText = lineText;
         DrawLine(drawText, drawRect, FOptions.HitTest, metrics);
-        FDrawFont->Assign(FCanvas.Font());
-        FDrawRefFont->Assign(FRefFont.get());
+        AssignFont(*FDrawFont, *FCanvas.Font());
+        AssignFont(*FDrawRefFont, *FRefFont);
         FLineRect.Left = FCaption.Left + FFloatLeft;
         FLineRect.Right = FCaption.Right - FFloatRight;
         if (drawRect.Top > FFloatBottom) {

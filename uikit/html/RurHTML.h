@@ -25,6 +25,8 @@ bool ReplaceFirstNoCase(const String& APattern, const String& AReplacement, Stri
 String DecodeNamedEntities(const String& AText, THTMLEdition AEdition = THTMLEdition::Full);
 // "<#text>" becomes "#text", for every such marker.
 String StripHashMarkers(const String& AText);
+// Only the first marker: its "<" and the next ">" go; later markers stay as they are.
+String StripFirstHashMarker(const String& AText);
 // "&#65;" and "&#x41;" become "A"; the full edition turns code points from U+1F004 up into the
 // emoji pseudo-tag "<J " pair " >". A reference after an escaped ampersand ("&&#") stays text.
 String DecodeNumericReferences(const String& AText, THTMLEdition AEdition = THTMLEdition::Full);

@@ -37,7 +37,7 @@ public:
         TRect Fragment{}; // where the next fragment goes
         LineMetrics* Metrics = nullptr;
         int StartHeight = 0;
-        int TrailingBlank = 0;
+        bool TrailingBlank = false; // the last fragment ends in a blank of its own
         bool LineEnded = false;
         bool StopBefore = false;
         bool ListItemSeen = false;
@@ -77,7 +77,10 @@ private:
 
     // Canvas helpers.
     int TextHeight(const String& AText);
+    TSize Extent(const String& AText);
     int MeasureText(const String& AText);
+    void SetFlags(UINT AFlags);
+    static void AssignFont(TFont& ATarget, const TFont& ASource);
     void SetBrushColor(TColor AColor);
     TColor BrushColor() const;
     void FillRect(const TRect& ARect, TColor AColor);
@@ -89,7 +92,8 @@ private:
     const THTMLDrawOptions& FOptions;
     THTMLDrawResult& FResult;
     const bool FFull;
-    UINT FFlags = 0;
+    TTextFormat FMeasureFormat;
+    TTextFormat FDrawFormat;
     bool FRtl = false;
     float FScale = 1;
     int FIndentUnit = 12;

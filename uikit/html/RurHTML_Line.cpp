@@ -25,12 +25,36 @@ int THTMLEngine::TextHeight(const String& AText)
     return FCanvas.TextHeight(AText);
 }
 
-int THTMLEngine::MeasureText(const String& AText)
+TSize THTMLEngine::Extent(const String& AText)
 {
     TRect r(0, 0, 0, 0);
     String text = AText;
-    FCanvas.TextRect(r, text, FormatOfFlags((FFlags & ~UINT(DT_END_ELLIPSIS)) | DT_CALCRECT));
-    return r.Right - r.Left;
+    FCanvas.TextRect(r, text, FMeasureFormat);
+    return TSize{r.Right - r.Left, r.Bottom - r.Top};
+}
+
+int THTMLEngine::MeasureText(const String& AText)
+{
+    return Extent(AText).cx;
+}
+
+void THTMLEngine::SetFlags(UINT AFlags)
+{
+    FMeasureFormat = FormatOfFlags((AFlags & ~UINT(DT_END_ELLIPSIS)) | DT_CALCRECT);
+    FDrawFormat = FormatOfFlags(AFlags & ~UINT(DT_EXTERNALLEADING));
+}
+
+void THTMLEngine::AssignFont(TFont& ATarget, const TFont& ASource)
+{
+    // A new font handle costs far more than the comparison: most lines keep their font.
+    if (ATarget.Name() == ASource.Name() && ATarget.Height() == ASource.Height() &&
+        ATarget.Style() == ASource.Style() && ATarget.Charset() == ASource.Charset() &&
+        ATarget.Pitch() == ASource.Pitch() && ATarget.Orientation() == ASource.Orientation() &&
+        ATarget.Quality() == ASource.Quality()) {
+        ATarget.SetColor(ASource.Color());
+        return;
+    }
+    ATarget.Assign(&ASource);
 }
 
 void THTMLEngine::SetBrushColor(TColor AColor)
@@ -128,14 +152,15 @@ void THTMLEngine::TextFragment(Pass& APass, const String& AText, std::size_t APo
     const int replaced = DecodeFragmentEntities(fragment);
     if (m.Height == 0)
         m.Height = APass.StartHeight;
-    const int height = TextHeight(fragment);
+    const TSize extent = Extent(fragment);
+    const int height = extent.cy;
     if (FSub)
         m.SubDescent = std::max(m.SubDescent, height / 4);
     if (FSup)
         m.SupAscent = std::max(m.SupAscent, height / 4);
     m.Height = std::max(m.Height, height);
 
-    const int width = MeasureText(fragment);
+    const int width = extent.cx;
     const int widthBefore = m.Width;
     m.Width += width;
     if (APass.Measuring) {
@@ -151,7 +176,7 @@ void THTMLEngine::TextFragment(Pass& APass, const String& AText, std::size_t APo
         PaintFragment(APass, fragment, width);
     }
     APass.LineText.append(AText, APos, ALength);
-    APass.TrailingBlank = replaced == 0 && !fragment.empty() && fragment.back() == u' ' ? MeasureText(u" ") : 0;
+    APass.TrailingBlank = replaced == 0 && !fragment.empty() && fragment.back() == u' ';
     // The stripped text is the first pass's, once per line.
     if (FStripping)
         FResult.StrippedText += fragment;
@@ -184,7 +209,6 @@ void THTMLEngine::PaintFragment(Pass& APass, const String& AFragment, int AWidth
     if (FSub)
         r.Bottom += APass.Metrics->SubDescent;
     r.Bottom -= FTextRaise;
-    const UINT drawFlags = FFlags & ~UINT(DT_EXTERNALLEADING);
     const int italicExtra = FCanvas.Font()->Style().Contains(fsItalic) ? 2 : 0;
     // The fragment's own box: from its start edge, as wide as it is (to the line end when the
     // ellipsis may cut it).
@@ -202,11 +226,11 @@ void THTMLEngine::PaintFragment(Pass& APass, const String& AFragment, int AWidth
             TRect shadow(box.Left + offset, box.Top + offset, box.Right + offset, box.Bottom + offset);
             FCanvas.Font()->SetColor(FOptions.ShadowColor);
             String text = AFragment;
-            FCanvas.TextRect(shadow, text, FormatOfFlags(drawFlags));
+            FCanvas.TextRect(shadow, text, FDrawFormat);
             FCanvas.Font()->SetColor(color);
         }
         String text = AFragment;
-        FCanvas.TextRect(box, text, FormatOfFlags(drawFlags));
+        FCanvas.TextRect(box, text, FDrawFormat);
     }
     if (FInFocusedAnchor)
         FResult.FocusAnchor = FAnchor;
@@ -247,7 +271,8 @@ void THTMLEngine::FinishPass(Pass& APass)
     LineMetrics& m = *APass.Metrics;
     if (m.Height == 0)
         m.Height = APass.StartHeight;
-    m.Width -= APass.TrailingBlank;
+    if (APass.TrailingBlank)
+        m.Width -= MeasureText(u" ");
     if (FResult.XSize < m.Width)
         FResult.XSize = m.Width + 2;
     FFocusContinues = false;

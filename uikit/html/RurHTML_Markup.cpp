@@ -256,6 +256,19 @@ String StripHashMarkers(const String& AText)
     return out;
 }
 
+String StripFirstHashMarker(const String& AText)
+{
+    String text = AText;
+    const std::size_t at = text.find(u"<#");
+    if (at == String::npos)
+        return text;
+    text.erase(at, 1);
+    const std::size_t close = text.find(u'>', at);
+    if (close != String::npos)
+        text.erase(close, 1);
+    return text;
+}
+
 String DecodeNumericReferences(const String& AText, THTMLEdition AEdition)
 {
     String out;

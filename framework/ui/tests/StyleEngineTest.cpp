@@ -68,6 +68,9 @@ TEST_F(StyleEngine, FindsTheHookRegisteredLastForExactlyThatClass)
     EXPECT_EQ(TCustomStyleEngine::FindStyleHook(Control), Second);
     EXPECT_EQ(TCustomStyleEngine::FindStyleHook(TFakeDerivedControl::StaticClass()), nullptr);
 
+    EXPECT_EQ(TCustomStyleEngine::RegisteredStyleHooks(),
+              (std::vector<TStyleHookRegistration>{{Control, First}, {Control, Second}}));
+
     TCustomStyleEngine::UnRegisterStyleHook(Control, Second);
     EXPECT_EQ(TCustomStyleEngine::FindStyleHook(Control), First);
     TCustomStyleEngine::UnRegisterStyleHook(Control, Second); // not registered: nothing happens

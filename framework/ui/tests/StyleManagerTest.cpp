@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "Forms.h"
+#include "OffscreenSurface.h"
 #include "TestStyle.h"
 #include "support/GuiTestSupport.h"
 
@@ -79,6 +80,55 @@ public:
     }
 };
 
+// Takes every message it is offered.
+class TTakingHook : public TStyleHook {
+    TAVIN_CLASS(TTakingHook, TStyleHook)
+public:
+    using TStyleHook::TStyleHook;
+
+protected:
+    void WndProc(TMessage&) override { FHandled = true; }
+};
+
+// Paints the background and the frame itself and answers colours, through the hook base.
+class TPaintingHook : public TMouseTrackControlStyleHook {
+    TAVIN_CLASS(TPaintingHook, TMouseTrackControlStyleHook)
+public:
+    explicit TPaintingHook(TWinControl* control) : TMouseTrackControlStyleHook(control)
+    {
+        FOverrideEraseBkgnd = true;
+        FOverridePaintNC = true;
+        FBrush->SetColor(clRed);
+        FFontColor = clBlue;
+    }
+    static inline int NCPaints = 0, Enters = 0, Leaves = 0;
+
+protected:
+    void PaintBackground(TCanvas* canvas) override
+    {
+        StyleServices()->DrawElement(canvas->Handle(), StyleServices()->GetElementDetails(tbPushButtonHot),
+                                     TRect{0, 0, 10, 10});
+    }
+    void PaintNC(TCanvas* canvas) override { NCPaints += canvas->Handle() != nullptr; }
+    void MouseEnter() override { ++Enters; }
+    void MouseLeave() override { ++Leaves; }
+};
+
+// A framework window with a client edge and both scroll bars.
+class TBorderedControl : public TCustomControl {
+    TAVIN_CLASS(TBorderedControl, TCustomControl)
+public:
+    using TCustomControl::TCustomControl;
+
+protected:
+    void CreateParams(TCreateParams& params) override
+    {
+        TCustomControl::CreateParams(params);
+        params.Style |= WS_VSCROLL | WS_HSCROLL;
+        params.ExStyle |= WS_EX_CLIENTEDGE;
+    }
+};
+
 class StyleManager : public testing::Test {
 protected:
     void SetUp() override
@@ -107,6 +157,7 @@ protected:
         TStyleManager::SetStyle(u"Windows");
         TCustomStyleEngine::UnRegisterStyleHook(TCountingControl::StaticClass(), StyleHookClassOf<TSubclassingHook>());
         TCustomStyleEngine::UnRegisterStyleHook(TCountingControl::StaticClass(), StyleHookClassOf<TFailingHook>());
+        TCustomStyleEngine::UnRegisterStyleHook(TCountingControl::StaticClass(), StyleHookClassOf<TPaintingHook>());
         TStyleManager::UnRegisterStyle(u"Test A");
         TStyleManager::UnRegisterStyle(u"Test B");
     }
@@ -228,6 +279,114 @@ TEST_F(StyleManager, AHookThatCannotBeMadeLeavesTheControlInTheSystemStyle)
 
     TStyleManager::SetStyle(u"Windows");
     EXPECT_FALSE(Windowed[0]->StyleHookFailed());
+}
+
+TEST_F(StyleManager, HooksTakeOnlyWhatTheControlsStyleElementsGiveThem)
+{
+    TTakingHook hook(Windowed[0]);
+    const TStyleElements all{seFont, seClient, seBorder};
+    struct TCase {
+        const char* Name;
+        TStyleElements Elements;
+        UINT Msg;
+        bool Taken;
+    } cases[] = {
+        {"paint", all, WM_PAINT, true},
+        {"paint without client", {seFont, seBorder}, WM_PAINT, false},
+        {"erase without client", {seBorder}, WM_ERASEBKGND, false},
+        {"colour without client", {seBorder}, WM_CTLCOLOREDIT, false},
+        {"reflected colour without client", {seBorder}, CN_CTLCOLORSTATIC, false},
+        {"frame without border", {seClient}, WM_NCPAINT, false},
+        {"frame size without border", {seClient}, WM_NCCALCSIZE, false},
+        {"frame with border", {seBorder}, WM_NCPAINT, true},
+        {"other messages always", {}, WM_SIZE, true},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        Windowed[0]->SetStyleElements(c.Elements);
+        TMessage message{c.Msg, 0, 0, 0};
+        EXPECT_EQ(hook.HandleMessage(message, [](TMessage&) {}), c.Taken);
+    }
+}
+
+TEST_F(StyleManager, TheHookBaseAnswersColoursAndPaintsThroughTheHooksPainters)
+{
+    TCustomStyleEngine::RegisterStyleHook(TCountingControl::StaticClass(), StyleHookClassOf<TPaintingHook>());
+    TStyleManager::SetStyle(u"Test A");
+    auto* style = static_cast<TTestStyleServices*>(TStyleManager::Style(u"Test A"));
+    HWND wnd = Windowed[0]->Handle();
+
+    OffscreenSurface surface(20, 20, RGB(255, 0, 255));
+    EXPECT_EQ(SendMessageW(wnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(surface.DC()), 0), 1);
+    EXPECT_EQ(surface.Pixel(5, 5), style->ElementColor(style->GetElementDetails(tbPushButtonHot)));
+
+    const LRESULT brush = SendMessageW(wnd, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(surface.DC()), 0);
+    EXPECT_NE(brush, 0);
+    EXPECT_EQ(GetTextColor(surface.DC()), RGB(0, 0, 255));
+    EXPECT_EQ(GetBkColor(surface.DC()), RGB(255, 0, 0));
+
+    TPaintingHook::NCPaints = 0;
+    SendMessageW(wnd, WM_NCPAINT, 1, 0);
+    EXPECT_EQ(TPaintingHook::NCPaints, 1);
+
+    // Without seClient the control erases its own background again.
+    Windowed[0]->SetStyleElements({seFont, seBorder});
+    OffscreenSurface own(20, 20, RGB(255, 0, 255));
+    SendMessageW(wnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(own.DC()), 0);
+    EXPECT_NE(own.Pixel(5, 5), style->ElementColor(style->GetElementDetails(tbPushButtonHot)));
+}
+
+TEST_F(StyleManager, TheTrackingHookSeesTheMouseComeAndGo)
+{
+    TCustomStyleEngine::RegisterStyleHook(TCountingControl::StaticClass(), StyleHookClassOf<TPaintingHook>());
+    TStyleManager::SetStyle(u"Test A");
+    TPaintingHook::Enters = TPaintingHook::Leaves = 0;
+    const TPoint centre = Windowed[0]->ClientToScreen(TPoint{50, 30});
+    SetCursorPos(centre.X, centre.Y);
+    PostMessageW(Windowed[0]->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(50, 30));
+    ASSERT_TRUE(PumpUntil([] { return TPaintingHook::Enters == 1; }));
+    EXPECT_TRUE(static_cast<TMouseTrackControlStyleHook*>(Windowed[0]->StyleHook())->MouseInControl());
+    PumpFor(250);
+    EXPECT_EQ(TPaintingHook::Leaves, 0) << "still over the control";
+
+    const TPoint outside = Form->ClientToScreen(TPoint{250, 120});
+    SetCursorPos(outside.X, outside.Y);
+    ASSERT_TRUE(PumpUntil([] { return TPaintingHook::Leaves == 1; }, 2000));
+    EXPECT_FALSE(static_cast<TMouseTrackControlStyleHook*>(Windowed[0]->StyleHook())->MouseInControl());
+}
+
+TEST_F(StyleManager, BordersAndControlTextArePaintedInTheControlsStyle)
+{
+    TActiveTestStyle style(u"Borders");
+    auto* bordered = new TBorderedControl(Form);
+    bordered->SetParent(Form);
+    bordered->SetBounds(10, 80, 120, 70);
+    HWND wnd = bordered->Handle();
+    UpdateWindow(wnd);
+
+    style->PaintBorder(bordered, true);
+    HDC dc = GetWindowDC(wnd);
+    const COLORREF edge = GetPixel(dc, 0, 0);
+    const COLORREF inner = GetPixel(dc, 1, 1);
+    // The square between the two scroll bars, just inside the bottom-right client edge.
+    const int edgeWidth = GetSystemMetrics(SM_CXEDGE);
+    const COLORREF corner = GetPixel(dc, 120 - edgeWidth - 2, 70 - edgeWidth - 2);
+    ReleaseDC(wnd, dc);
+    EXPECT_EQ(edge, style->ElementColor(style->GetElementDetails(teEditBorderNoScrollNormal)));
+    EXPECT_EQ(inner, edge);
+    EXPECT_EQ(corner, COLORREF(ColorToRGB(style->GetStyleColor(scGenericBackground))));
+
+    OffscreenSurface surface(60, 20, RGB(255, 255, 255));
+    TCanvas canvas;
+    canvas.SetHandle(surface.DC());
+    canvas.Font()->SetHeight(-14);
+    TRect r{0, 0, 60, 20};
+    const auto pane = style->GetElementDetails(tsPane);
+    EXPECT_TRUE(style->DrawControlText(&canvas, pane, u"MMM", r, {tfLeft, tfSingleLine}));
+    TColor text = clNone;
+    style->GetElementColor(pane, ecTextColor, text);
+    EXPECT_GT(surface.Count(COLORREF(text)), 0) << "the text in the element's text colour";
+    canvas.SetHandle(nullptr);
 }
 
 } // namespace

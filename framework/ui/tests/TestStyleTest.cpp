@@ -126,6 +126,33 @@ TEST(TestStyle, PaletteMapsSystemColoursAndTakesOverrides)
     EXPECT_FALSE(style.IsSystemStyle());
 }
 
+TEST(TestStyle, EdgesAreFramesOnTheSidesAsked)
+{
+    TTestStyleServices style;
+    const auto details = style.GetElementDetails(tbPushButtonNormal);
+    TColor edge = clNone;
+    style.GetElementColor(details, ecEdgeShadowColor, edge);
+    struct TCase {
+        const char* Name;
+        TElementEdges Edges;
+        TElementEdgeFlags Flags;
+        TRect Content;
+    } cases[] = {
+        {"sunken all round", {eeSunken}, {efRect}, {2, 2, 18, 18}},
+        {"raised outer, left and top", {eeRaisedOuter}, {efTopLeft}, {1, 1, 20, 20}},
+        {"etched bottom", {eeEtched}, {efBottom}, {0, 0, 20, 18}},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        OffscreenSurface surface(20, 20, Untouched);
+        TRect content;
+        ASSERT_TRUE(style.DrawEdge(surface.DC(), details, TRect{0, 0, 20, 20}, c.Edges, c.Flags, &content));
+        EXPECT_EQ(content, c.Content);
+        EXPECT_EQ(surface.Count(COLORREF(edge)), 400 - c.Content.Width() * c.Content.Height());
+        EXPECT_EQ(surface.Pixel(c.Content.Left, c.Content.Top), Untouched);
+    }
+}
+
 TEST(TestStyle, ActivatedForAScopeOnly)
 {
     {

@@ -84,8 +84,12 @@ TEST(TaskDialogTest, FlagsFollowTheOptions)
         bool CustomButton;
         bool AutoClose;
         TASKDIALOG_FLAGS Flags;
+        bool RightToLeft = false;
+        TTaskDialogPosition Position = dpScreenCenter;
     } cases[] = {
         {{doCommandLinks}, false, false, 0},
+        {{}, false, false, TDF_RTL_LAYOUT, true},
+        {{}, false, false, TDF_POSITION_RELATIVE_TO_WINDOW, false, dpOwnerFormCenter},
         {{doCommandLinksNoIcon}, false, false, TDF_USE_COMMAND_LINKS_NO_ICON},
         {{doCommandLinks, doCommandLinksNoIcon}, true, false, TDF_USE_COMMAND_LINKS_NO_ICON},
         {{doHyperlinks, doVerifyChecked}, false, false, TDF_ENABLE_HYPERLINKS | TDF_VERIFICATION_FLAG_CHECKED},
@@ -99,6 +103,8 @@ TEST(TaskDialogTest, FlagsFollowTheOptions)
         TRurTaskDialog dialog(nullptr);
         dialog.SetOptions(c.Options);
         dialog.SetAutoClose(c.AutoClose);
+        dialog.SetRightToLeftLayout(c.RightToLeft);
+        dialog.SetDialogPosition(c.Position);
         if (c.CustomButton)
             dialog.CustomButtons()->Add(u"Go");
         dialog.Execute();

@@ -63,6 +63,8 @@ TEST(RurHTMLMarkup, HelpersKeepTheirOwnRules)
     EXPECT_FALSE(ReplaceFirstNoCase(u"", u"-", text));
     EXPECT_EQ(ConvertLineBreaks(u"a\r\nb\r", false), u"ab");
     EXPECT_EQ(StripHashMarkers(u"<#1><#2>"), u"#1#2");
+    EXPECT_EQ(StripFirstHashMarker(u"<#1> <#2>"), u"#1 <#2>");
+    EXPECT_EQ(StripFirstHashMarker(u"a<#b"), u"a#b");
 }
 
 TEST(RurHTMLMarkup, ReadsValues)

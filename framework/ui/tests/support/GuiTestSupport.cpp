@@ -4,9 +4,11 @@
 
 #include <memory>
 
+#include "ActnList.h"
 #include "ComCtrls.h"
 #include "ExtCtrls.h"
 #include "Forms.h"
+#include "Menus.h"
 #include "StdCtrls.h"
 #include "WideText.h"
 
@@ -14,7 +16,7 @@ namespace {
 
 const TUnitStep FrameworkUnits[] = {
     {"Graphics", &InitializeGraphicsUnit, &FinalizeGraphicsUnit},
-    ControlsUnit, FormsUnit, StdCtrlsUnit, ExtCtrlsUnit, ComCtrlsUnit,
+    ControlsUnit, FormsUnit, StdCtrlsUnit, ExtCtrlsUnit, ComCtrlsUnit, MenusUnit, ActnListUnit,
 };
 
 class TFrameworkEnvironment : public ::testing::Environment {

@@ -11,7 +11,7 @@
 #include "Controls.h"
 
 // Linking this file runs the units of the window framework (Graphics, Controls, Forms,
-// StdCtrls, ExtCtrls, ComCtrls) around the whole test program.
+// StdCtrls, ExtCtrls, ComCtrls, Menus, ActnList) around the whole test program.
 
 // Handles messages through the application's loop until condition holds or timeoutMs passes;
 // returns the condition's last value.

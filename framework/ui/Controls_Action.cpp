@@ -1,0 +1,72 @@
+// A control's action: the link that shows the action's caption and state on the control, and
+// the click rule between the control's OnClick and the action.
+#include "ActnList.h"
+#include "Controls.h"
+
+TBasicAction* TControl::Action() const
+{
+    return FActionLink ? FActionLink->Action() : nullptr;
+}
+
+void TControl::SetAction(TBasicAction* value)
+{
+    if (Action() == value)
+        return;
+    if (TBasicAction* old = Action())
+        old->RemoveFreeNotification(this);
+    if (!value) {
+        FActionLink.reset();
+        return;
+    }
+    if (!FActionLink)
+        FActionLink.reset(CreateActionLink());
+    FActionLink->SetAction(value);
+    // An action read from a form resource leaves the values the control was given.
+    ActionChange(value, value->ComponentState().Contains(csLoading));
+    value->FreeNotification(this);
+}
+
+TControlActionLink* TControl::CreateActionLink()
+{
+    return new TControlActionLink(this);
+}
+
+void TControl::ActionChange(TObject* sender, bool checkDefaults)
+{
+    auto* action = dynamic_cast<TCustomAction*>(sender);
+    if (!action)
+        return;
+    if (!checkDefaults || Caption().empty() || Caption() == Name())
+        SetCaption(action->Caption());
+    if (!checkDefaults || Enabled())
+        SetEnabled(action->Enabled());
+    if (!checkDefaults || Hint().empty())
+        SetHint(action->Hint());
+    if (!checkDefaults || Visible())
+        SetVisible(action->Visible());
+    if (!checkDefaults || !OnClick())
+        SetOnClick(action->OnExecute());
+    if (!checkDefaults || FHelpContext == 0)
+        SetHelpContext(action->HelpContext());
+    if (!checkDefaults || FHelpKeyword.empty())
+        SetHelpKeyword(action->HelpKeyword());
+    if (!checkDefaults || FHelpType == htContext)
+        SetHelpType(action->HelpType());
+}
+
+void TControl::InitiateAction()
+{
+    if (FActionLink)
+        FActionLink->Update();
+}
+
+void TControl::Click()
+{
+    TBasicAction* action = Action();
+    if (FOnClick && (!action || FOnClick != action->OnExecute()))
+        FOnClick(this);
+    else if (FActionLink && action)
+        FActionLink->Execute(this);
+    else
+        FOnClick(this);
+}

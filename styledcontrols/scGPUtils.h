@@ -1,0 +1,65 @@
+#pragma once
+// GDI+ helpers of the kit's GDI+-painted controls: colour and rectangle conversions, rounded paths,
+// the focus rectangle, the fluent light effect, and the glyph painters of the glyph button.
+#include "FwGdiPlus.h"
+#include "Graphics.h"
+
+TAVIN_ENUM(TscGPShapeFillStyle, scgpsfColor, scgpsfGradient)
+
+// The glyphs of the glyph button, in the order of their painter table.
+TAVIN_ENUM(TscGPButtonGlyphKind,
+           scgpbgkPriorArrow, scgpbgkNextArrow, scgpbgkLeftArrow, scgpbgkRightArrow, scgpbgkUpArrow,
+           scgpbgkDownArrow, scgpbgkMore, scgpbgkDetails, scgpbgkDetailPoints, scgpbgkSearch, scgpbgkPlus,
+           scgpbgkMinus, scgpbgkOptions, scgpbgkOk, scgpbgkCancel, scgpbgkClear, scgpbgkRefresh, scgpbgkEdit,
+           scgpbgkFirst, scgpbgkLast, scgpbgkPlay, scgpbgkPause, scgpbgkStop, scgpbgkRewind, scgpbgkForward,
+           scgpbgkSkipToStart, scgpbgkSkipToEnd, scgpbgkExit, scgpbgkHome, scgpbgkShutDown,
+           scgpbgkCheckOptions, scgpbgkInfo, scgpbgkDownload, scgpbgkUpload, scgpbgkMinimize, scgpbgkMaximize,
+           scgpbgkRestore, scgpbgkClose, scgpbgkFileNew, scgpbgkFileOpen, scgpbgkFileSave, scgpbgkFileSaveAs,
+           scgpbgkFolder, scgpbgkPrint, scgpbgkMic, scgpbgkMicMute, scgpbgkRec, scgpbgkRecOn, scgpbgkPhoto,
+           scgpbgkVideo, scgpbgkLock, scgpbgkUnLock, scgpbgkUser, scgpbgkTrash, scgpbgkInBox, scgpbgkOutBox,
+           scgpbgkPin, scgpbgkVolume, scgpbgkMute, scgpbgkVolumePlus, scgpbgkVolumeMinus, scgpbgkZoomPlus,
+           scgpbgkZoomMinus, scgpbgkView, scgpbgkFlag, scgpbgkFilter, scgpbgkObjects, scgpbgkReply,
+           scgpbgkUndo, scgpbgkRedo, scgpbgkClock, scgpbgkCalendar, scgpbgkChart, scgpbgkFont,
+           scgpbgkFontColorMarker, scgpbgkFontIncSize, scgpbgkFontDecSize, scgpbgkFill,
+           scgpbgkFillColorMarker, scgpbgkMessage, scgpbgkMessageRead, scgpbgkSend, scgpbgkTextAlignLeft,
+           scgpbgkTextAlignRight, scgpbgkTextAlignCenter, scgpbgkTextAlignJustified, scgpbgkCopy,
+           scgpbgkPaste, scgpbgkCut, scgpbgkHelp, scgpbgkReplace, scgpbgkShare, scgpbgkCall, scgpbgkCallEnd,
+           scgpbgkMap, scgpbgkMapMarker, scgpbgkGear, scgpbgkStar, scgpbgkGlobe, scgpbgkNaviLeft,
+           scgpbgkNaviRight, scgpbgkNaviTop, scgpbgkNaviBottom, scgpbgkNaviTopLeft, scgpbgkNaviTopRight,
+           scgpbgkNaviBottomLeft, scgpbgkNaviBottomRight, scgpbgkSizeFull, scgpbgkSizeCompact,
+           scgpbgkShopBasket, scgpbgkShopBasketIn, scgpbgkShopBasketOut, scgpbgkColorMarker,
+           scgpbgkMaximizeRounded, scgpbgkRestoreRounded, scgpbgkMaximizeRect, scgpbgkRestoreRect)
+
+using fwgdip::ARGB;
+using fwgdip::TGPRectF;
+using fwgdip::TGPPointF;
+
+// ARGB of a colour and an alpha; clNone is fully transparent (0).
+ARGB ColorToGPColor(TColor color, Byte alpha);
+TGPRectF RectToGPRect(const TRect& r);
+// Negative amounts shrink the rectangle.
+void InflateGPRect(TGPRectF& r, float dx, float dy);
+// The rounded-rectangle figure that strokes use: the lower corners are one pixel wider whenever
+// the rectangle is taller than the upper corners.
+void GPAddRoundRectPath(fwgdip::TGPGraphicsPath& path, const TGPRectF& r, float radius);
+// The figure that fills use; a radius of 0 or less gives a capsule over the shorter side.
+void GPAddFillRoundRectPath(fwgdip::TGPGraphicsPath& path, const TGPRectF& r, int radius);
+void GPDrawRoundRect(fwgdip::TGPGraphics& g, const TGPRectF& r, const fwgdip::TGPPen& pen, float radius);
+void GPFillRoundRect(fwgdip::TGPGraphics& g, const TGPRectF& r, const fwgdip::TGPBrush& brush, int radius);
+// An axis-parallel segment filled as a capsule.
+void GPFillRoundedLine(fwgdip::TGPGraphics& g, ARGB color, float lineWidth, float x1, float y1, float x2, float y2);
+// Dotted rectangle one pixel inside r; 2 pixels thick from scale 2.
+void GPDrawFocusRect(fwgdip::TGPGraphics& g, const TGPRectF& r, ARGB color, double scale);
+void GPFillRadialLight(fwgdip::TGPGraphics& g, const TGPRectF& r, Byte alpha);
+void GPDrawFluentHoverLight(fwgdip::TGPGraphics& g, TGPRectF r, int mouseX);
+void GPDrawFluentPressedLight(fwgdip::TGPGraphics& g, const TGPRectF& r, int mouseX, int mouseY, Byte amount);
+// The pen width of the glyphs: Trunc(max(thickness, 1) x scale).
+float GlyphPenWidth(Byte thickness, double scale);
+
+void GPDrawCloseGlyph(fwgdip::TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte thickness);
+
+// Whether the glyph button shrinks the glyph rectangle by its glyph margin for this kind.
+bool IsInsetGlyphKind(TscGPButtonGlyphKind kind);
+// Draws the kind's glyph; kinds whose painter the kit does not have yet draw nothing.
+void GPDrawGlyph(TscGPButtonGlyphKind kind, fwgdip::TGPGraphics& g, const TGPRectF& r, ARGB color, TColor markerColor,
+                 double scale, Byte thickness);

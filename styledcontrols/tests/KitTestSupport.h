@@ -1,0 +1,26 @@
+#pragma once
+// What the kit's tests share: the kit's units started around the program, bound system functions
+// replaced for a while, and 32-bit bitmaps to paint into and read back.
+#include <memory>
+
+#include "scDrawUtils.h"
+
+// Replaces a bound system function for the lifetime of the object.
+template <class F>
+class TBoundFunction {
+public:
+    TBoundFunction(F& variable, F replacement) : FVariable(variable), FSaved(variable) { variable = replacement; }
+    ~TBoundFunction() { FVariable = FSaved; }
+    TBoundFunction(const TBoundFunction&) = delete;
+    TBoundFunction& operator=(const TBoundFunction&) = delete;
+
+private:
+    F& FVariable;
+    F FSaved;
+};
+
+// A 32-bit bitmap filled with one colour, and its pixels as 0x00BBGGRR.
+std::unique_ptr<TBitmap> Canvas32(int width, int height, TColor fill = clWhite);
+TColor PixelAt(TBitmap* bitmap, int x, int y);
+// How many pixels of the rectangle have exactly the colour.
+int CountColor(TBitmap* bitmap, const TRect& rect, TColor color);
