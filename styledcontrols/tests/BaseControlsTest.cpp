@@ -4,6 +4,7 @@
 #include "Forms.h"
 #include "GuiTestSupport.h"
 #include "KitTestSupport.h"
+#include "PlatformFacts.h"
 #include "scControls.h"
 
 namespace {
@@ -151,4 +152,21 @@ TEST(BaseControlTest, MouseLeavingTheWindowIsCaughtByTheTimer)
     ASSERT_TRUE(control->MouseIn());
     SetCursorPos(0, 0);
     EXPECT_TRUE(PumpUntil([&] { return !control->MouseIn(); }, 1000));
+}
+
+TEST(BaseControlTest, FluentOpaqueWindowOnlyFromWindows10Build17134)
+{
+    TPanelForm f;
+    for (const auto& [build, layered] : {std::pair{17133, false}, std::pair{17134, true}}) {
+        TInjectedPlatformFacts facts({.Version = TWindowsVersion{10, 0, build}});
+        auto* control = new TCornerControl(f.Form);
+        control->SetFluentUIOpaque(true);
+        control->SetParent(f.Panel);
+        control->SetBounds(0, 0, 40, 20);
+        control->HandleNeeded();
+        const bool isLayered = GetWindowLongPtrW(control->Handle(), GWL_EXSTYLE) & WS_EX_LAYERED;
+        EXPECT_EQ(isLayered, layered) << build;
+        EXPECT_EQ(control->TransparentBackground(), !layered) << build;
+        delete control;
+    }
 }

@@ -310,3 +310,39 @@ TEST(GlyphButtonTest, ForgetsAnImageListFreedElsewhere)
     delete images;
     EXPECT_EQ(button->Images(), nullptr);
 }
+
+TEST(GlyphButtonTest, SplitButtonDropsDownFromItsArrowStripOnly)
+{
+    TButtonForm f;
+    auto* button = new TscGPGlyphButton(f.Form);
+    button->SetParent(f.Form);
+    button->SetBounds(10, 10, 80, 30);
+    button->SetCanFocused(false);
+    button->SetCustomDropDown(true);
+    button->SetSplitButton(true);
+    int clicks = 0, dropDowns = 0, closeUps = 0;
+    button->SetOnClick([&](TObject*) { ++clicks; });
+    button->SetOnDropDown([&](TObject*) { ++dropDowns; });
+    button->SetOnCloseUp([&](TObject*, bool) { ++closeUps; });
+    ASSERT_TRUE(ShowActive(f.Form));
+    button->Repaint(); // the paint sets the split width from the options
+    const int strip = button->SplitWidth();
+    ASSERT_EQ(strip, 3 * button->Options()->ArrowSize() - button->Options()->FrameWidth());
+
+    const TPoint arrow = Point(button->Width() - strip / 2, 15);
+    MoveMouse(button, arrow);
+    MouseButton(button, WM_LBUTTONDOWN, arrow);
+    EXPECT_EQ(dropDowns, 1);
+    EXPECT_EQ(button->GetCtrlState(), scsHot); // the main part stays hot while the arrow part is down
+    MouseButton(button, WM_LBUTTONUP, arrow);
+    EXPECT_EQ(clicks, 0); // tracking the drop-down: the release does not click
+    button->CloseUp(true);
+    EXPECT_EQ(closeUps, 1);
+
+    const TPoint main = Point(10, 15);
+    MoveMouse(button, main);
+    MouseButton(button, WM_LBUTTONDOWN, main);
+    EXPECT_EQ(dropDowns, 1);
+    MouseButton(button, WM_LBUTTONUP, main);
+    EXPECT_EQ(clicks, 1);
+}
