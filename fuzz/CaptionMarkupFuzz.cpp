@@ -54,6 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Cut(prepared.Text, edition, true);
         Cut(prepared.Text, edition, false);
     }
+    Cut(StripFirstHashMarker(text), THTMLEdition::Full, true);
 
     // Highlighting a piece of the text itself: the visible text stays what it was, with any
     // brackets of the text written as references.

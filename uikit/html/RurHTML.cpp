@@ -45,12 +45,6 @@ THTMLEngine::THTMLEngine(TCanvas& ACanvas, const TRect& ARect, const THTMLDrawOp
     SetBkMode(dc, TRANSPARENT);
 }
 
-THTMLEngine::~THTMLEngine()
-{
-    if (FRotated)
-        RestoreRotatedFont(FCanvas, FRotated);
-}
-
 bool THTMLEngine::Run(const String& AText)
 {
     FResult.StrippedText.clear();

@@ -210,10 +210,11 @@ void DrawShellIcon(TCanvas& ACanvas, int AX, int AY, TSize& ASize, double APrint
                    bool ADrawing, bool ALarge, const String& APath);
 // Copies the whole bitmap into ARect.
 void StretchBitmapToRect(TCanvas& ACanvas, const TRect& ARect, TBitmap& ABitmap);
-// A copy of the canvas font turned by AAngle degrees, selected into the canvas until
-// RestoreRotatedFont selects the canvas's font again and deletes it.
-HFONT SelectRotatedFont(TCanvas& ACanvas, int AAngle);
-void RestoreRotatedFont(TCanvas& ACanvas, HFONT ARotated);
+// Turns the canvas font by AAngle degrees (escapement and orientation in tenths of a degree)
+// through the canvas's own font, so the canvas always knows which font its context holds; the
+// orientation it replaced is answered for RestoreRotatedFont.
+int SelectRotatedFont(TCanvas& ACanvas, int AAngle);
+void RestoreRotatedFont(TCanvas& ACanvas, int APrevious);
 // Draws the emoji text (a surrogate pair) in colour at (AX, AY) unless measuring; the advance is
 // the canvas font's text height.
 int DrawEmojiRun(TCanvas& ACanvas, int AX, int AY, int AFontSize, const String& AText, bool AMeasuring);

@@ -2,6 +2,7 @@
 // The state of one call of the GDI caption engine, shared by the line loop (RurHTML.cpp) and the
 // passes over each line (RurHTML_Line.cpp, RurHTML_LineTags.cpp). Nothing outlives the call.
 #include <memory>
+#include <unordered_map>
 
 #include "RurHTML.h"
 
@@ -17,7 +18,6 @@ struct THTMLImageSource {
 class THTMLEngine {
 public:
     THTMLEngine(TCanvas& ACanvas, const TRect& ARect, const THTMLDrawOptions& AOptions, THTMLDrawResult& AResult);
-    ~THTMLEngine();
     THTMLEngine(const THTMLEngine&) = delete;
     THTMLEngine& operator=(const THTMLEngine&) = delete;
 
@@ -94,6 +94,7 @@ private:
     const bool FFull;
     TTextFormat FMeasureFormat;
     TTextFormat FDrawFormat;
+    std::unordered_map<String, TSize> FExtents; // by font and text, for the call
     bool FRtl = false;
     float FScale = 1;
     int FIndentUnit = 12;
@@ -160,5 +161,6 @@ private:
     TColor FHiSavedColor = clNone;
     TFontStyles FHiSavedStyle;
     TColor FHiSavedBrush = clNone;
-    HFONT FRotated = nullptr;
+    bool FRotated = false;
+    int FOrientationBefore = 0;
 };

@@ -27,10 +27,32 @@ int THTMLEngine::TextHeight(const String& AText)
 
 TSize THTMLEngine::Extent(const String& AText)
 {
-    TRect r(0, 0, 0, 0);
-    String text = AText;
-    FCanvas.TextRect(r, text, FMeasureFormat);
-    return TSize{r.Right - r.Left, r.Bottom - r.Top};
+    // Each fragment is measured in both passes of its line: the second time it comes from here.
+    const TFont& font = *FCanvas.Font();
+    String key = font.Name();
+    key += Char(font.Height() & 0xFFFF);
+    key += Char(font.Style().Contains(fsBold) | font.Style().Contains(fsItalic) << 1);
+    key += Char(font.Orientation() & 0xFFFF);
+    key += u'\0';
+    key += AText;
+    if (const auto found = FExtents.find(key); found != FExtents.end())
+        return found->second;
+    TSize size;
+    if (AText.find_first_of(u"&\t") == String::npos) {
+        // Without mnemonics and tabs, DrawText measures what the text extent gives, plus the
+        // external leading of its line height; the extent is much the cheaper call.
+        size = FCanvas.TextExtent(AText);
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(FCanvas.Handle(), &metrics);
+        size.cy += metrics.tmExternalLeading;
+    } else {
+        TRect r(0, 0, 0, 0);
+        String text = AText;
+        FCanvas.TextRect(r, text, FMeasureFormat);
+        size = TSize{r.Right - r.Left, r.Bottom - r.Top};
+    }
+    FExtents.emplace(std::move(key), size);
+    return size;
 }
 
 int THTMLEngine::MeasureText(const String& AText)

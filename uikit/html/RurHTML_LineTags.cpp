@@ -144,8 +144,9 @@ void THTMLEngine::OpeningTag(Pass& APass, THTMLTagKind AKind, const String& ATag
         const std::size_t letter = AUpper.find(u'A', 2);
         if (letter != String::npos && HTMLTagAttribute(AUpper.substr(letter), u"A", value)) {
             if (FRotated)
-                RestoreRotatedFont(FCanvas, FRotated);
-            FRotated = SelectRotatedFont(FCanvas, HTMLIntegerValue(value));
+                RestoreRotatedFont(FCanvas, FOrientationBefore);
+            FOrientationBefore = SelectRotatedFont(FCanvas, HTMLIntegerValue(value));
+            FRotated = true;
         }
         break;
     }
@@ -246,8 +247,8 @@ void THTMLEngine::ClosingTag(Pass& APass, THTMLTagKind AKind, const String& AUpp
         break;
     case K::Rotate:
         if (FRotated) {
-            RestoreRotatedFont(FCanvas, FRotated);
-            FRotated = nullptr;
+            RestoreRotatedFont(FCanvas, FOrientationBefore);
+            FRotated = false;
         }
         break;
     case K::Strike:

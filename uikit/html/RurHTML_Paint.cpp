@@ -109,21 +109,14 @@ void DrawShellIcon(TCanvas& ACanvas, int AX, int AY, TSize& ASize, double APrint
                         bitmap);
 }
 
-HFONT SelectRotatedFont(TCanvas& ACanvas, int AAngle)
+int SelectRotatedFont(TCanvas& ACanvas, int AAngle)
 {
-    LOGFONTW font{};
-    GetObjectW(ACanvas.Font()->Handle(), sizeof(font), &font);
-    font.lfEscapement = AAngle * 10;
-    font.lfOrientation = AAngle * 10;
-    HFONT rotated = CreateFontIndirectW(&font);
-    SelectObject(ACanvas.Handle(), rotated);
-    return rotated;
+    const int previous = ACanvas.Font()->Orientation();
+    ACanvas.Font()->SetOrientation(AAngle % 360 * 10);
+    return previous;
 }
 
-void RestoreRotatedFont(TCanvas& ACanvas, HFONT ARotated)
+void RestoreRotatedFont(TCanvas& ACanvas, int APrevious)
 {
-    // The canvas's own font, not the handle the rotation replaced: a tag since may have changed
-    // the font, and the old handle may be gone.
-    SelectObject(ACanvas.Handle(), ACanvas.Font()->Handle());
-    DeleteObject(ARotated);
+    ACanvas.Font()->SetOrientation(APrevious);
 }

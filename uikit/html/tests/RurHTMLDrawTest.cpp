@@ -193,3 +193,23 @@ TEST_F(Caption, PaintsColoursBackgroundsAndRules)
     Draw(u"<z>XXXXXXXX</z>");
     EXPECT_EQ(Inked(TRect(0, 0, 300, 40)), 0);
 }
+
+TEST_F(Caption, DrawsEmojiInTheirCellOnly)
+{
+    // The emoji moves the following text right by the text height, and nothing outside its cell
+    // changes: the caption around it stays as it was.
+    auto rightmostInk = [this]() {
+        for (int x = 299; x >= 0; --x)
+            if (Inked(TRect(x, 0, x + 1, 40)) > 0)
+                return x;
+        return -1;
+    };
+    Draw(u"ab");
+    const int plain = rightmostInk();
+    SetUp();
+    Draw(u"a&#x1F600;b");
+    EXPECT_GT(rightmostInk(), plain + Canvas().TextHeight(u"gh") / 2);
+    EXPECT_EQ(FResult.StrippedText, u"ab");
+    EXPECT_EQ(Inked(TRect(0, 110, 300, 200)), 0);
+    EXPECT_EQ(Inked(TRect(110, 0, 300, 200)), 0);
+}
