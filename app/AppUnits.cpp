@@ -9,6 +9,7 @@
 #include "Graphics.h"
 #include "Main_Form.h"
 #include "Resources.h"
+#include "RurFoundationUnits.h"
 #include "StdCtrls.h"
 #include "Timers.h"
 #include "ckDllLoader.h"
@@ -28,6 +29,14 @@ const TUnitStep Units[] = {
     ResourcesUnit,
     TimersUnit,
     DialogsUnit,
+    // The UI kit's foundation: clipboard formats, "$type", both GDI+ starts, the colour table.
+    RurUtilsUnit,
+    RurPersistenceUnit,
+    RurPersistenceKeyUnit,
+    RurGDIPlusApi::RurGDIPlusApiUnit,
+    RurGDIPlusClasses::RurGDIPlusClassesUnit,
+    RurGraphicsTypesUnit,
+    RurGDIPUnit,
     // Nothing is loaded at start; the shut-down frees the library.
     {"ckDllLoader", nullptr, &FinalizeCkDllLoader},
     {"Main_Form", &InitializeMainFormUnit, nullptr},

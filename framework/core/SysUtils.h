@@ -116,6 +116,7 @@ TAVIN_EXCEPTION(EAbort, Exception);
 TAVIN_EXCEPTION(EConvertError, Exception);
 TAVIN_EXCEPTION(EMathError, Exception);
 TAVIN_EXCEPTION(EInvalidOp, EMathError);
+TAVIN_EXCEPTION(ERangeError, Exception);
 TAVIN_EXCEPTION(EStreamError, Exception);
 TAVIN_EXCEPTION(EReadError, EStreamError);
 TAVIN_EXCEPTION(EWriteError, EStreamError);

@@ -51,5 +51,11 @@ struct TRectF {
     constexpr bool operator==(const TRectF&) const = default;
 };
 
+struct TSizeF {
+    float cx = 0;
+    float cy = 0;
+    constexpr bool operator==(const TSizeF&) const = default;
+};
+
 constexpr TPointF PointF(float x, float y) { return {x, y}; }
 constexpr TRectF RectF(float left, float top, float right, float bottom) { return {left, top, right, bottom}; }

@@ -438,6 +438,8 @@ private:
     friend LRESULT CALLBACK ApplicationWindowProc(HWND, UINT, WPARAM, LPARAM);
     bool ProcessMessage(MSG& msg);
     bool IsKeyMsg(MSG& msg);
+    // Ctrl+F4, Ctrl+F6 and Ctrl+Tab of an MDI frame's active child.
+    bool IsMDIMsg(MSG& msg);
     // Hints: the control under a resting mouse shows its Hint after HintPause.
     void HintMouseMessage(const MSG& msg);
     void ShowHintNow();

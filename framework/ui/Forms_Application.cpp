@@ -126,7 +126,7 @@ bool TApplication::ProcessMessage(MSG& msg)
         FOnMessage(msg, handled);
         if (msg.message == WM_MOUSEMOVE || msg.message == WM_LBUTTONDOWN || msg.message == WM_KEYDOWN)
             HintMouseMessage(msg);
-        if (!handled && !IsKeyMsg(msg)) {
+        if (!handled && !IsMDIMsg(msg) && !IsKeyMsg(msg)) {
             TranslateMessage(&msg);
             DispatchMessageW(&msg);
         }
@@ -143,6 +143,18 @@ bool TApplication::IsKeyMsg(MSG& msg)
         return false;
     TWinControl* control = OwningControl(msg.hwnd);
     return control && control->Perform(CN_BASE + msg.message, msg.wParam, msg.lParam) != 0;
+}
+
+bool TApplication::IsMDIMsg(MSG& msg)
+{
+    if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN)
+        return false;
+    for (int i = 0; i < Screen->FormCount(); ++i) {
+        TCustomForm* frame = Screen->Forms(i);
+        if (frame->FormStyle() == fsMDIForm && frame->ClientHandle() && frame->ActiveMDIChild())
+            return TranslateMDISysAccel(frame->ClientHandle(), &msg) != 0;
+    }
+    return false;
 }
 
 void TApplication::HandleException(TObject* sender)

@@ -118,6 +118,18 @@ TEST(MDIForms, ChildrenLiveInTheClientAndMergeTheirMenus)
     EXPECT_EQ(frame->MDIChildCount(), 2);
     EXPECT_EQ(BarCaptions(frame->Handle()), (std::vector<String>{u"File", u"Window", u"Help"}));
 
+    // Ctrl+F6 moves to the next child as the system's MDI keys do.
+    BYTE keys[256], saved[256];
+    GetKeyboardState(keys);
+    std::copy(std::begin(keys), std::end(keys), saved);
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    PostMessageW(plain->Handle(), WM_KEYDOWN, VK_F6, 1);
+    bool switched = PumpUntil([&] { return frame->ActiveMDIChild() == withMenu; });
+    SetKeyboardState(saved);
+    ASSERT_TRUE(switched);
+    frame->Next();
+    ASSERT_TRUE(PumpUntil([&] { return frame->ActiveMDIChild() == plain; }));
     frame->Next();
     ASSERT_TRUE(PumpUntil([&] { return frame->ActiveMDIChild() == withMenu; }));
     EXPECT_EQ(BarCaptions(frame->Handle()), (std::vector<String>{u"File", u"Edit", u"Tools", u"Window", u"Help"}));

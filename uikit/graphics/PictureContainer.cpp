@@ -1,0 +1,425 @@
+#include "PictureContainer.h"
+
+#include "Controls.h"
+#include "RurGDIP.h"
+#include "RurImageStream.h"
+#include "RurUtils.h"
+#include "SysUtils.h"
+
+#include <cstring>
+
+using namespace RurGDIP;
+
+namespace {
+
+const Byte* Bytes(const TMemoryStream& data) { return static_cast<const Byte*>(data.Memory()); }
+
+Word WordAt(const Byte* p) { return static_cast<Word>(p[0] | (p[1] << 8)); }
+
+bool StartsWithNoCase(const String& s, const String& prefix)
+{
+    return s.size() >= prefix.size() && UpperCase(s.substr(0, prefix.size())) == prefix;
+}
+
+// The graphic control extension of a frame with the image descriptor after it: ten bytes of
+// descriptor (separator, left, top, width, height, flags) from offset 8 must all be there.
+constexpr ptrdiff_t FrameBlockSize = 18;
+
+bool IsFrameBlock(const Byte* data, ptrdiff_t p)
+{
+    return data[p] == 0x21 && data[p + 1] == 0xF9 && data[p + 2] == 0x04 && data[p + 8] == 0x2C;
+}
+
+} // namespace
+
+TAVIN_PUBLISHED(THTMLPicture)
+{
+    TAVIN_PROPERTY(bool, Stretch).Default(false);
+    TAVIN_PROPERTY(int, Frame).Default(1);
+    TAVIN_PROPERTY(bool, IsDB).Default(false);
+    TAVIN_PROPERTY(bool, Asynch).Default(true);
+    TAVIN_PROPERTY(TNotifyEvent, OnFrameChange);
+}
+
+THTMLPicture::THTMLPicture() { SetTransparent(true); }
+
+void THTMLPicture::Reset()
+{
+    FIsEmpty = true;
+    FFrameCount = -1;
+    FNextCount = -1;
+    FTimerCount = -1;
+    FFrame = 1;
+}
+
+void THTMLPicture::LoadData(TStream& Stream)
+{
+    // Only raster pictures are kept as bytes; other data (an SVG document) is not held.
+    if (TRurUtils::GetImageType(Stream, true).empty())
+        return;
+    FDatastream.Clear();
+    Stream.SetPosition(0);
+    FDatastream.CopyFrom(Stream, 0);
+    FIsEmpty = false;
+    UpdateImageInfo();
+}
+
+void THTMLPicture::LoadFromStream(TStream& Stream)
+{
+    LoadData(Stream);
+    Changed(this);
+}
+
+void THTMLPicture::ReadData(TStream& Stream) { LoadData(Stream); }
+
+void THTMLPicture::SaveToStream(TStream& Stream) { FDatastream.SaveToStream(Stream); }
+
+void THTMLPicture::WriteData(TStream& Stream) { SaveToStream(Stream); }
+
+void THTMLPicture::LoadFromFile(const String& FileName)
+{
+    try {
+        TMemoryStream file;
+        file.LoadFromFile(FileName);
+        LoadFromStream(file);
+    } catch (const Exception&) {
+        FDatastream.Clear();
+        FIsEmpty = true;
+    }
+}
+
+void THTMLPicture::LoadFromResourceName(NativeUInt Instance, const String& ResName)
+{
+    if (std::unique_ptr<TResourceStream> stream = TRurUtils::GetResourceStream(ResName, Instance))
+        LoadFromStream(*stream);
+}
+
+void THTMLPicture::LoadFromResourceID(NativeUInt Instance, int ResID)
+{
+    TResourceStream stream(Instance, ResID, reinterpret_cast<const Char*>(RT_RCDATA));
+    LoadFromStream(stream);
+}
+
+void THTMLPicture::LoadFromURL(const String& url)
+{
+    if (StartsWithNoCase(url, u"RES://")) {
+        FID = url;
+        const String name = url.substr(6);
+        if (!name.empty())
+            LoadFromResourceName(TRurUtils::GetHInstance(), name);
+    } else if (StartsWithNoCase(url, u"FILE://")) {
+        FID = url;
+        const String path = url.substr(7);
+        if (!path.empty())
+            LoadFromFile(path);
+    } else if (!FAsynch) {
+        FURL = url;
+        FID = url;
+    } else if (!FThreadBusy) {
+        FURL = url;
+        FThreadBusy = true;
+    }
+}
+
+void THTMLPicture::Draw(TCanvas& ACanvas, const TRect& Rect)
+{
+    if (FIsEmpty || FDatastream.Size() == 0)
+        return;
+    TRurImageStream stream = CreateImageStream(FDatastream.Memory(), static_cast<size_t>(FDatastream.Size()));
+    TGPImage image(stream.get());
+    if (image.GetFormat() == ifBMP) {
+        TBitmap bitmap;
+        FDatastream.SetPosition(0);
+        bitmap.LoadFromStream(FDatastream);
+        bitmap.SetTransparentMode(tmAuto);
+        bitmap.SetTransparent(Transparent());
+        ACanvas.StretchDraw(Rect, &bitmap);
+        return;
+    }
+    TGPGraphics graphics(ACanvas.Handle());
+    graphics.DrawImageRect(&image, Rect.Left, Rect.Top, Rect.Width(), Rect.Height());
+}
+
+void THTMLPicture::Assign(const TPersistent* Source)
+{
+    Reset();
+    if (!Source) {
+        FDatastream.Clear();
+        return;
+    }
+    if (const auto* picture = dynamic_cast<const THTMLPicture*>(Source)) {
+        FStretched = picture->FStretched;
+        FFrame = picture->FFrame;
+        FID = picture->FID;
+        FDatastream.Clear();
+        picture->FDatastream.SaveToStream(FDatastream);
+        FIsEmpty = picture->FIsEmpty;
+        UpdateImageInfo();
+        Changed(this);
+        return;
+    }
+    TMemoryStream data;
+    if (const auto* holder = dynamic_cast<const TPicture*>(Source)) {
+        if (holder->Graphic())
+            holder->Graphic()->SaveToStream(data);
+    } else if (auto* graphic = dynamic_cast<TGraphic*>(const_cast<TPersistent*>(Source))) {
+        graphic->SaveToStream(data);
+    } else {
+        TGraphic::Assign(Source);
+        return;
+    }
+    data.SetPosition(0);
+    LoadFromStream(data);
+}
+
+bool THTMLPicture::IsGIF() const
+{
+    return FDatastream.Size() >= 5 && std::memcmp(Bytes(FDatastream), "GIF8", 4) == 0;
+}
+
+ptrdiff_t THTMLPicture::FramePosition(int AFrame) const
+{
+    if (!IsGIF() || AFrame < 1)
+        return -1;
+    const Byte* data = Bytes(FDatastream);
+    const ptrdiff_t size = static_cast<ptrdiff_t>(FDatastream.Size());
+    int frame = 0;
+    for (ptrdiff_t p = 0; p + FrameBlockSize <= size; ++p)
+        if (IsFrameBlock(data, p) && ++frame == AFrame)
+            return p;
+    return -1;
+}
+
+int THTMLPicture::FrameCount()
+{
+    if (!IsGIF())
+        return -1;
+    if (FFrameCount < 0) {
+        const Byte* data = Bytes(FDatastream);
+        const ptrdiff_t size = static_cast<ptrdiff_t>(FDatastream.Size());
+        FFrameCount = 0;
+        for (ptrdiff_t p = 0; p + FrameBlockSize <= size; ++p)
+            FFrameCount += IsFrameBlock(data, p);
+    }
+    return FFrameCount;
+}
+
+int THTMLPicture::GetFrameTime(int i) const
+{
+    const ptrdiff_t p = FramePosition(i);
+    return p < 0 ? -1 : WordAt(Bytes(FDatastream) + p + 4);
+}
+
+void THTMLPicture::SetFrame(int value)
+{
+    FFrame = value;
+    if (FDatastream.Size() > 0) {
+        UpdateImageInfo();
+        if (FOnFrameChange)
+            FOnFrameChange(this);
+    }
+}
+
+void THTMLPicture::FrameNext() { SetFrame(FFrame >= FrameCount() ? 1 : FFrame + 1); }
+
+void THTMLPicture::FramePrev() { SetFrame(FFrame <= 1 ? FrameCount() : FFrame - 1); }
+
+bool THTMLPicture::Step()
+{
+    if (FFrameCount < 2 || FIsEmpty)
+        return false;
+    if (FNextCount == -1)
+        FNextCount = GetFrameTime(FFrame);
+    if (FTimerCount * 10 < FNextCount) {
+        ++FTimerCount;
+        return false;
+    }
+    FrameNext();
+    FNextCount += GetFrameTime(FFrame);
+    ++FTimerCount;
+    return true;
+}
+
+void THTMLPicture::UpdateImageInfo()
+{
+    const Int64 size = FDatastream.Size();
+    if (size == 0)
+        return;
+    FWidth = 0;
+    FHeight = 0;
+    TRurImageStream stream = CreateImageStream(FDatastream.Memory(), static_cast<size_t>(size));
+    if (IsGIF() && size >= 10) {
+        const Byte* data = Bytes(FDatastream);
+        FAnimMaxX = WordAt(data + 6);
+        FAnimMaxY = WordAt(data + 8);
+        const ptrdiff_t p = FramePosition(FFrame);
+        if (p >= 0) {
+            FFrameXPos = WordAt(data + p + 9);
+            FFrameYPos = WordAt(data + p + 11);
+            FFrameXSize = WordAt(data + p + 13);
+            FFrameYSize = WordAt(data + p + 15);
+        }
+    }
+    TGPImage image(stream.get());
+    FWidth = static_cast<int>(image.GetWidth());
+    FHeight = static_cast<int>(image.GetHeight());
+}
+
+// ---------------------------------------------------------------------------------------------
+
+THTMLPicture* THTMLPictureCache::AddPicture()
+{
+    FItems.push_back(std::make_unique<THTMLPicture>());
+    return FItems.back().get();
+}
+
+THTMLPicture* THTMLPictureCache::FindPicture(const String& ID) const
+{
+    for (const auto& picture : FItems)
+        if (picture->ID() == ID)
+            return picture.get();
+    return nullptr;
+}
+
+THTMLPicture* THTMLPictureCache::Items(int Index) const
+{
+    if (Index < 0 || Index >= Count())
+        throw EListError(Format(u"List index out of bounds (%d)", {Index}));
+    return FItems[static_cast<size_t>(Index)].get();
+}
+
+void THTMLPictureCache::SetItems(int Index, std::unique_ptr<THTMLPicture> Value)
+{
+    Items(Index);
+    FItems[static_cast<size_t>(Index)] = std::move(Value);
+}
+
+bool THTMLPictureCache::Animate()
+{
+    bool stepped = false;
+    for (const auto& picture : FItems)
+        stepped = picture->Step() || stepped;
+    return stepped;
+}
+
+// ---------------------------------------------------------------------------------------------
+
+TAVIN_PUBLISHED(TPictureItem)
+{
+    TAVIN_PROPERTY(THTMLPicture*, Picture);
+    TAVIN_PROPERTY(String, Name);
+    TAVIN_PROPERTY(NativeInt, Tag).Default(0);
+}
+
+TPictureItem::TPictureItem(TCollection* Collection) : TCollectionItem(Collection), FPicture(CreatePicture()) {}
+
+std::unique_ptr<THTMLPicture> TPictureItem::CreatePicture() { return std::make_unique<THTMLPicture>(); }
+
+void TPictureItem::Assign(const TPersistent* Source)
+{
+    const auto* item = dynamic_cast<const TPictureItem*>(Source);
+    if (!item)
+        throw EInvalidCast(u"Invalid class typecast");
+    FName = item->FName;
+    FTag = item->FTag;
+    FPicture->Assign(item->FPicture.get());
+}
+
+TPictureContainer* TPictureItem::Container() const
+{
+    return Collection() ? dynamic_cast<TPictureContainer*>(Collection()->Owner()) : nullptr;
+}
+
+TPicture* TPictureItem::Bitmap()
+{
+    TPictureContainer* container = Container();
+    return container ? container->KeepBitmap(FPicture.get()) : nullptr;
+}
+
+TPictureCollection::TPictureCollection(TPictureContainer* AOwner)
+    : TOwnedCollection(AOwner, TPictureItem::StaticClass())
+{
+}
+
+bool TPictureCollection::Animate()
+{
+    bool stepped = false;
+    for (int i = 0; i < Count(); ++i)
+        stepped = Items(i)->Picture()->Step() || stepped;
+    return stepped;
+}
+
+TAVIN_PUBLISHED(TPictureContainer)
+{
+    TAVIN_PROPERTY(TPictureCollection*, Items);
+    TAVIN_PROPERTY(String, Version);
+    TAVIN_PROPERTY(TNotifyEvent, OnChange);
+}
+
+TPictureContainer::TPictureContainer(TComponent* AOwner) : TComponent(AOwner), FItems(CreateItems()) {}
+
+TPictureContainer::~TPictureContainer()
+{
+    for (TControl* control : FControls)
+        control->RemoveFreeNotification(this);
+}
+
+std::unique_ptr<TPictureCollection> TPictureContainer::CreateItems()
+{
+    return std::make_unique<TPictureCollection>(this);
+}
+
+THTMLPicture* TPictureContainer::FindPicture(const String& s) const
+{
+    const String wanted = UpperCase(s);
+    for (int i = 0; i < FItems->Count(); ++i)
+        if (UpperCase(FItems->Items(i)->Name()) == wanted)
+            return FItems->Items(i)->Picture();
+    return nullptr;
+}
+
+TPicture* TPictureContainer::KeepBitmap(const THTMLPicture* APicture)
+{
+    FPicture = std::make_unique<TPicture>();
+    FPicture->SetGraphic(const_cast<THTMLPicture*>(APicture));
+    return FPicture.get();
+}
+
+TPicture* TPictureContainer::FindBitmap(const String& s)
+{
+    FPicture.reset();
+    THTMLPicture* picture = FindPicture(s);
+    return picture ? KeepBitmap(picture) : nullptr;
+}
+
+void TPictureContainer::RegisterControl(TControl* AControl)
+{
+    if (!AControl)
+        return;
+    FControls.push_back(AControl);
+    AControl->FreeNotification(this);
+}
+
+void TPictureContainer::Notification(TComponent* AComponent, TOperation Operation)
+{
+    TComponent::Notification(AComponent, Operation);
+    if (Operation == opRemove)
+        std::erase(FControls, AComponent);
+}
+
+void TPictureContainer::Changed()
+{
+    for (TControl* control : FControls)
+        control->Invalidate();
+    if (FOnChange)
+        FOnChange(this);
+}
+
+int TPictureContainer::GetVersionNr() const { return 0x02010100; }
+
+String TPictureContainer::Version() const
+{
+    const unsigned v = static_cast<unsigned>(GetVersionNr());
+    return IntToStr(v >> 24) + u"." + IntToStr((v >> 16) & 0xFF) + u"." + IntToStr((v >> 8) & 0xFF) + u"." +
+           IntToStr(v & 0xFF);
+}

@@ -1,0 +1,58 @@
+#include "RurFoundationUnits.h"
+
+#include "RurGDIP.h"
+#include "RurGraphicsTypes.h"
+#include "RurPersistence.h"
+#include "SysUtils.h"
+
+namespace {
+
+TRurClipboardFormats Formats;
+
+Word RegisterFormat(const char16_t* name)
+{
+    const UINT id = RegisterClipboardFormatW(reinterpret_cast<LPCWSTR>(name));
+    if (id > 0xFFFF)
+        throw ERangeError(u"Range check error");
+    return static_cast<Word>(id);
+}
+
+// Whether the program module is built for the console subsystem.
+bool IsConsoleProgram()
+{
+    const auto* base = reinterpret_cast<const Byte*>(GetModuleHandleW(nullptr));
+    const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+    const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
+    return nt->OptionalHeader.Subsystem == IMAGE_SUBSYSTEM_WINDOWS_CUI;
+}
+
+} // namespace
+
+const TRurClipboardFormats& RurClipboardFormats() { return Formats; }
+
+void RegisterRurClipboardFormats()
+{
+    Formats.RichEditorText = RegisterFormat(u"RichEditorText");
+    Formats.StreamFormat = RegisterFormat(u"TRurClipBoard.StreamFormat");
+    Formats.RichTextFormat = RegisterFormat(u"Rich Text Format");
+    Formats.HTMLFormat = RegisterFormat(u"HTML Format");
+    Formats.Bitmap = CF_BITMAP;
+}
+
+void InitializeRurUtilsUnit()
+{
+    if (!IsConsoleProgram())
+        RegisterRurClipboardFormats();
+}
+
+void InitializeRurPersistenceUnit()
+{
+    RurPersistenceInitialize();
+    RurPersistenceWin32Initialize();
+}
+
+void FinalizeRurPersistenceUnit() { RurPersistenceFinalize(); }
+void InitializeRurGraphicsTypesUnit() { RurGraphicsTypesInitialize(); }
+void FinalizeRurGraphicsTypesUnit() { RurGraphicsTypesFinalize(); }
+void InitializeRurGDIPUnit() { RurGDIP::RurGDIPInitialize(); }
+void FinalizeRurGDIPUnit() { RurGDIP::RurGDIPFinalize(); }
