@@ -17,14 +17,44 @@ bool IsTextLike(TRurGraphicsSVGElementType AType)
     return AType == etText || AType == etTextSpan || AType == etTextSpanChild || AType == etTextPath;
 }
 
-// The length of an attribute; 0 when absent or unreadable.
-float Length(const TXMLNode& ANode, const char16_t* AName) { return ParseLength(ANode.GetAttribute(AName)); }
+// An element's attributes, read once: each geometry attribute is looked up among a handful.
+class TAttributes {
+public:
+    explicit TAttributes(const TXMLNode& ANode)
+    {
+        for (const TXMLNode& attribute : ANode.AttributeNodes())
+            FItems.push_back({attribute.NodeName(), attribute.NodeValue()});
+    }
+    const TRurGraphicsSVGDeclarations& Items() const { return FItems; }
+    const String* Find(const char16_t* AName) const
+    {
+        for (const TRurGraphicsSVGDeclaration& item : FItems)
+            if (item.Name == AName)
+                return &item.Value;
+        return nullptr;
+    }
+    bool Has(const char16_t* AName) const { return Find(AName) != nullptr; }
+    // 0 when absent or unreadable.
+    float Length(const char16_t* AName) const
+    {
+        const String* value = Find(AName);
+        return value ? ParseLength(*value) : 0;
+    }
+    // An absent attribute gives the empty matrix: no transform.
+    TRurGraphicsMatrix Transform(const char16_t* AName) const
+    {
+        const String* value = Find(AName);
+        return value ? ParseTransform(*value) : TRurGraphicsMatrix();
+    }
+    String Text(const char16_t* AName) const
+    {
+        const String* value = Find(AName);
+        return value ? *value : String();
+    }
 
-// An absent attribute gives the empty matrix: no transform.
-TRurGraphicsMatrix TransformOf(const TXMLNode& ANode, const char16_t* AName)
-{
-    return ANode.HasAttribute(AName) ? ParseTransform(ANode.GetAttribute(AName)) : TRurGraphicsMatrix();
-}
+private:
+    TRurGraphicsSVGDeclarations FItems;
+};
 
 TRectF Union(TRectF a, TRectF b)
 {
@@ -140,7 +170,7 @@ void TRurGraphicsSVGTree::ReadViewBox(const TXMLNode& ARoot)
         if (hasMinY && TryParseNumber(items[3], height))
             FViewRect.Bottom = minY + height;
     } else if (ARoot.HasAttribute(u"width") && ARoot.HasAttribute(u"height")) {
-        FViewRect = {0, 0, Length(ARoot, u"width"), Length(ARoot, u"height")};
+        FViewRect = {0, 0, ParseLength(ARoot.GetAttribute(u"width")), ParseLength(ARoot.GetAttribute(u"height"))};
     }
 }
 
@@ -176,37 +206,35 @@ void TRurGraphicsSVGTree::ParseChildNodes(TRurGraphicsSVGElementList& AList, con
 
 void TRurGraphicsSVGTree::ParseElement(TRurGraphicsSVGElement& AElement, const TXMLNode& ANode, bool ABounds)
 {
-    AElement.FMatrix = TransformOf(ANode, u"transform");
-    AElement.FGradientMatrix = TransformOf(ANode, u"gradientTransform");
+    const TAttributes a(ANode);
+    AElement.FMatrix = a.Transform(u"transform");
+    AElement.FGradientMatrix = a.Transform(u"gradientTransform");
     const String name = ANode.NodeName();
     if (name == u"circle" || name == u"ellipse") {
-        AElement.FXV = Length(ANode, u"cx");
-        AElement.FYV = Length(ANode, u"cy");
-        AElement.FRx = Length(ANode, name == u"circle" ? u"r" : u"rx");
-        AElement.FRy = Length(ANode, name == u"circle" ? u"r" : u"ry");
+        AElement.FXV = a.Length(u"cx");
+        AElement.FYV = a.Length(u"cy");
+        AElement.FRx = a.Length(name == u"circle" ? u"r" : u"rx");
+        AElement.FRy = a.Length(name == u"circle" ? u"r" : u"ry");
     } else if (name == u"line" || name == u"linearGradient") {
-        AElement.FXV = Length(ANode, u"x1");
-        AElement.FYV = Length(ANode, u"y1");
-        AElement.FWidth = Length(ANode, u"x2");
-        AElement.FHeight = Length(ANode, u"y2");
+        AElement.FXV = a.Length(u"x1");
+        AElement.FYV = a.Length(u"y1");
+        AElement.FWidth = a.Length(u"x2");
+        AElement.FHeight = a.Length(u"y2");
     } else if (name == u"radialGradient") {
-        AElement.FHasCX = ANode.HasAttribute(u"cx");
-        AElement.FHasCY = ANode.HasAttribute(u"cy");
-        AElement.FCX = Length(ANode, u"cx");
-        AElement.FCY = Length(ANode, u"cy");
+        AElement.FHasCX = a.Has(u"cx");
+        AElement.FHasCY = a.Has(u"cy");
+        AElement.FCX = a.Length(u"cx");
+        AElement.FCY = a.Length(u"cy");
     } else {
-        AElement.FXV = Length(ANode, u"x");
-        AElement.FYV = Length(ANode, u"y");
-        AElement.FWidth = Length(ANode, u"width");
-        AElement.FHeight = Length(ANode, u"height");
-        AElement.FRx = Length(ANode, u"rx");
-        AElement.FRy = Length(ANode, u"ry");
+        AElement.FXV = a.Length(u"x");
+        AElement.FYV = a.Length(u"y");
+        AElement.FWidth = a.Length(u"width");
+        AElement.FHeight = a.Length(u"height");
+        AElement.FRx = a.Length(u"rx");
+        AElement.FRy = a.Length(u"ry");
     }
 
-    TRurGraphicsSVGDeclarations attributes;
-    for (const TXMLNode& attribute : ANode.AttributeNodes())
-        attributes.push_back({attribute.NodeName(), attribute.NodeValue()});
-    ParseDeclarations(AElement, SVGDeclarationText(ANode.GetAttribute(u"style"), attributes));
+    ParseDeclarations(AElement, SVGDeclarationText(a.Text(u"style"), a.Items()));
 
     const float x = AElement.FXV, y = AElement.FYV, w = AElement.FWidth, h = AElement.FHeight;
     switch (AElement.FType) {
@@ -230,7 +258,7 @@ void TRurGraphicsSVGTree::ParseElement(TRurGraphicsSVGElement& AElement, const T
     case etImage:
         if (ABounds)
             ExtendBounds(AElement, {x, y, x + w, y + h}, false);
-        ParseImage(AElement, ANode);
+        ParseImage(AElement, a.Text(u"xlink:href"));
         break;
     case etLine:
         if (ABounds)
@@ -243,7 +271,7 @@ void TRurGraphicsSVGTree::ParseElement(TRurGraphicsSVGElement& AElement, const T
         break;
     case etPolyline:
     case etPolygon:
-        if (auto path = ParsePoints(ANode.GetAttribute(u"points"), AElement.FType == etPolygon)) {
+        if (auto path = ParsePoints(a.Text(u"points"), AElement.FType == etPolygon)) {
             AElement.Paths().Add(path.release());
             if (ABounds) {
                 const TRurGraphicsSVGElement* parent = AElement.FParent;
@@ -252,7 +280,7 @@ void TRurGraphicsSVGTree::ParseElement(TRurGraphicsSVGElement& AElement, const T
         }
         break;
     case etPath: {
-        String data = ANode.GetAttribute(u"d");
+        String data = a.Text(u"d");
         std::replace(data.begin(), data.end(), u',', u' ');
         ParsePathData(data, AElement.Paths());
         if (ABounds)
@@ -278,11 +306,11 @@ void TRurGraphicsSVGTree::ParseElement(TRurGraphicsSVGElement& AElement, const T
     }
 }
 
-void TRurGraphicsSVGTree::ParseImage(TRurGraphicsSVGElement& AElement, const TXMLNode& ANode)
+void TRurGraphicsSVGTree::ParseImage(TRurGraphicsSVGElement& AElement, const String& AHRef)
 {
     // Only pictures carried in the document itself: a reference to a file or an address is never
     // followed, so a picture cannot make the engine read anything outside the document.
-    const String href = ANode.GetAttribute(u"xlink:href");
+    const String& href = AHRef;
     if (!FReaders.Image || !href.starts_with(u"data:"))
         return;
     const String data = href.substr(5);

@@ -58,7 +58,7 @@ private:
     void ParseElement(TRurGraphicsSVGElement& AElement, const TXMLNode& ANode, bool ABounds);
     void ParseDeclarations(TRurGraphicsSVGElement& AElement, const String& AText);
     void ParseStyle(const TXMLNode& ANode);
-    void ParseImage(TRurGraphicsSVGElement& AElement, const TXMLNode& ANode);
+    void ParseImage(TRurGraphicsSVGElement& AElement, const String& AHRef);
     int ReadColor(const String& AValue, String& AText) const;
     void ExtendBounds(const TRurGraphicsSVGElement& AElement, TRectF ARect, bool AOwnTransform);
     void ExtendBounds(const TRurGraphicsSVGElement& AElement, const TRurGraphicsPath& APath, bool AOwnTransform);
