@@ -29,7 +29,8 @@ const TUnitStep Units[] = {
     ResourcesUnit,
     TimersUnit,
     DialogsUnit,
-    // The UI kit's foundation: clipboard formats, "$type", both GDI+ starts, the colour table.
+    // The UI kit's foundation: clipboard formats, "$type", both GDI+ starts, the colour table, the
+    // SVG picture format.
     RurUtilsUnit,
     RurPersistenceUnit,
     RurPersistenceKeyUnit,
@@ -37,6 +38,7 @@ const TUnitStep Units[] = {
     RurGDIPlusClasses::RurGDIPlusClassesUnit,
     RurGraphicsTypesUnit,
     RurGDIPUnit,
+    RurTypesUnit,
     // Nothing is loaded at start; the shut-down frees the library.
     {"ckDllLoader", nullptr, &FinalizeCkDllLoader},
     {"Main_Form", &InitializeMainFormUnit, nullptr},
