@@ -131,3 +131,21 @@ TEST(StyledTreeViewTest, RowsArePaintedInTheStylesColoursWithTheChosenSelection)
     const TRect row = f.Other->DisplayRect(false);
     EXPECT_EQ(PixelAt(bitmap.get(), row.Right - 3, row.Top + 2), ColorToRGB(GetStyleSystemColor(clWindow, f.Tree)));
 }
+
+TEST(StyledTreeViewTest, AClickOnACheckBoxChecksTheSubtreeAndIsReported)
+{
+    TTreeForm f;
+    f.Tree->SetCheckBoxes(true);
+    ASSERT_TRUE(ShowActive(f.Form));
+    f.Root->Expand(true);
+    std::vector<std::pair<TTreeNode*, bool>> reported;
+    f.Tree->SetOnNodeCheckedChanged([&](TObject*, TTreeNode* node, bool checked) { reported.push_back({node, checked}); });
+    const TRect text = f.Root->DisplayRect(true);
+    const LPARAM onBox = MAKELPARAM(text.Left - 8, (text.Top + text.Bottom) / 2);
+    PostMessageW(f.Tree->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, onBox);
+    PostMessageW(f.Tree->Handle(), WM_LBUTTONUP, 0, onBox);
+    ASSERT_TRUE(PumpUntil([&] { return !reported.empty(); }, 2000));
+    EXPECT_EQ(reported, (std::vector<std::pair<TTreeNode*, bool>>{{f.Root, true}}));
+    for (TTreeNode* node : {f.Child, f.Leaf})
+        EXPECT_TRUE(f.Tree->GetChecked(node));
+}
