@@ -121,6 +121,8 @@ public:
     void MeasureItem(TCanvas* canvas, int& width, int& height);
     void AdvancedDrawItem(TCanvas* canvas, TRect rect, TOwnerDrawState state, bool topLevel);
     bool IsOwnerDraw() const;
+    // The images ImageIndex picks from: the menu's, else those of the linked action's list.
+    TCustomImageList* GetImageList() const;
 
     bool HasParent() const override { return true; }
     TComponent* GetParentComponent() const override;

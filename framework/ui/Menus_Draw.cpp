@@ -66,7 +66,6 @@ LRESULT CALLBACK PopupListProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
 
 void TMenuItem::MeasureItem(TCanvas* canvas, int& width, int& height)
 {
-    TMenu* menu = GetParentMenu();
     bool topLevel = IsMenuBarItem(this);
     if (IsLine() && !topLevel) {
         width = 0;
@@ -74,9 +73,9 @@ void TMenuItem::MeasureItem(TCanvas* canvas, int& width, int& height)
     } else {
         TSize text = canvas->TextExtent(StripHotkey(FCaption));
         int imageWidth = GetSystemMetrics(SM_CXMENUCHECK), imageHeight = 0;
-        if (menu && menu->Images() && FImageIndex >= 0) {
-            imageWidth = std::max(imageWidth, menu->Images()->Width());
-            imageHeight = menu->Images()->Height();
+        if (TCustomImageList* images = GetImageList(); images && FImageIndex >= 0) {
+            imageWidth = std::max(imageWidth, images->Width());
+            imageHeight = images->Height();
         } else if (FBitmap && !FBitmap->Empty()) {
             imageWidth = std::max(imageWidth, FBitmap->Width());
             imageHeight = FBitmap->Height();
@@ -134,14 +133,14 @@ void TMenuItem::DrawDefault(TCanvas* canvas, TRect rect, TOwnerDrawState state, 
         }
     } else {
         // The image (or the check mark) sits in a column at the reading start.
+        TCustomImageList* images = GetImageList();
         int column = GetSystemMetrics(SM_CXMENUCHECK) + 4;
-        if (menu && menu->Images())
-            column = std::max(column, menu->Images()->Width() + 4);
+        if (images)
+            column = std::max(column, images->Width() + 4);
         TRect box = rtl ? Rect(rect.Right - column, rect.Top, rect.Right, rect.Bottom)
                         : Rect(rect.Left, rect.Top, rect.Left + column, rect.Bottom);
         bool drewImage = false;
-        if (menu && menu->Images() && FImageIndex >= 0 && FImageIndex < menu->Images()->Count()) {
-            TCustomImageList* images = menu->Images();
+        if (images && FImageIndex >= 0 && FImageIndex < images->Count()) {
             images->Draw(canvas, box.Left + (box.Width() - images->Width()) / 2,
                          box.Top + (box.Height() - images->Height()) / 2, FImageIndex, !disabled);
             drewImage = true;
@@ -247,6 +246,23 @@ bool DispatchMenuOwnerDraw(TMessage& message)
         item->AdvancedDrawItem(&canvas, FromWinRect(dis->rcItem), StateOfDrawItem(dis->itemState), IsMenuBarItem(item));
         message.Result = 1;
         return true;
+    }
+    if (message.Msg == WM_MENUSELECT) {
+        // The selected item's hint becomes the application's while the menu is open.
+        const UINT flags = HIWORD(message.WParam);
+        auto menu = reinterpret_cast<HMENU>(message.LParam);
+        TMenuItem* item = nullptr;
+        if (flags == 0xFFFF) {
+            // The menu closed.
+        } else if (flags & MF_POPUP) {
+            if (HMENU sub = GetSubMenu(menu, LOWORD(message.WParam)))
+                item = FindMenuItemByHandle(sub);
+        } else {
+            item = FindMenuItemByCommand(LOWORD(message.WParam));
+        }
+        if (Application)
+            Application->SetHint(item ? item->Hint() : String());
+        return false;
     }
     if (message.Msg == WM_INITMENUPOPUP) {
         // The items of a sub-menu about to open update from their actions.

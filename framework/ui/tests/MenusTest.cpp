@@ -40,21 +40,35 @@ void CALLBACK ChooseFirstItem(HWND wnd, UINT, UINT_PTR id, DWORD)
     QueueKeys({VK_DOWN, VK_RETURN});
 }
 
-// Holds the modifier keys in the thread's keyboard state while a key goes through the loop.
+// Holds the modifier keys in the thread's keyboard state for as long as it lives.
+class THeldModifiers {
+public:
+    explicit THeldModifiers(TShiftState shift)
+    {
+        GetKeyboardState(FSaved);
+        BYTE keys[256];
+        std::copy(std::begin(FSaved), std::end(FSaved), keys);
+        keys[VK_SHIFT] = shift.Contains(ssShift) ? 0x80 : 0;
+        keys[VK_CONTROL] = shift.Contains(ssCtrl) ? 0x80 : 0;
+        keys[VK_MENU] = shift.Contains(ssAlt) ? 0x80 : 0;
+        SetKeyboardState(keys);
+    }
+    ~THeldModifiers() { SetKeyboardState(FSaved); }
+    THeldModifiers(const THeldModifiers&) = delete;
+    THeldModifiers& operator=(const THeldModifiers&) = delete;
+
+private:
+    BYTE FSaved[256];
+};
+
+// The key goes through the loop with the short cut's modifiers held.
 void PressShortCut(TShortCut shortCut)
 {
     Word key;
     TShiftState shift;
     ShortCutToKey(shortCut, key, shift);
-    BYTE keys[256], saved[256];
-    GetKeyboardState(keys);
-    std::copy(std::begin(keys), std::end(keys), saved);
-    keys[VK_SHIFT] = shift.Contains(ssShift) ? 0x80 : 0;
-    keys[VK_CONTROL] = shift.Contains(ssCtrl) ? 0x80 : 0;
-    keys[VK_MENU] = shift.Contains(ssAlt) ? 0x80 : 0;
-    SetKeyboardState(keys);
+    THeldModifiers held(shift);
     PressKey(key);
-    SetKeyboardState(saved);
 }
 
 TMenuItem* NewItem(TComponent* owner, const String& caption, std::vector<String>* log = nullptr,
@@ -179,6 +193,21 @@ TEST_F(PopupMenus, KeysChooseAnItemThatRunsAfterTheMenuClosed)
         EXPECT_EQ(FLog, c.Log) << "keys: " << c.Keys.size();
         PumpFor(20);
     }
+}
+
+TEST_F(PopupMenus, TheSelectedItemsHintIsTheApplicationsUntilTheMenuCloses)
+{
+    FMenu->Items()->Items(0)->SetHint(u"first hint");
+    FMenu->Items()->Items(2)->SetHint(u"more hint"); // an item with sub-items
+    Application->SetHint(String());
+    std::vector<String> hints;
+    Application->SetOnHint([&](TObject*) { hints.push_back(Application->Hint()); });
+    ASSERT_TRUE(ShowActive(FForm.get()));
+    TMenuWatchdog watchdog;
+    QueueKeys({VK_DOWN, VK_DOWN, VK_DOWN, VK_ESCAPE});
+    FMenu->Popup(FForm->ClientToScreen(Point(10, 10)));
+    Application->SetOnHint(TNotifyEvent());
+    EXPECT_EQ(hints, (std::vector<String>{u"first hint", u"", u"more hint", u""}));
 }
 
 TEST_F(PopupMenus, OwnerDrawingMeasuresAndDrawsEveryItemThroughItsHandlers)
@@ -378,6 +407,16 @@ TEST_F(MenuForm, ContextMenusOpenFromTheMouseAndTheKeyboard)
     EXPECT_EQ(FForm->Log, std::vector<String>{u"CopyItem"});
     EXPECT_EQ(editMenu->PopupComponent(), FEdit);
     EXPECT_EQ(editMenu->PopupPoint(), FEdit->ClientToScreen(Point(0, 0)));
+
+    // Shift+F10, a system key, does the same.
+    FForm->Log.clear();
+    {
+        THeldModifiers shift({ssShift});
+        PostMessageW(FEdit->Handle(), WM_SYSKEYDOWN, VK_F10, 1);
+        QueueKeys({VK_DOWN, VK_RETURN});
+        EXPECT_TRUE(PumpUntil([&] { return !FForm->Log.empty(); }));
+    }
+    EXPECT_EQ(FForm->Log, std::vector<String>{u"CopyItem"});
 }
 
 TEST_F(MenuForm, FreedMenusLeaveNoReferences)
