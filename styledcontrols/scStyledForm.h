@@ -705,8 +705,69 @@ private:
 class TscFormStyleHook : public TMouseTrackControlStyleHook {
     TAVIN_CLASS(TscFormStyleHook, TMouseTrackControlStyleHook)
 public:
+    // The form's main menu painted in the non-client area, in rows below the caption.
+    class TscMainMenuBarStyleHook {
+    public:
+        explicit TscMainMenuBarStyleHook(TscFormStyleHook* formHook);
+        ~TscMainMenuBarStyleHook();
+        TscMainMenuBarStyleHook(const TscMainMenuBarStyleHook&) = delete;
+        TscMainMenuBarStyleHook& operator=(const TscMainMenuBarStyleHook&) = delete;
+
+        // The bar's height for a width: one menu row per started row.
+        int GetMenuHeight(int width);
+        TRect BoundsRect() const { return FBoundsRect; }
+        void SetBoundsRect(const TRect& value);
+        void Paint(TCanvas* canvas);
+        // Points relative to the bar; (-1, -1) when the mouse left it.
+        void MouseMove(int x, int y);
+        void MouseDown(int x, int y);
+        void MouseUp(int x, int y);
+        // Alt and a character: opens or runs the item with that accelerator.
+        bool CheckHotKeyItem(Char key);
+        int ActiveItem() const { return FActiveItem; }
+        bool MenuPushed() const { return FMenuPush; }
+        // The laid-out items in bar coordinates (as last painted).
+        TRect ItemRect(int index) const { return FItems.at(static_cast<size_t>(index)).Rect; }
+        int ItemCount() const { return static_cast<int>(FItems.size()); }
+        // The filter hook's work on a message of the open drop-down; true when it used it.
+        bool FilterMessage(const MSG& msg);
+        // The drop-down's selection moved (WM_MENUSELECT to the form): whether it opens a submenu
+        // and whether it lies in the drop-down's first level.
+        void MenuSelect(WPARAM wParam, LPARAM lParam);
+
+    private:
+        struct TBarItem {
+            TRect Rect;
+            TMenuItem* Item;
+        };
+        TMainMenu* Menu() const;
+        std::vector<TMenuItem*> Items() const;
+        void PrepareFont(TCanvas* canvas) const;
+        int ItemWidth(TCanvas* canvas, TMenuItem* item) const;
+        int RowHeight() const;
+        TscMenuRows Layout(TCanvas* canvas, int width) const;
+        void LayoutItems(TCanvas* canvas);
+        int ItemAt(int x, int y) const;
+        void SetActiveItem(int index);
+        void Invalidate();
+        void TrackActiveItem();
+
+        TscFormStyleHook* FFormHook;
+        TRect FBoundsRect;
+        std::vector<TBarItem> FItems;
+        int FActiveItem = -1, FOldActiveItem = -1, FNextItem = -1;
+        bool FEnterWithKeyboard = false;
+        bool FMenuPush = false;
+        bool FMouseInMainMenu = false;
+        bool FMustActivateMenuItem = false;
+        bool FLastItemHasSubMenu = false;
+        bool FSelectedInTopLevel = false;
+        HMENU FTrackedMenu = nullptr;
+    };
+
     explicit TscFormStyleHook(TWinControl* control);
     ~TscFormStyleHook() override;
+    TscMainMenuBarStyleHook* MainMenuBarHook() const { return FMainMenuBarHook.get(); }
 
     TCustomForm* Form() const { return static_cast<TCustomForm*>(FControl); }
     // The first styled form among the form's components; null when there is none.
@@ -766,6 +827,10 @@ private:
     void NCCalcSize(TMessage& message);
     void SystemCommand(TMessage& message);
     void WindowPosChanging(TMessage& message);
+    // The menu bar comes with a main menu that has items and goes without one.
+    void UpdateMenuBarHook();
+    // The system's own menu bar stays off: the hook paints the bar.
+    void DropSystemMenuBar();
 
     TRect FCaptionRect, FCloseButtonRect, FMaxButtonRect, FMinButtonRect, FHelpButtonRect, FSysMenuButtonRect;
     bool FChangeSizeCalled = false;
@@ -782,6 +847,8 @@ private:
     TscNCObject* FActiveNCObject = nullptr;
     TscNCObject* FCapturedNCObject = nullptr;
     int FStyledCaptionHeight = 0;
+    std::unique_ptr<TscMainMenuBarStyleHook> FMainMenuBarHook;
+    bool FMenuBarHot = false;
 };
 
 // The form shown as a drop-down and the form it belongs to; null when none is open.

@@ -41,6 +41,26 @@ TscFormStyleHook::~TscFormStyleHook()
 {
     if (FRegion && Handle())
         SetWindowRgn(Handle(), nullptr, TRUE);
+    // Without the hook the system draws the bar again.
+    if (FMainMenuBarHook && Handle() && Form()->Menu() && !IsMDIChild() &&
+        !Form()->ComponentState().Contains(csDestroying))
+        ::SetMenu(Handle(), Form()->Menu()->Handle());
+}
+
+void TscFormStyleHook::UpdateMenuBarHook()
+{
+    TMainMenu* menu = IsMDIChild() ? nullptr : Form()->Menu();
+    const bool wanted = menu && !menu->MenuBarItems().empty();
+    if (wanted && !FMainMenuBarHook)
+        FMainMenuBarHook = std::make_unique<TscMainMenuBarStyleHook>(this);
+    else if (!wanted)
+        FMainMenuBarHook.reset();
+}
+
+void TscFormStyleHook::DropSystemMenuBar()
+{
+    if (Handle() && GetMenu(Handle()) && !IsMDIChild())
+        ::SetMenu(Handle(), nullptr);
 }
 
 TscStyledForm* TscFormStyleHook::StyledForm()
@@ -173,6 +193,8 @@ int TscFormStyleHook::GetHitTest(TPoint p)
     info.HelpButton = FHelpButtonRect;
     info.SysMenu = FSysMenuButtonRect;
     info.OverCaptionObject = CaptionObjectsShown() && StyledForm()->FindNCObject(p);
+    if (FMainMenuBarHook)
+        info.MenuBar = FMainMenuBarHook->BoundsRect();
     return scFrameHitTest(info, p);
 }
 
@@ -221,10 +243,19 @@ void TscFormStyleHook::PaintNC(TCanvas* canvas)
     if (!StyleServices()->Available())
         return;
     const TRect border = GetBorderSize();
-    if (Form()->BorderStyle() != bsNone) {
+    if (Form()->BorderStyle() != bsNone)
         PaintCaption(canvas->Handle(), border);
-        PaintFrameEdges(canvas->Handle(), border);
+    if (FMainMenuBarHook) {
+        TRect bar = FMainMenuBarHook->BoundsRect();
+        const int right = WindowSize().cx - border.Right;
+        if (bar.Right < right) {
+            bar.Right = right;
+            FMainMenuBarHook->SetBoundsRect(bar);
+        }
+        FMainMenuBarHook->Paint(canvas);
     }
+    if (Form()->BorderStyle() != bsNone)
+        PaintFrameEdges(canvas->Handle(), border);
 }
 
 void TscFormStyleHook::PaintFrameEdges(HDC dc, const TRect& b)
@@ -461,6 +492,7 @@ void TscFormStyleHook::FirstShow()
 {
     FNeedsUpdate = false;
     HWND wnd = Handle();
+    DropSystemMenuBar();
     if (!TStyleManager::SystemStyle()->Enabled() && !IsMDIChild() &&
         (GetWindowLongPtrW(wnd, GWL_STYLE) & WS_CAPTION) == WS_CAPTION) {
         SetWindowLongPtrW(wnd, GWL_STYLE, GetWindowLongPtrW(wnd, GWL_STYLE) & ~LONG_PTR(WS_CAPTION));
@@ -470,15 +502,22 @@ void TscFormStyleHook::FirstShow()
 
 void TscFormStyleHook::NCCalcSize(TMessage& message)
 {
+    UpdateMenuBarHook();
     if (IsMDIChild() && IsMaximized())
         return;
     const bool borderNone = Form()->BorderStyle() == bsNone;
-    if (message.WParam && !borderNone) {
+    if (message.WParam && (!borderNone || FMainMenuBarHook)) {
         const TRect b = GetBorderSize();
         auto* params = reinterpret_cast<NCCALCSIZE_PARAMS*>(message.LParam);
         RECT& r = params->rgrc[0];
+        const int width = r.right - r.left;
+        int menuHeight = 0;
+        if (FMainMenuBarHook) {
+            menuHeight = FMainMenuBarHook->GetMenuHeight(width - b.Left - b.Right);
+            FMainMenuBarHook->SetBoundsRect(Rect(b.Left, b.Top, width - b.Right, b.Top + menuHeight));
+        }
         r.left += b.Left;
-        r.top += b.Top;
+        r.top += b.Top + menuHeight;
         r.right -= b.Right;
         r.bottom -= b.Bottom;
         message.Result = 0;
@@ -529,6 +568,19 @@ void TscFormStyleHook::NCMouseMove(TMessage& message)
 {
     const TPoint p = NormalizePoint(MessagePoint(message));
     const int code = static_cast<int>(message.WParam);
+    if (FMainMenuBarHook) {
+        if (code == scHTMenu) {
+            const TRect bar = FMainMenuBarHook->BoundsRect();
+            FMainMenuBarHook->MouseMove(p.X - bar.Left, p.Y - bar.Top);
+            FMenuBarHot = true;
+            FHandled = true;
+            return;
+        }
+        if (FMenuBarHot) {
+            FMenuBarHot = false;
+            FMainMenuBarHook->MouseMove(-1, -1);
+        }
+    }
     const int hot = IsSystemButtonCode(code) ? code : 0;
     if (hot != FHotButton) {
         FHotButton = hot;
@@ -557,6 +609,13 @@ void TscFormStyleHook::NCMouseMove(TMessage& message)
 void TscFormStyleHook::NCLButtonDown(TMessage& message)
 {
     const int code = static_cast<int>(message.WParam);
+    if (FMainMenuBarHook && code == scHTMenu) {
+        const TPoint p = NormalizePoint(MessagePoint(message));
+        const TRect bar = FMainMenuBarHook->BoundsRect();
+        FMainMenuBarHook->MouseDown(p.X - bar.Left, p.Y - bar.Top);
+        FHandled = true;
+        return;
+    }
     if (IsSystemButtonCode(code)) {
         FPressedButton = code;
         FHotButton = code;
@@ -584,6 +643,13 @@ void TscFormStyleHook::NCLButtonDown(TMessage& message)
 void TscFormStyleHook::NCLButtonUp(TMessage& message)
 {
     const int code = static_cast<int>(message.WParam);
+    if (FMainMenuBarHook && code == scHTMenu) {
+        const TPoint p = NormalizePoint(MessagePoint(message));
+        const TRect bar = FMainMenuBarHook->BoundsRect();
+        FMainMenuBarHook->MouseUp(p.X - bar.Left, p.Y - bar.Top);
+        FHandled = true;
+        return;
+    }
     const int pressed = FPressedButton;
     if (FPressedButton) {
         FPressedButton = 0;
@@ -657,6 +723,10 @@ void TscFormStyleHook::MouseLeave()
     if (styled && FActiveNCObject && styled->IsNCObjectVisible(FActiveNCObject))
         FActiveNCObject->MouseLeave();
     FActiveNCObject = FOldNCObject = FCapturedNCObject = nullptr;
+    if (FMainMenuBarHook) {
+        FMenuBarHot = false;
+        FMainMenuBarHook->MouseMove(-1, -1);
+    }
     if (FHotButton || FPressedButton) {
         FHotButton = FPressedButton = 0;
         if (Form()->BorderStyle() != bsNone)
@@ -673,9 +743,9 @@ void TscFormStyleHook::WndProc(TMessage& message)
             NCCalcSize(message);
         break;
     case WM_NCPAINT:
-        // A borderless form has nothing of the style's to paint: its own frame (a drop-down's
-        // line) is drawn by the form.
-        if (Form()->BorderStyle() == bsNone)
+        // A borderless form without a menu bar has nothing of the style's to paint: its own
+        // frame (a drop-down's line) is drawn by the form.
+        if (Form()->BorderStyle() == bsNone && !FMainMenuBarHook)
             return;
         break;
     case WM_NCHITTEST:
@@ -743,9 +813,35 @@ void TscFormStyleHook::WndProc(TMessage& message)
             NCLButtonDblClk(message);
         break;
     case WM_NCRBUTTONDOWN:
-        if (styled)
+        if (styled) {
             if (TscStyledForm* form = StyledForm(); form && form->HintComponent())
                 form->HintComponent()->HideHint();
+            if (FMainMenuBarHook && message.WParam == HTMENU)
+                FHandled = true;
+        }
+        break;
+    case WM_MENUSELECT:
+        if (FMainMenuBarHook)
+            FMainMenuBarHook->MenuSelect(message.WParam, message.LParam);
+        break;
+    case WM_INITMENU:
+        if (styled && reinterpret_cast<HMENU>(message.WParam) == GetMenu(Handle()))
+            DropSystemMenuBar();
+        break;
+    case CM_MENUCHANGED:
+        if (styled) {
+            CallDefaultProc(message);
+            DropSystemMenuBar();
+            SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+            FHandled = true;
+        }
+        break;
+    case CM_DIALOGCHAR:
+        if (styled && FMainMenuBarHook && FMainMenuBarHook->CheckHotKeyItem(static_cast<Char>(message.WParam))) {
+            message.Result = 1;
+            FHandled = true;
+        }
         break;
     case WM_NCRBUTTONUP:
         if (styled && FCaptionEmulation && message.WParam == HTCAPTION) {

@@ -1,0 +1,331 @@
+// The menu bar a styled frame paints in place of the system's under a custom style: items laid out
+// in rows, painted in the style, opened with the system's pop-up menu tracking; a message filter
+// lets Left, Right and the mouse move between the open drop-downs.
+#include <algorithm>
+#include <vssym32.h>
+
+#include "Math.h"
+#include "WideText.h"
+#include "scStyledForm.h"
+
+namespace {
+
+using TD = TCustomStyleServices;
+using TBar = TscFormStyleHook::TscMainMenuBarStyleHook;
+
+Char UpperChar(Char c)
+{
+    wchar_t buffer[1] = {static_cast<wchar_t>(c)};
+    CharUpperBuffW(buffer, 1);
+    return static_cast<Char>(buffer[0]);
+}
+
+// The bar whose drop-down is open: the filter hook's only way to it. Set only while the hook is in.
+TBar* GTrackingBar = nullptr;
+
+} // namespace
+
+TBar::TscMainMenuBarStyleHook(TscFormStyleHook* formHook) : FFormHook(formHook) {}
+
+TBar::~TscMainMenuBarStyleHook()
+{
+    if (GTrackingBar == this)
+        GTrackingBar = nullptr;
+}
+
+TMainMenu* TBar::Menu() const { return FFormHook->Form()->Menu(); }
+
+std::vector<TMenuItem*> TBar::Items() const
+{
+    std::vector<TMenuItem*> items;
+    if (TMainMenu* menu = Menu())
+        for (TMenuItem* item : menu->MenuBarItems())
+            if (item->Visible())
+                items.push_back(item);
+    return items;
+}
+
+void TBar::PrepareFont(TCanvas* canvas) const
+{
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof(metrics);
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+    canvas->Font()->SetHandle(CreateFontIndirectW(&metrics.lfMenuFont));
+}
+
+int TBar::ItemWidth(TCanvas* canvas, TMenuItem* item) const
+{
+    SIZE size{};
+    const String text = StripHotkey(item->Caption());
+    GetTextExtentPoint32W(canvas->Handle(), WidePtr(text), static_cast<int>(text.size()), &size);
+    TCustomImageList* images = Menu() ? Menu()->Images() : nullptr;
+    if (images && IsImageIndexValid(images, item->ImageIndex()))
+        return size.cx + images->Width() + 20;
+    return size.cx + 14;
+}
+
+int TBar::RowHeight() const { return ::GetSystemMetrics(SM_CYMENU); }
+
+TscMenuRows TBar::Layout(TCanvas* canvas, int width) const
+{
+    std::vector<int> widths;
+    for (TMenuItem* item : Items())
+        widths.push_back(ItemWidth(canvas, item));
+    return scLayoutMenuRows(widths, width, RowHeight(), 0, 0);
+}
+
+int TBar::GetMenuHeight(int width)
+{
+    auto bitmap = MakeBitmap32(1, 1);
+    PrepareFont(bitmap->Canvas());
+    return Layout(bitmap->Canvas(), width).Rows * RowHeight();
+}
+
+void TBar::SetBoundsRect(const TRect& value) { FBoundsRect = value; }
+
+void TBar::LayoutItems(TCanvas* canvas)
+{
+    const std::vector<TMenuItem*> items = Items();
+    const TscMenuRows rows = Layout(canvas, FBoundsRect.Width());
+    const bool rightToLeft = FFormHook->Form()->UseRightToLeftAlignment();
+    FItems.clear();
+    for (size_t i = 0; i < items.size(); ++i) {
+        TRect r = rows.Items[i];
+        if (rightToLeft)
+            r = Rect(FBoundsRect.Width() - r.Right, r.Top, FBoundsRect.Width() - r.Left, r.Bottom);
+        FItems.push_back({r, items[i]});
+    }
+}
+
+void TBar::Paint(TCanvas* canvas)
+{
+    TCustomStyleServices* style = FFormHook->StyleServices();
+    if (FBoundsRect.IsEmpty() || !Menu() || !style->Available())
+        return;
+    auto bitmap = MakeBitmap32(FBoundsRect.Width(), FBoundsRect.Height());
+    TCanvas* c = bitmap->Canvas();
+    HDC dc = c->Handle();
+    PrepareFont(c);
+    LayoutItems(c);
+    const bool active = FFormHook->FFormActive;
+    style->DrawElement(dc, TD::GetElementDetails(active ? tmMenuBarBackgroundActive : tmMenuBarBackgroundInactive),
+                       Rect(0, 0, FBoundsRect.Width(), FBoundsRect.Height()));
+    TCustomImageList* images = Menu()->Images();
+    const bool rightToLeft = FFormHook->Form()->UseRightToLeftReading();
+    for (int i = 0; i < static_cast<int>(FItems.size()); ++i) {
+        const TRect& r = FItems[i].Rect;
+        TMenuItem* item = FItems[i].Item;
+        TThemedMenu state = tmMenuBarItemNormal;
+        if (!item->Enabled())
+            state = tmMenuBarItemDisabled;
+        else if (i == FActiveItem && FMenuPush)
+            state = tmMenuBarItemPushed;
+        else if (i == FActiveItem)
+            state = tmMenuBarItemHot;
+        const TThemedElementDetails details = TD::GetElementDetails(state);
+        style->DrawElement(dc, details, r);
+        TRect textRect = r;
+        if (images && IsImageIndexValid(images, item->ImageIndex())) {
+            const int y = r.Top + (r.Height() - images->Height()) / 2;
+            if (rightToLeft) {
+                images->Draw(c, r.Right - 5 - images->Width(), y, item->ImageIndex(), item->Enabled());
+                textRect.Right -= 5 + images->Width() + 3;
+            } else {
+                images->Draw(c, r.Left + 5, y, item->ImageIndex(), item->Enabled());
+                textRect.Left += 5 + images->Width() + 3;
+            }
+        }
+        TTextFormat flags{tfCenter, tfSingleLine, tfVerticalCenter};
+        if (!FEnterWithKeyboard)
+            flags.Include(tfHidePrefix);
+        if (rightToLeft)
+            flags.Include(tfRtlReading);
+        style->DrawText(dc, details, item->Caption(), textRect, flags);
+    }
+    BitBlt(canvas->Handle(), FBoundsRect.Left, FBoundsRect.Top, FBoundsRect.Width(), FBoundsRect.Height(), dc, 0, 0,
+           SRCCOPY);
+}
+
+int TBar::ItemAt(int x, int y) const
+{
+    for (int i = 0; i < static_cast<int>(FItems.size()); ++i)
+        if (FItems[i].Rect.Contains({x, y}))
+            return i;
+    return -1;
+}
+
+void TBar::SetActiveItem(int index)
+{
+    if (index == FActiveItem)
+        return;
+    FOldActiveItem = FActiveItem;
+    FActiveItem = index;
+    Invalidate();
+}
+
+void TBar::Invalidate()
+{
+    if (HWND wnd = FFormHook->Handle())
+        SendMessageW(wnd, WM_NCPAINT, 1, 0);
+}
+
+void TBar::MouseMove(int x, int y)
+{
+    FMouseInMainMenu = x >= 0 && y >= 0;
+    const int index = ItemAt(x, y);
+    if (FMenuPush) {
+        // While a drop-down is open only another item under the mouse moves the highlight.
+        if (index != -1 && index != FActiveItem && FItems[index].Item->Count() > 0) {
+            FMustActivateMenuItem = true;
+            FNextItem = index;
+            EndMenu();
+        }
+        return;
+    }
+    SetActiveItem(index);
+}
+
+void TBar::MouseDown(int x, int y)
+{
+    const int index = ItemAt(x, y);
+    if (index == -1)
+        return;
+    SetActiveItem(index);
+    if (FItems[index].Item->Count() > 0)
+        TrackActiveItem();
+}
+
+void TBar::MouseUp(int x, int y)
+{
+    const int index = ItemAt(x, y);
+    if (index == -1 || FItems[index].Item->Count() > 0 || !FItems[index].Item->Enabled())
+        return;
+    TMenuItem* item = FItems[index].Item;
+    SetActiveItem(-1);
+    item->Click();
+}
+
+bool TBar::CheckHotKeyItem(Char key)
+{
+    for (int i = 0; i < static_cast<int>(FItems.size()); ++i) {
+        const String& caption = FItems[i].Item->Caption();
+        const size_t amp = caption.find(u'&');
+        if (amp == String::npos || amp + 1 >= caption.size() || !FItems[i].Item->Enabled())
+            continue;
+        if (UpperChar(caption[amp + 1]) != UpperChar(key))
+            continue;
+        FEnterWithKeyboard = true;
+        SetActiveItem(i);
+        if (FItems[i].Item->Count() > 0) {
+            TrackActiveItem();
+        } else {
+            SetActiveItem(-1);
+            FItems[i].Item->Click();
+        }
+        FEnterWithKeyboard = false;
+        return true;
+    }
+    return false;
+}
+
+namespace {
+
+LRESULT CALLBACK MenuFilterProc(int code, WPARAM wParam, LPARAM lParam)
+{
+    TBar* bar = GTrackingBar;
+    if (!bar)
+        return 0;
+    if (const LRESULT next = CallNextHookEx(nullptr, code, wParam, lParam))
+        return next;
+    if (code != MSGF_MENU)
+        return 0;
+    return bar->FilterMessage(*reinterpret_cast<MSG*>(lParam)) ? 1 : 0;
+}
+
+} // namespace
+
+void TBar::MenuSelect(WPARAM wParam, LPARAM lParam)
+{
+    FLastItemHasSubMenu = (HIWORD(wParam) & MF_POPUP) != 0;
+    FSelectedInTopLevel = reinterpret_cast<HMENU>(lParam) == FTrackedMenu;
+}
+
+bool TBar::FilterMessage(const MSG& msg)
+{
+    switch (msg.message) {
+    case WM_KEYDOWN: {
+        WPARAM key = msg.wParam;
+        if (FFormHook->Form()->UseRightToLeftAlignment() && (key == VK_LEFT || key == VK_RIGHT))
+            key = key == VK_LEFT ? VK_RIGHT : VK_LEFT;
+        const int count = static_cast<int>(FItems.size());
+        if (key == VK_RIGHT && !FLastItemHasSubMenu) {
+            FMustActivateMenuItem = true;
+            FNextItem = (FActiveItem + 1) % count;
+            EndMenu();
+            return true;
+        }
+        if (key == VK_LEFT && FSelectedInTopLevel) {
+            FMustActivateMenuItem = true;
+            FNextItem = (FActiveItem + count - 1) % count;
+            EndMenu();
+            return true;
+        }
+        return false;
+    }
+    case WM_MOUSEMOVE: {
+        // The pop-up's own window takes the mouse; over the bar another item switches.
+        POINT p = msg.pt;
+        RECT window;
+        GetWindowRect(FFormHook->Handle(), &window);
+        MouseMove(p.x - window.left - FBoundsRect.Left, p.y - window.top - FBoundsRect.Top);
+        return false;
+    }
+    default:
+        return false;
+    }
+}
+
+void TBar::TrackActiveItem()
+{
+    HWND wnd = FFormHook->Handle();
+    while (FActiveItem >= 0 && FActiveItem < static_cast<int>(FItems.size())) {
+        TMenuItem* item = FItems[FActiveItem].Item;
+        FMustActivateMenuItem = false;
+        if (item->Count() == 0 || !item->Enabled())
+            break;
+        FMenuPush = true;
+        Invalidate();
+        RECT window;
+        GetWindowRect(wnd, &window);
+        const TRect& r = FItems[FActiveItem].Rect;
+        const bool rightToLeft = FFormHook->Form()->UseRightToLeftAlignment();
+        const int x = window.left + FBoundsRect.Left + (rightToLeft ? r.Right : r.Left);
+        const int y = window.top + FBoundsRect.Top + r.Bottom;
+        FTrackedMenu = item->Handle();
+        FLastItemHasSubMenu = false;
+        FSelectedInTopLevel = true;
+        GTrackingBar = this;
+        HHOOK hook = SetWindowsHookExW(WH_MSGFILTER, &MenuFilterProc, nullptr, GetCurrentThreadId());
+        UINT flags = TPM_RETURNCMD | TPM_TOPALIGN | (rightToLeft ? TPM_RIGHTALIGN | TPM_LAYOUTRTL : TPM_LEFTALIGN);
+        const UINT command = static_cast<UINT>(TrackPopupMenu(FTrackedMenu, flags, x, y, 0, wnd, nullptr));
+        if (hook)
+            UnhookWindowsHookEx(hook);
+        GTrackingBar = nullptr;
+        FMenuPush = false;
+        if (command) {
+            SetActiveItem(-1);
+            if (!Menu() || !Menu()->DispatchCommand(command))
+                PostMessageW(wnd, WM_COMMAND, command, 0);
+            return;
+        }
+        if (!FMustActivateMenuItem)
+            break;
+        SetActiveItem(FNextItem);
+    }
+    FMenuPush = false;
+    POINT c;
+    GetCursorPos(&c);
+    RECT window;
+    GetWindowRect(wnd, &window);
+    SetActiveItem(ItemAt(c.x - window.left - FBoundsRect.Left, c.y - window.top - FBoundsRect.Top));
+}
