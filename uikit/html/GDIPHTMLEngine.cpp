@@ -3,7 +3,6 @@
 #include "GDIPHTMLEngine.h"
 
 #include <algorithm>
-#include <array>
 #include <memory>
 
 #include "ImgList.h"
@@ -146,23 +145,9 @@ private:
     TColor FHiBrush = clNone;
 };
 
-// The text as this engine reads it: escaped ampersands stay literal through the numeric
-// references, and only the first hash marker is unwrapped.
-String PrepareText(const String& AText)
+String DecodeFullEntities(const String& AText)
 {
-    const String placeholder = u"&xx;";
-    String text = AText;
-    if (text.find(u'&') != String::npos) {
-        text = DecodeNamedEntities(text, THTMLEdition::Full);
-        while (ReplaceFirstNoCase(u"&amp;", placeholder, text)) {
-        }
-    }
-    text = DecodeNumericReferences(text, THTMLEdition::Full);
-    text = StripFirstHashMarker(text);
-    text = ConvertLineBreaks(text, true);
-    for (std::size_t at = text.find(placeholder); at != String::npos; at = text.find(placeholder, at + 1))
-        text.replace(at, placeholder.size(), u"&");
-    return text;
+    return DecodeNamedEntities(AText, THTMLEdition::Full);
 }
 
 int THTMLGDIPEngine::Measure(const String& AText)
@@ -183,7 +168,7 @@ bool THTMLGDIPEngine::Run(const String& AText)
     FResult.MouseLink = -1;
     TRect line = FRect;
     line.Left += 1;
-    String text = PrepareText(AText);
+    String text = PrepareFirstMarkerText(AText, &DecodeFullEntities);
     FDrawFont.Assign(&FFont);
     while (!text.empty()) {
         FFont.Assign(&FLineStartFont);
@@ -480,16 +465,8 @@ void THTMLGDIPEngine::Opening(Pass& APass, THTMLTagKind AKind, const String& ATa
                 SetBackground(HTMLColorValue(value));
             }
         }
-        const std::size_t size = AUpper.find(u"SIZE");
-        const std::size_t equals = size == String::npos ? String::npos : AUpper.find(u'=', size);
-        if (equals != String::npos) {
-            std::size_t digits = equals + 1;
-            while (digits < AUpper.size() && (AUpper[digits] == u'"' || AUpper[digits] == u' '))
-                ++digits;
-            const int n = HTMLIntegerValue(AUpper.substr(digits));
-            static constexpr std::array<int, 5> sizes = {8, 10, 12, 14, 16};
-            FFont.SetSize(n >= 1 && n <= 5 ? sizes[std::size_t(n - 1)] : n);
-        }
+        if (int n = 0; HTMLFontSizeValue(AUpper, n))
+            FFont.SetSize(HTMLAbsoluteFontSize(n));
         break;
     }
     case K::Highlight:
@@ -731,11 +708,10 @@ void THTMLGDIPEngine::ListItem(Pass& APass, const String& AUpper)
             const String name = FFont.Name();
             if (color != clNone)
                 FFont.SetColor(color);
-            String bullet = u"o";
-            if (FLevel % 2 == 1) {
+            const bool odd = FLevel % 2 == 1;
+            if (odd)
                 FFont.SetName(u"Symbol");
-                bullet = u"\u00B7";
-            }
+            const String bullet = odd ? u"\u00B7" : u"o";
             TRect r(APass.Pen, APass.Line.Top, APass.Pen + FIndent, APass.Line.Bottom);
             FGraphics.DrawText(bullet, 1, r, &FFont, 0, clNone);
             FFont.SetName(name);

@@ -39,6 +39,10 @@ struct THTMLPreparedText {
 };
 // All steps above in their order; "&amp;" (any case) ends as "&&", the platform's escaped ampersand.
 THTMLPreparedText PrepareHTMLText(const String& AText, THTMLEdition AEdition);
+// The preparation of the GDI+ and vector engines: named entities by ADecodeNamed, numeric
+// references of the full edition, only the first hash marker unwrapped, CR as "<BR>"; "&amp;"
+// (any case) ends as a plain "&" that no numeric reference is read from.
+String PrepareFirstMarkerText(const String& AText, String (*ADecodeNamed)(const String&));
 
 // ---------------------------------------------------------------------------------------------
 // Values.
@@ -65,6 +69,7 @@ enum class THTMLTagKind {
     Blink,         // BL...
     Body,          // BODY
     Break,         // BR
+    Control,       // C... (a form control, vector renderer only)
     Error,         // E
     Font,          // FONT
     Highlight,     // HI
@@ -108,6 +113,13 @@ std::size_t HTMLFragmentLength(const String& AText, std::size_t APos, bool AWord
 int DecodeFragmentEntities(String& AFragment);
 // The length of the tag at APos up to and including its ">"; 0 when the tag has no ">".
 std::size_t HTMLTagLength(const String& AText, std::size_t APos);
+
+// Blanks and control characters off both ends of the markup left to lay out.
+void TrimHTMLText(String& AText);
+// The number of a FONT tag's SIZE attribute (quotes and blanks after "=" skipped); false without one.
+bool HTMLFontSizeValue(const String& AUpperTag, int& AValue);
+// SIZE 1 to 5 as the absolute sizes 8, 10, 12, 14 and 16; any other number as it is.
+int HTMLAbsoluteFontSize(int ASize);
 
 // A tag's text with ASCII letters in upper case; the positions stay those of the tag.
 String HTMLUpperTag(const String& ATag);

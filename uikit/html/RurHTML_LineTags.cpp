@@ -376,14 +376,9 @@ void THTMLEngine::FontTag(Pass& APass, const String& AUpper)
             font.SetSize(HTMLIntegerValue(value.substr(10, pt - 10)));
         return;
     }
-    const std::size_t size = AUpper.find(u"SIZE");
-    const std::size_t equals = size == String::npos ? String::npos : AUpper.find(u'=', size);
-    if (equals == String::npos)
+    int n = 0;
+    if (!HTMLFontSizeValue(AUpper, n))
         return;
-    std::size_t digits = equals + 1;
-    while (digits < AUpper.size() && (AUpper[digits] == u'"' || AUpper[digits] == u' '))
-        ++digits;
-    const int n = HTMLIntegerValue(AUpper.substr(digits));
     static constexpr std::array<int, 5> steps = {1, 2, 4, 6, 8};
     if (n >= 1 && n <= 5)
         font.SetSize(FRefFont->Size() + steps[std::size_t(n - 1)]);
