@@ -549,6 +549,7 @@ public:
     void Insert(int index, const String& s) override
     {
         TStringList::Insert(index, s);
+        FControl->ItemInserted(index);
         Send(FControl->ListMessages().Insert, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(WidePtr(s)));
     }
     int AddObject(const String& s, TObject* object) override
@@ -560,11 +561,13 @@ public:
     void Delete(int index) override
     {
         TStringList::Delete(index);
+        FControl->ItemDeleted(index);
         Send(FControl->ListMessages().Delete, static_cast<WPARAM>(index), 0);
     }
     void Clear() override
     {
         TStringList::Clear();
+        FControl->ItemsCleared();
         Send(FControl->ListMessages().Reset, 0, 0);
     }
 
@@ -637,25 +640,29 @@ TAVIN_PUBLISHED(TComboBox)
     TAVIN_PROPERTY(TComboBoxStyle, Style).Default(csDropDown);
     TAVIN_PROPERTY(TStrings*, Items);
     TAVIN_PROPERTY(int, ItemIndex).Default(-1);
+    TAVIN_PROPERTY(int, ItemHeight).Default(16);
     TAVIN_PROPERTY(int, DropDownCount).Default(8);
     TAVIN_PROPERTY(TNotifyEvent, OnChange);
     TAVIN_PROPERTY(TNotifyEvent, OnSelect);
+    TAVIN_PROPERTY(TNotifyEvent, OnDropDown);
+    TAVIN_PROPERTY(TNotifyEvent, OnCloseUp);
     TAVIN_PROPERTY(TDrawItemEvent, OnDrawItem);
+    TAVIN_PROPERTY(TMeasureItemEvent, OnMeasureItem);
 }
 
-TComboBox::TComboBox(TComponent* owner) : TCustomListControl(owner)
+TCustomComboBox::TCustomComboBox(TComponent* owner) : TCustomListControl(owner)
 {
     SetBounds(0, 0, 145, 23);
 }
 
-const TCustomListControl::TMessages& TComboBox::ListMessages() const
+const TCustomListControl::TMessages& TCustomComboBox::ListMessages() const
 {
     static const TMessages m{CB_ADDSTRING, CB_INSERTSTRING, CB_DELETESTRING, CB_RESETCONTENT,
                              CB_GETCURSEL, CB_SETCURSEL, CB_SETITEMDATA};
     return m;
 }
 
-void TComboBox::CreateParams(TCreateParams& params)
+void TCustomComboBox::CreateParams(TCreateParams& params)
 {
     TCustomListControl::CreateParams(params);
     params.SystemClassName = u"COMBOBOX";
@@ -671,7 +678,7 @@ void TComboBox::CreateParams(TCreateParams& params)
     params.Height = FHeight + FDropDownCount * 18;
 }
 
-void TComboBox::SetStyle(TComboBoxStyle value)
+void TCustomComboBox::SetStyle(TComboBoxStyle value)
 {
     if (FStyle == value)
         return;
@@ -679,7 +686,42 @@ void TComboBox::SetStyle(TComboBoxStyle value)
     RecreateWnd();
 }
 
-void TComboBox::WndProc(TMessage& message)
+int TCustomComboBox::ItemHeight() const
+{
+    if (FHandle && (GetWindowLongW(FHandle, GWL_STYLE) & (CBS_OWNERDRAWFIXED | CBS_OWNERDRAWVARIABLE)))
+        return FItemHeight;
+    if (FHandle)
+        return static_cast<int>(SendMessageW(FHandle, CB_GETITEMHEIGHT, 0, 0));
+    return FItemHeight;
+}
+
+void TCustomComboBox::SetItemHeight(int value)
+{
+    if (value <= 0 || value == FItemHeight)
+        return;
+    FItemHeight = value;
+    if (FHandle)
+        SendMessageW(FHandle, CB_SETITEMHEIGHT, 0, value);
+}
+
+bool TCustomComboBox::DroppedDown() const
+{
+    return FHandle && SendMessageW(FHandle, CB_GETDROPPEDSTATE, 0, 0) != 0;
+}
+
+void TCustomComboBox::SetDroppedDown(bool value)
+{
+    if (FHandle)
+        SendMessageW(FHandle, CB_SHOWDROPDOWN, value, 0);
+}
+
+void TCustomComboBox::MeasureItem(int index, int& height)
+{
+    if (FOnMeasureItem)
+        FOnMeasureItem(this, index, height);
+}
+
+void TCustomComboBox::WndProc(TMessage& message)
 {
     switch (message.Msg) {
     case CN_COMMAND:
@@ -691,6 +733,12 @@ void TComboBox::WndProc(TMessage& message)
         case CBN_EDITCHANGE:
             FOnChange(this);
             break;
+        case CBN_DROPDOWN:
+            FOnDropDown(this);
+            break;
+        case CBN_CLOSEUP:
+            FOnCloseUp(this);
+            break;
         default:
             break;
         }
@@ -699,6 +747,14 @@ void TComboBox::WndProc(TMessage& message)
         DrawItem(*reinterpret_cast<DRAWITEMSTRUCT*>(message.LParam));
         message.Result = 1;
         return;
+    case CN_MEASUREITEM: {
+        auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(message.LParam);
+        int height = FItemHeight;
+        MeasureItem(static_cast<int>(item->itemID), height);
+        item->itemHeight = static_cast<UINT>(height);
+        message.Result = 1;
+        return;
+    }
     case WM_WINDOWPOSCHANGED:
         // The window includes the dropped list; the control's height is the edit part's.
         DefaultHandler(message);
@@ -713,40 +769,161 @@ TAVIN_PUBLISHED(TListBox)
 {
     TAVIN_PROPERTY(TStrings*, Items);
     TAVIN_PROPERTY(int, ItemIndex).Default(-1);
+    TAVIN_PROPERTY(TListBoxStyle, Style).Default(lbStandard);
+    TAVIN_PROPERTY(int, ItemHeight).Default(16);
+    TAVIN_PROPERTY(bool, MultiSelect).Default(false);
+    TAVIN_PROPERTY(int, Columns).Default(0);
     TAVIN_PROPERTY(TDrawItemEvent, OnDrawItem);
 }
 
-TListBox::TListBox(TComponent* owner) : TCustomListControl(owner)
+TCustomListBox::TCustomListBox(TComponent* owner) : TCustomListControl(owner)
 {
     SetBounds(0, 0, 121, 97);
 }
 
-const TCustomListControl::TMessages& TListBox::ListMessages() const
+const TCustomListControl::TMessages& TCustomListBox::ListMessages() const
 {
     static const TMessages m{LB_ADDSTRING, LB_INSERTSTRING, LB_DELETESTRING, LB_RESETCONTENT,
                              LB_GETCURSEL, LB_SETCURSEL, LB_SETITEMDATA};
-    return m;
+    static const TMessages multi{LB_ADDSTRING, LB_INSERTSTRING, LB_DELETESTRING, LB_RESETCONTENT,
+                                 LB_GETCARETINDEX, LB_SETCARETINDEX, LB_SETITEMDATA};
+    return FMultiSelect ? multi : m;
 }
 
-void TListBox::CreateParams(TCreateParams& params)
+void TCustomListBox::CreateParams(TCreateParams& params)
 {
     TCustomListControl::CreateParams(params);
     params.SystemClassName = u"LISTBOX";
     params.Style |= LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL;
+    if (FStyle == lbOwnerDrawFixed)
+        params.Style |= LBS_OWNERDRAWFIXED | LBS_HASSTRINGS;
+    else if (FStyle == lbOwnerDrawVariable)
+        params.Style |= LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS;
+    if (FMultiSelect)
+        params.Style |= LBS_EXTENDEDSEL;
+    if (FColumns > 0)
+        params.Style |= LBS_MULTICOLUMN | WS_HSCROLL;
     params.ExStyle |= WS_EX_CLIENTEDGE;
 }
 
-void TListBox::WndProc(TMessage& message)
+void TCustomListBox::CreateHandleState()
 {
-    if (message.Msg == CN_COMMAND) {
+    TCustomListControl::CreateHandleState();
+    if (FStyle != lbOwnerDrawVariable)
+        SendMessageW(FHandle, LB_SETITEMHEIGHT, 0, FItemHeight);
+    if (FColumns > 0)
+        SendMessageW(FHandle, LB_SETCOLUMNWIDTH, static_cast<WPARAM>(std::max(1, Width() / FColumns)), 0);
+}
+
+void TCustomListBox::SetStyle(TListBoxStyle value)
+{
+    if (FStyle == value)
+        return;
+    FStyle = value;
+    RecreateWnd();
+}
+
+int TCustomListBox::ItemHeight() const
+{
+    if (FHandle && FStyle == lbStandard)
+        return static_cast<int>(SendMessageW(FHandle, LB_GETITEMHEIGHT, 0, 0));
+    return FItemHeight;
+}
+
+void TCustomListBox::SetItemHeight(int value)
+{
+    if (value <= 0 || value == FItemHeight)
+        return;
+    FItemHeight = value;
+    if (FHandle && FStyle != lbOwnerDrawVariable) {
+        SendMessageW(FHandle, LB_SETITEMHEIGHT, 0, value);
+        Invalidate();
+    }
+}
+
+void TCustomListBox::SetMultiSelect(bool value)
+{
+    if (FMultiSelect == value)
+        return;
+    FMultiSelect = value;
+    RecreateWnd();
+}
+
+void TCustomListBox::SetColumns(int value)
+{
+    value = std::max(0, value);
+    if (FColumns == value)
+        return;
+    FColumns = value;
+    RecreateWnd();
+}
+
+int TCustomListBox::TopIndex() const
+{
+    return FHandle ? static_cast<int>(SendMessageW(FHandle, LB_GETTOPINDEX, 0, 0)) : 0;
+}
+
+void TCustomListBox::SetTopIndex(int value)
+{
+    if (FHandle)
+        SendMessageW(FHandle, LB_SETTOPINDEX, static_cast<WPARAM>(value), 0);
+}
+
+bool TCustomListBox::Selected(int index) const
+{
+    if (!FHandle)
+        return false;
+    if (!FMultiSelect)
+        return index >= 0 && index == ItemIndex();
+    return SendMessageW(FHandle, LB_GETSEL, static_cast<WPARAM>(index), 0) > 0;
+}
+
+void TCustomListBox::SetSelected(int index, bool value)
+{
+    if (!FHandle)
+        return;
+    if (FMultiSelect)
+        SendMessageW(FHandle, LB_SETSEL, value, static_cast<LPARAM>(index));
+    else
+        SetItemIndex(value ? index : -1);
+}
+
+TRect TCustomListBox::ItemRect(int index) const
+{
+    RECT r{};
+    if (FHandle && SendMessageW(FHandle, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r)) != LB_ERR)
+        return FromWinRect(r);
+    return TRect();
+}
+
+int TCustomListBox::ItemAtPos(TPoint pos, bool existing) const
+{
+    if (!FHandle)
+        return -1;
+    const LRESULT hit = SendMessageW(FHandle, LB_ITEMFROMPOINT, 0, MAKELPARAM(pos.X, pos.Y));
+    const int index = LOWORD(hit);
+    if (HIWORD(hit) != 0 && existing)
+        return -1;
+    return index < Count() ? index : -1;
+}
+
+void TCustomListBox::WndProc(TMessage& message)
+{
+    switch (message.Msg) {
+    case CN_COMMAND:
         if (HIWORD(message.WParam) == LBN_SELCHANGE)
             Click();
         return;
-    }
-    if (message.Msg == CN_DRAWITEM) {
+    case CN_DRAWITEM:
         DrawItem(*reinterpret_cast<DRAWITEMSTRUCT*>(message.LParam));
         message.Result = 1;
         return;
+    case CN_MEASUREITEM:
+        reinterpret_cast<MEASUREITEMSTRUCT*>(message.LParam)->itemHeight = static_cast<UINT>(FItemHeight);
+        message.Result = 1;
+        return;
+    default:
+        break;
     }
     TCustomListControl::WndProc(message);
 }

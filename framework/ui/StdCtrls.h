@@ -220,6 +220,10 @@ protected:
         UINT Add, Insert, Delete, Reset, GetCurSel, SetCurSel, SetItemData;
     };
     virtual const TMessages& ListMessages() const = 0;
+    // The items changed: descendants that keep something per item follow them.
+    virtual void ItemInserted(int) {}
+    virtual void ItemDeleted(int) {}
+    virtual void ItemsCleared() {}
     void CreateHandleState() override;
     void SaveHandleState() override;
     void DrawItem(const DRAWITEMSTRUCT& item);
@@ -232,39 +236,96 @@ private:
     TDrawItemEvent FOnDrawItem;
 };
 
-class TComboBox : public TCustomListControl {
-    TAVIN_PUBLISHED_CLASS(TComboBox, TCustomListControl)
+using TMeasureItemEvent = TEvent<TWinControl*, int, int&>;
+
+class TCustomComboBox : public TCustomListControl {
+    TAVIN_CLASS(TCustomComboBox, TCustomListControl)
 public:
-    explicit TComboBox(TComponent* owner);
+    explicit TCustomComboBox(TComponent* owner);
     void WndProc(TMessage& message) override;
     TComboBoxStyle Style() const { return FStyle; }
-    void SetStyle(TComboBoxStyle value);
+    virtual void SetStyle(TComboBoxStyle value);
+    // The height of the list's items (and of an owner-drawn selection field).
+    int ItemHeight() const;
+    virtual void SetItemHeight(int value);
     int DropDownCount() const { return FDropDownCount; }
     void SetDropDownCount(int value) { FDropDownCount = value; }
+    bool DroppedDown() const;
+    void SetDroppedDown(bool value);
     TNotifyEvent OnChange() const { return FOnChange; }
     void SetOnChange(TNotifyEvent e) { FOnChange = e; }
     TNotifyEvent OnSelect() const { return FOnSelect; }
     void SetOnSelect(TNotifyEvent e) { FOnSelect = e; }
+    TNotifyEvent OnDropDown() const { return FOnDropDown; }
+    void SetOnDropDown(TNotifyEvent e) { FOnDropDown = e; }
+    TNotifyEvent OnCloseUp() const { return FOnCloseUp; }
+    void SetOnCloseUp(TNotifyEvent e) { FOnCloseUp = e; }
+    TMeasureItemEvent OnMeasureItem() const { return FOnMeasureItem; }
+    void SetOnMeasureItem(TMeasureItemEvent e) { FOnMeasureItem = e; }
 
 protected:
     void CreateParams(TCreateParams& params) override;
     const TMessages& ListMessages() const override;
+    // The height of one owner-drawn item; fires OnMeasureItem.
+    virtual void MeasureItem(int index, int& height);
+
+    int FItemHeight = 16;
 
 private:
     TComboBoxStyle FStyle = csDropDown;
     int FDropDownCount = 8;
-    TNotifyEvent FOnChange, FOnSelect;
+    TNotifyEvent FOnChange, FOnSelect, FOnDropDown, FOnCloseUp;
+    TMeasureItemEvent FOnMeasureItem;
 };
 
-class TListBox : public TCustomListControl {
-    TAVIN_PUBLISHED_CLASS(TListBox, TCustomListControl)
+class TComboBox : public TCustomComboBox {
+    TAVIN_PUBLISHED_CLASS(TComboBox, TCustomComboBox)
 public:
-    explicit TListBox(TComponent* owner);
+    using TCustomComboBox::TCustomComboBox;
+};
+
+TAVIN_ENUM(TListBoxStyle, lbStandard, lbOwnerDrawFixed, lbOwnerDrawVariable)
+
+class TCustomListBox : public TCustomListControl {
+    TAVIN_CLASS(TCustomListBox, TCustomListControl)
+public:
+    explicit TCustomListBox(TComponent* owner);
     void WndProc(TMessage& message) override;
+    TListBoxStyle Style() const { return FStyle; }
+    void SetStyle(TListBoxStyle value);
+    int ItemHeight() const;
+    void SetItemHeight(int value);
+    bool MultiSelect() const { return FMultiSelect; }
+    void SetMultiSelect(bool value);
+    // Columns of a multi-column list (0: one column that scrolls vertically).
+    int Columns() const { return FColumns; }
+    void SetColumns(int value);
+    int TopIndex() const;
+    void SetTopIndex(int value);
+    int Count() const { return Items()->Count(); }
+    bool Selected(int index) const;
+    void SetSelected(int index, bool value);
+    // The item's rectangle in client coordinates (empty without a window).
+    TRect ItemRect(int index) const;
+    // The item at a client point, -1 when none.
+    int ItemAtPos(TPoint pos, bool existing) const;
 
 protected:
     void CreateParams(TCreateParams& params) override;
+    void CreateHandleState() override;
     const TMessages& ListMessages() const override;
+
+private:
+    TListBoxStyle FStyle = lbStandard;
+    int FItemHeight = 16;
+    bool FMultiSelect = false;
+    int FColumns = 0;
+};
+
+class TListBox : public TCustomListBox {
+    TAVIN_PUBLISHED_CLASS(TListBox, TCustomListBox)
+public:
+    using TCustomListBox::TCustomListBox;
 };
 
 class TScrollBar : public TWinControl {

@@ -656,6 +656,8 @@ private:
 // The style services that paint the control: its own StyleName's style, else its parent's, else
 // the application's active style (also for null).
 TCustomStyleServices* StyleServices(const TControl* control = nullptr);
+// A system metric at the control's DPI (the screen's for null).
+int GetControlSystemMetrics(const TControl* control, int index);
 
 // ---------------------------------------------------------------------------------------------
 // Style hooks and their registry.

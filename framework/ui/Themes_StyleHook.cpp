@@ -37,16 +37,18 @@ HWND TStyleHook::Handle() const { return FControl ? FControl->HandleIfAllocated(
 
 TCustomStyleServices* TStyleHook::StyleServices() const { return ::StyleServices(FControl); }
 
-int TStyleHook::GetSystemMetrics(int index) const
+int GetControlSystemMetrics(const TControl* control, int index)
 {
     using TGetSystemMetricsForDpi = int(WINAPI*)(int, UINT);
     static const auto forDpi = reinterpret_cast<TGetSystemMetricsForDpi>(
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetSystemMetricsForDpi")));
-    const int dpi = FControl ? FControl->CurrentPPI() : PlatformScreenDpi();
+    const int dpi = control ? control->CurrentPPI() : PlatformScreenDpi();
     if (forDpi)
         return forDpi(index, static_cast<UINT>(dpi));
     return MulDiv(::GetSystemMetrics(index), dpi, PlatformScreenDpi());
 }
+
+int TStyleHook::GetSystemMetrics(int index) const { return GetControlSystemMetrics(FControl, index); }
 
 void TStyleHook::Invalidate()
 {

@@ -1,0 +1,346 @@
+#pragma once
+// The kit's styled wrappers of the standard list-like controls (list box, combo box, check list
+// box, scroll bar): the system control keeps its behaviour, the wrapper paints each item off
+// screen in the active style's colours, with a choice of selection look and a focus rectangle.
+#include "CheckLst.h"
+#include "Menus.h"
+#include "StdCtrls.h"
+#include "scControls.h"
+
+// The kit's messages: a parent's background changed; paint into a foreign device context what the
+// window's own WM_PAINT leaves out, and the question whether a control can.
+constexpr UINT WM_SCPARENTBGCHANGED = WM_SCUPDATEBACKGROUND;
+constexpr UINT CM_SCPAINTTODC = CM_BASE + 456;
+constexpr UINT CM_SCCANPAINTTODC = CM_BASE + 457;
+// The answer of a control that can paint into a foreign device context.
+constexpr LRESULT ScCanPaintToDCAnswer = 12851;
+
+TAVIN_ENUM(TscSelectionStyle, scstStyled, scstColor)
+TAVIN_ENUM(TscComboStyleKind, scscbDefault, scscbPushButton)
+
+using TscDrawItemEvent = TEvent<int, TOwnerDrawState, TCanvas*, TRect>;
+using TscGetDrawItemParamsEvent = TEvent<int, TOwnerDrawState, TCanvas*, TCustomImageList*&, int&>;
+
+TOwnerDrawState OwnerDrawStateOf(UINT itemState);
+
+// The rectangle shrunk by dx on the left and right and dy at the top and bottom.
+constexpr TRect InsetRect(TRect r, int dx, int dy) { return {r.Left + dx, r.Top + dy, r.Right - dx, r.Bottom - dy}; }
+
+// How the wrappers paint a selected item and the focus.
+struct TscSelectionLook {
+    TscSelectionStyle Style = scstStyled;
+    bool ShowFocusRect = true;
+    TColor Color = clNone;          // scstColor background; clNone: the style's highlight
+    TColor TextColor = clHighlightText;
+};
+
+// Background and text colour of one item before the selection is laid over it.
+struct TscItemColors {
+    TColor Text;
+    TColor Background;
+};
+TscItemColors ListItemColors(const TControl* control, bool selected, const TscSelectionLook& look);
+
+// The FluentUIOpaque option of the wrappers: a layered, fully opaque window on Windows 10 from
+// build 17134 on, repainted once in full 10 ms after it is made.
+bool IsFluentUIOpaqueActiveFor(const TComponent* component, bool option, bool testBuild = true);
+void ApplyFluentUIOpaque(TWinControl* control, bool active);
+// WM_TIMER of the first full repaint; true when it was that timer.
+bool HandleFluentUIOpaqueTimer(TWinControl* control, const TMessage& message, bool active);
+// Whether changing the option at run time recreates the window.
+bool FluentUIOpaqueNeedsRecreate(const TComponent* component, bool skipWhileLoading = true);
+
+// Points a reference at another component, asking it for free notification (so the reference is
+// cleared when it goes); false when the reference was already that component.
+template <class T>
+bool SetFreeNotifiedReference(TComponent* self, T*& field, T* value)
+{
+    if (field == value)
+        return false;
+    if (field)
+        field->RemoveFreeNotification(self);
+    field = value;
+    if (field)
+        field->FreeNotification(self);
+    return true;
+}
+
+// Draws an image of the list for an item (enabled or in the list's disabled look) at the reading
+// start of the rectangle, centred vertically, and moves the text rectangle past it.
+void DrawListItemImage(TCanvas* canvas, TRect& textRect, TCustomImageList* images, int index, bool enabled,
+                       bool rightToLeft);
+
+// What the item content painters differ in.
+enum class TscItemFlavour { ListBox, CheckListBox, ComboBox };
+
+// The body text of an item: everything after the whole title divider (or the whole text); the
+// title is the text before the divider, empty when there is none.
+String ItemBodyText(const String& text, const String& divider, String& title);
+
+// One item's content: image, bold title, body (tab stops, wrapped or one line).
+struct TscItemContent {
+    const TControl* Control;
+    String Text;
+    TCustomImageList* Images;
+    int ImageIndex;
+    TscGetDrawItemParamsEvent OnGetDrawItemParams;
+    bool WordBreak;
+    String TitleDivider;
+    const TStrings* TabWidths;
+    TscItemFlavour Flavour;
+};
+void PaintItemContent(TCanvas* canvas, TRect rect, int index, TOwnerDrawState state, const TscItemContent& content);
+
+// One owner-drawn item of a list box, composed off screen: colours, fill, separator line,
+// selection, focus rectangle, then the content. A check strip, when CheckWidth is above 0, is
+// painted by DrawCheck and the rest happens beside it.
+struct TscListItemPaint {
+    TCustomListBox* Control;
+    TscSelectionLook Look;
+    bool ShowLines;
+    TColor LineColor;
+    int CheckWidth;
+    std::function<void(TCanvas*, const TRect&, int)> DrawCheck;
+    std::function<void(TCanvas*, TRect, int, TOwnerDrawState)> Content;
+};
+void PaintListBoxItem(const DRAWITEMSTRUCT& item, const TscListItemPaint& paint);
+// The area below the last visible item filled with the control's brush (a list without a custom
+// style and, where columnsMatter, with one column); false when the default erase should run.
+bool EraseBelowListItems(TCustomListBox* control, HDC dc, bool columnsMatter);
+
+class TscCustomListBox : public TCustomListBox {
+    TAVIN_PUBLISHED_CLASS(TscCustomListBox, TCustomListBox)
+public:
+    explicit TscCustomListBox(TComponent* owner);
+    ~TscCustomListBox() override;
+    void WndProc(TMessage& message) override;
+
+    TCustomImageList* Images() const { return FImages; }
+    void SetImages(TCustomImageList* value);
+    int ImageIndex() const { return FImageIndex; }
+    void SetImageIndex(int value) { Change(FImageIndex, value); }
+    bool WordBreak() const { return FWordBreak; }
+    void SetWordBreak(bool value) { Change(FWordBreak, value); }
+    const String& TitleDivider() const { return FTitleDivider; }
+    void SetTitleDivider(const String& value) { Change(FTitleDivider, value); }
+    bool ShowLines() const { return FShowLines; }
+    void SetShowLines(bool value) { Change(FShowLines, value); }
+    TColor LineColor() const { return FLineColor; }
+    void SetLineColor(TColor value) { Change(FLineColor, value); }
+    TscSelectionStyle SelectionStyle() const { return FLook.Style; }
+    void SetSelectionStyle(TscSelectionStyle value) { Change(FLook.Style, value); }
+    bool ShowFocusRect() const { return FLook.ShowFocusRect; }
+    void SetShowFocusRect(bool value) { Change(FLook.ShowFocusRect, value); }
+    TColor SelectionColor() const { return FLook.Color; }
+    void SetSelectionColor(TColor value) { Change(FLook.Color, value); }
+    TColor SelectionTextColor() const { return FLook.TextColor; }
+    void SetSelectionTextColor(TColor value) { Change(FLook.TextColor, value); }
+    TStrings* TabWidths() const { return FTabWidths.get(); }
+    void SetTabWidths(TStrings* value);
+    bool FluentUIOpaque() const { return FFluentUIOpaque; }
+    void SetFluentUIOpaque(bool value);
+    TscDrawItemEvent OnDrawItem() const { return FOnDrawItem; }
+    void SetOnDrawItem(TscDrawItemEvent e) { FOnDrawItem = e; }
+    TscGetDrawItemParamsEvent OnGetDrawItemParams() const { return FOnGetDrawItemParams; }
+    void SetOnGetDrawItemParams(TscGetDrawItemParamsEvent e) { FOnGetDrawItemParams = e; }
+
+    bool IsFluentUIOpaqueActive() const;
+    // Puts the text first in the list (moving it when present); an empty text does nothing.
+    void AddMRUItem(const String& value);
+
+protected:
+    void Notification(TComponent* component, TOperation operation) override;
+    void CreateParams(TCreateParams& params) override;
+    void CreateWnd() override;
+    void ChangeScale(int m, int d, bool isDpiChange) override;
+    virtual void DrawItemContent(TCanvas* canvas, TRect rect, int index, TOwnerDrawState state);
+    TscItemContent ContentOf(int index) const;
+
+    template <class T>
+    void Change(T& field, const T& value)
+    {
+        if (field == value)
+            return;
+        field = value;
+        Invalidate();
+    }
+
+    TCustomImageList* FImages = nullptr;
+    int FImageIndex = -1;
+    bool FWordBreak = false;
+    String FTitleDivider;
+    bool FShowLines = false;
+    TColor FLineColor = clBtnFace;
+    TscSelectionLook FLook;
+    std::unique_ptr<TStrings> FTabWidths;
+    bool FFluentUIOpaque = false;
+    TscDrawItemEvent FOnDrawItem;
+    TscGetDrawItemParamsEvent FOnGetDrawItemParams;
+};
+
+class TscListBox : public TscCustomListBox {
+    TAVIN_PUBLISHED_CLASS(TscListBox, TscCustomListBox)
+public:
+    using TscCustomListBox::TscCustomListBox;
+};
+
+class TscCustomComboBox : public TCustomComboBox {
+    TAVIN_PUBLISHED_CLASS(TscCustomComboBox, TCustomComboBox)
+public:
+    explicit TscCustomComboBox(TComponent* owner);
+    void WndProc(TMessage& message) override;
+
+    void SetStyle(TComboBoxStyle value) override;
+    void SetItemHeight(int value) override;
+    TCustomImageList* Images() const { return FImages; }
+    void SetImages(TCustomImageList* value);
+    int ImageIndex() const { return FImageIndex; }
+    void SetImageIndex(int value) { Change(FImageIndex, value); }
+    bool WordBreak() const { return FWordBreak; }
+    void SetWordBreak(bool value) { Change(FWordBreak, value); }
+    const String& TitleDivider() const { return FTitleDivider; }
+    void SetTitleDivider(const String& value) { Change(FTitleDivider, value); }
+    TscSelectionStyle SelectionStyle() const { return FLook.Style; }
+    void SetSelectionStyle(TscSelectionStyle value) { Change(FLook.Style, value); }
+    bool ShowFocusRect() const { return FLook.ShowFocusRect; }
+    void SetShowFocusRect(bool value) { Change(FLook.ShowFocusRect, value); }
+    TColor SelectionColor() const { return FLook.Color; }
+    void SetSelectionColor(TColor value) { Change(FLook.Color, value); }
+    TColor SelectionTextColor() const { return FLook.TextColor; }
+    void SetSelectionTextColor(TColor value) { Change(FLook.TextColor, value); }
+    TscComboStyleKind StyleKind() const { return FStyleKind; }
+    void SetStyleKind(TscComboStyleKind value);
+    bool FluentUIOpaque() const { return FFluentUIOpaque; }
+    void SetFluentUIOpaque(bool value);
+    TscDrawItemEvent OnDrawItem() const { return FOnDrawItem; }
+    void SetOnDrawItem(TscDrawItemEvent e) { FOnDrawItem = e; }
+    TscGetDrawItemParamsEvent OnGetDrawItemParams() const { return FOnGetDrawItemParams; }
+    void SetOnGetDrawItemParams(TscGetDrawItemParamsEvent e) { FOnGetDrawItemParams = e; }
+
+    bool IsFluentUIOpaqueActive() const;
+    // Whether the closed face is the kit's own (a push-button face with the item and an arrow).
+    bool IsCustomFaceDrawn() const;
+    // The item the face shows while the list is open.
+    int TempItemIndex() const { return FTempItemIndex; }
+    // Renders the whole control into a foreign device context at (x, y).
+    void PaintToDC(HDC dc, int x, int y);
+    void AddMRUItem(const String& value);
+
+protected:
+    void Notification(TComponent* component, TOperation operation) override;
+    void CreateParams(TCreateParams& params) override;
+    void CreateWnd() override;
+    void ChangeScale(int m, int d, bool isDpiChange) override;
+    virtual void DrawItemContent(TCanvas* canvas, TRect rect, int index, TOwnerDrawState state, bool faceItem);
+    // The closed face: parent background, button face, item, focus rectangle, drop-down part.
+    void DrawComboFace(TCanvas* canvas);
+
+    template <class T>
+    void Change(T& field, const T& value)
+    {
+        if (field == value)
+            return;
+        field = value;
+        Invalidate();
+    }
+
+    TCustomImageList* FImages = nullptr;
+    int FImageIndex = -1;
+    bool FWordBreak = false;
+    String FTitleDivider;
+    TscSelectionLook FLook;
+    TscComboStyleKind FStyleKind = scscbDefault;
+    int FTempItemIndex = -1;
+    bool FFluentUIOpaque = false;
+    TscDrawItemEvent FOnDrawItem;
+    TscGetDrawItemParamsEvent FOnGetDrawItemParams;
+
+private:
+    void PaintComboItem(const DRAWITEMSTRUCT& item);
+    void PaintFaceMessage(TMessage& message);
+    void RedrawNow();
+    int FontItemHeight();
+};
+
+class TscComboBox : public TscCustomComboBox {
+    TAVIN_PUBLISHED_CLASS(TscComboBox, TscCustomComboBox)
+public:
+    using TscCustomComboBox::TscCustomComboBox;
+};
+
+// A scroll bar without the framework's frame, never a tab stop, that blocks touch gestures.
+class TscScrollBar : public TScrollBar {
+    TAVIN_CLASS(TscScrollBar, TScrollBar)
+public:
+    explicit TscScrollBar(TComponent* owner);
+    void WndProc(TMessage& message) override;
+};
+
+class TscCheckListBox : public TCheckListBox {
+    TAVIN_PUBLISHED_CLASS(TscCheckListBox, TCheckListBox)
+public:
+    explicit TscCheckListBox(TComponent* owner);
+    ~TscCheckListBox() override;
+    void WndProc(TMessage& message) override;
+
+    TCustomImageList* Images() const { return FImages; }
+    void SetImages(TCustomImageList* value);
+    int ImageIndex() const { return FImageIndex; }
+    void SetImageIndex(int value) { Change(FImageIndex, value); }
+    bool WordBreak() const { return FWordBreak; }
+    void SetWordBreak(bool value) { Change(FWordBreak, value); }
+    const String& TitleDivider() const { return FTitleDivider; }
+    void SetTitleDivider(const String& value) { Change(FTitleDivider, value); }
+    bool ShowLines() const { return FShowLines; }
+    void SetShowLines(bool value) { Change(FShowLines, value); }
+    TColor LineColor() const { return FLineColor; }
+    void SetLineColor(TColor value) { Change(FLineColor, value); }
+    TscSelectionStyle SelectionStyle() const { return FLook.Style; }
+    void SetSelectionStyle(TscSelectionStyle value) { Change(FLook.Style, value); }
+    bool ShowFocusRect() const { return FLook.ShowFocusRect; }
+    void SetShowFocusRect(bool value) { FLook.ShowFocusRect = value; }
+    TColor SelectionColor() const { return FLook.Color; }
+    void SetSelectionColor(TColor value) { Change(FLook.Color, value); }
+    TColor SelectionTextColor() const { return FLook.TextColor; }
+    void SetSelectionTextColor(TColor value) { Change(FLook.TextColor, value); }
+    TStrings* TabWidths() const { return FTabWidths.get(); }
+    void SetTabWidths(TStrings* value);
+    TscDrawItemEvent OnDrawItem() const { return FOnDrawItem; }
+    void SetOnDrawItem(TscDrawItemEvent e) { FOnDrawItem = e; }
+    TscGetDrawItemParamsEvent OnGetDrawItemParams() const { return FOnGetDrawItemParams; }
+    void SetOnGetDrawItemParams(TscGetDrawItemParamsEvent e) { FOnGetDrawItemParams = e; }
+    // The width of the check box as last drawn.
+    int CheckBoxWidth() const { return FCheckBoxWidth; }
+
+protected:
+    void Notification(TComponent* component, TOperation operation) override;
+    void ChangeScale(int m, int d, bool isDpiChange) override;
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void KeyPress(Char& key) override;
+    virtual void DrawItemContent(TCanvas* canvas, TRect rect, int index, TOwnerDrawState state);
+
+    template <class T>
+    void Change(T& field, const T& value)
+    {
+        if (field == value)
+            return;
+        field = value;
+        Invalidate();
+    }
+
+    TCustomImageList* FImages = nullptr;
+    int FImageIndex = -1;
+    bool FWordBreak = false;
+    TscDrawItemEvent FOnDrawItem;
+    TscGetDrawItemParamsEvent FOnGetDrawItemParams;
+    String FTitleDivider;
+    bool FShowLines = false;
+    TColor FLineColor = clBtnFace;
+    TscSelectionLook FLook;
+    std::unique_ptr<TStrings> FTabWidths;
+    int FCheckBoxWidth = 13;
+
+private:
+    void PaintCheckItem(const DRAWITEMSTRUCT& item);
+    int MeasureCheckBox();
+};
