@@ -30,7 +30,8 @@ const TUnitStep Units[] = {
     ResourcesUnit,
     TimersUnit,
     DialogsUnit,
-    // The UI kit's foundation: clipboard formats, "$type", both GDI+ starts, the colour table.
+    // The UI kit's foundation: clipboard formats, "$type", both GDI+ starts, the colour table, the
+    // SVG picture format.
     RurUtilsUnit,
     RurPersistenceUnit,
     RurPersistenceKeyUnit,
@@ -38,6 +39,7 @@ const TUnitStep Units[] = {
     RurGDIPlusClasses::RurGDIPlusClassesUnit,
     RurGraphicsTypesUnit,
     RurGDIPUnit,
+    RurTypesUnit,
     // The drawing object's markup goes to the caption engine's vector renderer.
     RurGraphicsHTMLEngineUnit,
     // Nothing is loaded at start; the shut-down frees the library.

@@ -915,3 +915,5 @@ void TscCustomButtonControl::WndProc(TMessage& message)
     }
     TscCustomActiveControl::WndProc(message);
 }
+
+void scControlsInitialize() { RegisterClasses({TscPanel::StaticClass(), TscLabel::StaticClass()}); }

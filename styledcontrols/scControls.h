@@ -4,6 +4,7 @@
 // cross-fades state changes, and the button behaviour the kit's buttons share.
 #include "ExtCtrls.h"
 #include "ImgList.h"
+#include "StdCtrls.h"
 #include "scDrawUtils.h"
 
 // The kit's notice that a parent's background changed.
@@ -282,3 +283,248 @@ private:
     void HandleKeyDown(Word key);
     void HandleKeyUp(Word key);
 };
+
+// ---------------------------------------------------------------------------------------------
+// Panel and label.
+
+TAVIN_ENUM(TscPanelStyleKind, scpsPanel, scpsToolBar, scpsHeader, scpsFormBackground, scpsTransparent, scpsEmpty,
+           scpsEdit, scpsTabSheet)
+TAVIN_ENUM(TscPanelBorderStyle, scpbsNone, scpbsFlat, scpbsRaised, scpbsLowered, scpbsLoweredBevel,
+           scpbsRaisedBevel, scpbsTopBevel, scpbsBottomBevel, scpbsTopLightLine, scpbsBottomLightLine,
+           scpbsTopShadowLine, scpbsBottomShadowLine, scpbsLeftBevel, scpbsRightBevel, scpbsLeftLightLine,
+           scpbsRightLightLine, scpbsLeftShadowLine, scpbsRightShadowLine, scpbsHorzCenterBevel,
+           scpbsVertCenterBevel)
+TAVIN_ENUM(TscVertAlignment, scvtaTop, scvtaCenter, scvtaBottom)
+
+using TscPanelPaintEvent = TEvent<TCanvas*, TRect>;
+
+class TscCustomImageCollection;
+
+// The rectangle grown by d on every side (shrunk for a negative d).
+constexpr TRect InflatedRect(const TRect& r, int d) { return Rect(r.Left - d, r.Top - d, r.Right + d, r.Bottom + d); }
+
+// Whether the style paints the control's client area, or its font.
+bool IsStyledClient(const TControl* control);
+bool IsStyledFont(const TControl* control);
+
+// Moves a control's form while the left button is held on the control.
+class TscFormDrag {
+public:
+    // A left press (not a double click) at the client point of the control; nothing for a
+    // maximized form.
+    void Press(TControl* control, bool topForm, TPoint point);
+    void Move(TControl* control, TPoint point);
+    void Release() { FDown = false; }
+    bool Dragging() const { return FDown; }
+
+private:
+    TCustomForm* FForm = nullptr;
+    bool FDown = false;
+    TPoint FDownP;
+};
+
+// What a cached glow was built from: a changed input rebuilds it.
+struct TscGlowKey {
+    String Caption, FontName;
+    TColor GlowColor = clNone;
+    int FontSize = 0;
+    TFontStyles FontStyle;
+    bool WordWrap = false;
+    // The label's further inputs.
+    int Width = 0, Height = 0, Alignment = 0, Layout = 0;
+    bool ShowAccelChar = false, ShowEllipsis = false;
+    bool operator==(const TscGlowKey&) const = default;
+};
+
+class TscGlowCache {
+public:
+    // True when the glow must be rebuilt; remembers the key.
+    bool NeedsRebuild(const TscGlowKey& key);
+    void Invalidate() { FUpdate = true; }
+    TGlowBuffer Buffer;
+
+private:
+    TscGlowKey FStored;
+    bool FUpdate = true;
+};
+
+// A panel's caption in rect: plain, or with the glow at its place by the alignment.
+void DrawPanelCaption(TCanvas* canvas, TRect rect, const String& text, TAlignment alignment, bool wordWrap,
+                      bool rightToLeft, const TscGlowEffect* glow, TscGlowCache& cache, bool rebuild);
+
+class TscPanel : public TscCustomControl {
+    TAVIN_PUBLISHED_CLASS(TscPanel, TscCustomControl)
+public:
+    explicit TscPanel(TComponent* owner);
+    ~TscPanel() override;
+
+    void WndProc(TMessage& message) override;
+
+    TscPanelStyleKind StyleKind() const { return FStyleKind; }
+    void SetStyleKind(TscPanelStyleKind value);
+    TscPanelBorderStyle BorderStyle() const { return FBorderStyle; }
+    void SetBorderStyle(TscPanelBorderStyle value);
+    TscCustomImageCollection* Wallpapers() const { return FWallpapers; }
+    void SetWallpapers(TscCustomImageCollection* value);
+    int WallpaperIndex() const { return FWallpaperIndex; }
+    void SetWallpaperIndex(int value);
+    TscCustomImageCollection* CustomImages() const { return FCustomImages; }
+    void SetCustomImages(TscCustomImageCollection* value);
+    int CustomImageIndex() const { return FCustomImageIndex; }
+    void SetCustomImageIndex(int value);
+    TColor LightBorderColor() const { return FLightBorderColor; }
+    void SetLightBorderColor(TColor value) { SetAndRepaint(FLightBorderColor, value); }
+    TColor ShadowBorderColor() const { return FShadowBorderColor; }
+    void SetShadowBorderColor(TColor value) { SetAndRepaint(FShadowBorderColor, value); }
+    bool ShowCaption() const { return FShowCaption; }
+    void SetShowCaption(bool value) { SetAndRepaint(FShowCaption, value); }
+    TscGlowEffect* CaptionGlowEffect() const { return FCaptionGlowEffect.get(); }
+    void SetCaptionGlowEffect(TscGlowEffect* value) { FCaptionGlowEffect->Assign(value); }
+    TAlignment Alignment() const { return FAlignment; }
+    void SetAlignment(TAlignment value) { SetAndRepaint(FAlignment, value); }
+    bool WordWrap() const { return FWordWrap; }
+    void SetWordWrap(bool value) { SetAndRepaint(FWordWrap, value); }
+    bool DragForm() const { return FDragForm; }
+    void SetDragForm(bool value) { FDragForm = value; }
+    bool DragTopForm() const { return FDragTopForm; }
+    void SetDragTopForm(bool value) { FDragTopForm = value; }
+    bool CanEmpty() const { return FCanEmpty; }
+    void SetCanEmpty(bool value) { FCanEmpty = value; }
+    bool PopupMode() const { return FPopupMode; }
+    void SetPopupMode(bool value) { SetAndRepaint(FPopupMode, value); }
+    TscPanelPaintEvent OnPanelPaint() const { return FOnPanelPaint; }
+    void SetOnPanelPaint(TscPanelPaintEvent value) { FOnPanelPaint = value; }
+    // Published under the base's names.
+    void SetTransparentBackground(bool value) override { TscCustomControl::SetTransparentBackground(value); }
+
+    void Draw(TCanvas* canvas, TscsCtrlState state) override;
+    // The area of the child controls within rect (the client rectangle).
+    virtual void AdjustClientRect(TRect& rect) const;
+    virtual void SizeChanged() {}
+    virtual String GetCaptionText() const { return Caption(); }
+    virtual TColor GetCaptionColor() const;
+    // Descendants draw their own content here and set handled to leave out the caption.
+    virtual void DrawPanelContent(TCanvas*, const TRect&, bool&, TscsCtrlState) {}
+
+protected:
+    void Notification(TComponent* component, TOperation operation) override;
+    void CreateParams(TCreateParams& params) override;
+    void Paint() override;
+    void AlignControls(TControl* control, TRect& rect) override;
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseMove(TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    void DrawBorder(TCanvas* canvas, const TRect& rect);
+
+    template <class T>
+    void SetAndRepaint(T& field, T value)
+    {
+        if (field == value)
+            return;
+        field = value;
+        RePaintControl();
+    }
+
+    TscPanelStyleKind FStyleKind = scpsPanel;
+    TscCustomImageCollection* FWallpapers = nullptr;
+    int FWallpaperIndex = -1;
+    TscCustomImageCollection* FCustomImages = nullptr;
+    int FCustomImageIndex = -1;
+    TscPanelBorderStyle FBorderStyle = scpbsNone;
+    TColor FLightBorderColor = clBtnHighlight;
+    TColor FShadowBorderColor = clBtnShadow;
+    bool FShowCaption = false;
+    std::unique_ptr<TscGlowEffect> FCaptionGlowEffect;
+    TAlignment FAlignment = taCenter;
+    TscGlowCache FGlow;
+    TscPanelPaintEvent FOnPanelPaint;
+    bool FCanEmpty = true;
+    bool FPopupMode = false;
+    bool FDragForm = false;
+    bool FDragTopForm = true;
+    TscFormDrag FDrag;
+    bool FWordWrap = false;
+
+private:
+    void GlowChanged(TObject*);
+    bool ImageAvailable(const TscCustomImageCollection* images, int index) const;
+};
+
+class TscLabel : public TscCustomControl {
+    TAVIN_PUBLISHED_CLASS(TscLabel, TscCustomControl)
+public:
+    explicit TscLabel(TComponent* owner);
+    ~TscLabel() override;
+
+    void WndProc(TMessage& message) override;
+
+    TWinControl* FocusControl() const { return FFocusControl; }
+    void SetFocusControl(TWinControl* value);
+    TAlignment Alignment() const { return FAlignment; }
+    void SetAlignment(TAlignment value) { SetAndRepaint(FAlignment, value); }
+    TscVertAlignment VertAlignment() const { return FVertAlignment; }
+    void SetVertAlignment(TscVertAlignment value) { SetAndRepaint(FVertAlignment, value); }
+    bool AutoSize() const { return FAutoSize; }
+    void SetAutoSize(bool value);
+    TTextLayout Layout() const { return FLayout; }
+    void SetLayout(TTextLayout value) { SetAndRepaint(FLayout, value); }
+    bool WordWrap() const { return FWordWrap; }
+    void SetWordWrap(bool value);
+    bool ShowAccelChar() const { return FShowAccelChar; }
+    void SetShowAccelChar(bool value) { SetAndRepaint(FShowAccelChar, value); }
+    bool ShowEllipsis() const { return FShowEllipsis; }
+    void SetShowEllipsis(bool value) { SetAndRepaint(FShowEllipsis, value); }
+    TscGlowEffect* GlowEffect() const { return FGlowEffect.get(); }
+    void SetGlowEffect(TscGlowEffect* value) { FGlowEffect->Assign(value); }
+    bool DragForm() const { return FDragForm; }
+    void SetDragForm(bool value) { FDragForm = value; }
+    bool DragTopForm() const { return FDragTopForm; }
+    void SetDragTopForm(bool value) { FDragTopForm = value; }
+    bool UseFontColorToStyleColor() const { return FUseFontColorToStyleColor; }
+    void SetUseFontColorToStyleColor(bool value) { SetAndRepaint(FUseFontColorToStyleColor, value); }
+
+    void Draw(TCanvas* canvas, TscsCtrlState state) override;
+    virtual String GetLabelText() const { return Caption(); }
+    virtual void AdjustBounds();
+    virtual void DoDrawText(TCanvas* canvas, TRect& rect, UINT flags);
+
+protected:
+    void Loaded() override;
+    void Notification(TComponent* component, TOperation operation) override;
+    void ChangeScale(int m, int d, bool isDpiChange) override;
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseMove(TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+
+    template <class T>
+    void SetAndRepaint(T& field, T value)
+    {
+        if (field == value)
+            return;
+        field = value;
+        RePaintControl();
+    }
+
+private:
+    void GlowChanged(TObject*);
+    bool GlowOn() const { return FGlowEffect->Enabled(); }
+
+    TWinControl* FFocusControl = nullptr;
+    TAlignment FAlignment = taLeftJustify;
+    TscVertAlignment FVertAlignment = scvtaTop;
+    bool FAutoSize = true;
+    TTextLayout FLayout = tlTop;
+    bool FWordWrap = false;
+    bool FShowAccelChar = true;
+    std::unique_ptr<TscGlowEffect> FGlowEffect;
+    TscFormDrag FDrag;
+    TscGlowCache FGlow;
+    bool FDragForm = false;
+    bool FDragTopForm = true;
+    bool FUseFontColorToStyleColor = false;
+    bool FShowEllipsis = false;
+};
+
+// Registers the kit's panel, label and button classes for form resources.
+void scControlsInitialize();
+inline constexpr TUnitStep scControlsUnit{"scControls", &scControlsInitialize, nullptr};

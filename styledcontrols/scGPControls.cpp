@@ -113,7 +113,7 @@ TAVIN_PUBLISHED(TscGPGlyphButton)
     TAVIN_PROPERTY(TNotifyEvent, OnDropDown);
 }
 
-void scGPControlsInitialize() { RegisterClasses({TscGPGlyphButton::StaticClass()}); }
+void scGPControlsInitialize() { RegisterClasses({TscGPGlyphButton::StaticClass(), TscGPPanel::StaticClass()}); }
 
 // ---------------------------------------------------------------------------------------------
 

@@ -358,6 +358,181 @@ private:
     Byte FFluentLightPressedEffectAmount = 0;
 };
 
+TAVIN_ENUM(TscGPPanelBGStyle, gppbsColor, gppbsFormBackground)
+TAVIN_ENUM(TscGPPanelFrameSide, gppfsLeft, gppfsTop, gppfsRight, gppfsBottom)
+using TscGPPanelFrameSides = TSet<TscGPPanelFrameSide>;
+
+// A container painted with GDI+: a solid or gradient fill with alpha, optionally rounded, a frame on
+// chosen sides, wallpaper, custom image and caption, content margins, form dragging and resize grips.
+class TscGPPanel : public TscCustomControl {
+    TAVIN_PUBLISHED_CLASS(TscGPPanel, TscCustomControl)
+public:
+    explicit TscGPPanel(TComponent* owner);
+    ~TscGPPanel() override;
+
+    void WndProc(TMessage& message) override;
+
+    TscGPPanelBGStyle BackgroundStyle() const { return FBackgroundStyle; }
+    void SetBackgroundStyle(TscGPPanelBGStyle value);
+    TscGPPanelFrameSides FrameSides() const { return FFrameSides; }
+    void SetFrameSides(TscGPPanelFrameSides value) { SetAndRealign(FFrameSides, value); }
+    bool ShowCaption() const { return FShowCaption; }
+    void SetShowCaption(bool value) { SetAndRepaint(FShowCaption, value); }
+    TscGlowEffect* CaptionGlowEffect() const { return FCaptionGlowEffect.get(); }
+    void SetCaptionGlowEffect(TscGlowEffect* value) { FCaptionGlowEffect->Assign(value); }
+    bool ScaleFrameWidth() const { return FScaleFrameWidth; }
+    void SetScaleFrameWidth(bool value) { FScaleFrameWidth = value; }
+    TAlignment Alignment() const { return FAlignment; }
+    void SetAlignment(TAlignment value) { SetAndRepaint(FAlignment, value); }
+    bool Sizeable() const { return FSizeable; }
+    void SetSizeable(bool value);
+    Byte FrameColorAlpha() const { return FFrameColorAlpha; }
+    void SetFrameColorAlpha(Byte value) { SetAndRepaint(FFrameColorAlpha, value); }
+    Byte FillColorAlpha() const { return FFillColorAlpha; }
+    void SetFillColorAlpha(Byte value) { SetAndUpdate(FFillColorAlpha, value); }
+    int FrameWidth() const { return FFrameWidth; }
+    void SetFrameWidth(int value);
+    TColor FillColor() const { return FFillColor; }
+    void SetFillColor(TColor value) { SetAndUpdate(FFillColor, value); }
+    TColor FillColor2() const { return FFillColor2; }
+    void SetFillColor2(TColor value) { SetAndUpdate(FFillColor2, value); }
+    TColor FrameColor() const { return FFrameColor; }
+    void SetFrameColor(TColor value) { SetAndRepaint(FFrameColor, value); }
+    int FrameRadius() const { return FFrameRadius; }
+    void SetFrameRadius(int value);
+    TscGPShapeFillStyle FillStyle() const { return FFillStyle; }
+    void SetFillStyle(TscGPShapeFillStyle value) { SetAndUpdate(FFillStyle, value); }
+    int FillGradientAngle() const { return FFillGradientAngle; }
+    void SetFillGradientAngle(int value);
+    Byte FillGradientBeginAlpha() const { return FFillGradientBeginAlpha; }
+    void SetFillGradientBeginAlpha(Byte value) { SetGradientValue(FFillGradientBeginAlpha, value); }
+    Byte FillGradientEndAlpha() const { return FFillGradientEndAlpha; }
+    void SetFillGradientEndAlpha(Byte value) { SetGradientValue(FFillGradientEndAlpha, value); }
+    Byte FillGradientBeginColorOffset() const { return FFillGradientBeginColorOffset; }
+    void SetFillGradientBeginColorOffset(Byte value);
+    Byte FillGradientEndColorOffset() const { return FFillGradientEndColorOffset; }
+    void SetFillGradientEndColorOffset(Byte value);
+    bool DragForm() const { return FDragForm; }
+    void SetDragForm(bool value) { FDragForm = value; }
+    bool DragTopForm() const { return FDragTopForm; }
+    void SetDragTopForm(bool value) { FDragTopForm = value; }
+    TscCustomImageCollection* Wallpapers() const { return FWallpapers; }
+    void SetWallpapers(TscCustomImageCollection* value);
+    int WallpaperIndex() const { return FWallpaperIndex; }
+    void SetWallpaperIndex(int value) { SetAndUpdate(FWallpaperIndex, value); }
+    TscCustomImageCollection* CustomImages() const { return FCustomImages; }
+    void SetCustomImages(TscCustomImageCollection* value);
+    int CustomImageIndex() const { return FCustomImageIndex; }
+    void SetCustomImageIndex(int value) { SetAndUpdate(FCustomImageIndex, value); }
+    int ContentMarginLeft() const { return FContentMarginLeft; }
+    void SetContentMarginLeft(int value) { SetAndRealign(FContentMarginLeft, value); }
+    int ContentMarginRight() const { return FContentMarginRight; }
+    void SetContentMarginRight(int value) { SetAndRealign(FContentMarginRight, value); }
+    int ContentMarginTop() const { return FContentMarginTop; }
+    void SetContentMarginTop(int value) { SetAndRealign(FContentMarginTop, value); }
+    int ContentMarginBottom() const { return FContentMarginBottom; }
+    void SetContentMarginBottom(int value) { SetAndRealign(FContentMarginBottom, value); }
+    bool WordWrap() const { return FWordWrap; }
+    void SetWordWrap(bool value) { SetAndRepaint(FWordWrap, value); }
+    void SetTransparentBackground(bool value) override;
+
+    // The area of the child controls within rect (the client rectangle).
+    virtual void AdjustClientRect(TRect& rect) const;
+    void DrawCapturedBackground(TCanvas* canvas) override;
+    void Draw(TCanvas* canvas, TscsCtrlState state) override;
+    virtual String GetCaptionText() const { return Caption(); }
+    virtual TColor GetCaptionColor() const;
+    // The grip under the point: 0, or the hit-test code of a resize edge or corner.
+    int GripAt(int x, int y) const;
+
+protected:
+    void Notification(TComponent* component, TOperation operation) override;
+    void CreateParams(TCreateParams& params) override;
+    void ChangeScale(int m, int d, bool isDpiChange) override;
+    void AlignControls(TControl* control, TRect& rect) override;
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseMove(TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+
+private:
+    template <class T>
+    void SetAndRepaint(T& field, T value)
+    {
+        if (field == value)
+            return;
+        field = value;
+        RePaintControl();
+    }
+    template <class T>
+    void SetAndUpdate(T& field, T value)
+    {
+        if (field == value)
+            return;
+        field = value;
+        RePaintControl();
+        UpdateControls();
+    }
+    template <class T>
+    void SetAndRealign(T& field, T value)
+    {
+        if (field == value || value < T{})
+            return;
+        field = value;
+        RePaintControl();
+        Realign();
+    }
+    void SetAndRealign(TscGPPanelFrameSides& field, TscGPPanelFrameSides value)
+    {
+        if (field == value)
+            return;
+        field = value;
+        RePaintControl();
+        Realign();
+    }
+    void SetGradientValue(Byte& field, Byte value);
+    void GlowChanged(TObject*);
+    void ResizeBy(int x, int y);
+    void UpdateGrip(int x, int y);
+
+    TscGPPanelBGStyle FBackgroundStyle = gppbsColor;
+    TscGPPanelFrameSides FFrameSides{gppfsLeft, gppfsTop, gppfsRight, gppfsBottom};
+    bool FShowCaption = false;
+    std::unique_ptr<TscGlowEffect> FCaptionGlowEffect;
+    bool FScaleFrameWidth = true;
+    TAlignment FAlignment = taCenter;
+    TscGlowCache FGlow;
+    bool FSizeable = false;
+    bool FResizing = false;
+    Byte FFrameColorAlpha = 255;
+    Byte FFillColorAlpha = 150;
+    int FFrameWidth = 2;
+    TColor FFillColor = clBtnFace;
+    TColor FFillColor2 = clNone;
+    TColor FFrameColor = clBtnShadow;
+    int FFrameRadius = 0;
+    TscGPShapeFillStyle FFillStyle = scgpsfColor;
+    int FFillGradientAngle = 90;
+    Byte FFillGradientBeginAlpha = 255;
+    Byte FFillGradientEndAlpha = 255;
+    Byte FFillGradientBeginColorOffset = 25;
+    Byte FFillGradientEndColorOffset = 25;
+    bool FDragForm = false;
+    bool FDragTopForm = true;
+    TscFormDrag FDrag;
+    TPoint FDownP;
+    int FHitTest = 0;
+    TCursor FSaveCursor = crDefault;
+    TscCustomImageCollection* FWallpapers = nullptr;
+    TscCustomImageCollection* FCustomImages = nullptr;
+    int FWallpaperIndex = -1;
+    int FCustomImageIndex = -1;
+    int FContentMarginLeft = 0;
+    int FContentMarginRight = 0;
+    int FContentMarginTop = 0;
+    int FContentMarginBottom = 0;
+    bool FWordWrap = false;
+};
+
 // Registers the kit's GDI+ control classes for form resources.
 void scGPControlsInitialize();
 inline constexpr TUnitStep scGPControlsUnit{"scGPControls", &scGPControlsInitialize, nullptr};

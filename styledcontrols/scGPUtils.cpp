@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <iterator>
+#include <numbers>
 
 #include "Math.h"
 #include "scDrawUtils.h"
@@ -125,15 +126,48 @@ float GlyphPenWidth(Byte thickness, double scale)
     return float(Trunc(Max<int>(thickness, 1) * scale));
 }
 
-void GPDrawCloseGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte thickness)
+TGPPointF GPRotatePoint(const TGPPointF& p, const TGPPointF& center, float angle)
+{
+    const double a = angle * std::numbers::pi / 180, dx = p.X - center.X, dy = p.Y - center.Y;
+    return TGPPointF(float(center.X + std::cos(a) * dx - std::sin(a) * dy),
+                     float(center.Y + std::sin(a) * dx + std::cos(a) * dy));
+}
+
+void GPDrawRoundRectFrame(TGPGraphics& g, const TGPRectF& r, ARGB color, double scale, float radius, Byte thickness)
 {
     TGPPen pen(color, GlyphPenWidth(thickness, scale));
-    TGPGraphicsPath path;
-    path.AddLine(r.X, r.Y, r.X + r.Width, r.Y + r.Height);
-    TGPGraphicsPath second;
-    second.AddLine(r.X + r.Width, r.Y, r.X, r.Y + r.Height);
-    path.AddPath(second, false);
-    g.DrawPath(pen, path);
+    GPDrawRoundRect(g, r, pen, radius);
+}
+
+void GPDrawRectFrame(TGPGraphics& g, const TGPRectF& r, ARGB color, double scale, Byte thickness)
+{
+    TGPPen pen(color, GlyphPenWidth(thickness, scale));
+    g.DrawRectangle(pen, r);
+}
+
+void GPAddRightTriangle(TGPGraphicsPath& path, const TGPRectF& r)
+{
+    const TGPPointF points[] = {{r.X, r.Y}, {r.X, r.Y + r.Height}, {r.X + r.Width, r.Y + r.Height / 2}};
+    path.StartFigure();
+    path.AddLines(points);
+    path.CloseFigure();
+}
+
+void GPAddLeftTriangle(TGPGraphicsPath& path, const TGPRectF& r)
+{
+    const TGPPointF points[] = {{r.X, r.Y + r.Height / 2}, {r.X + r.Width, r.Y}, {r.X + r.Width, r.Y + r.Height}};
+    path.StartFigure();
+    path.AddLines(points);
+    path.CloseFigure();
+}
+
+void GPAddCheckMarkPath(TGPGraphicsPath& path, const TGPRectF& r)
+{
+    const float t = float(Round(r.Y - r.Height / 10));
+    const TGPPointF points[] = {{r.X - r.Width / 8, t + r.Height - r.Height / 3},
+                                {r.X + r.Width / 3, t + r.Height},
+                                {r.X + r.Width, t + r.Height / 4}};
+    path.AddLines(points);
 }
 
 namespace {
@@ -159,16 +193,57 @@ bool IsInsetGlyphKind(TscGPButtonGlyphKind kind)
     return std::find(std::begin(InsetKinds), std::end(InsetKinds), kind) != std::end(InsetKinds);
 }
 
-void GPDrawGlyph(TscGPButtonGlyphKind kind, TGPGraphics& g, const TGPRectF& r, ARGB color, TColor, double scale,
-                 Byte thickness)
+namespace {
+
+using TGlyphPainter = void (*)(TGPGraphics&, TGPRectF, ARGB, double, Byte);
+
+// The painter of each kind in the order of the enumeration; null for the kinds that choose their
+// painter (maximize, restore) or take the marker colour.
+constexpr TGlyphPainter Painters[] = {
+    GPDrawPriorArrowGlyph, GPDrawNextArrowGlyph, GPDrawLeftArrowGlyph, GPDrawRightArrowGlyph, GPDrawUpArrowGlyph,
+    GPDrawDownArrowGlyph, GPDrawMoreGlyph, GPDrawDetailsGlyph, GPDrawDetailPointsGlyph, GPDrawSearchGlyph,
+    GPDrawPlusGlyph, GPDrawMinusGlyph, GPDrawOptionsGlyph, GPDrawOkGlyph, GPDrawCloseGlyph, GPDrawCloseGlyph,
+    GPDrawRefreshGlyph, GPDrawEditGlyph, GPDrawFirstGlyph, GPDrawLastGlyph, GPDrawPlayGlyph, GPDrawPauseGlyph,
+    GPDrawStopGlyph, GPDrawRewindGlyph, GPDrawForwardGlyph, GPDrawSkipToStartGlyph, GPDrawSkipToEndGlyph,
+    GPDrawExitGlyph, GPDrawHomeGlyph, GPDrawShutDownGlyph, GPDrawCheckOptionsGlyph, GPDrawInfoGlyph,
+    GPDrawDownloadGlyph, GPDrawUploadGlyph, GPDrawMinimizeGlyph, nullptr, nullptr, GPDrawCloseGlyph,
+    GPDrawFileNewGlyph, GPDrawFileOpenGlyph, GPDrawFileSaveGlyph, GPDrawFileSaveAsGlyph, GPDrawFolderGlyph,
+    GPDrawPrintGlyph, GPDrawMicGlyph, GPDrawMicMuteGlyph, GPDrawRecGlyph, GPDrawRecOnGlyph, GPDrawPhotoGlyph,
+    GPDrawVideoGlyph, GPDrawLockGlyph, GPDrawUnLockGlyph, GPDrawUserGlyph, GPDrawTrashGlyph, GPDrawInBoxGlyph,
+    GPDrawOutBoxGlyph, GPDrawPinGlyph, GPDrawVolumeGlyph, GPDrawMuteGlyph, GPDrawVolumePlusGlyph,
+    GPDrawVolumeMinusGlyph, GPDrawZoomPlusGlyph, GPDrawZoomMinusGlyph, GPDrawViewGlyph, GPDrawFlagGlyph,
+    GPDrawFilterGlyph, GPDrawObjectsGlyph, GPDrawReplyGlyph, GPDrawUndoGlyph, GPDrawRedoGlyph, GPDrawClockGlyph,
+    GPDrawCalendarGlyph, GPDrawChartGlyph, GPDrawFontGlyph, nullptr, GPDrawFontIncSizeGlyph,
+    GPDrawFontDecSizeGlyph, GPDrawFillGlyph, nullptr, GPDrawMessageGlyph, GPDrawMessageReadGlyph, GPDrawSendGlyph,
+    GPDrawTextAlignLeftGlyph, GPDrawTextAlignRightGlyph, GPDrawTextAlignCenterGlyph, GPDrawTextAlignJustifiedGlyph,
+    GPDrawCopyGlyph, GPDrawPasteGlyph, GPDrawCutGlyph, GPDrawHelpGlyph, GPDrawReplaceGlyph, GPDrawShareGlyph,
+    GPDrawCallGlyph, GPDrawCallEndGlyph, GPDrawMapGlyph, GPDrawMapMarkerGlyph, GPDrawGearGlyph, GPDrawStarGlyph,
+    GPDrawGlobeGlyph, GPDrawPriorArrowGlyph, GPDrawNextArrowGlyph, GPDrawNaviTopGlyph, GPDrawNaviBottomGlyph,
+    GPDrawNaviTopLeftGlyph, GPDrawNaviTopRightGlyph, GPDrawNaviBottomLeftGlyph, GPDrawNaviBottomRightGlyph,
+    GPDrawSizeFullGlyph, GPDrawSizeCompactGlyph, GPDrawShopBasketGlyph, GPDrawShopBasketInGlyph,
+    GPDrawShopBasketOutGlyph, nullptr, GPDrawMaximizeRoundedGlyph, GPDrawRestoreRoundedGlyph,
+    GPDrawMaximizeRectGlyph, GPDrawRestoreRectGlyph,
+};
+static_assert(std::size(Painters) == scgpbgkRestoreRect + 1, "one painter per glyph kind");
+
+} // namespace
+
+void GPDrawGlyph(TscGPButtonGlyphKind kind, TGPGraphics& g, const TGPRectF& r, ARGB color, TColor markerColor,
+                 double scale, Byte thickness)
 {
     switch (kind) {
-    case scgpbgkClose:
-    case scgpbgkCancel:
-    case scgpbgkClear:
-        GPDrawCloseGlyph(g, r, color, scale, thickness);
-        break;
+    case scgpbgkMaximize:
+        (IsWindows11() ? GPDrawMaximizeRoundedGlyph : GPDrawMaximizeRectGlyph)(g, r, color, scale, thickness);
+        return;
+    case scgpbgkRestore:
+        (IsWindows11() ? GPDrawRestoreRoundedGlyph : GPDrawRestoreRectGlyph)(g, r, color, scale, thickness);
+        return;
+    case scgpbgkFontColorMarker: GPDrawFontColorMarkerGlyph(g, r, color, markerColor, scale, thickness); return;
+    case scgpbgkFillColorMarker: GPDrawFillColorMarkerGlyph(g, r, color, markerColor, scale, thickness); return;
+    case scgpbgkColorMarker: GPDrawColorMarkerGlyph(g, r, color, markerColor, scale, thickness); return;
     default:
-        break;
+        if (kind >= 0 && size_t(kind) < std::size(Painters) && Painters[kind])
+            Painters[kind](g, r, color, scale, thickness);
+        return;
     }
 }

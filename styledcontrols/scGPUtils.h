@@ -53,13 +53,52 @@ void GPDrawFocusRect(fwgdip::TGPGraphics& g, const TGPRectF& r, ARGB color, doub
 void GPFillRadialLight(fwgdip::TGPGraphics& g, const TGPRectF& r, Byte alpha);
 void GPDrawFluentHoverLight(fwgdip::TGPGraphics& g, TGPRectF r, int mouseX);
 void GPDrawFluentPressedLight(fwgdip::TGPGraphics& g, const TGPRectF& r, int mouseX, int mouseY, Byte amount);
+// P rotated about center by angle degrees, clockwise on screen.
+TGPPointF GPRotatePoint(const TGPPointF& p, const TGPPointF& center, float angle);
+// Frames stroked with a pen of the glyph width rule.
+void GPDrawRoundRectFrame(fwgdip::TGPGraphics& g, const TGPRectF& r, ARGB color, double scale, float radius,
+                          Byte thickness);
+void GPDrawRectFrame(fwgdip::TGPGraphics& g, const TGPRectF& r, ARGB color, double scale, Byte thickness);
+// Closed triangles pointing right and left, and the two strokes of a check mark.
+void GPAddRightTriangle(fwgdip::TGPGraphicsPath& path, const TGPRectF& r);
+void GPAddLeftTriangle(fwgdip::TGPGraphicsPath& path, const TGPRectF& r);
+void GPAddCheckMarkPath(fwgdip::TGPGraphicsPath& path, const TGPRectF& r);
+
 // The pen width of the glyphs: Trunc(max(thickness, 1) x scale).
 float GlyphPenWidth(Byte thickness, double scale);
 
-void GPDrawCloseGlyph(fwgdip::TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte thickness);
+// The glyph painters. Each draws into r as passed, in one colour, with the caller's smoothing and
+// pixel offset; only the window glyphs change those modes and they put them back.
+#define SC_GLYPH_PAINTERS(X)                                                                                   \
+    X(Close) X(Minimize) X(MaximizeRect) X(MaximizeRounded) X(RestoreRect) X(RestoreRounded) X(PriorArrow)      \
+    X(NextArrow) X(LeftArrow) X(RightArrow) X(UpArrow) X(DownArrow) X(DropDownArrow) X(NaviTop) X(NaviBottom)   \
+    X(NaviTopLeft) X(NaviTopRight) X(NaviBottomLeft) X(NaviBottomRight) X(Download) X(Upload) X(Exit)           \
+    X(SizeFull) X(SizeCompact) X(Play) X(Pause) X(Stop) X(Rec) X(RecOn) X(Rewind) X(Forward) X(SkipToStart)     \
+    X(SkipToEnd) X(First) X(Last) X(Plus) X(Minus) X(Ok) X(CheckOptions) X(More) X(DetailPoints) X(Details)     \
+    X(FileNew) X(FileOpen) X(OpenArrow) X(FileSave) X(FileSaveAs) X(Folder) X(Print) X(InBox) X(InBoxArrow)     \
+    X(OutBox) X(OutBoxArrow) X(Edit) X(Copy) X(Paste) X(Cut) X(Font) X(FontIncSize) X(FontDecSize) X(Fill)      \
+    X(TextAlignLeft) X(TextAlignRight) X(TextAlignCenter) X(TextAlignJustified) X(Search) X(ZoomPlus)           \
+    X(ZoomMinus) X(Replace) X(Refresh) X(Undo) X(Redo) X(Reply) X(Help) X(Message) X(MessageRead) X(Send)       \
+    X(Call) X(CallEnd) X(Mic) X(MicMute) X(Volume) X(Mute) X(VolumePlus) X(VolumeMinus) X(Photo) X(Video)       \
+    X(User) X(Share) X(Home) X(ShutDown) X(Info) X(Options) X(Lock) X(UnLock) X(Trash) X(Pin) X(Flag) X(Filter) \
+    X(View) X(Objects) X(Clock) X(Calendar) X(Chart) X(Map) X(MapMarker) X(Gear) X(Star) X(Globe)              \
+    X(ShopBasket) X(ShopBasketIn) X(ShopBasketOut)
+
+#define SC_DECLARE_GLYPH_PAINTER(Name) \
+    void GPDraw##Name##Glyph(fwgdip::TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte thickness);
+SC_GLYPH_PAINTERS(SC_DECLARE_GLYPH_PAINTER)
+#undef SC_DECLARE_GLYPH_PAINTER
+
+// The colour markers also fill with markerColor at full opacity.
+void GPDrawFontColorMarkerGlyph(fwgdip::TGPGraphics& g, TGPRectF r, ARGB color, TColor markerColor, double scale,
+                                Byte thickness);
+void GPDrawFillColorMarkerGlyph(fwgdip::TGPGraphics& g, TGPRectF r, ARGB color, TColor markerColor, double scale,
+                                Byte thickness);
+void GPDrawColorMarkerGlyph(fwgdip::TGPGraphics& g, TGPRectF r, ARGB color, TColor markerColor, double scale,
+                            Byte thickness);
 
 // Whether the glyph button shrinks the glyph rectangle by its glyph margin for this kind.
 bool IsInsetGlyphKind(TscGPButtonGlyphKind kind);
-// Draws the kind's glyph; kinds whose painter the kit does not have yet draw nothing.
+// Draws the kind's glyph; maximize and restore take the rounded painters on Windows 11.
 void GPDrawGlyph(TscGPButtonGlyphKind kind, fwgdip::TGPGraphics& g, const TGPRectF& r, ARGB color, TColor markerColor,
                  double scale, Byte thickness);

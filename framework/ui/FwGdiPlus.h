@@ -378,6 +378,8 @@ public:
     // Bounds after the optional transform, widened by the optional pen.
     TStatus GetBounds(TGPRectF& bounds, const TGPMatrix* matrix = nullptr, const TGPPen* pen = nullptr) const;
     INT GetPointCount() const;
+    // The points of every figure in order (arcs as their Bezier points).
+    TStatus GetPathPoints(std::span<TGPPointF> points) const;
     TStatus GetLastPoint(TGPPointF& point) const;
     TStatus Transform(const TGPMatrix& matrix);
     TStatus Flatten(const TGPMatrix* matrix = nullptr, REAL flatness = 0.25f);

@@ -115,6 +115,11 @@ INT TGPGraphicsPath::GetPointCount() const
     return count;
 }
 
+TStatus TGPGraphicsPath::GetPathPoints(std::span<TGPPointF> points) const
+{
+    return Check(GdipGetPathPoints(FNative, points.data(), static_cast<INT>(points.size())));
+}
+
 TStatus TGPGraphicsPath::GetLastPoint(TGPPointF& point) const { return Check(GdipGetPathLastPoint(FNative, &point)); }
 
 TStatus TGPGraphicsPath::Transform(const TGPMatrix& matrix) { return Check(GdipTransformPath(FNative, matrix.Native())); }

@@ -7,7 +7,7 @@
 
 namespace {
 
-const TUnitStep KitUnits[] = {fwgdip::GdiPlusUnit, scDrawUtilsUnit, scGPControlsUnit};
+const TUnitStep KitUnits[] = {fwgdip::GdiPlusUnit, scDrawUtilsUnit, scControlsUnit, scGPControlsUnit};
 
 class TKitEnvironment : public ::testing::Environment {
 public:

@@ -1,6 +1,7 @@
 #include "RurFoundationUnits.h"
 
 #include "RurGDIP.h"
+#include "RurGraphicsSVGEngine.h"
 #include "RurGraphicsTypes.h"
 #include "RurPersistence.h"
 #include "SysUtils.h"
@@ -56,3 +57,15 @@ void InitializeRurGraphicsTypesUnit() { RurGraphicsTypesInitialize(); }
 void FinalizeRurGraphicsTypesUnit() { RurGraphicsTypesFinalize(); }
 void InitializeRurGDIPUnit() { RurGDIP::RurGDIPInitialize(); }
 void FinalizeRurGDIPUnit() { RurGDIP::RurGDIPFinalize(); }
+
+void InitializeRurSVGUnit()
+{
+    TRurSVGBitmap::SetEngineFactory(&CreateRurGraphicsSVGImport);
+    InitializeRurTypesUnit();
+}
+
+void FinalizeRurSVGUnit()
+{
+    FinalizeRurTypesUnit();
+    TRurSVGBitmap::SetEngineFactory(nullptr);
+}

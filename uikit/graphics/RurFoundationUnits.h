@@ -1,7 +1,8 @@
 #pragma once
 // The start-up steps of the UI kit's foundation units, in the order the program's start-up table
 // runs them: the kit's clipboard formats, the persistence's class-name key, the run-time bound
-// GDI+ interface and its start, the named-colour table, the statically bound GDI+ start.
+// GDI+ interface and its start, the named-colour table, the statically bound GDI+ start, the SVG
+// picture format.
 #include <span>
 
 #include "RurGDIPlusClasses.h"
@@ -28,6 +29,9 @@ void InitializeRurGraphicsTypesUnit();
 void FinalizeRurGraphicsTypesUnit();
 void InitializeRurGDIPUnit();
 void FinalizeRurGDIPUnit();
+// The SVG picture: its engine for every new SVG graphic, and the "SVG" file format.
+void InitializeRurSVGUnit();
+void FinalizeRurSVGUnit();
 
 // The steps one by one, for the program's table, and all of them in order.
 inline constexpr TUnitStep RurUtilsUnit{"RurUtils", &InitializeRurUtilsUnit, nullptr};
@@ -37,7 +41,8 @@ inline constexpr TUnitStep RurPersistenceKeyUnit{"RurPersistence", &InitializeRu
 inline constexpr TUnitStep RurGraphicsTypesUnit{"RurGraphicsTypes", &InitializeRurGraphicsTypesUnit,
                                                 &FinalizeRurGraphicsTypesUnit};
 inline constexpr TUnitStep RurGDIPUnit{"RurGDIP", &InitializeRurGDIPUnit, &FinalizeRurGDIPUnit};
+inline constexpr TUnitStep RurTypesUnit{"RurTypes", &InitializeRurSVGUnit, &FinalizeRurSVGUnit};
 inline constexpr TUnitStep RurFoundationSteps[] = {
     RurUtilsUnit, RurPersistenceUnit, RurPersistenceKeyUnit, RurGDIPlusApi::RurGDIPlusApiUnit,
-    RurGDIPlusClasses::RurGDIPlusClassesUnit, RurGraphicsTypesUnit, RurGDIPUnit};
+    RurGDIPlusClasses::RurGDIPlusClassesUnit, RurGraphicsTypesUnit, RurGDIPUnit, RurTypesUnit};
 inline std::span<const TUnitStep> RurFoundationUnits() { return RurFoundationSteps; }

@@ -41,8 +41,15 @@ constexpr TLengthUnit LengthUnits[] = {{u"px", 1},   {u"pt", 1.25f}, {u"pc", 15}
 
 bool TryParseNumber(const String& AText, float& AValue)
 {
+    // "." and "," whatever the locale, made once: a document reads tens of thousands of numbers.
+    static const TFormatSettings dotSettings = [] {
+        TFormatSettings settings = FormatSettings;
+        settings.DecimalSeparator = u'.';
+        settings.ThousandSeparator = u',';
+        return settings;
+    }();
     double value;
-    if (!TRurUtils::TryStrToFloatDot(AText, value) || !std::isfinite(value) || std::fabs(value) > FLT_MAX)
+    if (AText.empty() || !TryStrToFloat(AText, value, dotSettings) || !std::isfinite(value) || std::fabs(value) > FLT_MAX)
         return false;
     AValue = float(value);
     return true;
