@@ -44,8 +44,6 @@ private:
     TCanvas FCanvas;
 };
 
-enum class TGDIPAlign { Left, Right, Center };
-
 class THTMLGDIPEngine {
 public:
     THTMLGDIPEngine(TGPGraphics& AGraphics, const TFont& AFont, const TRect& ARect,
@@ -111,7 +109,7 @@ private:
     int FSubOffset = 0;
     int FSupOffset = 0;
     int FImageOffset = 0;
-    TGDIPAlign FAlign = TGDIPAlign::Left;
+    THTMLAlign FAlign = THTMLAlign::Left;
     int FParIndent = 0;
     int FOffset = 0;
     int FNextOffset = 0;
@@ -191,10 +189,7 @@ bool THTMLGDIPEngine::Run(const String& AText)
         if (!text.empty())
             measure.Height += FOptions.LineSpacing;
         TRect drawRect = line;
-        if (FAlign == TGDIPAlign::Right && line.Right - measure.Width > line.Left)
-            drawRect.Left = line.Right - measure.Width;
-        else if (FAlign == TGDIPAlign::Center && line.Width() - measure.Width > 0)
-            drawRect.Left = line.Left + (line.Width() - measure.Width) / 2;
+        drawRect.Left = AlignedLineLeft(FAlign, line.Left, line.Right, measure.Width);
         drawRect.Left += FParIndent;
         drawRect.Bottom = line.Top + measure.Height + FSubOffset + FSupOffset;
         if (!FOptions.MeasureOnly) {
@@ -237,34 +232,18 @@ String THTMLGDIPEngine::DrawLine(String& AText, Pass& APass)
     APass.Height = 0;
     FMouseInAnchor = false;
     FImageHit = false;
-    std::size_t pos = 0;
-    while (pos < AText.size() && !APass.LineEnded && !APass.StopBefore) {
-        if (AText[pos] != u'<') {
-            const std::size_t length = HTMLFragmentLength(AText, pos, FOptions.WordWrap);
+    WalkHTMLLine(
+        AText, FOptions.WordWrap, [&] { return APass.LineEnded || APass.StopBefore; },
+        [&](std::size_t APos, std::size_t ALength) {
             if (APass.Height == 0)
                 APass.Height = start;
             const std::size_t consumed = APass.LineText.size();
-            Run(APass, AText, pos, length);
-            if (APass.LineText.size() == consumed)
-                break;
-            pos += length;
-            continue;
-        }
-        const std::size_t length = AText.size() - pos <= 2 ? 0 : HTMLTagLength(AText, pos);
-        if (length == 0) {
-            pos = AText.size();
-            break;
-        }
-        const String tag = AText.substr(pos, length);
-        Tag(APass, tag);
-        if (APass.StopBefore)
-            break;
-        APass.LineText += tag;
-        pos += length;
-    }
+            Run(APass, AText, APos, ALength);
+            return APass.LineText.size() == consumed ? THTMLStep::Stop : THTMLStep::Next;
+        },
+        [&](const String& ATag) { return TakeLineTag(APass, ATag, [&] { Tag(APass, ATag); }); });
     if (APass.Height == 0)
         APass.Height = start;
-    AText.erase(0, pos);
     if (FResult.XSize < APass.Width)
         FResult.XSize = APass.Width + 2;
     return APass.LineText;
@@ -512,14 +491,8 @@ void THTMLGDIPEngine::Opening(Pass& APass, THTMLTagKind AKind, const String& ATa
         }
         break;
     case K::Paragraph:
-        if (HTMLTagAttribute(AUpper, u"ALIGN", value)) {
-            if (value.find(u"RIGHT") != String::npos)
-                FAlign = TGDIPAlign::Right;
-            if (value.find(u"LEFT") != String::npos)
-                FAlign = TGDIPAlign::Left;
-            if (value.find(u"CENTER") != String::npos)
-                FAlign = TGDIPAlign::Center;
-        }
+        if (HTMLTagAttribute(AUpper, u"ALIGN", value))
+            FAlign = HTMLAlignValue(value, FAlign);
         if (HTMLTagAttribute(AUpper, u"INDENT", value))
             FParIndent = HTMLIntegerValue(value);
         break;

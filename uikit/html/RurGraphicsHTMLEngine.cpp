@@ -118,14 +118,7 @@ void TGraphicsHTMLEngine::LayOutLine(String& AText)
     const float height = measure.Height + float(FOptions.LineSpacing);
 
     TRectF drawRect = FLineRect;
-    if (FAlign == TAlign::Right) {
-        if (FLineRect.Right - measure.Width > FLineRect.Left)
-            drawRect.Left = FLineRect.Right - measure.Width;
-    } else if (FAlign == TAlign::Center) {
-        const float spare = FLineRect.Width() - measure.Width;
-        if (spare > 0)
-            drawRect.Left = FLineRect.Left + spare / 2;
-    }
+    drawRect.Left = AlignedLineLeft(FAlign, FLineRect.Left, FLineRect.Right, measure.Width);
     drawRect.Left += FParIndent;
     drawRect.Right += FParIndent;
     drawRect.Bottom = FLineRect.Top + height + FSubOffset + FSupOffset;
@@ -181,41 +174,24 @@ String TGraphicsHTMLEngine::DrawLine(String& AText, Pass& APass)
     if (!APass.Measuring && FParBackground)
         FillSolid({FCaption.Left, APass.Line.Top, FCaption.Right, APass.Line.Top + APass.StartHeight}, FParColor);
 
-    std::size_t pos = 0;
-    while (pos < AText.size() && !APass.LineEnded && !APass.StopBefore) {
-        if (AText[pos] != u'<') {
-            const std::size_t length = HTMLFragmentLength(AText, pos, FOptions.WordWrap);
+    WalkHTMLLine(
+        AText, FOptions.WordWrap, [&] { return APass.LineEnded || APass.StopBefore; },
+        [&](std::size_t APos, std::size_t ALength) {
             if (FHidden) {
                 // Hidden text counts for the height and the stripped text only, and leaves the line.
-                String fragment = AText.substr(pos, length);
+                String fragment = AText.substr(APos, ALength);
                 DecodeFragmentEntities(fragment);
                 APass.Height = std::max({APass.Height, APass.StartHeight, Extent(fragment).cy});
                 if (FStripping)
                     FResult.StrippedText += fragment;
-                AText.erase(pos, length);
-                continue;
+                AText.erase(APos, ALength);
+                return THTMLStep::Removed;
             }
             const std::size_t consumed = APass.LineText.size();
-            TextRun(APass, AText, pos, length);
-            if (APass.LineText.size() == consumed)
-                break;
-            pos += length;
-            continue;
-        }
-        const std::size_t length = AText.size() - pos <= 2 ? 0 : HTMLTagLength(AText, pos);
-        if (length == 0) {
-            // A tag without ">" ends the text.
-            pos = AText.size();
-            break;
-        }
-        const String tag = AText.substr(pos, length);
-        Tag(APass, tag);
-        if (APass.StopBefore)
-            break;
-        APass.LineText += tag;
-        pos += length;
-    }
-    AText.erase(0, pos);
+            TextRun(APass, AText, APos, ALength);
+            return APass.LineText.size() == consumed ? THTMLStep::Stop : THTMLStep::Next;
+        },
+        [&](const String& ATag) { return TakeLineTag(APass, ATag, [&] { Tag(APass, ATag); }); });
     if (APass.Height == 0)
         APass.Height = APass.StartHeight;
     if (APass.TrailingBlank)

@@ -34,8 +34,6 @@ public:
     };
 
 private:
-    enum class TAlign { Left, Right, Center };
-
     void LayOutLine(String& AText);
     String DrawLine(String& AText, Pass& APass);
     void TextRun(Pass& APass, const String& AText, std::size_t APos, std::size_t ALength);
@@ -93,7 +91,7 @@ private:
     float FSubOffset = 0;
     float FSupOffset = 0;
     float FImageOffset = 0;
-    TAlign FAlign = TAlign::Left;
+    THTMLAlign FAlign = THTMLAlign::Left;
     float FParIndent = 0;
     float FContIndent = 0;
     float FNextContIndent = 0;

@@ -383,14 +383,8 @@ void TGraphicsHTMLEngine::FontTag(Pass& APass, const String& ATag, const String&
 void TGraphicsHTMLEngine::ParagraphTag(Pass& APass, const String& AUpper)
 {
     String value;
-    if (HTMLTagAttribute(AUpper, u"ALIGN", value)) {
-        if (value.find(u"RIGHT") != String::npos)
-            FAlign = TAlign::Right;
-        if (value.find(u"LEFT") != String::npos)
-            FAlign = TAlign::Left;
-        if (value.find(u"CENTER") != String::npos)
-            FAlign = TAlign::Center;
-    }
+    if (HTMLTagAttribute(AUpper, u"ALIGN", value))
+        FAlign = HTMLAlignValue(value, FAlign);
     if (HTMLTagAttribute(AUpper, u"INDENT", value))
         FParIndent = float(HTMLIntegerValue(value));
     if (HTMLTagAttribute(AUpper, u"FLOAT", value) &&

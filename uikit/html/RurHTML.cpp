@@ -101,14 +101,7 @@ void THTMLEngine::LayOutLine(String& AText)
         FLineHeightFactor = 1.0;
 
     TRect drawRect = FLineRect;
-    if (FAlign == THTMLAlign::Right) {
-        if (FLineRect.Right - metrics.Width > FLineRect.Left)
-            drawRect.Left = FLineRect.Right - metrics.Width;
-    } else if (FAlign == THTMLAlign::Center) {
-        const int spare = FLineRect.Right - FLineRect.Left - metrics.Width;
-        if (spare > 0)
-            drawRect.Left = FLineRect.Left + spare / 2;
-    }
+    drawRect.Left = AlignedLineLeft(FAlign, FLineRect.Left, FLineRect.Right, metrics.Width);
     drawRect.Left += FParIndent;
     drawRect.Bottom = FLineRect.Top + metrics.Height + metrics.SubDescent + metrics.SupAscent;
 

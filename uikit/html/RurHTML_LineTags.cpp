@@ -398,14 +398,8 @@ int THTMLEngine::ScaledFontHeight(int APoints) const
 void THTMLEngine::ParagraphTag(Pass& APass, const String& AUpper)
 {
     String value;
-    if (HTMLTagAttribute(AUpper, u"ALIGN", value)) {
-        if (Contains(value, u"RIGHT"))
-            FAlign = THTMLAlign::Right;
-        if (Contains(value, u"LEFT"))
-            FAlign = THTMLAlign::Left;
-        if (Contains(value, u"CENTER"))
-            FAlign = THTMLAlign::Center;
-    }
+    if (HTMLTagAttribute(AUpper, u"ALIGN", value))
+        FAlign = HTMLAlignValue(value, FAlign);
     if (HTMLTagAttribute(AUpper, u"INDENT", value))
         FParIndent = HTMLIntegerValue(value);
     if (HTMLTagAttribute(AUpper, u"LINE-HEIGHT", value)) {
@@ -492,6 +486,10 @@ void THTMLEngine::ListItem(Pass& APass, const String& AUpper)
             else
                 FCanvas.Ellipse(box);
             SetBrushColor(brush);
+        } else if (type == u"IMAGE") {
+            String name;
+            HTMLTagAttribute(AUpper, u"NAME", name);
+            ListImage(APass, name);
         } else if (!typed) {
             const TColor fontColor = font.Color();
             const String name = font.Name();

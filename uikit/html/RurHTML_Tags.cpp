@@ -233,3 +233,14 @@ int HTMLAbsoluteFontSize(int ASize)
     static constexpr std::array<int, 5> sizes = {8, 10, 12, 14, 16};
     return ASize >= 1 && ASize <= 5 ? sizes[std::size_t(ASize - 1)] : ASize;
 }
+
+THTMLAlign HTMLAlignValue(const String& AValue, THTMLAlign ACurrent)
+{
+    if (AValue.find(u"RIGHT") != String::npos)
+        ACurrent = THTMLAlign::Right;
+    if (AValue.find(u"LEFT") != String::npos)
+        ACurrent = THTMLAlign::Left;
+    if (AValue.find(u"CENTER") != String::npos)
+        ACurrent = THTMLAlign::Center;
+    return ACurrent;
+}

@@ -3,14 +3,13 @@
 // agreeing on the stripped text and the link numbering.
 #include <gtest/gtest.h>
 
+#include "CaptionPictures.h"
 #include "GDIPHTMLEngine.h"
 #include "GraphicUnits.h"
-#include "PictureContainer.h"
 #include "RurFoundationUnits.h"
 #include "RurGraphicsHTMLEngine.h"
 #include "RurHTML.h"
 #include "RurUtils.h"
-#include "WideText.h"
 
 namespace {
 
@@ -36,15 +35,6 @@ private:
 const auto* const Environment = ::testing::AddGlobalTestEnvironment(new StartupEnvironment);
 
 constexpr int Width = 300, Height = 200;
-
-// A red 6 x 4 bitmap's saved bytes.
-void SaveRedBitmap(TStream& AStream)
-{
-    TBitmap bitmap(6, 4);
-    bitmap.Canvas()->Brush()->SetColor(clRed);
-    bitmap.Canvas()->FillRect(TRect(0, 0, 6, 4));
-    bitmap.SaveToStream(AStream);
-}
 
 class VectorCaption : public ::testing::TestWithParam<bool> {
 protected:
@@ -232,25 +222,11 @@ TEST_P(VectorCaption, ControlsTakeSpaceDrawAndAreFoundById)
 
 TEST_P(VectorCaption, TakesPicturesFromTheContainerFilesAndData)
 {
-    TPictureContainer container(nullptr);
-    TPictureItem* item = container.Items()->Add();
-    item->SetName(u"dot");
-    TMemoryStream bytes;
-    SaveRedBitmap(bytes);
-    bytes.SetPosition(0);
-    item->Picture()->LoadFromStream(bytes);
-    const String file = TRurUtils::GetTempPath() + u"caption-dot.bmp";
-    {
-        TBitmap bitmap;
-        bytes.SetPosition(0);
-        bitmap.LoadFromStream(bytes);
-        bitmap.SaveToFile(file);
-    }
-    bytes.SetPosition(0);
-    const String data = u"data:image/bmp;base64," + TRurUtils::SaveStreamToBase64(bytes, false);
-
+    TCaptionPictures pictures(u"caption-dot.bmp");
+    const String& file = pictures.File;
+    const String& data = pictures.Data;
     THTMLDrawGraphicsOptions options;
-    options.PictureContainer = &container;
+    options.PictureContainer = &pictures.Container;
     options.MeasureOnly = true;
     struct Case {
         String Source;
@@ -275,7 +251,6 @@ TEST_P(VectorCaption, TakesPicturesFromTheContainerFilesAndData)
     Draw(u"<body background=\"dot\">", options, TRectF{0, 0, 40, 40});
     EXPECT_EQ(Reddish(TRect(0, 0, 40, 40)), 40 * 40) << "the background tiles the caption";
     EXPECT_EQ(Reddish(TRect(40, 0, 60, 40)), 0) << "and stays inside it";
-    DeleteFileW(WidePtr(file));
 }
 
 TEST_P(VectorCaption, TheDrawingObjectDrawsRichText)
