@@ -54,9 +54,6 @@ std::unique_ptr<TFont> MakeKitFont(bool bold)
 
 } // namespace
 
-TCustomForm* ActiveDropDownForm() { return nullptr; }
-TCustomForm* ActiveDropDownOwner() { return nullptr; }
-
 
 TAVIN_PUBLISHED(TscStyledForm)
 {
@@ -137,11 +134,12 @@ TscStyledForm::TscStyledForm(TComponent* owner)
 
 TscStyledForm::~TscStyledForm()
 {
+    ForgetDropDown();
     if (!Designing() && FForm) {
         ClearStylesMenu();
         FForm->SetWindowProc(FOldWndProc);
         if (HWND wnd = FormHandle())
-            for (UINT_PTR id : {scFrameTimer, scMenuTrackingTimer, scHitTestWndTimer})
+            for (UINT_PTR id : {scFrameTimer, scMenuTrackingTimer, scHitTestWndTimer, scDropDownFadeTimer})
                 KillTimer(wnd, id);
     }
 }
@@ -770,4 +768,11 @@ bool TscStyledForm::IsNCObjectEnabled(const TscNCObject* object) const
     if (auto* tab = dynamic_cast<const TscNCTabItem*>(object ? object->Parent : nullptr))
         return tab->Enabled();
     return false;
+}
+
+void TscStyledForm::NCObjectGone(const TscNCObject* object)
+{
+    if (FForm)
+        if (auto* hook = dynamic_cast<TscFormStyleHook*>(FForm->StyleHook()))
+            hook->ForgetNCObject(object);
 }

@@ -17,6 +17,8 @@
 class TscStyledForm;
 class TscNCButtonItem;
 class TscNCTabItem;
+class TscHitTestWnd;
+class TscClientInActivePanel;
 
 TAVIN_ENUM(TscFluentUIBackground, scfuibNone, scfuibBlur, scfuibAcrylic)
 TAVIN_ENUM(TscDWMRoundedCornersType, scDWMRoundedCornersDefault, scDWMRoundedCornersOff)
@@ -50,6 +52,8 @@ constexpr UINT scStylesMenuCommand = 1524;
 constexpr UINT_PTR scFrameTimer = 20;
 constexpr UINT_PTR scMenuTrackingTimer = 22;
 constexpr UINT_PTR scHitTestWndTimer = 30;
+// A drop-down form's fade-in steps.
+constexpr UINT_PTR scDropDownFadeTimer = 24;
 
 // A caption button's or tab's place and mouse state in the non-client area.
 class TscNCObject : public TObject {
@@ -473,11 +477,31 @@ public:
     // Repaints the caption when a custom style paints it.
     void UpDateFormNC();
     void RestoreClientSize();
+    // Covers the client area with a blurred, tinted picture of it, and takes it away again.
+    void ShowClientInActiveEffect();
+    void HideClientInActiveEffect();
+    TscClientInActivePanel* InActivePanel() const { return FInActivePanel; }
+    // The resize ring around a shadowed form; null before it was first needed.
+    TscHitTestWnd* HitTestWnd() const { return FDWMHitTestWnd; }
+
+    // Drop-down mode: the form shows as a pop-up under a caption button of another form, at a
+    // point, or next to a control, and closes when it loses activation.
+    void DropDown(TCustomForm* parentForm, TscNCButtonItem* button, int x, int y, bool rightToLeft);
+    void DropDown(TCustomForm* parentForm, int x, int y);
+    void DropDown(TControl* control, int x, int y);
+    void DropDown(TControl* control, bool beside, bool rightToLeft);
+    void CloseUp(bool acceptChanges);
+    // Closes every drop-down of the form's styled forms, without accepting.
+    static void CloseUpFormDropDowns(TCustomForm* form);
+    // The fade-in's step and the alpha it ends at (the form's own).
+    int DropDownFadeStep() const { return FFadeStep; }
 
     // Used by the frame's hook and caption objects.
     TscNCObject* FindNCObject(TPoint p) const;
     bool IsNCObjectVisible(const TscNCObject* object) const;
     bool IsNCObjectEnabled(const TscNCObject* object) const;
+    // A caption object is going: the frame forgets it was hovered or pressed.
+    void NCObjectGone(const TscNCObject* object);
     bool MenuTracking() const { return FMenuTracking; }
     // A caption button's menu is open (set) or closed: the caption repaints once it is gone.
     void BeginMenuTracking() { FMenuTracking = true; }
@@ -526,13 +550,18 @@ private:
     void ClearStylesMenu();
     void ApplyStyleFromMenu(int index);
 
-    // Resize ring and drop-down mode (built with their windows).
-    void ShowHitTestWnd() {}
-    void HideHitTestWnd() {}
-    bool HitTestWndVisible() const { return false; }
-    void UpdateHitTestWndPosition() {}
-    void CloseUp(bool) {}
-    void HitTestWndReady() {}
+    friend class TscHitTestWnd;
+    void ShowHitTestWnd();
+    void HideHitTestWnd();
+    bool HitTestWndVisible() const;
+    void UpdateHitTestWndPosition();
+    // The ring's alpha goes from 0 to 1: it takes the mouse while staying invisible.
+    void HitTestWndReady();
+    void StartDropDown(TCustomForm* owner, TControl* control, TscNCButtonItem* button, TPoint at, bool focus);
+    void FadeStep();
+    // A form going away is no longer the open drop-down or its owner.
+    void ForgetDropDown();
+    void SetDropDownControl(TControl* control);
 
     TCustomForm* FForm = nullptr;
     TWndMethod FOldWndProc;
@@ -606,6 +635,68 @@ private:
     bool FHitTestWndDown = false;
     bool FMenuTracking = false;
     bool FDPIChanged = false;
+    TscNCButtonItem* FDropDownButtonItem = nullptr;
+    TscClientInActivePanel* FInActivePanel = nullptr;
+    TscHitTestWnd* FDWMHitTestWnd = nullptr;
+    // The fade-in of a drop-down: the layered state and alpha to end with, the step.
+    bool FSavedLayered = false;
+    Byte FSavedAlpha = 255;
+    int FFadeStep = 0;
+};
+
+// An invisible ring a few pixels wide around a shadowed borderless form, right behind it, that
+// gives the form the sizing borders it lost: the system's sizing loop drags the ring, and the
+// ring sizes the form inside it within the form's constraints.
+class TscHitTestWnd : public TForm {
+    TAVIN_CLASS(TscHitTestWnd, TForm)
+public:
+    TscHitTestWnd(TComponent* owner, TscStyledForm* styledForm);
+    ~TscHitTestWnd() override;
+
+    void UpdatePosition();
+    // Applies a proposed form rectangle under the form's constraints; answers the one it took.
+    void UpdateFormPosition(int& x, int& y, int& width, int& height);
+    int GetHitTestCode(TPoint p) const;
+    int BorderSize() const { return FBorderSize; }
+    bool Dragging() const { return FDragging; }
+    // The layered alpha: 0 while being placed, 1 once it takes the mouse.
+    void SetAlphaValue(Byte value);
+    Byte AlphaValue() const { return FAlpha; }
+
+    void WndProc(TMessage& message) override;
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void ChangeScale(int, int, bool) override {}
+
+private:
+    void UpdateRegion(int width, int height);
+    void ActivateForm();
+
+    TscStyledForm* FStyledForm;
+    int FBorderSize = 5;
+    bool FDragging = false;
+    Byte FAlpha = 0;
+};
+
+// A cover over a form's client area showing a frozen, blurred and tinted picture of it.
+class TscClientInActivePanel : public TCustomControl {
+    TAVIN_CLASS(TscClientInActivePanel, TCustomControl)
+public:
+    explicit TscClientInActivePanel(TComponent* owner);
+    ~TscClientInActivePanel() override;
+
+    void ShowPanel(TCustomForm* form, TColor color, Byte alpha, int blurAmount);
+    void HidePanel();
+    TBitmap* Buffer() const { return FBuffer.get(); }
+
+    void WndProc(TMessage& message) override;
+
+protected:
+    void Paint() override;
+
+private:
+    std::unique_ptr<TBitmap> FBuffer;
 };
 
 // The frame of a form that owns a styled form, painted in a custom style: caption with icon, text,
@@ -625,6 +716,9 @@ public:
     int GetHitTest(TPoint p);
     TPoint NormalizePoint(TPoint screen) const;
     void Invalidate() override {}
+
+    // The object is no longer hovered, pressed or remembered.
+    void ForgetNCObject(const TscNCObject* object);
 
     void Close();
     void Help();

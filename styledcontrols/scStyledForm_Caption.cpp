@@ -112,13 +112,18 @@ void TscNCTabItems::Update(TCollectionItem*)
 // ---------------------------------------------------------------------------------------------
 // Items.
 
+// Joining the collection repaints the caption, which walks the items: the item joins once it is
+// complete.
 TscNCButtonItem::TscNCButtonItem(TCollection* collection)
-    : TCollectionItem(collection), FNCObject(std::make_unique<TscNCButtonObject>(this))
+    : TCollectionItem(nullptr), FNCObject(std::make_unique<TscNCButtonObject>(this))
 {
+    SetCollection(collection);
 }
 
 TscNCButtonItem::~TscNCButtonItem()
 {
+    if (TscStyledForm* styled = StyledForm())
+        styled->NCObjectGone(FNCObject.get());
     if (FPopupMenu && StyledForm())
         FPopupMenu->RemoveFreeNotification(StyledForm());
 }
@@ -282,11 +287,16 @@ void TscNCButtonItem::SetContentMargin(int value)
 }
 
 TscNCTabItem::TscNCTabItem(TCollection* collection)
-    : TCollectionItem(collection), FNCObject(std::make_unique<TscNCTabObject>(this))
+    : TCollectionItem(nullptr), FNCObject(std::make_unique<TscNCTabObject>(this))
 {
+    SetCollection(collection);
 }
 
-TscNCTabItem::~TscNCTabItem() = default;
+TscNCTabItem::~TscNCTabItem()
+{
+    if (TscStyledForm* styled = StyledForm())
+        styled->NCObjectGone(FNCObject.get());
+}
 
 TscStyledForm* TscNCTabItem::StyledForm() const
 {

@@ -176,6 +176,13 @@ int TscFormStyleHook::GetHitTest(TPoint p)
     return scFrameHitTest(info, p);
 }
 
+void TscFormStyleHook::ForgetNCObject(const TscNCObject* object)
+{
+    for (TscNCObject** remembered : {&FOldNCObject, &FActiveNCObject, &FCapturedNCObject})
+        if (*remembered == object)
+            *remembered = nullptr;
+}
+
 void TscFormStyleHook::Close() { SendMessageW(Handle(), WM_SYSCOMMAND, SC_CLOSE, 0); }
 void TscFormStyleHook::Help() { SendMessageW(Handle(), WM_SYSCOMMAND, SC_CONTEXTHELP, 0); }
 

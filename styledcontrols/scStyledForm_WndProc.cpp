@@ -343,6 +343,9 @@ void TscStyledForm::ServeTimer(UINT_PTR id)
             UpDateFormNC();
         }
         break;
+    case scDropDownFadeTimer:
+        FadeStep();
+        break;
     case scHitTestWndTimer:
         KillTimer(wnd, id);
         HitTestWndReady();

@@ -61,15 +61,50 @@ struct TStyledFrame {
     COLORREF Pixel(int x, int y) { return TFramePicture(Hook(), Wnd()).Pixel(x, y); }
     COLORREF Pixel(TPoint p) { return Pixel(p.X, p.Y); }
 
-    // Without the system's themes the hook emulates the caption (the caption bit goes): the
-    // display then leaves the caption to the window and maximises it without a window manager.
-    TInjectedPlatformFacts NoThemes{{.ThemesActive = false}};
-    TActiveTestStyle Style;
+    // The test style the suite made active.
+    TTestStyleServices* Style = dynamic_cast<TTestStyleServices*>(TStyleManager::ActiveStyle());
     TForm* Form;
     TscStyledForm* Styled;
 };
 
-TEST(FormFrameTest, TheStyleSizesAndPaintsTheFrame)
+// One sizeable frame serves the tests that need no other border (destroying a shown window is slow).
+class FormFrameTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        NoThemes = new TInjectedPlatformFacts({.ThemesActive = false});
+        Style = new TActiveTestStyle;
+        Shared = new TStyledFrame;
+    }
+    static void TearDownTestSuite()
+    {
+        delete Shared;
+        delete Style;
+        delete NoThemes;
+    }
+    void TearDown() override
+    {
+        Shared->Styled->Buttons()->Clear();
+        Shared->Styled->Tabs()->Clear();
+        Shared->Styled->SetOnTabChanged(nullptr);
+        Shared->Form->SetOnClose(nullptr);
+        Shared->Form->SetOnCloseQuery(nullptr);
+        if (Shared->Form->HandleAllocated() && IsZoomed(Shared->Form->Handle()))
+            SendMessageW(Shared->Form->Handle(), WM_SYSCOMMAND, SC_RESTORE, 0);
+        Shared->Form->SetBounds(100, 100, 400, 260);
+    }
+    // Without the system's themes the hook emulates the caption (the caption bit goes): the
+    // display then leaves the caption to the window and maximises it without a window manager.
+    static TInjectedPlatformFacts* NoThemes;
+    static TActiveTestStyle* Style;
+    static TStyledFrame* Shared;
+};
+
+TInjectedPlatformFacts* FormFrameTest::NoThemes = nullptr;
+TActiveTestStyle* FormFrameTest::Style = nullptr;
+TStyledFrame* FormFrameTest::Shared = nullptr;
+
+TEST_F(FormFrameTest, TheStyleSizesAndPaintsTheFrame)
 {
     struct TCase {
         TFormBorderStyle Border;
@@ -81,8 +116,11 @@ TEST(FormFrameTest, TheStyleSizesAndPaintsTheFrame)
         {bsToolWindow, Rect(4, 22, 396, 256), twSmallCaptionActive, twSmallFrameLeftActive,
          twSmallFrameBottomActive},
     };
+    std::unique_ptr<TStyledFrame> tool;
     for (const TCase& c : cases) {
-        TStyledFrame frame(c.Border);
+        if (c.Border != bsSizeable)
+            tool = std::make_unique<TStyledFrame>(c.Border);
+        TStyledFrame& frame = c.Border == bsSizeable ? *Shared : *tool;
         ASSERT_TRUE(frame.Show());
         ASSERT_NE(frame.Hook(), nullptr);
         RECT window, client;
@@ -98,9 +136,9 @@ TEST(FormFrameTest, TheStyleSizesAndPaintsTheFrame)
     }
 }
 
-TEST(FormFrameTest, SystemButtonsAreDrawnHitAndPressed)
+TEST_F(FormFrameTest, SystemButtonsAreDrawnHitAndPressed)
 {
-    TStyledFrame frame;
+    TStyledFrame& frame = *Shared;
     int closes = 0;
     frame.Form->SetOnClose([&](TObject*, TCloseAction& action) {
         ++closes;
@@ -146,9 +184,9 @@ TEST(FormFrameTest, SystemButtonsAreDrawnHitAndPressed)
     EXPECT_EQ(closes, 1);
 }
 
-TEST(FormFrameTest, CaptionButtonsAndTabsAreLaidOutDrawnAndClicked)
+TEST_F(FormFrameTest, CaptionButtonsAndTabsAreLaidOutDrawnAndClicked)
 {
-    TStyledFrame frame;
+    TStyledFrame& frame = *Shared;
     TscNCButtonItem* push = frame.Styled->Buttons()->Add();
     push->SetPosition(scbpRight);
     push->SetStyle(scncPushButton);
@@ -214,9 +252,9 @@ TEST(FormFrameTest, CaptionButtonsAndTabsAreLaidOutDrawnAndClicked)
     EXPECT_FALSE(push->NCObject()->ObjectRect.IsEmpty());
 }
 
-TEST(FormFrameTest, ACaptionDoubleClickElsewhereMaximisesAndTheRegionCutsTheOverhang)
+TEST_F(FormFrameTest, ACaptionDoubleClickElsewhereMaximisesAndTheRegionCutsTheOverhang)
 {
-    TStyledFrame frame;
+    TStyledFrame& frame = *Shared;
     ASSERT_TRUE(frame.Show());
     PostNCMouse(frame.Wnd(), WM_NCLBUTTONDBLCLK, HTCAPTION, 150, 15);
     EXPECT_EQ(GetWindowLongPtrW(frame.Wnd(), GWL_STYLE) & WS_CAPTION, 0);
@@ -233,11 +271,15 @@ TEST(FormFrameTest, ACaptionDoubleClickElsewhereMaximisesAndTheRegionCutsTheOver
     DeleteObject(region);
 }
 
-TEST(FormFrameTest, ARefusedCloseLeavesTheWindowOnScreenAndAsksOnce)
+TEST_F(FormFrameTest, ARefusedCloseLeavesTheWindowOnScreenAndAsksOnce)
 {
+    std::unique_ptr<TStyledFrame> mdi;
     for (TFormStyle style : {fsNormal, fsMDIForm}) {
-        TStyledFrame frame;
-        frame.Form->SetFormStyle(style);
+        if (style == fsMDIForm) {
+            mdi = std::make_unique<TStyledFrame>();
+            mdi->Form->SetFormStyle(fsMDIForm);
+        }
+        TStyledFrame& frame = style == fsMDIForm ? *mdi : *Shared;
         int asked = 0;
         frame.Form->SetOnCloseQuery([&](TObject*, bool& canClose) {
             ++asked;
@@ -252,7 +294,7 @@ TEST(FormFrameTest, ARefusedCloseLeavesTheWindowOnScreenAndAsksOnce)
     }
 }
 
-TEST(FormFrameTest, ADropDownFormIgnoresTheCloseCommand)
+TEST_F(FormFrameTest, ADropDownFormIgnoresTheCloseCommand)
 {
     TStyledFrame frame(bsNone);
     frame.Styled->SetDropDownForm(true);
@@ -271,9 +313,9 @@ TEST(FormFrameTest, ADropDownFormIgnoresTheCloseCommand)
 
 // A test form under the test style with caption buttons and tabs, kept on screen for a screenshot
 // when TAVIN_DEMO_HOLD_MS is set.
-TEST(FormFrameTest, Demo)
+TEST_F(FormFrameTest, Demo)
 {
-    TStyledFrame frame;
+    TStyledFrame& frame = *Shared;
     frame.Form->SetBounds(60, 60, 640, 360);
     frame.Form->SetCaption(u"Styled frame");
     for (const char16_t* caption : {u"Save", u"Print"}) {
