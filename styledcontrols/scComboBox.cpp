@@ -3,6 +3,8 @@
 #include "scListControls.h"
 
 #include "Themes.h"
+#include "scComboBoxStyleHook.h"
+#include "scComboFace.h"
 
 TAVIN_PUBLISHED(TscCustomComboBox)
 {
@@ -148,113 +150,21 @@ void TscCustomComboBox::DrawItemContent(TCanvas* canvas, TRect rect, int index, 
     PaintItemContent(canvas, rect, index, state, content);
 }
 
-void TscCustomComboBox::PaintComboItem(const DRAWITEMSTRUCT& item)
+void TscCustomComboBox::DrawItemOrEvent(TCanvas* canvas, TRect rect, int index, TOwnerDrawState state, bool faceItem)
 {
-    const TRect itemRect = FromWinRect(item.rcItem);
-    const int index = static_cast<int>(item.itemID);
-    const TOwnerDrawState state = OwnerDrawStateOf(item.itemState);
-    if (index >= 0 && itemRect.Width() > 0 && itemRect.Height() > 0) {
-        auto bitmap = MakeBitmap32(itemRect.Width(), itemRect.Height());
-        TCanvas* canvas = bitmap->Canvas();
-        canvas->Font()->Assign(Font());
-        const TRect r(0, 0, itemRect.Width(), itemRect.Height());
-        const bool selected = state.Contains(odSelected);
-        const TscItemColors colors = ListItemColors(this, selected, FLook);
-        canvas->Font()->SetColor(colors.Text);
-        canvas->Brush()->SetColor(colors.Background);
-        canvas->FillRect(r);
-        if (selected && FLook.Style == scstStyled) {
-            canvas->Font()->SetColor(GetSelectionTextColor(this));
-            DrawItemSelection(canvas, r, state.Contains(odFocused) && !DroppedDown(), this, true);
-        }
-        canvas->Brush()->SetStyle(bsClear);
-        if (FOnDrawItem)
-            FOnDrawItem(index, state, canvas, r);
-        else
-            DrawItemContent(canvas, r, index, state, false);
-        BitBlt(item.hDC, itemRect.Left, itemRect.Top, r.Width(), r.Height(), canvas->Handle(), 0, 0, SRCCOPY);
-    } else if (index < 0 && state.Contains(odFocused)) {
-        const TColor color = StyleElements().Contains(seFont) && UsesCustomStyle(this)
-                                 ? GetStyleSystemColor(clWindowText, this)
-                                 : Font()->Color();
-        TCanvas canvas;
-        canvas.SetHandle(item.hDC);
-        DrawScaledFocusRectColor(&canvas, itemRect, color, 1.0);
-        canvas.SetHandle(nullptr);
-    }
-}
-
-void TscCustomComboBox::DrawComboFace(TCanvas* target)
-{
-    auto bitmap = MakeBitmap32(Width(), Height());
-    TCanvas* canvas = bitmap->Canvas();
-    PaintParentBackground(this, canvas);
-    const bool dropped = DroppedDown();
-    const bool hasFocus = HandleAllocated() && GetFocus() == FHandle;
-    const bool custom = UsesCustomStyle(this);
-    TscsCtrlState state = Enabled() ? scsNormal : scsDisabled;
-    if (dropped) {
-        state = scsPressed;
-    } else if (hasFocus && !FLook.ShowFocusRect && custom) {
-        state = scsFocused;
-    } else if (!ComponentState().Contains(csDesigning) && HandleAllocated()) {
-        POINT p;
-        GetCursorPos(&p);
-        ::ScreenToClient(FHandle, &p);
-        const RECT client = ToWinRect(ClientRect());
-        if (Enabled() && PtInRect(&client, p))
-            state = scsHot;
-    }
-    const TRect all(0, 0, Width(), Height());
-    DrawComboButtonFace(canvas, all, state, this, 1.0, false);
-    canvas->Font()->Assign(Font());
-    const TColor textColor = GetButtonTextColor(state, this);
-    canvas->Font()->SetColor(textColor);
-
-    TRect r = InsetRect(all, 2, 2);
-    const int cx = GetControlSystemMetrics(this, SM_CXVSCROLL);
-    const bool rightToLeft = BiDiMode() == bdRightToLeft;
-    TRect button;
-    if (rightToLeft) {
-        r.Left += cx;
-        button = TRect(2, r.Top, r.Left, r.Bottom);
-    } else {
-        r.Right -= cx;
-        button = TRect(r.Right, r.Top, Width() - 2, r.Bottom);
-    }
-    const TRect focusRect = r;
-    const TRect itemRect(r.Left + 2, r.Top, r.Right - 2, r.Bottom);
-    canvas->Brush()->SetStyle(bsClear);
-    const int shown = dropped ? FTempItemIndex : ItemIndex();
-    if (shown != -1 && shown < Items()->Count()) {
-        if (FOnDrawItem)
-            FOnDrawItem(shown, {}, canvas, itemRect);
-        else
-            DrawItemContent(canvas, itemRect, shown, {}, true);
-    }
-    if (hasFocus && !dropped && (FLook.ShowFocusRect || !custom)) {
-        canvas->Font()->SetColor(textColor);
-        DrawScaledFocusRect(canvas, InsetRect(focusRect, 1, 1), ScaleFactor());
-    }
-    const TscsCtrlState partState = Enabled() ? scsNormal : scsDisabled;
-    if (custom || !StyleServices(this)->Enabled() || IsWindowsXP())
-        DrawDropDownArrow(canvas, button, textColor, this, ScaleFactor());
+    if (FOnDrawItem)
+        FOnDrawItem(index, state, canvas, rect);
     else
-        DrawComboDropDownButton(canvas, button, partState, this, ScaleFactor(), rightToLeft, true);
-    BitBlt(target->Handle(), 0, 0, Width(), Height(), canvas->Handle(), 0, 0, SRCCOPY);
+        DrawItemContent(canvas, rect, index, state, faceItem);
 }
 
-void TscCustomComboBox::PaintFaceMessage(TMessage& message)
+void TscCustomComboBox::DrawComboFace(TCanvas* canvas)
 {
-    TCanvas canvas;
-    PAINTSTRUCT ps{};
-    const HDC given = reinterpret_cast<HDC>(message.WParam);
-    canvas.SetHandle(given ? given : BeginPaint(FHandle, &ps));
-    DrawComboFace(&canvas);
-    canvas.SetHandle(nullptr);
-    if (!given)
-        EndPaint(FHandle, &ps);
-    message.Result = message.Msg == WM_ERASEBKGND ? 1 : 0;
+    const TscComboFace face{false, 1, DroppedDown() ? FTempItemIndex : ItemIndex(),
+                            [this](TCanvas* c, TRect r, int index, TOwnerDrawState state) {
+                                DrawItemOrEvent(c, r, index, state, true);
+                            }};
+    DrawKitComboFace(this, FLook, canvas, face);
 }
 
 void TscCustomComboBox::RedrawNow()
@@ -278,7 +188,10 @@ void TscCustomComboBox::WndProc(TMessage& message)
 {
     switch (message.Msg) {
     case CN_DRAWITEM:
-        PaintComboItem(*reinterpret_cast<DRAWITEMSTRUCT*>(message.LParam));
+        PaintComboListItem(this, FLook, *reinterpret_cast<DRAWITEMSTRUCT*>(message.LParam),
+                           [this](TCanvas* canvas, TRect r, int index, TOwnerDrawState state) {
+                               DrawItemOrEvent(canvas, r, index, state, false);
+                           });
         message.Result = 1;
         return;
     case CN_COMMAND: {
@@ -287,24 +200,15 @@ void TscCustomComboBox::WndProc(TMessage& message)
             FTempItemIndex = ItemIndex();
             RedrawNow();
         }
+        // The style hook sees the combo box's window only; the notifications reach its parent.
+        if (auto* hook = dynamic_cast<TscComboBoxStyleHook*>(StyleHook()))
+            hook->ComboNotification(code);
         break;
     }
     case WM_PAINT:
     case WM_ERASEBKGND:
         if (IsCustomFaceDrawn()) {
-            PaintFaceMessage(message);
-            return;
-        }
-        break;
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-    case CB_SETCURSEL:
-        if (IsCustomFaceDrawn() && Visible() && HandleAllocated()) {
-            // The system would paint its own face in between: nothing shows until the one redraw.
-            SendMessageW(FHandle, WM_SETREDRAW, FALSE, 0);
-            TCustomComboBox::WndProc(message);
-            SendMessageW(FHandle, WM_SETREDRAW, TRUE, 0);
-            RedrawNow();
+            PaintKitComboFaceMessage(this, message, [this](TCanvas* canvas) { DrawComboFace(canvas); });
             return;
         }
         break;
@@ -343,6 +247,9 @@ void TscCustomComboBox::WndProc(TMessage& message)
         message.Result = ScCanPaintToDCAnswer;
         return;
     default:
+        if (IsCustomFaceDrawn() &&
+            RunWithFaceRedrawOff(this, message, [this](TMessage& m) { TCustomComboBox::WndProc(m); }))
+            return;
         break;
     }
     TCustomComboBox::WndProc(message);

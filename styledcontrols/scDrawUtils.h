@@ -120,6 +120,10 @@ UINT BiDiDrawTextFlags(UINT flags, bool rightToLeft);
 // Text painters and the image-and-text layout. Alignment: 0 left, 1 right, 2 centre. Layout:
 // 0 image left of the text, 1 right, 2 above, 3 below.
 
+// Puts the canvas's font, text colour and background mode (by its brush) into its device context,
+// for text drawn through the context itself.
+void PrepareCanvasText(TCanvas* canvas);
+
 void CutTextToWidth(TCanvas* canvas, String& text, int width);
 void DrawWrappedTextWithEllipsis(TCanvas* canvas, const String& text, const TRect& rect, bool wrapByMeasuredWidth);
 void DrawTextFitting(TCanvas* canvas, const String& text, const TRect& rect);

@@ -19,11 +19,13 @@ int Dpi(double scale) { return static_cast<int>(Round(Max(scale, 1.0) * 96)); }
 
 bool ValidState(TscsCtrlState state) { return state >= scsNormal && state <= scsDisabled; }
 
+// False when the style could not draw the element (a theme without it).
 template <class E>
-void DrawThemed(TCanvas* canvas, const TRect& rect, const TControl* control, E element, int dpi = 0,
+bool DrawThemed(TCanvas* canvas, const TRect& rect, const TControl* control, E element, int dpi = 0,
                 const TRect* clip = nullptr)
 {
-    Services(control)->DrawElement(canvas->Handle(), TCustomStyleServices::GetElementDetails(element), rect, clip, dpi);
+    return Services(control)->DrawElement(canvas->Handle(), TCustomStyleServices::GetElementDetails(element), rect,
+                                          clip, dpi);
 }
 
 void Fill(TCanvas* canvas, const TRect& rect, TColor color)
@@ -462,24 +464,31 @@ void DrawItemSelection(TCanvas* canvas, const TRect& rect, bool focused, const T
     if (rect.Width() <= 0 || rect.Height() <= 0)
         return;
     const bool custom = UsesCustomStyle(control);
-    if (custom && !focused && !opaque) {
-        DrawSelectionAlpha(canvas, rect, 175, control);
-    } else if (!Themed(control) || (IsWindowsXP() && !custom)) {
+    auto classic = [&] {
         canvas->Brush()->SetColor(clHighlight);
         canvas->Brush()->SetStyle(bsSolid);
         if (focused || opaque)
             canvas->FillRect(rect);
         else
             FillRectAlpha(canvas, rect, 200);
+    };
+    if (custom && !focused && !opaque) {
+        DrawSelectionAlpha(canvas, rect, 175, control);
+    } else if (!Themed(control) || (IsWindowsXP() && !custom)) {
+        classic();
     } else {
         const int saved = SaveDC(canvas->Handle());
+        bool drawn;
         if (custom)
-            DrawThemed(canvas, rect, control, tgCellSelected);
+            drawn = DrawThemed(canvas, rect, control, tgCellSelected);
         else if (focused || opaque)
-            DrawThemed(canvas, rect, control, tmcGridCellBackgroundSelected);
+            drawn = DrawThemed(canvas, rect, control, tmcGridCellBackgroundSelected);
         else
-            DrawThemed(canvas, rect, control, tmcGridCellBackgroundSelectedNotFocused);
+            drawn = DrawThemed(canvas, rect, control, tmcGridCellBackgroundSelectedNotFocused);
         RestoreDC(canvas->Handle(), saved);
+        // A theme without the element still shows the selection.
+        if (!drawn)
+            classic();
     }
 }
 

@@ -4,10 +4,23 @@
 #include "Math.h"
 #include "WideText.h"
 
+void PrepareCanvasText(TCanvas* canvas)
+{
+    canvas->TextExtent(String()); // selects the font and its colour
+    const HDC dc = canvas->Handle();
+    if (canvas->Brush()->Style() == bsSolid) {
+        SetBkColor(dc, static_cast<COLORREF>(ColorToRGB(canvas->Brush()->Color())));
+        SetBkMode(dc, OPAQUE);
+    } else {
+        SetBkMode(dc, TRANSPARENT);
+    }
+}
+
 namespace {
 
 int DrawTextIn(TCanvas* canvas, const String& text, TRect& rect, UINT flags)
 {
+    PrepareCanvasText(canvas);
     RECT r = ToWinRect(rect);
     const int result = DrawTextW(canvas->Handle(), WidePtr(text), static_cast<int>(text.size()), &r, flags);
     rect = FromWinRect(r);

@@ -256,8 +256,7 @@ protected:
     TscGetDrawItemParamsEvent FOnGetDrawItemParams;
 
 private:
-    void PaintComboItem(const DRAWITEMSTRUCT& item);
-    void PaintFaceMessage(TMessage& message);
+    void DrawItemOrEvent(TCanvas* canvas, TRect rect, int index, TOwnerDrawState state, bool faceItem);
     void RedrawNow();
     int FontItemHeight();
 };

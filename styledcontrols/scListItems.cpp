@@ -103,6 +103,7 @@ namespace {
 
 void DrawWrappedBody(TCanvas* canvas, const String& body, const TRect& rect, bool rightToLeft, TscItemFlavour flavour)
 {
+    PrepareCanvasText(canvas);
     const UINT noPrefix = flavour == TscItemFlavour::ListBox ? DT_NOPREFIX : 0;
     RECT measured{rect.Left, rect.Top, rect.Right, rect.Top};
     DrawTextW(canvas->Handle(), WidePtr(body), static_cast<int>(body.size()), &measured,

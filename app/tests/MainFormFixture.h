@@ -13,6 +13,7 @@
 #include "Main_Form.h"
 #include "MainFormPrompts.h"
 #include "Resources.h"
+#include "RurFoundationUnits.h"
 #include "WideText.h"
 #include "support/GuiTestSupport.h"
 
@@ -58,6 +59,10 @@ class MainFormFixture : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
+        // The kit's foundation as the program starts it: the side image is an SVG picture drawn
+        // through GDI+. Started once for the program and left running to its end.
+        static TUnitStartup kitUnits(RurFoundationUnits());
+        kitUnits.Initialize();
         InitializeFormResources();
         RegisterClasses({TMainForm::StaticClass()});
         Form = CreateForm<TMainForm>(nullptr);

@@ -3,6 +3,8 @@
 #include "MainFormFixture.h"
 #include "RecordingLibrary.h"
 #include "RecordingShellLauncher.h"
+#include "ExtCtrls.h"
+#include "RurTypes.h"
 
 namespace {
 
@@ -44,6 +46,17 @@ TEST_F(MainForm, StartsWithTypeSixItsAffiliationAndTheDesignedLayout)
                                u"btn_reset",      u"btn_close"};
     for (int i = 0; i < 14; ++i)
         EXPECT_EQ(Find<TWinControl>(order[i])->TabOrder(), i) << ToUtf8(order[i]);
+}
+
+// The side panel's image is the tool's word mark as SVG, white on an 800 x 192 view box.
+TEST_F(MainForm, ShowsTheSVGLogo)
+{
+    auto* image = Find<TImage>(u"Image1");
+    auto* logo = dynamic_cast<TRurSVGBitmap*>(image->Picture()->Graphic());
+    ASSERT_NE(logo, nullptr);
+    EXPECT_TRUE(logo->HasSVG());
+    EXPECT_EQ(logo->SVG()->ViewRect(), (TRectF{0, 0, 800, 192}));
+    EXPECT_EQ(logo->Width(), 800);
 }
 
 // The program's icon is the main window's, for its caption and its taskbar entry.

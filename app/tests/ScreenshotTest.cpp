@@ -1,10 +1,12 @@
-// Saves pictures of the main window for a person to look at (not compared by pixels): at start, and
-// with a warning balloon on the identifier field. Under build/windows/bin/screenshots/.
+// Saves pictures of the main window for a person to look at (not compared by pixels): at start, with
+// a warning balloon on the identifier field, and with the tool's error box over it. Under
+// build/windows/bin/screenshots/.
 #include <memory>
 
 #include "MainFormFixture.h"
 #include "MessageUn.h"
 #include "PngImage.h"
+#include "TaskDialogAnswerer.h"
 
 namespace {
 
@@ -58,3 +60,18 @@ TEST_F(Screenshot, MainWindowAtStartAndWithAFieldWarning)
 }
 
 } // namespace
+
+TEST_F(Screenshot, ErrorBoxOverTheMainWindow)
+{
+    PumpFor(100);
+    TTaskDialogAnswerer answerer([](HWND dialog) {
+        RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        RECT area;
+        GetWindowRect(dialog, &area);
+        SavePng(*CaptureScreenArea(area), u"error-box.png");
+        PostMessageW(dialog, WM_CLOSE, 0, 0);
+    });
+    ShowErrorMessage(u"خطا", u"تولید کلید یا درخواست ناموفق بود", u"نوشتن فایل کلید خصوصی ناموفق بود.", 3);
+    // The box is mirrored: its icon and text begin at the right.
+    EXPECT_TRUE(answerer.ExStyle & WS_EX_LAYOUTRTL);
+}

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "Forms.h"
 #include "Menus.h"
 
 TBasicActionLink::TBasicActionLink(TObject*) {}
@@ -149,12 +150,14 @@ int TContainedAction::Index() const
 
 bool TContainedAction::Execute()
 {
-    return (FActionList && FActionList->ExecuteAction(this)) || TBasicAction::Execute();
+    return (FActionList && FActionList->ExecuteAction(this)) || (Application && Application->ExecuteAction(this)) ||
+           TBasicAction::Execute();
 }
 
 bool TContainedAction::Update()
 {
-    return (FActionList && FActionList->UpdateAction(this)) || TBasicAction::Update();
+    return (FActionList && FActionList->UpdateAction(this)) || (Application && Application->UpdateAction(this)) ||
+           TBasicAction::Update();
 }
 
 TComponent* TContainedAction::GetParentComponent() const
@@ -183,10 +186,29 @@ TAVIN_PUBLISHED(TCustomAction)
     TAVIN_PROPERTY(String, Hint);
     TAVIN_PROPERTY(int, ImageIndex).Default(-1);
     TAVIN_PROPERTY(TShortCut, ShortCut).Default(0);
+    TAVIN_PROPERTY(TShortCutList*, SecondaryShortCuts);
     TAVIN_PROPERTY(bool, Visible).Default(true);
 }
 
+TShortCut TShortCutList::ShortCuts(int index) const
+{
+    return TextToShortCut(Strings(index));
+}
+
+int TShortCutList::IndexOfShortCut(TShortCut shortCut) const
+{
+    for (int i = 0; i < Count(); ++i)
+        if (shortCut != scNone && ShortCuts(i) == shortCut)
+            return i;
+    return -1;
+}
+
 TCustomAction::TCustomAction(TComponent* owner) : TContainedAction(owner) {}
+
+bool TCustomAction::HasShortCut(TShortCut shortCut) const
+{
+    return shortCut != scNone && (FShortCut == shortCut || FSecondaryShortCuts->IndexOfShortCut(shortCut) >= 0);
+}
 
 // Hands a changed value to every link (each decides for its client), then stores it.
 template <class V, class Apply>
@@ -450,7 +472,7 @@ bool TContainedActionList::IsShortCut(const TMessage& message)
         return false;
     for (TContainedAction* action : std::vector<TContainedAction*>(FActions)) {
         auto* custom = dynamic_cast<TCustomAction*>(action);
-        if (!custom || custom->ShortCut() != shortCut)
+        if (!custom || !custom->HasShortCut(shortCut))
             continue;
         custom->Update();
         if (!custom->Enabled())

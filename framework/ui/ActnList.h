@@ -3,6 +3,7 @@
 // controls and menu items that show it; links copy the action's properties to their client while
 // the client's own value still equals the action's. Action lists update their actions when the
 // application is idle.
+#include <memory>
 #include <vector>
 
 #include "Controls.h"
@@ -80,6 +81,29 @@ private:
     TNotifyEvent FOnExecute, FOnUpdate;
 };
 
+// A client's Action property (a control's, a menu item's): the link made on first use, the client
+// told of the action's values, and free notification both ways. checkDefaults is true while the
+// action is read from a form resource, so values the client was given there stay.
+template <class TLink, class TCreateLink, class TActionChange>
+void SetClientAction(TComponent& client, std::unique_ptr<TLink>& link, TBasicAction* value, TCreateLink createLink,
+                     TActionChange actionChange)
+{
+    TBasicAction* old = link ? link->Action() : nullptr;
+    if (old == value)
+        return;
+    if (old)
+        old->RemoveFreeNotification(&client);
+    if (!value) {
+        link.reset();
+        return;
+    }
+    if (!link)
+        link.reset(createLink());
+    link->SetAction(value);
+    actionChange(value, value->ComponentState().Contains(csLoading));
+    value->FreeNotification(&client);
+}
+
 // An action that belongs to an action list, under a category.
 class TContainedAction : public TBasicAction {
     TAVIN_PUBLISHED_CLASS(TContainedAction, TBasicAction)
@@ -104,6 +128,15 @@ private:
     friend class TContainedActionList;
     TContainedActionList* FActionList = nullptr;
     String FCategory;
+};
+
+// An action's further short cuts, kept as their texts ("Ctrl+Shift+N"); a text that names no short
+// cut takes no key.
+class TShortCutList : public TStringList {
+    TAVIN_CLASS(TShortCutList, TStringList)
+public:
+    TShortCut ShortCuts(int index) const;
+    int IndexOfShortCut(TShortCut shortCut) const;
 };
 
 class TCustomAction : public TContainedAction {
@@ -131,6 +164,11 @@ public:
     void SetImageIndex(int value);
     TShortCut ShortCut() const { return FShortCut; }
     void SetShortCut(TShortCut value);
+    // Keys that run the action besides ShortCut (menu items show only ShortCut).
+    TShortCutList* SecondaryShortCuts() const { return FSecondaryShortCuts.get(); }
+    void SetSecondaryShortCuts(TShortCutList* value) { FSecondaryShortCuts->Assign(value); }
+    // ShortCut or one of the secondary short cuts.
+    bool HasShortCut(TShortCut shortCut) const;
     int HelpContext() const { return FHelpContext; }
     void SetHelpContext(int value);
     const String& HelpKeyword() const { return FHelpKeyword; }
@@ -150,6 +188,7 @@ private:
     String FHint;
     int FImageIndex = -1;
     TShortCut FShortCut = scNone;
+    std::unique_ptr<TShortCutList> FSecondaryShortCuts = std::make_unique<TShortCutList>();
     int FHelpContext = 0;
     String FHelpKeyword;
     THelpType FHelpType = htKeyword;

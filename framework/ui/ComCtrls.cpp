@@ -99,7 +99,7 @@ void TProgressBar::SetMarqueeInterval(int value)
 
 void ComCtrlsUnitInitialize()
 {
-    INITCOMMONCONTROLSEX init{sizeof(init), ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES | ICC_DATE_CLASSES};
+    INITCOMMONCONTROLSEX init{sizeof(init), ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES | ICC_DATE_CLASSES | ICC_TREEVIEW_CLASSES};
     InitCommonControlsEx(&init);
-    RegisterClasses({TProgressBar::StaticClass(), TDateTimePicker::StaticClass()});
+    RegisterClasses({TProgressBar::StaticClass(), TDateTimePicker::StaticClass(), TTreeView::StaticClass()});
 }

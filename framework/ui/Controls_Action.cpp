@@ -10,20 +10,9 @@ TBasicAction* TControl::Action() const
 
 void TControl::SetAction(TBasicAction* value)
 {
-    if (Action() == value)
-        return;
-    if (TBasicAction* old = Action())
-        old->RemoveFreeNotification(this);
-    if (!value) {
-        FActionLink.reset();
-        return;
-    }
-    if (!FActionLink)
-        FActionLink.reset(CreateActionLink());
-    FActionLink->SetAction(value);
-    // An action read from a form resource leaves the values the control was given.
-    ActionChange(value, value->ComponentState().Contains(csLoading));
-    value->FreeNotification(this);
+    SetClientAction(
+        *this, FActionLink, value, [this] { return CreateActionLink(); },
+        [this](TBasicAction* action, bool checkDefaults) { ActionChange(action, checkDefaults); });
 }
 
 TControlActionLink* TControl::CreateActionLink()

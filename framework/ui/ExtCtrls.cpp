@@ -107,5 +107,5 @@ void TImage::Paint()
 
 void ExtCtrlsUnitInitialize()
 {
-    RegisterClasses({TPanel::StaticClass(), TImage::StaticClass()});
+    RegisterClasses({TPanel::StaticClass(), TImage::StaticClass(), TColorBox::StaticClass(), TColorListBox::StaticClass()});
 }

@@ -1,6 +1,9 @@
 #pragma once
-// Panels and images.
+// Panels, images and the colour pickers (a combo box and a list box of named colours).
+#include <vector>
+
 #include "Controls.h"
+#include "StdCtrls.h"
 #include "Timers.h"
 
 TAVIN_ENUM(TBevelCut, bvNone, bvLowered, bvRaised, bvSpace)
@@ -50,6 +53,95 @@ private:
     void PictureChanged(TObject*);
     std::unique_ptr<TPicture> FPicture;
     bool FCenter = false, FProportional = false, FStretch = false, FTransparent = false;
+};
+
+TAVIN_ENUM(TColorBoxStyleItem, cbStandardColors, cbExtendedColors, cbSystemColors, cbIncludeNone, cbIncludeDefault,
+           cbCustomColor, cbPrettyNames, cbCustomColors)
+using TColorBoxStyle = TSet<TColorBoxStyleItem>;
+
+struct TNamedColor {
+    String Name;
+    TColor Color;
+};
+
+// The colours a colour picker of the style lists, in order: "Custom..." (its colour is the last
+// one picked), "Default", "None", the standard, extended and system colours.
+std::vector<TNamedColor> ColorBoxColors(TColorBoxStyle style, TColor customColor, TColor defaultColor,
+                                        TColor noneColor);
+
+// The named colours of a picker and the items that show them.
+class TColorPickerItems {
+public:
+    void Populate(TStrings* items, TColorBoxStyle style, TColor customColor, TColor defaultColor, TColor noneColor);
+    int Count() const { return static_cast<int>(FColors.size()); }
+    // Out of range reads clBlack.
+    TColor Color(int index) const;
+    // The first item of the colour, -1 when none.
+    int IndexOf(TColor color) const;
+
+private:
+    std::vector<TColor> FColors;
+};
+
+class TCustomColorBox : public TCustomComboBox {
+    TAVIN_CLASS(TCustomColorBox, TCustomComboBox)
+public:
+    explicit TCustomColorBox(TComponent* owner);
+    void WndProc(TMessage& message) override;
+    TColorBoxStyle ColorStyle() const { return FColorStyle; }
+    void SetColorStyle(TColorBoxStyle value);
+    // The colour of the selected item (clBlack when none is selected).
+    TColor Selected() const { return FColors.Color(ItemIndex()); }
+    void SetSelected(TColor value);
+    int ColorCount() const { return FColors.Count(); }
+    TColor Colors(int index) const { return FColors.Color(index); }
+    String ColorNames(int index) const { return Items()->Strings(index); }
+    TColor DefaultColorColor() const { return FDefaultColorColor; }
+    void SetDefaultColorColor(TColor value);
+    TColor NoneColorColor() const { return FNoneColorColor; }
+    void SetNoneColorColor(TColor value);
+
+protected:
+    void PopulateList();
+
+private:
+    TColorPickerItems FColors;
+    TColorBoxStyle FColorStyle{cbStandardColors, cbExtendedColors, cbSystemColors};
+    TColor FDefaultColorColor = clBlack;
+    TColor FNoneColorColor = clBlack;
+};
+
+class TColorBox : public TCustomColorBox {
+    TAVIN_PUBLISHED_CLASS(TColorBox, TCustomColorBox)
+public:
+    using TCustomColorBox::TCustomColorBox;
+};
+
+class TCustomColorListBox : public TCustomListBox {
+    TAVIN_CLASS(TCustomColorListBox, TCustomListBox)
+public:
+    explicit TCustomColorListBox(TComponent* owner);
+    void WndProc(TMessage& message) override;
+    TColorBoxStyle ColorStyle() const { return FColorStyle; }
+    void SetColorStyle(TColorBoxStyle value);
+    TColor Selected() const { return FColors.Color(ItemIndex()); }
+    void SetSelected(TColor value);
+    int ColorCount() const { return FColors.Count(); }
+    TColor Colors(int index) const { return FColors.Color(index); }
+    String ColorNames(int index) const { return Items()->Strings(index); }
+
+protected:
+    void PopulateList();
+
+private:
+    TColorPickerItems FColors;
+    TColorBoxStyle FColorStyle{cbStandardColors, cbExtendedColors, cbSystemColors};
+};
+
+class TColorListBox : public TCustomColorListBox {
+    TAVIN_PUBLISHED_CLASS(TColorListBox, TCustomColorListBox)
+public:
+    using TCustomColorListBox::TCustomColorListBox;
 };
 
 void ExtCtrlsUnitInitialize();

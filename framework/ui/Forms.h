@@ -428,6 +428,22 @@ public:
     TControl* HintControl() const { return FHintControl; }
     void CancelHint();
 
+    // The hint of what is pointed at: a menu item's while it is selected in an open menu (empty once
+    // the menu closes). OnHint runs when it changes, for a status line to show it.
+    const String& Hint() const { return FHint; }
+    void SetHint(const String& value);
+    TNotifyEvent OnHint() const { return FOnHint; }
+    void SetOnHint(TNotifyEvent e) { FOnHint = e; }
+
+    // Every action passes here after its action list's handler and before its own: true when the
+    // handler set Handled.
+    bool ExecuteAction(TBasicAction* action);
+    bool UpdateAction(TBasicAction* action);
+    TActionEvent OnActionExecute() const { return FOnActionExecute; }
+    void SetOnActionExecute(TActionEvent e) { FOnActionExecute = e; }
+    TActionEvent OnActionUpdate() const { return FOnActionUpdate; }
+    void SetOnActionUpdate(TActionEvent e) { FOnActionUpdate = e; }
+
     TMessageEvent OnMessage() const { return FOnMessage; }
     void SetOnMessage(TMessageEvent e) { FOnMessage = e; }
     TExceptionEvent OnException() const { return FOnException; }
@@ -455,6 +471,9 @@ private:
     int FHintHidePause = 2500;
     TControl* FHintControl = nullptr;
     THintWindow* FHintWindow = nullptr;
+    String FHint;
+    TNotifyEvent FOnHint;
+    TActionEvent FOnActionExecute, FOnActionUpdate;
     TMessageEvent FOnMessage;
     TExceptionEvent FOnException;
 };

@@ -197,6 +197,28 @@ void TApplication::SetShowHint(bool value)
         CancelHint();
 }
 
+void TApplication::SetHint(const String& value)
+{
+    if (FHint == value)
+        return;
+    FHint = value;
+    FOnHint(this);
+}
+
+bool TApplication::ExecuteAction(TBasicAction* action)
+{
+    bool handled = false;
+    FOnActionExecute(action, handled);
+    return handled;
+}
+
+bool TApplication::UpdateAction(TBasicAction* action)
+{
+    bool handled = false;
+    FOnActionUpdate(action, handled);
+    return handled;
+}
+
 void TApplication::HintMouseMessage(const MSG& msg)
 {
     if (msg.message != WM_MOUSEMOVE) {

@@ -143,6 +143,12 @@ void TCustomForm::AlignControls(TControl* control, TRect& rect)
 // The MDI part of a form's messages; true when handled.
 bool TCustomForm::MDIMessage(TMessage& message)
 {
+    if (message.Msg == CM_MENUCHANGED && FFormStyle == fsMDIForm && FClientHandle) {
+        // Rebuilding the Window menu removed the client's list of children: the client adds it again.
+        SendMessageW(FClientHandle, WM_MDIREFRESHMENU, 0, 0);
+        DrawMenuBar(FHandle);
+        return true;
+    }
     if (message.Msg == WM_MDIACTIVATE && FFormStyle == fsMDIChild) {
         if (TCustomForm* frame = MDIFrame()) {
             if (reinterpret_cast<HWND>(message.LParam) == FHandle)

@@ -375,6 +375,9 @@ void TMenuItem::RebuildHandle()
             item->AppendTo(FHandle, menuBar);
     if (FMenu && FMenu->WindowHandle() && menuBar)
         DrawMenuBar(FMenu->WindowHandle());
+    // The window may have added entries of its own (an MDI frame's list of children).
+    if (TMenu* menu = GetParentMenu(); menu && menu->WindowHandle())
+        SendMessageW(menu->WindowHandle(), CM_MENUCHANGED, 0, 0);
 }
 
 bool TMenuItem::IsOwnerDraw() const
@@ -382,7 +385,18 @@ bool TMenuItem::IsOwnerDraw() const
     TMenu* menu = GetParentMenu();
     if (!menu)
         return false;
-    return menu->OwnerDraw() || (menu->Images() && FImageIndex >= 0) || (FBitmap && !FBitmap->Empty());
+    return menu->OwnerDraw() || IsMenuStyled() || (GetImageList() && FImageIndex >= 0) ||
+           (FBitmap && !FBitmap->Empty());
+}
+
+TCustomImageList* TMenuItem::GetImageList() const
+{
+    TMenu* menu = GetParentMenu();
+    if (menu && menu->Images())
+        return menu->Images();
+    auto* action = dynamic_cast<TContainedAction*>(Action());
+    auto* list = action ? dynamic_cast<TCustomActionList*>(action->ActionList()) : nullptr;
+    return list ? list->Images() : nullptr;
 }
 
 void TMenuItem::AppendTo(HMENU menu, bool menuBar)
@@ -687,6 +701,8 @@ void TPopupMenu::Popup(int x, int y)
     FPopupPoint = Point(x, y);
     DoPopup(this);
     Items()->InitiateActions();
+    // The style may have changed since the items were built: owner drawing follows it.
+    UpdateItems();
     static constexpr UINT Align[] = {TPM_LEFTALIGN, TPM_RIGHTALIGN, TPM_CENTERALIGN};
     TPopupAlignment alignment = FAlignment;
     // A right-to-left menu opens towards the left from the point.

@@ -121,6 +121,8 @@ public:
     void MeasureItem(TCanvas* canvas, int& width, int& height);
     void AdvancedDrawItem(TCanvas* canvas, TRect rect, TOwnerDrawState state, bool topLevel);
     bool IsOwnerDraw() const;
+    // The images ImageIndex picks from: the menu's, else those of the linked action's list.
+    TCustomImageList* GetImageList() const;
 
     bool HasParent() const override { return true; }
     TComponent* GetParentComponent() const override;
@@ -333,6 +335,8 @@ TMenuItem* FindMenuItemByHandle(HMENU menu);
 // Answers WM_MEASUREITEM, WM_DRAWITEM and WM_MENUCHAR of menu items (false for other controls'
 // messages) and lets a sub-menu's items update from their actions on WM_INITMENUPOPUP.
 bool DispatchMenuOwnerDraw(TMessage& message);
+// Whether the active custom style paints the menus (every item is owner-drawn meanwhile).
+bool IsMenuStyled();
 // Opens the pop-up menu of control (or of its nearest parent that has one) for a WM_CONTEXTMENU
 // at the screen point (-1, -1: from the keyboard, under the control's top-left corner).
 bool PopupContextMenu(TControl* control, TPoint screenPoint);

@@ -8,19 +8,9 @@ TBasicAction* TMenuItem::Action() const
 
 void TMenuItem::SetAction(TBasicAction* value)
 {
-    if (Action() == value)
-        return;
-    if (TBasicAction* old = Action())
-        old->RemoveFreeNotification(this);
-    if (!value) {
-        FActionLink.reset();
-        return;
-    }
-    if (!FActionLink)
-        FActionLink.reset(CreateActionLink());
-    FActionLink->SetAction(value);
-    ActionChange(value, value->ComponentState().Contains(csLoading));
-    value->FreeNotification(this);
+    SetClientAction(
+        *this, FActionLink, value, [this] { return CreateActionLink(); },
+        [this](TBasicAction* action, bool checkDefaults) { ActionChange(action, checkDefaults); });
 }
 
 TMenuActionLink* TMenuItem::CreateActionLink()

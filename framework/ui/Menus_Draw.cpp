@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "Forms.h"
+#include "Themes.h"
 
 namespace {
 
@@ -66,7 +67,6 @@ LRESULT CALLBACK PopupListProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
 
 void TMenuItem::MeasureItem(TCanvas* canvas, int& width, int& height)
 {
-    TMenu* menu = GetParentMenu();
     bool topLevel = IsMenuBarItem(this);
     if (IsLine() && !topLevel) {
         width = 0;
@@ -74,9 +74,9 @@ void TMenuItem::MeasureItem(TCanvas* canvas, int& width, int& height)
     } else {
         TSize text = canvas->TextExtent(StripHotkey(FCaption));
         int imageWidth = GetSystemMetrics(SM_CXMENUCHECK), imageHeight = 0;
-        if (menu && menu->Images() && FImageIndex >= 0) {
-            imageWidth = std::max(imageWidth, menu->Images()->Width());
-            imageHeight = menu->Images()->Height();
+        if (TCustomImageList* images = GetImageList(); images && FImageIndex >= 0) {
+            imageWidth = std::max(imageWidth, images->Width());
+            imageHeight = images->Height();
         } else if (FBitmap && !FBitmap->Empty()) {
             imageWidth = std::max(imageWidth, FBitmap->Width());
             imageHeight = FBitmap->Height();
@@ -103,14 +103,54 @@ void TMenuItem::AdvancedDrawItem(TCanvas* canvas, TRect rect, TOwnerDrawState st
         DrawDefault(canvas, rect, state, topLevel);
 }
 
+namespace {
+
+TThemedMenu StyledItemElement(bool topLevel, bool selected, bool pushed, bool disabled)
+{
+    if (topLevel)
+        return disabled ? tmMenuBarItemDisabled : pushed ? tmMenuBarItemPushed : selected ? tmMenuBarItemHot
+                                                                                          : tmMenuBarItemNormal;
+    return disabled ? (selected ? tmPopupItemDisabledHot : tmPopupItemDisabled)
+                    : selected ? tmPopupItemHot : tmPopupItemNormal;
+}
+
+TStyleFont StyledTextFont(bool topLevel, bool selected, bool disabled)
+{
+    if (topLevel)
+        return disabled ? sfMenuItemTextDisabled : selected ? sfMenuItemTextHot : sfMenuItemTextNormal;
+    return disabled ? sfPopupMenuItemTextDisabled : selected ? sfPopupMenuItemTextSelected : sfPopupMenuItemTextNormal;
+}
+
+} // namespace
+
+bool IsMenuStyled()
+{
+    return TStyleManager::IsCustomStyleActive();
+}
+
 void TMenuItem::DrawDefault(TCanvas* canvas, TRect rect, TOwnerDrawState state, bool topLevel)
 {
     TMenu* menu = GetParentMenu();
     bool selected = state.Contains(odSelected) || state.Contains(odHotLight);
     bool disabled = !FEnabled || state.Contains(odDisabled) || state.Contains(odGrayed);
-    canvas->Brush()->SetColor(selected && !topLevel ? clHighlight : clMenu);
-    canvas->FillRect(rect);
+    // Under a custom style the style paints the face, the separator, the check and the text colour.
+    TCustomStyleServices* style = IsMenuStyled() ? StyleServices() : nullptr;
+    const auto drawStyled = [&](TThemedMenu element, const TRect& r) {
+        style->DrawElement(canvas->Handle(), TCustomStyleServices::GetElementDetails(element), r);
+    };
+    if (style) {
+        drawStyled(topLevel ? tmMenuBarBackgroundActive : tmPopupBackground, rect);
+        if (!IsLine() || topLevel)
+            drawStyled(StyledItemElement(topLevel, selected, state.Contains(odSelected), disabled), rect);
+    } else {
+        canvas->Brush()->SetColor(selected && !topLevel ? clHighlight : clMenu);
+        canvas->FillRect(rect);
+    }
     HDC dc = canvas->Handle();
+    if (IsLine() && !topLevel && style) {
+        drawStyled(tmPopupSeparator, rect);
+        return;
+    }
     if (IsLine() && !topLevel) {
         RECT line = ToWinRect(rect);
         line.top += (rect.Height() - 2) / 2;
@@ -118,7 +158,10 @@ void TMenuItem::DrawDefault(TCanvas* canvas, TRect rect, TOwnerDrawState state, 
         return;
     }
     bool rtl = menu && menu->IsRightToLeft();
-    canvas->Font()->SetColor(disabled ? clGrayText : selected && !topLevel ? clHighlightText : clMenuText);
+    canvas->Font()->SetColor(style ? style->GetStyleFontColor(StyledTextFont(topLevel, selected, disabled))
+                             : disabled               ? clGrayText
+                             : selected && !topLevel  ? clHighlightText
+                                                      : clMenuText);
     canvas->Brush()->SetStyle(bsClear);
     TTextFormat format{tfSingleLine, tfVerticalCenter, tfExpandTabs};
     if (rtl)
@@ -128,20 +171,20 @@ void TMenuItem::DrawDefault(TCanvas* canvas, TRect rect, TOwnerDrawState state, 
     TRect textRect = rect;
     if (topLevel) {
         format = format - TTextFormat{tfRight} + TTextFormat{tfCenter};
-        if (selected) {
+        if (selected && !style) {
             RECT edge = ToWinRect(rect);
             DrawEdge(dc, &edge, state.Contains(odSelected) ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT);
         }
     } else {
         // The image (or the check mark) sits in a column at the reading start.
+        TCustomImageList* images = GetImageList();
         int column = GetSystemMetrics(SM_CXMENUCHECK) + 4;
-        if (menu && menu->Images())
-            column = std::max(column, menu->Images()->Width() + 4);
+        if (images)
+            column = std::max(column, images->Width() + 4);
         TRect box = rtl ? Rect(rect.Right - column, rect.Top, rect.Right, rect.Bottom)
                         : Rect(rect.Left, rect.Top, rect.Left + column, rect.Bottom);
         bool drewImage = false;
-        if (menu && menu->Images() && FImageIndex >= 0 && FImageIndex < menu->Images()->Count()) {
-            TCustomImageList* images = menu->Images();
+        if (images && FImageIndex >= 0 && FImageIndex < images->Count()) {
             images->Draw(canvas, box.Left + (box.Width() - images->Width()) / 2,
                          box.Top + (box.Height() - images->Height()) / 2, FImageIndex, !disabled);
             drewImage = true;
@@ -150,7 +193,11 @@ void TMenuItem::DrawDefault(TCanvas* canvas, TRect rect, TOwnerDrawState state, 
                          box.Top + (box.Height() - FBitmap->Height()) / 2, FBitmap.get());
             drewImage = true;
         }
-        if (FChecked) {
+        if (FChecked && style && !drewImage) {
+            drawStyled(FRadioItem ? (disabled ? tmPopupBulletDisabled : tmPopupBulletNormal)
+                                  : (disabled ? tmPopupCheckMarkDisabled : tmPopupCheckMarkNormal),
+                       box);
+        } else if (FChecked) {
             RECT mark = ToWinRect(box);
             if (drewImage)
                 DrawEdge(dc, &mark, BDR_SUNKENOUTER, BF_RECT);
@@ -247,6 +294,23 @@ bool DispatchMenuOwnerDraw(TMessage& message)
         item->AdvancedDrawItem(&canvas, FromWinRect(dis->rcItem), StateOfDrawItem(dis->itemState), IsMenuBarItem(item));
         message.Result = 1;
         return true;
+    }
+    if (message.Msg == WM_MENUSELECT) {
+        // The selected item's hint becomes the application's while the menu is open.
+        const UINT flags = HIWORD(message.WParam);
+        auto menu = reinterpret_cast<HMENU>(message.LParam);
+        TMenuItem* item = nullptr;
+        if (flags == 0xFFFF) {
+            // The menu closed.
+        } else if (flags & MF_POPUP) {
+            if (HMENU sub = GetSubMenu(menu, LOWORD(message.WParam)))
+                item = FindMenuItemByHandle(sub);
+        } else {
+            item = FindMenuItemByCommand(LOWORD(message.WParam));
+        }
+        if (Application)
+            Application->SetHint(item ? item->Hint() : String());
+        return false;
     }
     if (message.Msg == WM_INITMENUPOPUP) {
         // The items of a sub-menu about to open update from their actions.

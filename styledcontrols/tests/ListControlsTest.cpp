@@ -121,6 +121,35 @@ TEST(StyledListBoxTest, ItemBackgroundFollowsStyleAndSelectionLook)
     }
 }
 
+TEST(StyledListBoxTest, ASelectedItemShowsItsSelectionUnderTheSystemStyle)
+{
+    TListForm f;
+    auto* list = f.Add<TscListBox>(10, 10, 150, 100);
+    list->Items()->Add(u"Item");
+    for (UINT state : {UINT(ODS_SELECTED), UINT(ODS_SELECTED | ODS_FOCUS)}) {
+        SCOPED_TRACE(state);
+        EXPECT_NE(PixelAt(DrawItem(list, 0, state).get(), 115, 5), Rgb(list->Color()));
+    }
+}
+
+TEST(StyledListBoxTest, ItemTextTakesTheSelectionTextColour)
+{
+    TListForm f;
+    auto* list = f.Add<TscListBox>(10, 10, 150, 100);
+    list->Items()->Add(u"WWWWWW");
+    list->SetSelectionStyle(scstColor);
+    list->SetSelectionColor(clRed);
+    list->SetSelectionTextColor(clYellow);
+    auto bitmap = DrawItem(list, 0, ODS_SELECTED | ODS_FOCUS);
+    int yellowish = 0;
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 80; ++x) {
+            const TColor c = PixelAt(bitmap.get(), x, y);
+            yellowish += ((c >> 8) & 0xFF) > 128 && ((c >> 16) & 0xFF) < 100;
+        }
+    EXPECT_GT(yellowish, 10);
+}
+
 TEST(StyledListBoxTest, SeparatorLinesOnlyUnderUnselectedItems)
 {
     TListForm f;

@@ -52,38 +52,58 @@ void THTMLPicture::Reset()
     FFrame = 1;
 }
 
-void THTMLPicture::LoadData(TStream& Stream)
+template <class F>
+void THTMLPicture::LoadData(TStream& Stream, F&& ALoadSVG)
 {
-    // Only raster pictures are kept as bytes; other data (an SVG document) is not held.
-    if (TRurUtils::GetImageType(Stream, true).empty())
-        return;
     FDatastream.Clear();
-    Stream.SetPosition(0);
-    FDatastream.CopyFrom(Stream, 0);
+    if (TRurUtils::GetImageType(Stream, true).empty()) {
+        ALoadSVG();
+    } else {
+        DropSVG();
+        Stream.SetPosition(0);
+        FDatastream.CopyFrom(Stream, 0);
+    }
     FIsEmpty = false;
     UpdateImageInfo();
 }
 
 void THTMLPicture::LoadFromStream(TStream& Stream)
 {
-    LoadData(Stream);
+    LoadData(Stream, [&] { TRurSVGBitmap::LoadFromStream(Stream); });
     Changed(this);
 }
 
-void THTMLPicture::ReadData(TStream& Stream) { LoadData(Stream); }
+void THTMLPicture::ReadData(TStream& Stream)
+{
+    LoadData(Stream, [&] { TRurSVGBitmap::ReadData(Stream); });
+}
 
-void THTMLPicture::SaveToStream(TStream& Stream) { FDatastream.SaveToStream(Stream); }
+void THTMLPicture::SaveToStream(TStream& Stream)
+{
+    if (HasSVG())
+        TRurSVGBitmap::SaveToStream(Stream);
+    else
+        FDatastream.SaveToStream(Stream);
+}
 
-void THTMLPicture::WriteData(TStream& Stream) { SaveToStream(Stream); }
+void THTMLPicture::WriteData(TStream& Stream)
+{
+    if (HasSVG())
+        TRurSVGBitmap::WriteData(Stream);
+    else
+        FDatastream.SaveToStream(Stream);
+}
 
 void THTMLPicture::LoadFromFile(const String& FileName)
 {
     try {
         TMemoryStream file;
         file.LoadFromFile(FileName);
-        LoadFromStream(file);
+        LoadData(file, [&] { TRurSVGBitmap::LoadFromFile(FileName); });
+        Changed(this);
     } catch (const Exception&) {
         FDatastream.Clear();
+        DropSVG();
         FIsEmpty = true;
     }
 }
@@ -123,6 +143,10 @@ void THTMLPicture::LoadFromURL(const String& url)
 
 void THTMLPicture::Draw(TCanvas& ACanvas, const TRect& Rect)
 {
+    if (HasSVG()) {
+        TRurSVGBitmap::Draw(ACanvas, Rect);
+        return;
+    }
     if (FIsEmpty || FDatastream.Size() == 0)
         return;
     TRurImageStream stream = CreateImageStream(FDatastream.Memory(), static_cast<size_t>(FDatastream.Size()));
@@ -140,11 +164,18 @@ void THTMLPicture::Draw(TCanvas& ACanvas, const TRect& Rect)
     graphics.DrawImageRect(&image, Rect.Left, Rect.Top, Rect.Width(), Rect.Height());
 }
 
+void THTMLPicture::DrawSVG(TCanvas& ACanvas, float X, float Y, float W, float H)
+{
+    if (HasSVG())
+        SVG()->Draw(&ACanvas, {X, Y, X + W, Y + H}, true);
+}
+
 void THTMLPicture::Assign(const TPersistent* Source)
 {
     Reset();
     if (!Source) {
         FDatastream.Clear();
+        DropSVG();
         return;
     }
     if (const auto* picture = dynamic_cast<const THTMLPicture*>(Source)) {
@@ -152,7 +183,12 @@ void THTMLPicture::Assign(const TPersistent* Source)
         FFrame = picture->FFrame;
         FID = picture->FID;
         FDatastream.Clear();
-        picture->FDatastream.SaveToStream(FDatastream);
+        if (picture->HasSVG()) {
+            TRurSVGBitmap::Assign(picture);
+        } else {
+            DropSVG();
+            picture->FDatastream.SaveToStream(FDatastream);
+        }
         FIsEmpty = picture->FIsEmpty;
         UpdateImageInfo();
         Changed(this);

@@ -1,12 +1,13 @@
 #pragma once
 // Named pictures for rich captions: THTMLPicture keeps the raw bytes of any picture GDI+ decodes
-// (stepping the frames of animated GIFs), THTMLPictureCache holds the pictures a caption loaded by
+// (stepping the frames of animated GIFs) or an SVG document, THTMLPictureCache holds the pictures a caption loaded by
 // source, and TPictureContainer is the component an application fills with named pictures.
 #include <memory>
 #include <vector>
 
 #include "Classes.h"
 #include "Graphics.h"
+#include "RurTypes.h"
 #include "Streams.h"
 
 class TControl;
@@ -16,12 +17,14 @@ using TDownloadCancelEvent = TEvent<TObject*, bool&>;
 using TDownloadCompleteEvent = TEvent<TObject*>;
 using TDownloadErrorEvent = TEvent<TObject*, const String&>;
 
-class THTMLPicture : public TGraphic {
-    TAVIN_PUBLISHED_CLASS(THTMLPicture, TGraphic)
+// Raster bytes, or, for anything without a raster signature, an SVG document held by the base.
+class THTMLPicture : public TRurSVGBitmap {
+    TAVIN_PUBLISHED_CLASS(THTMLPicture, TRurSVGBitmap)
 public:
     THTMLPicture();
 
-    // A raster picture keeps the stream's bytes from its beginning; the change event fires.
+    // A raster picture keeps the stream's bytes from its beginning, other data loads as SVG; the
+    // change event fires.
     void LoadFromStream(TStream& Stream) override;
     void SaveToStream(TStream& Stream) override;
     // Any failure leaves the picture empty, without an error.
@@ -35,11 +38,9 @@ public:
     // "RES://name" and "FILE://path" load; any other URL is kept (no download is started).
     void LoadFromURL(const String& url);
     void Draw(TCanvas& ACanvas, const TRect& Rect) override;
+    // An SVG document into (X, Y, X + W, Y + H) through GDI+; nothing for raster bytes.
+    void DrawSVG(TCanvas& ACanvas, float X, float Y, float W, float H);
     void Assign(const TPersistent* Source) override;
-    void SetWidth(int) override {}
-    void SetHeight(int) override {}
-    void LoadFromClipboardFormat(Word, HANDLE, HPALETTE) override {}
-    void SaveToClipboardFormat(Word&, HANDLE&, HPALETTE&) override {}
 
     bool IsGIF() const;
     // GIF frames (a graphic control extension right before an image descriptor); -1 for other data.
@@ -65,8 +66,8 @@ public:
     bool Busy() const { return FThreadBusy; }
     Word FrameXPos() const { return FFrameXPos; }
     Word FrameYPos() const { return FFrameYPos; }
-    int MaxWidth() const { return FAnimMaxX; }
-    int MaxHeight() const { return FAnimMaxY; }
+    int MaxWidth() const { return HasSVG() ? Width() : FAnimMaxX; }
+    int MaxHeight() const { return HasSVG() ? Height() : FAnimMaxY; }
     TNotifyEvent OnFrameChange() const { return FOnFrameChange; }
     void SetOnFrameChange(TNotifyEvent value) { FOnFrameChange = value; }
     TDownloadProgressEvent OnDownLoadProgress() const { return FOnDownLoadProgress; }
@@ -79,13 +80,15 @@ public:
     void SetOnDownLoadError(TDownloadErrorEvent value) { FOnDownLoadError = value; }
 
 protected:
-    bool GetEmpty() const override { return FIsEmpty; }
-    int GetWidth() const override { return FWidth; }
-    int GetHeight() const override { return FHeight; }
+    bool GetEmpty() const override { return HasSVG() ? TRurSVGBitmap::GetEmpty() : FIsEmpty; }
+    int GetWidth() const override { return HasSVG() ? TRurSVGBitmap::GetWidth() : FWidth; }
+    int GetHeight() const override { return HasSVG() ? TRurSVGBitmap::GetHeight() : FHeight; }
 
 private:
     void Reset();
-    void LoadData(TStream& Stream);
+    // Raster bytes into the data, anything else as SVG through ALoadSVG.
+    template <class F>
+    void LoadData(TStream& Stream, F&& ALoadSVG);
     void UpdateImageInfo();
     // Where the graphic control extension of the 1-based frame starts; -1 when there is none.
     ptrdiff_t FramePosition(int AFrame) const;

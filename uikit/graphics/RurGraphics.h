@@ -397,6 +397,9 @@ private:
     bool FillPaints() const;
     bool StrokePaints() const;
     void DrawTexture(TRectF ARect);
+    // Draws an SVG picture as vectors into ARect through a new GDI+ drawing object; False (nothing
+    // drawn) for any other picture.
+    bool DrawSVG(TRectF ARect, TPicture* ABitmap);
     std::unique_ptr<TRurBitmap> CutBitmapPart(TRectF ASourceRect, TPicture* ABitmap);
     void DrawGlyph(TRectF ARect, const TPointF (*ALines)[2], int ALineCount, int ASize, float AWidth,
                    float AScaleFactor, const String& AResourceName);

@@ -3,11 +3,19 @@
 #include "Math.h"
 #include "PictureContainer.h"
 #include "RurGraphics.h"
+#include "RurGraphicsSVGEngine.h"
 #include "RurUtils.h"
 
 namespace {
 
 float DisplayScale(float AScale) { return AScale > 0 ? AScale : TRurUtils::GetDPIScale(nullptr, 96); }
+
+// The engine of a kit picture holding an SVG document with elements; null for any other picture.
+TRurGraphicsSVGImport* SVGOf(TPicture* APicture)
+{
+    auto* picture = dynamic_cast<TRurBitmap*>(APicture);
+    return picture ? dynamic_cast<TRurGraphicsSVGImport*>(picture->SVG()) : nullptr;
+}
 
 } // namespace
 
@@ -67,6 +75,8 @@ void TRurGraphics::DrawBitmap(TRectF ARect, TPicture* ABitmap, bool AAspectRatio
     if (!ABitmap)
         return;
     const TRectF dest = GetBitmapDrawRectangle(ARect, ABitmap, AAspectRatio, AStretch, ACenter, ACropping);
+    if (DrawSVG(dest, ABitmap))
+        return;
     const TRectF source{0, 0, static_cast<float>(ABitmap->Width()), static_cast<float>(ABitmap->Height())};
     Context()->DrawBitmap(ABitmap->Graphic(), source, dest, 1);
 }
@@ -82,6 +92,14 @@ void TRurGraphics::DrawBitmap(float ALeft, float ATop, TPicture* ABitmap)
     if (!ABitmap)
         return;
     DrawBitmap(TRectF{ALeft, ATop, ALeft + ABitmap->Width(), ATop + ABitmap->Height()}, ABitmap, true, false, true, false);
+}
+
+bool TRurGraphics::DrawSVG(TRectF ARect, TPicture* ABitmap)
+{
+    TRurGraphicsSVGImport* svg = SVGOf(ABitmap);
+    if (svg)
+        svg->Draw(this, ARect, true, true);
+    return svg != nullptr;
 }
 
 std::unique_ptr<TRurBitmap> TRurGraphics::CutBitmapPart(TRectF ASourceRect, TPicture* ABitmap)
@@ -103,6 +121,9 @@ void TRurGraphics::DrawBitmapPart(TRectF ASourceRect, TRectF ADestinationRect, T
 {
     if (IsRectFEmpty(ADestinationRect) || IsRectFEmpty(ASourceRect) || !ABitmap)
         return;
+    // An SVG picture is drawn whole: its vectors have no pixels to cut a part from.
+    if (DrawSVG(ADestinationRect, ABitmap))
+        return;
     std::unique_ptr<TRurBitmap> part = CutBitmapPart(ASourceRect, ABitmap);
     DrawBitmap(ADestinationRect, part.get(), AAspectRatio, AStretch, ACenter, ACropping);
 }
@@ -117,7 +138,7 @@ void TRurGraphics::DrawBitmapPart(const TRect& ASourceRect, const TRect& ADestin
 std::unique_ptr<TRurBitmap> TRurGraphics::DrawBitmapPartSync(TRectF ASourceRect, TRectF ADestinationRect,
                                                              TPicture* ABitmap)
 {
-    if (IsRectFEmpty(ADestinationRect) || IsRectFEmpty(ASourceRect) || !ABitmap)
+    if (IsRectFEmpty(ADestinationRect) || IsRectFEmpty(ASourceRect) || !ABitmap || SVGOf(ABitmap))
         return nullptr;
     return CutBitmapPart(ASourceRect, ABitmap);
 }

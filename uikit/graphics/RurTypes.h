@@ -101,6 +101,9 @@ public:
     void SetFileName(const String& value);
 
 protected:
+    // Forgets the document and its bytes without telling anyone: a descendant that holds
+    // another kind of picture instead.
+    void DropSVG();
     void AssignTo(TPersistent* Dest) const override;
     bool GetEmpty() const override;
     int GetWidth() const override;

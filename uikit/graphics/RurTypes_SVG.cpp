@@ -151,6 +151,13 @@ void TRurSVGBitmap::Clear()
     Changed(this);
 }
 
+void TRurSVGBitmap::DropSVG()
+{
+    if (FSVG)
+        FSVG->Clear();
+    FStream->Clear();
+}
+
 bool TRurSVGBitmap::HasSVG() const { return FSVG && FSVG->HasElements(); }
 
 void TRurSVGBitmap::SetFileName(const String& value)

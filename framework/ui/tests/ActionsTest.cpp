@@ -170,6 +170,70 @@ TEST(Actions, AutoCheckTogglesAndGroupsCheckOneAction)
     EXPECT_FALSE(group[0]->Execute());
 }
 
+TEST(Actions, ApplicationHandlersComeAfterTheListsAndBeforeTheActions)
+{
+    TComponent owner(nullptr);
+    auto* list = new TActionList(&owner);
+    auto* action = new TAction(&owner);
+    action->SetActionList(list);
+    std::vector<String> log;
+    action->SetOnExecute([&](TObject*) { log.push_back(u"action"); });
+    action->SetOnUpdate([&](TObject*) { log.push_back(u"action"); });
+    struct {
+        bool ListHandles, ApplicationHandles;
+        std::vector<String> Log;
+    } cases[] = {
+        {false, false, {u"list", u"application", u"action"}},
+        {false, true, {u"list", u"application"}},
+        {true, true, {u"list"}},
+    };
+    for (const auto& c : cases) {
+        const auto handler = [&log](const char16_t* name, bool handles) {
+            return [&log, name, handles](TBasicAction*, bool& handled) {
+                log.push_back(name);
+                handled = handles;
+            };
+        };
+        list->SetOnExecute(handler(u"list", c.ListHandles));
+        list->SetOnUpdate(handler(u"list", c.ListHandles));
+        Application->SetOnActionExecute(handler(u"application", c.ApplicationHandles));
+        Application->SetOnActionUpdate(handler(u"application", c.ApplicationHandles));
+        log.clear();
+        action->Update();
+        EXPECT_EQ(log, c.Log) << "update";
+        log.clear();
+        TAction plain(nullptr); // in no list: the application's handler still comes first
+        plain.SetOnExecute([&](TObject*) { log.push_back(u"action"); });
+        plain.Execute();
+        EXPECT_EQ(log.back(), c.ApplicationHandles ? u"application" : u"action");
+    }
+    Application->SetOnActionExecute(TActionEvent());
+    Application->SetOnActionUpdate(TActionEvent());
+}
+
+TEST(Actions, MenuItemsTakeTheActionListsImagesWhenTheirMenuHasNone)
+{
+    TComponent owner(nullptr);
+    auto* listImages = new TImageList(&owner);
+    auto* menuImages = new TImageList(&owner);
+    auto* list = new TActionList(&owner);
+    list->SetImages(listImages);
+    auto* action = new TAction(&owner);
+    action->SetActionList(list);
+    action->SetImageIndex(0);
+    auto* menu = new TPopupMenu(&owner);
+    auto* item = new TMenuItem(&owner);
+    menu->Items()->Add(item);
+    item->SetAction(action);
+    EXPECT_EQ(item->ImageIndex(), 0);
+    EXPECT_EQ(item->GetImageList(), listImages);
+    menu->SetImages(menuImages);
+    EXPECT_EQ(item->GetImageList(), menuImages);
+    menu->SetImages(nullptr);
+    delete listImages;
+    EXPECT_EQ(item->GetImageList(), nullptr);
+}
+
 TEST(Actions, FreedActionsAndListsLeaveNoReferences)
 {
     TComponent owner(nullptr);
@@ -236,6 +300,7 @@ const char* const ActionFormText = R"(object ActionForm: TActionForm
     object SaveAction: TAction
       Caption = 'Save'
       ShortCut = 16467
+      SecondaryShortCuts.Strings = ('F11' 'no such key')
       OnExecute = SaveExecute
       OnUpdate = SaveUpdate
     end
@@ -284,6 +349,9 @@ TEST(ActionForms, ResourceLinksIdleUpdatesAndShortCuts)
     SetKeyboardState(saved);
     EXPECT_EQ(form->Log, std::vector<String>{u"save"});
     EXPECT_TRUE(saveButton->Enabled());
+    EXPECT_EQ(save->SecondaryShortCuts()->ShortCuts(1), scNone);
+    PressKey(VK_F11);
+    EXPECT_EQ(form->Log, (std::vector<String>{u"save", u"save"}));
 }
 
 } // namespace

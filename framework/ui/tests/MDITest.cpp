@@ -6,6 +6,7 @@
 
 #include "Forms.h"
 #include "Menus.h"
+#include "WideText.h"
 #include "support/GuiTestSupport.h"
 
 namespace {
@@ -141,6 +142,22 @@ TEST(MDIForms, ChildrenLiveInTheClientAndMergeTheirMenus)
     TRect a = withMenu->BoundsRect(), b = plain->BoundsRect();
     EXPECT_TRUE(a.Right <= b.Left || b.Right <= a.Left) << a.Left << " " << a.Right << " " << b.Left << " " << b.Right;
     EXPECT_EQ(a.Top, b.Top);
+
+    // The client lists the children in the Window menu; rebuilding that menu keeps the list.
+    const auto listedChildren = [&] {
+        int listed = 0;
+        HMENU menu = window->Handle();
+        for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+            wchar_t text[64]{};
+            GetMenuStringW(menu, static_cast<UINT>(i), text, 64, MF_BYPOSITION);
+            const String entry = FromWidePtr(text);
+            listed += entry.find(u"Plain") != String::npos || entry.find(u"With menu") != String::npos;
+        }
+        return listed;
+    };
+    EXPECT_EQ(listedChildren(), 2);
+    window->Add(new TMenuItem(frame.get()));
+    EXPECT_EQ(listedChildren(), 2);
 
     // Closing a child minimises it; freeing it takes its menu out of the bar.
     plain->Close();

@@ -1,13 +1,16 @@
-// Menus: short cut texts, the item tree, a real pop-up menu driven by keys, owner drawing, the
-// menu bar of a form read from its resource, short cuts and context menus from the keyboard.
+// Menus: short cut texts, the item tree, a real pop-up menu driven by keys, owner drawing, hints
+// and a custom style, the menu bar of a form read from its resource, short cuts and context menus
+// from the keyboard.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "ExtCtrls.h"
 #include "Forms.h"
 #include "Menus.h"
 #include "StdCtrls.h"
+#include "TestStyle.h"
 #include "support/GuiTestSupport.h"
 
 namespace {
@@ -40,21 +43,35 @@ void CALLBACK ChooseFirstItem(HWND wnd, UINT, UINT_PTR id, DWORD)
     QueueKeys({VK_DOWN, VK_RETURN});
 }
 
-// Holds the modifier keys in the thread's keyboard state while a key goes through the loop.
+// Holds the modifier keys in the thread's keyboard state for as long as it lives.
+class THeldModifiers {
+public:
+    explicit THeldModifiers(TShiftState shift)
+    {
+        GetKeyboardState(FSaved);
+        BYTE keys[256];
+        std::copy(std::begin(FSaved), std::end(FSaved), keys);
+        keys[VK_SHIFT] = shift.Contains(ssShift) ? 0x80 : 0;
+        keys[VK_CONTROL] = shift.Contains(ssCtrl) ? 0x80 : 0;
+        keys[VK_MENU] = shift.Contains(ssAlt) ? 0x80 : 0;
+        SetKeyboardState(keys);
+    }
+    ~THeldModifiers() { SetKeyboardState(FSaved); }
+    THeldModifiers(const THeldModifiers&) = delete;
+    THeldModifiers& operator=(const THeldModifiers&) = delete;
+
+private:
+    BYTE FSaved[256];
+};
+
+// The key goes through the loop with the short cut's modifiers held.
 void PressShortCut(TShortCut shortCut)
 {
     Word key;
     TShiftState shift;
     ShortCutToKey(shortCut, key, shift);
-    BYTE keys[256], saved[256];
-    GetKeyboardState(keys);
-    std::copy(std::begin(keys), std::end(keys), saved);
-    keys[VK_SHIFT] = shift.Contains(ssShift) ? 0x80 : 0;
-    keys[VK_CONTROL] = shift.Contains(ssCtrl) ? 0x80 : 0;
-    keys[VK_MENU] = shift.Contains(ssAlt) ? 0x80 : 0;
-    SetKeyboardState(keys);
+    THeldModifiers held(shift);
     PressKey(key);
-    SetKeyboardState(saved);
 }
 
 TMenuItem* NewItem(TComponent* owner, const String& caption, std::vector<String>* log = nullptr,
@@ -181,6 +198,21 @@ TEST_F(PopupMenus, KeysChooseAnItemThatRunsAfterTheMenuClosed)
     }
 }
 
+TEST_F(PopupMenus, TheSelectedItemsHintIsTheApplicationsUntilTheMenuCloses)
+{
+    FMenu->Items()->Items(0)->SetHint(u"first hint");
+    FMenu->Items()->Items(2)->SetHint(u"more hint"); // an item with sub-items
+    Application->SetHint(String());
+    std::vector<String> hints;
+    Application->SetOnHint([&](TObject*) { hints.push_back(Application->Hint()); });
+    ASSERT_TRUE(ShowActive(FForm.get()));
+    TMenuWatchdog watchdog;
+    QueueKeys({VK_DOWN, VK_DOWN, VK_DOWN, VK_ESCAPE});
+    FMenu->Popup(FForm->ClientToScreen(Point(10, 10)));
+    Application->SetOnHint(TNotifyEvent());
+    EXPECT_EQ(hints, (std::vector<String>{u"first hint", u"", u"more hint", u""}));
+}
+
 TEST_F(PopupMenus, OwnerDrawingMeasuresAndDrawsEveryItemThroughItsHandlers)
 {
     FMenu->SetOwnerDraw(true);
@@ -215,6 +247,31 @@ TEST_F(PopupMenus, OwnerDrawingMeasuresAndDrawsEveryItemThroughItsHandlers)
     EXPECT_FALSE(firstStates.front().Contains(odSelected));
     EXPECT_TRUE(firstStates.back().Contains(odSelected));
     EXPECT_GT(lastDraws, 0);
+}
+
+TEST_F(PopupMenus, ACustomStylePaintsTheItemsAndTheSystemPaintsThemAgainAfterwards)
+{
+    TMenuItem* first = FMenu->Items()->Items(0);
+    first->SetChecked(true);
+    ASSERT_TRUE(ShowActive(FForm.get()));
+    {
+        TActiveTestStyle style;
+        style->SetRecording(true);
+        TMenuWatchdog watchdog;
+        SetTimer(PopupListWindow(), 77, 300, ChooseFirstItem);
+        FLog.clear();
+        FMenu->Popup(FForm->ClientToScreen(Point(10, 10)));
+        EXPECT_EQ(FLog, (std::vector<String>{u"popup", u"&First", u"close"}));
+        EXPECT_TRUE(first->IsOwnerDraw());
+        for (TThemedMenu element : {tmPopupBackground, tmPopupItemNormal, tmPopupItemHot, tmPopupItemDisabled,
+                                    tmPopupCheckMarkNormal}) {
+            const TThemedElementDetails details = TCustomStyleServices::GetElementDetails(element);
+            EXPECT_TRUE(std::any_of(style->DrawCalls().begin(), style->DrawCalls().end(),
+                                    [&](const auto& call) { return call.Details == details; }))
+                << "element " << element;
+        }
+    }
+    EXPECT_FALSE(first->IsOwnerDraw());
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -378,6 +435,16 @@ TEST_F(MenuForm, ContextMenusOpenFromTheMouseAndTheKeyboard)
     EXPECT_EQ(FForm->Log, std::vector<String>{u"CopyItem"});
     EXPECT_EQ(editMenu->PopupComponent(), FEdit);
     EXPECT_EQ(editMenu->PopupPoint(), FEdit->ClientToScreen(Point(0, 0)));
+
+    // Shift+F10, a system key, does the same.
+    FForm->Log.clear();
+    {
+        THeldModifiers shift({ssShift});
+        PostMessageW(FEdit->Handle(), WM_SYSKEYDOWN, VK_F10, 1);
+        QueueKeys({VK_DOWN, VK_RETURN});
+        EXPECT_TRUE(PumpUntil([&] { return !FForm->Log.empty(); }));
+    }
+    EXPECT_EQ(FForm->Log, std::vector<String>{u"CopyItem"});
 }
 
 TEST_F(MenuForm, FreedMenusLeaveNoReferences)

@@ -45,6 +45,35 @@ TBytes BitmapBytes(int width, int height, TColor color)
     return stream.Bytes();
 }
 
+// Data without a raster signature is an SVG document: it sizes, draws, saves and copies as one, and
+// raster data loaded after it replaces it.
+TEST(HTMLPicture, HoldsSVGDocuments)
+{
+    const std::string svg = "<svg viewBox='0 0 40 20'><rect width='40' height='20' fill='red'/></svg>";
+    THTMLPicture picture;
+    Load(picture, TBytes(svg.begin(), svg.end()));
+    ASSERT_TRUE(picture.HasSVG());
+    EXPECT_FALSE(picture.Empty());
+    EXPECT_EQ(picture.Width(), 40);
+    EXPECT_EQ(picture.MaxHeight(), 20);
+    TBytesStream saved;
+    picture.SaveToStream(saved);
+    EXPECT_EQ(std::string(saved.Bytes().begin(), saved.Bytes().end()), svg);
+
+    TBitmap target(40, 20);
+    picture.DrawSVG(*target.Canvas(), 0, 0, 40, 20);
+    EXPECT_EQ(target.Canvas()->Pixels(20, 10), 0x0000FF);
+
+    THTMLPicture copy;
+    copy.Assign(&picture);
+    EXPECT_TRUE(copy.HasSVG());
+    EXPECT_EQ(copy.Height(), 20);
+
+    Load(picture, BitmapBytes(3, 2, 0xFF0000));
+    EXPECT_FALSE(picture.HasSVG());
+    EXPECT_EQ(picture.Width(), 3);
+}
+
 TEST(HTMLPicture, LoadsFromResourcesFilesAndKeepsRemoteURLs)
 {
     THTMLPicture fromResource;

@@ -212,3 +212,26 @@ TEST(RurSVGPicture, GeneratedBitmapHasTheViewBoxSize)
     TBitmap* pixels = second->Bitmap();
     EXPECT_TRUE(Near(pixels->Canvas()->Pixels(5, 5), 0x0000FF));
 }
+
+TEST(RurSVGPicture, DrawingObjectDrawsSVGPicturesAsVectors)
+{
+    TRurBitmap picture;
+    TMemoryStream stream;
+    Fill(stream, "<svg viewBox='0 0 20 10'><rect width='10' height='10' fill='red'/>"
+                 "<rect x='10' width='10' height='10' fill='blue'/></svg>");
+    picture.LoadFromStream(stream);
+    ASSERT_TRUE(picture.HasSVG());
+
+    auto graphics = TRurGraphics::CreateNativeBitmapCanvas(80, 40);
+    graphics->BeginScene();
+    graphics->DrawBitmap(TRectF{0, 0, 80, 20}, &picture, false, true);
+    // A part of an SVG picture is the whole picture.
+    graphics->DrawBitmapPart(TRectF{10, 0, 20, 10}, TRectF{0, 20, 40, 40}, &picture, false, true);
+    graphics->EndScene();
+    TCanvas& canvas = *graphics->Bitmap()->Canvas();
+    EXPECT_TRUE(Near(canvas.Pixels(20, 10), 0x0000FF));
+    EXPECT_TRUE(Near(canvas.Pixels(60, 10), 0xFF0000));
+    EXPECT_TRUE(Near(canvas.Pixels(10, 30), 0x0000FF));
+    EXPECT_TRUE(Near(canvas.Pixels(30, 30), 0xFF0000));
+    EXPECT_EQ(graphics->DrawBitmapPartSync(TRectF{0, 0, 5, 5}, TRectF{0, 0, 5, 5}, &picture), nullptr);
+}
