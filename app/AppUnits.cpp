@@ -10,6 +10,7 @@
 #include "Main_Form.h"
 #include "Resources.h"
 #include "RurFoundationUnits.h"
+#include "RurGraphicsHTMLEngine.h"
 #include "StdCtrls.h"
 #include "Timers.h"
 #include "ckDllLoader.h"
@@ -39,6 +40,8 @@ const TUnitStep Units[] = {
     RurGraphicsTypesUnit,
     RurGDIPUnit,
     RurTypesUnit,
+    // The drawing object's markup goes to the caption engine's vector renderer.
+    RurGraphicsHTMLEngineUnit,
     // Nothing is loaded at start; the shut-down frees the library.
     {"ckDllLoader", nullptr, &FinalizeCkDllLoader},
     {"Main_Form", &InitializeMainFormUnit, nullptr},

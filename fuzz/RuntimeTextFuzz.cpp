@@ -1,8 +1,9 @@
-// Feeds arbitrary UTF-16 text to the runtime's text readers and format interpreters.
+// Feeds arbitrary UTF-16 text to the runtime's text readers, format interpreters and edit masks.
 #include <cstddef>
 #include <cstdint>
 
 #include "DateUtils.h"
+#include "MaskUtils.h"
 #include "RegularExpressions.h"
 #include "SysUtils.h"
 
@@ -10,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     if (size < 1)
         return 0;
-    const int operation = data[0] % 7;
+    const int operation = data[0] % 8;
     String text;
     for (std::size_t i = 1; i + 1 < size; i += 2)
         text += static_cast<Char>(data[i] | (data[i + 1] << 8));
@@ -36,6 +37,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             break;
         }
         case 6: TRegEx::IsMatch(u"name@example.com", text); break;
+        case 7: {
+            // The text is both the mask and the value. A value that keeps its places reads back
+            // as it was shown (one without literals moves its characters to the first places).
+            TEditMask mask(text);
+            const String shown = mask.EditTextOf(text);
+            const String again = mask.EditTextOf(mask.ValueOf(shown));
+            if (shown.size() != static_cast<size_t>(mask.Length()) || again.size() != shown.size() ||
+                (mask.SaveLiterals() && mask.EditTextOf(mask.ValueOf(again)) != again))
+                __builtin_trap();
+            break;
+        }
         }
     } catch (const Exception&) {
         // Rejected text is fine; only crashes, hangs and leaks are findings.

@@ -255,6 +255,11 @@ bool TCustomForm::MenuMessage(TMessage& message)
     case WM_MENUCHAR:
     case WM_INITMENUPOPUP:
         return DispatchMenuOwnerDraw(message);
+    case CM_STYLECHANGED:
+        // Owner drawing of the menu bar follows the style.
+        if (FMenu)
+            FMenu->UpdateItems();
+        return false;
     case WM_DESTROY:
         // The window would destroy the menu bar it shows; the menu keeps it.
         if (FMenu && FMenu->WindowHandle() == FHandle)

@@ -385,7 +385,8 @@ bool TMenuItem::IsOwnerDraw() const
     TMenu* menu = GetParentMenu();
     if (!menu)
         return false;
-    return menu->OwnerDraw() || (GetImageList() && FImageIndex >= 0) || (FBitmap && !FBitmap->Empty());
+    return menu->OwnerDraw() || IsMenuStyled() || (GetImageList() && FImageIndex >= 0) ||
+           (FBitmap && !FBitmap->Empty());
 }
 
 TCustomImageList* TMenuItem::GetImageList() const
@@ -700,6 +701,8 @@ void TPopupMenu::Popup(int x, int y)
     FPopupPoint = Point(x, y);
     DoPopup(this);
     Items()->InitiateActions();
+    // The style may have changed since the items were built: owner drawing follows it.
+    UpdateItems();
     static constexpr UINT Align[] = {TPM_LEFTALIGN, TPM_RIGHTALIGN, TPM_CENTERALIGN};
     TPopupAlignment alignment = FAlignment;
     // A right-to-left menu opens towards the left from the point.

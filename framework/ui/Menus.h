@@ -335,6 +335,8 @@ TMenuItem* FindMenuItemByHandle(HMENU menu);
 // Answers WM_MEASUREITEM, WM_DRAWITEM and WM_MENUCHAR of menu items (false for other controls'
 // messages) and lets a sub-menu's items update from their actions on WM_INITMENUPOPUP.
 bool DispatchMenuOwnerDraw(TMessage& message);
+// Whether the active custom style paints the menus (every item is owner-drawn meanwhile).
+bool IsMenuStyled();
 // Opens the pop-up menu of control (or of its nearest parent that has one) for a WM_CONTEXTMENU
 // at the screen point (-1, -1: from the keyboard, under the control's top-left corner).
 bool PopupContextMenu(TControl* control, TPoint screenPoint);

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "Forms.h"
+#include "Themes.h"
 
 namespace {
 
@@ -102,14 +103,54 @@ void TMenuItem::AdvancedDrawItem(TCanvas* canvas, TRect rect, TOwnerDrawState st
         DrawDefault(canvas, rect, state, topLevel);
 }
 
+namespace {
+
+TThemedMenu StyledItemElement(bool topLevel, bool selected, bool pushed, bool disabled)
+{
+    if (topLevel)
+        return disabled ? tmMenuBarItemDisabled : pushed ? tmMenuBarItemPushed : selected ? tmMenuBarItemHot
+                                                                                          : tmMenuBarItemNormal;
+    return disabled ? (selected ? tmPopupItemDisabledHot : tmPopupItemDisabled)
+                    : selected ? tmPopupItemHot : tmPopupItemNormal;
+}
+
+TStyleFont StyledTextFont(bool topLevel, bool selected, bool disabled)
+{
+    if (topLevel)
+        return disabled ? sfMenuItemTextDisabled : selected ? sfMenuItemTextHot : sfMenuItemTextNormal;
+    return disabled ? sfPopupMenuItemTextDisabled : selected ? sfPopupMenuItemTextSelected : sfPopupMenuItemTextNormal;
+}
+
+} // namespace
+
+bool IsMenuStyled()
+{
+    return TStyleManager::IsCustomStyleActive();
+}
+
 void TMenuItem::DrawDefault(TCanvas* canvas, TRect rect, TOwnerDrawState state, bool topLevel)
 {
     TMenu* menu = GetParentMenu();
     bool selected = state.Contains(odSelected) || state.Contains(odHotLight);
     bool disabled = !FEnabled || state.Contains(odDisabled) || state.Contains(odGrayed);
-    canvas->Brush()->SetColor(selected && !topLevel ? clHighlight : clMenu);
-    canvas->FillRect(rect);
+    // Under a custom style the style paints the face, the separator, the check and the text colour.
+    TCustomStyleServices* style = IsMenuStyled() ? StyleServices() : nullptr;
+    const auto drawStyled = [&](TThemedMenu element, const TRect& r) {
+        style->DrawElement(canvas->Handle(), TCustomStyleServices::GetElementDetails(element), r);
+    };
+    if (style) {
+        drawStyled(topLevel ? tmMenuBarBackgroundActive : tmPopupBackground, rect);
+        if (!IsLine() || topLevel)
+            drawStyled(StyledItemElement(topLevel, selected, state.Contains(odSelected), disabled), rect);
+    } else {
+        canvas->Brush()->SetColor(selected && !topLevel ? clHighlight : clMenu);
+        canvas->FillRect(rect);
+    }
     HDC dc = canvas->Handle();
+    if (IsLine() && !topLevel && style) {
+        drawStyled(tmPopupSeparator, rect);
+        return;
+    }
     if (IsLine() && !topLevel) {
         RECT line = ToWinRect(rect);
         line.top += (rect.Height() - 2) / 2;
@@ -117,7 +158,10 @@ void TMenuItem::DrawDefault(TCanvas* canvas, TRect rect, TOwnerDrawState state, 
         return;
     }
     bool rtl = menu && menu->IsRightToLeft();
-    canvas->Font()->SetColor(disabled ? clGrayText : selected && !topLevel ? clHighlightText : clMenuText);
+    canvas->Font()->SetColor(style ? style->GetStyleFontColor(StyledTextFont(topLevel, selected, disabled))
+                             : disabled               ? clGrayText
+                             : selected && !topLevel  ? clHighlightText
+                                                      : clMenuText);
     canvas->Brush()->SetStyle(bsClear);
     TTextFormat format{tfSingleLine, tfVerticalCenter, tfExpandTabs};
     if (rtl)
@@ -127,7 +171,7 @@ void TMenuItem::DrawDefault(TCanvas* canvas, TRect rect, TOwnerDrawState state, 
     TRect textRect = rect;
     if (topLevel) {
         format = format - TTextFormat{tfRight} + TTextFormat{tfCenter};
-        if (selected) {
+        if (selected && !style) {
             RECT edge = ToWinRect(rect);
             DrawEdge(dc, &edge, state.Contains(odSelected) ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT);
         }
@@ -149,7 +193,11 @@ void TMenuItem::DrawDefault(TCanvas* canvas, TRect rect, TOwnerDrawState state, 
                          box.Top + (box.Height() - FBitmap->Height()) / 2, FBitmap.get());
             drewImage = true;
         }
-        if (FChecked) {
+        if (FChecked && style && !drewImage) {
+            drawStyled(FRadioItem ? (disabled ? tmPopupBulletDisabled : tmPopupBulletNormal)
+                                  : (disabled ? tmPopupCheckMarkDisabled : tmPopupCheckMarkNormal),
+                       box);
+        } else if (FChecked) {
             RECT mark = ToWinRect(box);
             if (drewImage)
                 DrawEdge(dc, &mark, BDR_SUNKENOUTER, BF_RECT);

@@ -3,7 +3,6 @@
 #include "GDIPHTMLEngine.h"
 
 #include <algorithm>
-#include <array>
 #include <memory>
 
 #include "ImgList.h"
@@ -44,8 +43,6 @@ private:
     HDC FDC;
     TCanvas FCanvas;
 };
-
-enum class TGDIPAlign { Left, Right, Center };
 
 class THTMLGDIPEngine {
 public:
@@ -112,7 +109,7 @@ private:
     int FSubOffset = 0;
     int FSupOffset = 0;
     int FImageOffset = 0;
-    TGDIPAlign FAlign = TGDIPAlign::Left;
+    THTMLAlign FAlign = THTMLAlign::Left;
     int FParIndent = 0;
     int FOffset = 0;
     int FNextOffset = 0;
@@ -146,23 +143,9 @@ private:
     TColor FHiBrush = clNone;
 };
 
-// The text as this engine reads it: escaped ampersands stay literal through the numeric
-// references, and only the first hash marker is unwrapped.
-String PrepareText(const String& AText)
+String DecodeFullEntities(const String& AText)
 {
-    const String placeholder = u"&xx;";
-    String text = AText;
-    if (text.find(u'&') != String::npos) {
-        text = DecodeNamedEntities(text, THTMLEdition::Full);
-        while (ReplaceFirstNoCase(u"&amp;", placeholder, text)) {
-        }
-    }
-    text = DecodeNumericReferences(text, THTMLEdition::Full);
-    text = StripFirstHashMarker(text);
-    text = ConvertLineBreaks(text, true);
-    for (std::size_t at = text.find(placeholder); at != String::npos; at = text.find(placeholder, at + 1))
-        text.replace(at, placeholder.size(), u"&");
-    return text;
+    return DecodeNamedEntities(AText, THTMLEdition::Full);
 }
 
 int THTMLGDIPEngine::Measure(const String& AText)
@@ -183,7 +166,7 @@ bool THTMLGDIPEngine::Run(const String& AText)
     FResult.MouseLink = -1;
     TRect line = FRect;
     line.Left += 1;
-    String text = PrepareText(AText);
+    String text = PrepareFirstMarkerText(AText, &DecodeFullEntities);
     FDrawFont.Assign(&FFont);
     while (!text.empty()) {
         FFont.Assign(&FLineStartFont);
@@ -206,10 +189,7 @@ bool THTMLGDIPEngine::Run(const String& AText)
         if (!text.empty())
             measure.Height += FOptions.LineSpacing;
         TRect drawRect = line;
-        if (FAlign == TGDIPAlign::Right && line.Right - measure.Width > line.Left)
-            drawRect.Left = line.Right - measure.Width;
-        else if (FAlign == TGDIPAlign::Center && line.Width() - measure.Width > 0)
-            drawRect.Left = line.Left + (line.Width() - measure.Width) / 2;
+        drawRect.Left = AlignedLineLeft(FAlign, line.Left, line.Right, measure.Width);
         drawRect.Left += FParIndent;
         drawRect.Bottom = line.Top + measure.Height + FSubOffset + FSupOffset;
         if (!FOptions.MeasureOnly) {
@@ -252,34 +232,18 @@ String THTMLGDIPEngine::DrawLine(String& AText, Pass& APass)
     APass.Height = 0;
     FMouseInAnchor = false;
     FImageHit = false;
-    std::size_t pos = 0;
-    while (pos < AText.size() && !APass.LineEnded && !APass.StopBefore) {
-        if (AText[pos] != u'<') {
-            const std::size_t length = HTMLFragmentLength(AText, pos, FOptions.WordWrap);
+    WalkHTMLLine(
+        AText, FOptions.WordWrap, [&] { return APass.LineEnded || APass.StopBefore; },
+        [&](std::size_t APos, std::size_t ALength) {
             if (APass.Height == 0)
                 APass.Height = start;
             const std::size_t consumed = APass.LineText.size();
-            Run(APass, AText, pos, length);
-            if (APass.LineText.size() == consumed)
-                break;
-            pos += length;
-            continue;
-        }
-        const std::size_t length = AText.size() - pos <= 2 ? 0 : HTMLTagLength(AText, pos);
-        if (length == 0) {
-            pos = AText.size();
-            break;
-        }
-        const String tag = AText.substr(pos, length);
-        Tag(APass, tag);
-        if (APass.StopBefore)
-            break;
-        APass.LineText += tag;
-        pos += length;
-    }
+            Run(APass, AText, APos, ALength);
+            return APass.LineText.size() == consumed ? THTMLStep::Stop : THTMLStep::Next;
+        },
+        [&](const String& ATag) { return TakeLineTag(APass, ATag, [&] { Tag(APass, ATag); }); });
     if (APass.Height == 0)
         APass.Height = start;
-    AText.erase(0, pos);
     if (FResult.XSize < APass.Width)
         FResult.XSize = APass.Width + 2;
     return APass.LineText;
@@ -480,16 +444,8 @@ void THTMLGDIPEngine::Opening(Pass& APass, THTMLTagKind AKind, const String& ATa
                 SetBackground(HTMLColorValue(value));
             }
         }
-        const std::size_t size = AUpper.find(u"SIZE");
-        const std::size_t equals = size == String::npos ? String::npos : AUpper.find(u'=', size);
-        if (equals != String::npos) {
-            std::size_t digits = equals + 1;
-            while (digits < AUpper.size() && (AUpper[digits] == u'"' || AUpper[digits] == u' '))
-                ++digits;
-            const int n = HTMLIntegerValue(AUpper.substr(digits));
-            static constexpr std::array<int, 5> sizes = {8, 10, 12, 14, 16};
-            FFont.SetSize(n >= 1 && n <= 5 ? sizes[std::size_t(n - 1)] : n);
-        }
+        if (int n = 0; HTMLFontSizeValue(AUpper, n))
+            FFont.SetSize(HTMLAbsoluteFontSize(n));
         break;
     }
     case K::Highlight:
@@ -535,14 +491,8 @@ void THTMLGDIPEngine::Opening(Pass& APass, THTMLTagKind AKind, const String& ATa
         }
         break;
     case K::Paragraph:
-        if (HTMLTagAttribute(AUpper, u"ALIGN", value)) {
-            if (value.find(u"RIGHT") != String::npos)
-                FAlign = TGDIPAlign::Right;
-            if (value.find(u"LEFT") != String::npos)
-                FAlign = TGDIPAlign::Left;
-            if (value.find(u"CENTER") != String::npos)
-                FAlign = TGDIPAlign::Center;
-        }
+        if (HTMLTagAttribute(AUpper, u"ALIGN", value))
+            FAlign = HTMLAlignValue(value, FAlign);
         if (HTMLTagAttribute(AUpper, u"INDENT", value))
             FParIndent = HTMLIntegerValue(value);
         break;
@@ -731,11 +681,10 @@ void THTMLGDIPEngine::ListItem(Pass& APass, const String& AUpper)
             const String name = FFont.Name();
             if (color != clNone)
                 FFont.SetColor(color);
-            String bullet = u"o";
-            if (FLevel % 2 == 1) {
+            const bool odd = FLevel % 2 == 1;
+            if (odd)
                 FFont.SetName(u"Symbol");
-                bullet = u"\u00B7";
-            }
+            const String bullet = odd ? u"\u00B7" : u"o";
             TRect r(APass.Pen, APass.Line.Top, APass.Pen + FIndent, APass.Line.Bottom);
             FGraphics.DrawText(bullet, 1, r, &FFont, 0, clNone);
             FFont.SetName(name);

@@ -5,22 +5,6 @@
 #include "Math.h"
 #include "RurHTML_Engine.h"
 
-namespace {
-
-// Blanks and control characters at both ends of the remaining text.
-void TrimText(String& AText)
-{
-    std::size_t first = 0;
-    while (first < AText.size() && AText[first] <= u' ')
-        ++first;
-    std::size_t last = AText.size();
-    while (last > first && AText[last - 1] <= u' ')
-        --last;
-    AText = AText.substr(first, last - first);
-}
-
-} // namespace
-
 THTMLEngine::THTMLEngine(TCanvas& ACanvas, const TRect& ARect, const THTMLDrawOptions& AOptions,
                          THTMLDrawResult& AResult)
     : FCanvas(ACanvas), FCaption(ARect), FOptions(AOptions), FResult(AResult),
@@ -90,7 +74,7 @@ void THTMLEngine::LayOutLine(String& AText)
     LineMetrics metrics;
     const int gh = TextHeight(u"gh");
     metrics.Height = gh;
-    TrimText(AText);
+    TrimHTMLText(AText);
     if (FFull && FParagraphEnd) {
         FLineHeightFactor = 1.0;
         FAlign = THTMLAlign::Left;
@@ -117,14 +101,7 @@ void THTMLEngine::LayOutLine(String& AText)
         FLineHeightFactor = 1.0;
 
     TRect drawRect = FLineRect;
-    if (FAlign == THTMLAlign::Right) {
-        if (FLineRect.Right - metrics.Width > FLineRect.Left)
-            drawRect.Left = FLineRect.Right - metrics.Width;
-    } else if (FAlign == THTMLAlign::Center) {
-        const int spare = FLineRect.Right - FLineRect.Left - metrics.Width;
-        if (spare > 0)
-            drawRect.Left = FLineRect.Left + spare / 2;
-    }
+    drawRect.Left = AlignedLineLeft(FAlign, FLineRect.Left, FLineRect.Right, metrics.Width);
     drawRect.Left += FParIndent;
     drawRect.Bottom = FLineRect.Top + metrics.Height + metrics.SubDescent + metrics.SupAscent;
 

@@ -39,6 +39,10 @@ struct THTMLPreparedText {
 };
 // All steps above in their order; "&amp;" (any case) ends as "&&", the platform's escaped ampersand.
 THTMLPreparedText PrepareHTMLText(const String& AText, THTMLEdition AEdition);
+// The preparation of the GDI+ and vector engines: named entities by ADecodeNamed, numeric
+// references of the full edition, only the first hash marker unwrapped, CR as "<BR>"; "&amp;"
+// (any case) ends as a plain "&" that no numeric reference is read from.
+String PrepareFirstMarkerText(const String& AText, String (*ADecodeNamed)(const String&));
 
 // ---------------------------------------------------------------------------------------------
 // Values.
@@ -65,6 +69,7 @@ enum class THTMLTagKind {
     Blink,         // BL...
     Body,          // BODY
     Break,         // BR
+    Control,       // C... (a form control, vector renderer only)
     Error,         // E
     Font,          // FONT
     Highlight,     // HI
@@ -108,6 +113,76 @@ std::size_t HTMLFragmentLength(const String& AText, std::size_t APos, bool AWord
 int DecodeFragmentEntities(String& AFragment);
 // The length of the tag at APos up to and including its ">"; 0 when the tag has no ">".
 std::size_t HTMLTagLength(const String& AText, std::size_t APos);
+
+// Blanks and control characters off both ends of the markup left to lay out.
+void TrimHTMLText(String& AText);
+// The number of a FONT tag's SIZE attribute (quotes and blanks after "=" skipped); false without one.
+bool HTMLFontSizeValue(const String& AUpperTag, int& AValue);
+// SIZE 1 to 5 as the absolute sizes 8, 10, 12, 14 and 16; any other number as it is.
+int HTMLAbsoluteFontSize(int ASize);
+
+// The alignment a paragraph gives its lines.
+enum class THTMLAlign { Left, Right, Center };
+// A P tag's ALIGN value (upper case): the last of RIGHT, LEFT and CENTER it contains wins, and a
+// value with none of them keeps ACurrent.
+THTMLAlign HTMLAlignValue(const String& AValue, THTMLAlign ACurrent);
+// Where a line AWidth wide starts between ALeft and ARight: right alignment only when the line
+// fits, centring only with room to spare.
+template <class T>
+T AlignedLineLeft(THTMLAlign AAlign, T ALeft, T ARight, T AWidth)
+{
+    if (AAlign == THTMLAlign::Right && ARight - AWidth > ALeft)
+        return ARight - AWidth;
+    if (AAlign == THTMLAlign::Center && ARight - ALeft - AWidth > 0)
+        return ALeft + (ARight - ALeft - AWidth) / 2;
+    return ALeft;
+}
+
+// How a line pass took one piece of its markup.
+enum class THTMLStep { Next, Removed, Stop };
+
+// Walks one line's markup from its start, the part shared by every engine's line pass: each text
+// fragment (cut for AWordWrap) goes to AOnText(position, length), each tag to AOnTag(tag). A step
+// answers Next to go on after its piece, Removed when it took the piece out of AText, Stop to end
+// the line before it; AEnded() is asked before every piece, and a tag without ">" ends the text.
+// What the line consumed is erased from AText.
+template <class FEnded, class FText, class FTag>
+void WalkHTMLLine(String& AText, bool AWordWrap, FEnded&& AEnded, FText&& AOnText, FTag&& AOnTag)
+{
+    std::size_t pos = 0;
+    while (pos < AText.size() && !AEnded()) {
+        if (AText[pos] != u'<') {
+            const std::size_t length = HTMLFragmentLength(AText, pos, AWordWrap);
+            const THTMLStep step = AOnText(pos, length);
+            if (step == THTMLStep::Stop)
+                break;
+            if (step == THTMLStep::Next)
+                pos += length;
+            continue;
+        }
+        const std::size_t length = AText.size() - pos <= 2 ? 0 : HTMLTagLength(AText, pos);
+        if (length == 0) {
+            pos = AText.size();
+            break;
+        }
+        if (AOnTag(AText.substr(pos, length)) == THTMLStep::Stop)
+            break;
+        pos += length;
+    }
+    AText.erase(0, pos);
+}
+
+// A tag step of a line pass: AApply applies the tag; unless that made it start the next line
+// (the pass's StopBefore), the tag joins the pass's line text.
+template <class TPass, class FApply>
+THTMLStep TakeLineTag(TPass& APass, const String& ATag, FApply&& AApply)
+{
+    AApply();
+    if (APass.StopBefore)
+        return THTMLStep::Stop;
+    APass.LineText += ATag;
+    return THTMLStep::Next;
+}
 
 // A tag's text with ASCII letters in upper case; the positions stay those of the tag.
 String HTMLUpperTag(const String& ATag);

@@ -6,13 +6,13 @@
 
 #include "RurHTML.h"
 
-enum class THTMLAlign { Left, Right, Center };
-
-// Where an image source points: an image of the image list, or a shell icon for a path.
+// Where an image source points: an image of the image list, a shell icon for a path, or a
+// picture of the container or the cache (which keep it).
 struct THTMLImageSource {
-    enum TKind { None, ListImage, SmallIcon, LargeIcon } Kind = None;
+    enum TKind { None, ListImage, SmallIcon, LargeIcon, Picture } Kind = None;
     int Index = 0;
     String Path;
+    TGraphic* Graphic = nullptr;
 };
 
 class THTMLEngine {
@@ -71,13 +71,23 @@ private:
     TSize ImageSize(const THTMLImageSource& ASource);
     void DrawImage(const THTMLImageSource& ASource, int AX, int AY);
     void BodyPicture(Pass& APass, const String& ASource, bool ARight);
+    // The container's picture NAME as a list bullet.
+    void ListImage(Pass& APass, const String& AName);
     void Emoji(Pass& APass, const String& ATag);
     void EndLine(Pass& APass);
     void FinishPass(Pass& APass);
 
     // Canvas helpers.
     int TextHeight(const String& AText);
+    // A fragment's extent as DrawText lays it out, and the height of its glyphs alone (0 when
+    // DrawText measured it).
+    struct FragmentExtent {
+        TSize Size{};
+        int TextHeight = 0;
+    };
+    const FragmentExtent& ExtentEntry(const String& AText);
     TSize Extent(const String& AText);
+    void DrawFragmentText(const TRect& ABox, const String& AText);
     int MeasureText(const String& AText);
     void SetFlags(UINT AFlags);
     static void AssignFont(TFont& ATarget, const TFont& ASource);
@@ -94,7 +104,7 @@ private:
     const bool FFull;
     TTextFormat FMeasureFormat;
     TTextFormat FDrawFormat;
-    std::unordered_map<String, TSize> FExtents; // by font and text, for the call
+    std::unordered_map<String, FragmentExtent> FExtents; // by font and text, for the call
     bool FRtl = false;
     float FScale = 1;
     int FIndentUnit = 12;

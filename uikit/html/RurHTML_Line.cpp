@@ -25,7 +25,7 @@ int THTMLEngine::TextHeight(const String& AText)
     return FCanvas.TextHeight(AText);
 }
 
-TSize THTMLEngine::Extent(const String& AText)
+const THTMLEngine::FragmentExtent& THTMLEngine::ExtentEntry(const String& AText)
 {
     // Each fragment is measured in both passes of its line: the second time it comes from here.
     const TFont& font = *FCanvas.Font();
@@ -37,22 +37,43 @@ TSize THTMLEngine::Extent(const String& AText)
     key += AText;
     if (const auto found = FExtents.find(key); found != FExtents.end())
         return found->second;
-    TSize size;
+    FragmentExtent extent;
     if (AText.find_first_of(u"&\t") == String::npos) {
         // Without mnemonics and tabs, DrawText measures what the text extent gives, plus the
         // external leading of its line height; the extent is much the cheaper call.
-        size = FCanvas.TextExtent(AText);
+        extent.Size = FCanvas.TextExtent(AText);
+        extent.TextHeight = extent.Size.cy;
         TEXTMETRICW metrics{};
         GetTextMetricsW(FCanvas.Handle(), &metrics);
-        size.cy += metrics.tmExternalLeading;
+        extent.Size.cy += metrics.tmExternalLeading;
     } else {
         TRect r(0, 0, 0, 0);
         String text = AText;
         FCanvas.TextRect(r, text, FMeasureFormat);
-        size = TSize{r.Right - r.Left, r.Bottom - r.Top};
+        extent.Size = TSize{r.Right - r.Left, r.Bottom - r.Top};
     }
-    FExtents.emplace(std::move(key), size);
-    return size;
+    return FExtents.emplace(std::move(key), extent).first->second;
+}
+
+TSize THTMLEngine::Extent(const String& AText)
+{
+    return ExtentEntry(AText).Size;
+}
+
+void THTMLEngine::DrawFragmentText(const TRect& ABox, const String& AText)
+{
+    // A word of simple script on a clear brush goes straight to the glyphs at the box's bottom,
+    // which is what DrawText would do after laying the one line out once more.
+    const FragmentExtent& extent = ExtentEntry(AText);
+    const bool simple = !FRtl && FOptions.WordWrap && extent.TextHeight > 0 && BrushColor() == clNone &&
+                        std::all_of(AText.begin(), AText.end(), [](Char c) { return c >= u' ' && c < 0x0590; });
+    if (simple) {
+        FCanvas.TextOut(ABox.Left, ABox.Bottom - extent.TextHeight, AText);
+        return;
+    }
+    String text = AText;
+    TRect box = ABox;
+    FCanvas.TextRect(box, text, FDrawFormat);
 }
 
 int THTMLEngine::MeasureText(const String& AText)
@@ -126,43 +147,26 @@ String THTMLEngine::DrawLine(String& AText, const TRect& ALineRect, bool AMeasur
             FFocusStart = TPoint(pass.Fragment.Left + 1, pass.Line.Top);
     }
 
-    std::size_t pos = 0;
-    while (pos < AText.size() && !pass.LineEnded && !pass.StopBefore) {
-        if (AText[pos] != u'<') {
-            const std::size_t length = HTMLFragmentLength(AText, pos, FOptions.WordWrap);
+    WalkHTMLLine(
+        AText, FOptions.WordWrap, [&] { return pass.LineEnded || pass.StopBefore; },
+        [&](std::size_t APos, std::size_t ALength) {
             if (FHidden) {
                 // Hidden text counts for the height and the stripped text only, and leaves the line.
-                String fragment = AText.substr(pos, length);
+                String fragment = AText.substr(APos, ALength);
                 DecodeFragmentEntities(fragment);
                 if (AMetrics.Height == 0)
                     AMetrics.Height = pass.StartHeight;
                 AMetrics.Height = std::max(AMetrics.Height, TextHeight(fragment));
                 if (FStripping)
                     FResult.StrippedText += fragment;
-                AText.erase(pos, length);
-                continue;
+                AText.erase(APos, ALength);
+                return THTMLStep::Removed;
             }
             const std::size_t before = pass.LineText.size();
-            TextFragment(pass, AText, pos, length);
-            if (pass.LineText.size() == before)
-                break;
-            pos += length;
-            continue;
-        }
-        const std::size_t length = AText.size() - pos <= 2 ? 0 : HTMLTagLength(AText, pos);
-        if (length == 0) {
-            // A tag without ">" ends the text.
-            pos = AText.size();
-            break;
-        }
-        const String tag = AText.substr(pos, length);
-        Tag(pass, tag);
-        if (pass.StopBefore)
-            break;
-        pass.LineText += tag;
-        pos += length;
-    }
-    AText.erase(0, pos);
+            TextFragment(pass, AText, APos, ALength);
+            return pass.LineText.size() == before ? THTMLStep::Stop : THTMLStep::Next;
+        },
+        [&](const String& ATag) { return TakeLineTag(pass, ATag, [&] { Tag(pass, ATag); }); });
     FinishPass(pass);
     return pass.LineText;
 }
@@ -247,12 +251,10 @@ void THTMLEngine::PaintFragment(Pass& APass, const String& AFragment, int AWidth
             const int offset = FOptions.ShadowOffset;
             TRect shadow(box.Left + offset, box.Top + offset, box.Right + offset, box.Bottom + offset);
             FCanvas.Font()->SetColor(FOptions.ShadowColor);
-            String text = AFragment;
-            FCanvas.TextRect(shadow, text, FDrawFormat);
+            DrawFragmentText(shadow, AFragment);
             FCanvas.Font()->SetColor(color);
         }
-        String text = AFragment;
-        FCanvas.TextRect(box, text, FDrawFormat);
+        DrawFragmentText(box, AFragment);
     }
     if (FInFocusedAnchor)
         FResult.FocusAnchor = FAnchor;

@@ -376,14 +376,9 @@ void THTMLEngine::FontTag(Pass& APass, const String& AUpper)
             font.SetSize(HTMLIntegerValue(value.substr(10, pt - 10)));
         return;
     }
-    const std::size_t size = AUpper.find(u"SIZE");
-    const std::size_t equals = size == String::npos ? String::npos : AUpper.find(u'=', size);
-    if (equals == String::npos)
+    int n = 0;
+    if (!HTMLFontSizeValue(AUpper, n))
         return;
-    std::size_t digits = equals + 1;
-    while (digits < AUpper.size() && (AUpper[digits] == u'"' || AUpper[digits] == u' '))
-        ++digits;
-    const int n = HTMLIntegerValue(AUpper.substr(digits));
     static constexpr std::array<int, 5> steps = {1, 2, 4, 6, 8};
     if (n >= 1 && n <= 5)
         font.SetSize(FRefFont->Size() + steps[std::size_t(n - 1)]);
@@ -403,14 +398,8 @@ int THTMLEngine::ScaledFontHeight(int APoints) const
 void THTMLEngine::ParagraphTag(Pass& APass, const String& AUpper)
 {
     String value;
-    if (HTMLTagAttribute(AUpper, u"ALIGN", value)) {
-        if (Contains(value, u"RIGHT"))
-            FAlign = THTMLAlign::Right;
-        if (Contains(value, u"LEFT"))
-            FAlign = THTMLAlign::Left;
-        if (Contains(value, u"CENTER"))
-            FAlign = THTMLAlign::Center;
-    }
+    if (HTMLTagAttribute(AUpper, u"ALIGN", value))
+        FAlign = HTMLAlignValue(value, FAlign);
     if (HTMLTagAttribute(AUpper, u"INDENT", value))
         FParIndent = HTMLIntegerValue(value);
     if (HTMLTagAttribute(AUpper, u"LINE-HEIGHT", value)) {
@@ -497,6 +486,10 @@ void THTMLEngine::ListItem(Pass& APass, const String& AUpper)
             else
                 FCanvas.Ellipse(box);
             SetBrushColor(brush);
+        } else if (type == u"IMAGE") {
+            String name;
+            HTMLTagAttribute(AUpper, u"NAME", name);
+            ListImage(APass, name);
         } else if (!typed) {
             const TColor fontColor = font.Color();
             const String name = font.Name();

@@ -339,6 +339,24 @@ THTMLPreparedText PrepareHTMLText(const String& AText, THTMLEdition AEdition)
     return result;
 }
 
+String PrepareFirstMarkerText(const String& AText, String (*ADecodeNamed)(const String&))
+{
+    // A placeholder keeps escaped ampersands out of the numeric references.
+    const String placeholder = u"&xx;";
+    String text = AText;
+    if (text.find(u'&') != String::npos) {
+        text = ADecodeNamed(text);
+        while (ReplaceFirstNoCase(u"&amp;", placeholder, text)) {
+        }
+    }
+    text = DecodeNumericReferences(text, THTMLEdition::Full);
+    text = StripFirstHashMarker(text);
+    text = ConvertLineBreaks(text, true);
+    for (std::size_t at = text.find(placeholder); at != String::npos; at = text.find(placeholder, at + 1))
+        text.replace(at, placeholder.size(), u"&");
+    return text;
+}
+
 TColor ColorFromName(const String& AName)
 {
     for (const ColorRow& row : ColorRows)

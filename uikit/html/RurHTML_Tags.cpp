@@ -1,6 +1,8 @@
 // Caption markup: cutting a text into fragments and tags, which tag a text is, and its attributes.
 #include "RurHTML.h"
 
+#include <array>
+
 namespace {
 
 Char AsciiUpper(Char c)
@@ -45,6 +47,8 @@ THTMLTagKind OpeningKind(const String& ATag, THTMLEdition AEdition)
         case u'R': return K::Break;
         default: return K::Unknown;
         }
+    case u'C':
+        return K::Control;
     case u'E':
         return K::Error;
     case u'F':
@@ -198,4 +202,45 @@ bool HTMLTagAttribute(const String& AUpperTag, const String& AOriginalTag, const
 bool HTMLTagAttribute(const String& AUpperTag, const String& AName, String& AValue)
 {
     return HTMLTagAttribute(AUpperTag, AUpperTag, AName, AValue);
+}
+
+void TrimHTMLText(String& AText)
+{
+    std::size_t first = 0;
+    while (first < AText.size() && AText[first] <= u' ')
+        ++first;
+    std::size_t last = AText.size();
+    while (last > first && AText[last - 1] <= u' ')
+        --last;
+    AText = AText.substr(first, last - first);
+}
+
+bool HTMLFontSizeValue(const String& AUpperTag, int& AValue)
+{
+    const std::size_t size = AUpperTag.find(u"SIZE");
+    const std::size_t equals = size == String::npos ? String::npos : AUpperTag.find(u'=', size);
+    if (equals == String::npos)
+        return false;
+    std::size_t digits = equals + 1;
+    while (digits < AUpperTag.size() && (AUpperTag[digits] == u'"' || AUpperTag[digits] == u' '))
+        ++digits;
+    AValue = HTMLIntegerValue(AUpperTag.substr(digits));
+    return true;
+}
+
+int HTMLAbsoluteFontSize(int ASize)
+{
+    static constexpr std::array<int, 5> sizes = {8, 10, 12, 14, 16};
+    return ASize >= 1 && ASize <= 5 ? sizes[std::size_t(ASize - 1)] : ASize;
+}
+
+THTMLAlign HTMLAlignValue(const String& AValue, THTMLAlign ACurrent)
+{
+    if (AValue.find(u"RIGHT") != String::npos)
+        ACurrent = THTMLAlign::Right;
+    if (AValue.find(u"LEFT") != String::npos)
+        ACurrent = THTMLAlign::Left;
+    if (AValue.find(u"CENTER") != String::npos)
+        ACurrent = THTMLAlign::Center;
+    return ACurrent;
 }

@@ -1,13 +1,16 @@
 // Small framework services: file versions, help requests, the control at a screen point, the
-// group box's client area.
+// group box's client area, the group box, scroll box and masked edit read from a form resource.
 #include <gtest/gtest.h>
 
 #include <windows.h>
+
+#include <memory>
 
 #include <commctrl.h>
 
 #include "ComCtrls.h"
 #include "Forms.h"
+#include "Mask.h"
 #include "StdCtrls.h"
 #include "support/GuiTestSupport.h"
 
@@ -154,4 +157,70 @@ TEST(FrameworkPieces, DateTimePickerShowsItsValueAndTakesTheUsersChoice)
     EXPECT_EQ(changes, 1);
     EXPECT_EQ(picker->Date(), EncodeDate(1999, 3, 20));
     delete form;
+}
+
+class TPiecesForm : public TForm {
+    TAVIN_CLASS(TPiecesForm, TForm)
+public:
+    using TForm::TForm;
+};
+
+// The properties the group box and the scroll box inherit are read like their own.
+TEST(FrameworkPieces, GroupBoxScrollBoxAndMaskedEditFromAFormResource)
+{
+    MaskUnitInitialize();
+    SetFormTexts({{u"TPiecesForm", R"(object PiecesForm: TPiecesForm
+  ClientWidth = 300
+  ClientHeight = 200
+  object Box: TGroupBox
+    Width = 180
+    Align = alLeft
+    Caption = 'Group'
+    Color = 255
+    Font.Style = [fsBold]
+    Hint = 'box hint'
+    ShowHint = True
+    TabOrder = 1
+    Enabled = False
+    Padding.Left = 4
+    object Masked: TMaskEdit
+      Left = 10
+      Top = 30
+      Width = 100
+      Height = 21
+      EditMask = '000-000;0;_'
+      Text = '123456'
+    end
+  end
+  object Scroller: TScrollBox
+    Align = alClient
+    Color = 65280
+    TabOrder = 0
+    BiDiMode = bdRightToLeft
+    HorzScrollBar.Increment = 16
+    Constraints.MinWidth = 50
+  end
+end
+)"}});
+    std::unique_ptr<TPiecesForm> form(CreateForm<TPiecesForm>(nullptr));
+    auto* box = static_cast<TGroupBox*>(form->FindComponent(u"Box"));
+    EXPECT_EQ(box->Align(), alLeft);
+    EXPECT_EQ(box->Color(), static_cast<TColor>(255));
+    EXPECT_TRUE(box->Font()->Style().Contains(fsBold));
+    EXPECT_EQ(box->Hint(), u"box hint");
+    EXPECT_TRUE(box->ShowHint());
+    EXPECT_EQ(box->TabOrder(), 1);
+    EXPECT_FALSE(box->Enabled());
+    EXPECT_EQ(box->Padding()->Left(), 4);
+    auto* masked = static_cast<TMaskEdit*>(form->FindComponent(u"Masked"));
+    EXPECT_EQ(masked->Parent(), box);
+    EXPECT_EQ(masked->EditText(), u"123-456");
+    EXPECT_EQ(masked->Text(), u"123456");
+    auto* scroller = static_cast<TScrollBox*>(form->FindComponent(u"Scroller"));
+    EXPECT_EQ(scroller->Align(), alClient);
+    EXPECT_EQ(scroller->Color(), static_cast<TColor>(65280));
+    EXPECT_EQ(scroller->TabOrder(), 0);
+    EXPECT_EQ(scroller->BiDiMode(), bdRightToLeft);
+    EXPECT_EQ(scroller->HorzScrollBar()->Increment(), 16);
+    EXPECT_EQ(scroller->Constraints()->MinWidth(), 50);
 }

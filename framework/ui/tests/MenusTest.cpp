@@ -1,13 +1,16 @@
-// Menus: short cut texts, the item tree, a real pop-up menu driven by keys, owner drawing, the
-// menu bar of a form read from its resource, short cuts and context menus from the keyboard.
+// Menus: short cut texts, the item tree, a real pop-up menu driven by keys, owner drawing, hints
+// and a custom style, the menu bar of a form read from its resource, short cuts and context menus
+// from the keyboard.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "ExtCtrls.h"
 #include "Forms.h"
 #include "Menus.h"
 #include "StdCtrls.h"
+#include "TestStyle.h"
 #include "support/GuiTestSupport.h"
 
 namespace {
@@ -244,6 +247,31 @@ TEST_F(PopupMenus, OwnerDrawingMeasuresAndDrawsEveryItemThroughItsHandlers)
     EXPECT_FALSE(firstStates.front().Contains(odSelected));
     EXPECT_TRUE(firstStates.back().Contains(odSelected));
     EXPECT_GT(lastDraws, 0);
+}
+
+TEST_F(PopupMenus, ACustomStylePaintsTheItemsAndTheSystemPaintsThemAgainAfterwards)
+{
+    TMenuItem* first = FMenu->Items()->Items(0);
+    first->SetChecked(true);
+    ASSERT_TRUE(ShowActive(FForm.get()));
+    {
+        TActiveTestStyle style;
+        style->SetRecording(true);
+        TMenuWatchdog watchdog;
+        SetTimer(PopupListWindow(), 77, 300, ChooseFirstItem);
+        FLog.clear();
+        FMenu->Popup(FForm->ClientToScreen(Point(10, 10)));
+        EXPECT_EQ(FLog, (std::vector<String>{u"popup", u"&First", u"close"}));
+        EXPECT_TRUE(first->IsOwnerDraw());
+        for (TThemedMenu element : {tmPopupBackground, tmPopupItemNormal, tmPopupItemHot, tmPopupItemDisabled,
+                                    tmPopupCheckMarkNormal}) {
+            const TThemedElementDetails details = TCustomStyleServices::GetElementDetails(element);
+            EXPECT_TRUE(std::any_of(style->DrawCalls().begin(), style->DrawCalls().end(),
+                                    [&](const auto& call) { return call.Details == details; }))
+                << "element " << element;
+        }
+    }
+    EXPECT_FALSE(first->IsOwnerDraw());
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -1,10 +1,13 @@
 // Standard controls: what they keep across their window's life and what they report.
 #include <algorithm>
+#include <functional>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "ExtCtrls.h"
 #include "Forms.h"
+#include "Mask.h"
 #include "StdCtrls.h"
 #include "support/GuiTestSupport.h"
 
@@ -51,6 +54,50 @@ TEST_F(StandardControls, ComboItemsWithObjectsAndTheSelectionSurviveANewWindow)
     EXPECT_EQ(changes, 1);
     combo->Items()->Delete(0);
     EXPECT_EQ(SendMessageW(combo->Handle(), CB_GETCOUNT, 0, 0), 1);
+}
+
+TEST_F(StandardControls, MaskedEditsTypeThroughTheirMask)
+{
+    auto* edit = Add<TMaskEdit>();
+    edit->SetText(u"4155551212");
+    std::vector<Char> pressed;
+    edit->SetOnKeyPress([&](TObject*, Char& key) { pressed.push_back(key); });
+    edit->SetEditMask(u"!\\(999\\)000-0000;0;_"); // the value stays, shown through the mask
+    EXPECT_EQ(edit->EditText(), u"(415)555-1212");
+    EXPECT_EQ(edit->MaxLength(), 13);
+    const auto type = [&](const String& keys) {
+        for (Char c : keys)
+            SendMessageW(edit->Handle(), WM_CHAR, c, 1);
+    };
+    const auto caret = [&](int start, int length = 0) {
+        SendMessageW(edit->Handle(), EM_SETSEL, static_cast<WPARAM>(start), start + length);
+    };
+    struct {
+        int Start, Length;
+        std::function<void()> Act;
+        const char16_t* Shown;
+    } cases[] = {
+        {0, 13, [&] { SendMessageW(edit->Handle(), WM_CLEAR, 0, 0); }, u"(___)___-____"},
+        {0, 0, [&] { type(u"41x5"); }, u"(415)___-____"}, // the literal is stepped over, "x" refused
+        {5, 0, [&] { type(u"\b"); }, u"(41_)___-____"},   // Backspace goes back over the literal
+        {1, 0, [&] { SendMessageW(edit->Handle(), WM_KEYDOWN, VK_DELETE, 1); }, u"(_1_)___-____"},
+        {9, 0, [&] { type(u"99999"); }, u"(_1_)___-9999"}, // the fifth has no place left
+    };
+    for (const auto& c : cases) {
+        caret(c.Start, c.Length);
+        c.Act();
+        EXPECT_EQ(edit->EditText(), c.Shown);
+    }
+    EXPECT_EQ(edit->Text(), u"19999");
+    EXPECT_EQ(pressed.size(), 10u); // OnKeyPress saw every key first
+
+    edit->SetReadOnly(true);
+    caret(0);
+    type(u"7");
+    EXPECT_EQ(edit->Text(), u"19999");
+    edit->SetReadOnly(false);
+    edit->SetEditMask(String()); // a plain edit again, with the value
+    EXPECT_EQ(edit->EditText(), u"19999");
 }
 
 TEST_F(StandardControls, EditsReportChangesAndKeepTheirLimits)

@@ -1,5 +1,5 @@
 // Lays out every markup of a folder (the caption markup fuzzer's corpus) and random mutations of
-// them with the GDI and GDI+ caption engines, in every mode, into memory bitmaps, for a number of
+// them with the GDI, GDI+ and vector caption engines, in every mode, into memory bitmaps, for a number of
 // seconds: no crash, no hang.  caption_layout_soak <folder> [seconds] [last-markup file]
 // With a file name, each markup is written there (UTF-16) before it is laid out, so a crash
 // leaves the markup that caused it.
@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "GDIPHTMLEngine.h"
+#include "RurFoundationUnits.h"
+#include "RurGraphicsHTMLEngine.h"
 #include "WideText.h"
 
 namespace {
@@ -52,7 +54,8 @@ std::vector<String> ReadFolder(const String& AFolder)
 
 const wchar_t* LastMarkupFile = nullptr;
 
-void LayOut(TCanvas& ACanvas, RurGDIP::TGPGraphics& AGraphics, const String& AText, unsigned AMode)
+void LayOut(TCanvas& ACanvas, RurGDIP::TGPGraphics& AGraphics, TRurGraphics& AVector, const String& AText,
+            unsigned AMode)
 {
     if (LastMarkupFile) {
         HANDLE file = CreateFileW(LastMarkupFile, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
@@ -85,6 +88,20 @@ void LayOut(TCanvas& ACanvas, RurGDIP::TGPGraphics& AGraphics, const String& ATe
     gdip.WordWrap = options.WordWrap;
     THTMLDrawGDIPResult gdipResult;
     HTMLDrawGDIP(AGraphics, *ACanvas.Font(), AText, TRect(0, 0, 200, 150), gdip, gdipResult);
+
+    THTMLDrawGraphicsOptions vector;
+    vector.X = options.MouseX;
+    vector.Y = options.MouseY;
+    vector.FocusLink = options.FocusLink;
+    vector.HoverLink = options.HoverLink;
+    vector.HitTest = options.HitTest;
+    vector.MeasureOnly = options.MeasureOnly;
+    vector.WordWrap = options.WordWrap;
+    vector.Selected = options.Selected;
+    vector.HoverOnlyStyling = options.HoverOnlyStyling;
+    THTMLDrawGraphicsResult vectorResult;
+    vectorResult.ControlID = u"c";
+    HTMLDrawGraphics(AVector, AText, TRectF{0, 0, 200, 150}, vector, vectorResult);
 }
 
 } // namespace
@@ -98,30 +115,43 @@ int wmain(int argc, wchar_t** argv)
     const std::vector<String> corpus = ReadFolder(FromWidePtr(argv[1]));
     const int seconds = argc > 2 ? _wtoi(argv[2]) : 60;
     LastMarkupFile = argc > 3 ? argv[3] : nullptr;
-    RurGDIP::RurGDIPInitialize();
+    const TUnitStep steps[] = {{"Graphics", &InitializeGraphicsUnit, &FinalizeGraphicsUnit}};
+    TUnitStartup graphics(steps);
+    graphics.Initialize();
+    TUnitStartup foundation(RurFoundationUnits());
+    foundation.Initialize();
     {
         TBitmap bitmap(260, 150);
         TCanvas& canvas = *bitmap.Canvas();
         canvas.Font()->SetName(u"Tahoma");
         canvas.Font()->SetHeight(-13);
-        RurGDIP::TGPGraphics graphics(canvas.Handle());
+        RurGDIP::TGPGraphics gdip(canvas.Handle());
+        // The vector engine on the drawing object's two back ends in turn.
+        std::unique_ptr<TRurGraphics> vectors[] = {TRurGraphics::CreateBitmapCanvas(260, 150, false, false),
+                                                   TRurGraphics::CreateBitmapCanvas(260, 150, true, false)};
+        auto layOut = [&](const String& AText, unsigned AMode) {
+            LayOut(canvas, gdip, *vectors[AMode >> 7 & 1], AText, AMode);
+        };
         std::mt19937 random(20);
         const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
         long runs = 0;
         for (const String& text : corpus)
-            LayOut(canvas, graphics, text, unsigned(runs++));
+            layOut(text, unsigned(runs++));
         const String pieces[] = {u"<a href=\"x\">", u"</a>", u"<BR>", u"<img src=\"IDX:0\" float=\"left\">",
                                  u"<ul><li>", u"</ul>", u"<p align=\"center\" line-height=\"2\">", u"</p>",
-                                 u"<font size=\"40\">", u"<z>", u"<r a=\"90\">", u"&#x1F600;", u" ", u"word"};
+                                 u"<font size=\"40\">", u"<z>", u"<r a=\"90\">", u"&#x1F600;", u" ", u"word",
+                                 u"<control type=\"check\" id=\"c\">", u"<control type=\"button\" width=\"30\" value=\"<b>",
+                                 u"<img src=\"data:image/bmp;base64,Qk0=\">", u"<body bgcolor=\"#abc\">"};
         while (!corpus.empty() && std::chrono::steady_clock::now() < end) {
             String text = corpus[random() % corpus.size()];
             for (int k = 0; k < 4; ++k)
                 text.insert(text.empty() ? 0 : random() % text.size(), pieces[random() % std::size(pieces)]);
-            LayOut(canvas, graphics, text, unsigned(random()));
+            layOut(text, unsigned(random()));
             ++runs;
         }
         std::printf("caption_layout_soak: %ld layouts of %zu corpus texts and their mutations\n", runs, corpus.size());
     }
-    RurGDIP::RurGDIPFinalize();
+    foundation.Finalize();
+    graphics.Finalize();
     return 0;
 }

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "Graphics.h"
+#include "CaptionPictures.h"
+#include "RurGDIP.h"
 #include "RurHTML.h"
 
 namespace {
@@ -212,4 +214,60 @@ TEST_F(Caption, DrawsEmojiInTheirCellOnly)
     EXPECT_EQ(FResult.StrippedText, u"ab");
     EXPECT_EQ(Inked(TRect(0, 110, 300, 200)), 0);
     EXPECT_EQ(Inked(TRect(110, 0, 300, 200)), 0);
+}
+
+namespace {
+
+// Pictures decode through GDI+.
+class CaptionPictures : public Caption {
+protected:
+    static void SetUpTestSuite() { RurGDIP::RurGDIPInitialize(); }
+    static void TearDownTestSuite() { RurGDIP::RurGDIPFinalize(); }
+};
+
+} // namespace
+
+TEST_F(CaptionPictures, TakesPicturesFromTheContainerAndTheCache)
+{
+    TCaptionPictures pictures(u"caption-cache-dot.bmp");
+    const String& file = pictures.File;
+    THTMLPictureCache cache;
+    THTMLDrawOptions options;
+    options.PictureContainer = &pictures.Container;
+    options.PictureCache = &cache;
+    options.MeasureOnly = true;
+    struct Case {
+        String Tag;
+        int XSize; // the picture, 2 pixels of gap, and the 2 every XSize has
+    };
+    const Case cases[] = {
+        {u"<img src=\"dot\">", 6 + 4},
+        {u"<img src=\"dot\" width=\"12\">", 12 + 4},
+        {u"<img src=\"dot\" height=\"8\">", 12 + 4},
+        {u"<img src=\"FILE://" + file + u"\">", 6 + 4},
+        {u"<img src=\"missing\">", 2 + 2},
+        {u"<img src=\"idx:0\">", 2 + 2},
+    };
+    for (const Case& c : cases) {
+        Draw(c.Tag, options);
+        EXPECT_EQ(FResult.XSize, c.XSize) << ToUtf8(c.Tag);
+    }
+    EXPECT_EQ(cache.Count(), 1) << "the cache loads a URL once";
+    Draw(u"<img src=\"FILE://" + file + u"\">", options);
+    EXPECT_EQ(cache.Count(), 1);
+
+    options.MeasureOnly = false;
+    Draw(u"<img src=\"dot\" width=\"12\" height=\"8\">", options);
+    EXPECT_EQ(Reddish(TRect(0, 0, 30, 20)), 12 * 8) << "stretched to its WIDTH and HEIGHT";
+    SetUp();
+    Draw(u"<body background=\"dot\">", options, TRect(0, 0, 40, 40));
+    EXPECT_EQ(Reddish(TRect(0, 0, 40, 40)), 40 * 40) << "the background tiles the caption";
+    EXPECT_EQ(Reddish(TRect(40, 0, 60, 40)), 0) << "and keeps inside it";
+    SetUp();
+    Draw(u"<body bgtopright=\"dot\">", options, TRect(0, 0, 40, 40));
+    EXPECT_EQ(Reddish(TRect(34, 0, 40, 40)), 6 * 40) << "a column down the right edge";
+    EXPECT_EQ(Reddish(TRect(0, 0, 34, 40)), 0);
+    SetUp();
+    Draw(u"<ul><li type=\"image\" name=\"dot\">item</ul>", options);
+    EXPECT_EQ(Reddish(TRect(0, 0, 40, 40)), 6 * 4) << "a picture bullet";
 }
