@@ -66,6 +66,14 @@ struct TMenuButton : TButtonForm {
         });
     }
 
+    // A click near the left edge (the main part of a split button).
+    void ClickAtLeft()
+    {
+        MoveMouse(Button, Point(10, 15));
+        MouseButton(Button, WM_LBUTTONDOWN, Point(10, 15));
+        MouseButton(Button, WM_LBUTTONUP, Point(10, 15));
+    }
+
     // Posts the press, queues the menu's keys behind it, and lets the loop run the menu.
     void PressWithMenuKeys(TPoint p, std::initializer_list<WORD> keys)
     {
@@ -143,9 +151,7 @@ TEST(ButtonDropDownTest, SplitButtonOpensItsMenuFromTheArrowPartOnly)
     ASSERT_TRUE(PumpUntil([&] { return !f.Button->MenuTracking(); }));
 
     f.Log.clear();
-    MoveMouse(f.Button, Point(10, 15));
-    MouseButton(f.Button, WM_LBUTTONDOWN, Point(10, 15));
-    MouseButton(f.Button, WM_LBUTTONUP, Point(10, 15));
+    f.ClickAtLeft();
     EXPECT_EQ(f.Log, std::vector<String>{u"click"});
 }
 
@@ -224,9 +230,7 @@ TEST(ButtonDropDownTest, GalleryMenuTrackingEndsWithItsClosingOrAtOnceWhenNothin
     MouseButton(f.Button, WM_LBUTTONDOWN, arrow);
     EXPECT_FALSE(f.Button->MenuTracking());
     MouseButton(f.Button, WM_LBUTTONUP, arrow);
-    MoveMouse(f.Button, Point(10, 15));
-    MouseButton(f.Button, WM_LBUTTONDOWN, Point(10, 15));
-    MouseButton(f.Button, WM_LBUTTONUP, Point(10, 15));
+    f.ClickAtLeft();
     EXPECT_EQ(f.Log, std::vector<String>{u"click"});
 }
 
