@@ -6,6 +6,7 @@
 
 TApplication* Application = nullptr;
 TScreen* Screen = nullptr;
+TClass HintWindowClass = THintWindow::StaticClass();
 
 namespace {
 
@@ -246,12 +247,22 @@ void TApplication::ShowHintNow()
     String hint = FHintControl->Hint();
     if (FHintControl->Perform(CM_HINTSHOW, 0, reinterpret_cast<LPARAM>(&hint)) != 0)
         return; // the control refused
+    // A class that is no hint window gives the plain one.
+    const TClass hintClass = HintWindowClass && HintWindowClass->InheritsFrom(THintWindow::StaticClass())
+                                 ? HintWindowClass
+                                 : THintWindow::StaticClass();
+    if (FHintWindow && FHintWindow->ClassType() != hintClass) {
+        delete FHintWindow;
+        FHintWindow = nullptr;
+    }
     if (!FHintWindow)
-        FHintWindow = new THintWindow(this);
+        FHintWindow = static_cast<THintWindow*>(hintClass->CreateComponent(this));
     FHintWindow->SetBiDiMode(FHintControl->BiDiMode());
     POINT cursor;
     GetCursorPos(&cursor);
-    FHintWindow->ActivateHint(Point(cursor.x, cursor.y + 20), hint);
+    TRect rect = FHintWindow->CalcHintRect(Screen ? Screen->Width() / 2 : 400, hint);
+    OffsetRect(reinterpret_cast<RECT*>(&rect), cursor.x, cursor.y + 20);
+    FHintWindow->ActivateHint(rect, hint);
     SetTimer(FHandle, HintHideTimer, static_cast<UINT>(FHintHidePause), nullptr);
 }
 
