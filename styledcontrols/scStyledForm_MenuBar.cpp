@@ -66,12 +66,86 @@ int TBar::ItemWidth(TCanvas* canvas, TMenuItem* item) const
 
 int TBar::RowHeight() const { return ::GetSystemMetrics(SM_CYMENU); }
 
+TCustomForm* TBar::MDIChild() const
+{
+    if (!FShowMDIButtons)
+        return nullptr;
+    TCustomForm* child = FFormHook->Form()->ActiveMDIChild();
+    return child && child->HandleAllocated() ? child : nullptr;
+}
+
 TscMenuRows TBar::Layout(TCanvas* canvas, int width) const
 {
     std::vector<int> widths;
     for (TMenuItem* item : Items())
         widths.push_back(ItemWidth(canvas, item));
-    return scLayoutMenuRows(widths, width, RowHeight(), 0, 0);
+    // A maximised child's icon leads the first row; its three buttons need room in the last.
+    TCustomForm* child = MDIChild();
+    const int leading = child && child->BorderIcons().Contains(biSystemMenu) ? RowHeight() : 0;
+    return scLayoutMenuRows(widths, width, RowHeight(), leading, FShowMDIButtons ? RowHeight() : 0);
+}
+
+void TBar::SetShowMDIButtons(bool value)
+{
+    if (FShowMDIButtons == value)
+        return;
+    FShowMDIButtons = value;
+    FHotMDIButton = FPressedMDIButton = -1;
+    FMDIButtons = {};
+    // The bar's height may change with the buttons' row.
+    if (HWND wnd = FFormHook->Handle())
+        SetWindowPos(wnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    Invalidate();
+}
+
+TRect TBar::MDIChildIconRect() const
+{
+    TCustomForm* child = MDIChild();
+    if (!child || !child->BorderIcons().Contains(biSystemMenu))
+        return {};
+    return Rect(0, 0, RowHeight(), RowHeight());
+}
+
+int TBar::MDIButtonAt(int x, int y) const
+{
+    if (!FShowMDIButtons)
+        return -1;
+    for (int kind = 0; kind < 3; ++kind)
+        if (FMDIButtons[static_cast<size_t>(kind)].Contains({x, y}))
+            return kind;
+    return -1;
+}
+
+void TBar::PaintMDIButtons(HDC dc, TCustomStyleServices* style)
+{
+    TCustomForm* child = MDIChild();
+    if (!child)
+        return;
+    if (!MDIChildIconRect().IsEmpty()) {
+        HICON icon = reinterpret_cast<HICON>(SendMessageW(child->Handle(), WM_GETICON, ICON_SMALL2, 0));
+        if (!icon)
+            icon = reinterpret_cast<HICON>(GetClassLongPtrW(child->Handle(), GCLP_HICONSM));
+        if (!icon)
+            icon = LoadIconW(nullptr, IDI_APPLICATION);
+        const int size = std::min(16, RowHeight() - 4);
+        DrawIconEx(dc, 2, 2, icon, size, size, 0, nullptr, DI_NORMAL);
+    }
+    // Close, restore and minimise from the bar's far end, in its last row.
+    const int row = RowHeight(), top = FBoundsRect.Height() - row, width = FBoundsRect.Width();
+    const bool rightToLeft = FFormHook->Form()->UseRightToLeftAlignment();
+    constexpr TThemedWindow normal[3] = {twCloseButtonNormal, twRestoreButtonNormal, twMinButtonNormal};
+    for (int kind = 0; kind < 3; ++kind) {
+        const int offset = (kind + 1) * row;
+        const TRect r = rightToLeft ? Rect(offset - row, top, offset, top + row)
+                                    : Rect(width - offset, top, width - offset + row, top + row);
+        FMDIButtons[static_cast<size_t>(kind)] = r;
+        int state = 0;
+        if (kind == FPressedMDIButton && kind == FHotMDIButton)
+            state = 2;
+        else if (kind == FHotMDIButton)
+            state = 1;
+        style->DrawElement(dc, TD::GetElementDetails(static_cast<TThemedWindow>(normal[kind] + state)), r);
+    }
 }
 
 int TBar::GetMenuHeight(int width)
@@ -135,13 +209,17 @@ void TBar::Paint(TCanvas* canvas)
                 textRect.Left += 5 + images->Width() + 3;
             }
         }
+        // Accelerators are underlined only when the bar was entered by keyboard; the text goes
+        // without its prefixes otherwise (not every text painter honours a hidden prefix).
         TTextFormat flags{tfCenter, tfSingleLine, tfVerticalCenter};
         if (!FEnterWithKeyboard)
-            flags.Include(tfHidePrefix);
+            flags.Include(tfNoPrefix);
         if (rightToLeft)
             flags.Include(tfRtlReading);
-        style->DrawText(dc, details, item->Caption(), textRect, flags);
+        style->DrawText(dc, details, FEnterWithKeyboard ? item->Caption() : StripHotkey(item->Caption()), textRect,
+                        flags);
     }
+    PaintMDIButtons(dc, style);
     BitBlt(canvas->Handle(), FBoundsRect.Left, FBoundsRect.Top, FBoundsRect.Width(), FBoundsRect.Height(), dc, 0, 0,
            SRCCOPY);
 }
@@ -172,6 +250,10 @@ void TBar::Invalidate()
 void TBar::MouseMove(int x, int y)
 {
     FMouseInMainMenu = x >= 0 && y >= 0;
+    if (const int hot = FMenuPush ? -1 : MDIButtonAt(x, y); hot != FHotMDIButton) {
+        FHotMDIButton = hot;
+        Invalidate();
+    }
     const int index = ItemAt(x, y);
     if (FMenuPush) {
         // While a drop-down is open only another item under the mouse moves the highlight.
@@ -187,6 +269,15 @@ void TBar::MouseMove(int x, int y)
 
 void TBar::MouseDown(int x, int y)
 {
+    if (const int button = MDIButtonAt(x, y); button != -1) {
+        FPressedMDIButton = FHotMDIButton = button;
+        Invalidate();
+        return;
+    }
+    if (MDIChildIconRect().Contains({x, y})) {
+        TrackMDIChildSystemMenu();
+        return;
+    }
     const int index = ItemAt(x, y);
     if (index == -1)
         return;
@@ -197,6 +288,17 @@ void TBar::MouseDown(int x, int y)
 
 void TBar::MouseUp(int x, int y)
 {
+    if (FPressedMDIButton != -1) {
+        const int pressed = FPressedMDIButton;
+        FPressedMDIButton = -1;
+        Invalidate();
+        TCustomForm* child = MDIChild();
+        if (child && MDIButtonAt(x, y) == pressed) {
+            constexpr WPARAM commands[3] = {SC_CLOSE, SC_RESTORE, SC_MINIMIZE};
+            SendMessageW(child->Handle(), WM_SYSCOMMAND, commands[pressed], 0);
+        }
+        return;
+    }
     const int index = ItemAt(x, y);
     if (index == -1 || FItems[index].Item->Count() > 0 || !FItems[index].Item->Enabled())
         return;
@@ -328,4 +430,22 @@ void TBar::TrackActiveItem()
     RECT window;
     GetWindowRect(wnd, &window);
     SetActiveItem(ItemAt(c.x - window.left - FBoundsRect.Left, c.y - window.top - FBoundsRect.Top));
+}
+
+void TBar::TrackMDIChildSystemMenu()
+{
+    TCustomForm* child = MDIChild();
+    if (!child)
+        return;
+    HWND wnd = FFormHook->Handle();
+    RECT window;
+    GetWindowRect(wnd, &window);
+    const TRect icon = MDIChildIconRect();
+    HWND childWnd = child->Handle();
+    const UINT command = static_cast<UINT>(TrackPopupMenu(GetSystemMenu(childWnd, FALSE), TPM_RETURNCMD | TPM_TOPALIGN,
+                                                          window.left + FBoundsRect.Left + icon.Left,
+                                                          window.top + FBoundsRect.Top + icon.Bottom, 0, wnd, nullptr));
+    if (command && IsWindow(childWnd))
+        SendMessageW(childWnd, WM_SYSCOMMAND, command, 0);
+    Invalidate();
 }
