@@ -195,30 +195,27 @@ void TscFormStyleHook::UpdateMDIScrollBars(bool reset)
         needHorz = extent.Left < 0 || extent.Right > cw - barWidth;
 
     const TRect area = WindowRectIn(FMDIClient, Form()->Handle());
+    // A bar's range runs from the first child's edge (or the client's) to the last one's; its
+    // page is what the client shows beside the other bar.
+    auto resetRange = [](TscMDIScrollBar* bar, int first, int last, int page, bool& stop, int& old) {
+        stop = true;
+        bar->SetParams(-first, 0, last - first - 1);
+        bar->SetPageSize(page);
+        bar->SetLargeChange(std::max(1, page));
+        stop = false;
+        old = bar->Position();
+    };
     if (needHorz) {
         horz->SetBounds(area.Left, area.Bottom - barHeight, area.Width() - (needVert ? barWidth : 0), barHeight);
-        if (reset) {
-            // The range runs from the leftmost child (or the client's left) to the rightmost.
-            const int first = std::min(0, extent.Left);
-            FMDIStopHorzScrollBar = true;
-            horz->SetParams(-first, 0, std::max(extent.Right, cw) - first - 1);
-            horz->SetPageSize(cw - (needVert ? barWidth : 0));
-            horz->SetLargeChange(std::max(1, cw - (needVert ? barWidth : 0)));
-            FMDIStopHorzScrollBar = false;
-            FOldHorzScrollBarPosition = horz->Position();
-        }
+        if (reset)
+            resetRange(horz, std::min(0, extent.Left), std::max(extent.Right, cw), cw - (needVert ? barWidth : 0),
+                       FMDIStopHorzScrollBar, FOldHorzScrollBarPosition);
     }
     if (needVert) {
         vert->SetBounds(area.Right - barWidth, area.Top, barWidth, area.Height() - (needHorz ? barHeight : 0));
-        if (reset) {
-            const int first = std::min(0, extent.Top);
-            FMDIStopVertScrollBar = true;
-            vert->SetParams(-first, 0, std::max(extent.Bottom, ch) - first - 1);
-            vert->SetPageSize(ch - (needHorz ? barHeight : 0));
-            vert->SetLargeChange(std::max(1, ch - (needHorz ? barHeight : 0)));
-            FMDIStopVertScrollBar = false;
-            FOldVertScrollBarPosition = vert->Position();
-        }
+        if (reset)
+            resetRange(vert, std::min(0, extent.Top), std::max(extent.Bottom, ch), ch - (needHorz ? barHeight : 0),
+                       FMDIStopVertScrollBar, FOldVertScrollBarPosition);
     }
     FMDIScrollSizeBox->SetBounds(area.Right - barWidth, area.Bottom - barHeight, barWidth, barHeight);
     horz->SetVisible(needHorz);
