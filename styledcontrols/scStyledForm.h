@@ -767,6 +767,13 @@ public:
         int PressedMDIButton() const { return FPressedMDIButton; }
         // The active child's system menu, opened below its icon.
         void TrackMDIChildSystemMenu();
+        // Entered by keyboard (F10, Alt): the first item is highlighted and the bar's own loop
+        // takes the keys until a command runs or the bar is left.
+        void MenuEnter();
+        bool InMenuLoop() const { return FInMenuLoop; }
+        // The form's system menu, opened at the bar's top-left corner; Left and Right move on to
+        // the bar's items.
+        void TrackSystemMenu();
 
     private:
         struct TBarItem {
@@ -787,7 +794,18 @@ public:
         int ItemAt(int x, int y) const;
         void SetActiveItem(int index);
         void Invalidate();
+        // Opens the highlighted item's drop-down (or the system menu while that is highlighted)
+        // and moves on to the neighbour that Left, Right or the mouse asked for.
         void TrackActiveItem();
+        // A menu tracked with the filter hook in; answers the chosen command.
+        UINT TrackMenu(HMENU menu, int x, int y, UINT flags);
+        void ProcessMenuLoop();
+        // Left or Right from the highlighted item (or the system menu): the next one around the
+        // row, the system menu sitting before the first item.
+        void MoveHighlight(bool forward);
+        bool HasSystemMenu() const;
+        void RunItem(int index);
+        void LeaveMenu();
 
         TscFormStyleHook* FFormHook;
         TRect FBoundsRect;
@@ -797,6 +815,11 @@ public:
         bool FMenuPush = false;
         bool FMouseInMainMenu = false;
         bool FMustActivateMenuItem = false;
+        bool FMustActivateSysMenu = false;
+        bool FSysMenuActive = false;
+        bool FMenuActive = false;
+        bool FInMenuLoop = false;
+        bool FSystemMenuTracking = false;
         bool FLastItemHasSubMenu = false;
         bool FSelectedInTopLevel = false;
         HMENU FTrackedMenu = nullptr;

@@ -581,6 +581,16 @@ void TscFormStyleHook::SystemCommand(TMessage& message)
         if (IsMDIChild())
             SendToMDIFrame(WM_SCMDICHILDCLOSED, reinterpret_cast<WPARAM>(Handle()), true);
         break;
+    case SC_KEYMENU:
+        // The system's own bar is off: Alt+Space opens the system menu, F10 and Alt the bar.
+        if (FMainMenuBarHook) {
+            if (message.LParam == u' ')
+                FMainMenuBarHook->TrackSystemMenu();
+            else
+                FMainMenuBarHook->MenuEnter();
+            FHandled = true;
+        }
+        break;
     default:
         break;
     }
