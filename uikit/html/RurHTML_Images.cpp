@@ -104,7 +104,7 @@ void THTMLEngine::DrawImage(const THTMLImageSource& ASource, int AX, int AY)
 void THTMLEngine::Image(Pass& APass, const String& ATag, const String& AUpper)
 {
     LineMetrics& m = *APass.Metrics;
-    const int gh = TextHeight(u"gh");
+    const int gh = TextHeight();
     String src, value;
     HTMLTagAttribute(AUpper, ATag, u"SRC", src);
     String align, floating;

@@ -196,6 +196,35 @@ TEST_F(Caption, PaintsColoursBackgroundsAndRules)
     EXPECT_EQ(Inked(TRect(0, 0, 300, 40)), 0);
 }
 
+TEST_F(Caption, DrawsWordsWhereTheCanvasDrawsThem)
+{
+    // Tags that cut a text into fragments leave its glyphs where one text call puts them, in the
+    // same pixels: fragments are measured as they are drawn (pairs such as "AV" are not kerned).
+    const String text = u"AVAWAY To Vo";
+    TBitmap reference(300, 200);
+    TCanvas& canvas = *reference.Canvas();
+    canvas.Font()->Assign(Canvas().Font());
+    const TSize extent = canvas.TextExtent(text);
+    RECT laidOut{0, 0, 0, 0};
+    DrawTextW(canvas.Handle(), L"AVAWAY To Vo", 12, &laidOut, DT_CALCRECT | DT_SINGLELINE);
+    for (const String& markup : {text, String(u"AVA<b></b>WAY <i></i>To V<u></u>o"),
+                                String(u"A<font color=\"#000000\">VAW</font>AY To Vo")}) {
+        SCOPED_TRACE(std::string(markup.begin(), markup.end()));
+        SetUp();
+        Draw(markup);
+        EXPECT_EQ(FResult.XSize, laidOut.right + 2);
+        canvas.Brush()->SetColor(clWhite);
+        canvas.FillRect(TRect(0, 0, 300, 200));
+        canvas.Brush()->SetStyle(bsClear);
+        canvas.TextOut(0, FResult.YSize - extent.cy, text);
+        int differing = 0;
+        for (int y = 0; y < 40; ++y)
+            for (int x = 0; x < 300; ++x)
+                differing += Canvas().Pixels(x, y) != canvas.Pixels(x, y);
+        EXPECT_EQ(differing, 0);
+    }
+}
+
 TEST_F(Caption, DrawsEmojiInTheirCellOnly)
 {
     // The emoji moves the following text right by the text height, and nothing outside its cell
