@@ -20,11 +20,11 @@ void THTMLEngine::DrawFragmentText(const TRect& ABox, const String& AText)
     // A word of simple script on a clear brush goes straight to the glyphs at the box's bottom,
     // which is what DrawText would do after laying the one line out once more.
     const TFont& font = *FCanvas.Font();
-    const int glyphHeight = FText.Measure(font, AText, FMeasureFlags).GlyphHeight;
-    const bool simple = !FRtl && FOptions.WordWrap && glyphHeight > 0 && BrushColor() == clNone &&
+    const THTMLTextDevice::Extent& extent = FText.Measure(font, AText, FMeasureFlags);
+    const bool simple = !FRtl && FOptions.WordWrap && extent.GlyphHeight > 0 && BrushColor() == clNone &&
                         THTMLTextDevice::IsSimple(AText);
     if (simple)
-        FText.TextOut(font, ABox.Left, ABox.Bottom - glyphHeight, AText);
+        FText.TextOut(font, ABox.Left, ABox.Bottom - extent.GlyphHeight, AText, extent.Size.cx);
     else
         FText.DrawText(font, ABox, AText, FDrawFlags);
 }

@@ -49,6 +49,11 @@ THTMLTextDevice::THTMLTextDevice(TCanvas& ACanvas) : FCanvas(ACanvas), FMeasurin
     SystemParametersInfoW(SPI_GETFONTSMOOTHING, 0, &smoothing, 0);
     SystemParametersInfoW(SPI_GETFONTSMOOTHINGTYPE, 0, &type, 0);
     FDefaultQuality = !smoothing ? fqNonAntialiased : type == FE_FONTSMOOTHINGCLEARTYPE ? fqClearType : fqAntialiased;
+    FCanvasChanging = FCanvas.OnChanging();
+    FCanvas.SetOnChanging([this](TObject* ASender) {
+        Flush();
+        FCanvasChanging(ASender);
+    });
     // The canvas lets go of its font, so it never selects into the DC behind this object's back.
     FCanvas.Refresh();
     FTarget.DC = FCanvas.Handle();
@@ -60,6 +65,7 @@ THTMLTextDevice::THTMLTextDevice(TCanvas& ACanvas) : FCanvas(ACanvas), FMeasurin
 
 THTMLTextDevice::~THTMLTextDevice()
 {
+    FCanvas.SetOnChanging(FCanvasChanging);
     Release();
     if (FMeasure.DC) {
         Unselect(FMeasure);
@@ -69,6 +75,7 @@ THTMLTextDevice::~THTMLTextDevice()
 
 void THTMLTextDevice::Release()
 {
+    Flush();
     Unselect(FTarget);
 }
 
@@ -164,36 +171,64 @@ const THTMLTextDevice::Extent& THTMLTextDevice::Measure(const TFont& AFont, cons
     return face.Extents.emplace(AText, extent).first->second;
 }
 
-void THTMLTextDevice::PrepareTarget(const TFont& AFont)
+HDC THTMLTextDevice::PrepareTarget(const Face& AFace, COLORREF AColor, const TBrush* AOpaque)
 {
     const HDC dc = FCanvas.Handle();
     if (dc != FTarget.DC) {
         // The canvas made a new DC: the old one took its objects with it.
         FTarget = Slot{dc, nullptr, nullptr};
     }
-    Select(FTarget, FaceOf(AFont));
-    // As the canvas draws text (the canvas's own drawing calls set these too, so they are set
-    // each time): on the brush colour when the brush is solid, on nothing otherwise.
-    SetTextColor(dc, COLORREF(ColorToRGB(AFont.Color())));
-    const TBrush& brush = *FCanvas.Brush();
-    if (brush.Style() == bsSolid) {
-        SetBkColor(dc, COLORREF(ColorToRGB(brush.Color())));
+    Select(FTarget, AFace);
+    // As the canvas draws text (its own drawing calls set these too, so they are set each time).
+    SetTextColor(dc, AColor);
+    if (AOpaque) {
+        SetBkColor(dc, COLORREF(ColorToRGB(AOpaque->Color())));
         SetBkMode(dc, OPAQUE);
     } else {
         SetBkMode(dc, TRANSPARENT);
     }
+    return dc;
 }
 
-void THTMLTextDevice::TextOut(const TFont& AFont, int AX, int AY, const String& AText)
+void THTMLTextDevice::Flush()
 {
-    PrepareTarget(AFont);
-    ExtTextOutW(FTarget.DC, AX, AY, 0, nullptr, WidePtr(AText), UINT(AText.size()), nullptr);
+    if (!FPending.Face)
+        return;
+    const Run run = std::move(FPending);
+    FPending = Run{};
+    const HDC dc = PrepareTarget(*run.Face, run.Color, nullptr);
+    ExtTextOutW(dc, run.X, run.Y, 0, nullptr, WidePtr(run.Text), UINT(run.Text.size()), nullptr);
+}
+
+void THTMLTextDevice::TextOut(const TFont& AFont, int AX, int AY, const String& AText, int AAdvance)
+{
+    // On the brush colour when the brush is solid, as the canvas draws text; on nothing otherwise.
+    const Face& face = FaceOf(AFont);
+    const COLORREF color = COLORREF(ColorToRGB(AFont.Color()));
+    const TBrush& brush = *FCanvas.Brush();
+    if (brush.Style() == bsSolid) {
+        Flush();
+        const HDC dc = PrepareTarget(face, color, &brush);
+        ExtTextOutW(dc, AX, AY, 0, nullptr, WidePtr(AText), UINT(AText.size()), nullptr);
+        return;
+    }
+    // Glyphs of one call stand at the advances the separate extents sum up: the same pixels.
+    if (FPending.Face == &face && FPending.Color == color && FPending.Y == AY && FPending.End == AX) {
+        FPending.Text += AText;
+        FPending.End += AAdvance;
+        return;
+    }
+    Flush();
+    FPending = Run{&face, color, AX, AY, AX + AAdvance, AText};
 }
 
 void THTMLTextDevice::DrawText(const TFont& AFont, const TRect& ABox, const String& AText, UINT AFlags)
 {
-    PrepareTarget(AFont);
+    Flush();
+    const TBrush& brush = *FCanvas.Brush();
+    const HDC dc = PrepareTarget(FaceOf(AFont), COLORREF(ColorToRGB(AFont.Color())),
+                                 brush.Style() == bsSolid ? &brush : nullptr);
     RECT r{ABox.Left, ABox.Top, ABox.Right, ABox.Bottom};
     std::wstring buffer(WidePtr(AText), AText.size());
-    DrawTextExW(FTarget.DC, buffer.data(), int(buffer.size()), &r, AFlags, nullptr);
+    DrawTextExW(dc, buffer.data(), int(buffer.size()), &r, AFlags, nullptr);
 }
