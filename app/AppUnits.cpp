@@ -8,6 +8,7 @@
 #include "Dialogs.h"
 #include "ExtCtrls.h"
 #include "Forms.h"
+#include "FwGdiPlus.h"
 #include "Graphics.h"
 #include "Main_Form.h"
 #include "Resources.h"
@@ -20,6 +21,8 @@
 #include "StdCtrls.h"
 #include "Timers.h"
 #include "ckDllLoader.h"
+#include "scGPControls.h"
+#include "scStyledForm.h"
 
 namespace {
 
@@ -50,6 +53,14 @@ const TUnitStep Units[] = {
     RurGraphicsHTMLEngineUnit,
     // Nothing is loaded at start; the shut-down frees the library.
     {"ckDllLoader", nullptr, &FinalizeCkDllLoader},
+    // The styled-controls kit: the Windows version and the buffered-animation, DWM and composition
+    // functions bound by name, the list of hooked form classes, then the framework's own GDI+
+    // classes start GDI+ a third time; the kit's classes are known to form resources.
+    scDrawUtilsUnit,
+    scStyledFormUnit,
+    fwgdip::GdiPlusUnit,
+    scControlsUnit,
+    scGPControlsUnit,
     // The UI kit's styling: the theme libraries bound by name (DWM on first use), the kit's
     // registered messages.
     RurXPVS::RurXPVSUnit,

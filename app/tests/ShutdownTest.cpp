@@ -4,13 +4,17 @@
 
 #include <windows.h>
 
+#include <cstring>
+
 #include "AOBXPVS.h"
 #include "AppUnits.h"
+#include "FwGdiPlus.h"
 #include "RurKitMessages.h"
 #include "RurTBXPVS.h"
 #include "RurXPVS.h"
 #include "Startup.h"
 #include "ckDllLoader.h"
+#include "scDrawUtils.h"
 
 TEST(ProgramShutDown, EndingTheProgramFreesTheCryptoLibrary)
 {
@@ -36,4 +40,28 @@ TEST(ProgramShutDown, StartUpBindsTheThemeLibraryAndShutDownFreesIt)
     EXPECT_FALSE(RurXPVS::ThemeLibLoaded());
     EXPECT_FALSE(AOBXPVS::ThemeLibLoaded());
     EXPECT_FALSE(RurTBXPVS::ThemeLibLoaded());
+}
+
+TEST(ProgramShutDown, TheStyledKitStartsAfterTheToolsLibraryAndBeforeTheUIKitsStyling)
+{
+    auto indexOf = [](const char* name) {
+        const auto steps = AppUnits();
+        for (size_t i = 0; i < steps.size(); ++i)
+            if (std::strcmp(steps[i].Name, name) == 0)
+                return static_cast<int>(i);
+        return -1;
+    };
+    const char* order[] = {"RurTypes", "ckDllLoader", "scDrawUtils", "scStyledForm", "FwGdiPlus", "RurXPVS",
+                           "Main_Form"};
+    for (size_t i = 1; i < std::size(order); ++i)
+        EXPECT_LT(indexOf(order[i - 1]), indexOf(order[i])) << order[i];
+
+    TUnitStartup units(AppUnits());
+    units.Initialize();
+    EXPECT_NE(scDrawUtils::DwmExtendFrameIntoClientArea, nullptr);
+    EXPECT_TRUE(fwgdip::GdiPlusStarted());
+    EXPECT_NE(GetClass(u"TscGPGlyphButton"), nullptr);
+    EXPECT_NE(GetClass(u"TscStyledForm"), nullptr);
+    units.Finalize();
+    EXPECT_FALSE(fwgdip::GdiPlusStarted());
 }
