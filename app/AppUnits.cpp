@@ -1,5 +1,7 @@
 #include "AppUnits.h"
 
+#include "AOBXPVS.h"
+
 #include "ComCtrls.h"
 #include "ComObj.h"
 #include "Controls.h"
@@ -10,8 +12,12 @@
 #include "Graphics.h"
 #include "Main_Form.h"
 #include "Resources.h"
+#include "RurDWM.h"
 #include "RurFoundationUnits.h"
 #include "RurGraphicsHTMLEngine.h"
+#include "RurKitMessages.h"
+#include "RurTBXPVS.h"
+#include "RurXPVS.h"
 #include "StdCtrls.h"
 #include "Timers.h"
 #include "ckDllLoader.h"
@@ -60,6 +66,14 @@ const TUnitStep Units[] = {
     fwgdip::GdiPlusUnit,
     scControlsUnit,
     scGPControlsUnit,
+    // The UI kit's styling: the theme libraries bound by name (DWM on first use), the kit's
+    // registered messages.
+    RurXPVS::RurXPVSUnit,
+    AOBXPVS::AOBXPVSUnit,
+    RurTBXPVS::RurTBXPVSUnit,
+    RurDWM::RurDWMUnit,
+    ClearHintControlUnit,
+    SBDrawImageUnit,
     {"Main_Form", &InitializeMainFormUnit, nullptr},
 };
 
