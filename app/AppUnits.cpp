@@ -21,6 +21,10 @@
 #include "StdCtrls.h"
 #include "Timers.h"
 #include "ckDllLoader.h"
+#include "scColorDialog.h"
+#include "scControls.h"
+#include "scDlgStrs.h"
+#include "scDrawUtils.h"
 #include "scGPControls.h"
 #include "scStyledForm.h"
 
@@ -53,11 +57,12 @@ const TUnitStep Units[] = {
     RurGraphicsHTMLEngineUnit,
     // Nothing is loaded at start; the shut-down frees the library.
     {"ckDllLoader", nullptr, &FinalizeCkDllLoader},
-    // The styled-controls kit: the Windows version and the buffered-animation, DWM and composition
-    // functions bound by name, the list of hooked form classes, then the framework's own GDI+
-    // classes start GDI+ a third time; the kit's classes are known to form resources.
+    // The styled-controls kit: the version probe and the functions bound by name, the hooked form
+    // classes, the system's dialog captions, the framework's GDI+ classes, the kit's controls.
     scDrawUtilsUnit,
     scStyledFormUnit,
+    scDlgStrsUnit,
+    scColorDialogUnit,
     fwgdip::GdiPlusUnit,
     scControlsUnit,
     scGPControlsUnit,

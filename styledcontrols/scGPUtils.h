@@ -30,9 +30,7 @@ TAVIN_ENUM(TscGPButtonGlyphKind,
            scgpbgkShopBasket, scgpbgkShopBasketIn, scgpbgkShopBasketOut, scgpbgkColorMarker,
            scgpbgkMaximizeRounded, scgpbgkRestoreRounded, scgpbgkMaximizeRect, scgpbgkRestoreRect)
 
-// The kit's GDI+ names stay in their namespace: the UI kit declares records of the same names.
-
-// ARGB of a colour and an alpha; clNone is fully transparent (0).
+// fwgdip::ARGB of a colour and an alpha; clNone is fully transparent (0).
 fwgdip::ARGB ColorToGPColor(TColor color, Byte alpha);
 fwgdip::TGPRectF RectToGPRect(const TRect& r);
 // Negative amounts shrink the rectangle.
@@ -45,8 +43,7 @@ void GPAddFillRoundRectPath(fwgdip::TGPGraphicsPath& path, const fwgdip::TGPRect
 void GPDrawRoundRect(fwgdip::TGPGraphics& g, const fwgdip::TGPRectF& r, const fwgdip::TGPPen& pen, float radius);
 void GPFillRoundRect(fwgdip::TGPGraphics& g, const fwgdip::TGPRectF& r, const fwgdip::TGPBrush& brush, int radius);
 // An axis-parallel segment filled as a capsule.
-void GPFillRoundedLine(fwgdip::TGPGraphics& g, fwgdip::ARGB color, float lineWidth, float x1, float y1,
-                       float x2, float y2);
+void GPFillRoundedLine(fwgdip::TGPGraphics& g, fwgdip::ARGB color, float lineWidth, float x1, float y1, float x2, float y2);
 // Dotted rectangle one pixel inside r; 2 pixels thick from scale 2.
 void GPDrawFocusRect(fwgdip::TGPGraphics& g, const fwgdip::TGPRectF& r, fwgdip::ARGB color, double scale);
 void GPFillRadialLight(fwgdip::TGPGraphics& g, const fwgdip::TGPRectF& r, Byte alpha);
@@ -55,10 +52,9 @@ void GPDrawFluentPressedLight(fwgdip::TGPGraphics& g, const fwgdip::TGPRectF& r,
 // P rotated about center by angle degrees, clockwise on screen.
 fwgdip::TGPPointF GPRotatePoint(const fwgdip::TGPPointF& p, const fwgdip::TGPPointF& center, float angle);
 // Frames stroked with a pen of the glyph width rule.
-void GPDrawRoundRectFrame(fwgdip::TGPGraphics& g, const fwgdip::TGPRectF& r, fwgdip::ARGB color, double scale,
-                          float radius, Byte thickness);
-void GPDrawRectFrame(fwgdip::TGPGraphics& g, const fwgdip::TGPRectF& r, fwgdip::ARGB color, double scale,
-                     Byte thickness);
+void GPDrawRoundRectFrame(fwgdip::TGPGraphics& g, const fwgdip::TGPRectF& r, fwgdip::ARGB color, double scale, float radius,
+                          Byte thickness);
+void GPDrawRectFrame(fwgdip::TGPGraphics& g, const fwgdip::TGPRectF& r, fwgdip::ARGB color, double scale, Byte thickness);
 // Closed triangles pointing right and left, and the two strokes of a check mark.
 void GPAddRightTriangle(fwgdip::TGPGraphicsPath& path, const fwgdip::TGPRectF& r);
 void GPAddLeftTriangle(fwgdip::TGPGraphicsPath& path, const fwgdip::TGPRectF& r);
@@ -85,21 +81,20 @@ float GlyphPenWidth(Byte thickness, double scale);
     X(ShopBasket) X(ShopBasketIn) X(ShopBasketOut)
 
 #define SC_DECLARE_GLYPH_PAINTER(Name) \
-    void GPDraw##Name##Glyph(fwgdip::TGPGraphics& g, fwgdip::TGPRectF r, fwgdip::ARGB color, double scale, \
-                             Byte thickness);
+    void GPDraw##Name##Glyph(fwgdip::TGPGraphics& g, fwgdip::TGPRectF r, fwgdip::ARGB color, double scale, Byte thickness);
 SC_GLYPH_PAINTERS(SC_DECLARE_GLYPH_PAINTER)
 #undef SC_DECLARE_GLYPH_PAINTER
 
 // The colour markers also fill with markerColor at full opacity.
-void GPDrawFontColorMarkerGlyph(fwgdip::TGPGraphics& g, fwgdip::TGPRectF r, fwgdip::ARGB color,
-                                TColor markerColor, double scale, Byte thickness);
-void GPDrawFillColorMarkerGlyph(fwgdip::TGPGraphics& g, fwgdip::TGPRectF r, fwgdip::ARGB color,
-                                TColor markerColor, double scale, Byte thickness);
-void GPDrawColorMarkerGlyph(fwgdip::TGPGraphics& g, fwgdip::TGPRectF r, fwgdip::ARGB color, TColor markerColor,
-                            double scale, Byte thickness);
+void GPDrawFontColorMarkerGlyph(fwgdip::TGPGraphics& g, fwgdip::TGPRectF r, fwgdip::ARGB color, TColor markerColor, double scale,
+                                Byte thickness);
+void GPDrawFillColorMarkerGlyph(fwgdip::TGPGraphics& g, fwgdip::TGPRectF r, fwgdip::ARGB color, TColor markerColor, double scale,
+                                Byte thickness);
+void GPDrawColorMarkerGlyph(fwgdip::TGPGraphics& g, fwgdip::TGPRectF r, fwgdip::ARGB color, TColor markerColor, double scale,
+                            Byte thickness);
 
 // Whether the glyph button shrinks the glyph rectangle by its glyph margin for this kind.
 bool IsInsetGlyphKind(TscGPButtonGlyphKind kind);
 // Draws the kind's glyph; maximize and restore take the rounded painters on Windows 11.
-void GPDrawGlyph(TscGPButtonGlyphKind kind, fwgdip::TGPGraphics& g, const fwgdip::TGPRectF& r,
-                 fwgdip::ARGB color, TColor markerColor, double scale, Byte thickness);
+void GPDrawGlyph(TscGPButtonGlyphKind kind, fwgdip::TGPGraphics& g, const fwgdip::TGPRectF& r, fwgdip::ARGB color, TColor markerColor,
+                 double scale, Byte thickness);
