@@ -6,6 +6,7 @@
 #include "Dialogs.h"
 #include "ExtCtrls.h"
 #include "Forms.h"
+#include "GDIPFill.h"
 #include "Graphics.h"
 #include "Main_Form.h"
 #include "Resources.h"
@@ -44,6 +45,8 @@ const TUnitStep Units[] = {
     RurGraphicsHTMLEngineUnit,
     // Nothing is loaded at start; the shut-down frees the library.
     {"ckDllLoader", nullptr, &FinalizeCkDllLoader},
+    // The UI kit's styling: the clipboard format "GDI+ Fill".
+    GDIPFillUnit,
     {"Main_Form", &InitializeMainFormUnit, nullptr},
 };
 

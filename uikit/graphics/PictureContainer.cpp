@@ -4,6 +4,7 @@
 #include "RurGDIP.h"
 #include "RurImageStream.h"
 #include "RurUtils.h"
+#include "RurVersion.h"
 #include "SysUtils.h"
 
 #include <cstring>
@@ -453,9 +454,4 @@ void TPictureContainer::Changed()
 
 int TPictureContainer::GetVersionNr() const { return 0x02010100; }
 
-String TPictureContainer::Version() const
-{
-    const unsigned v = static_cast<unsigned>(GetVersionNr());
-    return IntToStr(v >> 24) + u"." + IntToStr((v >> 16) & 0xFF) + u"." + IntToStr((v >> 8) & 0xFF) + u"." +
-           IntToStr(v & 0xFF);
-}
+String TPictureContainer::Version() const { return KitVersionText(GetVersionNr()); }
