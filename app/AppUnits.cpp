@@ -1,5 +1,7 @@
 #include "AppUnits.h"
 
+#include "AOBXPVS.h"
+
 #include "ComCtrls.h"
 #include "ComObj.h"
 #include "Controls.h"
@@ -10,8 +12,12 @@
 #include "Graphics.h"
 #include "Main_Form.h"
 #include "Resources.h"
+#include "RurDWM.h"
 #include "RurFoundationUnits.h"
 #include "RurGraphicsHTMLEngine.h"
+#include "RurKitMessages.h"
+#include "RurTBXPVS.h"
+#include "RurXPVS.h"
 #include "StdCtrls.h"
 #include "Timers.h"
 #include "ckDllLoader.h"
@@ -45,8 +51,15 @@ const TUnitStep Units[] = {
     RurGraphicsHTMLEngineUnit,
     // Nothing is loaded at start; the shut-down frees the library.
     {"ckDllLoader", nullptr, &FinalizeCkDllLoader},
-    // The UI kit's styling: the clipboard format "GDI+ Fill".
+    // The UI kit's styling: the theme libraries bound by name (DWM on first use), the clipboard
+    // format "GDI+ Fill", the kit's registered messages.
+    RurXPVS::RurXPVSUnit,
+    AOBXPVS::AOBXPVSUnit,
+    RurTBXPVS::RurTBXPVSUnit,
+    RurDWM::RurDWMUnit,
     GDIPFillUnit,
+    ClearHintControlUnit,
+    SBDrawImageUnit,
     {"Main_Form", &InitializeMainFormUnit, nullptr},
 };
 
