@@ -49,58 +49,10 @@ TAVIN_PUBLISHED(TGDIPPicture) { TAVIN_PROPERTY(TNotifyEvent, OnClear); }
 
 TGDIPPicture::TGDIPPicture() = default;
 
-template <class F>
-void TGDIPPicture::LoadData(TStream& Stream, F&& ALoadSVG)
-{
-    FData.Clear();
-    if (TGDIPRasterData::IsRaster(Stream)) {
-        DropSVG();
-        FData.LoadFrom(Stream);
-    } else {
-        ALoadSVG();
-    }
-    FEmpty = false;
-}
-
-void TGDIPPicture::Clear()
-{
-    FData.Clear();
-    DropSVG();
-    FWidth = FHeight = 0;
-}
-
 void TGDIPPicture::DoClear()
 {
     if (FOnClear)
         FOnClear(this);
-}
-
-void TGDIPPicture::LoadFromStream(TStream& Stream)
-{
-    LoadData(Stream, [&] { TRurSVGBitmap::LoadFromStream(Stream); });
-    GetImageSizes();
-    Changed(this);
-}
-
-void TGDIPPicture::ReadData(TStream& Stream)
-{
-    LoadData(Stream, [&] { TRurSVGBitmap::ReadData(Stream); });
-}
-
-void TGDIPPicture::SaveToStream(TStream& Stream)
-{
-    if (HasSVG())
-        TRurSVGBitmap::SaveToStream(Stream);
-    else
-        FData.SaveTo(Stream);
-}
-
-void TGDIPPicture::WriteData(TStream& Stream)
-{
-    if (HasSVG())
-        TRurSVGBitmap::WriteData(Stream);
-    else
-        FData.SaveTo(Stream);
 }
 
 void TGDIPPicture::LoadFromFile(const String& FileName)
@@ -114,15 +66,9 @@ void TGDIPPicture::LoadFromFile(const String& FileName)
         GetImageSizes();
         Changed(this);
     } catch (const Exception&) {
-        Clear();
+        ClearContent();
         FEmpty = true;
     }
-}
-
-void TGDIPPicture::LoadFromResourceName(NativeUInt Instance, const String& Name)
-{
-    if (std::unique_ptr<TResourceStream> stream = TRurUtils::GetResourceStream(Name, Instance))
-        LoadFromStream(*stream);
 }
 
 void TGDIPPicture::LoadFromResourceID(NativeUInt Instance, int ResID)
@@ -146,7 +92,7 @@ void TGDIPPicture::Assign(const TPersistent* Source)
 {
     FEmpty = true;
     if (!Source) {
-        Clear();
+        ClearContent();
         Changed(this);
         DoClear();
         return;
@@ -154,27 +100,18 @@ void TGDIPPicture::Assign(const TPersistent* Source)
     if (Source == this)
         return;
     if (const auto* picture = dynamic_cast<const TGDIPPicture*>(Source)) {
-        Clear();
-        if (picture->HasSVG())
-            TRurSVGBitmap::Assign(picture);
-        else
-            FData.CopyFrom(picture->FData);
+        CopyContent(*picture);
         FEmpty = picture->Empty();
         GetImageSizes();
         Changed(this);
         return;
     }
     TMemoryStream data;
-    if (const auto* holder = dynamic_cast<const TPicture*>(Source)) {
-        if (holder->Graphic())
-            holder->Graphic()->SaveToStream(data);
-    } else if (auto* graphic = dynamic_cast<TGraphic*>(const_cast<TPersistent*>(Source))) {
-        graphic->SaveToStream(data);
-    } else {
+    if (!GraphicData(Source, data)) {
         GetImageSizes();
         return;
     }
-    Clear();
+    ClearContent();
     if (data.Size() > 0)
         LoadData(data, [&] {
             data.SetPosition(0);
@@ -184,22 +121,7 @@ void TGDIPPicture::Assign(const TPersistent* Source)
     GetImageSizes();
 }
 
-bool TGDIPPicture::GetImageSizes()
-{
-    if (HasSVG())
-        return true;
-    if (FEmpty)
-        return false;
-    if (const std::unique_ptr<TGPImage> image = FData.Decode()) {
-        FWidth = int(image->GetWidth());
-        FHeight = int(image->GetHeight());
-    } else {
-        FWidth = FHeight = 0;
-    }
-    return true;
-}
-
-TPictureFormat TGDIPPicture::PictureFormat() const { return SniffPictureFormat(FData.Memory(), FData.Size()); }
+TPictureFormat TGDIPPicture::PictureFormat() const { return SniffPictureFormat(RasterBytes(), RasterSize()); }
 
 void TGDIPPicture::Draw(TCanvas& ACanvas, const TRect& Rect)
 {
@@ -207,20 +129,11 @@ void TGDIPPicture::Draw(TCanvas& ACanvas, const TRect& Rect)
         TRurSVGBitmap::Draw(ACanvas, Rect);
         return;
     }
-    const std::unique_ptr<TGPImage> image = FData.Decode();
+    if (FTransparentBitmap && DrawBitmapOnCanvas(ACanvas, Rect, true))
+        return;
+    const std::unique_ptr<TGPImage> image = Decode();
     if (!image)
         return;
-    if (image->GetFormat() == ifBMP && FTransparentBitmap) {
-        TMemoryStream bytes;
-        FData.SaveTo(bytes);
-        bytes.SetPosition(0);
-        TBitmap bitmap;
-        bitmap.LoadFromStream(bytes);
-        bitmap.SetTransparentMode(tmAuto);
-        bitmap.SetTransparent(true);
-        ACanvas.StretchDraw(Rect, &bitmap);
-        return;
-    }
     FWidth = int(image->GetWidth());
     FHeight = int(image->GetHeight());
     TGPGraphics graphics(ACanvas.Handle());
@@ -242,7 +155,7 @@ void TGDIPPicture::DrawImage(TGPGraphics& AGraphics, int X, int Y)
         DrawSVG(AGraphics, float(X), float(Y), float(Width()), float(Height()));
         return;
     }
-    if (const std::unique_ptr<TGPImage> image = FData.Decode())
+    if (const std::unique_ptr<TGPImage> image = Decode())
         AGraphics.DrawImage(image.get(), X, Y);
 }
 
@@ -252,7 +165,7 @@ void TGDIPPicture::DrawImageRect(TGPGraphics& AGraphics, int X, int Y, int W, in
         DrawSVG(AGraphics, float(X), float(Y), float(W), float(H));
         return;
     }
-    if (const std::unique_ptr<TGPImage> image = FData.Decode())
+    if (const std::unique_ptr<TGPImage> image = Decode())
         AGraphics.DrawImageRect(image.get(), X, Y, W, H);
 }
 

@@ -3,28 +3,20 @@
 // and decodes them with GDI+ each time it draws, or holds an SVG document through its SVG base.
 // Glow buttons and toolbar controls keep their glyphs in it.
 #include "RurGDIPRaster.h"
-#include "RurTypes.h"
 
 TAVIN_ENUM(TPictureFormat, pfBMP, pfGIF, pfJPG, pfPNG, pfICO, pfTiff, pfMetaFile, pfNone)
 
 // The format by the data's first bytes; pfNone for fewer than 44 bytes.
 TPictureFormat SniffPictureFormat(const void* AData, Int64 ASize);
 
-class TGDIPPicture : public TRurSVGBitmap {
-    TAVIN_PUBLISHED_CLASS(TGDIPPicture, TRurSVGBitmap)
+class TGDIPPicture : public RurGDIP::TRurRasterPicture {
+    TAVIN_PUBLISHED_CLASS(TGDIPPicture, RurGDIP::TRurRasterPicture)
 public:
     TGDIPPicture();
 
     void Assign(const TPersistent* Source) override;
-    // Raster data is kept from the stream's beginning, anything else loads as SVG.
-    void LoadFromStream(TStream& Stream) override;
-    void SaveToStream(TStream& Stream) override;
     // Any failure leaves the picture empty, without an error.
     void LoadFromFile(const String& FileName) override;
-    void ReadData(TStream& Stream) override;
-    void WriteData(TStream& Stream) override;
-    // From the module's RCDATA resource; nothing when there is none.
-    void LoadFromResourceName(NativeUInt Instance, const String& Name);
     // Raises EResNotFound when the module has no such resource.
     void LoadFromResourceID(NativeUInt Instance, int ResID);
     // "RES://name" from the program's resources, "FILE://path" from a file; other texts do nothing.
@@ -42,8 +34,6 @@ public:
     // SVG content into (X, Y, X + W, Y + H); nothing for raster content.
     virtual void DrawSVG(RurGDIP::TGPGraphics& AGraphics, float X, float Y, float W, float H);
 
-    // True for SVG content; decodes raster bytes and keeps their size; False when empty.
-    bool GetImageSizes();
     const String& GetFileName() const { return FFileName; }
     TPictureFormat PictureFormat() const;
     TGDIPPicture* Graphic() { return this; }
@@ -62,22 +52,10 @@ public:
     TNotifyEvent OnClear() const { return FOnClear; }
     void SetOnClear(TNotifyEvent value) { FOnClear = value; }
 
-protected:
-    bool GetEmpty() const override { return HasSVG() ? TRurSVGBitmap::GetEmpty() : FEmpty; }
-    int GetWidth() const override { return HasSVG() ? TRurSVGBitmap::GetWidth() : FWidth; }
-    int GetHeight() const override { return HasSVG() ? TRurSVGBitmap::GetHeight() : FHeight; }
-
 private:
-    template <class F>
-    void LoadData(TStream& Stream, F&& ALoadSVG);
-    void Clear();
     void DoClear();
 
     String FFileName;
-    RurGDIP::TGDIPRasterData FData;
-    bool FEmpty = true;
-    int FWidth = 0;
-    int FHeight = 0;
     bool FDoubleBuffered = false;
     TColor FBackgroundColor = 0;
     bool FTransparentBitmap = true;

@@ -5,26 +5,88 @@
 
 namespace RurGDIP {
 
-bool TGDIPRasterData::IsRaster(TStream& AStream) { return !TRurUtils::GetImageType(AStream, true).empty(); }
+bool TRurRasterPicture::IsRaster(TStream& AStream) { return !TRurUtils::GetImageType(AStream, true).empty(); }
 
-void TGDIPRasterData::LoadFrom(TStream& AStream)
+void TRurRasterPicture::LoadFromStream(TStream& Stream)
 {
-    FBytes.Clear();
-    AStream.SetPosition(0);
-    FBytes.CopyFrom(AStream, 0);
+    LoadData(Stream, [&] { TRurSVGBitmap::LoadFromStream(Stream); });
+    GetImageSizes();
+    Changed(this);
 }
 
-void TGDIPRasterData::CopyFrom(const TGDIPRasterData& ASource)
+void TRurRasterPicture::ReadData(TStream& Stream)
 {
-    if (&ASource == this)
-        return;
-    FBytes.Clear();
-    ASource.FBytes.SaveToStream(FBytes);
+    LoadData(Stream, [&] { TRurSVGBitmap::ReadData(Stream); });
 }
 
-void TGDIPRasterData::SaveTo(TStream& AStream) const { FBytes.SaveToStream(AStream); }
+void TRurRasterPicture::SaveToStream(TStream& Stream)
+{
+    if (HasSVG())
+        TRurSVGBitmap::SaveToStream(Stream);
+    else
+        FBytes.SaveToStream(Stream);
+}
 
-std::unique_ptr<TGPImage> TGDIPRasterData::Decode() const
+void TRurRasterPicture::WriteData(TStream& Stream)
+{
+    if (HasSVG())
+        TRurSVGBitmap::WriteData(Stream);
+    else
+        FBytes.SaveToStream(Stream);
+}
+
+void TRurRasterPicture::LoadFromResourceName(NativeUInt Instance, const String& Name)
+{
+    if (std::unique_ptr<TResourceStream> stream = TRurUtils::GetResourceStream(Name, Instance))
+        LoadFromStream(*stream);
+}
+
+void TRurRasterPicture::ClearContent()
+{
+    FBytes.Clear();
+    DropSVG();
+    FWidth = FHeight = 0;
+}
+
+void TRurRasterPicture::CopyContent(const TRurRasterPicture& ASource)
+{
+    ClearContent();
+    if (ASource.HasSVG())
+        TRurSVGBitmap::Assign(&ASource);
+    else
+        ASource.FBytes.SaveToStream(FBytes);
+}
+
+bool TRurRasterPicture::GraphicData(const TPersistent* ASource, TMemoryStream& AData)
+{
+    if (const auto* holder = dynamic_cast<const TPicture*>(ASource)) {
+        if (holder->Graphic())
+            holder->Graphic()->SaveToStream(AData);
+        return true;
+    }
+    if (auto* graphic = dynamic_cast<TGraphic*>(const_cast<TPersistent*>(ASource))) {
+        graphic->SaveToStream(AData);
+        return true;
+    }
+    return false;
+}
+
+bool TRurRasterPicture::GetImageSizes()
+{
+    if (HasSVG())
+        return true;
+    if (FEmpty)
+        return false;
+    if (const std::unique_ptr<TGPImage> image = Decode()) {
+        FWidth = int(image->GetWidth());
+        FHeight = int(image->GetHeight());
+    } else {
+        FWidth = FHeight = 0;
+    }
+    return true;
+}
+
+std::unique_ptr<TGPImage> TRurRasterPicture::Decode() const
 {
     if (FBytes.Size() == 0)
         return nullptr;
@@ -32,13 +94,11 @@ std::unique_ptr<TGPImage> TGDIPRasterData::Decode() const
     return std::make_unique<TGPImage>(stream.get());
 }
 
-void TGDIPRasterData::Draw(TGPGraphics& AGraphics, const TGPRectF& ARect, bool AKeyBMP) const
+void TRurRasterPicture::DrawRaster(TGPGraphics& AGraphics, const TGPRectF& ARect, bool AKeyBMP) const
 {
     const std::unique_ptr<TGPImage> image = Decode();
     if (!image)
         return;
-    const float width = float(image->GetWidth());
-    const float height = float(image->GetHeight());
     if (!AKeyBMP || image->GetFormat() != ifBMP) {
         AGraphics.DrawImage(image.get(), ARect);
         return;
@@ -46,6 +106,7 @@ void TGDIPRasterData::Draw(TGPGraphics& AGraphics, const TGPRectF& ARect, bool A
     // The bottom-left pixel's colour is the bitmap's transparent colour.
     TRurImageStream stream = CreateImageStream(FBytes.Memory(), static_cast<size_t>(FBytes.Size()));
     TGPBitmap bitmap(stream.get());
+    const float width = float(bitmap.GetWidth()), height = float(bitmap.GetHeight());
     ARGB key = 0;
     bitmap.GetPixel(0, int(height) - 1, key);
     TGPImageAttributes attributes;
@@ -53,20 +114,30 @@ void TGDIPRasterData::Draw(TGPGraphics& AGraphics, const TGPRectF& ARect, bool A
     AGraphics.DrawImage(&bitmap, ARect, 0, 0, width, height, UnitPixel, &attributes);
 }
 
-void TGDIPRasterData::FillPath(TGPGraphics& AGraphics, const TGPGraphicsPath& APath) const
+bool TRurRasterPicture::DrawBitmapOnCanvas(TCanvas& ACanvas, const TRect& ARect, bool ATransparent) const
 {
-    if (const std::unique_ptr<TGPImage> image = Decode()) {
-        TGPTextureBrush brush(image.get(), WrapModeTile);
-        AGraphics.FillPath(&brush, &APath);
-    }
+    const std::unique_ptr<TGPImage> image = Decode();
+    if (!image || image->GetFormat() != ifBMP)
+        return false;
+    TBitmap bitmap;
+    FBytes.SetPosition(0);
+    bitmap.LoadFromStream(FBytes);
+    bitmap.SetTransparentMode(tmAuto);
+    bitmap.SetTransparent(ATransparent);
+    ACanvas.StretchDraw(ARect, &bitmap);
+    return true;
 }
 
-void TGDIPRasterData::FillRect(TGPGraphics& AGraphics, const TGPRectF& ARect) const
+void TRurRasterPicture::FillRaster(TGPGraphics& AGraphics, const TGPGraphicsPath* APath, const TGPRectF& ARect) const
 {
-    if (const std::unique_ptr<TGPImage> image = Decode()) {
-        TGPTextureBrush brush(image.get(), WrapModeTile);
+    const std::unique_ptr<TGPImage> image = Decode();
+    if (!image)
+        return;
+    TGPTextureBrush brush(image.get(), WrapModeTile);
+    if (APath)
+        AGraphics.FillPath(&brush, APath);
+    else
         AGraphics.FillRectangle(&brush, ARect);
-    }
 }
 
 } // namespace RurGDIP

@@ -4,7 +4,9 @@
 
 #include <string>
 
+#include "Controls.h"
 #include "GDIPFill.h"
+#include "GuiTestSupport.h"
 #include "RurFoundationUnits.h"
 
 namespace {
@@ -73,4 +75,12 @@ TColor TGPSurface::At(int x, int y)
     ARGB color = 0;
     FBitmap.GetPixel(x, y, color);
     return TColor(RGB(RurGDIP::ExtractRed(color), RurGDIP::ExtractGreen(color), RurGDIP::ExtractBlue(color)));
+}
+
+void PostMouse(TWinControl* AWindow, UINT AMessage, int X, int Y, WPARAM AKeys)
+{
+    const TPoint screen = AWindow->ClientToScreen(TPoint{X, Y});
+    SetCursorPos(screen.X, screen.Y);
+    PostMessageW(AWindow->Handle(), AMessage, AKeys, MAKELPARAM(X, Y));
+    PumpFor(30);
 }

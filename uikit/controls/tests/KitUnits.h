@@ -12,6 +12,11 @@ std::unique_ptr<TMemoryStream> BitmapBytes(int w, int h, TColor (*pixel)(int x, 
 // The bytes of an SVG document of the given width and height filled with one colour.
 std::unique_ptr<TMemoryStream> SvgBytes(int w, int h, const char* fill);
 
+class TWinControl;
+// A mouse message at a client point of the window, as a person's mouse gives it: the real pointer
+// is put there first (Wine makes up moves from it), then the message is posted and handled.
+void PostMouse(TWinControl* AWindow, UINT AMessage, int X, int Y, WPARAM AKeys = 0);
+
 // A 32-bit ARGB GDI+ bitmap filled with a colour, and a graphics on it (anti-aliasing off).
 class TGPSurface {
 public:
