@@ -31,8 +31,6 @@
 
 namespace {
 
-void InitializeMainFormUnit() { RegisterClasses({TMainForm::StaticClass()}); }
-
 const TUnitStep Units[] = {
     {"Graphics", &InitializeGraphicsUnit, &FinalizeGraphicsUnit},
     ControlsUnit,
