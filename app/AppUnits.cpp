@@ -9,7 +9,7 @@
 #include "ExtCtrls.h"
 #include "Forms.h"
 #include "FwGdiPlus.h"
-#include "GDIPFill.h"
+#include "GDIPFillFormat.h"
 #include "Graphics.h"
 #include "Main_Form.h"
 #include "Resources.h"

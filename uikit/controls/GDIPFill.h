@@ -7,8 +7,8 @@
 #include <memory>
 
 #include "Classes.h"
+#include "GDIPFillFormat.h"
 #include "RurGDIPPicture.h"
-#include "Startup.h"
 
 class TCustomIniFile;
 
@@ -20,11 +20,6 @@ TAVIN_ENUM(TFillPicturePosition, ppTopLeft, ppTopCenter, ppTopRight, ppBottomLef
 TAVIN_ENUM(TFillPictureSize, psOriginal, psCustom)
 TAVIN_ENUM(TFillPictureMode, pmInsideFill, pmOutsideFill)
 TAVIN_ENUM(TPictureMode, pmStretch, pmNormal)
-
-// The clipboard format "GDI+ Fill", registered by the unit's start-up step (0 before).
-Word CF_GDIPFILL();
-void InitializeGDIPFillUnit();
-inline constexpr TUnitStep GDIPFillUnit{"GDIPFill", &InitializeGDIPFillUnit, nullptr};
 
 // A new path of one closed figure, clockwise from the top-left, whose corners named by the rounding
 // type are quarter arcs of radius ARadius; a radius of 0 gives the plain rectangle outline.
