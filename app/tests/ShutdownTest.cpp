@@ -9,6 +9,7 @@
 #include "AOBXPVS.h"
 #include "AppUnits.h"
 #include "FwGdiPlus.h"
+#include "GDIPFill.h"
 #include "RurKitMessages.h"
 #include "RurTBXPVS.h"
 #include "RurXPVS.h"
@@ -64,4 +65,12 @@ TEST(ProgramShutDown, TheStyledKitStartsAfterTheToolsLibraryAndBeforeTheUIKitsSt
     EXPECT_NE(GetClass(u"TscStyledForm"), nullptr);
     units.Finalize();
     EXPECT_FALSE(fwgdip::GdiPlusStarted());
+}
+
+TEST(ProgramShutDown, StartUpRegistersTheFillClipboardFormat)
+{
+    TUnitStartup units(AppUnits());
+    units.Initialize();
+    EXPECT_EQ(CF_GDIPFILL(), RegisterClipboardFormatW(L"GDI+ Fill"));
+    units.Finalize();
 }

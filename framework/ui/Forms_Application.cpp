@@ -244,8 +244,14 @@ void TApplication::ShowHintNow()
 {
     if (!FHintControl || !FHintControl->Showing())
         return;
-    String hint = FHintControl->Hint();
-    if (FHintControl->Perform(CM_HINTSHOW, 0, reinterpret_cast<LPARAM>(&hint)) != 0)
+    POINT cursor;
+    GetCursorPos(&cursor);
+    THintInfo info;
+    info.HintControl = FHintControl;
+    info.CursorPos = FHintControl->ScreenToClient(Point(cursor.x, cursor.y));
+    info.HintPos = Point(cursor.x, cursor.y + 20);
+    info.HintStr = FHintControl->Hint();
+    if (FHintControl->Perform(CM_HINTSHOW, 0, reinterpret_cast<LPARAM>(&info)) != 0)
         return; // the control refused
     // A class that is no hint window gives the plain one.
     const TClass hintClass = HintWindowClass && HintWindowClass->InheritsFrom(THintWindow::StaticClass())
@@ -258,11 +264,9 @@ void TApplication::ShowHintNow()
     if (!FHintWindow)
         FHintWindow = static_cast<THintWindow*>(hintClass->CreateComponent(this));
     FHintWindow->SetBiDiMode(FHintControl->BiDiMode());
-    POINT cursor;
-    GetCursorPos(&cursor);
-    TRect rect = FHintWindow->CalcHintRect(Screen ? Screen->Width() / 2 : 400, hint);
-    OffsetRect(reinterpret_cast<RECT*>(&rect), cursor.x, cursor.y + 20);
-    FHintWindow->ActivateHint(rect, hint);
+    TRect rect = FHintWindow->CalcHintRect(Screen ? Screen->Width() / 2 : 400, info.HintStr);
+    OffsetRect(reinterpret_cast<RECT*>(&rect), info.HintPos.X, info.HintPos.Y);
+    FHintWindow->ActivateHint(rect, info.HintStr);
     SetTimer(FHandle, HintHideTimer, static_cast<UINT>(FHintHidePause), nullptr);
 }
 
