@@ -373,9 +373,9 @@ bool TscFormStyleHook::MDIMessage(TMessage& message)
     case CM_DIALOGCHAR:
         // Alt and an accelerator no control of the child took: the frame's menu bar runs it.
         CallDefaultProc(message);
-        if (message.Result == 0 && (message.LParam & AltKeyDown) && FrameMenuHasAccelerator(static_cast<Char>(message.WParam)))
-            if (HWND frame = MDIFrameHandle())
-                message.Result = SendMessageW(frame, CM_DIALOGCHAR, message.WParam, message.LParam);
+        if (HWND frame = MDIFrameHandle(); frame && message.Result == 0 && (message.LParam & AltKeyDown) &&
+                                           FrameMenuHasAccelerator(static_cast<Char>(message.WParam)))
+            message.Result = SendMessageW(frame, CM_DIALOGCHAR, message.WParam, message.LParam);
         return true;
     default:
         return false;
@@ -384,7 +384,7 @@ bool TscFormStyleHook::MDIMessage(TMessage& message)
 
 bool TscFormStyleHook::FrameMenuHasAccelerator(Char key) const
 {
-    auto* frame = dynamic_cast<TCustomForm*>(TWinControl::FindControl(MDIFrameHandle()));
+    const auto* frame = dynamic_cast<const TCustomForm*>(TWinControl::FindControl(MDIFrameHandle()));
     for (const TCustomForm* form : {frame, static_cast<const TCustomForm*>(Form())}) {
         const TMainMenu* menu = form ? form->Menu() : nullptr;
         if (!menu)

@@ -9,7 +9,7 @@
 #include "AOBXPVS.h"
 #include "AppUnits.h"
 #include "FwGdiPlus.h"
-#include "GDIPFill.h"
+#include "GDIPFillFormat.h"
 #include "RurKitMessages.h"
 #include "RurTBXPVS.h"
 #include "RurXPVS.h"
