@@ -21,10 +21,9 @@ void THTMLEngine::DrawFragmentText(const TRect& ABox, const String& AText)
     // which is what DrawText would do after laying the one line out once more.
     const TFont& font = *FCanvas.Font();
     const THTMLTextDevice::Extent& extent = FText.Measure(font, AText, FMeasureFlags);
-    const bool simple = !FRtl && FOptions.WordWrap && extent.GlyphHeight > 0 && BrushColor() == clNone &&
-                        THTMLTextDevice::IsSimple(AText);
+    const bool simple = !FRtl && FOptions.WordWrap && !extent.Advances.empty() && BrushColor() == clNone;
     if (simple)
-        FText.TextOut(font, ABox.Left, ABox.Bottom - extent.GlyphHeight, AText, extent.Size.cx);
+        FText.TextOut(font, ABox.Left, ABox.Bottom - extent.GlyphHeight, AText, extent);
     else
         FText.DrawText(font, ABox, AText, FDrawFlags);
 }
