@@ -262,6 +262,23 @@ TEST_F(ToolBarControlsTest, ShowingAndFocusProbes)
     EXPECT_TRUE(ContainsFocus(Form.get()));
     panel->SetEnabled(false);
     EXPECT_FALSE(ContainsFocus(panel));
+    panel->SetEnabled(true);
+
+    // The tab-order walk keeps what can take the focus, in order: a windowless control stays, a
+    // hint window and a disabled edit go.
+    auto* hint = new THintWindow(Form.get());
+    auto* disabled = new TEdit(Form.get());
+    disabled->SetParent(panel);
+    disabled->SetEnabled(false);
+    auto* button = new TRurToolBarButton(Form.get());
+    TDbgList list;
+    for (TControl* c : std::initializer_list<TControl*>{hint, edit, disabled, button})
+        list.Add(c);
+    RemoveUnfocusableControls(&list);
+    ASSERT_EQ(list.Count(), 2);
+    EXPECT_EQ(list.Item<TControl>(0), edit);
+    EXPECT_EQ(list.Item<TControl>(1), button);
+    RemoveUnfocusableControls(nullptr);
 }
 
 } // namespace
