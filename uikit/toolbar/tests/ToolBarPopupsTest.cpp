@@ -4,6 +4,7 @@
 
 #include "Forms.h"
 #include "GuiTestSupport.h"
+#include "Menus.h"
 #include "RurToolBar_Button.h"
 #include "RurToolBar_ControlSelector.h"
 #include "RurToolBar_PopupMenu.h"
@@ -187,6 +188,39 @@ TEST_F(ToolBarPopupsTest, CheckListShowsAndHidesControls)
     // A row without the check flag ignores clicks.
     first->ToggleCheck(0);
     EXPECT_EQ(changes, 2) << "the toolbar's row stands for no control";
+}
+
+void CALLBACK EndMenuLater(HWND, UINT, UINT_PTR id, DWORD)
+{
+    KillTimer(nullptr, id);
+    EndMenu();
+}
+
+TEST_F(ToolBarPopupsTest, OptionsEntryOpensTheOptionMenu)
+{
+    // The options entry is there only with an option menu; it sits above the other entry.
+    TPopupMenu menu(Form.get());
+    auto* item = new TMenuItem(&menu);
+    item->SetCaption(u"Reset toolbar");
+    menu.Items()->Add(item);
+    Panel->SetOptionsMenu(&menu);
+    ShowDropDown({});
+    const TRect options = Panel->OptionsBtn()->BRect(), entry = Panel->AddAndRemoveBtn()->BRect();
+    EXPECT_EQ(options.Bottom, entry.Top);
+    EXPECT_EQ(options.Height(), entry.Height());
+
+    // Hovering it drops the menu beside the entry; the drop-down hides once the menu closed away
+    // from the first entry.
+    bool shown = false;
+    menu.SetOnPopup([&](TObject*) {
+        shown = Panel->OptionsBtnDown();
+        SetTimer(nullptr, 0, 50, EndMenuLater);
+    });
+    MouseAt(Panel, WM_MOUSEMOVE, TPoint{options.Left + 10, options.Top + 5});
+    EXPECT_TRUE(shown);
+    EXPECT_FALSE(Panel->OptionsBtnDown());
+    EXPECT_TRUE(PumpUntil([&] { return !Window->Visible(); }));
+    AddToContactSheet(u"Option drop-down with options", Snapshot(Panel).get());
 }
 
 TEST_F(ToolBarPopupsTest, PopupPanelArrangement)
