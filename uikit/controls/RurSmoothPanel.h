@@ -234,7 +234,6 @@ protected:
 private:
     void FillChanged(TObject*) { RefreshPanel(); }
     void ApplyVclStyleTones();
-    void DrawParentBackground(HDC dc);
     // The plain caption: its box is measured, and drawn unless AMeasureOnly; answers its height.
     float DrawCaption(RurGDIP::TGPGraphics& AGraphics, const TGPRectF& AContent, bool AMeasureOnly);
     void DrawHTMLCaption(RurGDIP::TGPGraphics& AGraphics, TGPRectF AContent, float ACaptionHeight);

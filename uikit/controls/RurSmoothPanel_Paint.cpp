@@ -7,6 +7,7 @@
 
 #include "GDIPHTMLEngine.h"
 #include "Math.h"
+#include "RurParentBackground.h"
 #include "StreamAdapter.h"
 
 using namespace RurGDIP;
@@ -76,39 +77,11 @@ TPoint TRurSmoothPanel::GetLocationPos(TRurSmoothPanelLocation ALocation, int w,
 
 int TRurSmoothPanel::ShadowWidth() const { return FFill->ShadowColor() != clNone ? FFill->ShadowOffset() : 0; }
 
-void TRurSmoothPanel::DrawParentBackground(HDC dc)
-{
-    TWinControl* parent = Parent();
-    const int saved = SaveDC(dc);
-    POINT origin;
-    GetViewportOrgEx(dc, &origin);
-    SetViewportOrgEx(dc, origin.x - Left(), origin.y - Top(), nullptr);
-    parent->Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc));
-    parent->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc));
-    // The window controls lying below the panel show through it too.
-    for (int i = 0; i < parent->ControlCount(); ++i) {
-        auto* sibling = dynamic_cast<TWinControl*>(parent->Controls(i));
-        if (sibling == this)
-            break;
-        if (!sibling || !sibling->Visible() || !sibling->HandleAllocated())
-            continue;
-        RECT r = {sibling->Left(), sibling->Top(), sibling->Left() + sibling->Width(), sibling->Top() + sibling->Height()};
-        if (!RectVisible(dc, &r))
-            continue;
-        const int inner = SaveDC(dc);
-        GetViewportOrgEx(dc, &origin);
-        SetViewportOrgEx(dc, origin.x + sibling->Left(), origin.y + sibling->Top(), nullptr);
-        IntersectClipRect(dc, 0, 0, sibling->Width(), sibling->Height());
-        sibling->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc));
-        RestoreDC(dc, inner);
-    }
-    RestoreDC(dc, saved);
-}
-
 void TRurSmoothPanel::PaintWindow(HDC dc)
 {
-    if (FTransparent && Parent())
-        DrawParentBackground(dc);
+    // The window controls lying below the panel show through it too.
+    if (FTransparent)
+        PaintParentBehind(*this, dc, true);
     TCustomControl::PaintWindow(dc);
 }
 
