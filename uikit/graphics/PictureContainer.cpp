@@ -16,11 +16,6 @@ const Byte* Bytes(const TMemoryStream& data) { return static_cast<const Byte*>(d
 
 Word WordAt(const Byte* p) { return static_cast<Word>(p[0] | (p[1] << 8)); }
 
-bool StartsWithNoCase(const String& s, const String& prefix)
-{
-    return s.size() >= prefix.size() && UpperCase(s.substr(0, prefix.size())) == prefix;
-}
-
 // The graphic control extension of a frame with the image descriptor after it: ten bytes of
 // descriptor (separator, left, top, width, height, flags) from offset 8 must all be there.
 constexpr ptrdiff_t FrameBlockSize = 18;
@@ -55,20 +50,15 @@ void THTMLPicture::Reset()
 template <class F>
 void THTMLPicture::LoadData(TStream& Stream, F&& ALoadSVG)
 {
-    FDatastream.Clear();
-    if (TRurUtils::GetImageType(Stream, true).empty()) {
+    if (!TakeImageBytes(Stream, FDatastream))
         ALoadSVG();
-    } else {
-        DropSVG();
-        Stream.SetPosition(0);
-        FDatastream.CopyFrom(Stream, 0);
-    }
     FIsEmpty = false;
     UpdateImageInfo();
 }
 
 void THTMLPicture::LoadFromStream(TStream& Stream)
 {
+    Stream.SetPosition(0);
     LoadData(Stream, [&] { TRurSVGBitmap::LoadFromStream(Stream); });
     Changed(this);
 }
@@ -80,18 +70,20 @@ void THTMLPicture::ReadData(TStream& Stream)
 
 void THTMLPicture::SaveToStream(TStream& Stream)
 {
-    if (HasSVG())
-        TRurSVGBitmap::SaveToStream(Stream);
-    else
+    if (FDatastream.Size() > 0)
         FDatastream.SaveToStream(Stream);
+    else
+        TRurSVGBitmap::SaveToStream(Stream);
 }
 
 void THTMLPicture::WriteData(TStream& Stream)
 {
-    if (HasSVG())
-        TRurSVGBitmap::WriteData(Stream);
-    else
+    // Without image bytes the SVG form is written, a count of 0 for an empty picture, so that
+    // reading it back finds what it expects.
+    if (FDatastream.Size() > 0)
         FDatastream.SaveToStream(Stream);
+    else
+        TRurSVGBitmap::WriteData(Stream);
 }
 
 void THTMLPicture::LoadFromFile(const String& FileName)
@@ -110,28 +102,26 @@ void THTMLPicture::LoadFromFile(const String& FileName)
 
 void THTMLPicture::LoadFromResourceName(NativeUInt Instance, const String& ResName)
 {
-    if (std::unique_ptr<TResourceStream> stream = TRurUtils::GetResourceStream(ResName, Instance))
-        LoadFromStream(*stream);
+    LoadGraphicFromResourceName(*this, Instance, ResName);
 }
 
 void THTMLPicture::LoadFromResourceID(NativeUInt Instance, int ResID)
 {
-    TResourceStream stream(Instance, ResID, reinterpret_cast<const Char*>(RT_RCDATA));
-    LoadFromStream(stream);
+    LoadGraphicFromResourceID(*this, Instance, ResID);
 }
 
 void THTMLPicture::LoadFromURL(const String& url)
 {
-    if (StartsWithNoCase(url, u"RES://")) {
+    String rest;
+    const TRurPictureSource source = PictureSourceOf(url, rest);
+    if (source != psOther) {
         FID = url;
-        const String name = url.substr(6);
-        if (!name.empty())
-            LoadFromResourceName(TRurUtils::GetHInstance(), name);
-    } else if (StartsWithNoCase(url, u"FILE://")) {
-        FID = url;
-        const String path = url.substr(7);
-        if (!path.empty())
-            LoadFromFile(path);
+        if (rest.empty())
+            return;
+        if (source == psResource)
+            LoadFromResourceName(TRurUtils::GetHInstance(), rest);
+        else
+            LoadFromFile(rest);
     } else if (!FAsynch) {
         FURL = url;
         FID = url;

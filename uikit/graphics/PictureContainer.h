@@ -86,7 +86,7 @@ protected:
 
 private:
     void Reset();
-    // Raster bytes into the data, anything else as SVG through ALoadSVG.
+    // Raster bytes from the stream's position on into the data, anything else as SVG through ALoadSVG.
     template <class F>
     void LoadData(TStream& Stream, F&& ALoadSVG);
     void UpdateImageInfo();

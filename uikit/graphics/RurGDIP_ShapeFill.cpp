@@ -58,9 +58,16 @@ void Fill(const TGDIPShapeFillParams& p)
     case gtHatch:
         FillShape(p, TGPHatchBrush(p.HatchStyle, FromColor(p), ToColor(p)));
         break;
+    case gtTexture:
+        if (!p.Picture)
+            break;
+        if (p.UsePath)
+            p.Picture->FillPath(*p.Graphics, *p.Path);
+        else
+            p.Picture->FillRect(*p.Graphics, p.Rect);
+        break;
     default:
-        // gtTexture tiles the GDI+ picture, which comes with the SVG picture classes; the
-        // radial, path and none kinds fill nothing.
+        // The radial, path and none kinds fill nothing.
         break;
     }
 }
