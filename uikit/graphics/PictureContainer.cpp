@@ -4,6 +4,7 @@
 #include "RurGDIP.h"
 #include "RurImageStream.h"
 #include "RurUtils.h"
+#include "RurVersion.h"
 #include "SysUtils.h"
 
 #include <cstring>
@@ -12,9 +13,12 @@ using namespace RurGDIP;
 
 namespace {
 
-const Byte* Bytes(const TMemoryStream& data) { return static_cast<const Byte*>(data.Memory()); }
-
 Word WordAt(const Byte* p) { return static_cast<Word>(p[0] | (p[1] << 8)); }
+
+bool StartsWithNoCase(const String& s, const String& prefix)
+{
+    return s.size() >= prefix.size() && UpperCase(s.substr(0, prefix.size())) == prefix;
+}
 
 // The graphic control extension of a frame with the image descriptor after it: ten bytes of
 // descriptor (separator, left, top, width, height, flags) from offset 8 must all be there.
@@ -40,50 +44,25 @@ THTMLPicture::THTMLPicture() { SetTransparent(true); }
 
 void THTMLPicture::Reset()
 {
-    FIsEmpty = true;
+    FEmpty = true;
     FFrameCount = -1;
     FNextCount = -1;
     FTimerCount = -1;
     FFrame = 1;
 }
 
-template <class F>
-void THTMLPicture::LoadData(TStream& Stream, F&& ALoadSVG)
-{
-    if (!TakeImageBytes(Stream, FDatastream))
-        ALoadSVG();
-    FIsEmpty = false;
-    UpdateImageInfo();
-}
-
 void THTMLPicture::LoadFromStream(TStream& Stream)
 {
     Stream.SetPosition(0);
     LoadData(Stream, [&] { TRurSVGBitmap::LoadFromStream(Stream); });
+    UpdateImageInfo();
     Changed(this);
 }
 
 void THTMLPicture::ReadData(TStream& Stream)
 {
     LoadData(Stream, [&] { TRurSVGBitmap::ReadData(Stream); });
-}
-
-void THTMLPicture::SaveToStream(TStream& Stream)
-{
-    if (FDatastream.Size() > 0)
-        FDatastream.SaveToStream(Stream);
-    else
-        TRurSVGBitmap::SaveToStream(Stream);
-}
-
-void THTMLPicture::WriteData(TStream& Stream)
-{
-    // Without image bytes the SVG form is written, a count of 0 for an empty picture, so that
-    // reading it back finds what it expects.
-    if (FDatastream.Size() > 0)
-        FDatastream.SaveToStream(Stream);
-    else
-        TRurSVGBitmap::WriteData(Stream);
+    UpdateImageInfo();
 }
 
 void THTMLPicture::LoadFromFile(const String& FileName)
@@ -92,36 +71,32 @@ void THTMLPicture::LoadFromFile(const String& FileName)
         TMemoryStream file;
         file.LoadFromFile(FileName);
         LoadData(file, [&] { TRurSVGBitmap::LoadFromFile(FileName); });
+        UpdateImageInfo();
         Changed(this);
     } catch (const Exception&) {
-        FDatastream.Clear();
-        DropSVG();
-        FIsEmpty = true;
+        ClearContent();
+        FEmpty = true;
     }
-}
-
-void THTMLPicture::LoadFromResourceName(NativeUInt Instance, const String& ResName)
-{
-    LoadGraphicFromResourceName(*this, Instance, ResName);
 }
 
 void THTMLPicture::LoadFromResourceID(NativeUInt Instance, int ResID)
 {
-    LoadGraphicFromResourceID(*this, Instance, ResID);
+    TResourceStream stream(Instance, ResID, reinterpret_cast<const Char*>(RT_RCDATA));
+    LoadFromStream(stream);
 }
 
 void THTMLPicture::LoadFromURL(const String& url)
 {
-    String rest;
-    const TRurPictureSource source = PictureSourceOf(url, rest);
-    if (source != psOther) {
+    if (StartsWithNoCase(url, u"RES://")) {
         FID = url;
-        if (rest.empty())
-            return;
-        if (source == psResource)
-            LoadFromResourceName(TRurUtils::GetHInstance(), rest);
-        else
-            LoadFromFile(rest);
+        const String name = url.substr(6);
+        if (!name.empty())
+            LoadFromResourceName(TRurUtils::GetHInstance(), name);
+    } else if (StartsWithNoCase(url, u"FILE://")) {
+        FID = url;
+        const String path = url.substr(7);
+        if (!path.empty())
+            LoadFromFile(path);
     } else if (!FAsynch) {
         FURL = url;
         FID = url;
@@ -137,21 +112,11 @@ void THTMLPicture::Draw(TCanvas& ACanvas, const TRect& Rect)
         TRurSVGBitmap::Draw(ACanvas, Rect);
         return;
     }
-    if (FIsEmpty || FDatastream.Size() == 0)
+    if (FEmpty || RasterSize() == 0 || DrawBitmapOnCanvas(ACanvas, Rect, Transparent()))
         return;
-    TRurImageStream stream = CreateImageStream(FDatastream.Memory(), static_cast<size_t>(FDatastream.Size()));
-    TGPImage image(stream.get());
-    if (image.GetFormat() == ifBMP) {
-        TBitmap bitmap;
-        FDatastream.SetPosition(0);
-        bitmap.LoadFromStream(FDatastream);
-        bitmap.SetTransparentMode(tmAuto);
-        bitmap.SetTransparent(Transparent());
-        ACanvas.StretchDraw(Rect, &bitmap);
-        return;
-    }
+    const std::unique_ptr<TGPImage> image = Decode();
     TGPGraphics graphics(ACanvas.Handle());
-    graphics.DrawImageRect(&image, Rect.Left, Rect.Top, Rect.Width(), Rect.Height());
+    graphics.DrawImageRect(image.get(), Rect.Left, Rect.Top, Rect.Width(), Rect.Height());
 }
 
 void THTMLPicture::DrawSVG(TCanvas& ACanvas, float X, float Y, float W, float H)
@@ -164,33 +129,21 @@ void THTMLPicture::Assign(const TPersistent* Source)
 {
     Reset();
     if (!Source) {
-        FDatastream.Clear();
-        DropSVG();
+        ClearContent();
         return;
     }
     if (const auto* picture = dynamic_cast<const THTMLPicture*>(Source)) {
         FStretched = picture->FStretched;
         FFrame = picture->FFrame;
         FID = picture->FID;
-        FDatastream.Clear();
-        if (picture->HasSVG()) {
-            TRurSVGBitmap::Assign(picture);
-        } else {
-            DropSVG();
-            picture->FDatastream.SaveToStream(FDatastream);
-        }
-        FIsEmpty = picture->FIsEmpty;
+        CopyContent(*picture);
+        FEmpty = picture->FEmpty;
         UpdateImageInfo();
         Changed(this);
         return;
     }
     TMemoryStream data;
-    if (const auto* holder = dynamic_cast<const TPicture*>(Source)) {
-        if (holder->Graphic())
-            holder->Graphic()->SaveToStream(data);
-    } else if (auto* graphic = dynamic_cast<TGraphic*>(const_cast<TPersistent*>(Source))) {
-        graphic->SaveToStream(data);
-    } else {
+    if (!GraphicData(Source, data)) {
         TGraphic::Assign(Source);
         return;
     }
@@ -200,15 +153,15 @@ void THTMLPicture::Assign(const TPersistent* Source)
 
 bool THTMLPicture::IsGIF() const
 {
-    return FDatastream.Size() >= 5 && std::memcmp(Bytes(FDatastream), "GIF8", 4) == 0;
+    return RasterSize() >= 5 && std::memcmp(static_cast<const Byte*>(RasterBytes()), "GIF8", 4) == 0;
 }
 
 ptrdiff_t THTMLPicture::FramePosition(int AFrame) const
 {
     if (!IsGIF() || AFrame < 1)
         return -1;
-    const Byte* data = Bytes(FDatastream);
-    const ptrdiff_t size = static_cast<ptrdiff_t>(FDatastream.Size());
+    const Byte* data = static_cast<const Byte*>(RasterBytes());
+    const ptrdiff_t size = static_cast<ptrdiff_t>(RasterSize());
     int frame = 0;
     for (ptrdiff_t p = 0; p + FrameBlockSize <= size; ++p)
         if (IsFrameBlock(data, p) && ++frame == AFrame)
@@ -221,8 +174,8 @@ int THTMLPicture::FrameCount()
     if (!IsGIF())
         return -1;
     if (FFrameCount < 0) {
-        const Byte* data = Bytes(FDatastream);
-        const ptrdiff_t size = static_cast<ptrdiff_t>(FDatastream.Size());
+        const Byte* data = static_cast<const Byte*>(RasterBytes());
+        const ptrdiff_t size = static_cast<ptrdiff_t>(RasterSize());
         FFrameCount = 0;
         for (ptrdiff_t p = 0; p + FrameBlockSize <= size; ++p)
             FFrameCount += IsFrameBlock(data, p);
@@ -233,13 +186,13 @@ int THTMLPicture::FrameCount()
 int THTMLPicture::GetFrameTime(int i) const
 {
     const ptrdiff_t p = FramePosition(i);
-    return p < 0 ? -1 : WordAt(Bytes(FDatastream) + p + 4);
+    return p < 0 ? -1 : WordAt(static_cast<const Byte*>(RasterBytes()) + p + 4);
 }
 
 void THTMLPicture::SetFrame(int value)
 {
     FFrame = value;
-    if (FDatastream.Size() > 0) {
+    if (RasterSize() > 0) {
         UpdateImageInfo();
         if (FOnFrameChange)
             FOnFrameChange(this);
@@ -252,7 +205,7 @@ void THTMLPicture::FramePrev() { SetFrame(FFrame <= 1 ? FrameCount() : FFrame - 
 
 bool THTMLPicture::Step()
 {
-    if (FFrameCount < 2 || FIsEmpty)
+    if (FFrameCount < 2 || FEmpty)
         return false;
     if (FNextCount == -1)
         FNextCount = GetFrameTime(FFrame);
@@ -268,14 +221,13 @@ bool THTMLPicture::Step()
 
 void THTMLPicture::UpdateImageInfo()
 {
-    const Int64 size = FDatastream.Size();
+    const Int64 size = RasterSize();
     if (size == 0)
         return;
     FWidth = 0;
     FHeight = 0;
-    TRurImageStream stream = CreateImageStream(FDatastream.Memory(), static_cast<size_t>(size));
     if (IsGIF() && size >= 10) {
-        const Byte* data = Bytes(FDatastream);
+        const Byte* data = static_cast<const Byte*>(RasterBytes());
         FAnimMaxX = WordAt(data + 6);
         FAnimMaxY = WordAt(data + 8);
         const ptrdiff_t p = FramePosition(FFrame);
@@ -286,9 +238,9 @@ void THTMLPicture::UpdateImageInfo()
             FFrameYSize = WordAt(data + p + 15);
         }
     }
-    TGPImage image(stream.get());
-    FWidth = static_cast<int>(image.GetWidth());
-    FHeight = static_cast<int>(image.GetHeight());
+    const std::unique_ptr<TGPImage> image = Decode();
+    FWidth = static_cast<int>(image->GetWidth());
+    FHeight = static_cast<int>(image->GetHeight());
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -443,9 +395,4 @@ void TPictureContainer::Changed()
 
 int TPictureContainer::GetVersionNr() const { return 0x02010100; }
 
-String TPictureContainer::Version() const
-{
-    const unsigned v = static_cast<unsigned>(GetVersionNr());
-    return IntToStr(v >> 24) + u"." + IntToStr((v >> 16) & 0xFF) + u"." + IntToStr((v >> 8) & 0xFF) + u"." +
-           IntToStr(v & 0xFF);
-}
+String TPictureContainer::Version() const { return KitVersionText(GetVersionNr()); }

@@ -18,13 +18,31 @@
 #include "Graphics.h"
 #include "RurGDIPlusApi.h"
 #include "RurGDIPlusTypes.h"
-#include "RurImageStream.h"
 #include "RurObjectJSON.h"
-#include "RurTypes.h"
 #include "Types.h"
 
-// The GDI+ picture that tiles itself into a shape; declared after the wrappers it draws with.
-class TRurGDIPPicture;
+namespace RurGDIPlusApi {
+// The hatch styles as the kit's fills publish them.
+inline const TEnumInfo& TavinEnumInfo(HatchStyle*)
+{
+    static const TEnumInfo info(
+        u"HatchStyle",
+        "HatchStyleHorizontal, HatchStyleVertical, HatchStyleForwardDiagonal, HatchStyleBackwardDiagonal, "
+        "HatchStyleCross, HatchStyleDiagonalCross, HatchStyle05Percent, HatchStyle10Percent, HatchStyle20Percent, "
+        "HatchStyle25Percent, HatchStyle30Percent, HatchStyle40Percent, HatchStyle50Percent, HatchStyle60Percent, "
+        "HatchStyle70Percent, HatchStyle75Percent, HatchStyle80Percent, HatchStyle90Percent, "
+        "HatchStyleLightDownwardDiagonal, HatchStyleLightUpwardDiagonal, HatchStyleDarkDownwardDiagonal, "
+        "HatchStyleDarkUpwardDiagonal, HatchStyleWideDownwardDiagonal, HatchStyleWideUpwardDiagonal, "
+        "HatchStyleLightVertical, HatchStyleLightHorizontal, HatchStyleNarrowVertical, HatchStyleNarrowHorizontal, "
+        "HatchStyleDarkVertical, HatchStyleDarkHorizontal, HatchStyleDashedDownwardDiagonal, "
+        "HatchStyleDashedUpwardDiagonal, HatchStyleDashedHorizontal, HatchStyleDashedVertical, "
+        "HatchStyleSmallConfetti, HatchStyleLargeConfetti, HatchStyleZigZag, HatchStyleWave, HatchStyleDiagonalBrick, "
+        "HatchStyleHorizontalBrick, HatchStyleWeave, HatchStylePlaid, HatchStyleDivot, HatchStyleDottedGrid, "
+        "HatchStyleDottedDiamond, HatchStyleShingle, HatchStyleTrellis, HatchStyleSphere, HatchStyleSmallGrid, "
+        "HatchStyleSmallCheckerBoard, HatchStyleLargeCheckerBoard, HatchStyleOutlinedDiamond, HatchStyleSolidDiamond");
+    return info;
+}
+} // namespace RurGDIPlusApi
 
 namespace RurGDIP {
 
@@ -674,12 +692,38 @@ private:
     GpGraphics* nativeGraphics = nullptr;
 };
 
+// A framework canvas on the graphics object's device context for as long as it lives; the
+// context goes back to the graphics object afterwards.
+class TGPGraphicsCanvas {
+public:
+    explicit TGPGraphicsCanvas(TGPGraphics& graphics);
+    ~TGPGraphicsCanvas();
+    TGPGraphicsCanvas(const TGPGraphicsCanvas&) = delete;
+    TGPGraphicsCanvas& operator=(const TGPGraphicsCanvas&) = delete;
+    TCanvas& Canvas() { return canvas; }
+
+private:
+    TGPGraphics& graphics;
+    HDC dc;
+    TCanvas canvas;
+};
+
 // ---- Shape fill ----------------------------------------------------------------------------------
 
 enum TRurGradientType : int32_t {
     gtSolid, gtRadial, gtVertical, gtHorizontal, gtForwardDiagonal, gtBackwardDiagonal, gtAngle, gtHatch, gtPath,
     gtTexture, gtNone
 };
+// Published by the kit's fills and captions.
+inline const TEnumInfo& TavinEnumInfo(TRurGradientType*)
+{
+    static const TEnumInfo info(u"TRurGradientType", "gtSolid, gtRadial, gtVertical, gtHorizontal, gtForwardDiagonal, "
+                                                     "gtBackwardDiagonal, gtAngle, gtHatch, gtPath, gtTexture, gtNone");
+    return info;
+}
+
+// The GDI+ picture that tiles itself into a shape; it comes with the SVG picture classes.
+class TRurGDIPPicture;
 
 // What FillGDIPShape fills and outlines, and how.
 struct TGDIPShapeFillParams {
@@ -705,99 +749,3 @@ struct TGDIPShapeFillParams {
 void FillGDIPShape(const TGDIPShapeFillParams& params);
 
 } // namespace RurGDIP
-
-// A picture file's bytes (PNG, JPEG, GIF, BMP, TIFF, icon or anything else GDI+ reads) decoded and
-// drawn with GDI+ each time; given SVG instead, it is the SVG graphic it derives from. Holds either
-// image bytes or an SVG document, never both.
-class TRurGDIPPicture : public TRurSVGBitmap {
-    TAVIN_PUBLISHED_CLASS(TRurGDIPPicture, TRurSVGBitmap)
-public:
-    TRurGDIPPicture();
-
-    // From another GDI+ picture (its bytes or its document), any other graphic or picture holder
-    // (what it saves); nil clears the picture and fires OnChange, then OnClear.
-    void Assign(const TPersistent* Source) override;
-    // A BMP at its own size at the rectangle's top-left (transparent, its colour chosen
-    // automatically); any other image stretched into the rectangle.
-    void Draw(TCanvas& ACanvas, const TRect& Rect) override;
-    // Image bytes as they are, an SVG document in its form format; both read back from the
-    // stream's position.
-    void ReadData(TStream& Stream) override;
-    void WriteData(TStream& Stream) override;
-    // Never raises: a file that cannot be read leaves the picture empty. Image bytes are sized
-    // from the file's header.
-    void LoadFromFile(const String& FileName) override;
-    // Nothing for an empty stream; bytes with an image signature are kept, anything else loads
-    // as SVG.
-    void LoadFromStream(TStream& Stream) override;
-    void SaveToStream(TStream& Stream) override;
-    // From the module's RCDATA resource; nothing when there is none.
-    void LoadFromResourceName(NativeUInt Instance, const String& ResName);
-    // Raises EResNotFound when there is no such resource.
-    void LoadFromResourceID(NativeUInt Instance, int ResID);
-    // "RES://name" and "FILE://path" (any case); anything else does nothing.
-    void LoadFromURL(const String& url);
-
-    // The picture scaled into the rectangle on a GDI+ graphics; a transparent BMP keys out its
-    // transparent colour (the fixed one, or the bottom-left pixel). The float form draws nothing
-    // when called while it is drawing.
-    void GDIPDraw(RurGDIP::TGPGraphics& Graphics, const TRect& Rect);
-    void GDIPDraw(RurGDIP::TGPGraphics& Graphics, const TGPRectF& Rect);
-    // An SVG document into (X, Y, X + W, Y + H) on the graphics' device context.
-    virtual void DrawSVG(RurGDIP::TGPGraphics& Graphics, float X, float Y, float W, float H);
-    // The shape filled with the image tiled; nothing without image bytes.
-    void FillPath(RurGDIP::TGPGraphics& Graphics, const RurGDIP::TGPGraphicsPath& Path);
-    void FillRect(RurGDIP::TGPGraphics& Graphics, const TGPRectF& R);
-    // True for SVG, or when the image bytes decode (Width and Height then take their size).
-    bool GetImageSizes();
-    // True only for SVG; image bytes take Width and Height from the file's header.
-    bool GetImageSizesFromFileName(const String& FileName);
-
-    bool DoubleBuffered() const { return FDoubleBuffered; }
-    void SetDoubleBuffered(bool value) { FDoubleBuffered = value; }
-    TColor TransparentColor() const { return FBitmapTransparentColor; }
-    void SetTransparentColor(TColor value) { FBitmapTransparentColor = value; }
-    TTransparentMode TransparentMode() const { return FBitmapTransparentMode; }
-    void SetTransparentMode(TTransparentMode value) { FBitmapTransparentMode = value; }
-    const String& ID() const { return FID; }
-    void SetID(const String& value) { FID = value; }
-    // Of the image last drawn with GDIPDraw.
-    int PixelFormat() const { return FPixelFormat; }
-    int PixelDepth() const { return FPixelDepth; }
-    bool HasAlpha() const { return FHasAlpha; }
-    bool HasPalette() const { return FHasPalette; }
-    TNotifyEvent OnClear() const { return FOnClear; }
-    void SetOnClear(TNotifyEvent value) { FOnClear = value; }
-
-protected:
-    bool GetEmpty() const override { return HasSVG() ? TRurSVGBitmap::GetEmpty() : FIsEmpty; }
-    int GetWidth() const override { return HasSVG() ? TRurSVGBitmap::GetWidth() : FWidth; }
-    int GetHeight() const override { return HasSVG() ? TRurSVGBitmap::GetHeight() : FHeight; }
-
-private:
-    struct TDecoded;
-    // The image bytes decoded; null when the picture is empty or holds none, or GDI+ cannot read
-    // them. Raises "Could not allocate memory for image".
-    std::unique_ptr<TDecoded> Decode() const;
-    // Bytes from the stream's position on: image bytes are kept, anything else is read by ALoadSVG.
-    template <class F>
-    void TakeData(TStream& Stream, F&& ALoadSVG);
-    void DrawDecoded(RurGDIP::TGPGraphics& Graphics, const TGPRectF& Rect);
-    void Cleared();
-
-    bool FDrawing = false;
-    // Streams answer their size through a non-const call.
-    mutable TMemoryStream FDatastream;
-    bool FIsEmpty = true;
-    int FWidth = 0;
-    int FHeight = 0;
-    bool FDoubleBuffered = false;
-    TNotifyEvent FOnClear;
-    TTransparentMode FBitmapTransparentMode = tmAuto;
-    TColor FBitmapTransparentColor = 0xFFFFFF;
-    String FID;
-    int FPixelDepth = 0;
-    bool FHasAlpha = false;
-    bool FHasPalette = false;
-    int FPixelFormat = 0;
-};

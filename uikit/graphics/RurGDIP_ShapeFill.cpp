@@ -1,5 +1,6 @@
 // One-call fill and outline of a rectangle or path, which the kit's controls paint backgrounds with.
 #include "RurGDIPFlat.h"
+#include "RurGDIPPicture.h"
 
 namespace RurGDIP {
 
@@ -59,12 +60,12 @@ void Fill(const TGDIPShapeFillParams& p)
         FillShape(p, TGPHatchBrush(p.HatchStyle, FromColor(p), ToColor(p)));
         break;
     case gtTexture:
-        if (!p.Picture)
-            break;
-        if (p.UsePath)
-            p.Picture->FillPath(*p.Graphics, *p.Path);
-        else
-            p.Picture->FillRect(*p.Graphics, p.Rect);
+        if (p.Picture) {
+            if (p.UsePath)
+                p.Picture->FillPath(*p.Graphics, *p.Path);
+            else
+                p.Picture->FillRect(*p.Graphics, p.Rect);
+        }
         break;
     default:
         // The radial, path and none kinds fill nothing.
