@@ -57,6 +57,24 @@ TEST_F(MainForm, ShowsTheSVGLogo)
     EXPECT_TRUE(logo->HasSVG());
     EXPECT_EQ(logo->SVG()->ViewRect(), (TRectF{0, 0, 800, 192}));
     EXPECT_EQ(logo->Width(), 800);
+
+    // On screen: white letters over the panel's colour, centred in the image's box (800 x 192
+    // drawn 326 wide keeps the middle rows, leaves the top and bottom rows to the panel).
+    image->Repaint();
+    const TRect box = image->BoundsRect();
+    TBitmap shown(box.Width(), box.Height());
+    HDC panel = GetDC(image->Parent()->Handle());
+    BitBlt(shown.Canvas()->Handle(), 0, 0, box.Width(), box.Height(), panel, box.Left, box.Top, SRCCOPY);
+    ReleaseDC(image->Parent()->Handle(), panel);
+    const auto white = [&](int x, int y) { return ColorToRGB(shown.Canvas()->Pixels(x, y)) == 0xFFFFFF; };
+    int whiteInMiddle = 0, whiteAtEdges = 0;
+    for (int x = 0; x < box.Width(); ++x) {
+        for (int y = box.Height() / 2 - 20; y < box.Height() / 2 + 20; ++y)
+            whiteInMiddle += white(x, y);
+        whiteAtEdges += white(x, 0) + white(x, box.Height() - 1);
+    }
+    EXPECT_GT(whiteInMiddle, box.Width() * 40 / 10);
+    EXPECT_EQ(whiteAtEdges, 0);
 }
 
 // The program's icon is the main window's, for its caption and its taskbar entry.

@@ -150,6 +150,15 @@ bool SameText(const String& a, const String& b)
     return a.size() == b.size() && CompareText(a, b) == 0;
 }
 
+String ExtractFileExt(const String& fileName)
+{
+    const size_t dot = fileName.find_last_of(u'.');
+    const size_t separator = fileName.find_last_of(u"\\/:");
+    if (dot == String::npos || (separator != String::npos && separator > dot))
+        return String();
+    return fileName.substr(dot);
+}
+
 String StringReplace(const String& s, const String& oldPattern, const String& newPattern, TReplaceFlags flags)
 {
     if (oldPattern.empty())

@@ -203,6 +203,9 @@ private:
 // as AnsiUpperCase does. An empty oldPattern leaves s unchanged.
 String StringReplace(const String& s, const String& oldPattern, const String& newPattern, TReplaceFlags flags);
 
+// The extension of a file name with its dot (".png"); empty when the last part has none.
+String ExtractFileExt(const String& fileName);
+
 String IntToStr(Int64 value);
 namespace SysUtilsDetail {
 String HexOfBits(UInt64 bits, int digits);

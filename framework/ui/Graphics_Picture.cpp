@@ -24,11 +24,8 @@ std::vector<TFileFormat>& FileFormats()
 
 String ExtensionOf(const String& fileName)
 {
-    const size_t dot = fileName.find_last_of(u'.');
-    const size_t separator = fileName.find_last_of(u"\\/:");
-    if (dot == String::npos || (separator != String::npos && separator > dot))
-        return String();
-    return LowerCase(fileName.substr(dot + 1));
+    const String extension = ExtractFileExt(fileName);
+    return extension.empty() ? extension : LowerCase(extension.substr(1));
 }
 
 TGraphicClass GraphicClassOfName(const String& name)

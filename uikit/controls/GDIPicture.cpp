@@ -112,6 +112,7 @@ void TGDIPPicture::Assign(const TPersistent* Source)
         return;
     }
     ClearContent();
+    data.SetPosition(0);
     if (data.Size() > 0)
         LoadData(data, [&] {
             data.SetPosition(0);

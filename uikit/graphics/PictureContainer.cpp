@@ -53,6 +53,7 @@ void THTMLPicture::Reset()
 
 void THTMLPicture::LoadFromStream(TStream& Stream)
 {
+    Stream.SetPosition(0);
     LoadData(Stream, [&] { TRurSVGBitmap::LoadFromStream(Stream); });
     UpdateImageInfo();
     Changed(this);

@@ -10,6 +10,15 @@ namespace {
 
 TRurClipboardFormats Formats;
 
+// Entries into the units whose work a second start-up inside the running one must not redo or
+// undo: the work is done on the first entry and undone on the last exit.
+int PersistenceEntries = 0;
+int GraphicsTypesEntries = 0;
+int SVGEntries = 0;
+
+bool FirstEntry(int& AEntries) { return AEntries++ == 0; }
+bool LastExit(int& AEntries) { return AEntries > 0 && --AEntries == 0; }
+
 Word RegisterFormat(const char16_t* name)
 {
     const UINT id = RegisterClipboardFormatW(reinterpret_cast<LPCWSTR>(name));
@@ -46,26 +55,50 @@ void InitializeRurUtilsUnit()
         RegisterRurClipboardFormats();
 }
 
+void EnterRurPersistenceUnit() { ++PersistenceEntries; }
+
 void InitializeRurPersistenceUnit()
 {
+    // Only the outermost start-up sets the key.
+    if (PersistenceEntries != 1)
+        return;
     RurPersistenceInitialize();
     RurPersistenceWin32Initialize();
 }
 
-void FinalizeRurPersistenceUnit() { RurPersistenceFinalize(); }
-void InitializeRurGraphicsTypesUnit() { RurGraphicsTypesInitialize(); }
-void FinalizeRurGraphicsTypesUnit() { RurGraphicsTypesFinalize(); }
+void FinalizeRurPersistenceUnit()
+{
+    if (LastExit(PersistenceEntries))
+        RurPersistenceFinalize();
+}
+
+void InitializeRurGraphicsTypesUnit()
+{
+    if (FirstEntry(GraphicsTypesEntries))
+        RurGraphicsTypesInitialize();
+}
+
+void FinalizeRurGraphicsTypesUnit()
+{
+    if (LastExit(GraphicsTypesEntries))
+        RurGraphicsTypesFinalize();
+}
+
 void InitializeRurGDIPUnit() { RurGDIP::RurGDIPInitialize(); }
 void FinalizeRurGDIPUnit() { RurGDIP::RurGDIPFinalize(); }
 
 void InitializeRurSVGUnit()
 {
+    if (!FirstEntry(SVGEntries))
+        return;
     TRurSVGBitmap::SetEngineFactory(&CreateRurGraphicsSVGImport);
     InitializeRurTypesUnit();
 }
 
 void FinalizeRurSVGUnit()
 {
+    if (!LastExit(SVGEntries))
+        return;
     FinalizeRurTypesUnit();
     TRurSVGBitmap::SetEngineFactory(nullptr);
 }

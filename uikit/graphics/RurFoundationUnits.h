@@ -22,7 +22,10 @@ const TRurClipboardFormats& RurClipboardFormats();
 // Registers the formats by name; raises ERangeError for an identifier that does not fit 16 bits.
 void RegisterRurClipboardFormats();
 
+// The units' steps. A start-up run inside the running one (a test program's, say) neither redoes
+// nor undoes their work: it is done on a unit's first entry and undone on its last exit.
 void InitializeRurUtilsUnit();
+void EnterRurPersistenceUnit();
 void InitializeRurPersistenceUnit();
 void FinalizeRurPersistenceUnit();
 void InitializeRurGraphicsTypesUnit();
@@ -35,8 +38,10 @@ void FinalizeRurSVGUnit();
 
 // The steps one by one, for the program's table, and all of them in order.
 inline constexpr TUnitStep RurUtilsUnit{"RurUtils", &InitializeRurUtilsUnit, nullptr};
-// The persistence unit has two entries: the first only finalises, the second sets the key.
-inline constexpr TUnitStep RurPersistenceUnit{"RurPersistence", nullptr, &FinalizeRurPersistenceUnit};
+// The persistence unit has two entries: the first counts the entry and finalises, the second sets
+// the key.
+inline constexpr TUnitStep RurPersistenceUnit{"RurPersistence", &EnterRurPersistenceUnit,
+                                              &FinalizeRurPersistenceUnit};
 inline constexpr TUnitStep RurPersistenceKeyUnit{"RurPersistence", &InitializeRurPersistenceUnit, nullptr};
 inline constexpr TUnitStep RurGraphicsTypesUnit{"RurGraphicsTypes", &InitializeRurGraphicsTypesUnit,
                                                 &FinalizeRurGraphicsTypesUnit};

@@ -1,5 +1,8 @@
 #include "RurGDIPPicture.h"
 
+#include "RurGDIP_ImageHeaders.h"
+#include "SysUtils.h"
+
 namespace RurGDIP {
 
 void TRurGDIPPicture::LoadFromFile(const String& Filename)
@@ -67,6 +70,19 @@ void TRurGDIPPicture::FillRect(TGPGraphics& AGraphics, const TGPRectF& ARect)
 {
     if (!Empty())
         FillRaster(AGraphics, nullptr, ARect);
+}
+
+bool TRurGDIPPicture::GetImageSizesFromFileName(const String& FileName)
+{
+    if (HasSVG())
+        return true;
+    if (FEmpty || RasterSize() == 0)
+        return false;
+    TFileStream file(FileName, fmOpenRead | fmShareDenyNone);
+    const TRurImageHeaderSize size = ReadImageHeaderSize(file, ExtractFileExt(FileName));
+    FWidth = size.Width;
+    FHeight = size.Height;
+    return false;
 }
 
 } // namespace RurGDIP

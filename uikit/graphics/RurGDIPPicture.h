@@ -22,6 +22,9 @@ public:
     // Filled with the picture as a tiled texture; nothing when empty.
     void FillPath(TGPGraphics& AGraphics, const TGPGraphicsPath& APath);
     void FillRect(TGPGraphics& AGraphics, const TGPRectF& ARect);
+    // True only for SVG; raster bytes take Width and Height from the file's header, without
+    // decoding it (0 x 0 for a header without a size or a format it does not know).
+    bool GetImageSizesFromFileName(const String& FileName);
 };
 
 } // namespace RurGDIP

@@ -5,10 +5,9 @@
 
 namespace RurGDIP {
 
-bool TRurRasterPicture::IsRaster(TStream& AStream) { return !TRurUtils::GetImageType(AStream, true).empty(); }
-
 void TRurRasterPicture::LoadFromStream(TStream& Stream)
 {
+    Stream.SetPosition(0);
     LoadData(Stream, [&] { TRurSVGBitmap::LoadFromStream(Stream); });
     GetImageSizes();
     Changed(this);
@@ -29,10 +28,12 @@ void TRurRasterPicture::SaveToStream(TStream& Stream)
 
 void TRurRasterPicture::WriteData(TStream& Stream)
 {
-    if (HasSVG())
-        TRurSVGBitmap::WriteData(Stream);
-    else
+    // Without raster bytes the SVG form is written, a count of 0 for an empty picture, so that
+    // reading it back finds what it expects.
+    if (FBytes.Size() > 0)
         FBytes.SaveToStream(Stream);
+    else
+        TRurSVGBitmap::WriteData(Stream);
 }
 
 void TRurRasterPicture::LoadFromResourceName(NativeUInt Instance, const String& Name)

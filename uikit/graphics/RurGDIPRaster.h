@@ -31,19 +31,16 @@ protected:
     int GetWidth() const override { return HasSVG() ? TRurSVGBitmap::GetWidth() : FWidth; }
     int GetHeight() const override { return HasSVG() ? TRurSVGBitmap::GetHeight() : FHeight; }
 
-    // Raster bytes from the stream when it holds a raster format, else ALoadSVG; not empty after.
+    // Raster bytes from the stream's position on when they are a raster format, else ALoadSVG;
+    // empty after only when neither gave anything. Form data reads this way from where the class
+    // name leaves the stream; a whole stream is rewound first.
     template <class F>
     void LoadData(TStream& Stream, F&& ALoadSVG)
     {
-        FBytes.Clear();
-        if (IsRaster(Stream)) {
-            DropSVG();
-            Stream.SetPosition(0);
-            FBytes.CopyFrom(Stream, 0);
-        } else {
+        const bool raster = TakeImageBytes(Stream, FBytes);
+        if (!raster)
             ALoadSVG();
-        }
-        FEmpty = false;
+        FEmpty = !raster && !HasSVG();
     }
     // No bytes, no SVG, size 0 x 0 (the empty flag is the caller's).
     void ClearContent();
@@ -51,8 +48,6 @@ protected:
     void CopyContent(const TRurRasterPicture& ASource);
     // The data a graphic (or a picture's graphic) saves; false for any other source.
     static bool GraphicData(const TPersistent* ASource, TMemoryStream& AData);
-    // Whether the stream (from its beginning; the position is kept) holds a known raster format.
-    static bool IsRaster(TStream& AStream);
 
     const void* RasterBytes() const { return FBytes.Memory(); }
     Int64 RasterSize() const { return FBytes.Size(); }

@@ -243,11 +243,26 @@ public:
                        TRurGraphicsModifyRectMode AModifyRectMode = gcrmShrinkAll);
     void DrawRectangle(double ALeft, double ATop, double ARight, double ABottom,
                        TRurGraphicsModifyRectMode AModifyRectMode = gcrmShrinkAll);
+    void DrawRectangle(double ALeft, double ATop, double ARight, double ABottom, TRurGraphicsSides ASides,
+                       TRurGraphicsModifyRectMode AModifyRectMode = gcrmShrinkAll)
+    {
+        DrawRectangle(RectOf(ALeft, ATop, ARight, ABottom), ASides, AModifyRectMode);
+    }
     virtual void DrawRoundRectangle(TRectF ARect, float ARounding, TRurGraphicsCorners ACorners,
                                     TRurGraphicsModifyRectMode AModifyRectMode = gcrmShrinkAll);
     // Always hands gcrmShrinkAll on (no back end changes geometry for a mode).
     void DrawRoundRectangle(const TRect& ARect, int ARounding, TRurGraphicsCorners ACorners,
                             TRurGraphicsModifyRectMode AModifyRectMode = gcrmShrinkAll);
+    void DrawRoundRectangle(int ALeft, int ATop, int ARight, int ABottom, int ARounding, TRurGraphicsCorners ACorners,
+                            TRurGraphicsModifyRectMode AModifyRectMode = gcrmShrinkAll)
+    {
+        DrawRoundRectangle(TRect{ALeft, ATop, ARight, ABottom}, ARounding, ACorners, AModifyRectMode);
+    }
+    void DrawRoundRectangle(double ALeft, double ATop, double ARight, double ABottom, float ARounding,
+                            TRurGraphicsCorners ACorners, TRurGraphicsModifyRectMode AModifyRectMode = gcrmShrinkAll)
+    {
+        DrawRoundRectangle(RectOf(ALeft, ATop, ARight, ABottom), ARounding, ACorners, AModifyRectMode);
+    }
     virtual void DrawEllipse(TRectF ARect, TRurGraphicsModifyRectMode AModifyRectMode = gcrmShrinkAll);
     void DrawEllipse(const TRect& ARect, TRurGraphicsModifyRectMode AModifyRectMode = gcrmShrinkAll);
     void DrawEllipse(double ALeft, double ATop, double ARight, double ABottom,
@@ -257,6 +272,11 @@ public:
                                     TRurGraphicsModifyRectMode AModifyRectMode = gcrmShrinkAll);
     void DrawFocusRectangle(const TRect& ARect, TColor AColor = clBlack,
                             TRurGraphicsModifyRectMode AModifyRectMode = gcrmShrinkAll);
+    void DrawFocusRectangle(double ALeft, double ATop, double ARight, double ABottom, TColor AColor = clBlack,
+                            TRurGraphicsModifyRectMode AModifyRectMode = gcrmShrinkAll)
+    {
+        DrawFocusRectangle(RectOf(ALeft, ATop, ARight, ABottom), AColor, AModifyRectMode);
+    }
     virtual void DrawFocusPath(const TRurGraphicsPath& APath, TColor AColor = clBlack);
 
     static bool PointInCircle(TPointF APoint, TPointF ACenter, float ARadius);
@@ -274,10 +294,29 @@ public:
                                   bool AStretch = false, bool ACenter = false, bool ACropping = false);
     TRect GetBitmapDrawRectangle(const TRect& ARect, const TPicture* ABitmap, bool AAspectRatio = false,
                                  bool AStretch = false, bool ACenter = false, bool ACropping = false);
+    TRectF GetBitmapDrawRectangle(double ALeft, double ATop, double ARight, double ABottom, const TPicture* ABitmap,
+                                  bool AAspectRatio = false, bool AStretch = false, bool ACenter = false,
+                                  bool ACropping = false)
+    {
+        return GetBitmapDrawRectangle(RectOf(ALeft, ATop, ARight, ABottom), ABitmap, AAspectRatio, AStretch, ACenter,
+                                      ACropping);
+    }
+    TRect GetBitmapDrawRectangle(int ALeft, int ATop, int ARight, int ABottom, const TPicture* ABitmap,
+                                 bool AAspectRatio = false, bool AStretch = false, bool ACenter = false,
+                                 bool ACropping = false)
+    {
+        return GetBitmapDrawRectangle(TRect{ALeft, ATop, ARight, ABottom}, ABitmap, AAspectRatio, AStretch, ACenter,
+                                      ACropping);
+    }
     virtual void DrawBitmap(TRectF ARect, TPicture* ABitmap, bool AAspectRatio = false, bool AStretch = false,
                             bool ACenter = false, bool ACropping = false);
     void DrawBitmap(const TRect& ARect, TPicture* ABitmap, bool AAspectRatio = false, bool AStretch = false,
                     bool ACenter = false, bool ACropping = false);
+    void DrawBitmap(double ALeft, double ATop, double ARight, double ABottom, TPicture* ABitmap,
+                    bool AAspectRatio = false, bool AStretch = false, bool ACenter = false, bool ACropping = false)
+    {
+        DrawBitmap(RectOf(ALeft, ATop, ARight, ABottom), ABitmap, AAspectRatio, AStretch, ACenter, ACropping);
+    }
     // The picture at its own size with its top-left corner at the point.
     void DrawBitmap(float ALeft, float ATop, TPicture* ABitmap);
     virtual void DrawBitmapPart(TRectF ASourceRect, TRectF ADestinationRect, TPicture* ABitmap,
@@ -286,8 +325,26 @@ public:
     void DrawBitmapPart(const TRect& ASourceRect, const TRect& ADestinationRect, TPicture* ABitmap,
                         bool AAspectRatio = false, bool AStretch = false, bool ACenter = false,
                         bool ACropping = false);
+    void DrawBitmapPart(double ASourceLeft, double ASourceTop, double ASourceRight, double ASourceBottom,
+                        double ADestinationLeft, double ADestinationTop, double ADestinationRight,
+                        double ADestinationBottom, TPicture* ABitmap, bool AAspectRatio = false, bool AStretch = false,
+                        bool ACenter = false, bool ACropping = false)
+    {
+        DrawBitmapPart(RectOf(ASourceLeft, ASourceTop, ASourceRight, ASourceBottom),
+                       RectOf(ADestinationLeft, ADestinationTop, ADestinationRight, ADestinationBottom), ABitmap,
+                       AAspectRatio, AStretch, ACenter, ACropping);
+    }
     // The source part as a new bitmap, without drawing; null for an empty rectangle or an SVG picture.
     std::unique_ptr<TRurBitmap> DrawBitmapPartSync(TRectF ASourceRect, TRectF ADestinationRect, TPicture* ABitmap);
+    std::unique_ptr<TRurBitmap> DrawBitmapPartSync(double ASourceLeft, double ASourceTop, double ASourceRight,
+                                                   double ASourceBottom, double ADestinationLeft,
+                                                   double ADestinationTop, double ADestinationRight,
+                                                   double ADestinationBottom, TPicture* ABitmap)
+    {
+        return DrawBitmapPartSync(RectOf(ASourceLeft, ASourceTop, ASourceRight, ASourceBottom),
+                                  RectOf(ADestinationLeft, ADestinationTop, ADestinationRight, ADestinationBottom),
+                                  ABitmap);
+    }
     // The container's picture named AName, preferring AName_<scale> when AApplyScale. The result
     // belongs to the container and lives until its next look-up.
     static TPicture* GetBitmapFromPictureContainer(TPictureContainer* APictureContainer, const String& AName,
@@ -298,6 +355,13 @@ public:
     void DrawBitmapWithName(const TRect& ARect, const String& ABitmapName, bool AApplyScale = false,
                             float AScale = 0, bool AAspectRatio = false, bool AStretch = false, bool ACenter = false,
                             bool ACropping = false);
+    void DrawBitmapWithName(double ALeft, double ATop, double ARight, double ABottom, const String& ABitmapName,
+                            bool AApplyScale = false, float AScale = 0, bool AAspectRatio = false,
+                            bool AStretch = false, bool ACenter = false, bool ACropping = false)
+    {
+        DrawBitmapWithName(RectOf(ALeft, ATop, ARight, ABottom), ABitmapName, AApplyScale, AScale, AAspectRatio,
+                           AStretch, ACenter, ACropping);
+    }
     static TPicture* GetScaledBitmap(TRurScaledBitmaps* ABitmaps, float AScale, TPictureContainer* APictureContainer);
     virtual void DrawScaledBitmap(TRectF ARect, TRurScaledBitmaps* ABitmaps, float AScale = 0,
                                   bool AAspectRatio = false, bool AStretch = false, bool ACenter = false,
@@ -305,6 +369,13 @@ public:
     void DrawScaledBitmap(const TRect& ARect, TRurScaledBitmaps* ABitmaps, float AScale = 0,
                           bool AAspectRatio = false, bool AStretch = false, bool ACenter = false,
                           bool ACropping = false);
+    void DrawScaledBitmap(double ALeft, double ATop, double ARight, double ABottom, TRurScaledBitmaps* ABitmaps,
+                          float AScale = 0, bool AAspectRatio = false, bool AStretch = false, bool ACenter = false,
+                          bool ACropping = false)
+    {
+        DrawScaledBitmap(RectOf(ALeft, ATop, ARight, ABottom), ABitmaps, AScale, AAspectRatio, AStretch, ACenter,
+                         ACropping);
+    }
 
     // Text. Markup (see IsMarkup) goes to the caption engine's renderer when ASupportHTML.
     virtual TRectF CalculateText(const String& AText, TRectF ARect, bool AWordWrapping = false,
@@ -341,6 +412,15 @@ public:
                     bool ATestAnchor = false, float AX = -1, float AY = -1);
     String DrawText(TPointF APoint, const String& AText, float AAngle = 0, bool ASupportHTML = true,
                     bool ATestAnchor = false, float AX = -1, float AY = -1);
+    String DrawText(double ALeft, double ATop, double ARight, double ABottom, const String& AText,
+                    bool AWordWrapping = false, TRurGraphicsTextAlign AHorizontalAlign = gtaLeading,
+                    TRurGraphicsTextAlign AVerticalAlign = gtaLeading, TRurGraphicsTextTrimming ATrimming = gttNone,
+                    float AAngle = 0, float AMinWidth = -1, float AMinHeight = -1, bool ASupportHTML = true,
+                    bool ATestAnchor = false, float AX = -1, float AY = -1)
+    {
+        return DrawText(RectOf(ALeft, ATop, ARight, ABottom), AText, AWordWrapping, AHorizontalAlign, AVerticalAlign,
+                        ATrimming, AAngle, AMinWidth, AMinHeight, ASupportHTML, ATestAnchor, AX, AY);
+    }
     // Markup: a closing tag, a self-closing tag, or a line-break tag in any case.
     static bool IsMarkup(const String& AText);
     // The markup with every occurrence of AHilight in its visible text wrapped in the tag ATag.
@@ -385,6 +465,12 @@ protected:
                                     bool ATestAnchor, float AX, float AY);
 
 private:
+    // The coordinate forms' rectangle: each value converted to float, not rounded.
+    static TRectF RectOf(double ALeft, double ATop, double ARight, double ABottom)
+    {
+        return {static_cast<float>(ALeft), static_cast<float>(ATop), static_cast<float>(ARight),
+                static_cast<float>(ABottom)};
+    }
     TRurGraphics(int AWidth, int AHeight, bool ANative);
     void CreateContext(float AWidth, float AHeight);
     void InitializeState();

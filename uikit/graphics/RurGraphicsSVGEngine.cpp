@@ -1,8 +1,8 @@
 #include "RurGraphicsSVGEngine.h"
 
-#include <cmath>
 #include <vector>
 
+#include "Math.h"
 #include "RurGDIPlusClasses.h"
 #include "RurGraphics.Win.h"
 #include "RurUtils.h"
@@ -241,8 +241,7 @@ TRurBitmap* TRurGraphicsSVGImport::GenerateBitmap(float AWidth, float AHeight)
     const TRectF view = ViewRect();
     if (view.Width() > 0 && view.Height() > 0 && IsSVGRectSet(view)) {
         const TRectF target = AWidth > -1 && AHeight > -1 ? TRectF{0, 0, AWidth, AHeight} : view;
-        auto graphics = TRurGraphics::CreateBitmapCanvas(int(std::lround(target.Right)), int(std::lround(target.Bottom)),
-                                                         false, true);
+        auto graphics = TRurGraphics::CreateBitmapCanvas(int(Round(target.Right)), int(Round(target.Bottom)), false, true);
         graphics->BeginScene();
         Draw(graphics.get(), target, false, true);
         FCachedBitmap->Assign(graphics->Bitmap());

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "RurGraphicsSVGEngine_Attributes.h"
+#include "RurObjectJSON.h"
 #include "RurGraphicsSVGEngine_Values.h"
 
 class TRurGraphicsSVGElement;
@@ -18,7 +19,7 @@ TAVIN_ENUM(TRurGraphicsSVGElementPreserveAspectRatio, parNone, parOther)
 // Colours are 0x00BBGGRR; this value means no colour.
 constexpr int SVGNoColor = -1;
 
-class TRurGraphicsSVGElement : public TObject {
+class TRurGraphicsSVGElement : public TObject, public TRurJSONObject<TRurGraphicsSVGElement> {
     TAVIN_CLASS(TRurGraphicsSVGElement, TObject)
 public:
     TRurGraphicsSVGElement() = default;

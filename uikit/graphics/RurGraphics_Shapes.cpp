@@ -9,11 +9,6 @@ namespace {
 
 const TRurGraphicsSides AllSides{gsLeft, gsTop, gsRight, gsBottom};
 
-TRectF ToRectF(double l, double t, double r, double b)
-{
-    return {static_cast<float>(l), static_cast<float>(t), static_cast<float>(r), static_cast<float>(b)};
-}
-
 } // namespace
 
 bool TRurGraphics::FillPaints() const { return FFill->Color() != gcNoColor && FFill->Kind() != gfkNone; }
@@ -113,7 +108,7 @@ void TRurGraphics::DrawRectangle(const TRect& ARect, TRurGraphicsSides ASides,
 void TRurGraphics::DrawRectangle(double ALeft, double ATop, double ARight, double ABottom,
                                  TRurGraphicsModifyRectMode AModifyRectMode)
 {
-    DrawRectangle(ToRectF(ALeft, ATop, ARight, ABottom), AllSides, AModifyRectMode);
+    DrawRectangle(RectOf(ALeft, ATop, ARight, ABottom), AllSides, AModifyRectMode);
 }
 
 void TRurGraphics::DrawRoundRectangle(TRectF ARect, float ARounding, TRurGraphicsCorners ACorners,
@@ -151,7 +146,7 @@ void TRurGraphics::DrawEllipse(const TRect& ARect, TRurGraphicsModifyRectMode AM
 void TRurGraphics::DrawEllipse(double ALeft, double ATop, double ARight, double ABottom,
                                TRurGraphicsModifyRectMode AModifyRectMode)
 {
-    DrawEllipse(ToRectF(ALeft, ATop, ARight, ABottom), AModifyRectMode);
+    DrawEllipse(RectOf(ALeft, ATop, ARight, ABottom), AModifyRectMode);
 }
 
 void TRurGraphics::DrawFocusRectangle(TRectF ARect, TColor AColor, TRurGraphicsModifyRectMode AModifyRectMode)
@@ -176,6 +171,9 @@ void TRurGraphics::DrawTexture(TRectF ARect)
         return;
     const float w = static_cast<float>(texture->Width());
     const float h = static_cast<float>(texture->Height());
+    // A picture without extent (a document with a flat view box) has nothing to place or tile.
+    if (w <= 0 || h <= 0)
+        return;
     const TRectF picture{0, 0, w, h};
     switch (FFill->TextureMode()) {
     case gtmOriginal: {

@@ -18,6 +18,30 @@ void LoadBitmapFromResource(TPicture& ABitmap, const String& AName, NativeUInt A
         ABitmap.LoadFromStream(*stream);
 }
 
+void LoadGraphicFromResourceName(TGraphic& AGraphic, NativeUInt AInstance, const String& AName)
+{
+    if (std::unique_ptr<TResourceStream> stream = TRurUtils::GetResourceStream(AName, AInstance))
+        AGraphic.LoadFromStream(*stream);
+}
+
+void LoadGraphicFromResourceID(TGraphic& AGraphic, NativeUInt AInstance, int AID)
+{
+    TResourceStream stream(AInstance, AID, reinterpret_cast<const Char*>(RT_RCDATA));
+    AGraphic.LoadFromStream(stream);
+}
+
+TRurPictureSource PictureSourceOf(const String& AURL, String& ARest)
+{
+    const String upper = UpperCase(AURL);
+    for (const auto& [prefix, source] : {std::pair{String(u"RES://"), psResource}, {String(u"FILE://"), psFile}})
+        if (upper.starts_with(prefix)) {
+            ARest = AURL.substr(prefix.size());
+            return source;
+        }
+    ARest.clear();
+    return psOther;
+}
+
 std::unique_ptr<TRurBitmap> BitmapFromResource(const String& AName, NativeUInt AInstance)
 {
     auto bitmap = std::make_unique<TRurBitmap>();
@@ -241,6 +265,8 @@ TRectF SnapRectF(TRectF rect, bool halfPixel, float scale)
 }
 
 float PointFLength(TPointF p) { return std::sqrt(p.X * p.X + p.Y * p.Y); }
+
+TRect CopyRect(const TRect& rect) { return {rect.Left, rect.Top, rect.Right, rect.Bottom}; }
 
 TRect RectFToRect(TRectF rect)
 {

@@ -12,7 +12,7 @@ class TRurBitmap;
 // An SVG document's engine: loads the document and draws it scaled into any rectangle. Colours
 // are 0x00BBGGRR; -1 (all bits set) means not set, which is not the framework's clNone.
 class TRurSVGImport : public TPersistent {
-    TAVIN_CLASS(TRurSVGImport, TPersistent)
+    TAVIN_PUBLISHED_CLASS(TRurSVGImport, TPersistent)
 public:
     TRurSVGImport() = default;
 
@@ -104,6 +104,10 @@ protected:
     // Forgets the document and its bytes without telling anyone: a descendant that holds
     // another kind of picture instead.
     void DropSVG();
+    // For a descendant that keeps image bytes: the bytes from the stream's position on go into
+    // AData when they carry an image signature (the document is dropped, True); otherwise AData
+    // is emptied and False answered, for the caller to read a document.
+    bool TakeImageBytes(TStream& AStream, TMemoryStream& AData);
     void AssignTo(TPersistent* Dest) const override;
     bool GetEmpty() const override;
     int GetWidth() const override;
@@ -196,6 +200,17 @@ TGraphic* GetPictureGraphic(const TPicture* picture);
 void LoadBitmapFromResource(TPicture& ABitmap, const String& AName, NativeUInt AInstance = 0);
 std::unique_ptr<TRurBitmap> BitmapFromResource(const String& AName, NativeUInt AInstance = 0);
 
+// Loads a graphic from the module's RCDATA resource: by name nothing when there is none, by
+// number raising EResNotFound.
+void LoadGraphicFromResourceName(TGraphic& AGraphic, NativeUInt AInstance, const String& AName);
+void LoadGraphicFromResourceID(TGraphic& AGraphic, NativeUInt AInstance, int AID);
+// The sources pictures load from by address: "RES://name" and "FILE://path", the prefix in any
+// case; ARest is what follows it, in the case given.
+enum TRurPictureSource { psOther, psResource, psFile };
+TRurPictureSource PictureSourceOf(const String& AURL, String& ARest);
+
+// "0".."9", and above code 127 the Unicode decimal, letter and other numbers.
+bool IsCharNumber(Char c);
 bool RectFIntersects(TRectF a, TRectF b);
 bool OffsetRectF(TRectF* rect, float dx, float dy);
 void InflateRectF(TRectF& rect, float dx, float dy);
@@ -212,6 +227,7 @@ TRectF FitRectF(TRectF rect, TRectF bounds, float* ratio = nullptr);
 // Left and top truncated, width and height rounded, at the given scale (<= 0 counts as 1).
 TRectF SnapRectF(TRectF rect, bool halfPixel, float scale);
 float PointFLength(TPointF p);
+TRect CopyRect(const TRect& rect);
 TRect RectFToRect(TRectF rect);
 TRectF RectToRectF(const TRect& rect);
 TPointF PointToPointF(TPoint p);

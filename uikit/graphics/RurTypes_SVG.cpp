@@ -1,7 +1,8 @@
 // The SVG graphic, the picture that tells whether it holds one, and the "SVG" file format.
-#include <cmath>
+#include <climits>
 #include <cstdint>
 
+#include "Math.h"
 #include "RurTypes.h"
 #include "RurUtils.h"
 
@@ -16,10 +17,22 @@ int ScaledSize(const TRurSVGImport* ASVG, float ASize)
 {
     if (!ASVG || !ASVG->HasElements())
         return 0;
-    return int(std::lround(ASize * TRurUtils::GetDPIScale(nullptr, -1)));
+    // A view box beyond the pixel range reports the largest size rather than failing.
+    const double size = double(ASize) * TRurUtils::GetDPIScale(nullptr, -1);
+    return int(Round(EnsureRange(size, 0.0, double(INT_MAX))));
 }
 
 } // namespace
+
+TAVIN_PUBLISHED(TRurSVGImport)
+{
+    TAVIN_PROPERTY(bool, GrayScale).Default(false);
+    TAVIN_PROPERTY(int, CustomFillColor).Default(-1);
+    TAVIN_PROPERTY(int, CustomStrokeColor).Default(-1);
+    TAVIN_PROPERTY(int, TintColor).Default(-1);
+    TAVIN_PROPERTY(float, CustomOpacity);
+    TAVIN_PROPERTY(float, RotationAngle);
+}
 
 TRurSVGBitmap::TRurSVGBitmap() : FStream(std::make_unique<TMemoryStream>())
 {
@@ -156,6 +169,19 @@ void TRurSVGBitmap::DropSVG()
     if (FSVG)
         FSVG->Clear();
     FStream->Clear();
+}
+
+bool TRurSVGBitmap::TakeImageBytes(TStream& AStream, TMemoryStream& AData)
+{
+    AData.Clear();
+    // Four zero bytes carry the "empty" signature, but they are no picture: they are the count of
+    // an empty document in form data.
+    const String type = TRurUtils::GetImageType(AStream, false);
+    if (type.empty() || type == u".empty")
+        return false;
+    DropSVG();
+    AData.CopyFrom(AStream, AStream.Size() - AStream.Position());
+    return true;
 }
 
 bool TRurSVGBitmap::HasSVG() const { return FSVG && FSVG->HasElements(); }

@@ -94,3 +94,14 @@ TEST(SysUtils, ExceptionCarriesUtf16MessageAndAbortIsSilentKind)
     EXPECT_EQ(e.Message(), u"\u062E\u0637\u0627");
     EXPECT_STREQ(e.what(), "\xD8\xAE\xD8\xB7\xD8\xA7");
 }
+
+TEST(SysUtils, FileExtensionsKeepTheirDotAndStopAtTheFolder)
+{
+    const struct {
+        const char16_t* name;
+        const char16_t* extension;
+    } cases[] = {{u"logo.SVG", u".SVG"}, {u"C:\\a.b\\c", u""}, {u"dir/arc.tar.gz", u".gz"}, {u"noext", u""},
+                 {u"x.", u"."}};
+    for (const auto& c : cases)
+        EXPECT_EQ(ExtractFileExt(c.name), c.extension) << ToUtf8(c.name);
+}

@@ -5,9 +5,12 @@
 #include <gtest/gtest.h>
 
 #include "PictureContainer.h"
+#include "PictureFormData.h"
+#include "PngCodec.h"
 #include "RecordingGraphicsContext.h"
 #include "RurTypes.h"
 #include "SysUtils.h"
+#include "TypInfo.h"
 
 using namespace RurGraphicsTest;
 using ::testing::Contains;
@@ -156,6 +159,70 @@ TEST(HTMLPicture, AssignCopiesBytesAndIdentity)
     EXPECT_TRUE(copy.Empty());
 }
 
+TEST(HTMLPicture, DrawsImageBytesStretchedAndDocumentsAsVectors)
+{
+    // Left column green, the rest red.
+    TBitmap columns(4, 4);
+    columns.SetPixelFormat(pf24bit);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 4; ++x)
+            columns.Canvas()->SetPixels(x, y, x == 0 ? clLime : clRed);
+    TBytesStream bmp;
+    columns.SaveToStream(bmp);
+    const std::string svg = "<svg viewBox='0 0 2 1'><rect width='1' height='1' fill='red'/></svg>";
+
+    const auto drawn = [](THTMLPicture& APicture) {
+        auto target = std::make_unique<TBitmap>(40, 20);
+        target->Canvas()->Brush()->SetColor(clBlue);
+        target->Canvas()->FillRect({0, 0, 40, 20});
+        APicture.Draw(*target->Canvas(), {0, 0, 40, 20});
+        return target;
+    };
+    THTMLPicture picture;
+    Load(picture, bmp.Bytes());
+    auto target = drawn(picture);
+    // A bitmap shows through its bottom-left colour (the picture is transparent).
+    EXPECT_EQ(target->Canvas()->Pixels(4, 10), clBlue);
+    EXPECT_EQ(target->Canvas()->Pixels(30, 10), clRed);
+    picture.SetTransparent(false);
+    target = drawn(picture);
+    EXPECT_EQ(target->Canvas()->Pixels(4, 10), clLime);
+
+    // Any other image through GDI+, stretched.
+    TPixelImage red(2, 2);
+    for (TBGRA* row : {red.ScanLine(0), red.ScanLine(1)})
+        row[0] = row[1] = TBGRA{0, 0, 0xFF, 0xFF};
+    const std::vector<Byte> pngBytes = EncodePng(red);
+    THTMLPicture png;
+    Load(png, TBytes(pngBytes.begin(), pngBytes.end()));
+    target = drawn(png);
+    EXPECT_EQ(target->Canvas()->Pixels(20, 10), clRed);
+
+    THTMLPicture document;
+    Load(document, TBytes(svg.begin(), svg.end()));
+    target = drawn(document);
+    EXPECT_EQ(target->Canvas()->Pixels(10, 10), clRed);
+    EXPECT_EQ(target->Canvas()->Pixels(30, 10), clBlue);
+}
+
+// Image bytes, a document and an empty picture in form data read back from where the class name
+// leaves the stream.
+TEST(HTMLPicture, FormDataRoundTrip)
+{
+    RegisterClass(THTMLPicture::StaticClass());
+    const std::string svg = "<svg viewBox='0 0 40 20'><rect width='40' height='20'/></svg>";
+    THTMLPicture raster, document, empty;
+    Load(raster, BitmapBytes(3, 2, clRed));
+    Load(document, TBytes(svg.begin(), svg.end()));
+    for (THTMLPicture* picture : {&raster, &document, &empty}) {
+        const auto read = PictureFormData::RoundTrip(*picture);
+        auto* back = dynamic_cast<THTMLPicture*>(read->Picture()->Graphic());
+        ASSERT_NE(back, nullptr);
+        EXPECT_EQ(back->HasSVG(), picture->HasSVG());
+        EXPECT_EQ(back->Width(), picture->Width());
+    }
+}
+
 TEST(HTMLPictureCache, FindsBySourceWithCaseAndAnimatesAll)
 {
     THTMLPictureCache cache;
@@ -297,6 +364,20 @@ TEST(RurScaledBitmaps, PicksTheExactScaleOrTheLargest)
     EXPECT_EQ(SnapRectF({0.6f, 1.2f, 10.4f, 3.9f}, false, 1), (TRectF{0, 1, 10, 4}));
     EXPECT_TRUE(IsRectFEmpty({5, 5, 5, 9}));
     EXPECT_EQ(IntersectRectF({0, 0, 5, 5}, {6, 6, 9, 9}), TRectF{});
+    EXPECT_EQ(CopyRect({1, 2, 3, 4}), (TRect{1, 2, 3, 4}));
+}
+
+TEST(RurTypes, NumberCharacters)
+{
+    const struct {
+        Char c;
+        bool number;
+    } cases[] = {{u'0', true},      {u'9', true},       {u'a', false},      {u'/', false},
+                 {u'\u00B2', true}, {u'\u00BD', true},  {u'\u00C0', false}, {u'\u06F5', true},  // ² ½ À ۵
+                 {u'\u0665', true}, {u'\u2163', true},  {u'\u2460', true},  {u'\u3007', true},  // ٥ Ⅳ ① 〇
+                 {u'\uFF19', true}, {u'\uFF21', false}, {u'\u0600', false}, {u'\uFFFF', false}};
+    for (const auto& c : cases)
+        EXPECT_EQ(IsCharNumber(c.c), c.number) << int(c.c);
 }
 
 } // namespace

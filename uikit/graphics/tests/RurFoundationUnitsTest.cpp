@@ -8,6 +8,7 @@
 #include "RurGDIPlusClasses.h"
 #include "RurGraphicsTypes.h"
 #include "RurPersistence.h"
+#include "RurTypes.h"
 
 namespace {
 
@@ -59,6 +60,25 @@ TEST(RurFoundationUnits, ClipboardFormatsAreRegisteredByName)
         EXPECT_STREQ(name, c.name);
     }
     EXPECT_EQ(formats.Bitmap, CF_BITMAP);
+}
+
+TEST(RurFoundationUnits, AStartUpInsideTheRunningOneLeavesItsUnitsAsTheyWere)
+{
+    TUnitStartup inner(RurFoundationUnits());
+    inner.Initialize();
+    inner.Finalize();
+
+    ASSERT_NE(NamedColorList(), nullptr);
+    EXPECT_EQ(NamedColorList()->Count(), 160);
+    EXPECT_EQ(TRurPersistence::ClassNameKey(), u"$type");
+    EXPECT_NE(RurGDIPlusApi::GdiplusLibrary(), nullptr);
+    RurGDIPlusClasses::TGPBitmap bound(4, 4, 0x26200A);
+    EXPECT_EQ(bound.GetLastStatus(), RurGDIPlusApi::Ok);
+    RurGDIP::TGPBitmap imported(4, 4, 0x26200A);
+    EXPECT_EQ(imported.LastStatus(), RurGDIP::Ok);
+    EXPECT_EQ(TPicture::GraphicClassOfExtension(u"svg"), TRurSVGBitmap::StaticClass());
+    TRurSVGBitmap graphic;
+    EXPECT_NE(graphic.SVG(), nullptr);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <functional>
 
 #include "RurGraphics.Win.h"
 #include "RurGraphics.h"
@@ -105,6 +106,58 @@ TEST(RurGraphicsBackEnds, BothBackEndsAgree)
             differing += !Near(Pixel(*gdi, x, y), Pixel(*gdiplus, x, y), 40);
     // The ellipse's outline and the line's caps may be rasterised differently; nothing else may differ.
     EXPECT_LT(differing, 8);
+}
+
+// The painters' glyphs, drawn on a bitmap of their own in the glyph colour and put in the middle of
+// the button: a pixel on the glyph's lines is dark, one off them shows the face (the glyph bitmap's
+// white is transparent).
+TEST(RurGraphicsBackEnds, PaintersDrawTheirGlyphBitmaps)
+{
+    TRurGraphics::SetDefaultGraphicColors();
+    constexpr TColor Face = 0xE1E1E1;
+    const struct {
+        const char* name;
+        std::function<void(TRurGraphics&)> paint;
+        TPoint on, off; // in the 32 x 32 button
+    } glyphs[] = {
+        {"close", [](TRurGraphics& g) { g.DrawCloseButton({0, 0, 32, 32}, false, false, true, true, 1); }, {13, 13},
+         {15, 11}},
+        {"expander collapsed",
+         [](TRurGraphics& g) { g.DrawExpanderButton({0, 0, 32, 32}, gesCollapsed, false, false, true, true, 1); },
+         {16, 17}, {16, 14}},
+        {"expander expanded",
+         [](TRurGraphics& g) { g.DrawExpanderButton({0, 0, 32, 32}, gesExpanded, false, false, true, true, 1); },
+         {16, 14}, {16, 17}},
+        {"compact collapsed",
+         [](TRurGraphics& g) { g.DrawCompactButton({0, 0, 32, 32}, gcsCollapsed, false, false, true, true, 1); },
+         {17, 16}, {14, 16}},
+        {"compact expanded",
+         [](TRurGraphics& g) { g.DrawCompactButton({0, 0, 32, 32}, gcsExpanded, false, false, true, true, 1); },
+         {14, 16}, {17, 16}},
+        // 7 x 7 at (12, 12): its widest row at 1, nothing below row 5.
+        {"drop-down", [](TRurGraphics& g) { g.DrawDropDownButton({0, 0, 32, 32}, false, false, true, true, true, 1); },
+         {15, 13}, {15, 18}},
+    };
+    const auto dark = [](TRurGraphics& g, TPoint p) {
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
+                if (Near(Pixel(g, p.X + dx, p.Y + dy), 0, 60))
+                    return true;
+        return false;
+    };
+    for (const auto& glyph : glyphs) {
+        auto g = TRurGraphics::CreateBitmapCanvas(32, 32, false, false);
+        glyph.paint(*g);
+        EXPECT_TRUE(dark(*g, glyph.on)) << glyph.name;
+        EXPECT_EQ(Pixel(*g, glyph.off.X, glyph.off.Y), Face) << glyph.name;
+        EXPECT_EQ(Pixel(*g, 4, 16), Face) << glyph.name;
+    }
+    // Twice the scale: a glyph twice the size, its lines as far from the centre.
+    auto g = TRurGraphics::CreateBitmapCanvas(48, 48, false, false);
+    g->DrawCloseButton({0, 0, 48, 48}, false, false, true, true, 2);
+    EXPECT_TRUE(dark(*g, {8 + 2 * 4, 8 + 2 * 4}));
+    EXPECT_TRUE(dark(*g, {8 + 2 * 11, 8 + 2 * 4}));
+    EXPECT_EQ(Pixel(*g, 8 + 2 * 7, 8 + 2 * 3), Face);
 }
 
 TEST(RurGraphicsBackEnds, GDIPlusStateChangedWhileUnboundIsNotLost)

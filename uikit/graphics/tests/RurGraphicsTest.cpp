@@ -217,6 +217,40 @@ TEST(RurGraphicsShapes, AnOriginalSizeTextureIsCutAtTheRectangle)
     EXPECT_THAT(scope.Take(), Contains("DrawBitmap 20 10 0 0 20 10 5 5 25 15"));
 }
 
+TEST(RurGraphicsShapes, TextureModesPlaceThePicture)
+{
+    TRecordingScope scope;
+    TRurGraphics g(nullptr, false);
+    TBitmap texture;
+    texture.SetSize(10, 5);
+    TRurBitmap picture;
+    picture.Assign(&texture);
+    g.Fill()->SetTexture(&picture);
+    g.Fill()->SetKind(gfkTexture);
+    g.Stroke()->SetKind(gskNone);
+    const auto bitmaps = [&](TRurGraphicsTextureMode AMode, TRectF ARect) {
+        g.Fill()->SetTextureMode(AMode);
+        scope.Take();
+        g.DrawRectangle(ARect);
+        std::vector<std::string> drawn;
+        for (const std::string& line : scope.Take())
+            if (line.starts_with("DrawBitmap"))
+                drawn.push_back(line);
+        return drawn;
+    };
+    // Fit: scaled into the rectangle keeping its proportions, centred. The part drawn is first cut
+    // on a bitmap of its own, so the last drawing is the one into the rectangle.
+    EXPECT_EQ(bitmaps(gtmFit, {0, 0, 40, 40}).back(), "DrawBitmap 10 5 0 0 10 5 0 10 40 30");
+    EXPECT_EQ(bitmaps(gtmStretch, {3, 4, 43, 44}).back(), "DrawBitmap 10 5 0 0 10 5 3 4 43 44");
+    // Centre: its own size, the offsets rounded (17.5 to 18).
+    EXPECT_EQ(bitmaps(gtmCenter, {0, 0, 40, 40}).back(), "DrawBitmap 10 5 0 0 10 5 15 18 25 23");
+    // Tile: every cell that touches the rectangle, the picture at its own size at the cell's corner.
+    EXPECT_THAT(bitmaps(gtmTile, {0, 0, 25, 8}),
+                ElementsAre("DrawBitmap 10 5 0 0 10 5 0 0 10 5", "DrawBitmap 10 5 0 0 10 5 0 5 10 10",
+                            "DrawBitmap 10 5 0 0 10 5 10 0 20 5", "DrawBitmap 10 5 0 0 10 5 10 5 20 10",
+                            "DrawBitmap 10 5 0 0 10 5 20 0 30 5", "DrawBitmap 10 5 0 0 10 5 20 5 30 10"));
+}
+
 TEST(RurGraphicsShapes, HitTests)
 {
     EXPECT_FALSE(TRurGraphics::PointInRect(TPointF{20, 15}, TRectF{10, 10, 20, 20}));
