@@ -111,6 +111,14 @@ void CancelMenuRebuild(TMenu* menu)
     std::erase(PendingRebuilds, menu);
 }
 
+void ReleaseMenuRebuildWindow()
+{
+    PendingRebuilds.clear();
+    if (RebuildWindow)
+        DestroyWindow(RebuildWindow);
+    RebuildWindow = nullptr;
+}
+
 // ---- Hooking the handlers ----------------------------------------------------------------------
 
 namespace {

@@ -213,3 +213,5 @@ void RegisterRurMenuClasses();
 // must not rebuild the menu it measures); forgotten when the menu goes first.
 void DeferMenuRebuild(TMenu* menu);
 void CancelMenuRebuild(TMenu* menu);
+// The hidden window that carries the deferred rebuilds, freed at the unit's shut-down.
+void ReleaseMenuRebuildWindow();

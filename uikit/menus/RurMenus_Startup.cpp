@@ -89,4 +89,5 @@ void RurMenusUnitInitialize()
 void RurMenusUnitFinalize()
 {
     RestoreMenuAnimation();
+    ReleaseMenuRebuildWindow();
 }

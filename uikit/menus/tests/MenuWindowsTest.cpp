@@ -294,6 +294,15 @@ TEST_F(MenuWindows, MainMenuDropDownJoinsItsBarItem)
     EXPECT_TRUE(subclassed);
     EXPECT_EQ(underRoot, menu->CurrentMenuStyler()->Background()->Color()) << "the frame is open under File";
     EXPECT_EQ(frame, menu->CurrentMenuStyler()->MenuBorderColor());
+
+    // A side bar switched on for a main menu that shows in a window measures its items again.
+    TRurMenuStyler styler(FForm.get());
+    menu->SetMenuStyler(&styler);
+    HMENU dropDown = file->Handle();
+    AppendMenuW(dropDown, MF_STRING, 0x7F00, L"marker");
+    styler.SideBar()->SetVisible(true);
+    EXPECT_EQ(GetMenuItemCount(dropDown), 2) << "rebuilt";
+    menu->SetMenuStyler(nullptr);
     FForm->SetMenu(nullptr);
 }
 
