@@ -551,6 +551,7 @@ TscCustomButtonControl::~TscCustomButtonControl()
 
 void TscCustomButtonControl::GlowChanged(TObject*)
 {
+    FUpdateGlowBuffer = true; // intensity and offset are no inputs of the cache: any change rebuilds
     if (!ComponentState().Contains(csLoading))
         RePaintControl();
 }
@@ -563,14 +564,8 @@ void TscCustomButtonControl::SetCanFocused(bool value)
 
 void TscCustomButtonControl::SetImages(TCustomImageList* value)
 {
-    if (FImages == value)
-        return;
-    if (FImages)
-        FImages->RemoveFreeNotification(this);
-    FImages = value;
-    if (FImages)
-        FImages->FreeNotification(this);
-    RePaintControl();
+    if (ReplaceReference(this, FImages, value))
+        RePaintControl();
 }
 
 void TscCustomButtonControl::Notification(TComponent* component, TOperation operation)
@@ -668,6 +663,52 @@ bool TscCustomButtonControl::GetGlowParams(TscsCtrlState state, TColor& color, B
             alpha = Byte(alpha / 2);
     }
     return true;
+}
+
+bool TscCustomButtonControl::ClickOnDialogKey(TMessage& message, bool active, bool cancel)
+{
+    const bool noShift = KeyboardShiftState() * TShiftState{ssShift, ssCtrl, ssAlt} == TShiftState{};
+    if ((message.WParam == VK_RETURN && active && Enabled()) ||
+        (message.WParam == VK_ESCAPE && cancel && noShift && CanFocus())) {
+        ButtonClick();
+        message.Result = 1;
+        return true;
+    }
+    return false;
+}
+
+void TscCustomButtonControl::ClickWithModalResult(bool modalSetting, int modalResult)
+{
+    if (FDisableClick)
+        return;
+    if (modalSetting)
+        if (TCustomForm* form = GetParentForm())
+            form->SetModalResult(modalResult);
+    TscCustomButtonControl::ButtonClick();
+}
+
+void TscCustomButtonControl::ResizeForCaption(bool show, int widthWithCaption, int widthWithoutCaption)
+{
+    if (show && widthWithCaption > 0)
+        SetWidth(widthWithCaption);
+    else if (!show && widthWithoutCaption > 0)
+        SetWidth(widthWithoutCaption);
+    else
+        RePaintControl();
+}
+
+bool TscCustomButtonControl::GlowBufferNeedsUpdate(TCanvas* canvas, TColor glowColor, Byte glowSize, Byte glowAlpha,
+                                                   const TRect& rect, int imageIndex, TCustomImageList* images)
+{
+    const TFont* font = canvas->Font();
+    const TGlowInputs inputs{Caption(),   Width(),      Height(),     glowColor, glowSize,
+                             glowAlpha,   rect,         font->Size(), font->Name(), font->Style(),
+                             imageIndex,  FSpacing,     FMargin,      FLayout,   images,
+                             FWordWrap,   images ? images->Width() : 0, images ? images->Height() : 0};
+    const bool update = FUpdateGlowBuffer || !(inputs == FStoredGlowInputs);
+    FStoredGlowInputs = inputs;
+    FUpdateGlowBuffer = false;
+    return update;
 }
 
 void TscCustomButtonControl::DoMouseEnter()
@@ -916,4 +957,7 @@ void TscCustomButtonControl::WndProc(TMessage& message)
     TscCustomActiveControl::WndProc(message);
 }
 
-void scControlsInitialize() { RegisterClasses({TscPanel::StaticClass(), TscLabel::StaticClass()}); }
+void scControlsInitialize()
+{
+    RegisterClasses({TscPanel::StaticClass(), TscLabel::StaticClass(), TscButton::StaticClass()});
+}

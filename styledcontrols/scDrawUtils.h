@@ -18,6 +18,21 @@
 TAVIN_ENUM(TscsCtrlState, scsNormal, scsHot, scsPressed, scsFocused, scsDisabled)
 using TscsCtrlStates = TSet<TscsCtrlState>;
 
+// Points a component reference of owner at value, moving owner's free notification from the old
+// component to the new one, so a reference never outlives what it names; false when unchanged.
+template <class T>
+bool ReplaceReference(TComponent* owner, T*& field, T* value)
+{
+    if (field == value)
+        return false;
+    if (field)
+        field->RemoveFreeNotification(owner);
+    field = value;
+    if (value)
+        value->FreeNotification(owner);
+    return true;
+}
+
 // ---------------------------------------------------------------------------------------------
 // Windows version and the system functions that older systems lack. The version is the
 // framework's platform fact (tests inject another Windows through it); the functions are bound by

@@ -484,7 +484,11 @@ void GPDrawReplaceGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, By
         TGlyphStroke st(color, scale, thickness);
         st.Path.AddArc(a, first ? -135 : 45, 135);
         const TGPPointF tip = P(x, b.cy + sign * bb / 2);
-        Line(st.Path, tip, P(x, b.cy));
+        // The first runs up from its head to where its arc ends, the second down from there to it.
+        if (first)
+            Line(st.Path, tip, P(x, b.cy));
+        else
+            Line(st.Path, P(x, b.cy), tip);
         Line(st.Path, tip, P(x + 1.5 * bb, b.cy - sign * bb));
         Line(st.Path, tip, P(x - 1.5 * bb, b.cy - sign * bb));
         st.Draw(g);

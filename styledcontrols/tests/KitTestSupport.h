@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "scDrawUtils.h"
+#include "scImageCollection.h"
 
 // Replaces a bound system function for the lifetime of the object.
 template <class F>
@@ -24,3 +25,18 @@ std::unique_ptr<TBitmap> Canvas32(int width, int height, TColor fill = clWhite);
 TColor PixelAt(TBitmap* bitmap, int x, int y);
 // How many pixels of the rectangle have exactly the colour.
 int CountColor(TBitmap* bitmap, const TRect& rect, TColor color);
+
+// Three solid images: red, green and blue, each filling the rectangle it is drawn into.
+class TColourImages : public TscCustomImageCollection {
+public:
+    using TscCustomImageCollection::TscCustomImageCollection;
+    bool IsIndexAvailable(int index) const override { return index >= 0 && index < 3; }
+    bool IsSolidDrawing(int index) const override { return IsIndexAvailable(index); }
+    void Draw(TCanvas* canvas, const TRect& rect, int index, double) override
+    {
+        const TColor colours[] = {clRed, clLime, clBlue};
+        canvas->Brush()->SetStyle(bsSolid);
+        canvas->Brush()->SetColor(colours[index]);
+        canvas->FillRect(rect);
+    }
+};
