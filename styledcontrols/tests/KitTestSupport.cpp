@@ -4,6 +4,7 @@
 
 #include "FwGdiPlus.h"
 #include "GuiTestSupport.h"
+#include "PngImage.h"
 #include "WideText.h"
 #include "scGPControls.h"
 
@@ -54,7 +55,9 @@ void SaveBesideProgram(TBitmap* bitmap, const String& fileName)
     wchar_t path[MAX_PATH];
     GetModuleFileNameW(nullptr, path, MAX_PATH);
     const String program = FromWidePtr(path);
-    bitmap->SaveToFile(program.substr(0, program.find_last_of(u"\\/") + 1) + fileName);
+    TPngImage png;
+    png.Assign(bitmap);
+    png.SaveToFile(program.substr(0, program.find_last_of(u"\\/") + 1) + fileName);
 }
 
 TButtonForm::TButtonForm()
