@@ -18,6 +18,7 @@
 #include "RurTBXPVS.h"
 #include "RurXPVS.h"
 #include "StdCtrls.h"
+#include "TaskDialog.h"
 #include "Timers.h"
 #include "ckDllLoader.h"
 
@@ -50,12 +51,13 @@ const TUnitStep Units[] = {
     RurGraphicsHTMLEngineUnit,
     // Nothing is loaded at start; the shut-down frees the library.
     {"ckDllLoader", nullptr, &FinalizeCkDllLoader},
-    // The UI kit's styling: the theme libraries bound by name (DWM on first use), the kit's
-    // registered messages.
+    // The UI kit's styling: the theme libraries bound by name (DWM on first use), the common
+    // buttons' captions of the task dialog, the kit's registered messages.
     RurXPVS::RurXPVSUnit,
     AOBXPVS::AOBXPVSUnit,
     RurTBXPVS::RurTBXPVSUnit,
     RurDWM::RurDWMUnit,
+    TaskDialogUnit,
     ClearHintControlUnit,
     SBDrawImageUnit,
     {"Main_Form", &InitializeMainFormUnit, nullptr},

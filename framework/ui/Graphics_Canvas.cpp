@@ -52,9 +52,11 @@ TCanvas::~TCanvas()
     DeleteCriticalSection(&FLock);
 }
 
+// Code that draws on the handle with the system's calls finds the canvas's font, pen and brush
+// selected, as it does after any drawing call of the canvas.
 HDC TCanvas::Handle()
 {
-    RequiredState(csHandleValid);
+    RequiredState(csHandleValid | csFontValid | csPenValid | csBrushValid);
     return FHandle;
 }
 
