@@ -8,6 +8,7 @@
 #include "Dialogs.h"
 #include "ExtCtrls.h"
 #include "Forms.h"
+#include "FwGdiPlus.h"
 #include "Graphics.h"
 #include "Main_Form.h"
 #include "Resources.h"
@@ -21,6 +22,12 @@
 #include "TaskDialog.h"
 #include "Timers.h"
 #include "ckDllLoader.h"
+#include "scColorDialog.h"
+#include "scControls.h"
+#include "scDlgStrs.h"
+#include "scDrawUtils.h"
+#include "scGPControls.h"
+#include "scStyledForm.h"
 
 namespace {
 
@@ -51,6 +58,15 @@ const TUnitStep Units[] = {
     RurGraphicsHTMLEngineUnit,
     // Nothing is loaded at start; the shut-down frees the library.
     {"ckDllLoader", nullptr, &FinalizeCkDllLoader},
+    // The styled-controls kit: the version probe and the functions bound by name, the hooked form
+    // classes, the system's dialog captions, the framework's GDI+ classes, the kit's controls.
+    scDrawUtilsUnit,
+    scStyledFormUnit,
+    scDlgStrsUnit,
+    scColorDialogUnit,
+    fwgdip::GdiPlusUnit,
+    scControlsUnit,
+    scGPControlsUnit,
     // The UI kit's styling: the theme libraries bound by name (DWM on first use), the common
     // buttons' captions of the task dialog, the kit's registered messages.
     RurXPVS::RurXPVSUnit,
