@@ -1,12 +1,18 @@
 #!/usr/bin/env python3
-"""Draws the task dialog form's bitmaps: 8 bits per pixel, magenta (FF00FF) transparent.
+"""Draws the kit's bitmaps, magenta (FF00FF) transparent.
+
+The task dialog form's, 8 bits per pixel:
 
     TD_COLP, TD_COLPHOT, TD_COLPDOWN   19 x 19  expander while the text is shown (chevron up)
     TD_EXP, TD_EXPHOT, TD_EXPDOWN      19 x 19  expander while the text is hidden (chevron down)
     TD_ARW, TD_ARWHOT, TD_ARWDOWN, TD_ARWDIS   16 x 16  command-link arrow
     TD_SHIELD                          32 x 32  the elevation shield
 
-Run from this folder: python3 make_dialog_bitmaps.py (writes the .bmp files beside it).
+The data-aware glow button's glyphs, 16 x 16 in 16 colours: DBIMGFIRST, DBIMGPRIOR, DBIMGNEXT,
+DBIMGLAST, DBIMGINSERT, DBIMGDELETE, DBIMGEDIT, DBIMGPOST, DBIMGCANCEL, DBIMGREFRESH, and each with
+the suffix D for the disabled button.
+
+Run from this folder: python3 make_bitmaps.py (writes the .bmp files beside it).
 """
 import math
 import struct
@@ -14,7 +20,7 @@ import struct
 KEY = (255, 0, 255)
 
 
-def write_bmp(name, pixels):
+def write_bmp(name, pixels, bits=8):
     height = len(pixels)
     width = len(pixels[0])
     palette = []
@@ -22,15 +28,21 @@ def write_bmp(name, pixels):
         for c in row:
             if c not in palette:
                 palette.append(c)
-    assert len(palette) <= 256, name
-    palette += [(0, 0, 0)] * (256 - len(palette))
-    stride = (width + 3) & ~3
+    colours = 1 << bits
+    assert len(palette) <= colours, name
+    palette += [(0, 0, 0)] * (colours - len(palette))
+    stride = ((width * bits + 31) // 32) * 4
     image = bytearray()
     for row in reversed(pixels):
-        line = bytes(palette.index(c) for c in row)
-        image += line + b"\0" * (stride - width)
-    header_size = 14 + 40 + 256 * 4
-    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 8, 0, len(image), 2835, 2835, 256, 0)
+        indices = [palette.index(c) for c in row]
+        if bits == 4:
+            indices += [0] * (len(indices) % 2)
+            line = bytes((indices[i] << 4) | indices[i + 1] for i in range(0, len(indices), 2))
+        else:
+            line = bytes(indices)
+        image += line + b"\0" * (stride - len(line))
+    header_size = 14 + 40 + colours * 4
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, bits, 0, len(image), 2835, 2835, colours, 0)
     pal = b"".join(struct.pack("<BBBB", b, g, r, 0) for (r, g, b) in palette)
     file_header = struct.pack("<2sIHHI", b"BM", header_size + len(image), 0, 0, header_size)
     with open(name + ".bmp", "wb") as f:
@@ -130,3 +142,103 @@ write_bmp("TD_ARWHOT", arrow((70, 200, 90), (30, 130, 50)))
 write_bmp("TD_ARWDOWN", arrow((30, 130, 50), (15, 80, 30)))
 write_bmp("TD_ARWDIS", arrow((180, 180, 180), (140, 140, 140)))
 write_bmp("TD_SHIELD", shield())
+
+
+# ---- The navigator glyphs ------------------------------------------------------------------------
+
+def glyph(draw, colour):
+    px = [[KEY] * 16 for _ in range(16)]
+
+    def put(x, y):
+        if 0 <= x < 16 and 0 <= y < 16:
+            px[y][x] = colour
+
+    draw(put)
+    return px
+
+
+def triangle(put, tip_x, left):
+    # a filled triangle pointing left or right, 7 pixels high, tip at tip_x
+    for i in range(4):
+        for y in range(7 - i, 9 + i):
+            put(tip_x + (i if left else -i), y)
+
+
+def first(put):
+    for y in range(4, 12):
+        put(4, y)
+    triangle(put, 6, True)
+
+
+def prior(put):
+    triangle(put, 6, True)
+
+
+def next_(put):
+    triangle(put, 9, False)
+
+
+def last(put):
+    triangle(put, 9, False)
+    for y in range(4, 12):
+        put(11, y)
+
+
+def insert(put):
+    for i in range(3, 13):
+        put(i, 7)
+        put(i, 8)
+        put(7, i)
+        put(8, i)
+
+
+def delete(put):
+    for i in range(3, 13):
+        put(i, 7)
+        put(i, 8)
+
+
+def edit(put):
+    # a pencil from the lower left to the upper right
+    for i in range(9):
+        put(3 + i, 12 - i)
+        put(4 + i, 12 - i)
+        put(4 + i, 11 - i)
+    put(2, 13)
+
+
+def post(put):
+    for i in range(4):
+        put(3 + i, 8 + i)
+        put(3 + i, 9 + i)
+    for i in range(7):
+        put(7 + i, 10 - i)
+        put(7 + i, 11 - i)
+
+
+def cancel(put):
+    for i in range(9):
+        put(3 + i, 3 + i)
+        put(4 + i, 3 + i)
+        put(11 - i, 3 + i)
+        put(12 - i, 3 + i)
+
+
+def refresh(put):
+    # a circle open at the upper right, its end an arrow corner
+    for a in range(50, 360, 6):
+        t = math.radians(a)
+        put(int(round(7.5 + 5 * math.cos(t))), int(round(7.5 - 5 * math.sin(t))))
+    for i in range(4):
+        put(11, 1 + i)
+        put(8 + i, 4)
+
+
+glyphs = {"FIRST": first, "PRIOR": prior, "NEXT": next_, "LAST": last, "INSERT": insert, "DELETE": delete,
+          "EDIT": edit, "POST": post, "CANCEL": cancel, "REFRESH": refresh}
+colours = {"FIRST": (0, 0, 128), "PRIOR": (0, 0, 128), "NEXT": (0, 0, 128), "LAST": (0, 0, 128),
+           "INSERT": (0, 128, 0), "DELETE": (128, 0, 0), "EDIT": (128, 128, 0), "POST": (0, 128, 0),
+           "CANCEL": (128, 0, 0), "REFRESH": (0, 128, 128)}
+for name, draw in glyphs.items():
+    write_bmp("DBIMG" + name, glyph(draw, colours[name]), bits=4)
+    write_bmp("DBIMG" + name + "D", glyph(draw, (128, 128, 128)), bits=4)
