@@ -56,7 +56,7 @@ TCanvas::~TCanvas()
 // selected, as it does after any drawing call of the canvas.
 HDC TCanvas::Handle()
 {
-    RequiredState(csHandleValid | csFontValid | csPenValid | csBrushValid);
+    RequiredState(csHandleValid);
     return FHandle;
 }
 

@@ -235,19 +235,22 @@ void TCustomRurTaskDialog::SetRadioButtonCaption(TWinControl* radio, const Strin
         button->SetCaption(caption);
 }
 
-void TCustomRurTaskDialog::SetButtonCaption(TWinControl* button, const String& caption)
+void ApplyButtonCaption(TControl& button, const String& caption)
 {
-    TButton* push = AsPushButton(button);
-    if (!push)
-        return;
     const size_t bar = caption.find(u'|');
     if (bar == String::npos) {
-        push->SetCaption(caption);
+        button.SetCaption(caption);
         return;
     }
-    push->SetCaption(caption.substr(0, bar));
-    push->SetHint(caption.substr(bar + 1));
-    push->SetShowHint(true);
+    button.SetCaption(caption.substr(0, bar));
+    button.SetHint(caption.substr(bar + 1));
+    button.SetShowHint(true);
+}
+
+void TCustomRurTaskDialog::SetButtonCaption(TWinControl* button, const String& caption)
+{
+    if (TButton* push = AsPushButton(button))
+        ApplyButtonCaption(*push, caption);
 }
 
 void TCustomRurTaskDialog::SetButtonCancel(TWinControl* button, bool cancel)

@@ -579,6 +579,10 @@ private:
     bool FBuilding = false;
 };
 
+// A custom button line: the caption, or the caption before the first "|" and the hint after it
+// (hints then switched on).
+void ApplyButtonCaption(TControl& button, const String& caption);
+
 // Texts for the system dialog: "\\n" (two characters) becomes a line feed, unless the text holds
 // "\\\\n", in which case each of those becomes "\\n" and nothing else changes.
 String UnescapeNewLines(const String& text);

@@ -170,7 +170,7 @@ void TTaskDialogButton::Paint()
         auto drawLine = [&](const String& text, TFont* font, int top) {
             canvas.Font()->Assign(font);
             RECT line{textLeft, top, r.Right, r.Bottom};
-            DrawTextW(canvas.Handle(), WidePtr(text), static_cast<int>(text.size()), &line,
+            DrawTextW(TextDrawingHandle(canvas), WidePtr(text), static_cast<int>(text.size()), &line,
                       DT_SINGLELINE | reading);
         };
         if (FMultiLine && (caption.find(u'\r') != String::npos || HasEscapedNewLine(caption))) {
@@ -188,7 +188,7 @@ void TTaskDialogButton::Paint()
         } else {
             canvas.Font()->Assign(FHeadingFont.get());
             RECT line{textLeft, r.Top, r.Right, r.Bottom};
-            DrawTextW(canvas.Handle(), WidePtr(caption), static_cast<int>(caption.size()), &line,
+            DrawTextW(TextDrawingHandle(canvas), WidePtr(caption), static_cast<int>(caption.size()), &line,
                       DT_SINGLELINE | DT_VCENTER | reading);
         }
     }

@@ -26,6 +26,12 @@ TMeasuringScope::~TMeasuringScope()
     DeleteDC(FDC);
 }
 
+HDC TextDrawingHandle(TCanvas& canvas)
+{
+    canvas.TextOut(0, 0, String()); // draws nothing; selects the font and the brush
+    return canvas.Handle();
+}
+
 THTMLDrawOptions DialogHTMLOptions(bool measuring, bool measureOnly, TBiDiMode biDiMode)
 {
     THTMLDrawOptions options;
@@ -132,7 +138,7 @@ TRurMessageForm::TTextSize TRurMessageForm::MeasureText(const String& text, int 
     if (text.empty())
         return {};
     RECT r{0, 0, width > 0 ? width : 1000, 100};
-    DrawTextW(Canvas()->Handle(), WidePtr(text), static_cast<int>(text.size()), &r,
+    DrawTextW(TextDrawingHandle(*Canvas()), WidePtr(text), static_cast<int>(text.size()), &r,
               DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX | ReadingFlags());
     return {r.right, r.bottom};
 }
@@ -160,7 +166,7 @@ void TRurMessageForm::MeasureInstruction(int& width, int& height)
         Canvas()->Font()->SetHeight(S(-15));
         Canvas()->Font()->SetStyle({fsBold});
         RECT r{0, 0, Screen->Width() / 2, 0};
-        DrawTextW(Canvas()->Handle(), WidePtr(text), static_cast<int>(text.size()), &r,
+        DrawTextW(TextDrawingHandle(*Canvas()), WidePtr(text), static_cast<int>(text.size()), &r,
                   DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | ReadingFlags());
         Canvas()->Font()->Assign(&saved);
         width = r.right;
@@ -510,7 +516,7 @@ void TRurMessageForm::SizeButtons()
         Canvas()->Font()->Assign(button->Font());
         const String caption = button->Caption();
         RECT r{0, 0, 0, 0};
-        DrawTextW(Canvas()->Handle(), WidePtr(caption), static_cast<int>(caption.size()), &r,
+        DrawTextW(TextDrawingHandle(*Canvas()), WidePtr(caption), static_cast<int>(caption.size()), &r,
                   DT_CALCRECT | DT_SINGLELINE | ReadingFlags());
         Canvas()->Font()->Assign(&saved);
         const int width = std::max(S(16) + static_cast<int>(r.right), leastWidth);

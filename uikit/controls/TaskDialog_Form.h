@@ -18,6 +18,10 @@ private:
     HDC FDC = nullptr;
 };
 
+// The canvas's handle with its font, text colour and brush selected, for the system's text calls
+// (the canvas selects them only for its own drawing calls).
+HDC TextDrawingHandle(TCanvas& canvas);
+
 // The caption engine's settings for the dialog's texts: measuring (hit test, selected, blink
 // visible) or drawing (all of them off).
 THTMLDrawOptions DialogHTMLOptions(bool measuring, bool measureOnly, TBiDiMode biDiMode);

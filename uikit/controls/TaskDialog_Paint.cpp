@@ -55,7 +55,7 @@ void TRurMessageForm::PaintWindow(HDC dc)
         const String& text = FExpanded ? FTaskDialog->ExpandControlText() : FTaskDialog->CollapsControlText();
         RECT r{FExpandButton->Left() + FExpandButton->Width() + FHorzSpacing - 5, FExpandButton->Top(), client.Right,
                FExpandButton->Top() + FExpandButton->Height()};
-        DrawTextW(canvas.Handle(), WidePtr(text), static_cast<int>(text.size()), &r,
+        DrawTextW(TextDrawingHandle(canvas), WidePtr(text), static_cast<int>(text.size()), &r,
                   DT_SINGLELINE | DT_VCENTER | ReadingFlags());
     }
     canvas.Font()->SetColor(savedColor);
@@ -72,7 +72,7 @@ void TRurMessageForm::DrawBodyText(TCanvas& canvas, const String& text, const TR
     }
     const String shown = HasEscapedNewLine(text) ? EscapedNewLinesAsReturns(text) : text;
     RECT r{rect.Left, rect.Top, rect.Right, rect.Bottom};
-    DrawTextW(canvas.Handle(), WidePtr(shown), static_cast<int>(shown.size()), &r,
+    DrawTextW(TextDrawingHandle(canvas), WidePtr(shown), static_cast<int>(shown.size()), &r,
               DT_NOPREFIX | DT_EXPANDTABS | DT_WORDBREAK | DT_VCENTER | ReadingFlags());
 }
 

@@ -1,6 +1,6 @@
 // The task dialog's text rules (escaped line breaks, trimming, splitting captions into lines,
 // measuring a command link's caption), its icon numbers, and how its links open.
-#include "TaskDialog.h"
+#include "TaskDialog_Form.h"
 
 #include <shellapi.h>
 
@@ -89,7 +89,7 @@ void MeasureCommandLinkText(TCanvas& canvas, const String& text, TFont* headingF
     auto measure = [&](const String& line, TFont* font) {
         canvas.Font()->Assign(font);
         RECT r{0, 0, 0, 0};
-        DrawTextW(canvas.Handle(), WidePtr(line), static_cast<int>(line.size()), &r,
+        DrawTextW(TextDrawingHandle(canvas), WidePtr(line), static_cast<int>(line.size()), &r,
                   DT_CALCRECT | DT_SINGLELINE | flags);
         return r;
     };
