@@ -152,6 +152,8 @@ protected:
     virtual void DoClose(TCloseAction& action);
     // The form is about to be shown: fires OnShow.
     virtual void DoShow();
+    // The form is being hidden: runs OnHide (descendants add their own work after it).
+    virtual void DoHide();
     void UpdateShowingForm();
 
 private:

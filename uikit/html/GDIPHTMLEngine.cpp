@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "GDIPPictureContainer.h"
 #include "ImgList.h"
 #include "Math.h"
 
@@ -21,28 +22,6 @@ void SetStyle(TFont& AFont, TFontStyle AStyle, bool AOn)
         style.Exclude(AStyle);
     AFont.SetStyle(style);
 }
-
-// A framework canvas on the graphics object's device context for as long as it lives.
-class THDCCanvas {
-public:
-    explicit THDCCanvas(TGPGraphics& AGraphics) : FGraphics(AGraphics), FDC(AGraphics.GetHDC())
-    {
-        FCanvas.SetHandle(FDC);
-    }
-    ~THDCCanvas()
-    {
-        FCanvas.SetHandle(nullptr);
-        FGraphics.ReleaseHDC(FDC);
-    }
-    THDCCanvas(const THDCCanvas&) = delete;
-    THDCCanvas& operator=(const THDCCanvas&) = delete;
-    TCanvas& Canvas() { return FCanvas; }
-
-private:
-    TGPGraphics& FGraphics;
-    HDC FDC;
-    TCanvas FCanvas;
-};
 
 class THTMLGDIPEngine {
 public:
@@ -85,6 +64,11 @@ private:
     void Closing(Pass& APass, THTMLTagKind AKind);
     void Image(Pass& APass, const String& ATag, const String& AUpper);
     void ListItem(Pass& APass, const String& AUpper);
+    // The picture container's picture of that name; nil without a container or such a picture.
+    TRurGDIPPicture* ContainerPicture(const String& AName) const
+    {
+        return FOptions.PictureContainer ? FOptions.PictureContainer->FindPicture(AName) : nullptr;
+    }
     int Measure(const String& AText);
     TColor Background() const { return FBrush.Style() == bsClear ? clNone : FBrush.Color(); }
     void SetBackground(TColor AColor)
@@ -125,10 +109,7 @@ private:
     bool FInAnchor = false;
     String FAnchor;
     String FTitle;
-    bool FHidden = false;
-    bool FShadow = false;
-    bool FSub = false;
-    bool FSup = false;
+    THTMLTextSwitches FSwitches;
     bool FErrorMark = false;
     bool FInFocusedAnchor = false;
     bool FAnchorStyled = false;
@@ -254,13 +235,13 @@ void THTMLGDIPEngine::Run(Pass& APass, const String& AText, std::size_t APos, st
     String run = AText.substr(APos, ALength);
     DecodeFragmentEntities(run);
     const int height = FGraphics.TextHeight(run, &FFont);
-    if (FSub && FSubOffset < height / 4)
+    if (FSwitches.Sub && FSubOffset < height / 4)
         FSubOffset = height / 2;
-    if (FSup && FSupOffset < height / 4)
+    if (FSwitches.Sup && FSupOffset < height / 4)
         FSupOffset = height / 2;
     APass.Height = std::max(APass.Height, height);
     const bool firstPass = APass.Measuring && !APass.Drawing && FStripping;
-    if (FHidden) {
+    if (FSwitches.Hidden) {
         if (firstPass)
             FResult.StrippedText += run;
         APass.LineText.append(AText, APos, ALength);
@@ -303,11 +284,11 @@ void THTMLGDIPEngine::Run(Pass& APass, const String& AText, std::size_t APos, st
 void THTMLGDIPEngine::DrawRun(Pass& APass, const String& ARun, int AWidth, const String& AFollowing)
 {
     TRect r(APass.Pen, APass.Line.Top, APass.Pen + AWidth, APass.Line.Bottom);
-    if (FSup) {
+    if (FSwitches.Sup) {
         r.Bottom -= FSupOffset;
         r.Top -= FSupOffset / 2;
     }
-    if (FSub) {
+    if (FSwitches.Sub) {
         r.Bottom += FSubOffset;
         r.Top += FSubOffset / 2;
     }
@@ -315,7 +296,7 @@ void THTMLGDIPEngine::DrawRun(Pass& APass, const String& ARun, int AWidth, const
     // Text sits on the line's bottom.
     const int height = FGraphics.TextHeight(ARun, &FFont);
     TRect text(r.Left, r.Bottom - height, r.Right, r.Bottom);
-    if (FShadow) {
+    if (FSwitches.Shadow) {
         const TColor color = FFont.Color();
         FFont.SetColor(FOptions.ShadowColor);
         TRect shadow(text.Left + FOptions.ShadowOffset, text.Top + FOptions.ShadowOffset,
@@ -358,6 +339,8 @@ void THTMLGDIPEngine::DrawRun(Pass& APass, const String& ARun, int AWidth, const
 void THTMLGDIPEngine::Tag(Pass& APass, const String& ATag)
 {
     const THTMLTag tag = ClassifyHTMLTag(ATag, THTMLEdition::Full);
+    if (FSwitches.Apply(tag))
+        return;
     if (tag.Closing)
         Closing(APass, tag.Kind);
     else
@@ -475,8 +458,8 @@ void THTMLGDIPEngine::Opening(Pass& APass, THTMLTagKind AKind, const String& ATa
         Image(APass, ATag, AUpper);
         break;
     case K::Emoji:
-        if (!FHidden && ATag.size() >= 5) {
-            THDCCanvas canvas(FGraphics);
+        if (!FSwitches.Hidden && ATag.size() >= 5) {
+            TGPGraphicsCanvas canvas(FGraphics);
             APass.Pen += DrawEmojiRun(canvas.Canvas(), APass.Pen, APass.Line.Top, canvas.Canvas().Font()->Size(),
                                       ATag.substr(3, 2), !APass.Drawing);
         }
@@ -496,21 +479,9 @@ void THTMLGDIPEngine::Opening(Pass& APass, THTMLTagKind AKind, const String& ATa
         if (HTMLTagAttribute(AUpper, u"INDENT", value))
             FParIndent = HTMLIntegerValue(value);
         break;
-    case K::Shadow:
-        FShadow = true;
-        break;
-    case K::Subscript:
-        FSub = true;
-        break;
-    case K::Superscript:
-        FSup = true;
-        break;
     case K::UnorderedList:
         ++FLevel;
         APass.LineEnded = true;
-        break;
-    case K::Hidden:
-        FHidden = true;
         break;
     default:
         break;
@@ -587,19 +558,9 @@ void THTMLGDIPEngine::Closing(Pass& APass, THTMLTagKind AKind)
     case K::Span:
         SetStyle(FFont, fsStrikeOut, false);
         break;
-    case K::SubSupEnd:
-        FSub = false;
-        FSup = false;
-        break;
-    case K::Shadow:
-        FShadow = false;
-        break;
     case K::UnorderedList:
         if (FLevel > 0)
             --FLevel;
-        break;
-    case K::Hidden:
-        FHidden = false;
         break;
     default:
         break;
@@ -612,19 +573,32 @@ void THTMLGDIPEngine::Image(Pass& APass, const String& ATag, const String& AUppe
     HTMLTagAttribute(AUpper, ATag, u"SRC", src);
     const String kind = HTMLUpperTag(src.substr(0, 5));
     TSize item{0, 0};
-    std::unique_ptr<THDCCanvas> canvas;
-    if (kind.rfind(u"IDX:", 0) == 0) {
+    if (src.find(u':') == String::npos) {
+        TRurGDIPPicture* picture = ContainerPicture(src);
+        if (picture && !picture->Empty()) {
+            const int width = HTMLTagAttribute(AUpper, u"WIDTH", value) ? HTMLIntegerValue(value) : 0;
+            const int height = HTMLTagAttribute(AUpper, u"HEIGHT", value) ? HTMLIntegerValue(value) : 0;
+            if (width >= 1 && height >= 1) {
+                item = TSize{width, height};
+            } else {
+                picture->GetImageSizes();
+                item = TSize{picture->Width(), picture->Height()};
+            }
+            if (APass.Drawing)
+                picture->GDIPDraw(FGraphics, Bounds(APass.Pen, APass.Line.Top, item.cx, item.cy));
+        }
+    } else if (kind.rfind(u"IDX:", 0) == 0) {
         const int index = HTMLIntegerValue(src.substr(4));
         TCustomImageList* images = FOptions.Images;
         if (images && index >= 0 && index < images->Count()) {
             item = TSize{images->Width(), images->Height()};
             if (APass.Drawing && !FOptions.Printing) {
-                THDCCanvas target(FGraphics);
+                TGPGraphicsCanvas target(FGraphics);
                 images->Draw(&target.Canvas(), APass.Pen, APass.Line.Top, index);
             }
         }
     } else if (kind == u"SSYS:" || kind == u"LSYS:") {
-        THDCCanvas target(FGraphics);
+        TGPGraphicsCanvas target(FGraphics);
         DrawShellIcon(target.Canvas(), APass.Pen, APass.Line.Top, item, FOptions.PrintScale, FOptions.Printing,
                       APass.Drawing, kind[0] == u'L', src.substr(5));
     }
@@ -667,7 +641,7 @@ void THTMLGDIPEngine::ListItem(Pass& APass, const String& AUpper)
     const TColor color = HTMLTagAttribute(AUpper, u"COLOR", value) ? HTMLColorValue(value) : clNone;
     APass.Width += FLevel * FIndent;
     APass.Pen += std::max(FLevel - 1, 0) * FIndent;
-    if (APass.Drawing && !FHidden) {
+    if (APass.Drawing && !FSwitches.Hidden) {
         const float x = float(APass.Pen);
         const float y = float(APass.Line.Top + 2);
         // Without a colour the value of clNone is taken as it is: a white bullet.
@@ -676,6 +650,15 @@ void THTMLGDIPEngine::ListItem(Pass& APass, const String& AUpper)
             FGraphics.FillRectangle(&brush, x, y, 8.0f, 8.0f);
         } else if (type == u"CIRCLE") {
             FGraphics.FillEllipse(&brush, x, y, 8.0f, 8.0f);
+        } else if (type == u"IMAGE") {
+            String name;
+            HTMLTagAttribute(AUpper, u"NAME", name);
+            if (TRurGDIPPicture* picture = ContainerPicture(name); picture && !picture->Empty()) {
+                picture->GetImageSizes();
+                picture->GDIPDraw(FGraphics, Bounds(APass.Pen, APass.Line.Top + 2, picture->Width(), picture->Height()));
+                if (picture->Width() > 12)
+                    APass.Pen += picture->Width() - 12;
+            }
         } else if (type.empty()) {
             const TColor fontColor = FFont.Color();
             const String name = FFont.Name();

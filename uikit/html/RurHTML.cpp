@@ -67,7 +67,7 @@ void THTMLEngine::LayOutLine(String& AText)
     AssignFont(*FRefFont, *FMeasureRefFont);
     const bool inAnchor = FInAnchor;
     const String anchor = FAnchor;
-    const bool shadow = FShadow;
+    const bool shadow = FSwitches.Shadow;
     const int links = FLinks;
     const int listDepth = FListDepth;
     const bool floatBefore = FParFloat != 0;
@@ -85,7 +85,7 @@ void THTMLEngine::LayOutLine(String& AText)
 
     const std::size_t before = AText.size();
     FStripping = true;
-    const String lineText = DrawLine(AText, FLineRect, true, metrics);
+    String lineText = DrawLine(AText, FLineRect, true, metrics);
     FStripping = false;
     // A line always takes something, so the loop ends on any text.
     if (AText.size() == before)
@@ -93,7 +93,7 @@ void THTMLEngine::LayOutLine(String& AText)
 
     FInAnchor = inAnchor;
     FAnchor = anchor;
-    FShadow = shadow;
+    FSwitches.Shadow = shadow;
     AssignFont(*FMeasureFont, *FCanvas.Font());
     AssignFont(*FMeasureRefFont, *FRefFont);
     metrics.Height = int(Round((metrics.Height + FOptions.LineSpacing) * FLineHeightFactor));
@@ -110,8 +110,7 @@ void THTMLEngine::LayOutLine(String& AText)
         AssignFont(*FRefFont, *FDrawRefFont);
         FLinks = links;
         FListDepth = listDepth;
-        String drawText = lineText;
-        DrawLine(drawText, drawRect, FOptions.HitTest, metrics);
+        DrawLine(lineText, drawRect, FOptions.HitTest, metrics);
         AssignFont(*FDrawFont, *FCanvas.Font());
         AssignFont(*FDrawRefFont, *FRefFont);
         FLineRect.Left = FCaption.Left + FFloatLeft;

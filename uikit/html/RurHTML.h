@@ -106,6 +106,16 @@ struct THTMLTag {
 // ATag runs from "<" up to and including its ">".
 THTMLTag ClassifyHTMLTag(const String& ATag, THTMLEdition AEdition);
 
+// The switches of the text state that tags turn on and off alike in every engine.
+struct THTMLTextSwitches {
+    bool Shadow = false; // SHAD
+    bool Sub = false;    // SUB, off at the closing of SUB or SUP
+    bool Sup = false;    // SUP, likewise
+    bool Hidden = false; // Z
+    // Applies a tag that switches one of them; false for any other tag.
+    bool Apply(const THTMLTag& ATag);
+};
+
 // The length of the text fragment at APos (the text there does not start with "<"): up to the next
 // "<" or the end; with word wrap, up to and including a blank that comes before it.
 std::size_t HTMLFragmentLength(const String& AText, std::size_t APos, bool AWordWrap);
@@ -150,6 +160,7 @@ template <class FEnded, class FText, class FTag>
 void WalkHTMLLine(String& AText, bool AWordWrap, FEnded&& AEnded, FText&& AOnText, FTag&& AOnTag)
 {
     std::size_t pos = 0;
+    String tag; // one buffer for the line's tags
     while (pos < AText.size() && !AEnded()) {
         if (AText[pos] != u'<') {
             const std::size_t length = HTMLFragmentLength(AText, pos, AWordWrap);
@@ -165,7 +176,8 @@ void WalkHTMLLine(String& AText, bool AWordWrap, FEnded&& AEnded, FText&& AOnTex
             pos = AText.size();
             break;
         }
-        if (AOnTag(AText.substr(pos, length)) == THTMLStep::Stop)
+        tag.assign(AText, pos, length);
+        if (AOnTag(tag) == THTMLStep::Stop)
             break;
         pos += length;
     }
@@ -186,6 +198,8 @@ THTMLStep TakeLineTag(TPass& APass, const String& ATag, FApply&& AApply)
 
 // A tag's text with ASCII letters in upper case; the positions stay those of the tag.
 String HTMLUpperTag(const String& ATag);
+// The same into AUpper, whose storage is used again.
+void HTMLUpperTag(const String& ATag, String& AUpper);
 // The value in double quotes after the first occurrence of AName (upper case) in AUpperTag; the
 // value is taken from AOriginalTag, so it keeps its case. False when the name does not occur.
 bool HTMLTagAttribute(const String& AUpperTag, const String& AOriginalTag, const String& AName, String& AValue);

@@ -104,6 +104,9 @@ private:
     TColor FBackground = clNone;
     bool FResultHit = false;
     bool FStripping = false; // the first pass of a line adds to the stripped text
+    // Storage used again for each fragment and tag, rather than made anew.
+    String FFragment;
+    String FUpperTag;
 
     // Fonts: the reference font, and the canvas and reference fonts each kind of pass left.
     std::unique_ptr<TFont> FBaseFont, FRefFont, FMeasureFont, FMeasureRefFont, FDrawFont, FDrawRefFont;
@@ -136,10 +139,7 @@ private:
     int FListCounter = 1;
     bool FInAnchor = false;
     String FAnchor;
-    bool FShadow = false;
-    bool FSub = false;
-    bool FSup = false;
-    bool FHidden = false;
+    THTMLTextSwitches FSwitches;
     bool FErrorMark = false;
     bool FParBackground = false;
     TColor FFontSavedBrush = clNone;

@@ -140,6 +140,31 @@ THTMLTag ClassifyHTMLTag(const String& ATag, THTMLEdition AEdition)
     return tag;
 }
 
+bool THTMLTextSwitches::Apply(const THTMLTag& ATag)
+{
+    using K = THTMLTagKind;
+    switch (ATag.Kind) {
+    case K::Shadow:
+        Shadow = !ATag.Closing;
+        return true;
+    case K::Hidden:
+        Hidden = !ATag.Closing;
+        return true;
+    case K::Subscript:
+        Sub = true;
+        return true;
+    case K::Superscript:
+        Sup = true;
+        return true;
+    case K::SubSupEnd:
+        Sub = false;
+        Sup = false;
+        return true;
+    default:
+        return false;
+    }
+}
+
 std::size_t HTMLFragmentLength(const String& AText, std::size_t APos, bool AWordWrap)
 {
     const std::size_t open = AText.find(u'<', APos);
@@ -176,10 +201,16 @@ std::size_t HTMLTagLength(const String& AText, std::size_t APos)
 
 String HTMLUpperTag(const String& ATag)
 {
-    String upper = ATag;
-    for (Char& c : upper)
-        c = AsciiUpper(c);
+    String upper;
+    HTMLUpperTag(ATag, upper);
     return upper;
+}
+
+void HTMLUpperTag(const String& ATag, String& AUpper)
+{
+    AUpper.assign(ATag);
+    for (Char& c : AUpper)
+        c = AsciiUpper(c);
 }
 
 bool HTMLTagAttribute(const String& AUpperTag, const String& AOriginalTag, const String& AName, String& AValue)
@@ -212,7 +243,8 @@ void TrimHTMLText(String& AText)
     std::size_t last = AText.size();
     while (last > first && AText[last - 1] <= u' ')
         --last;
-    AText = AText.substr(first, last - first);
+    AText.erase(last);
+    AText.erase(0, first);
 }
 
 bool HTMLFontSizeValue(const String& AUpperTag, int& AValue)
