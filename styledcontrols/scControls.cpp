@@ -15,6 +15,14 @@ TAVIN_PUBLISHED(TscCustomActiveControl) {}
 
 TAVIN_PUBLISHED(TscCustomButtonControl) {}
 
+TAVIN_PUBLISHED(TscGalleryMenu) {}
+
+// The pictures, their pop-up window and its keyboard and mouse handling belong to the gallery
+// menu's own part of the kit; this base has nothing to show and so reports nothing.
+void TscGalleryMenu::PopupFromRect(const TRect&) {}
+
+void TscGalleryMenu::PopupFromRectExt(const TRect&, bool, bool) {}
+
 // ---------------------------------------------------------------------------------------------
 
 TscCustomControl::TscCustomControl(TComponent* owner)
@@ -547,6 +555,8 @@ TscCustomButtonControl::~TscCustomButtonControl()
 {
     StopRepeatClickTimer();
     SetImages(nullptr);
+    SetDropDownMenu(nullptr);
+    SetGalleryMenu(nullptr);
 }
 
 void TscCustomButtonControl::GlowChanged(TObject*)
@@ -563,21 +573,60 @@ void TscCustomButtonControl::SetCanFocused(bool value)
 
 void TscCustomButtonControl::SetImages(TCustomImageList* value)
 {
-    if (FImages == value)
+    if (ReplaceComponentReference(this, FImages, value))
+        RePaintControl();
+}
+
+void TscCustomButtonControl::SetDropDownMenu(TPopupMenu* value)
+{
+    if (ReplaceComponentReference(this, FDropDownMenu, value))
+        RePaintControl();
+}
+
+void TscCustomButtonControl::SetGalleryMenu(TscGalleryMenu* value)
+{
+    if (FGalleryMenu == value)
         return;
-    if (FImages)
-        FImages->RemoveFreeNotification(this);
-    FImages = value;
-    if (FImages)
-        FImages->FreeNotification(this);
+    if (FGalleryMenu) {
+        FGalleryMenu->SetOnInternalChange(nullptr);
+        FGalleryMenu->SetOnInternalMenuClose(nullptr);
+        if (FGalleryMenu->Control() == this)
+            FGalleryMenu->SetControl(nullptr);
+    }
+    ReplaceComponentReference(this, FGalleryMenu, value);
+    if (FGalleryMenu) {
+        FGalleryMenu->SetOnInternalChange(MakeHandler<&TscCustomButtonControl::GalleryMenuChanged>(this));
+        FGalleryMenu->SetOnInternalMenuClose(MakeHandler<&TscCustomButtonControl::GalleryMenuClosed>(this));
+    }
     RePaintControl();
 }
 
 void TscCustomButtonControl::Notification(TComponent* component, TOperation operation)
 {
     TscCustomActiveControl::Notification(component, operation);
-    if (operation == opRemove && component == FImages)
+    if (operation != opRemove)
+        return;
+    if (component == FImages)
         FImages = nullptr;
+    if (component == FDropDownMenu)
+        FDropDownMenu = nullptr;
+    if (component == FGalleryMenu)
+        FGalleryMenu = nullptr;
+}
+
+void TscCustomButtonControl::ActionChange(TObject* sender, bool checkDefaults)
+{
+    TscCustomActiveControl::ActionChange(sender, checkDefaults);
+    auto* action = dynamic_cast<TCustomAction*>(sender);
+    auto* list = action ? dynamic_cast<TCustomActionList*>(action->ActionList()) : nullptr;
+    TCustomImageList* images = list ? list->Images() : nullptr;
+    if (!images || action->ImageIndex() < 0 || action->ImageIndex() >= images->Count())
+        return;
+    if (FUseImagesFromAction)
+        SetImages(images);
+    if (FUseImageIndexFromAction)
+        SetImageIndex(action->ImageIndex());
+    RePaintControl();
 }
 
 void TscCustomButtonControl::ChangeScale(int m, int d, bool isDpiChange)
@@ -613,7 +662,12 @@ void TscCustomButtonControl::ButtonClick()
     const TComponentState state = ComponentState();
     if (FDisableClick || state.Contains(csDesigning) || state.Contains(csLoading))
         return;
-    if (FOnClick)
+    TBasicAction* action = Action();
+    if (FOnClick && action && FOnClick == action->OnExecute())
+        FOnClick(this);
+    else if (ActionLink())
+        ActionLink()->Execute(this);
+    else if (FOnClick)
         FOnClick(this);
 }
 
@@ -633,7 +687,7 @@ void TscCustomButtonControl::SetDown(bool value)
         ButtonClick();
 }
 
-void TscCustomButtonControl::CloseUp(bool acceptChanges)
+void TscCustomButtonControl::GalleryMenuClosed(TObject*)
 {
     FPressed = false;
     FIsDown = false;
@@ -641,8 +695,28 @@ void TscCustomButtonControl::CloseUp(bool acceptChanges)
     FMenuTracking = false;
     RePaintControl();
     FOldCtrlState = GetCtrlState();
+}
+
+void TscCustomButtonControl::CloseUp(bool acceptChanges)
+{
+    GalleryMenuClosed(this);
     if (FOnCloseUp)
         FOnCloseUp(this, acceptChanges);
+}
+
+bool TscCustomButtonControl::GlowBufferNeedsUpdate(TCanvas* canvas, TColor glowColor, int glowSize, int glowAlpha,
+                                                   const TRect& rect, int imageIndex, const TCustomImageList* images)
+{
+    const TFont* font = canvas->Font();
+    const TscButtonGlowInputs inputs{Caption(), Width(), Height(), glowColor, glowSize, glowAlpha, rect,
+                                     font->Size(), font->Name(), font->Style(), imageIndex, FSpacing, FMargin,
+                                     FLayout, images, images ? images->Width() : 0, images ? images->Height() : 0,
+                                     FWordWrap};
+    if (!FUpdateGlowBuffer && inputs == FStoredGlowInputs)
+        return false;
+    FStoredGlowInputs = inputs;
+    FUpdateGlowBuffer = false;
+    return true;
 }
 
 bool TscCustomButtonControl::GetGlowParams(TscsCtrlState state, TColor& color, Byte& alpha, Byte& size) const
@@ -722,20 +796,94 @@ bool TscCustomButtonControl::InArrowPart(int x, int y) const
     return x >= strip.Left && x < strip.Right && y >= strip.Top && y < strip.Bottom;
 }
 
-void TscCustomButtonControl::DoCustomDropDown(bool fromArrow)
+bool TscCustomButtonControl::StartDropDown(bool fromArrow)
 {
     if (fromArrow)
         FMenuDroppedDown = true;
     if (!FSplitButton)
         FIsDown = true;
     RePaintControl();
+    // The main part of a split button clicks on release instead.
     if (!fromArrow && FSplitButton)
-        return;
+        return false;
     FMenuTracking = true;
     FDropDownCall = true;
+    return true;
+}
+
+void TscCustomButtonControl::DoDropDownMenu(bool fromArrow)
+{
+    if (!StartDropDown(fromArrow))
+        return;
+    const int w = Width(), h = Height();
+    TPoint p = Point(0, h);
+    if (FDropDownMenu->Alignment() == paCenter)
+        p = Point(w / 2, h);
+    else if (BiDiMode() == bdRightToLeft || FDropDownMenu->Alignment() == paRight)
+        p = Point(w, h);
+    else if (FArrowDirection == scadRight)
+        p = Point(w, 0);
+    p = ClientToScreen(p);
+    FDropDownMenu->SetPopupComponent(this);
+    FDropDownMenu->Popup(p.X, p.Y);
+    FMenuDroppedDown = false;
+    FIsDown = false;
+    FPressed = false;
+    if (HandleAllocated())
+        SetTimer(FHandle, MenuTrackingTimer, 50, nullptr);
+    else
+        FMenuTracking = false;
+    FOldCtrlState = GetCtrlState();
+}
+
+void TscCustomButtonControl::DoDropDownGalleryMenu(bool fromArrow)
+{
+    if (!StartDropDown(fromArrow))
+        return;
+    TscGalleryMenu* menu = FGalleryMenu;
+    const TPoint topLeft = Parent() ? Parent()->ClientToScreen(Point(Left(), Top())) : Point(Left(), Top());
+    const TRect bounds = Bounds(topLeft.X, topLeft.Y, Width(), Height());
+    menu->SetScaleFactor(ScaleFactor());
+    menu->SetControl(this);
+    if (FShowGalleryMenuFromTop || FShowGalleryMenuFromRight)
+        menu->PopupFromRectExt(bounds, FShowGalleryMenuFromTop, FShowGalleryMenuFromRight);
+    else
+        menu->PopupFromRect(bounds);
+    // A menu that opened nothing sends no closing notice: the drop-down ends here, or the button
+    // would ignore every release from now on.
+    if (FMenuTracking && (FGalleryMenu != menu || !menu->IsPopupVisible()))
+        GalleryMenuClosed(this);
+}
+
+void TscCustomButtonControl::DoCustomDropDown(bool fromArrow)
+{
+    if (!StartDropDown(fromArrow))
+        return;
     RePaintControl();
     if (FOnDropDown)
         FOnDropDown(this);
+}
+
+void TscCustomButtonControl::OpenDropDown(bool fromArrow)
+{
+    if (FDropDownMenu)
+        DoDropDownMenu(fromArrow);
+    else if (FGalleryMenu)
+        DoDropDownGalleryMenu(fromArrow);
+    else if (FCustomDropDown)
+        DoCustomDropDown(fromArrow);
+}
+
+void TscCustomButtonControl::OpenKeyboardDropDown()
+{
+    // What the key press left in the queue is handled before a modal menu takes over the loop.
+    Application->ProcessMessages();
+    if (FCustomDropDown)
+        DoCustomDropDown(false);
+    else if (FDropDownMenu)
+        DoDropDownMenu(false);
+    else
+        DoDropDownGalleryMenu(false);
 }
 
 void TscCustomButtonControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
@@ -757,7 +905,7 @@ void TscCustomButtonControl::MouseDown(TMouseButton button, TShiftState shift, i
         return;
     FPressed = true;
     if (HasDropDown())
-        DoCustomDropDown(FSplitButton && InArrowPart(x, y));
+        OpenDropDown(FSplitButton && InArrowPart(x, y));
     else
         RePaintControl();
     if (FRepeatClick)
@@ -795,9 +943,8 @@ void TscCustomButtonControl::HandleKeyDown(Word key)
                 FMustDoUp = true;
             SetDown(true);
         } else if (!FIsDown) {
-            if (FCustomDropDown && !FSplitButton) {
-                Application->ProcessMessages();
-                DoCustomDropDown(false);
+            if (HasKeyboardDropDown()) {
+                OpenKeyboardDropDown();
                 ButtonClick();
             } else {
                 FIsDown = true;
@@ -817,13 +964,22 @@ void TscCustomButtonControl::HandleKeyDown(Word key)
         else
             SetDown(true);
     } else if (key == VK_RETURN) {
-        if (!FMenuTracking && FCustomDropDown && !FSplitButton) {
-            Application->ProcessMessages();
-            DoCustomDropDown(false);
-        }
+        if (!FMenuTracking && HasKeyboardDropDown())
+            OpenKeyboardDropDown();
         if (!FMenuTracking)
             ButtonClick();
     }
+}
+
+void TscCustomButtonControl::KeyDown(Word& key, TShiftState shift)
+{
+    TscCustomActiveControl::KeyDown(key, shift);
+    if (key != VK_UP && key != VK_DOWN)
+        return;
+    if (FDropDownMenu)
+        DoDropDownMenu(FSplitButton);
+    else if (FGalleryMenu)
+        DoDropDownGalleryMenu(FSplitButton);
 }
 
 void TscCustomButtonControl::HandleKeyUp(Word key)
@@ -835,7 +991,8 @@ void TscCustomButtonControl::HandleKeyUp(Word key)
         if (FGroupIndex > 0 && FMustDoUp) {
             SetDown(false);
             FMustDoUp = false;
-        } else {
+        } else if (!HasKeyboardDropDown()) {
+            // A key press that dropped something down already clicked on its way down.
             FIsDown = false;
             RePaintControl();
             StopRepeatClickTimer();
@@ -882,6 +1039,13 @@ void TscCustomButtonControl::WndProc(TMessage& message)
     case CM_TEXTCHANGED:
         TscCustomActiveControl::WndProc(message);
         RePaintControl();
+        return;
+    case CM_WANTSPECIALKEY:
+        TscCustomActiveControl::WndProc(message);
+        // The arrows open the button's menu instead of moving the focus.
+        if (FCanFocused && (FDropDownMenu || FGalleryMenu) &&
+            (message.WParam == VK_UP || message.WParam == VK_DOWN))
+            message.Result = 1;
         return;
     case CM_DIALOGCHAR:
         if (IsAccel(static_cast<Char>(message.WParam), Caption()) && CanFocus()) {

@@ -2,8 +2,10 @@
 // Base classes of the kit's owner-drawn controls: a control that composes every frame in a paint
 // buffer over a copy of its parent's background, an active control that tracks the mouse and
 // cross-fades state changes, and the button behaviour the kit's buttons share.
+#include "ActnList.h"
 #include "ExtCtrls.h"
 #include "ImgList.h"
+#include "Menus.h"
 #include "StdCtrls.h"
 #include "scDrawUtils.h"
 
@@ -139,6 +141,56 @@ private:
 
 using TscButtonCloseUpEvent = TEvent<TObject*, bool>;
 
+// The gallery pop-up menu a button drops down under itself. The pop-up is not modal: the menu
+// reports its closing through OnInternalMenuClose, and a change of the chosen item through
+// OnInternalChange. A menu that shows nothing (it has no pictures to offer) reports nothing.
+class TscGalleryMenu : public TComponent {
+    TAVIN_PUBLISHED_CLASS(TscGalleryMenu, TComponent)
+public:
+    using TComponent::TComponent;
+
+    // Shows the pop-up at the bottom-left corner of the screen rectangle.
+    virtual void PopupFromRect(const TRect& rect);
+    // The same, with its bottom on the rectangle's top (fromTop) or its right edge on the
+    // rectangle's right edge (fromRight).
+    virtual void PopupFromRectExt(const TRect& rect, bool fromTop, bool fromRight);
+    // Whether a pop-up of this menu is open.
+    virtual bool IsPopupVisible() const { return false; }
+
+    double ScaleFactor() const { return FScaleFactor; }
+    void SetScaleFactor(double value) { FScaleFactor = value; }
+    // The control the pop-up belongs to (the button that drops it down).
+    TControl* Control() const { return FControl; }
+    void SetControl(TControl* value) { FControl = value; }
+    TNotifyEvent OnInternalChange() const { return FOnInternalChange; }
+    void SetOnInternalChange(TNotifyEvent value) { FOnInternalChange = value; }
+    TNotifyEvent OnInternalMenuClose() const { return FOnInternalMenuClose; }
+    void SetOnInternalMenuClose(TNotifyEvent value) { FOnInternalMenuClose = value; }
+
+private:
+    double FScaleFactor = 1.0;
+    TControl* FControl = nullptr;
+    TNotifyEvent FOnInternalChange, FOnInternalMenuClose;
+};
+
+// What a cached button glow was rendered from: any difference rebuilds it.
+struct TscButtonGlowInputs {
+    String Caption;
+    int Width = 0, Height = 0;
+    TColor GlowColor = clNone;
+    int GlowSize = 0, GlowAlpha = 0;
+    TRect Rect;
+    int FontSize = 0;
+    String FontName;
+    TFontStyles FontStyle;
+    int ImageIndex = -1, Spacing = -1, Margin = -2;
+    TButtonLayout Layout = blGlyphLeft;
+    const TCustomImageList* Images = nullptr;
+    int ImagesWidth = 0, ImagesHeight = 0;
+    bool WordWrap = false;
+    bool operator==(const TscButtonGlowInputs&) const = default;
+};
+
 class TscCustomButtonControl : public TscCustomActiveControl {
     TAVIN_PUBLISHED_CLASS(TscCustomButtonControl, TscCustomActiveControl)
 public:
@@ -205,9 +257,25 @@ public:
     TscButtonCloseUpEvent OnCloseUp() const { return FOnCloseUp; }
     void SetOnCloseUp(TscButtonCloseUpEvent value) { FOnCloseUp = value; }
     int SplitWidth() const { return FSplitWidth; }
+    TPopupMenu* DropDownMenu() const { return FDropDownMenu; }
+    void SetDropDownMenu(TPopupMenu* value);
+    TscGalleryMenu* GalleryMenu() const { return FGalleryMenu; }
+    void SetGalleryMenu(TscGalleryMenu* value);
+    bool UseImagesFromAction() const { return FUseImagesFromAction; }
+    void SetUseImagesFromAction(bool value) { FUseImagesFromAction = value; }
+    bool UseImageIndexFromAction() const { return FUseImageIndexFromAction; }
+    void SetUseImageIndexFromAction(bool value) { FUseImageIndexFromAction = value; }
+    // A drop-down is open (or closed less than 50 ms ago).
+    bool MenuTracking() const { return FMenuTracking; }
 
     // Ends a custom drop-down.
     void CloseUp(bool acceptChanges);
+    // Ends a gallery menu's drop-down (its closing notice).
+    void GalleryMenuClosed(TObject* sender);
+    // For descendants that cache a glow bitmap: true when the glow must be rendered again (the
+    // inputs changed, or a rebuild was asked for); remembers the inputs.
+    bool GlowBufferNeedsUpdate(TCanvas* canvas, TColor glowColor, int glowSize, int glowAlpha, const TRect& rect,
+                               int imageIndex, const TCustomImageList* images);
     TscsCtrlState GetCtrlState() const override;
     bool CanAnimateState() const override;
     void DoMouseEnter() override;
@@ -221,13 +289,21 @@ public:
 protected:
     void Notification(TComponent* component, TOperation operation) override;
     void ChangeScale(int m, int d, bool isDpiChange) override;
+    void ActionChange(TObject* sender, bool checkDefaults) override;
+    void KeyDown(Word& key, TShiftState shift) override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    // The popup menu, modal: it returns once the menu closed and the chosen item ran.
+    void DoDropDownMenu(bool fromArrow);
+    // The gallery menu under the button; its closing notice ends the drop-down.
+    void DoDropDownGalleryMenu(bool fromArrow);
     // A drop-down of the descendant's or the application's own pop-up; its owner calls CloseUp.
     void DoCustomDropDown(bool fromArrow);
     void StartRepeatClickTimer();
     void StopRepeatClickTimer();
-    bool HasDropDown() const { return FCustomDropDown; }
+    // A popup menu, a gallery menu or a custom drop-down is set.
+    bool HasDropDown() const { return FDropDownMenu || FGalleryMenu || FCustomDropDown; }
+    void GalleryMenuChanged(TObject*) { RePaintControl(); }
 
     template <class T>
     void SetAndRepaint(T& field, T value)
@@ -244,6 +320,7 @@ protected:
     bool FRepeatClick = false;
     int FRepeatClickInterval = 100;
     std::unique_ptr<TTimer> FRepeatClickTimer;
+    TPopupMenu* FDropDownMenu = nullptr;
     bool FSplitButton = false;
     bool FShowFocusRect = true;
     int FGroupIndex = 0;
@@ -251,10 +328,13 @@ protected:
     bool FMustDoUp = false;
     std::unique_ptr<TscButtonGlowEffect> FGlowEffect;
     bool FImageGlow = true;
+    TscGalleryMenu* FGalleryMenu = nullptr;
     bool FShowGalleryMenuFromTop = false;
     bool FShowGalleryMenuFromRight = false;
     bool FShowMenuArrow = true;
     bool FWordWrap = true;
+    bool FUseImagesFromAction = true;
+    bool FUseImageIndexFromAction = true;
     bool FCustomDropDown = false;
     TNotifyEvent FOnDropDown;
     TscButtonCloseUpEvent FOnCloseUp;
@@ -263,6 +343,10 @@ protected:
     bool FCanFocused = true;
     int FMargin = -1;
     int FSpacing = 1;
+    // The glow caches of descendants, and what they were rendered from.
+    TGlowBuffer FGlowBuffer, FGlowImageBuffer;
+    TscButtonGlowInputs FStoredGlowInputs;
+    bool FUpdateGlowBuffer = true;
     bool FDown = false;
     bool FPressed = false;
     bool FIsDown = false;
@@ -280,6 +364,15 @@ private:
     void RepeatClickDelayElapsed(TObject*);
     void RepeatClickTick(TObject*);
     bool InArrowPart(int x, int y) const;
+    // The drop-down's shared first steps; false when the press only marks the main part of a
+    // split button.
+    bool StartDropDown(bool fromArrow);
+    // The mouse's drop-down: popup menu, else gallery, else custom.
+    void OpenDropDown(bool fromArrow);
+    // The keyboard opens the drop-down of a button that is not split: custom, else popup menu,
+    // else gallery.
+    bool HasKeyboardDropDown() const { return !FSplitButton && HasDropDown(); }
+    void OpenKeyboardDropDown();
     void HandleKeyDown(Word key);
     void HandleKeyUp(Word key);
 };

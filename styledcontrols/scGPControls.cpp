@@ -112,8 +112,11 @@ TAVIN_PUBLISHED(TscGPGlyphButton)
     TAVIN_PROPERTY(int, WidthWithoutCaption);
     TAVIN_PROPERTY(bool, ShowCaption).Default(false);
     TAVIN_PROPERTY(int, GroupIndex);
+    TAVIN_PROPERTY(TPopupMenu*, DropDownMenu);
+    TAVIN_PROPERTY(TscGalleryMenu*, GalleryMenu);
     TAVIN_PROPERTY(TNotifyEvent, OnClick);
     TAVIN_PROPERTY(TNotifyEvent, OnDropDown);
+    TAVIN_PROPERTY(TscButtonCloseUpEvent, OnCloseUp);
 }
 
 void scGPControlsInitialize() { RegisterClasses({TscGPGlyphButton::StaticClass(), TscGPPanel::StaticClass()}); }
@@ -859,7 +862,7 @@ void TscGPGlyphButton::DrawButton(TCanvas* canvas, TscsCtrlState state, bool div
     }
     // The drop-down arrow and the room it takes from the content.
     TRect R = ::Rect(0, 0, W, H);
-    if (FShowMenuArrow && !dividerOnly && FCustomDropDown) {
+    if (FShowMenuArrow && !dividerOnly && HasDropDown()) {
         const int as = o.ArrowSize(), aa = o.ArrowAreaSize();
         int left = 0, top = 0;
         if (FArrowPosition == scapBottom) {
@@ -895,7 +898,11 @@ void TscGPGlyphButton::DrawButton(TCanvas* canvas, TscsCtrlState state, bool div
             if (shape == scgpTabBottom)
                 top -= int(fw);
         }
-        if (o.ArrowType() == scgpatDefault) {
+        if (o.ArrowType() == scgpatModern) {
+            const bool right = FArrowDirection == scadRight;
+            const TGPRectF square(float(left), float(top + (right ? 1 : -1)), float(as), float(as));
+            (right ? GPDrawRightArrowGlyph : GPDrawDropDownArrowGlyph)(g, square, arrowColor, 1, o.ArrowThickness());
+        } else {
             const float l = float(left), t = float(top), r = float(left + as), b = float(top + as);
             const float half = float(RoundInt(as / 2.0));
             TGPPointF points[3];
@@ -916,7 +923,7 @@ void TscGPGlyphButton::DrawButton(TCanvas* canvas, TscsCtrlState state, bool div
         return;
     // Content: the glyph square and the caption beside it.
     const TButtonLayout layout = EffectiveLayout();
-    if (FSplitButton && FCustomDropDown && o.ArrowAreaSize() == 0) {
+    if (SplitPainted() && o.ArrowAreaSize() == 0) {
         if (FArrowPosition == scapBottom)
             R.Bottom -= o.ArrowSize();
         else if (IsBiDiRightToLeft())

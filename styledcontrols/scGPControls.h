@@ -334,7 +334,8 @@ protected:
 
 private:
     void OptionsChanged(TObject*) { RePaintControl(); }
-    bool SplitPainted() const { return FSplitButton && FCustomDropDown; }
+    // A split button whose arrow part opens a popup menu or a custom drop-down.
+    bool SplitPainted() const { return FSplitButton && (FDropDownMenu || FCustomDropDown); }
     TButtonLayout EffectiveLayout() const;
 
     std::unique_ptr<TscGPButtonBadge> FBadge;

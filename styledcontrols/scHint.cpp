@@ -201,6 +201,8 @@ void TscHintWindow::ActivateHint(TRect rect, const String& hint)
                 candidate->ActiveForApplication()) {
                 FHint = candidate;
                 AppHint = true;
+                // The hint belongs to the form: when it goes, this window must not keep it.
+                candidate->FreeNotification(this);
             }
     }
     if (!FHint)
@@ -217,6 +219,15 @@ void TscHintWindow::ActivateHint(TRect rect, const String& hint)
     FImages = nullptr;
     FImageIndex = -1;
     Show(rect, hint, false, TPlacement::AtPoint);
+}
+
+void TscHintWindow::Notification(TComponent* component, TOperation operation)
+{
+    THintWindow::Notification(component, operation);
+    if (operation == opRemove && component == FHint) {
+        FHint = nullptr;
+        AppHint = false;
+    }
 }
 
 void TscHintWindow::ActivateHintEx(TRect rect, const String& title, const String& hint, int imageIndex,
@@ -347,6 +358,13 @@ TscHint::TscHint(TComponent* owner) : TComponent(owner), FHW(new TscHintWindow(t
 }
 
 TscHint::~TscHint() { HintTimer.reset(); }
+
+void TscHint::SetActiveForApplication(bool value)
+{
+    FActiveForApplication = value;
+    if (value && !ComponentState().Contains(csDesigning))
+        HintWindowClass = TscHintWindow::StaticClass();
+}
 
 void TscHint::Notification(TComponent* component, TOperation operation)
 {

@@ -20,8 +20,9 @@ public:
 
     void WndProc(TMessage& message) override;
 
-    using THintWindow::ActivateHint;
-    void ActivateHint(TRect rect, const String& hint);
+    // Also the application's showing of control hints, when this is its hint window class: the
+    // window then serves the main form's application-wide TscHint.
+    void ActivateHint(TRect rect, const String& hint) override;
     void ActivateHintEx(TRect rect, const String& title, const String& hint, int imageIndex,
                         TCustomImageList* images);
     void ActivateHintFromRect(const TRect& rect, const String& hint, bool top);
@@ -36,6 +37,7 @@ public:
 protected:
     void CreateParams(TCreateParams& params) override;
     void Paint() override;
+    void Notification(TComponent* component, TOperation operation) override;
 
 private:
     friend class TscHint;
@@ -60,7 +62,9 @@ public:
     ~TscHint() override;
 
     bool ActiveForApplication() const { return FActiveForApplication; }
-    void SetActiveForApplication(bool value) { FActiveForApplication = value; }
+    // Set, the application shows every control hint in a TscHintWindow served by this hint
+    // (cleared, it keeps doing so).
+    void SetActiveForApplication(bool value);
     const String& LineSeparator() const { return FLineSeparator; }
     void SetLineSeparator(const String& value) { FLineSeparator = value; }
     bool AlphaBlend() const { return FAlphaBlend; }

@@ -791,6 +791,8 @@ public:
         int RowHeight() const;
         TscMenuRows Layout(TCanvas* canvas, int width) const;
         void LayoutItems(TCanvas* canvas);
+        // An item's drop-down as its entries measure in the menu font.
+        TSize MeasureDropDown(TMenuItem* item) const;
         int ItemAt(int x, int y) const;
         void SetActiveItem(int index);
         void Invalidate();
@@ -907,6 +909,8 @@ private:
     // The frame window an MDI child lives in.
     HWND MDIFrameHandle() const;
     void SendToMDIFrame(UINT message, WPARAM wParam, bool post);
+    // An MDI child's: whether the key is the accelerator of a bar item of its frame's menu or its own.
+    bool FrameMenuHasAccelerator(Char key) const;
     void MDIChildGoing();
     void InitMDIFrame();
     void ReleaseMDIClient();

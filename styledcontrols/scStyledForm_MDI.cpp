@@ -9,6 +9,9 @@ namespace {
 
 using TD = TCustomStyleServices;
 
+// Bit 29 of a character message's key data: Alt was down.
+constexpr LPARAM AltKeyDown = 1 << 29;
+
 // The hook of a subclassed MDI client window.
 constexpr wchar_t MDIClientHookProperty[] = L"scStyledFormMDIClientHook";
 
@@ -347,15 +350,48 @@ bool TscFormStyleHook::MDIMessage(TMessage& message)
         if (IsMinimized())
             RepaintNC();
         return true;
-    case WM_WINDOWPOSCHANGED:
+    case WM_WINDOWPOSCHANGED: {
+        const UINT flags = reinterpret_cast<const WINDOWPOS*>(message.LParam)->flags;
         if (FSelfRestoring) {
             FSelfRestoring = false;
             CallDefaultProc(message);
             SendToMDIFrame(WM_SCMDICHILDRESTORED, 0, true);
             return true;
         }
-        return false;
+        // A window on its way out tells its frame by itself (MDIChildGoing).
+        if (!(flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW)) || Form()->ComponentState().Contains(csDestroying) ||
+            Form()->ControlState().Contains(csDestroyingHandle))
+            return false;
+        // Shown or hidden: the frame's bars and the bar's MDI buttons follow the visible children.
+        CallDefaultProc(message);
+        if (flags & SWP_SHOWWINDOW)
+            SendToMDIFrame(WM_SCMDICHILDMOVED, 0, false);
+        else
+            SendToMDIFrame(WM_SCMDICHILDCLOSED, reinterpret_cast<WPARAM>(Handle()), false);
+        return true;
+    }
+    case CM_DIALOGCHAR:
+        // Alt and an accelerator no control of the child took: the frame's menu bar runs it.
+        CallDefaultProc(message);
+        if (HWND frame = MDIFrameHandle(); frame && message.Result == 0 && (message.LParam & AltKeyDown) &&
+                                           FrameMenuHasAccelerator(static_cast<Char>(message.WParam)))
+            message.Result = SendMessageW(frame, CM_DIALOGCHAR, message.WParam, message.LParam);
+        return true;
     default:
         return false;
     }
+}
+
+bool TscFormStyleHook::FrameMenuHasAccelerator(Char key) const
+{
+    const auto* frame = dynamic_cast<const TCustomForm*>(TWinControl::FindControl(MDIFrameHandle()));
+    for (const TCustomForm* form : {frame, static_cast<const TCustomForm*>(Form())}) {
+        const TMainMenu* menu = form ? form->Menu() : nullptr;
+        if (!menu)
+            continue;
+        for (int i = 0; i < menu->Items()->Count(); ++i)
+            if (const TMenuItem* item = menu->Items()->Items(i); item->Visible() && IsAccel(key, item->Caption()))
+                return true;
+    }
+    return false;
 }

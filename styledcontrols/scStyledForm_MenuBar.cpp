@@ -20,6 +20,16 @@ Char UpperChar(Char c)
     return static_cast<Char>(buffer[0]);
 }
 
+// A monitor's work area and bounds.
+void MonitorAreas(HMONITOR handle, TRect& work, TRect& monitor)
+{
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    GetMonitorInfoW(handle, &info);
+    work = Rect(info.rcWork.left, info.rcWork.top, info.rcWork.right, info.rcWork.bottom);
+    monitor = Rect(info.rcMonitor.left, info.rcMonitor.top, info.rcMonitor.right, info.rcMonitor.bottom);
+}
+
 // The bar whose drop-down is open: the filter hook's only way to it. Set only while the hook is in.
 TBar* GTrackingBar = nullptr;
 
@@ -162,13 +172,41 @@ void TBar::LayoutItems(TCanvas* canvas)
     const std::vector<TMenuItem*> items = Items();
     const TscMenuRows rows = Layout(canvas, FBoundsRect.Width());
     const bool rightToLeft = FFormHook->Form()->UseRightToLeftAlignment();
+    std::vector<TRect> rects = rows.Items;
+    if (!rightToLeft && !rects.empty()) {
+        // Marked items go to the far end of the last row, short of the MDI buttons standing there.
+        std::vector<bool> marked;
+        for (TMenuItem* item : items)
+            marked.push_back(item->RightJustify());
+        const bool buttonsInRow = FShowMDIButtons && rects.back().Bottom == rows.Rows * RowHeight();
+        scJustifyMenuItemsRight(rects, marked, FBoundsRect.Width() - (buttonsInRow ? 3 * RowHeight() : 0));
+    }
     FItems.clear();
     for (size_t i = 0; i < items.size(); ++i) {
-        TRect r = rows.Items[i];
+        TRect r = rects[i];
         if (rightToLeft)
             r = Rect(FBoundsRect.Width() - r.Right, r.Top, FBoundsRect.Width() - r.Left, r.Bottom);
         FItems.push_back({r, items[i]});
     }
+}
+
+TSize TBar::MeasureDropDown(TMenuItem* item) const
+{
+    auto bitmap = MakeBitmap32(1, 1);
+    TCanvas* canvas = bitmap->Canvas();
+    PrepareFont(canvas);
+    TSize size{0, 2 * ::GetSystemMetrics(SM_CYFIXEDFRAME)};
+    for (int i = 0; i < item->Count(); ++i) {
+        TMenuItem* entry = item->Items(i);
+        if (!entry->Visible())
+            continue;
+        int width = 0, height = 0;
+        entry->MeasureItem(canvas, width, height);
+        size.cx = std::max(size.cx, width);
+        size.cy += height;
+    }
+    size.cx += 25;
+    return size;
 }
 
 void TBar::Paint(TCanvas* canvas)
@@ -574,8 +612,12 @@ void TBar::TrackActiveItem()
                 break;
             FSystemMenuTracking = true;
             Invalidate();
-            command = TrackMenu(GetSystemMenu(wnd, FALSE), window.left + FBoundsRect.Left, window.top + FBoundsRect.Top,
-                                TPM_TOPALIGN | TPM_LEFTALIGN);
+            // At the bar's corner, moved onto the window's monitor when the corner lies off it.
+            TRect work, monitor;
+            MonitorAreas(MonitorFromWindow(wnd, MONITOR_DEFAULTTONEAREST), work, monitor);
+            const TPoint at =
+                scPointOnMonitor(Point(window.left + FBoundsRect.Left, window.top + FBoundsRect.Top), monitor);
+            command = TrackMenu(GetSystemMenu(wnd, FALSE), at.X, at.Y, TPM_TOPALIGN | TPM_LEFTALIGN);
             FSystemMenuTracking = false;
             if (command) {
                 LeaveMenu();
@@ -590,11 +632,17 @@ void TBar::TrackActiveItem()
                 break;
             FMenuPush = true;
             Invalidate();
-            const TRect& r = FItems[static_cast<size_t>(FActiveItem)].Rect;
-            const int x = window.left + FBoundsRect.Left + (rightToLeft ? r.Right : r.Left);
-            const int y = window.top + FBoundsRect.Top + r.Bottom;
-            command = TrackMenu(item->Handle(), x, y,
-                                TPM_TOPALIGN | (rightToLeft ? TPM_RIGHTALIGN | TPM_LAYOUTRTL : TPM_LEFTALIGN));
+            const TRect& bar = FItems[static_cast<size_t>(FActiveItem)].Rect;
+            const int dx = window.left + FBoundsRect.Left, dy = window.top + FBoundsRect.Top;
+            const TRect r = Rect(bar.Left + dx, bar.Top + dy, bar.Right + dx, bar.Bottom + dy);
+            // Below the item; above or beside it where the work area ends, on the item's monitor.
+            const RECT screen{r.Left, r.Top, r.Right, r.Bottom};
+            TRect work, monitor;
+            MonitorAreas(MonitorFromRect(&screen, MONITOR_DEFAULTTONEAREST), work, monitor);
+            const TscMenuDropDownPlace place = scPlaceMenuDropDown(r, MeasureDropDown(item), work, monitor, rightToLeft);
+            command = TrackMenu(item->Handle(), place.At.X, place.At.Y,
+                                (place.Above ? TPM_BOTTOMALIGN : TPM_TOPALIGN) |
+                                    (rightToLeft ? TPM_RIGHTALIGN | TPM_LAYOUTRTL : TPM_LEFTALIGN));
             FMenuPush = false;
             if (command) {
                 LeaveMenu();

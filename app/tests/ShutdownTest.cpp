@@ -4,14 +4,18 @@
 
 #include <windows.h>
 
+#include <cstring>
+
 #include "AOBXPVS.h"
 #include "AppUnits.h"
-#include "GDIPFill.h"
+#include "FwGdiPlus.h"
+#include "GDIPFillFormat.h"
 #include "RurKitMessages.h"
 #include "RurTBXPVS.h"
 #include "RurXPVS.h"
 #include "Startup.h"
 #include "ckDllLoader.h"
+#include "scDrawUtils.h"
 
 TEST(ProgramShutDown, EndingTheProgramFreesTheCryptoLibrary)
 {
@@ -37,6 +41,30 @@ TEST(ProgramShutDown, StartUpBindsTheThemeLibraryAndShutDownFreesIt)
     EXPECT_FALSE(RurXPVS::ThemeLibLoaded());
     EXPECT_FALSE(AOBXPVS::ThemeLibLoaded());
     EXPECT_FALSE(RurTBXPVS::ThemeLibLoaded());
+}
+
+TEST(ProgramShutDown, TheStyledKitStartsAfterTheToolsLibraryAndBeforeTheUIKitsStyling)
+{
+    auto indexOf = [](const char* name) {
+        const auto steps = AppUnits();
+        for (size_t i = 0; i < steps.size(); ++i)
+            if (std::strcmp(steps[i].Name, name) == 0)
+                return static_cast<int>(i);
+        return -1;
+    };
+    const char* order[] = {"RurTypes", "ckDllLoader", "scDrawUtils", "scStyledForm", "FwGdiPlus", "RurXPVS",
+                           "Main_Form"};
+    for (size_t i = 1; i < std::size(order); ++i)
+        EXPECT_LT(indexOf(order[i - 1]), indexOf(order[i])) << order[i];
+
+    TUnitStartup units(AppUnits());
+    units.Initialize();
+    EXPECT_NE(scDrawUtils::DwmExtendFrameIntoClientArea, nullptr);
+    EXPECT_TRUE(fwgdip::GdiPlusStarted());
+    EXPECT_NE(GetClass(u"TscGPGlyphButton"), nullptr);
+    EXPECT_NE(GetClass(u"TscStyledForm"), nullptr);
+    units.Finalize();
+    EXPECT_FALSE(fwgdip::GdiPlusStarted());
 }
 
 TEST(ProgramShutDown, StartUpRegistersTheFillClipboardFormat)

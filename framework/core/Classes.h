@@ -98,6 +98,21 @@ private:
     std::vector<TComponent*> FFreeNotifies;
 };
 
+// Points field at value, asking value to notify self when it is freed (the old value no longer
+// does): self's Notification then clears the field. False when the value is unchanged.
+template <class T>
+bool ReplaceComponentReference(TComponent* self, T*& field, T* value)
+{
+    if (field == value)
+        return false;
+    if (field)
+        field->RemoveFreeNotification(self);
+    field = value;
+    if (value)
+        value->FreeNotification(self);
+    return true;
+}
+
 // ---------------------------------------------------------------------------------------------
 
 class TCollection;

@@ -101,7 +101,8 @@ TWinControl* TWinControl::FindNextControl(TWinControl* current, bool forward, bo
 
 void TWinControl::SelectNext(TWinControl* current, bool forward, bool checkTabStop)
 {
-    if (TWinControl* next = FindNextControl(current, forward, checkTabStop, false))
+    // Without the tab-stop rule (the arrow keys) only the siblings take part.
+    if (TWinControl* next = FindNextControl(current, forward, checkTabStop, !checkTabStop))
         next->SetFocus();
 }
 

@@ -575,6 +575,19 @@ void TCustomForm::DialogKey(TMessage& message)
             return;
         }
         break;
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN:
+        // As in dialogs, the arrows move the focus among the active control's siblings (a control
+        // that wants them answers CM_WANTSPECIALKEY or WM_GETDLGCODE and never gets here).
+        if (FActiveControl && FActiveControl->Parent() && GetKeyState(VK_MENU) >= 0) {
+            FActiveControl->Parent()->SelectNext(FActiveControl,
+                                                 message.WParam == VK_RIGHT || message.WParam == VK_DOWN, false);
+            message.Result = 1;
+            return;
+        }
+        break;
     case VK_RETURN:
     case VK_ESCAPE:
         Broadcast(message);

@@ -368,15 +368,21 @@ class THintWindow : public TCustomControl {
     TAVIN_CLASS(THintWindow, TCustomControl)
 public:
     explicit THintWindow(TComponent* owner);
-    // Shows the text with its top-left corner at the screen point.
-    void ActivateHint(TPoint at, const String& text);
+    // Shows the text in the screen rectangle (from CalcHintRect, moved where it belongs).
+    virtual void ActivateHint(TRect rect, const String& text);
     void ReleaseHandle() { DestroyHandle(); }
-    TRect CalcHintRect(int maxWidth, const String& text);
+    // The size the text needs, at the origin.
+    virtual TRect CalcHintRect(int maxWidth, const String& text);
 
 protected:
     void CreateParams(TCreateParams& params) override;
     void Paint() override;
 };
+
+// The class of the window the application shows control hints in: THintWindow or a descendant
+// (a component family may put its own in place). The application makes its window anew when
+// the class changed since the last hint.
+extern TClass HintWindowClass;
 
 class TApplication : public TComponent {
     TAVIN_CLASS(TApplication, TComponent)

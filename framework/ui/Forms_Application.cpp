@@ -6,6 +6,7 @@
 
 TApplication* Application = nullptr;
 TScreen* Screen = nullptr;
+TClass HintWindowClass = THintWindow::StaticClass();
 
 namespace {
 
@@ -252,10 +253,20 @@ void TApplication::ShowHintNow()
     info.HintStr = FHintControl->Hint();
     if (FHintControl->Perform(CM_HINTSHOW, 0, reinterpret_cast<LPARAM>(&info)) != 0)
         return; // the control refused
+    // A class that is no hint window gives the plain one.
+    const TClass hintClass = HintWindowClass && HintWindowClass->InheritsFrom(THintWindow::StaticClass())
+                                 ? HintWindowClass
+                                 : THintWindow::StaticClass();
+    if (FHintWindow && FHintWindow->ClassType() != hintClass) {
+        delete FHintWindow;
+        FHintWindow = nullptr;
+    }
     if (!FHintWindow)
-        FHintWindow = new THintWindow(this);
+        FHintWindow = static_cast<THintWindow*>(hintClass->CreateComponent(this));
     FHintWindow->SetBiDiMode(FHintControl->BiDiMode());
-    FHintWindow->ActivateHint(info.HintPos, info.HintStr);
+    TRect rect = FHintWindow->CalcHintRect(Screen ? Screen->Width() / 2 : 400, info.HintStr);
+    OffsetRect(reinterpret_cast<RECT*>(&rect), info.HintPos.X, info.HintPos.Y);
+    FHintWindow->ActivateHint(rect, info.HintStr);
     SetTimer(FHandle, HintHideTimer, static_cast<UINT>(FHintHidePause), nullptr);
 }
 

@@ -198,12 +198,12 @@ TRect THintWindow::CalcHintRect(int maxWidth, const String& text)
     return Rect(0, 0, r.right + 8, r.bottom + 4);
 }
 
-void THintWindow::ActivateHint(TPoint at, const String& text)
+void THintWindow::ActivateHint(TRect rect, const String& text)
 {
     SetCaption(text);
-    TRect r = CalcHintRect(Screen ? Screen->Width() / 2 : 400, text);
-    SetBounds(at.X, at.Y, r.Width(), r.Height());
-    SetWindowPos(Handle(), HWND_TOPMOST, at.X, at.Y, r.Width(), r.Height(), SWP_SHOWWINDOW | SWP_NOACTIVATE);
+    SetBounds(rect.Left, rect.Top, rect.Width(), rect.Height());
+    SetWindowPos(Handle(), HWND_TOPMOST, rect.Left, rect.Top, rect.Width(), rect.Height(),
+                 SWP_SHOWWINDOW | SWP_NOACTIVATE);
     Invalidate();
 }
 

@@ -197,6 +197,14 @@ void TMenuItem::SetBreak(TMenuBreak value)
     MenuChanged(true);
 }
 
+void TMenuItem::SetRightJustify(bool value)
+{
+    if (FRightJustify == value)
+        return;
+    FRightJustify = value;
+    MenuChanged(true);
+}
+
 void TMenuItem::SetImageIndex(int value)
 {
     if (FImageIndex == value)
@@ -414,6 +422,8 @@ void TMenuItem::AppendTo(HMENU menu, bool menuBar)
         mii.fType |= MFT_MENUBARBREAK;
     if (parentMenu && parentMenu->IsRightToLeft())
         mii.fType |= MFT_RIGHTORDER;
+    if (FRightJustify && menuBar)
+        mii.fType |= MFT_RIGHTJUSTIFY;
     std::wstring text(WidePtr(FCaption), FCaption.size());
     if (IsOwnerDraw()) {
         mii.fType |= MFT_OWNERDRAW;

@@ -62,6 +62,9 @@ public:
     void SetDefault(bool value);
     TMenuBreak Break() const { return FBreak; }
     void SetBreak(TMenuBreak value);
+    // On a menu bar: the item stands at the bar's far end (a Help menu, say).
+    bool RightJustify() const { return FRightJustify; }
+    void SetRightJustify(bool value);
     int ImageIndex() const { return FImageIndex; }
     void SetImageIndex(int value);
     // Created when first asked for; drawn when the menu has no image for the item.
@@ -152,7 +155,7 @@ private:
     String FCaption;
     TShortCut FShortCut = scNone;
     bool FChecked = false, FRadioItem = false, FAutoCheck = false, FEnabled = true, FVisible = true,
-         FDefault = false;
+         FDefault = false, FRightJustify = false;
     Byte FGroupIndex = 0;
     TMenuBreak FBreak = mbNone;
     int FImageIndex = -1;

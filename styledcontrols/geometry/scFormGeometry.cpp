@@ -174,6 +174,46 @@ TscMenuRows scLayoutMenuRows(const std::vector<int>& widths, int width, int rowH
     return rows;
 }
 
+void scJustifyMenuItemsRight(std::vector<TRect>& items, const std::vector<bool>& marked, int right)
+{
+    if (items.empty())
+        return;
+    const int row = items.back().Top;
+    size_t first = items.size();
+    while (first > 0 && marked[first - 1] && items[first - 1].Top == row)
+        --first;
+    int x = right;
+    for (size_t i = items.size(); i > first; --i) {
+        TRect& r = items[i - 1];
+        const int width = r.Width();
+        r = Rect(x - width, r.Top, x, r.Bottom);
+        x -= width;
+    }
+}
+
+TPoint scPointOnMonitor(TPoint p, const TRect& monitor)
+{
+    return {std::clamp(p.X, monitor.Left, monitor.Right - 1), std::clamp(p.Y, monitor.Top, monitor.Bottom - 1)};
+}
+
+TscMenuDropDownPlace scPlaceMenuDropDown(const TRect& item, TSize dropDown, const TRect& work, const TRect& monitor,
+                                         bool rightToLeft)
+{
+    TscMenuDropDownPlace place;
+    place.At = Point(rightToLeft ? item.Right : item.Left, item.Bottom);
+    if (item.Bottom + dropDown.cy > work.Bottom) {
+        if (item.Top - dropDown.cy >= work.Top) {
+            place.At.Y = item.Top;
+            place.Above = true;
+        } else {
+            place.At = Point(rightToLeft ? item.Left : item.Right, item.Top);
+            place.Beside = true;
+        }
+    }
+    place.At = scPointOnMonitor(place.At, monitor);
+    return place;
+}
+
 TPoint scPlaceDropDownAtPoint(TPoint p, TSize form, const TRect& work)
 {
     if (p.X + form.cx > work.Right)

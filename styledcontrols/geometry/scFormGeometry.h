@@ -74,6 +74,27 @@ struct TscMenuRows {
 TscMenuRows scLayoutMenuRows(const std::vector<int>& widths, int width, int rowHeight, int leading,
                              int mdiButtonWidth);
 
+// On a left-to-right bar the items marked right-justified go to the right end of the last item's
+// row: walking back from the last item as long as the items are marked and share that row, each
+// is packed against right (the row's end) in its order.
+void scJustifyMenuItemsRight(std::vector<TRect>& items, const std::vector<bool>& marked, int right);
+
+// Where a menu-bar item's drop-down of the size opens, the item's screen rectangle given with the
+// work area and the bounds of the monitor the item lies most on. Below the item (anchored at its
+// right edge on a right-to-left bar); above it when it would run past the work area's bottom; to
+// the item's right (left on a right-to-left bar) when there is no room above either. An anchor
+// off the monitor (an item straddling two) is moved onto it. Flags says how the menu hangs off
+// the point.
+struct TscMenuDropDownPlace {
+    TPoint At;
+    bool Above = false;  // the menu's bottom at At
+    bool Beside = false; // opened beside the item, top at the item's top
+};
+TscMenuDropDownPlace scPlaceMenuDropDown(const TRect& item, TSize dropDown, const TRect& work,
+                                         const TRect& monitor, bool rightToLeft);
+// A point moved onto the monitor (right and bottom edges exclusive).
+TPoint scPointOnMonitor(TPoint p, const TRect& monitor);
+
 // A drop-down's top-left corner for a form of the size shown at a point: moved left and up so that
 // it stays in the work area, then not left of or above it.
 TPoint scPlaceDropDownAtPoint(TPoint p, TSize form, const TRect& work);

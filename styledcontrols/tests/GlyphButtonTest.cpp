@@ -5,6 +5,7 @@
 #include "Forms.h"
 #include "GuiTestSupport.h"
 #include "KitTestSupport.h"
+#include "Menus.h"
 #include "PlatformFacts.h"
 #include "scGPControls.h"
 
@@ -41,36 +42,6 @@ TscGPGlyphButton* MakeCloseButton(TWinControl* parent)
     button->SetCanFocused(false);
     button->SetAnimation(true);
     return button;
-}
-
-struct TButtonForm {
-    TButtonForm()
-    {
-        Form = new TForm(Application);
-        Form->SetBounds(100, 100, 300, 200);
-        Form->SetColor(clWhite);
-        SetCursorPos(0, 0); // away from where the last test left a button
-    }
-    ~TButtonForm() { delete Form; }
-    TButtonForm(const TButtonForm&) = delete;
-    TButtonForm& operator=(const TButtonForm&) = delete;
-    TForm* Form;
-};
-
-TPoint CentreOf(TControl* control) { return Point(control->Width() / 2, control->Height() / 2); }
-
-void MoveMouse(TWinControl* control, TPoint p)
-{
-    const TPoint screen = control->ClientToScreen(p);
-    SetCursorPos(screen.X, screen.Y);
-    PostMessageW(control->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(p.X, p.Y));
-    PumpFor(30);
-}
-
-void MouseButton(TWinControl* control, UINT msg, TPoint p)
-{
-    PostMessageW(control->Handle(), msg, msg == WM_LBUTTONDOWN ? MK_LBUTTON : 0, MAKELPARAM(p.X, p.Y));
-    PumpFor(30);
 }
 
 // Whiteness of the brightest pixel next to (x, y) in the row, so that a half-pixel difference in
@@ -345,4 +316,42 @@ TEST(GlyphButtonTest, SplitButtonDropsDownFromItsArrowStripOnly)
     EXPECT_EQ(dropDowns, 1);
     MouseButton(button, WM_LBUTTONUP, main);
     EXPECT_EQ(clicks, 1);
+}
+
+TEST(GlyphButtonTest, StatesSheet)
+{
+    // The tool's close button at glyph sizes 10 and 20 in the states normal, hot, pressed and
+    // disabled over the panel's white, and drop-down buttons with each arrow (the last hot, with
+    // its split divider), written beside the test program to be looked at.
+    TButtonForm f;
+    TscGPGlyphButton* close = MakeCloseButton(f.Form);
+    auto* menu = new TPopupMenu(f.Form);
+    auto* dropDown = new TscGPGlyphButton(f.Form);
+    dropDown->SetBounds(0, 0, 60, 31);
+    dropDown->SetDropDownMenu(menu);
+    dropDown->GlyphOptions()->SetKind(scgpbgkSearch);
+    const TscsCtrlState states[] = {scsNormal, scsHot, scsPressed, scsDisabled};
+    auto sheet = Canvas32(4 * 70 + 10, 3 * 45 + 10);
+    TCanvas* canvas = sheet->Canvas();
+    auto drawAt = [&](TscGPGlyphButton* button, int column, int row, TscsCtrlState state) {
+        const int saved = SaveDC(canvas->Handle());
+        SetViewportOrgEx(canvas->Handle(), 10 + column * 70, 10 + row * 45, nullptr);
+        button->Draw(canvas, state);
+        RestoreDC(canvas->Handle(), saved);
+    };
+    for (int row = 0; row < 2; ++row) {
+        close->GlyphOptions()->SetSize(row == 0 ? 10 : 20);
+        for (int column = 0; column < 4; ++column)
+            drawAt(close, column, row, states[column]);
+    }
+    drawAt(dropDown, 0, 2, scsNormal);
+    dropDown->Options()->SetArrowType(scgpatModern);
+    drawAt(dropDown, 1, 2, scsNormal);
+    dropDown->SetSplitButton(true);
+    drawAt(dropDown, 2, 2, scsHot);
+    SaveBesideProgram(sheet.get(), u"glyph-button-states.bmp");
+    // The close button's hot fill reaches its corner; its normal face leaves the white alone.
+    EXPECT_EQ(GetRValue(PixelAt(sheet.get(), 70 + 12, 12)), 255);
+    EXPECT_LT(GetGValue(PixelAt(sheet.get(), 70 + 12, 12)), 60);
+    EXPECT_EQ(PixelAt(sheet.get(), 12, 12), clWhite);
 }

@@ -243,10 +243,6 @@ TEST(GlyphPaintersTest, ContactSheet)
             GPDrawGlyph(static_cast<TscGPButtonGlyphKind>(k), g, r, Black, clRed, 1.0, 2);
         }
     });
-    wchar_t path[MAX_PATH];
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    String file = FromWidePtr(path);
-    file = file.substr(0, file.find_last_of(u"\\/") + 1) + u"glyph-contact-sheet.bmp";
-    sheet->SaveToFile(file);
+    SaveBesideProgram(sheet.get(), u"glyph-contact-sheet.bmp");
     EXPECT_GT(InkCount(sheet.get()), 117 * 20);
 }

@@ -1,10 +1,18 @@
 #include <gtest/gtest.h>
 
 #include "GuiTestSupport.h"
+#include "StdCtrls.h"
+#include "WideText.h"
 #include "KitTestSupport.h"
 #include "scHint.h"
 
 namespace {
+
+class THintMainForm : public TForm {
+    TAVIN_CLASS(THintMainForm, TForm)
+public:
+    using TForm::TForm;
+};
 
 TRect WindowRect(TscHintWindow* window)
 {
@@ -29,6 +37,26 @@ TEST(HintTest, SeparatorBreaksLinesWithoutEmptyLinesBetween)
     EXPECT_FALSE(hint.IsVisible());
     hint.HideHint(); // hidden already: nothing more happens
     EXPECT_FALSE(hint.IsVisible());
+}
+
+TEST(HintTest, TitleAndImageWidenTheHint)
+{
+    TscHint hint(nullptr);
+    hint.ActivateHint(Point(100, 100), u"text");
+    const TRect plain = WindowRect(hint.HintWindow());
+    TImageList images(nullptr);
+    images.SetWidth(16);
+    images.SetHeight(16);
+    auto picture = Canvas32(16, 16, clRed);
+    images.Add(picture.get(), nullptr);
+    hint.ActivateHintEx(Point(100, 100), u"", u"text", 0, &images);
+    // The image and 10 pixels beside it come on top of the plain size.
+    EXPECT_EQ(WindowRect(hint.HintWindow()).Width(), plain.Width() + 16 + 10);
+    hint.ActivateHintEx(Point(100, 100), u"a much longer title", u"text", -1, nullptr);
+    const TRect titled = WindowRect(hint.HintWindow());
+    EXPECT_GT(titled.Width(), plain.Width() * 2);
+    EXPECT_GT(titled.Height(), 2 * (plain.Height() - 4) + 10);
+    hint.HideHint();
 }
 
 TEST(HintTest, PlacedAboveARectOrPulledBackIntoTheWorkArea)
@@ -79,4 +107,49 @@ TEST(HintTest, DelayedHintShowsAfterThePauseAndHidesAgain)
     EXPECT_TRUE(PumpUntil([&] { return !hint.IsVisible(); }, 2000));
     Application->SetHintPause(pause);
     Application->SetHintHidePause(hidePause);
+}
+
+TEST(HintTest, ActiveForApplicationShowsEveryControlHintInTheKitsWindow)
+{
+    const int pause = Application->HintPause();
+    Application->SetHintPause(50);
+    SetFormTexts({{u"THintMainForm", "object HintMainForm: THintMainForm\nend\n"}});
+    THintMainForm* form = nullptr;
+    Application->CreateForm(form);
+    ASSERT_EQ(Application->MainForm(), form);
+    form->SetBounds(40, 40, 200, 100);
+    auto* label = new TLabel(form);
+    label->SetParent(form);
+    label->SetBounds(10, 10, 80, 20);
+    label->SetHint(u"first@@second");
+    label->SetShowHint(true);
+    auto* hint = new TscHint(form);
+    hint->SetActiveForApplication(true);
+    EXPECT_EQ(HintWindowClass, TscHintWindow::StaticClass());
+    form->Show();
+    auto shownText = [] {
+        HWND window = FindWindowW(L"Tavin.TscHintWindow", nullptr);
+        wchar_t text[64] = {};
+        if (window && IsWindowVisible(window))
+            GetWindowTextW(window, text, 64);
+        return FromWidePtr(text);
+    };
+    auto hover = [&] {
+        PostMessageW(form->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(150, 80));
+        PumpFor(30);
+        PostMessageW(form->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(20, 20));
+    };
+    hover();
+    // The application's window found the form's hint and speaks its line separator.
+    EXPECT_TRUE(PumpUntil([&] { return shownText() == u"first\r\nsecond"; }));
+
+    // Once that hint is gone the window has no hint to serve and shows nothing.
+    delete hint;
+    hover();
+    PumpFor(300);
+    EXPECT_EQ(shownText(), u"");
+
+    delete form;
+    HintWindowClass = THintWindow::StaticClass();
+    Application->SetHintPause(pause);
 }

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "FwGdiPlus.h"
+#include "GuiTestSupport.h"
+#include "WideText.h"
 #include "scGPControls.h"
 
 namespace {
@@ -45,4 +47,38 @@ int CountColor(TBitmap* bitmap, const TRect& rect, TColor color)
         for (int x = rect.Left; x < rect.Right; ++x)
             count += PixelAt(bitmap, x, y) == color;
     return count;
+}
+
+void SaveBesideProgram(TBitmap* bitmap, const String& fileName)
+{
+    wchar_t path[MAX_PATH];
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    const String program = FromWidePtr(path);
+    bitmap->SaveToFile(program.substr(0, program.find_last_of(u"\\/") + 1) + fileName);
+}
+
+TButtonForm::TButtonForm()
+{
+    Form = new TForm(Application);
+    Form->SetBounds(100, 100, 300, 200);
+    Form->SetColor(clWhite);
+    SetCursorPos(0, 0);
+}
+
+TButtonForm::~TButtonForm() { delete Form; }
+
+TPoint CentreOf(TControl* control) { return Point(control->Width() / 2, control->Height() / 2); }
+
+void MoveMouse(TWinControl* control, TPoint p)
+{
+    const TPoint screen = control->ClientToScreen(p);
+    SetCursorPos(screen.X, screen.Y);
+    PostMessageW(control->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(p.X, p.Y));
+    PumpFor(30);
+}
+
+void MouseButton(TWinControl* control, UINT msg, TPoint p)
+{
+    PostMessageW(control->Handle(), msg, msg == WM_LBUTTONDOWN ? MK_LBUTTON : 0, MAKELPARAM(p.X, p.Y));
+    PumpFor(30);
 }

@@ -3,6 +3,7 @@
 // replaced for a while, and 32-bit bitmaps to paint into and read back.
 #include <memory>
 
+#include "Forms.h"
 #include "scDrawUtils.h"
 
 // Replaces a bound system function for the lifetime of the object.
@@ -24,3 +25,21 @@ std::unique_ptr<TBitmap> Canvas32(int width, int height, TColor fill = clWhite);
 TColor PixelAt(TBitmap* bitmap, int x, int y);
 // How many pixels of the rectangle have exactly the colour.
 int CountColor(TBitmap* bitmap, const TRect& rect, TColor color);
+// Writes the bitmap beside the test program, to be looked at.
+void SaveBesideProgram(TBitmap* bitmap, const String& fileName);
+
+// A white form of 300 x 200 for buttons; the pointer is moved away from where the last test left
+// it.
+struct TButtonForm {
+    TButtonForm();
+    ~TButtonForm();
+    TButtonForm(const TButtonForm&) = delete;
+    TButtonForm& operator=(const TButtonForm&) = delete;
+    TForm* Form;
+};
+
+TPoint CentreOf(TControl* control);
+// The real pointer to the client point, and the move posted to the window, then the loop runs.
+void MoveMouse(TWinControl* control, TPoint p);
+// A left button message at the client point, posted, then the loop runs.
+void MouseButton(TWinControl* control, UINT msg, TPoint p);

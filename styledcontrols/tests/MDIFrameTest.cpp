@@ -1,6 +1,7 @@
 // An MDI frame with children under a styled frame and the test style: the client window without a
 // frame of its own and painted in the style, the styled scroll bars that follow the children and
-// move them, and a maximised child's buttons on the menu bar.
+// move them (and follow children shown and hidden), a maximised child's buttons on the menu bar,
+// and Alt accelerators typed in a child reaching the frame's bar.
 #include <gtest/gtest.h>
 
 #include "FormTestSupport.h"
@@ -20,11 +21,13 @@ TEST(MDIFrameTest, TheClientScrollsItsChildrenAndAMaximisedChildPutsItsButtonsOn
     frame->SetBounds(40, 40, 600, 420);
     new TscStyledForm(frame.get());
     auto* menu = new TMainMenu(frame.get());
+    int windowClicks = 0;
     for (const char16_t* caption : {u"&File", u"&Window"}) {
         auto* item = new TMenuItem(menu);
         item->SetCaption(caption);
         menu->Items()->Add(item);
     }
+    menu->Items()->Items(1)->SetOnClick([&](TObject*) { ++windowClicks; });
     frame->SetMenu(menu);
     ASSERT_TRUE(ShowActive(frame.get()));
     auto* hook = dynamic_cast<TscFormStyleHook*>(frame->StyleHook());
@@ -58,6 +61,14 @@ TEST(MDIFrameTest, TheClientScrollsItsChildrenAndAMaximisedChildPutsItsButtonsOn
     EXPECT_FALSE(horz->Visible());
     EXPECT_FALSE(vert->Visible());
 
+    // Alt and an accelerator of the frame's bar that nothing in a child took: the frame runs it.
+    constexpr LPARAM alt = 1 << 29;
+    EXPECT_EQ(SendMessageW(first->Handle(), CM_DIALOGCHAR, u'w', alt), 1);
+    EXPECT_EQ(windowClicks, 1);
+    EXPECT_EQ(SendMessageW(first->Handle(), CM_DIALOGCHAR, u'q', alt), 0);
+    EXPECT_EQ(SendMessageW(first->Handle(), CM_DIALOGCHAR, u'w', 0), 0);
+    EXPECT_EQ(windowClicks, 1);
+
     // A child moved past the right edge brings the horizontal bar along the client's bottom.
     second->SetLeft(inside.right - 50);
     ASSERT_TRUE(PumpUntil([&] { return horz->Visible(); }));
@@ -67,6 +78,13 @@ TEST(MDIFrameTest, TheClientScrollsItsChildrenAndAMaximisedChildPutsItsButtonsOn
     EXPECT_EQ(horz->BoundsRect(), Bounds(clientOrigin.x, clientOrigin.y + inside.bottom - horz->Height(), inside.right,
                                          horz->Height()));
     EXPECT_EQ(horz->Max(), inside.right - 50 + 200 - 1);
+    // Hidden, that child leaves the calculation and the bar goes; shown again, the bar is back.
+    second->SetVisible(false);
+    ASSERT_TRUE(PumpUntil([&] { return !horz->Visible(); }));
+    second->SetVisible(true);
+    ASSERT_TRUE(PumpUntil([&] { return horz->Visible(); }));
+    SendMessageW(client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(second->Handle()), 0);
+    ASSERT_TRUE(PumpUntil([&] { return frame->ActiveMDIChild() == second; }));
 
     // A scroll by the bar moves every child by as much once it ends.
     const int firstLeft = first->Left(), secondLeft = second->Left();

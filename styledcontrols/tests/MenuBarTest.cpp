@@ -1,5 +1,6 @@
 // The menu bar a styled frame paints under a custom style (the test style): its rows, its items'
-// states, and its drop-downs driven by posted mouse and key messages.
+// states (a right-justified one at the far end), and its drop-downs driven by posted mouse and
+// key messages, placed above their item where the screen ends.
 #include <gtest/gtest.h>
 
 #include "FormTestSupport.h"
@@ -148,6 +149,57 @@ TEST_F(MenuBarTest, ItemsRunAndDropDownsOpen)
     // Alt and an item's accelerator run it.
     EXPECT_EQ(SendMessageW(wnd, CM_DIALOGCHAR, u'h', 1 << 29), 1);
     EXPECT_EQ(f.Helped, 2);
+}
+
+// The drop-down's window rectangle as it stood when its loop first idled; the menu then closes.
+RECT DropDownRect;
+WNDPROC PlacementProc = nullptr;
+
+LRESULT CALLBACK PlacementRecordingProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_ENTERIDLE && wParam == MSGF_MENU && IsRectEmpty(&DropDownRect)) {
+        GetWindowRect(reinterpret_cast<HWND>(lParam), &DropDownRect);
+        EndMenu();
+    }
+    return CallWindowProcW(PlacementProc, wnd, msg, wParam, lParam);
+}
+
+TEST_F(MenuBarTest, ARightJustifiedItemEndsTheBarAndADropDownOpensAboveWhereTheScreenEnds)
+{
+    TMenuForm& f = *Shared;
+    HWND wnd = f.Form->Handle();
+    TMenuItem* help = f.Menu->Items()->Items(2);
+    help->SetRightJustify(true);
+    SendMessageW(wnd, WM_NCPAINT, 1, 0);
+    EXPECT_EQ(f.Bar()->ItemRect(2).Right, f.Bar()->BoundsRect().Width());
+    EXPECT_EQ(f.Bar()->ItemRect(1).Right, f.Bar()->ItemRect(1).Left + f.Bar()->ItemRect(1).Width());
+    EXPECT_LT(f.Bar()->ItemRect(1).Right, f.Bar()->ItemRect(2).Left);
+    help->SetRightJustify(false);
+    SendMessageW(wnd, WM_NCPAINT, 1, 0);
+    EXPECT_EQ(f.Bar()->ItemRect(2).Left, f.Bar()->ItemRect(1).Right);
+
+    // The bar a little above the screen's bottom: File's drop-down opens above its item.
+    RECT work;
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    f.Form->SetTop(work.bottom - 70);
+    PumpFor(20);
+    SendMessageW(wnd, WM_NCPAINT, 1, 0);
+    RECT window;
+    GetWindowRect(wnd, &window);
+    const TPoint file = f.ItemCentre(0);
+    const int itemTop = window.top + f.Bar()->BoundsRect().Top + f.Bar()->ItemRect(0).Top;
+    ASSERT_GT(itemTop + GetSystemMetrics(SM_CYMENU) + 40, work.bottom); // no room below
+    DropDownRect = {};
+    PlacementProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&PlacementRecordingProc)));
+    SetCursorPos(window.left + file.X, window.top + file.Y);
+    PostMessageW(wnd, WM_NCLBUTTONDOWN, HTMENU, MAKELPARAM(window.left + file.X, window.top + file.Y));
+    PumpUntil([] { return !IsRectEmpty(&DropDownRect); }, 2000);
+    SetWindowLongPtrW(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PlacementProc));
+    ASSERT_FALSE(IsRectEmpty(&DropDownRect));
+    EXPECT_EQ(DropDownRect.bottom, itemTop);
+    EXPECT_EQ(DropDownRect.left, window.left + f.Bar()->BoundsRect().Left + f.Bar()->ItemRect(0).Left);
+    PumpUntil([&] { return !f.Bar()->MenuPushed(); }, 1000);
 }
 
 // The menus the form's window was asked to prepare, as the system does before showing one.

@@ -15,34 +15,6 @@
 
 namespace {
 
-// Keys for the next menu loop, queued before the loop starts: the loop reads the thread's queue.
-void QueueKeys(std::initializer_list<WORD> keys)
-{
-    for (WORD key : keys) {
-        LPARAM data = static_cast<LPARAM>(1 | (MapVirtualKeyW(key, MAPVK_VK_TO_VSC) << 16));
-        PostMessageW(PopupListWindow(), WM_KEYDOWN, key, data);
-        PostMessageW(PopupListWindow(), WM_KEYUP, key, data | static_cast<LPARAM>(0xC0000000u));
-    }
-}
-
-// Ends a menu loop that the test's keys failed to end, so a fault fails instead of hanging.
-void CALLBACK EndMenuNow(HWND, UINT, UINT_PTR, DWORD) { EndMenu(); }
-
-class TMenuWatchdog {
-public:
-    TMenuWatchdog() : FTimer(SetTimer(nullptr, 0, 5000, EndMenuNow)) {}
-    ~TMenuWatchdog() { KillTimer(nullptr, FTimer); }
-
-private:
-    UINT_PTR FTimer;
-};
-
-void CALLBACK ChooseFirstItem(HWND wnd, UINT, UINT_PTR id, DWORD)
-{
-    KillTimer(wnd, id);
-    QueueKeys({VK_DOWN, VK_RETURN});
-}
-
 // Holds the modifier keys in the thread's keyboard state for as long as it lives.
 class THeldModifiers {
 public:
@@ -238,7 +210,7 @@ TEST_F(PopupMenus, OwnerDrawingMeasuresAndDrawsEveryItemThroughItsHandlers)
 
     // The keys come once the menu has painted itself.
     TMenuWatchdog watchdog;
-    SetTimer(PopupListWindow(), 77, 300, ChooseFirstItem);
+    ChooseFirstMenuItemLater();
     FLog.clear();
     FMenu->Popup(FForm->ClientToScreen(Point(10, 10)));
     EXPECT_EQ(FLog, (std::vector<String>{u"popup", u"&First", u"close"}));
@@ -258,7 +230,7 @@ TEST_F(PopupMenus, ACustomStylePaintsTheItemsAndTheSystemPaintsThemAgainAfterwar
         TActiveTestStyle style;
         style->SetRecording(true);
         TMenuWatchdog watchdog;
-        SetTimer(PopupListWindow(), 77, 300, ChooseFirstItem);
+        ChooseFirstMenuItemLater();
         FLog.clear();
         FMenu->Popup(FForm->ClientToScreen(Point(10, 10)));
         EXPECT_EQ(FLog, (std::vector<String>{u"popup", u"&First", u"close"}));

@@ -164,6 +164,68 @@ TEST(MenuRows, WrapsItemsAndMakesRoomForTheMdiButtons)
     EXPECT_EQ(mdi.Rows, 2);
 }
 
+TEST(MenuRows, RightJustifiedItemsGoToTheEndOfTheLastRow)
+{
+    struct TCase {
+        const char* Name;
+        std::vector<int> Widths;
+        std::vector<bool> Marked;
+        std::vector<int> Lefts;
+    };
+    const TCase cases[] = {
+        {"the last item", {40, 50, 60}, {false, false, true}, {0, 40, 140}},
+        {"the last two, packed in order", {40, 50, 60}, {false, true, true}, {0, 90, 140}},
+        {"a marked item before an unmarked one stays", {40, 50, 60}, {false, true, false}, {0, 40, 90}},
+        {"only the last row's", {100, 80, 30, 40}, {false, true, true, true}, {0, 100, 130, 160}},
+        {"nothing marked", {40, 50}, {false, false}, {0, 40}},
+    };
+    for (const TCase& c : cases) {
+        std::vector<TRect> items = scLayoutMenuRows(c.Widths, 200, 20, 0, 0).Items;
+        scJustifyMenuItemsRight(items, c.Marked, 200);
+        std::vector<int> lefts;
+        for (const TRect& r : items)
+            lefts.push_back(r.Left);
+        EXPECT_EQ(lefts, c.Lefts) << c.Name;
+    }
+    std::vector<TRect> none;
+    scJustifyMenuItemsRight(none, {}, 200);
+    EXPECT_TRUE(none.empty());
+}
+
+TEST(MenuDropDownPlacement, BelowAboveOrBesideTheItemOnItsMonitor)
+{
+    const TRect monitor = Rect(0, 0, 1000, 700), work = Rect(0, 0, 1000, 660);
+    const TSize menu{150, 200};
+    struct TCase {
+        const char* Name;
+        TRect Item, Monitor;
+        bool RightToLeft;
+        TPoint At;
+        bool Above, Beside;
+    };
+    const TCase cases[] = {
+        {"below", Rect(100, 50, 140, 70), monitor, false, {100, 70}, false, false},
+        {"below, right to left", Rect(100, 50, 140, 70), monitor, true, {140, 70}, false, false},
+        {"bottom edge of the work area still fits", Rect(100, 440, 140, 460), monitor, false, {100, 460}, false, false},
+        {"above when no room below", Rect(100, 600, 140, 620), monitor, false, {100, 600}, true, false},
+        {"beside when no room above", Rect(100, 150, 140, 170), Rect(0, 0, 1000, 300), false, {140, 150}, false, true},
+        {"beside, right to left", Rect(100, 150, 140, 170), Rect(0, 0, 1000, 300), true, {100, 150}, false, true},
+        // An item straddling two monitors, its left on the first: the menu goes onto the second.
+        {"onto the monitor it lies most on", Rect(990, 50, 1060, 70), Rect(1000, 0, 2000, 700), false, {1000, 70},
+         false, false},
+        {"right to left, anchor past the monitor's right", Rect(940, 50, 1010, 70), monitor, true, {999, 70}, false,
+         false},
+    };
+    for (const TCase& c : cases) {
+        // The test monitor has a task bar at its bottom; the others none.
+        const TRect w = c.Monitor == monitor ? work : c.Monitor;
+        const TscMenuDropDownPlace place = scPlaceMenuDropDown(c.Item, menu, w, c.Monitor, c.RightToLeft);
+        EXPECT_EQ(place.At, c.At) << c.Name;
+        EXPECT_EQ(place.Above, c.Above) << c.Name;
+        EXPECT_EQ(place.Beside, c.Beside) << c.Name;
+    }
+}
+
 TEST(DropDownPlacement, StaysInTheWorkArea)
 {
     const TRect work = Rect(0, 0, 1000, 700);

@@ -156,6 +156,31 @@ TWinControl* FocusedControl()
     return focus ? TWinControl::FindControl(focus) : nullptr;
 }
 
+void QueueKeys(std::initializer_list<WORD> keys)
+{
+    for (WORD key : keys) {
+        LPARAM data = static_cast<LPARAM>(1 | (MapVirtualKeyW(key, MAPVK_VK_TO_VSC) << 16));
+        PostMessageW(PopupListWindow(), WM_KEYDOWN, key, data);
+        PostMessageW(PopupListWindow(), WM_KEYUP, key, data | static_cast<LPARAM>(0xC0000000u));
+    }
+}
+
+namespace {
+void CALLBACK EndMenuNow(HWND, UINT, UINT_PTR, DWORD) { EndMenu(); }
+
+void CALLBACK ChooseFirstItem(HWND wnd, UINT, UINT_PTR id, DWORD)
+{
+    KillTimer(wnd, id);
+    QueueKeys({VK_DOWN, VK_RETURN});
+}
+} // namespace
+
+void ChooseFirstMenuItemLater() { SetTimer(PopupListWindow(), 77, 300, ChooseFirstItem); }
+
+TMenuWatchdog::TMenuWatchdog() : FTimer(SetTimer(nullptr, 0, 5000, EndMenuNow)) {}
+
+TMenuWatchdog::~TMenuWatchdog() { KillTimer(nullptr, FTimer); }
+
 TOffscreenImage::TOffscreenImage(TWinControl* control)
 {
     BITMAPINFO info{};

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <string>
 
@@ -33,6 +34,26 @@ void MouseAt(TWinControl* control, UINT message, TPoint point, WPARAM keys = 0);
 void PressKey(WORD virtualKey, bool shift = false);
 // The framework control holding the window focus; null when none.
 TWinControl* FocusedControl();
+
+// Keys for the next pop-up menu loop, queued before the loop starts: the loop reads the thread's
+// queue.
+void QueueKeys(std::initializer_list<WORD> keys);
+
+// Down and Enter for a menu that opens within the next 300 ms, after messages handled before it
+// opened (keys queued now would be read by those).
+void ChooseFirstMenuItemLater();
+
+// Ends a menu loop that the test's keys failed to end, so a fault fails instead of hanging.
+class TMenuWatchdog {
+public:
+    TMenuWatchdog();
+    ~TMenuWatchdog();
+    TMenuWatchdog(const TMenuWatchdog&) = delete;
+    TMenuWatchdog& operator=(const TMenuWatchdog&) = delete;
+
+private:
+    UINT_PTR FTimer;
+};
 
 // The control's window face (background and windowless children) painted into a 32-bit
 // offscreen bitmap.
