@@ -20,6 +20,7 @@
 #include "RurTBXPVS.h"
 #include "RurXPVS.h"
 #include "StdCtrls.h"
+#include "TaskDialog.h"
 #include "Timers.h"
 #include "ckDllLoader.h"
 #include "scColorDialog.h"
@@ -66,12 +67,14 @@ const TUnitStep Units[] = {
     scControlsUnit,
     scGPControlsUnit,
     // The UI kit's styling: the theme libraries bound by name (DWM on first use), the clipboard
-    // format "GDI+ Fill", the kit's registered messages.
+    // format "GDI+ Fill", the common buttons' captions of the task dialog, the kit's registered
+    // messages.
     RurXPVS::RurXPVSUnit,
     AOBXPVS::AOBXPVSUnit,
     RurTBXPVS::RurTBXPVSUnit,
     RurDWM::RurDWMUnit,
     GDIPFillUnit,
+    TaskDialogUnit,
     ClearHintControlUnit,
     SBDrawImageUnit,
     {"Main_Form", &InitializeMainFormUnit, nullptr},

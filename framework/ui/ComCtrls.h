@@ -12,6 +12,7 @@
 
 TAVIN_ENUM(TProgressBarStyle, pbstNormal, pbstMarquee)
 TAVIN_ENUM(TProgressBarOrientation, pbHorizontal, pbVertical)
+TAVIN_ENUM(TProgressBarState, pbsNormal, pbsError, pbsPaused)
 
 class TProgressBar : public TWinControl {
     TAVIN_PUBLISHED_CLASS(TProgressBar, TWinControl)
@@ -32,6 +33,9 @@ public:
     // Milliseconds between marquee steps.
     int MarqueeInterval() const { return FMarqueeInterval; }
     void SetMarqueeInterval(int value);
+    // Normal, error (red) or paused (yellow).
+    TProgressBarState State() const { return FState; }
+    void SetState(TProgressBarState value);
 
 protected:
     void CreateParams(TCreateParams& params) override;
@@ -44,6 +48,7 @@ private:
     bool FSmooth = false;
     TProgressBarOrientation FOrientation = pbHorizontal;
     int FMarqueeInterval = 10;
+    TProgressBarState FState = pbsNormal;
 };
 
 TAVIN_ENUM(TDateTimeKind, dtkDate, dtkTime)

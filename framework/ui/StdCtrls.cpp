@@ -299,6 +299,7 @@ TAVIN_PUBLISHED(TMemo)
     TAVIN_PROPERTY(TBorderStyle, BorderStyle).Default(bsSingle);
     TAVIN_PROPERTY(TScrollStyle, ScrollBars).Default(ssNone);
     TAVIN_PROPERTY(bool, WordWrap).Default(true);
+    TAVIN_PROPERTY(bool, WantReturns).Default(true);
     TAVIN_PROPERTY(TNotifyEvent, OnChange);
 }
 
@@ -309,10 +310,28 @@ TMemo::TMemo(TComponent* owner) : TCustomEdit(owner), FLines(std::make_unique<TM
 
 TMemo::~TMemo() = default;
 
+void TMemo::SetWantReturns(bool value)
+{
+    if (FWantReturns == value)
+        return;
+    FWantReturns = value;
+    if (FHandle)
+        RecreateWnd();
+}
+
+void TMemo::WndProc(TMessage& message)
+{
+    TCustomEdit::WndProc(message);
+    if (message.Msg == WM_GETDLGCODE && !FWantReturns)
+        message.Result &= ~static_cast<LRESULT>(DLGC_WANTALLKEYS);
+}
+
 void TMemo::CreateParams(TCreateParams& params)
 {
     TCustomEdit::CreateParams(params);
-    params.Style |= ES_MULTILINE | ES_WANTRETURN;
+    params.Style |= ES_MULTILINE;
+    if (FWantReturns)
+        params.Style |= ES_WANTRETURN;
     if (FWordWrap)
         params.Style &= ~static_cast<DWORD>(ES_AUTOHSCROLL);
     else
@@ -376,13 +395,19 @@ void TButton::CreateParams(TCreateParams& params)
 {
     TButtonControl::CreateParams(params);
     params.SystemClassName = u"BUTTON";
-    params.Style |= FDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+    params.Style |= FActive ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
     params.ExStyle &= ~static_cast<DWORD>(WS_EX_RIGHT | WS_EX_LEFTSCROLLBAR);
 }
 
 void TButton::SetDefault(bool value)
 {
     FDefault = value;
+    SetActive(value);
+}
+
+void TButton::SetActive(bool value)
+{
+    FActive = value;
     if (FHandle)
         SendMessageW(FHandle, BM_SETSTYLE, value ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
 }
@@ -402,8 +427,15 @@ void TButton::WndProc(TMessage& message)
         if (HIWORD(message.WParam) == BN_CLICKED)
             Click();
         return;
+    case CM_FOCUSCHANGED:
+        // Enter presses the focused button; focus on anything else gives it back to the default.
+        if (auto* focused = dynamic_cast<TButton*>(reinterpret_cast<TControl*>(message.LParam)))
+            SetActive(focused == this);
+        else
+            SetActive(FDefault);
+        return;
     case CM_DIALOGKEY:
-        if (((message.WParam == VK_RETURN && FDefault) || (message.WParam == VK_ESCAPE && FCancel)) && Showing() &&
+        if (((message.WParam == VK_RETURN && FActive) || (message.WParam == VK_ESCAPE && FCancel)) && Showing() &&
             Enabled()) {
             Click();
             message.Result = 1;

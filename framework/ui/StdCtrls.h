@@ -102,6 +102,10 @@ public:
     void SetScrollBars(TScrollStyle value);
     bool WordWrap() const { return FWordWrap; }
     void SetWordWrap(bool value);
+    // Enter starts a new line; without it Enter goes to the dialog (its default button).
+    bool WantReturns() const { return FWantReturns; }
+    void SetWantReturns(bool value);
+    void WndProc(TMessage& message) override;
 
 protected:
     void CreateParams(TCreateParams& params) override;
@@ -111,6 +115,7 @@ private:
     std::unique_ptr<TStrings> FLines;
     TScrollStyle FScrollBars = ssNone;
     bool FWordWrap = true;
+    bool FWantReturns = true;
 };
 
 // A frame with a caption on its top edge around a group of controls. Painted by the framework, so
@@ -153,12 +158,16 @@ public:
     int ModalResult() const { return FModalResult; }
     void SetModalResult(int value) { FModalResult = value; }
     void Click() override;
+    // The button Enter presses: the focused button, else the default one.
+    bool Active() const { return FActive; }
 
 protected:
     void CreateParams(TCreateParams& params) override;
 
 private:
+    void SetActive(bool value);
     bool FDefault = false;
+    bool FActive = false;
     bool FCancel = false;
     int FModalResult = 0;
 };
