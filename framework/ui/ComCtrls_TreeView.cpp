@@ -4,8 +4,6 @@
 #include "ImgList.h"
 #include "WideText.h"
 
-namespace {
-
 TCustomDrawState CustomDrawStateOf(UINT itemState)
 {
     static constexpr std::pair<UINT, TCustomDrawStateItem> Bits[] = {
@@ -18,8 +16,6 @@ TCustomDrawState CustomDrawStateOf(UINT itemState)
             state.Include(item);
     return state;
 }
-
-} // namespace
 
 // ---------------------------------------------------------------------------------------------
 
