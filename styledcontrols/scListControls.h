@@ -50,6 +50,13 @@ bool HandleFluentUIOpaqueTimer(TWinControl* control, const TMessage& message, bo
 // Whether changing the option at run time recreates the window.
 bool FluentUIOpaqueNeedsRecreate(const TComponent* component, bool skipWhileLoading = true);
 
+// The selection of a tree or list view row in its bitmap. Under scstColor the colour (mapped
+// through the style when mapColors), laid over the row colour at alpha 200 when the control is
+// neither focused nor shows the focus; under scstStyled the style's selection with the focused
+// flag given. The canvas font takes the selection's text colour.
+void PaintRowSelection(TCanvas* canvas, const TRect& rect, const TWinControl* control, const TscSelectionLook& look,
+                       TColor rowColor, bool styledFocused, bool mapColors);
+
 // Points a reference at another component, asking it for free notification (so the reference is
 // cleared when it goes); false when the reference was already that component.
 template <class T>

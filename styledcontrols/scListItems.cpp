@@ -233,6 +233,28 @@ void PaintListBoxItem(const DRAWITEMSTRUCT& item, const TscListItemPaint& paint)
     BitBlt(item.hDC, itemRect.Left, itemRect.Top, itemRect.Width(), itemRect.Height(), canvas->Handle(), 0, 0, SRCCOPY);
 }
 
+void PaintRowSelection(TCanvas* canvas, const TRect& rect, const TWinControl* control, const TscSelectionLook& look,
+                       TColor rowColor, bool styledFocused, bool mapColors)
+{
+    canvas->Brush()->SetStyle(bsSolid);
+    canvas->Brush()->SetColor(rowColor);
+    canvas->FillRect(rect);
+    if (look.Style == scstStyled) {
+        canvas->Font()->SetColor(GetSelectionTextColor(control));
+        DrawItemSelection(canvas, rect, styledFocused, control, look.ShowFocusRect);
+        return;
+    }
+    const bool own = look.Color != clNone;
+    const auto mapped = [&](TColor c) { return mapColors ? GetStyleSystemColor(c, control) : c; };
+    const TColor back = own ? mapped(look.Color) : GetStyleSystemColor(clHighlight, control);
+    canvas->Font()->SetColor(own ? mapped(look.TextColor) : GetStyleSystemColor(clHighlightText, control));
+    canvas->Brush()->SetColor(back);
+    if (control->Focused() || look.ShowFocusRect)
+        canvas->FillRect(rect);
+    else
+        FillRectAlpha(canvas, rect, 200);
+}
+
 bool EraseBelowListItems(TCustomListBox* control, HDC dc, bool columnsMatter)
 {
     if (UsesCustomStyle(control) || (columnsMatter && control->Columns() != 0))

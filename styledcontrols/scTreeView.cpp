@@ -413,24 +413,8 @@ void TscCustomTreeView::PaintNodeText(TTreeNode* node, TCustomDrawState state, c
         canvas->Font()->SetColor(target->Font()->Color());
         canvas->Brush()->SetColor(rowColor);
         canvas->FillRect(r);
-    } else if (FLook.Style == scstColor) {
-        const bool own = FLook.Color != clNone;
-        const TColor back = own ? FLook.Color : GetStyleSystemColor(clHighlight, this);
-        canvas->Font()->SetColor(own ? FLook.TextColor : GetStyleSystemColor(clHighlightText, this));
-        if (Focused() || FLook.ShowFocusRect) {
-            canvas->Brush()->SetColor(back);
-            canvas->FillRect(r);
-        } else {
-            canvas->Brush()->SetColor(rowColor);
-            canvas->FillRect(r);
-            canvas->Brush()->SetColor(back);
-            FillRectAlpha(canvas, r, 200);
-        }
     } else {
-        canvas->Brush()->SetColor(rowColor);
-        canvas->FillRect(r);
-        canvas->Font()->SetColor(GetSelectionTextColor(this));
-        DrawItemSelection(canvas, r, state.Contains(cdsFocused) && Focused(), this, FLook.ShowFocusRect);
+        PaintRowSelection(canvas, r, this, FLook, rowColor, state.Contains(cdsFocused) && Focused(), false);
     }
     canvas->Brush()->SetStyle(bsClear);
     if (selected && Focused() && state.Contains(cdsFocused) && FLook.ShowFocusRect)

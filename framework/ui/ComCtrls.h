@@ -332,12 +332,17 @@ public:
     void Delete(int index);
     void Clear();
     int IndexOf(const TListItem* item) const;
+    // Many items in a row: the window draws once at the last EndUpdate (the system list is slow
+    // to take items one by one while it draws).
+    void BeginUpdate();
+    void EndUpdate();
 
 private:
     friend class TListItem;
     friend class TCustomListView;
     void CreateItem(int index) const;
     TCustomListView* FOwner;
+    int FUpdateCount = 0;
     std::vector<std::unique_ptr<TListItem>> FItems;
 };
 

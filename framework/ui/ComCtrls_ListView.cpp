@@ -183,6 +183,23 @@ int TListItems::IndexOf(const TListItem* item) const
 
 TListItem* TListItems::Add() { return Insert(Count()); }
 
+void TListItems::BeginUpdate()
+{
+    if (FUpdateCount++ == 0)
+        if (const HWND wnd = FOwner->HandleIfAllocated())
+            SendMessageW(wnd, WM_SETREDRAW, FALSE, 0);
+}
+
+void TListItems::EndUpdate()
+{
+    if (FUpdateCount == 0 || --FUpdateCount > 0)
+        return;
+    if (const HWND wnd = FOwner->HandleIfAllocated()) {
+        SendMessageW(wnd, WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(wnd, nullptr, TRUE);
+    }
+}
+
 TListItem* TListItems::Insert(int index)
 {
     if (index < 0 || index > Count())
@@ -387,8 +404,12 @@ void TCustomListView::CreateHandleState()
     if (FGroupView)
         SendMessageW(FHandle, LVM_ENABLEGROUPVIEW, TRUE, 0);
     UpdateColumns();
+    // The items go in with the drawing off: the system list is slow to take them one by one.
+    SendMessageW(FHandle, WM_SETREDRAW, FALSE, 0);
     for (int i = 0; i < FItems->Count(); ++i)
         FItems->CreateItem(i);
+    if (FItems->FUpdateCount == 0)
+        SendMessageW(FHandle, WM_SETREDRAW, TRUE, 0);
 }
 
 void TCustomListView::SaveHandleState()
