@@ -39,7 +39,7 @@ void TscCheckListBox::Notification(TComponent* component, TOperation operation)
 
 void TscCheckListBox::SetImages(TCustomImageList* value)
 {
-    if (SetFreeNotifiedReference(this, FImages, value))
+    if (ReplaceComponentReference(this, FImages, value))
         Invalidate();
 }
 

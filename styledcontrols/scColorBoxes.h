@@ -17,26 +17,18 @@ public:
     void WndProc(TMessage& message) override;
 
     TscSelectionStyle SelectionStyle() const { return FLook.Style; }
-    void SetSelectionStyle(TscSelectionStyle value) { Change(FLook.Style, value); }
+    void SetSelectionStyle(TscSelectionStyle value) { ChangeAndInvalidate(this, FLook.Style, value); }
     bool ShowFocusRect() const { return FLook.ShowFocusRect; }
     void SetShowFocusRect(bool value) { FLook.ShowFocusRect = value; }
     TColor SelectionColor() const { return FLook.Color; }
-    void SetSelectionColor(TColor value) { Change(FLook.Color, value); }
+    void SetSelectionColor(TColor value) { ChangeAndInvalidate(this, FLook.Color, value); }
     TColor SelectionTextColor() const { return FLook.TextColor; }
-    void SetSelectionTextColor(TColor value) { Change(FLook.TextColor, value); }
+    void SetSelectionTextColor(TColor value) { ChangeAndInvalidate(this, FLook.TextColor, value); }
 
 protected:
     void ChangeScale(int m, int d, bool isDpiChange) override;
     virtual void DrawItemContent(TCanvas* canvas, TRect rect, int index, TOwnerDrawState state);
 
-    template <class T>
-    void Change(T& field, const T& value)
-    {
-        if (field == value)
-            return;
-        field = value;
-        Invalidate();
-    }
 
     TscSelectionLook FLook;
 };
@@ -48,15 +40,15 @@ public:
     void WndProc(TMessage& message) override;
 
     TscSelectionStyle SelectionStyle() const { return FLook.Style; }
-    void SetSelectionStyle(TscSelectionStyle value) { Change(FLook.Style, value); }
+    void SetSelectionStyle(TscSelectionStyle value) { ChangeAndInvalidate(this, FLook.Style, value); }
     bool ShowFocusRect() const { return FLook.ShowFocusRect; }
     void SetShowFocusRect(bool value) { FLook.ShowFocusRect = value; }
     TColor SelectionColor() const { return FLook.Color; }
-    void SetSelectionColor(TColor value) { Change(FLook.Color, value); }
+    void SetSelectionColor(TColor value) { ChangeAndInvalidate(this, FLook.Color, value); }
     TColor SelectionTextColor() const { return FLook.TextColor; }
-    void SetSelectionTextColor(TColor value) { Change(FLook.TextColor, value); }
+    void SetSelectionTextColor(TColor value) { ChangeAndInvalidate(this, FLook.TextColor, value); }
     TscComboStyleKind StyleKind() const { return FStyleKind; }
-    void SetStyleKind(TscComboStyleKind value) { Change(FStyleKind, value); }
+    void SetStyleKind(TscComboStyleKind value) { ChangeAndInvalidate(this, FStyleKind, value); }
 
     // The closed face is the kit's push button.
     bool IsCustomFaceDrawn() const { return FStyleKind != scscbDefault; }
@@ -67,14 +59,6 @@ protected:
     void ChangeScale(int m, int d, bool isDpiChange) override;
     virtual void DrawItemContent(TCanvas* canvas, TRect rect, int index, TOwnerDrawState state, bool faceItem);
 
-    template <class T>
-    void Change(T& field, const T& value)
-    {
-        if (field == value)
-            return;
-        field = value;
-        Invalidate();
-    }
 
     TscSelectionLook FLook;
     TscComboStyleKind FStyleKind = scscbDefault;

@@ -46,7 +46,7 @@ void TscCustomComboBox::Notification(TComponent* component, TOperation operation
 
 void TscCustomComboBox::SetImages(TCustomImageList* value)
 {
-    if (SetFreeNotifiedReference(this, FImages, value))
+    if (ReplaceComponentReference(this, FImages, value))
         Invalidate();
 }
 
@@ -54,11 +54,7 @@ bool TscCustomComboBox::IsFluentUIOpaqueActive() const { return IsFluentUIOpaque
 
 void TscCustomComboBox::SetFluentUIOpaque(bool value)
 {
-    if (FFluentUIOpaque == value)
-        return;
-    FFluentUIOpaque = value;
-    if (FluentUIOpaqueNeedsRecreate(this))
-        Perform(CM_RECREATEWND);
+    ChangeFluentUIOpaque(this, FFluentUIOpaque, value);
 }
 
 void TscCustomComboBox::CreateParams(TCreateParams& params)
@@ -110,7 +106,7 @@ void TscCustomComboBox::SetStyleKind(TscComboStyleKind value)
 {
     if (Style() == csDropDown || Style() == csSimple)
         value = scscbDefault;
-    Change(FStyleKind, value);
+    ChangeAndInvalidate(this, FStyleKind, value);
 }
 
 void TscCustomComboBox::ChangeScale(int m, int d, bool isDpiChange)

@@ -45,7 +45,7 @@ void TscCustomListBox::Notification(TComponent* component, TOperation operation)
 
 void TscCustomListBox::SetImages(TCustomImageList* value)
 {
-    if (SetFreeNotifiedReference(this, FImages, value))
+    if (ReplaceComponentReference(this, FImages, value))
         Invalidate();
 }
 
@@ -61,11 +61,7 @@ bool TscCustomListBox::IsFluentUIOpaqueActive() const { return IsFluentUIOpaqueA
 
 void TscCustomListBox::SetFluentUIOpaque(bool value)
 {
-    if (FFluentUIOpaque == value)
-        return;
-    FFluentUIOpaque = value;
-    if (FluentUIOpaqueNeedsRecreate(this))
-        Perform(CM_RECREATEWND);
+    ChangeFluentUIOpaque(this, FFluentUIOpaque, value);
 }
 
 void TscCustomListBox::CreateParams(TCreateParams& params)

@@ -26,6 +26,16 @@ TOwnerDrawState OwnerDrawStateOf(UINT itemState);
 // The rectangle shrunk by dx on the left and right and dy at the top and bottom.
 constexpr TRect InsetRect(TRect r, int dx, int dy) { return {r.Left + dx, r.Top + dy, r.Right - dx, r.Bottom - dy}; }
 
+// A property setter's work: stores the value and repaints the control, when the value differs.
+template <class T>
+void ChangeAndInvalidate(TControl* control, T& field, const T& value)
+{
+    if (field == value)
+        return;
+    field = value;
+    control->Invalidate();
+}
+
 // How the wrappers paint a selected item and the focus.
 struct TscSelectionLook {
     TscSelectionStyle Style = scstStyled;
@@ -47,8 +57,17 @@ bool IsFluentUIOpaqueActiveFor(const TComponent* component, bool option, bool te
 void ApplyFluentUIOpaque(TWinControl* control, bool active);
 // WM_TIMER of the first full repaint; true when it was that timer.
 bool HandleFluentUIOpaqueTimer(TWinControl* control, const TMessage& message, bool active);
-// Whether changing the option at run time recreates the window.
-bool FluentUIOpaqueNeedsRecreate(const TComponent* component, bool skipWhileLoading = true);
+// Changing the option at run time: stores it and, where it takes effect, makes the window anew
+// (skipWhileLoading: not while the form resource is read).
+void ChangeFluentUIOpaque(TWinControl* control, bool& field, bool value, bool skipWhileLoading = true);
+
+// The tree and list views under a custom style: the kit's painter serves unless the system may
+// draw (DefaultDraw without a custom style); the window's brush in the style-mapped colour, which
+// the caller hands to the system control too.
+bool KitPaintsView(const TControl* control, bool defaultDraw);
+TColor UpdateViewBrush(TWinControl* control);
+// Repaints the window, frame and children included, at once.
+void FullRedrawWindow(TWinControl* control);
 
 // The selection of a tree or list view row in its bitmap. Under scstColor the colour (mapped
 // through the style when mapColors), laid over the row colour at alpha 200 when the control is
@@ -56,21 +75,6 @@ bool FluentUIOpaqueNeedsRecreate(const TComponent* component, bool skipWhileLoad
 // flag given. The canvas font takes the selection's text colour.
 void PaintRowSelection(TCanvas* canvas, const TRect& rect, const TWinControl* control, const TscSelectionLook& look,
                        TColor rowColor, bool styledFocused, bool mapColors);
-
-// Points a reference at another component, asking it for free notification (so the reference is
-// cleared when it goes); false when the reference was already that component.
-template <class T>
-bool SetFreeNotifiedReference(TComponent* self, T*& field, T* value)
-{
-    if (field == value)
-        return false;
-    if (field)
-        field->RemoveFreeNotification(self);
-    field = value;
-    if (field)
-        field->FreeNotification(self);
-    return true;
-}
 
 // Draws an image of the list for an item (enabled or in the list's disabled look) at the reading
 // start of the rectangle, centred vertically, and moves the text rectangle past it.
@@ -125,23 +129,23 @@ public:
     TCustomImageList* Images() const { return FImages; }
     void SetImages(TCustomImageList* value);
     int ImageIndex() const { return FImageIndex; }
-    void SetImageIndex(int value) { Change(FImageIndex, value); }
+    void SetImageIndex(int value) { ChangeAndInvalidate(this, FImageIndex, value); }
     bool WordBreak() const { return FWordBreak; }
-    void SetWordBreak(bool value) { Change(FWordBreak, value); }
+    void SetWordBreak(bool value) { ChangeAndInvalidate(this, FWordBreak, value); }
     const String& TitleDivider() const { return FTitleDivider; }
-    void SetTitleDivider(const String& value) { Change(FTitleDivider, value); }
+    void SetTitleDivider(const String& value) { ChangeAndInvalidate(this, FTitleDivider, value); }
     bool ShowLines() const { return FShowLines; }
-    void SetShowLines(bool value) { Change(FShowLines, value); }
+    void SetShowLines(bool value) { ChangeAndInvalidate(this, FShowLines, value); }
     TColor LineColor() const { return FLineColor; }
-    void SetLineColor(TColor value) { Change(FLineColor, value); }
+    void SetLineColor(TColor value) { ChangeAndInvalidate(this, FLineColor, value); }
     TscSelectionStyle SelectionStyle() const { return FLook.Style; }
-    void SetSelectionStyle(TscSelectionStyle value) { Change(FLook.Style, value); }
+    void SetSelectionStyle(TscSelectionStyle value) { ChangeAndInvalidate(this, FLook.Style, value); }
     bool ShowFocusRect() const { return FLook.ShowFocusRect; }
-    void SetShowFocusRect(bool value) { Change(FLook.ShowFocusRect, value); }
+    void SetShowFocusRect(bool value) { ChangeAndInvalidate(this, FLook.ShowFocusRect, value); }
     TColor SelectionColor() const { return FLook.Color; }
-    void SetSelectionColor(TColor value) { Change(FLook.Color, value); }
+    void SetSelectionColor(TColor value) { ChangeAndInvalidate(this, FLook.Color, value); }
     TColor SelectionTextColor() const { return FLook.TextColor; }
-    void SetSelectionTextColor(TColor value) { Change(FLook.TextColor, value); }
+    void SetSelectionTextColor(TColor value) { ChangeAndInvalidate(this, FLook.TextColor, value); }
     TStrings* TabWidths() const { return FTabWidths.get(); }
     void SetTabWidths(TStrings* value);
     bool FluentUIOpaque() const { return FFluentUIOpaque; }
@@ -163,14 +167,6 @@ protected:
     virtual void DrawItemContent(TCanvas* canvas, TRect rect, int index, TOwnerDrawState state);
     TscItemContent ContentOf(int index) const;
 
-    template <class T>
-    void Change(T& field, const T& value)
-    {
-        if (field == value)
-            return;
-        field = value;
-        Invalidate();
-    }
 
     TCustomImageList* FImages = nullptr;
     int FImageIndex = -1;
@@ -202,19 +198,19 @@ public:
     TCustomImageList* Images() const { return FImages; }
     void SetImages(TCustomImageList* value);
     int ImageIndex() const { return FImageIndex; }
-    void SetImageIndex(int value) { Change(FImageIndex, value); }
+    void SetImageIndex(int value) { ChangeAndInvalidate(this, FImageIndex, value); }
     bool WordBreak() const { return FWordBreak; }
-    void SetWordBreak(bool value) { Change(FWordBreak, value); }
+    void SetWordBreak(bool value) { ChangeAndInvalidate(this, FWordBreak, value); }
     const String& TitleDivider() const { return FTitleDivider; }
-    void SetTitleDivider(const String& value) { Change(FTitleDivider, value); }
+    void SetTitleDivider(const String& value) { ChangeAndInvalidate(this, FTitleDivider, value); }
     TscSelectionStyle SelectionStyle() const { return FLook.Style; }
-    void SetSelectionStyle(TscSelectionStyle value) { Change(FLook.Style, value); }
+    void SetSelectionStyle(TscSelectionStyle value) { ChangeAndInvalidate(this, FLook.Style, value); }
     bool ShowFocusRect() const { return FLook.ShowFocusRect; }
-    void SetShowFocusRect(bool value) { Change(FLook.ShowFocusRect, value); }
+    void SetShowFocusRect(bool value) { ChangeAndInvalidate(this, FLook.ShowFocusRect, value); }
     TColor SelectionColor() const { return FLook.Color; }
-    void SetSelectionColor(TColor value) { Change(FLook.Color, value); }
+    void SetSelectionColor(TColor value) { ChangeAndInvalidate(this, FLook.Color, value); }
     TColor SelectionTextColor() const { return FLook.TextColor; }
-    void SetSelectionTextColor(TColor value) { Change(FLook.TextColor, value); }
+    void SetSelectionTextColor(TColor value) { ChangeAndInvalidate(this, FLook.TextColor, value); }
     TscComboStyleKind StyleKind() const { return FStyleKind; }
     void SetStyleKind(TscComboStyleKind value);
     bool FluentUIOpaque() const { return FFluentUIOpaque; }
@@ -242,14 +238,6 @@ protected:
     // The closed face: parent background, button face, item, focus rectangle, drop-down part.
     void DrawComboFace(TCanvas* canvas);
 
-    template <class T>
-    void Change(T& field, const T& value)
-    {
-        if (field == value)
-            return;
-        field = value;
-        Invalidate();
-    }
 
     TCustomImageList* FImages = nullptr;
     int FImageIndex = -1;
@@ -292,23 +280,23 @@ public:
     TCustomImageList* Images() const { return FImages; }
     void SetImages(TCustomImageList* value);
     int ImageIndex() const { return FImageIndex; }
-    void SetImageIndex(int value) { Change(FImageIndex, value); }
+    void SetImageIndex(int value) { ChangeAndInvalidate(this, FImageIndex, value); }
     bool WordBreak() const { return FWordBreak; }
-    void SetWordBreak(bool value) { Change(FWordBreak, value); }
+    void SetWordBreak(bool value) { ChangeAndInvalidate(this, FWordBreak, value); }
     const String& TitleDivider() const { return FTitleDivider; }
-    void SetTitleDivider(const String& value) { Change(FTitleDivider, value); }
+    void SetTitleDivider(const String& value) { ChangeAndInvalidate(this, FTitleDivider, value); }
     bool ShowLines() const { return FShowLines; }
-    void SetShowLines(bool value) { Change(FShowLines, value); }
+    void SetShowLines(bool value) { ChangeAndInvalidate(this, FShowLines, value); }
     TColor LineColor() const { return FLineColor; }
-    void SetLineColor(TColor value) { Change(FLineColor, value); }
+    void SetLineColor(TColor value) { ChangeAndInvalidate(this, FLineColor, value); }
     TscSelectionStyle SelectionStyle() const { return FLook.Style; }
-    void SetSelectionStyle(TscSelectionStyle value) { Change(FLook.Style, value); }
+    void SetSelectionStyle(TscSelectionStyle value) { ChangeAndInvalidate(this, FLook.Style, value); }
     bool ShowFocusRect() const { return FLook.ShowFocusRect; }
     void SetShowFocusRect(bool value) { FLook.ShowFocusRect = value; }
     TColor SelectionColor() const { return FLook.Color; }
-    void SetSelectionColor(TColor value) { Change(FLook.Color, value); }
+    void SetSelectionColor(TColor value) { ChangeAndInvalidate(this, FLook.Color, value); }
     TColor SelectionTextColor() const { return FLook.TextColor; }
-    void SetSelectionTextColor(TColor value) { Change(FLook.TextColor, value); }
+    void SetSelectionTextColor(TColor value) { ChangeAndInvalidate(this, FLook.TextColor, value); }
     TStrings* TabWidths() const { return FTabWidths.get(); }
     void SetTabWidths(TStrings* value);
     TscDrawItemEvent OnDrawItem() const { return FOnDrawItem; }
@@ -325,14 +313,6 @@ protected:
     void KeyPress(Char& key) override;
     virtual void DrawItemContent(TCanvas* canvas, TRect rect, int index, TOwnerDrawState state);
 
-    template <class T>
-    void Change(T& field, const T& value)
-    {
-        if (field == value)
-            return;
-        field = value;
-        Invalidate();
-    }
 
     TCustomImageList* FImages = nullptr;
     int FImageIndex = -1;

@@ -65,11 +65,30 @@ bool HandleFluentUIOpaqueTimer(TWinControl* control, const TMessage& message, bo
     return true;
 }
 
-bool FluentUIOpaqueNeedsRecreate(const TComponent* component, bool skipWhileLoading)
+void ChangeFluentUIOpaque(TWinControl* control, bool& field, bool value, bool skipWhileLoading)
 {
-    const TComponentState state = component->ComponentState();
-    return !state.Contains(csDesigning) && !(skipWhileLoading && state.Contains(csLoading)) &&
-           !state.Contains(csDestroying) && IsWindows10OrLater() && GetWindowsBuildNumber() >= 17134;
+    if (field == value)
+        return;
+    field = value;
+    const TComponentState state = control->ComponentState();
+    if (!state.Contains(csDesigning) && !(skipWhileLoading && state.Contains(csLoading)) &&
+        !state.Contains(csDestroying) && IsWindows10OrLater() && GetWindowsBuildNumber() >= 17134)
+        control->Perform(CM_RECREATEWND);
+}
+
+bool KitPaintsView(const TControl* control, bool defaultDraw) { return UsesCustomStyle(control) || !defaultDraw; }
+
+TColor UpdateViewBrush(TWinControl* control)
+{
+    const TColor color = GetStyleSystemColor(control->Color(), control);
+    control->Brush()->SetColor(color);
+    return color;
+}
+
+void FullRedrawWindow(TWinControl* control)
+{
+    if (control->HandleAllocated())
+        RedrawWindow(control->HandleIfAllocated(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_FRAME);
 }
 
 void DrawListItemImage(TCanvas* canvas, TRect& textRect, TCustomImageList* images, int index, bool enabled,

@@ -73,21 +73,7 @@ TAVIN_PUBLISHED(TscListView)
     TAVIN_PROPERTY(TColor, SelectionTextColor).Default(clHighlightText);
     TAVIN_PROPERTY(TscDrawSubItemEvent, OnDrawSubItem);
     TAVIN_PROPERTY(TscDrawItemImageEvent, OnDrawItemImage);
-    TAVIN_PROPERTY(TListColumns*, Columns);
-    TAVIN_PROPERTY(TViewStyle, ViewStyle).Default(vsIcon);
-    TAVIN_PROPERTY(TCustomImageList*, SmallImages);
-    TAVIN_PROPERTY(TCustomImageList*, LargeImages);
-    TAVIN_PROPERTY(TCustomImageList*, StateImages);
-    TAVIN_PROPERTY(bool, Checkboxes).Default(false);
-    TAVIN_PROPERTY(bool, RowSelect).Default(false);
-    TAVIN_PROPERTY(bool, MultiSelect).Default(false);
-    TAVIN_PROPERTY(bool, ReadOnly).Default(false);
-    TAVIN_PROPERTY(bool, HideSelection).Default(true);
-    TAVIN_PROPERTY(bool, ShowColumnHeaders).Default(true);
-    TAVIN_PROPERTY(TIconOptions*, IconOptions);
-    TAVIN_PROPERTY(TLVSelectItemEvent, OnSelectItem);
-    TAVIN_PROPERTY(TLVColumnClickEvent, OnColumnClick);
-    TAVIN_PROPERTY(TLVCheckedEvent, OnItemChecked);
+    TAVIN_LIST_VIEW_PROPERTIES
 }
 
 TscCustomListView::TscCustomListView(TComponent* owner) : TCustomListView(owner) {}
@@ -96,18 +82,10 @@ bool TscCustomListView::IsFluentUIOpaqueActive() const { return IsFluentUIOpaque
 
 void TscCustomListView::SetFluentUIOpaque(bool value)
 {
-    if (FFluentUIOpaque == value)
-        return;
-    FFluentUIOpaque = value;
-    if (FluentUIOpaqueNeedsRecreate(this))
-        Perform(CM_RECREATEWND);
+    ChangeFluentUIOpaque(this, FFluentUIOpaque, value);
 }
 
-void TscCustomListView::FullRedraw()
-{
-    if (HandleAllocated())
-        RedrawWindow(FHandle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_FRAME);
-}
+void TscCustomListView::FullRedraw() { FullRedrawWindow(this); }
 
 void TscCustomListView::Loaded()
 {
@@ -119,7 +97,7 @@ void TscCustomListView::Loaded()
 
 void TscCustomListView::UpdatePainter()
 {
-    if (UsesCustomStyle(this) || !FDefaultDraw)
+    if (KitPaintsView(this, FDefaultDraw))
         SetOnAdvancedCustomDrawItem(MakeHandler<&TscCustomListView::DrawListItem>(this));
     else
         SetOnAdvancedCustomDrawItem(nullptr);
@@ -127,8 +105,7 @@ void TscCustomListView::UpdatePainter()
 
 void TscCustomListView::UpdateBrush()
 {
-    const TColor color = GetStyleSystemColor(Color(), this);
-    Brush()->SetColor(color);
+    const TColor color = UpdateViewBrush(this);
     if (HandleAllocated())
         SendMessageW(FHandle, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(ColorToRGB(color)));
 }

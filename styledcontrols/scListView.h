@@ -28,19 +28,19 @@ public:
     bool DefaultDraw() const { return FDefaultDraw; }
     void SetDefaultDraw(bool value);
     TscSelectionStyle SelectionStyle() const { return FLook.Style; }
-    void SetSelectionStyle(TscSelectionStyle value) { Change(FLook.Style, value); }
+    void SetSelectionStyle(TscSelectionStyle value) { ChangeAndInvalidate(this, FLook.Style, value); }
     bool ShowFocusRect() const { return FLook.ShowFocusRect; }
-    void SetShowFocusRect(bool value) { Change(FLook.ShowFocusRect, value); }
+    void SetShowFocusRect(bool value) { ChangeAndInvalidate(this, FLook.ShowFocusRect, value); }
     TColor SelectionColor() const { return FLook.Color; }
-    void SetSelectionColor(TColor value) { Change(FLook.Color, value); }
+    void SetSelectionColor(TColor value) { ChangeAndInvalidate(this, FLook.Color, value); }
     TColor SelectionTextColor() const { return FLook.TextColor; }
-    void SetSelectionTextColor(TColor value) { Change(FLook.TextColor, value); }
+    void SetSelectionTextColor(TColor value) { ChangeAndInvalidate(this, FLook.TextColor, value); }
     bool AlternateRow() const { return FAlternateRow; }
     void SetAlternateRow(bool value) { ChangeInReport(FAlternateRow, value); }
     bool GridLines() const { return FGridLines; }
     void SetGridLines(bool value) { ChangeInReport(FGridLines, value); }
     bool ExtendedColumnDraw() const { return FExtendedColumnDraw; }
-    void SetExtendedColumnDraw(bool value) { Change(FExtendedColumnDraw, value); }
+    void SetExtendedColumnDraw(bool value) { ChangeAndInvalidate(this, FExtendedColumnDraw, value); }
     bool FluentUIOpaque() const { return FFluentUIOpaque; }
     void SetFluentUIOpaque(bool value);
     TscDrawSubItemEvent OnDrawSubItem() const { return FOnDrawSubItem; }
@@ -59,14 +59,6 @@ protected:
     virtual void DrawListItem(TCustomListView* sender, TListItem* item, TCustomDrawState state, TCustomDrawStage stage,
                               bool& defaultDraw);
 
-    template <class T>
-    void Change(T& field, const T& value)
-    {
-        if (field == value)
-            return;
-        field = value;
-        Invalidate();
-    }
     template <class T>
     void ChangeInReport(T& field, const T& value)
     {

@@ -59,7 +59,7 @@ void TscCustomTreeView::Notification(TComponent* component, TOperation operation
 
 void TscCustomTreeView::SetButtonImages(TCustomImageList* value)
 {
-    if (SetFreeNotifiedReference(this, FButtonImages, value))
+    if (ReplaceComponentReference(this, FButtonImages, value))
         Invalidate();
 }
 
@@ -75,16 +75,12 @@ bool TscCustomTreeView::IsFluentUIOpaqueActive() const { return IsFluentUIOpaque
 
 void TscCustomTreeView::SetFluentUIOpaque(bool value)
 {
-    if (FFluentUIOpaque == value)
-        return;
-    FFluentUIOpaque = value;
-    if (FluentUIOpaqueNeedsRecreate(this))
-        Perform(CM_RECREATEWND);
+    ChangeFluentUIOpaque(this, FFluentUIOpaque, value);
 }
 
 void TscCustomTreeView::UpdatePainter()
 {
-    if (UsesCustomStyle(this) || !FDefaultDraw)
+    if (KitPaintsView(this, FDefaultDraw))
         SetOnAdvancedCustomDrawItem(MakeHandler<&TscCustomTreeView::DrawTreeNode>(this));
     else
         SetOnAdvancedCustomDrawItem(nullptr);
@@ -92,8 +88,7 @@ void TscCustomTreeView::UpdatePainter()
 
 void TscCustomTreeView::UpdateBrush()
 {
-    const TColor color = GetStyleSystemColor(Color(), this);
-    Brush()->SetColor(color);
+    const TColor color = UpdateViewBrush(this);
     if (HandleAllocated())
         SendMessageW(FHandle, TVM_SETBKCOLOR, 0, static_cast<LPARAM>(ColorToRGB(color)));
 }
@@ -127,11 +122,7 @@ void TscCustomTreeView::CreateWnd()
     ApplyFluentUIOpaque(this, IsFluentUIOpaqueActive());
 }
 
-void TscCustomTreeView::FullRedraw()
-{
-    if (HandleAllocated())
-        RedrawWindow(FHandle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_FRAME);
-}
+void TscCustomTreeView::FullRedraw() { FullRedrawWindow(this); }
 
 // ---------------------------------------------------------------------------------------------
 // Check boxes.

@@ -25,23 +25,23 @@ public:
     TCustomImageList* ButtonImages() const { return FButtonImages; }
     void SetButtonImages(TCustomImageList* value);
     int ButtonCollapseImageIndex() const { return FButtonCollapseImageIndex; }
-    void SetButtonCollapseImageIndex(int value) { Change(FButtonCollapseImageIndex, value); }
+    void SetButtonCollapseImageIndex(int value) { ChangeAndInvalidate(this, FButtonCollapseImageIndex, value); }
     int ButtonExpandImageIndex() const { return FButtonExpandImageIndex; }
-    void SetButtonExpandImageIndex(int value) { Change(FButtonExpandImageIndex, value); }
+    void SetButtonExpandImageIndex(int value) { ChangeAndInvalidate(this, FButtonExpandImageIndex, value); }
     TscSelectionStyle SelectionStyle() const { return FLook.Style; }
-    void SetSelectionStyle(TscSelectionStyle value) { Change(FLook.Style, value); }
+    void SetSelectionStyle(TscSelectionStyle value) { ChangeAndInvalidate(this, FLook.Style, value); }
     bool ShowFocusRect() const { return FLook.ShowFocusRect; }
-    void SetShowFocusRect(bool value) { Change(FLook.ShowFocusRect, value); }
+    void SetShowFocusRect(bool value) { ChangeAndInvalidate(this, FLook.ShowFocusRect, value); }
     TColor SelectionColor() const { return FLook.Color; }
-    void SetSelectionColor(TColor value) { Change(FLook.Color, value); }
+    void SetSelectionColor(TColor value) { ChangeAndInvalidate(this, FLook.Color, value); }
     TColor SelectionTextColor() const { return FLook.TextColor; }
-    void SetSelectionTextColor(TColor value) { Change(FLook.TextColor, value); }
+    void SetSelectionTextColor(TColor value) { ChangeAndInvalidate(this, FLook.TextColor, value); }
     TscExpandButtonStyle ButtonStyle() const { return FButtonStyle; }
-    void SetButtonStyle(TscExpandButtonStyle value) { Change(FButtonStyle, value); }
+    void SetButtonStyle(TscExpandButtonStyle value) { ChangeAndInvalidate(this, FButtonStyle, value); }
     TColor ButtonColor() const { return FButtonColor; }
-    void SetButtonColor(TColor value) { Change(FButtonColor, value); }
+    void SetButtonColor(TColor value) { ChangeAndInvalidate(this, FButtonColor, value); }
     TColor ButtonGlyphColor() const { return FButtonGlyphColor; }
-    void SetButtonGlyphColor(TColor value) { Change(FButtonGlyphColor, value); }
+    void SetButtonGlyphColor(TColor value) { ChangeAndInvalidate(this, FButtonGlyphColor, value); }
     bool DefaultDraw() const { return FDefaultDraw; }
     void SetDefaultDraw(bool value);
     bool FluentUIOpaque() const { return FFluentUIOpaque; }
@@ -71,14 +71,6 @@ protected:
     void DrawTreeNode(TCustomTreeView* sender, TTreeNode* node, TCustomDrawState state, TCustomDrawStage stage,
                       bool& paintImages, bool& defaultDraw);
 
-    template <class T>
-    void Change(T& field, const T& value)
-    {
-        if (field == value)
-            return;
-        field = value;
-        Invalidate();
-    }
 
 private:
     void UpdateChildChecks(TTreeNode* node);

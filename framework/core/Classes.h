@@ -98,6 +98,22 @@ private:
     std::vector<TComponent*> FFreeNotifies;
 };
 
+// Points a reference at another component, asking it for free notification (so the holder hears,
+// in Notification, when it goes) and letting the previous one go; false when the reference was
+// that component already.
+template <class T>
+bool ReplaceComponentReference(TComponent* holder, T*& field, T* value)
+{
+    if (field == value)
+        return false;
+    if (field)
+        field->RemoveFreeNotification(holder);
+    field = value;
+    if (field)
+        field->FreeNotification(holder);
+    return true;
+}
+
 // ---------------------------------------------------------------------------------------------
 
 class TCollection;

@@ -259,6 +259,12 @@ public:
 
 // The state flags of a custom-draw notification's item (CDIS_...).
 TCustomDrawState CustomDrawStateOf(UINT itemState);
+// A tree's or list's custom-draw notification with an item painter: the painter runs for the
+// item's pre- and post-paint stages with the canvas lent the notification's DC (and may take the
+// drawing over from the system); the answer is the notification's result. Without a painter, or
+// for an item the control does not know, the system draws.
+using TCustomDrawItemPainter = std::function<void(TCustomDrawStage, TCustomDrawState, bool& defaultDraw)>;
+LRESULT CustomDrawItem(const NMCUSTOMDRAW& draw, TCanvas* canvas, bool knownItem, const TCustomDrawItemPainter& paint);
 
 // ---------------------------------------------------------------------------------------------
 // The list view over the system's list control: items and columns live in the control (and
@@ -491,6 +497,26 @@ private:
     TLVColumnClickEvent FOnColumnClick;
     TLVCheckedEvent FOnItemChecked;
 };
+
+// The list view's published properties, written once for each class that publishes them (inside
+// its TAVIN_PUBLISHED block).
+#define TAVIN_LIST_VIEW_PROPERTIES \
+    TAVIN_PROPERTY(TListColumns*, Columns); \
+    TAVIN_PROPERTY(TViewStyle, ViewStyle).Default(vsIcon); \
+    TAVIN_PROPERTY(TCustomImageList*, SmallImages); \
+    TAVIN_PROPERTY(TCustomImageList*, LargeImages); \
+    TAVIN_PROPERTY(TCustomImageList*, StateImages); \
+    TAVIN_PROPERTY(bool, Checkboxes).Default(false); \
+    TAVIN_PROPERTY(bool, RowSelect).Default(false); \
+    TAVIN_PROPERTY(bool, MultiSelect).Default(false); \
+    TAVIN_PROPERTY(bool, ReadOnly).Default(false); \
+    TAVIN_PROPERTY(bool, HideSelection).Default(true); \
+    TAVIN_PROPERTY(bool, ShowColumnHeaders).Default(true); \
+    TAVIN_PROPERTY(bool, GroupView).Default(false); \
+    TAVIN_PROPERTY(TIconOptions*, IconOptions); \
+    TAVIN_PROPERTY(TLVSelectItemEvent, OnSelectItem); \
+    TAVIN_PROPERTY(TLVColumnClickEvent, OnColumnClick); \
+    TAVIN_PROPERTY(TLVCheckedEvent, OnItemChecked);
 
 class TListView : public TCustomListView {
     TAVIN_PUBLISHED_CLASS(TListView, TCustomListView)

@@ -1,6 +1,7 @@
 // The extended combo box: items kept by the control and written to the window while it exists.
 #include "ComCtrls.h"
 #include "ImgList.h"
+#include "StdCtrls.h"
 #include "WideText.h"
 
 TAVIN_PUBLISHED(TComboExItem)
@@ -136,14 +137,7 @@ void TCustomComboBoxEx::Notification(TComponent* component, TOperation operation
 
 void TCustomComboBoxEx::SetImages(TCustomImageList* value)
 {
-    if (FImages == value)
-        return;
-    if (FImages)
-        FImages->RemoveFreeNotification(this);
-    FImages = value;
-    if (FImages)
-        FImages->FreeNotification(this);
-    if (FHandle)
+    if (ReplaceComponentReference(this, FImages, value) && FHandle)
         SendMessageW(FHandle, CBEM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(FImages ? FImages->Handle() : nullptr));
 }
 
@@ -203,23 +197,7 @@ void TCustomComboBoxEx::WndProc(TMessage& message)
 {
     switch (message.Msg) {
     case CN_COMMAND:
-        switch (HIWORD(message.WParam)) {
-        case CBN_SELCHANGE:
-            FOnSelect(this);
-            FOnChange(this);
-            break;
-        case CBN_EDITCHANGE:
-            FOnChange(this);
-            break;
-        case CBN_DROPDOWN:
-            FOnDropDown(this);
-            break;
-        case CBN_CLOSEUP:
-            FOnCloseUp(this);
-            break;
-        default:
-            break;
-        }
+        FireComboNotification(this, HIWORD(message.WParam), FOnChange, FOnSelect, FOnDropDown, FOnCloseUp);
         return;
     case CN_NOTIFY:
         message.Result = 0;

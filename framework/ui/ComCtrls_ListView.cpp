@@ -331,22 +331,7 @@ void TIconOptions::Assign(const TPersistent* source)
 
 TAVIN_PUBLISHED(TListView)
 {
-    TAVIN_PROPERTY(TListColumns*, Columns);
-    TAVIN_PROPERTY(TViewStyle, ViewStyle).Default(vsIcon);
-    TAVIN_PROPERTY(TCustomImageList*, SmallImages);
-    TAVIN_PROPERTY(TCustomImageList*, LargeImages);
-    TAVIN_PROPERTY(TCustomImageList*, StateImages);
-    TAVIN_PROPERTY(bool, Checkboxes).Default(false);
-    TAVIN_PROPERTY(bool, RowSelect).Default(false);
-    TAVIN_PROPERTY(bool, MultiSelect).Default(false);
-    TAVIN_PROPERTY(bool, ReadOnly).Default(false);
-    TAVIN_PROPERTY(bool, HideSelection).Default(true);
-    TAVIN_PROPERTY(bool, ShowColumnHeaders).Default(true);
-    TAVIN_PROPERTY(bool, GroupView).Default(false);
-    TAVIN_PROPERTY(TIconOptions*, IconOptions);
-    TAVIN_PROPERTY(TLVSelectItemEvent, OnSelectItem);
-    TAVIN_PROPERTY(TLVColumnClickEvent, OnColumnClick);
-    TAVIN_PROPERTY(TLVCheckedEvent, OnItemChecked);
+    TAVIN_LIST_VIEW_PROPERTIES
 }
 
 TCustomListView::TCustomListView(TComponent* owner)
@@ -465,14 +450,8 @@ void TCustomListView::SendImageList(TCustomImageList* list, int kind) const
 
 void TCustomListView::SetImageList(TCustomImageList*& field, TCustomImageList* value, int kind)
 {
-    if (field == value)
-        return;
-    if (field)
-        field->RemoveFreeNotification(this);
-    field = value;
-    if (field)
-        field->FreeNotification(this);
-    SendImageList(field, kind);
+    if (ReplaceComponentReference(this, field, value))
+        SendImageList(field, kind);
 }
 
 void TCustomListView::SetSmallImages(TCustomImageList* value) { SetImageList(FSmallImages, value, LVSIL_SMALL); }
@@ -590,27 +569,11 @@ LRESULT TCustomListView::CustomDraw(NMLVCUSTOMDRAW& draw)
 {
     if (!FOnAdvancedCustomDrawItem)
         return CDRF_DODEFAULT;
-    const DWORD stage = draw.nmcd.dwDrawStage;
-    if (stage == CDDS_PREPAINT)
-        return CDRF_NOTIFYITEMDRAW;
-    if (stage != CDDS_ITEMPREPAINT && stage != CDDS_ITEMPOSTPAINT)
-        return CDRF_DODEFAULT;
     auto* item = reinterpret_cast<TListItem*>(draw.nmcd.lItemlParam);
-    if (!item || FItems->IndexOf(item) < 0)
-        return CDRF_DODEFAULT;
-    bool defaultDraw = true;
-    FCanvas->SetHandle(draw.nmcd.hdc);
-    try {
-        FOnAdvancedCustomDrawItem(this, item, CustomDrawStateOf(draw.nmcd.uItemState),
-                                  stage == CDDS_ITEMPREPAINT ? cdPrePaint : cdPostPaint, defaultDraw);
-    } catch (...) {
-        FCanvas->SetHandle(nullptr);
-        throw;
-    }
-    FCanvas->SetHandle(nullptr);
-    if (!defaultDraw)
-        return CDRF_SKIPDEFAULT;
-    return stage == CDDS_ITEMPREPAINT ? CDRF_NOTIFYPOSTPAINT : CDRF_DODEFAULT;
+    return CustomDrawItem(draw.nmcd, FCanvas.get(), item && FItems->IndexOf(item) >= 0,
+                          [&](TCustomDrawStage stage, TCustomDrawState state, bool& defaultDraw) {
+                              FOnAdvancedCustomDrawItem(this, item, state, stage, defaultDraw);
+                          });
 }
 
 void TCustomListView::ItemChanged(const NMLISTVIEW& change)
