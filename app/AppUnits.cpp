@@ -1,19 +1,32 @@
 #include "AppUnits.h"
 
+#include "AOBXPVS.h"
+
 #include "ComCtrls.h"
 #include "ComObj.h"
 #include "Controls.h"
 #include "Dialogs.h"
 #include "ExtCtrls.h"
 #include "Forms.h"
+#include "FwGdiPlus.h"
 #include "Graphics.h"
 #include "Main_Form.h"
 #include "Resources.h"
+#include "RurDWM.h"
 #include "RurFoundationUnits.h"
 #include "RurGraphicsHTMLEngine.h"
+#include "RurKitMessages.h"
+#include "RurTBXPVS.h"
+#include "RurXPVS.h"
 #include "StdCtrls.h"
 #include "Timers.h"
 #include "ckDllLoader.h"
+#include "scColorDialog.h"
+#include "scControls.h"
+#include "scDlgStrs.h"
+#include "scDrawUtils.h"
+#include "scGPControls.h"
+#include "scStyledForm.h"
 
 namespace {
 
@@ -44,6 +57,23 @@ const TUnitStep Units[] = {
     RurGraphicsHTMLEngineUnit,
     // Nothing is loaded at start; the shut-down frees the library.
     {"ckDllLoader", nullptr, &FinalizeCkDllLoader},
+    // The styled-controls kit: the version probe and the functions bound by name, the hooked form
+    // classes, the system's dialog captions, the framework's GDI+ classes, the kit's controls.
+    scDrawUtilsUnit,
+    scStyledFormUnit,
+    scDlgStrsUnit,
+    scColorDialogUnit,
+    fwgdip::GdiPlusUnit,
+    scControlsUnit,
+    scGPControlsUnit,
+    // The UI kit's styling: the theme libraries bound by name (DWM on first use), the kit's
+    // registered messages.
+    RurXPVS::RurXPVSUnit,
+    AOBXPVS::AOBXPVSUnit,
+    RurTBXPVS::RurTBXPVSUnit,
+    RurDWM::RurDWMUnit,
+    ClearHintControlUnit,
+    SBDrawImageUnit,
     {"Main_Form", &InitializeMainFormUnit, nullptr},
 };
 

@@ -38,7 +38,6 @@ TAVIN_PUBLISHED(TMainForm)
     TAVIN_METHOD(btn_closeClick);
     TAVIN_METHOD(btn_CloseButtonClick);
     TAVIN_METHOD(LinkLabel1Click);
-    TAVIN_METHOD(TitleLabelMouseDown);
 }
 
 TEdit* TMainForm::FieldEdit(TInputField field) const { return Child<TEdit>(FieldEditNames[static_cast<int>(field)]); }
@@ -205,10 +204,3 @@ void TMainForm::LinkLabel1Click(TObject*)
     LaunchShell({Handle(), u"open", MakerWebAddress, String(), String(), SW_SHOWNORMAL});
 }
 
-void TMainForm::TitleLabelMouseDown(TObject*, TMouseButton button, TShiftState, int, int)
-{
-    if (button != mbLeft)
-        return;
-    ReleaseCapture();
-    SendMessageW(Handle(), WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0);
-}

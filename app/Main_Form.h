@@ -21,8 +21,6 @@ public:
     void btn_closeClick(TObject* sender);
     void btn_CloseButtonClick(TObject* sender);
     void LinkLabel1Click(TObject* sender);
-    // Stands in for the styled labels' drag handle: pressing the mouse on a title label moves the window.
-    void TitleLabelMouseDown(TObject* sender, TMouseButton button, TShiftState shift, int x, int y);
 
     // The edit of an input field, the person type chosen and its affiliation.
     TEdit* FieldEdit(TInputField field) const;

@@ -116,8 +116,9 @@ void TscLabel::DoDrawText(TCanvas* canvas, TRect& rect, UINT flags)
         text += u' ';
     if (!FShowAccelChar)
         flags |= DT_NOPREFIX;
+    PrepareCanvasText(canvas);
     RECT r = ToWinRect(rect);
-    DrawTextW(canvas->Handle(), WidePtr(text), static_cast<int>(text.size()), &r, flags);
+    DrawShapedText(canvas->Handle(), text, r, flags);
     rect = Rect(r.left, r.top, r.right, r.bottom);
 }
 

@@ -86,6 +86,7 @@ bool TscGlowCache::NeedsRebuild(const TscGlowKey& key)
 void DrawPanelCaption(TCanvas* canvas, TRect rect, const String& text, TAlignment alignment, bool wordWrap,
                       bool rightToLeft, const TscGlowEffect* glow, TscGlowCache& cache, bool rebuild)
 {
+    PrepareCanvasText(canvas);
     const HDC dc = canvas->Handle();
     const int length = static_cast<int>(text.size());
     if (!glow || !glow->Enabled()) {
@@ -102,7 +103,7 @@ void DrawPanelCaption(TCanvas* canvas, TRect rect, const String& text, TAlignmen
         } else {
             flags |= DT_SINGLELINE;
         }
-        DrawTextW(dc, WidePtr(text), length, &r, flags);
+        DrawShapedText(dc, text, r, flags);
         return;
     }
     const int size = glow->GlowSize(), offset = glow->Offset();

@@ -4,7 +4,10 @@
 #include "Forms.h"
 #include "Math.h"
 
+using fwgdip::ARGB;
 using fwgdip::TGPGraphics;
+using fwgdip::TGPPointF;
+using fwgdip::TGPRectF;
 using fwgdip::TGPFont;
 using fwgdip::TGPStringFormat;
 using fwgdip::TGPSolidBrush;

@@ -30,39 +30,35 @@ TAVIN_ENUM(TscGPButtonGlyphKind,
            scgpbgkShopBasket, scgpbgkShopBasketIn, scgpbgkShopBasketOut, scgpbgkColorMarker,
            scgpbgkMaximizeRounded, scgpbgkRestoreRounded, scgpbgkMaximizeRect, scgpbgkRestoreRect)
 
-using fwgdip::ARGB;
-using fwgdip::TGPRectF;
-using fwgdip::TGPPointF;
-
-// ARGB of a colour and an alpha; clNone is fully transparent (0).
-ARGB ColorToGPColor(TColor color, Byte alpha);
-TGPRectF RectToGPRect(const TRect& r);
+// fwgdip::ARGB of a colour and an alpha; clNone is fully transparent (0).
+fwgdip::ARGB ColorToGPColor(TColor color, Byte alpha);
+fwgdip::TGPRectF RectToGPRect(const TRect& r);
 // Negative amounts shrink the rectangle.
-void InflateGPRect(TGPRectF& r, float dx, float dy);
+void InflateGPRect(fwgdip::TGPRectF& r, float dx, float dy);
 // The rounded-rectangle figure that strokes use: the lower corners are one pixel wider whenever
 // the rectangle is taller than the upper corners.
-void GPAddRoundRectPath(fwgdip::TGPGraphicsPath& path, const TGPRectF& r, float radius);
+void GPAddRoundRectPath(fwgdip::TGPGraphicsPath& path, const fwgdip::TGPRectF& r, float radius);
 // The figure that fills use; a radius of 0 or less gives a capsule over the shorter side.
-void GPAddFillRoundRectPath(fwgdip::TGPGraphicsPath& path, const TGPRectF& r, int radius);
-void GPDrawRoundRect(fwgdip::TGPGraphics& g, const TGPRectF& r, const fwgdip::TGPPen& pen, float radius);
-void GPFillRoundRect(fwgdip::TGPGraphics& g, const TGPRectF& r, const fwgdip::TGPBrush& brush, int radius);
+void GPAddFillRoundRectPath(fwgdip::TGPGraphicsPath& path, const fwgdip::TGPRectF& r, int radius);
+void GPDrawRoundRect(fwgdip::TGPGraphics& g, const fwgdip::TGPRectF& r, const fwgdip::TGPPen& pen, float radius);
+void GPFillRoundRect(fwgdip::TGPGraphics& g, const fwgdip::TGPRectF& r, const fwgdip::TGPBrush& brush, int radius);
 // An axis-parallel segment filled as a capsule.
-void GPFillRoundedLine(fwgdip::TGPGraphics& g, ARGB color, float lineWidth, float x1, float y1, float x2, float y2);
+void GPFillRoundedLine(fwgdip::TGPGraphics& g, fwgdip::ARGB color, float lineWidth, float x1, float y1, float x2, float y2);
 // Dotted rectangle one pixel inside r; 2 pixels thick from scale 2.
-void GPDrawFocusRect(fwgdip::TGPGraphics& g, const TGPRectF& r, ARGB color, double scale);
-void GPFillRadialLight(fwgdip::TGPGraphics& g, const TGPRectF& r, Byte alpha);
-void GPDrawFluentHoverLight(fwgdip::TGPGraphics& g, TGPRectF r, int mouseX);
-void GPDrawFluentPressedLight(fwgdip::TGPGraphics& g, const TGPRectF& r, int mouseX, int mouseY, Byte amount);
+void GPDrawFocusRect(fwgdip::TGPGraphics& g, const fwgdip::TGPRectF& r, fwgdip::ARGB color, double scale);
+void GPFillRadialLight(fwgdip::TGPGraphics& g, const fwgdip::TGPRectF& r, Byte alpha);
+void GPDrawFluentHoverLight(fwgdip::TGPGraphics& g, fwgdip::TGPRectF r, int mouseX);
+void GPDrawFluentPressedLight(fwgdip::TGPGraphics& g, const fwgdip::TGPRectF& r, int mouseX, int mouseY, Byte amount);
 // P rotated about center by angle degrees, clockwise on screen.
-TGPPointF GPRotatePoint(const TGPPointF& p, const TGPPointF& center, float angle);
+fwgdip::TGPPointF GPRotatePoint(const fwgdip::TGPPointF& p, const fwgdip::TGPPointF& center, float angle);
 // Frames stroked with a pen of the glyph width rule.
-void GPDrawRoundRectFrame(fwgdip::TGPGraphics& g, const TGPRectF& r, ARGB color, double scale, float radius,
+void GPDrawRoundRectFrame(fwgdip::TGPGraphics& g, const fwgdip::TGPRectF& r, fwgdip::ARGB color, double scale, float radius,
                           Byte thickness);
-void GPDrawRectFrame(fwgdip::TGPGraphics& g, const TGPRectF& r, ARGB color, double scale, Byte thickness);
+void GPDrawRectFrame(fwgdip::TGPGraphics& g, const fwgdip::TGPRectF& r, fwgdip::ARGB color, double scale, Byte thickness);
 // Closed triangles pointing right and left, and the two strokes of a check mark.
-void GPAddRightTriangle(fwgdip::TGPGraphicsPath& path, const TGPRectF& r);
-void GPAddLeftTriangle(fwgdip::TGPGraphicsPath& path, const TGPRectF& r);
-void GPAddCheckMarkPath(fwgdip::TGPGraphicsPath& path, const TGPRectF& r);
+void GPAddRightTriangle(fwgdip::TGPGraphicsPath& path, const fwgdip::TGPRectF& r);
+void GPAddLeftTriangle(fwgdip::TGPGraphicsPath& path, const fwgdip::TGPRectF& r);
+void GPAddCheckMarkPath(fwgdip::TGPGraphicsPath& path, const fwgdip::TGPRectF& r);
 
 // The pen width of the glyphs: Trunc(max(thickness, 1) x scale).
 float GlyphPenWidth(Byte thickness, double scale);
@@ -85,20 +81,20 @@ float GlyphPenWidth(Byte thickness, double scale);
     X(ShopBasket) X(ShopBasketIn) X(ShopBasketOut)
 
 #define SC_DECLARE_GLYPH_PAINTER(Name) \
-    void GPDraw##Name##Glyph(fwgdip::TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte thickness);
+    void GPDraw##Name##Glyph(fwgdip::TGPGraphics& g, fwgdip::TGPRectF r, fwgdip::ARGB color, double scale, Byte thickness);
 SC_GLYPH_PAINTERS(SC_DECLARE_GLYPH_PAINTER)
 #undef SC_DECLARE_GLYPH_PAINTER
 
 // The colour markers also fill with markerColor at full opacity.
-void GPDrawFontColorMarkerGlyph(fwgdip::TGPGraphics& g, TGPRectF r, ARGB color, TColor markerColor, double scale,
+void GPDrawFontColorMarkerGlyph(fwgdip::TGPGraphics& g, fwgdip::TGPRectF r, fwgdip::ARGB color, TColor markerColor, double scale,
                                 Byte thickness);
-void GPDrawFillColorMarkerGlyph(fwgdip::TGPGraphics& g, TGPRectF r, ARGB color, TColor markerColor, double scale,
+void GPDrawFillColorMarkerGlyph(fwgdip::TGPGraphics& g, fwgdip::TGPRectF r, fwgdip::ARGB color, TColor markerColor, double scale,
                                 Byte thickness);
-void GPDrawColorMarkerGlyph(fwgdip::TGPGraphics& g, TGPRectF r, ARGB color, TColor markerColor, double scale,
+void GPDrawColorMarkerGlyph(fwgdip::TGPGraphics& g, fwgdip::TGPRectF r, fwgdip::ARGB color, TColor markerColor, double scale,
                             Byte thickness);
 
 // Whether the glyph button shrinks the glyph rectangle by its glyph margin for this kind.
 bool IsInsetGlyphKind(TscGPButtonGlyphKind kind);
 // Draws the kind's glyph; maximize and restore take the rounded painters on Windows 11.
-void GPDrawGlyph(TscGPButtonGlyphKind kind, fwgdip::TGPGraphics& g, const TGPRectF& r, ARGB color, TColor markerColor,
+void GPDrawGlyph(TscGPButtonGlyphKind kind, fwgdip::TGPGraphics& g, const fwgdip::TGPRectF& r, fwgdip::ARGB color, TColor markerColor,
                  double scale, Byte thickness);

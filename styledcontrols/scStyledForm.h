@@ -3,6 +3,7 @@
 // borderless window's DWM shadow, paints a custom caption with its own buttons and tabs under a
 // custom style (through the form style hook), lists the styles in the system menu, tracks the
 // form's scale, and serves the resize ring, the inactive-client overlay and the drop-down mode.
+#include <array>
 #include <memory>
 
 #include "Forms.h"
@@ -13,12 +14,27 @@
 #include "scFormGeometry.h"
 #include "scHint.h"
 #include "scImageCollection.h"
+#include "scListControls.h"
 
 class TscStyledForm;
 class TscNCButtonItem;
 class TscNCTabItem;
 class TscHitTestWnd;
 class TscClientInActivePanel;
+class TscFormStyleHook;
+
+// A scroll bar of an MDI frame under a custom style: it tells the frame's hook when a scroll ends.
+class TscMDIScrollBar : public TscScrollBar {
+    TAVIN_CLASS(TscMDIScrollBar, TscScrollBar)
+public:
+    TscMDIScrollBar(TscFormStyleHook* hook, TScrollBarKind kind);
+    void WndProc(TMessage& message) override;
+    // The visible part of the range.
+    void SetPageSize(int value);
+
+private:
+    TscFormStyleHook* FHook;
+};
 
 TAVIN_ENUM(TscFluentUIBackground, scfuibNone, scfuibBlur, scfuibAcrylic)
 TAVIN_ENUM(TscDWMRoundedCornersType, scDWMRoundedCornersDefault, scDWMRoundedCornersOff)
@@ -47,6 +63,12 @@ constexpr UINT WM_SCARRANGEMDICHILDREN = 0x5EF;
 constexpr UINT WM_SCRESTORESIZE = 0x5F2;
 constexpr UINT WM_SCRESTORECLIENTSIZE = 0x5F3;
 constexpr UINT scStylesMenuCommand = 1524;
+// What the frame of an MDI child hears from it: a child moved or was sized, a child closed or was
+// hidden (its window in wParam), a child starts and ends a restore (its window in wParam).
+constexpr UINT WM_SCMDICHILDMOVED = 0x52C;
+constexpr UINT WM_SCMDICHILDCLOSED = 0x52D;
+constexpr UINT WM_SCMDICHILDRESTORING = 0x5F0;
+constexpr UINT WM_SCMDICHILDRESTORED = 0x5F1;
 // Timers on the form's window: a maximised form's caption after a frame change, the caption after
 // a caption button's menu closed, the resize ring becoming hit-testable.
 constexpr UINT_PTR scFrameTimer = 20;
@@ -734,6 +756,24 @@ public:
         // The drop-down's selection moved (WM_MENUSELECT to the form): whether it opens a submenu
         // and whether it lies in the drop-down's first level.
         void MenuSelect(WPARAM wParam, LPARAM lParam);
+        // A maximised MDI child: its icon leads the bar and its minimise, restore and close
+        // buttons end it.
+        bool ShowMDIButtons() const { return FShowMDIButtons; }
+        void SetShowMDIButtons(bool value);
+        // The MDI buttons (0 close, 1 restore, 2 minimise) and the child's icon, bar coordinates.
+        TRect MDIButtonRect(int kind) const { return FMDIButtons[static_cast<size_t>(kind)]; }
+        TRect MDIChildIconRect() const;
+        int HotMDIButton() const { return FHotMDIButton; }
+        int PressedMDIButton() const { return FPressedMDIButton; }
+        // The active child's system menu, opened below its icon.
+        void TrackMDIChildSystemMenu();
+        // Entered by keyboard (F10, Alt): the first item is highlighted and the bar's own loop
+        // takes the keys until a command runs or the bar is left.
+        void MenuEnter();
+        bool InMenuLoop() const { return FInMenuLoop; }
+        // The form's system menu, opened at the bar's top-left corner; Left and Right move on to
+        // the bar's items.
+        void TrackSystemMenu();
 
     private:
         struct TBarItem {
@@ -742,6 +782,10 @@ public:
         };
         TMainMenu* Menu() const;
         std::vector<TMenuItem*> Items() const;
+        // The MDI frame's active child, when its buttons are shown.
+        TCustomForm* MDIChild() const;
+        int MDIButtonAt(int x, int y) const;
+        void PaintMDIButtons(HDC dc, TCustomStyleServices* style);
         void PrepareFont(TCanvas* canvas) const;
         int ItemWidth(TCanvas* canvas, TMenuItem* item) const;
         int RowHeight() const;
@@ -750,7 +794,18 @@ public:
         int ItemAt(int x, int y) const;
         void SetActiveItem(int index);
         void Invalidate();
+        // Opens the highlighted item's drop-down (or the system menu while that is highlighted)
+        // and moves on to the neighbour that Left, Right or the mouse asked for.
         void TrackActiveItem();
+        // A menu tracked with the filter hook in; answers the chosen command.
+        UINT TrackMenu(HMENU menu, int x, int y, UINT flags);
+        void ProcessMenuLoop();
+        // Left or Right from the highlighted item (or the system menu): the next one around the
+        // row, the system menu sitting before the first item.
+        void MoveHighlight(bool forward);
+        bool HasSystemMenu() const;
+        void RunItem(int index);
+        void LeaveMenu();
 
         TscFormStyleHook* FFormHook;
         TRect FBoundsRect;
@@ -760,9 +815,17 @@ public:
         bool FMenuPush = false;
         bool FMouseInMainMenu = false;
         bool FMustActivateMenuItem = false;
+        bool FMustActivateSysMenu = false;
+        bool FSysMenuActive = false;
+        bool FMenuActive = false;
+        bool FInMenuLoop = false;
+        bool FSystemMenuTracking = false;
         bool FLastItemHasSubMenu = false;
         bool FSelectedInTopLevel = false;
         HMENU FTrackedMenu = nullptr;
+        bool FShowMDIButtons = false;
+        std::array<TRect, 3> FMDIButtons{};
+        int FHotMDIButton = -1, FPressedMDIButton = -1;
     };
 
     explicit TscFormStyleHook(TWinControl* control);
@@ -780,6 +843,15 @@ public:
 
     // The object is no longer hovered, pressed or remembered.
     void ForgetNCObject(const TscNCObject* object);
+
+    // An MDI frame: its client window's procedure while the hook lives, and the styled scroll bars
+    // over the client's bottom and right edges (and the box where they meet) that move the children.
+    void MDIClientWndProc(TMessage& message);
+    TScrollBar* MDIHorzScrollBar() const;
+    TScrollBar* MDIVertScrollBar() const;
+    TWinControl* MDIScrollSizeBox() const { return FMDIScrollSizeBox.get(); }
+    // The end of a scroll by one of the bars.
+    void MDIScrolled(TScrollBar* bar);
 
     void Close();
     void Help();
@@ -831,6 +903,19 @@ private:
     void UpdateMenuBarHook();
     // The system's own menu bar stays off: the hook paints the bar.
     void DropSystemMenuBar();
+    bool IsMDIFrame() const;
+    // The frame window an MDI child lives in.
+    HWND MDIFrameHandle() const;
+    void SendToMDIFrame(UINT message, WPARAM wParam, bool post);
+    void MDIChildGoing();
+    void InitMDIFrame();
+    void ReleaseMDIClient();
+    void UpdateMDIScrollBars(bool reset);
+    // The menu bar shows the MDI buttons exactly when a visible child other than the one going is
+    // maximised.
+    void UpdateMenuBarMDIButtons(HWND going);
+    // The MDI messages of a frame and of a child; true when handled.
+    bool MDIMessage(TMessage& message);
 
     TRect FCaptionRect, FCloseButtonRect, FMaxButtonRect, FMinButtonRect, FHelpButtonRect, FSysMenuButtonRect;
     bool FChangeSizeCalled = false;
@@ -849,6 +934,15 @@ private:
     int FStyledCaptionHeight = 0;
     std::unique_ptr<TscMainMenuBarStyleHook> FMainMenuBarHook;
     bool FMenuBarHot = false;
+    HWND FMDIClient = nullptr;
+    WNDPROC FMDIPrevClientProc = nullptr;
+    std::unique_ptr<TscMDIScrollBar> FMDIHorzScrollBar, FMDIVertScrollBar;
+    std::unique_ptr<TWinControl> FMDIScrollSizeBox;
+    bool FMDIStopHorzScrollBar = false, FMDIStopVertScrollBar = false;
+    int FOldHorzScrollBarPosition = 0, FOldVertScrollBarPosition = 0;
+    HWND FChangeVisibleChildHandle = nullptr;
+    bool FStopCheckChildMove = false;
+    bool FSelfRestoring = false, FChildRestoring = false;
 };
 
 // The form shown as a drop-down and the form it belongs to; null when none is open.

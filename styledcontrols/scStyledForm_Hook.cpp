@@ -35,10 +35,15 @@ TscFormStyleHook::TscFormStyleHook(TWinControl* control) : TMouseTrackControlSty
     FTop = FControl->Top();
     FWidth = FControl->Width();
     FHeight = FControl->Height();
+    // A frame already on screen when the style came gets its client's styling now.
+    if (Handle() && IsWindowVisible(Handle()) && IsStyledBorder())
+        InitMDIFrame();
 }
 
 TscFormStyleHook::~TscFormStyleHook()
 {
+    ReleaseMDIClient();
+    MDIChildGoing();
     if (FRegion && Handle())
         SetWindowRgn(Handle(), nullptr, TRUE);
     // Without the hook the system draws the bar again.
@@ -50,7 +55,7 @@ TscFormStyleHook::~TscFormStyleHook()
 void TscFormStyleHook::UpdateMenuBarHook()
 {
     TMainMenu* menu = IsMDIChild() ? nullptr : Form()->Menu();
-    const bool wanted = menu && !menu->MenuBarItems().empty();
+    const bool wanted = menu && !menu->AutoMerge() && !menu->MenuBarItems().empty();
     if (wanted && !FMainMenuBarHook)
         FMainMenuBarHook = std::make_unique<TscMainMenuBarStyleHook>(this);
     else if (!wanted)
@@ -493,6 +498,7 @@ void TscFormStyleHook::FirstShow()
     FNeedsUpdate = false;
     HWND wnd = Handle();
     DropSystemMenuBar();
+    InitMDIFrame();
     if (!TStyleManager::SystemStyle()->Enabled() && !IsMDIChild() &&
         (GetWindowLongPtrW(wnd, GWL_STYLE) & WS_CAPTION) == WS_CAPTION) {
         SetWindowLongPtrW(wnd, GWL_STYLE, GetWindowLongPtrW(wnd, GWL_STYLE) & ~LONG_PTR(WS_CAPTION));
@@ -555,12 +561,38 @@ void TscFormStyleHook::WindowPosChanging(TMessage& message)
 void TscFormStyleHook::SystemCommand(TMessage& message)
 {
     const UINT command = static_cast<UINT>(message.WParam) & 0xFFF0;
-    if (command == SC_RESTORE)
+    switch (command) {
+    case SC_RESTORE:
         FRestoring = true;
-    if (command == SC_MINIMIZE && IsMDIChild()) {
-        CallDefaultProc(message);
-        RepaintNC();
-        FHandled = true;
+        if (IsMDIChild()) {
+            // The frame keeps its bars still until the child has its restored place.
+            FSelfRestoring = true;
+            SendToMDIFrame(WM_SCMDICHILDRESTORING, reinterpret_cast<WPARAM>(Handle()), false);
+        }
+        break;
+    case SC_MINIMIZE:
+        if (IsMDIChild()) {
+            CallDefaultProc(message);
+            RepaintNC();
+            FHandled = true;
+        }
+        break;
+    case SC_CLOSE:
+        if (IsMDIChild())
+            SendToMDIFrame(WM_SCMDICHILDCLOSED, reinterpret_cast<WPARAM>(Handle()), true);
+        break;
+    case SC_KEYMENU:
+        // The system's own bar is off: Alt+Space opens the system menu, F10 and Alt the bar.
+        if (FMainMenuBarHook) {
+            if (message.LParam == u' ')
+                FMainMenuBarHook->TrackSystemMenu();
+            else
+                FMainMenuBarHook->MenuEnter();
+            FHandled = true;
+        }
+        break;
+    default:
+        break;
     }
 }
 
@@ -737,6 +769,10 @@ void TscFormStyleHook::MouseLeave()
 void TscFormStyleHook::WndProc(TMessage& message)
 {
     const bool styled = IsStyledBorder();
+    if (styled && MDIMessage(message)) {
+        FHandled = true;
+        return;
+    }
     switch (message.Msg) {
     case WM_NCCALCSIZE:
         if (styled)
@@ -784,6 +820,9 @@ void TscFormStyleHook::WndProc(TMessage& message)
         } else {
             message.Result = 1;
         }
+        // The active child's caption follows its frame's.
+        if (FMDIClient)
+            PostMessageW(FMDIClient, WM_NCACTIVATE, message.WParam, 0);
         if (Form()->BorderStyle() != bsNone && !(IsMDIChild() && IsMaximized()))
             RepaintNC();
         FHandled = true;

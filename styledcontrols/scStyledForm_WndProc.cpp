@@ -283,6 +283,13 @@ void TscStyledForm::AfterForm(TMessage& message)
         case SC_MAXIMIZE:
             FMaximized = true;
             break;
+        case SC_CLOSE:
+            // A minimised child that stays (its close refused or turned into a minimise) and is
+            // not the active one keeps an inactive caption.
+            if (UsesCustomStyle(FForm) && FForm->FormStyle() == fsMDIChild && wnd && IsWindow(wnd) && IsIconic(wnd))
+                if (TCustomForm* frame = Application->MainForm(); frame && frame->ActiveMDIChild() != FForm)
+                    SendMessageW(wnd, WM_NCACTIVATE, 0, 0);
+            break;
         case SC_RESTORE:
             FMaximized = false;
             if (FForm->WindowState() == wsNormal && FSizeStored && FStyleChanged) {

@@ -15,6 +15,7 @@
 #include "Resources.h"
 #include "RurFoundationUnits.h"
 #include "WideText.h"
+#include "scKitUnits.h"
 #include "support/GuiTestSupport.h"
 
 struct TPromptLog {
@@ -59,10 +60,13 @@ class MainFormFixture : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        // The kit's foundation as the program starts it: the side image is an SVG picture drawn
-        // through GDI+. Started once for the program and left running to its end.
+        // The UI kit's foundation and the styled-controls kit as the program starts them: the side
+        // image is an SVG picture drawn through GDI+, the frame, main panel, close button and title
+        // labels are the styled kit's. Started once for the program and left running to its end.
         static TUnitStartup kitUnits(RurFoundationUnits());
         kitUnits.Initialize();
+        static TUnitStartup styledKitUnits(scKitUnits());
+        styledKitUnits.Initialize();
         InitializeFormResources();
         RegisterClasses({TMainForm::StaticClass()});
         Form = CreateForm<TMainForm>(nullptr);

@@ -271,11 +271,33 @@ TEST_F(MainForm, TheLinkOpensTheMakersPage)
     EXPECT_EQ(shell.Requests[0].ShowCommand, SW_SHOWNORMAL);
 }
 
+TEST_F(MainForm, DraggingTheTitleOrTheSideHandleMovesTheWindow)
+{
+    const TPoint start = Point(Form->Left(), Form->Top());
+    for (const char16_t* name : {u"lbl_FormTitleCaption", u"scLabel1"}) {
+        auto* handle = Find<TWinControl>(name);
+        const TPoint before = Point(Form->Left(), Form->Top());
+        MouseAt(handle, WM_LBUTTONDOWN, Point(20, 10), MK_LBUTTON);
+        MouseAt(handle, WM_MOUSEMOVE, Point(50, 25), MK_LBUTTON);
+        MouseAt(handle, WM_LBUTTONUP, Point(50, 25));
+        EXPECT_EQ(Point(Form->Left(), Form->Top()), Point(before.X + 30, before.Y + 15)) << ToUtf8(name);
+    }
+    Form->SetBounds(start.X, start.Y, Form->Width(), Form->Height());
+}
+
+// Last: it closes the window. The close glyph takes no focus, so the empty field it leaves focused
+// is never checked and no balloon shows.
 TEST_F(MainForm, TheCloseGlyphClosesTheWindowWithoutACheck)
 {
+    FillValid(6);
+    Focus(Edit(TInputField::CommonName));
     Edit(TInputField::CommonName)->SetText(u"");
-    auto* glyph = Find<TControl>(u"btn_CloseButton");
-    glyph->OnClick()(glyph);
+    Prompts.Calls.clear();
+    auto* glyph = Find<TWinControl>(u"btn_CloseButton");
+    const TPoint centre = Point(glyph->Width() / 2, glyph->Height() / 2);
+    MouseAt(glyph, WM_MOUSEMOVE, centre);
+    MouseAt(glyph, WM_LBUTTONDOWN, centre, MK_LBUTTON);
+    MouseAt(glyph, WM_LBUTTONUP, centre);
     EXPECT_TRUE(PumpUntil([] { return !Form->Visible(); }));
     EXPECT_TRUE(Prompts.Calls.empty());
 }

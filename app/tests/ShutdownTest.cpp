@@ -4,7 +4,11 @@
 
 #include <windows.h>
 
+#include "AOBXPVS.h"
 #include "AppUnits.h"
+#include "RurKitMessages.h"
+#include "RurTBXPVS.h"
+#include "RurXPVS.h"
 #include "Startup.h"
 #include "ckDllLoader.h"
 
@@ -17,4 +21,19 @@ TEST(ProgramShutDown, EndingTheProgramFreesTheCryptoLibrary)
     ASSERT_NE(GetModuleHandleW(L"ckd32.dll"), nullptr);
     units.Finalize();
     EXPECT_EQ(GetModuleHandleW(L"ckd32.dll"), nullptr);
+}
+
+TEST(ProgramShutDown, StartUpBindsTheThemeLibraryAndShutDownFreesIt)
+{
+    TUnitStartup units(AppUnits());
+    units.Initialize();
+    EXPECT_TRUE(RurXPVS::ThemeLibLoaded());
+    EXPECT_TRUE(AOBXPVS::ThemeLibLoaded());
+    EXPECT_EQ(RurTBXPVS::ThemeLibReferenceCount(), 1);
+    EXPECT_EQ(ClearHintControlMessage(), RegisterWindowMessageW(L"ClearHintControl"));
+    EXPECT_EQ(SBDrawImageMessage(), RegisterWindowMessageW(L"SBDRAWIMAGE"));
+    units.Finalize();
+    EXPECT_FALSE(RurXPVS::ThemeLibLoaded());
+    EXPECT_FALSE(AOBXPVS::ThemeLibLoaded());
+    EXPECT_FALSE(RurTBXPVS::ThemeLibLoaded());
 }

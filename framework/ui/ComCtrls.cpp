@@ -40,6 +40,15 @@ void TProgressBar::CreateHandleState()
         SendMessageW(FHandle, PBM_SETMARQUEE, TRUE, FMarqueeInterval);
 }
 
+// A marquee that cannot be seen (its window or a parent hidden, as on a waiting panel) does not
+// step: each step of the system's control costs a repaint attempt, many times a second.
+void TProgressBar::WndProc(TMessage& message)
+{
+    if (message.Msg == WM_TIMER && FStyle == pbstMarquee && !IsWindowVisible(FHandle))
+        return;
+    TWinControl::WndProc(message);
+}
+
 void TProgressBar::SetMin(int value)
 {
     FMin = value;

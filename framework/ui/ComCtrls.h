@@ -36,6 +36,7 @@ public:
 protected:
     void CreateParams(TCreateParams& params) override;
     void CreateHandleState() override;
+    void WndProc(TMessage& message) override;
 
 private:
     int FMin = 0, FMax = 100, FPosition = 0;

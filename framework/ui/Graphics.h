@@ -239,6 +239,10 @@ UINT DrawTextFlags(TTextFormat format);
 // Some GDI implementations measure such text letter by letter in GetTextExtentPoint32, wider than
 // the joined glyphs that ExtTextOut draws; the shaping engine measures what is drawn.
 TSize ShapedTextExtent(HDC dc, const String& text);
+// DrawTextW that sizes and aligns a plain single line by its shaped width, so that right-aligned
+// or centred Persian ends where it should. Several lines, word breaks, tabs, accelerator prefixes
+// and a line wider than the rectangle (ellipses) are left to DrawTextW as they are.
+int DrawShapedText(HDC dc, const String& text, RECT& rect, UINT flags);
 
 // A raster operation for CopyRect and the bitmap drawing (SRCCOPY...).
 using TCopyMode = int;

@@ -378,6 +378,27 @@ TSize ShapedTextExtent(HDC dc, const String& text)
     return TSize{static_cast<int>(size.cx), static_cast<int>(size.cy)};
 }
 
+int DrawShapedText(HDC dc, const String& text, RECT& rect, UINT flags)
+{
+    const int length = static_cast<int>(text.size());
+    const bool plainLine = !(flags & DT_WORDBREAK) && text.find_first_of(u"\r\n\t") == String::npos &&
+                           ((flags & DT_NOPREFIX) || text.find(u'&') == String::npos);
+    if (!plainLine || length == 0)
+        return DrawTextW(dc, WidePtr(text), length, &rect, flags);
+    const int width = ShapedTextExtent(dc, text).cx;
+    if (flags & DT_CALCRECT) {
+        const int height = DrawTextW(dc, WidePtr(text), length, &rect, flags);
+        rect.right = rect.left + width;
+        return height;
+    }
+    RECT r = rect;
+    if ((flags & (DT_RIGHT | DT_CENTER)) && width <= r.right - r.left) {
+        r.left = flags & DT_RIGHT ? r.right - width : r.left + (r.right - r.left - width) / 2;
+        flags = (flags & ~static_cast<UINT>(DT_RIGHT | DT_CENTER)) | DT_NOCLIP;
+    }
+    return DrawTextW(dc, WidePtr(text), length, &r, flags);
+}
+
 TRect TCanvas::ClipRect()
 {
     RequiredState(csHandleValid);

@@ -50,25 +50,7 @@ void TLabel::Paint()
     SetTextColor(dc, static_cast<COLORREF>(ColorToRGB(Enabled() ? Font()->Color() : clGrayText)));
     RECT r{0, 0, Width(), Height()};
     String text = Caption();
-    UINT flags = TextFlags();
-    if (IsSingleLine()) {
-        // Align by the shaped width ourselves: the system's own alignment may measure joined
-        // scripts letter by letter and leave right-aligned Persian text short of the edge.
-        const int textWidth = ShapedTextExtent(dc, text).cx;
-        if (flags & DT_RIGHT)
-            r.left = r.right - textWidth;
-        else if (flags & DT_CENTER)
-            r.left = (r.right - textWidth) / 2;
-        flags &= ~static_cast<UINT>(DT_RIGHT | DT_CENTER);
-        flags |= DT_NOCLIP;
-    }
-    DrawTextW(dc, WidePtr(text), static_cast<int>(text.size()), &r, flags);
-}
-
-bool TLabel::IsSingleLine() const
-{
-    const String& text = Caption();
-    return !FWordWrap && text.find_first_of(u"\r\n") == String::npos;
+    DrawShapedText(dc, text, r, TextFlags());
 }
 
 void TLabel::AdjustBounds()
@@ -79,9 +61,7 @@ void TLabel::AdjustBounds()
     HGDIOBJ old = SelectObject(dc, Font()->Handle());
     RECT r{0, 0, FWordWrap ? Width() : 0, 0};
     String text = Caption().empty() ? String(u" ") : Caption();
-    DrawTextW(dc, WidePtr(text), static_cast<int>(text.size()), &r, (TextFlags() & ~static_cast<UINT>(DT_SINGLELINE)) | DT_CALCRECT);
-    if (IsSingleLine())
-        r.right = ShapedTextExtent(dc, text).cx;
+    DrawShapedText(dc, text, r, (TextFlags() & ~static_cast<UINT>(DT_SINGLELINE)) | DT_CALCRECT);
     SelectObject(dc, old);
     ReleaseDC(nullptr, dc);
     int left = Left();

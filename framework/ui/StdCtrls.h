@@ -36,7 +36,6 @@ protected:
 
 private:
     UINT TextFlags() const;
-    bool IsSingleLine() const;
     bool FAutoSize = true;
     TAlignment FAlignment = taLeftJustify;
     TTextLayout FLayout = tlTop;

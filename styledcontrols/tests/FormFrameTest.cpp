@@ -311,13 +311,20 @@ TEST_F(FormFrameTest, ADropDownFormIgnoresTheCloseCommand)
     EXPECT_EQ(client.right, 398);
 }
 
-// A test form under the test style with caption buttons and tabs, kept on screen for a screenshot
-// when TAVIN_DEMO_HOLD_MS is set.
+// A test form under the test style with caption buttons, tabs and a menu bar, kept on screen for
+// a screenshot when TAVIN_DEMO_HOLD_MS is set.
 TEST_F(FormFrameTest, Demo)
 {
     TStyledFrame& frame = *Shared;
     frame.Form->SetBounds(60, 60, 640, 360);
     frame.Form->SetCaption(u"Styled frame");
+    auto* menu = new TMainMenu(frame.Form);
+    for (const char16_t* caption : {u"&File", u"&Edit", u"&View", u"&Help"}) {
+        auto* item = new TMenuItem(menu);
+        item->SetCaption(caption);
+        menu->Items()->Add(item);
+    }
+    frame.Form->SetMenu(menu);
     for (const char16_t* caption : {u"Save", u"Print"}) {
         TscNCButtonItem* b = frame.Styled->Buttons()->Add();
         b->SetCaption(caption);
@@ -332,8 +339,11 @@ TEST_F(FormFrameTest, Demo)
     ASSERT_TRUE(frame.Show());
     frame.Repaint();
     EXPECT_FALSE(frame.Styled->Tabs()->Items(2)->NCObject()->ObjectRect.IsEmpty());
+    ASSERT_NE(frame.Hook()->MainMenuBarHook(), nullptr);
     if (const char* hold = std::getenv("TAVIN_DEMO_HOLD_MS"))
         PumpFor(std::atoi(hold));
+    frame.Form->SetMenu(nullptr);
+    delete menu;
 }
 
 } // namespace

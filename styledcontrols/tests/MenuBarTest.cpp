@@ -104,6 +104,18 @@ TEST_F(MenuBarTest, TheBarTakesRowsBelowTheCaptionAndIsDrawnInTheStyle)
     PostNCMouse(f.Form->Handle(), WM_NCMOUSEMOVE, HTMENU, file.X, file.Y);
     EXPECT_EQ(f.Bar()->ActiveItem(), 0);
     EXPECT_EQ(picture(file), f.Style->ElementColor(TD::GetElementDetails(tmMenuBarItemHot)));
+    // An item with a drawing handler is drawn by it.
+    TMenuItem* help = f.Menu->Items()->Items(2);
+    TRect drawnAt;
+    help->SetOnAdvancedDrawItem([&](TObject*, TCanvas* canvas, TRect r, TOwnerDrawState state) {
+        drawnAt = r;
+        EXPECT_TRUE(state.Contains(odNoAccel));
+        canvas->Brush()->SetColor(clLime);
+        canvas->FillRect(r);
+    });
+    EXPECT_EQ(picture(f.ItemCentre(2)), RGB(0, 255, 0));
+    EXPECT_EQ(drawnAt, f.Bar()->ItemRect(2));
+    help->SetOnAdvancedDrawItem(nullptr);
 
     // Narrower than the items: they wrap to a second row and the frame grows by one row.
     f.Form->SetWidth(130);
@@ -136,6 +148,60 @@ TEST_F(MenuBarTest, ItemsRunAndDropDownsOpen)
     // Alt and an item's accelerator run it.
     EXPECT_EQ(SendMessageW(wnd, CM_DIALOGCHAR, u'h', 1 << 29), 1);
     EXPECT_EQ(f.Helped, 2);
+}
+
+// The menus the form's window was asked to prepare, as the system does before showing one.
+std::vector<HMENU> PreparedMenus;
+WNDPROC FormProc = nullptr;
+
+LRESULT CALLBACK RecordingProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_INITMENUPOPUP)
+        PreparedMenus.push_back(reinterpret_cast<HMENU>(wParam));
+    return CallWindowProcW(FormProc, wnd, msg, wParam, lParam);
+}
+
+TEST_F(MenuBarTest, TheKeyboardMovesAlongTheBarAndOnToTheSystemMenu)
+{
+    TMenuForm& f = *Shared;
+    HWND wnd = f.Form->Handle();
+    auto postKey = [&](WPARAM key) { PostMessageW(wnd, WM_KEYDOWN, key, 0); };
+    const int helped = f.Helped, opened = f.Opened;
+    // F10: the first item lights up; Right twice reaches Help, which Enter runs.
+    PostMessageW(wnd, WM_SYSCOMMAND, SC_KEYMENU, 0);
+    postKey(VK_RIGHT);
+    postKey(VK_RIGHT);
+    postKey(VK_RETURN);
+    PumpFor(100);
+    EXPECT_EQ(f.Helped, helped + 1);
+    EXPECT_FALSE(f.Bar()->InMenuLoop());
+    EXPECT_EQ(f.Bar()->ActiveItem(), -1);
+
+    // Left from the first item's drop-down opens the system menu; Right from there goes back to
+    // the first item, whose Open Enter runs.
+    FormProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RecordingProc)));
+    PreparedMenus.clear();
+    PostMessageW(wnd, WM_SYSCOMMAND, SC_KEYMENU, 0);
+    postKey(VK_RETURN);
+    postKey(VK_LEFT);
+    postKey(VK_RIGHT);
+    postKey(VK_DOWN);
+    postKey(VK_RETURN);
+    PumpFor(300);
+    SetWindowLongPtrW(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FormProc));
+    EXPECT_EQ(f.Opened, opened + 1);
+    const HMENU file = f.Menu->Items()->Items(0)->Handle();
+    EXPECT_EQ(PreparedMenus, (std::vector<HMENU>{file, GetSystemMenu(wnd, FALSE), file}));
+
+    // Alt+Space opens the system menu straight away; Escape closes it and the bar is left.
+    PreparedMenus.clear();
+    FormProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RecordingProc)));
+    PostMessageW(wnd, WM_SYSCOMMAND, SC_KEYMENU, u' ');
+    postKey(VK_ESCAPE);
+    PumpFor(100);
+    SetWindowLongPtrW(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FormProc));
+    EXPECT_EQ(PreparedMenus, (std::vector<HMENU>{GetSystemMenu(wnd, FALSE)}));
+    EXPECT_FALSE(f.Bar()->MenuPushed());
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "Forms.h"
 #include "GuiTestSupport.h"
 #include "KitTestSupport.h"
@@ -31,8 +33,7 @@ T* Make(TWinControl* parent, TRect bounds)
 
 void Mouse(TWinControl* control, UINT msg, int x, int y)
 {
-    PostMessageW(control->Handle(), msg, msg == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(x, y));
-    PumpFor(20);
+    MouseAt(control, msg, Point(x, y), msg == WM_LBUTTONUP ? 0 : MK_LBUTTON);
 }
 
 // Presses at (5, 5), moves to (5 + dx, 5 + dy), releases.
@@ -300,4 +301,44 @@ TEST(LabelTest, DragsItsFormUnlessMaximized)
     const TRect maximized = f.Form->BoundsRect();
     DragBy(label, 20, 10);
     EXPECT_EQ(f.Form->BoundsRect(), maximized);
+}
+
+TEST(LabelTest, DrawsAndSizesInItsOwnFontRightToLeft)
+{
+    TPanelForm f;
+    f.Form->SetColor(clWhite);
+    f.Form->Font()->SetName(u"Tahoma");
+    f.Form->Font()->SetHeight(-12);
+    f.Form->SetBiDiMode(bdRightToLeft);
+    auto* label = Make<TscLabel>(f.Form, Rect(20, 10, 85, 27));
+    const String text = u"\u06af\u0631\u0648\u0647 \u0646\u0631\u0645 \u0627\u0641\u0632\u0627\u0631\u06cc CSR";
+    label->SetCaption(text);
+    // Auto-sized to the text as drawn in the label's font (not the device context's default one).
+    auto scratch = Canvas32(1, 1);
+    scratch->Canvas()->SetFont(label->Font());
+    const TSize extent = scratch->Canvas()->TextExtent(text);
+    EXPECT_EQ(label->Width(), extent.cx);
+    EXPECT_EQ(label->Height(), extent.cy);
+    // Right to left, left alignment reads from the right edge: the text ends there.
+    label->SetAutoSize(false);
+    label->SetBounds(20, 10, 300, 20);
+    ASSERT_TRUE(ShowActive(f.Form));
+    {
+        TOffscreenImage image(label);
+        int first = 300, last = -1;
+        for (int y = 0; y < 20; ++y)
+            for (int x = 0; x < 300; ++x)
+                if (GetRValue(image.Pixel(x, y)) < 128) {
+                    first = std::min(first, x);
+                    last = std::max(last, x);
+                }
+        EXPECT_GE(last, 296);
+        EXPECT_GE(first, 300 - extent.cx - 2);
+    }
+    // Word wrap within its width: more lines, no wider.
+    label->SetAutoSize(true);
+    label->SetBounds(20, 10, 60, 20);
+    label->SetWordWrap(true);
+    EXPECT_LE(label->Width(), 60);
+    EXPECT_GE(label->Height(), 2 * extent.cy);
 }

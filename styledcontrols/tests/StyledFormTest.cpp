@@ -33,13 +33,17 @@ end
 
 TEST(StyledFormTest, AShadowedBorderlessFormIsAllClientWithAOnePixelFrameExtension)
 {
-    TDwmRecording dwm(Windows10);
+    TDwmRecording dwm(Windows11);
     SetFormTexts({{u"TShadowForm", ShadowFormText}});
     std::unique_ptr<TShadowForm> form(CreateForm<TShadowForm>(nullptr));
     HWND wnd = form->Handle();
     EXPECT_EQ(GetWindowLongPtrW(wnd, GWL_STYLE) & 0x00C60000, 0x00C60000);
     ASSERT_FALSE(dwm.Log.Margins.empty());
     EXPECT_EQ(dwm.Log.Margins.back(), (TFrameMargins{0, 0, 1, 0}));
+    // The system's own rounded corners stay, no fluent background, the system menu as it was.
+    EXPECT_TRUE(dwm.Log.Attributes.empty());
+    EXPECT_TRUE(dwm.Log.Accents.empty());
+    EXPECT_EQ(GetMenuState(GetSystemMenu(wnd, FALSE), scStylesMenuCommand, MF_BYCOMMAND), UINT(-1));
     ASSERT_TRUE(ShowActive(form.get()));
     RECT window, client;
     GetWindowRect(wnd, &window);
@@ -306,6 +310,8 @@ TEST(StyledFormTest, ComponentReferencesAreClearedWhenTheyGo)
     std::unique_ptr<TImageList> images(new TImageList(nullptr));
     std::unique_ptr<TscHint> hint(new TscHint(nullptr));
     std::unique_ptr<TPopupMenu> menu(new TPopupMenu(nullptr));
+    std::unique_ptr<TscCustomImageCollection> wallpapers(new TscCustomImageCollection(nullptr));
+    styled->SetCaptionWallpapers(wallpapers.get());
     styled->SetButtonImages(images.get());
     styled->SetTabImages(images.get());
     styled->SetHintComponent(hint.get());
@@ -314,6 +320,8 @@ TEST(StyledFormTest, ComponentReferencesAreClearedWhenTheyGo)
     images.reset();
     hint.reset();
     menu.reset();
+    wallpapers.reset();
+    EXPECT_EQ(styled->CaptionWallpapers(), nullptr);
     EXPECT_EQ(styled->ButtonImages(), nullptr);
     EXPECT_EQ(styled->TabImages(), nullptr);
     EXPECT_EQ(styled->HintComponent(), nullptr);

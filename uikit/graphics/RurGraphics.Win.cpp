@@ -156,18 +156,23 @@ void TRurGraphicsContextWin::EndScene()
 
 // The GDI+ objects follow the own copies only while a graphics is bound; binding rebuilds them,
 // so changes made while unbound are not lost.
-void TRurGraphicsContextWin::FontChanged(TObject*)
+// The GDI+ font is made when text needs it: finding a font family is slow where many fonts are
+// installed, and most scenes (shapes, SVG pictures) draw no text.
+void TRurGraphicsContextWin::FontChanged(TObject*) { FGPFont.reset(); }
+
+TGPFont* TRurGraphicsContextWin::GPFont()
 {
-    if (!FGPGraphics)
-        return;
-    String name = FFont->Name();
-    if (name.empty() || UpperCase(name) == u"DEFAULT")
-        name = u"Arial";
-    const int size = FFont->Size();
-    const TFontStyles styles = FFont->Style();
-    const int32_t style = (styles.Contains(fsBold) ? 1 : 0) | (styles.Contains(fsItalic) ? 2 : 0) |
-                          (styles.Contains(fsUnderline) ? 4 : 0) | (styles.Contains(fsStrikeOut) ? 8 : 0);
-    FGPFont = std::make_unique<TGPFont>(name, static_cast<float>(size == 0 ? 8 : size), style, UnitPoint);
+    if (!FGPFont) {
+        String name = FFont->Name();
+        if (name.empty() || UpperCase(name) == u"DEFAULT")
+            name = u"Arial";
+        const int size = FFont->Size();
+        const TFontStyles styles = FFont->Style();
+        const int32_t style = (styles.Contains(fsBold) ? 1 : 0) | (styles.Contains(fsItalic) ? 2 : 0) |
+                              (styles.Contains(fsUnderline) ? 4 : 0) | (styles.Contains(fsStrikeOut) ? 8 : 0);
+        FGPFont = std::make_unique<TGPFont>(name, static_cast<float>(size == 0 ? 8 : size), style, UnitPoint);
+    }
+    return FGPFont.get();
 }
 
 void TRurGraphicsContextWin::StrokeChanged(TObject*)
@@ -658,7 +663,7 @@ TRectF TRurGraphicsContextWin::CalculateText(const String& AText, TRectF ARect, 
     if (!FGPGraphics)
         return {};
     TGPRectF box{};
-    FGPGraphics->MeasureString(AText, -1, FGPFont.get(), ToGPRect(ARect),
+    FGPGraphics->MeasureString(AText, -1, GPFont(), ToGPRect(ARect),
                                StringFormat(gtaLeading, gtaLeading, AWordWrapping, gttNone), box);
     return {box.X, box.Y, box.X + box.Width, box.Y + box.Height};
 }
@@ -670,7 +675,7 @@ void TRurGraphicsContextWin::DrawText(const String& AText, TRectF ARect, bool AW
     if (!FGPGraphics)
         return;
     TGPSolidBrush brush(ToGPColor(FFont->Color(), 1));
-    FGPGraphics->DrawString(AText, -1, FGPFont.get(), ToGPRect(ARect),
+    FGPGraphics->DrawString(AText, -1, GPFont(), ToGPRect(ARect),
                             StringFormat(AHorizontalAlign, AVerticalAlign, AWordWrapping, ATrimming), &brush);
 }
 

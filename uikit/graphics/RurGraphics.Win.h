@@ -93,6 +93,7 @@ public:
 
 private:
     void FontChanged(TObject* Sender);
+    RurGDIPlusClasses::TGPFont* GPFont();
     void StrokeChanged(TObject* Sender);
     void ReleaseGraphics();
     // The brush of the own fill for a shape of those bounds (a radial gradient follows APath, or the

@@ -8,7 +8,7 @@
 THTMLEngine::THTMLEngine(TCanvas& ACanvas, const TRect& ARect, const THTMLDrawOptions& AOptions,
                          THTMLDrawResult& AResult)
     : FCanvas(ACanvas), FCaption(ARect), FOptions(AOptions), FResult(AResult),
-      FFull(AOptions.Edition == THTMLEdition::Full)
+      FFull(AOptions.Edition == THTMLEdition::Full), FText(ACanvas)
 {
     const HDC dc = FCanvas.Handle();
     FScale = AOptions.Scale > 0 ? AOptions.Scale : float(GetDeviceCaps(dc, LOGPIXELSY)) / 96.0f;
@@ -53,7 +53,7 @@ bool THTMLEngine::Run(const String& AText)
         LayOutLine(text);
 
     if (FResult.YSize == 0)
-        FResult.YSize = TextHeight(u"gh");
+        FResult.YSize = TextHeight();
     FResult.LinkCount = FLinks;
     SetBrushColor(FBackground);
     FCanvas.Font()->Assign(FBaseFont.get());
@@ -72,7 +72,7 @@ void THTMLEngine::LayOutLine(String& AText)
     const int listDepth = FListDepth;
     const bool floatBefore = FParFloat != 0;
     LineMetrics metrics;
-    const int gh = TextHeight(u"gh");
+    const int gh = TextHeight();
     metrics.Height = gh;
     TrimHTMLText(AText);
     if (FFull && FParagraphEnd) {

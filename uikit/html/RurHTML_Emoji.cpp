@@ -124,8 +124,10 @@ int DrawEmojiRun(TCanvas& ACanvas, int AX, int AY, int AFontSize, const String& 
 {
     TEXTMETRICW metrics{};
     const HDC dc = ACanvas.Handle();
-    SelectObject(dc, ACanvas.Font()->Handle());
+    // The canvas's font for the metrics, given back at once: the canvas does not know it is there.
+    const HGDIOBJ previous = SelectObject(dc, ACanvas.Font()->Handle());
     GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, previous);
     if (!AMeasuring)
         DrawColourText(dc, AX, AY, AFontSize, AText);
     return metrics.tmHeight;

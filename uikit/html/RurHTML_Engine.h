@@ -2,9 +2,9 @@
 // The state of one call of the GDI caption engine, shared by the line loop (RurHTML.cpp) and the
 // passes over each line (RurHTML_Line.cpp, RurHTML_LineTags.cpp). Nothing outlives the call.
 #include <memory>
-#include <unordered_map>
 
 #include "RurHTML.h"
+#include "RurHTML_Text.h"
 
 // Where an image source points: an image of the image list, a shell icon for a path, or a
 // picture of the container or the cache (which keep it).
@@ -78,14 +78,7 @@ private:
     void FinishPass(Pass& APass);
 
     // Canvas helpers.
-    int TextHeight(const String& AText);
-    // A fragment's extent as DrawText lays it out, and the height of its glyphs alone (0 when
-    // DrawText measured it).
-    struct FragmentExtent {
-        TSize Size{};
-        int TextHeight = 0;
-    };
-    const FragmentExtent& ExtentEntry(const String& AText);
+    int TextHeight();
     TSize Extent(const String& AText);
     void DrawFragmentText(const TRect& ABox, const String& AText);
     int MeasureText(const String& AText);
@@ -102,9 +95,9 @@ private:
     const THTMLDrawOptions& FOptions;
     THTMLDrawResult& FResult;
     const bool FFull;
-    TTextFormat FMeasureFormat;
-    TTextFormat FDrawFormat;
-    std::unordered_map<String, FragmentExtent> FExtents; // by font and text, for the call
+    THTMLTextDevice FText;
+    UINT FMeasureFlags = 0;
+    UINT FDrawFlags = 0;
     bool FRtl = false;
     float FScale = 1;
     int FIndentUnit = 12;

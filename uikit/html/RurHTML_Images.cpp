@@ -74,6 +74,8 @@ TSize THTMLEngine::ImageSize(const THTMLImageSource& ASource)
 
 void THTMLEngine::DrawImage(const THTMLImageSource& ASource, int AX, int AY)
 {
+    // Image lists and shell icons draw on the device context itself.
+    FText.Flush();
     if (ASource.Kind == THTMLImageSource::ListImage) {
         TCustomImageList& images = *FOptions.Images;
         if (!FOptions.Printing) {
@@ -104,7 +106,7 @@ void THTMLEngine::DrawImage(const THTMLImageSource& ASource, int AX, int AY)
 void THTMLEngine::Image(Pass& APass, const String& ATag, const String& AUpper)
 {
     LineMetrics& m = *APass.Metrics;
-    const int gh = TextHeight(u"gh");
+    const int gh = TextHeight();
     String src, value;
     HTMLTagAttribute(AUpper, ATag, u"SRC", src);
     String align, floating;
@@ -196,6 +198,7 @@ void THTMLEngine::BodyPicture(Pass& APass, const String& ASource, bool ARight)
     if (size.cx <= 0 || size.cy <= 0)
         return;
     // Tiles over the caption from its top-left, or a column down its right edge.
+    FText.Flush();
     const HDC dc = FCanvas.Handle();
     const HRGN clip = CreateRectRgn(FCaption.Left, FCaption.Top, FCaption.Right, FCaption.Bottom);
     SelectClipRgn(dc, clip);

@@ -4,76 +4,29 @@
 
 #include "RurHTML_Engine.h"
 
-namespace {
-
-TTextFormat FormatOfFlags(UINT AFlags)
+int THTMLEngine::TextHeight()
 {
-    TTextFormat format;
-    for (int i = 0; i < TavinEnumCount(static_cast<TTextFormats*>(nullptr)); ++i) {
-        const auto item = static_cast<TTextFormats>(i);
-        const UINT bit = DrawTextFlags(TTextFormat{item});
-        if (bit != 0 && (AFlags & bit) == bit)
-            format.Include(item);
-    }
-    return format;
-}
-
-} // namespace
-
-int THTMLEngine::TextHeight(const String& AText)
-{
-    return FCanvas.TextHeight(AText);
-}
-
-const THTMLEngine::FragmentExtent& THTMLEngine::ExtentEntry(const String& AText)
-{
-    // Each fragment is measured in both passes of its line: the second time it comes from here.
-    const TFont& font = *FCanvas.Font();
-    String key = font.Name();
-    key += Char(font.Height() & 0xFFFF);
-    key += Char(font.Style().Contains(fsBold) | font.Style().Contains(fsItalic) << 1);
-    key += Char(font.Orientation() & 0xFFFF);
-    key += u'\0';
-    key += AText;
-    if (const auto found = FExtents.find(key); found != FExtents.end())
-        return found->second;
-    FragmentExtent extent;
-    if (AText.find_first_of(u"&\t") == String::npos) {
-        // Without mnemonics and tabs, DrawText measures what the text extent gives, plus the
-        // external leading of its line height; the extent is much the cheaper call.
-        extent.Size = FCanvas.TextExtent(AText);
-        extent.TextHeight = extent.Size.cy;
-        TEXTMETRICW metrics{};
-        GetTextMetricsW(FCanvas.Handle(), &metrics);
-        extent.Size.cy += metrics.tmExternalLeading;
-    } else {
-        TRect r(0, 0, 0, 0);
-        String text = AText;
-        FCanvas.TextRect(r, text, FMeasureFormat);
-        extent.Size = TSize{r.Right - r.Left, r.Bottom - r.Top};
-    }
-    return FExtents.emplace(std::move(key), extent).first->second;
+    return FText.Height(*FCanvas.Font());
 }
 
 TSize THTMLEngine::Extent(const String& AText)
 {
-    return ExtentEntry(AText).Size;
+    // Each fragment is measured in both passes of its line: the second time it comes from there.
+    return FText.Measure(*FCanvas.Font(), AText, FMeasureFlags).Size;
 }
 
 void THTMLEngine::DrawFragmentText(const TRect& ABox, const String& AText)
 {
     // A word of simple script on a clear brush goes straight to the glyphs at the box's bottom,
     // which is what DrawText would do after laying the one line out once more.
-    const FragmentExtent& extent = ExtentEntry(AText);
-    const bool simple = !FRtl && FOptions.WordWrap && extent.TextHeight > 0 && BrushColor() == clNone &&
-                        std::all_of(AText.begin(), AText.end(), [](Char c) { return c >= u' ' && c < 0x0590; });
-    if (simple) {
-        FCanvas.TextOut(ABox.Left, ABox.Bottom - extent.TextHeight, AText);
-        return;
-    }
-    String text = AText;
-    TRect box = ABox;
-    FCanvas.TextRect(box, text, FDrawFormat);
+    const TFont& font = *FCanvas.Font();
+    const THTMLTextDevice::Extent& extent = FText.Measure(font, AText, FMeasureFlags);
+    const bool simple = !FRtl && FOptions.WordWrap && extent.GlyphHeight > 0 && BrushColor() == clNone &&
+                        THTMLTextDevice::IsSimple(AText);
+    if (simple)
+        FText.TextOut(font, ABox.Left, ABox.Bottom - extent.GlyphHeight, AText, extent.Size.cx);
+    else
+        FText.DrawText(font, ABox, AText, FDrawFlags);
 }
 
 int THTMLEngine::MeasureText(const String& AText)
@@ -83,8 +36,8 @@ int THTMLEngine::MeasureText(const String& AText)
 
 void THTMLEngine::SetFlags(UINT AFlags)
 {
-    FMeasureFormat = FormatOfFlags((AFlags & ~UINT(DT_END_ELLIPSIS)) | DT_CALCRECT);
-    FDrawFormat = FormatOfFlags(AFlags & ~UINT(DT_EXTERNALLEADING));
+    FMeasureFlags = (AFlags & ~UINT(DT_END_ELLIPSIS)) | DT_CALCRECT;
+    FDrawFlags = AFlags & ~UINT(DT_EXTERNALLEADING);
 }
 
 void THTMLEngine::AssignFont(TFont& ATarget, const TFont& ASource)
@@ -156,7 +109,7 @@ String THTMLEngine::DrawLine(String& AText, const TRect& ALineRect, bool AMeasur
                 DecodeFragmentEntities(fragment);
                 if (AMetrics.Height == 0)
                     AMetrics.Height = pass.StartHeight;
-                AMetrics.Height = std::max(AMetrics.Height, TextHeight(fragment));
+                AMetrics.Height = std::max(AMetrics.Height, TextHeight());
                 if (FStripping)
                     FResult.StrippedText += fragment;
                 AText.erase(APos, ALength);

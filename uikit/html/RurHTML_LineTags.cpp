@@ -75,7 +75,7 @@ void THTMLEngine::OpeningTag(Pass& APass, THTMLTagKind AKind, const String& ATag
         if (FStripping)
             FResult.StrippedText += u'\r';
         if (APass.Metrics->Height == 0)
-            APass.Metrics->Height = APass.Measuring ? TextHeight(u"gh") : APass.StartHeight;
+            APass.Metrics->Height = APass.Measuring ? TextHeight() : APass.StartHeight;
         EndLine(APass);
         break;
     case K::Error:
@@ -349,7 +349,7 @@ void THTMLEngine::AnchorEnd(Pass& APass)
     }
     if (!APass.Measuring && FInFocusedAnchor) {
         const int bottom = APass.Fragment.Bottom - FTextRaise;
-        TRect focus(FFocusStart.X - 1, bottom - TextHeight(u"gh"), APass.Fragment.Left + 1, bottom);
+        TRect focus(FFocusStart.X - 1, bottom - TextHeight(), APass.Fragment.Left + 1, bottom);
         FCanvas.DrawFocusRect(focus);
         FInFocusedAnchor = false;
     }
@@ -502,7 +502,7 @@ void THTMLEngine::ListItem(Pass& APass, const String& AUpper)
                 bullet = FListDepth % 2 == 1 ? u"\u00B7" : u"o";
             }
             TRect r = APass.Fragment;
-            FCanvas.TextRect(r, bullet, TTextFormat{});
+            FText.DrawText(font, r, bullet, 0);
             if (FNumbered)
                 APass.Fragment.Left += std::max(MeasureText(bullet) - 12, 0);
             font.SetName(name);
@@ -517,6 +517,8 @@ void THTMLEngine::Emoji(Pass& APass, const String& ATag)
 {
     if (FHidden || ATag.size() < 5)
         return;
+    // The emoji run selects the canvas font of its own.
+    FText.Release();
     APass.Fragment.Left += DrawEmojiRun(FCanvas, APass.Fragment.Left, APass.Fragment.Top, FCanvas.Font()->Size(),
                                         ATag.substr(3, 2), APass.Measuring);
 }

@@ -122,6 +122,14 @@ void ClickAt(TControl* control)
     PumpFor(50);
 }
 
+void MouseAt(TWinControl* control, UINT message, TPoint point, WPARAM keys)
+{
+    const TPoint screen = control->ClientToScreen(point);
+    SetCursorPos(screen.X, screen.Y);
+    PostMessageW(control->Handle(), message, keys, MAKELPARAM(point.X, point.Y));
+    PumpFor(30);
+}
+
 void PressKey(WORD virtualKey, bool shift)
 {
     BYTE keys[256];

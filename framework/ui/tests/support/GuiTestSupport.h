@@ -25,6 +25,10 @@ bool ShowActive(TCustomForm* form);
 // A left click at the control's centre: WM_MOUSEACTIVATE sent, button down and up posted to the
 // window under that point (the parent's for a windowless control), then the loop runs.
 void ClickAt(TControl* control);
+// A mouse message posted to the control's window at its client point, with the real pointer put
+// there first (Wine makes up moves from the real pointer, which must not undo the posted ones);
+// keys are the message's button flags (MK_LBUTTON while the left button is held). Then the loop runs.
+void MouseAt(TWinControl* control, UINT message, TPoint point, WPARAM keys = 0);
 // A key pressed and released in the focused window (shift held when asked), through the loop.
 void PressKey(WORD virtualKey, bool shift = false);
 // The framework control holding the window focus; null when none.
