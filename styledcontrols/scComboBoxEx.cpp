@@ -161,17 +161,7 @@ TAVIN_PUBLISHED(TscCustomComboBoxEx)
 
 TAVIN_PUBLISHED(TscComboBoxEx)
 {
-    TAVIN_PROPERTY(TComboExItems*, ItemsEx);
-    TAVIN_PROPERTY(TComboBoxExStyle, Style).Default(csExDropDown);
-    TAVIN_PROPERTY(TCustomImageList*, Images);
-    TAVIN_PROPERTY(int, ItemIndex).Default(-1);
-    TAVIN_PROPERTY(int, ItemHeight).Default(16);
-    TAVIN_PROPERTY(int, DropDownCount).Default(8);
-    TAVIN_PROPERTY(String, Text);
-    TAVIN_PROPERTY(TNotifyEvent, OnChange);
-    TAVIN_PROPERTY(TNotifyEvent, OnSelect);
-    TAVIN_PROPERTY(TNotifyEvent, OnDropDown);
-    TAVIN_PROPERTY(TNotifyEvent, OnCloseUp);
+    TAVIN_COMBO_BOX_EX_PROPERTIES
 }
 
 TscCustomComboBoxEx::TscCustomComboBoxEx(TComponent* owner) : TCustomComboBoxEx(owner) {}

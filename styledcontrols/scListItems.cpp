@@ -106,6 +106,18 @@ void DrawListItemImage(TCanvas* canvas, TRect& textRect, TCustomImageList* image
         textRect.Left += images->Width() + 5;
 }
 
+void AddMRUItem(TStrings* items, const String& value)
+{
+    if (value.empty())
+        return;
+    const int at = items->IndexOf(value);
+    if (at == 0)
+        return;
+    if (at > 0)
+        items->Delete(at);
+    items->Insert(0, value);
+}
+
 String ItemBodyText(const String& text, const String& divider, String& title)
 {
     title.clear();

@@ -76,7 +76,7 @@ TAVIN_PUBLISHED(TscListView)
     TAVIN_LIST_VIEW_PROPERTIES
 }
 
-TscCustomListView::TscCustomListView(TComponent* owner) : TCustomListView(owner) {}
+TscCustomListView::TscCustomListView(TComponent* owner) : TscCustomDrawnViewOf(owner) {}
 
 bool TscCustomListView::IsFluentUIOpaqueActive() const { return IsFluentUIOpaqueActiveFor(this, FFluentUIOpaque); }
 
@@ -95,30 +95,17 @@ void TscCustomListView::Loaded()
         SetDoubleBuffered(false);
 }
 
-void TscCustomListView::UpdatePainter()
+void TscCustomListView::InstallPainter(bool kitPaints)
 {
-    if (KitPaintsView(this, FDefaultDraw))
+    if (kitPaints)
         SetOnAdvancedCustomDrawItem(MakeHandler<&TscCustomListView::DrawListItem>(this));
     else
         SetOnAdvancedCustomDrawItem(nullptr);
 }
 
-void TscCustomListView::UpdateBrush()
+void TscCustomListView::SendBackgroundColor(TColor color)
 {
-    const TColor color = UpdateViewBrush(this);
-    if (HandleAllocated())
-        SendMessageW(FHandle, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(ColorToRGB(color)));
-}
-
-void TscCustomListView::SetDefaultDraw(bool value)
-{
-    if (FDefaultDraw == value)
-        return;
-    FDefaultDraw = value;
-    if (!ComponentState().Contains(csDesigning) && UsesCustomStyle(this))
-        return;
-    UpdatePainter();
-    Invalidate();
+    SendMessageW(FHandle, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(ColorToRGB(color)));
 }
 
 void TscCustomListView::CreateParams(TCreateParams& params)

@@ -19,22 +19,12 @@ TscColumnKind ColumnKindOf(NativeInt tag);
 // The bar position of a progress cell: its number, 0 when it is not all digits, at most 100.
 int ProgressCellPosition(const String& text);
 
-class TscCustomListView : public TCustomListView {
+class TscCustomListView : public TscCustomDrawnViewOf<TCustomListView> {
     TAVIN_PUBLISHED_CLASS(TscCustomListView, TCustomListView)
 public:
     explicit TscCustomListView(TComponent* owner);
     void WndProc(TMessage& message) override;
 
-    bool DefaultDraw() const { return FDefaultDraw; }
-    void SetDefaultDraw(bool value);
-    TscSelectionStyle SelectionStyle() const { return FLook.Style; }
-    void SetSelectionStyle(TscSelectionStyle value) { ChangeAndInvalidate(this, FLook.Style, value); }
-    bool ShowFocusRect() const { return FLook.ShowFocusRect; }
-    void SetShowFocusRect(bool value) { ChangeAndInvalidate(this, FLook.ShowFocusRect, value); }
-    TColor SelectionColor() const { return FLook.Color; }
-    void SetSelectionColor(TColor value) { ChangeAndInvalidate(this, FLook.Color, value); }
-    TColor SelectionTextColor() const { return FLook.TextColor; }
-    void SetSelectionTextColor(TColor value) { ChangeAndInvalidate(this, FLook.TextColor, value); }
     bool AlternateRow() const { return FAlternateRow; }
     void SetAlternateRow(bool value) { ChangeInReport(FAlternateRow, value); }
     bool GridLines() const { return FGridLines; }
@@ -52,6 +42,8 @@ public:
     void FullRedraw();
 
 protected:
+    void InstallPainter(bool kitPaints) override;
+    void SendBackgroundColor(TColor color) override;
     void Loaded() override;
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
@@ -69,8 +61,6 @@ protected:
             Invalidate();
     }
 
-    bool FDefaultDraw = false;
-    TscSelectionLook FLook;
     HIMAGELIST FThirdImages = nullptr;
     int FThirdImageWidth = 0;
     int FThirdImageHeight = 0;
@@ -84,8 +74,6 @@ protected:
 
 private:
     struct TItemPaint;
-    void UpdatePainter();
-    void UpdateBrush();
     void FetchThirdImages();
     TscColumnKind KindOfColumn(int column) const;
     void DrawColumnKindCell(TCanvas* canvas, TRect cell, TscColumnKind kind, const String& text, bool captionOfSelected,

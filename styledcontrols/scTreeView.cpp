@@ -45,7 +45,7 @@ TAVIN_PUBLISHED(TscTreeView)
     TAVIN_PROPERTY(TscTreeViewCustomDrawItemTextEvent, OnCustomDrawItemText);
 }
 
-TscCustomTreeView::TscCustomTreeView(TComponent* owner) : TCustomTreeView(owner)
+TscCustomTreeView::TscCustomTreeView(TComponent* owner) : TscCustomDrawnViewOf(owner)
 {
     SetOnAdvancedCustomDrawItem(MakeHandler<&TscCustomTreeView::DrawTreeNode>(this));
 }
@@ -78,30 +78,17 @@ void TscCustomTreeView::SetFluentUIOpaque(bool value)
     ChangeFluentUIOpaque(this, FFluentUIOpaque, value);
 }
 
-void TscCustomTreeView::UpdatePainter()
+void TscCustomTreeView::InstallPainter(bool kitPaints)
 {
-    if (KitPaintsView(this, FDefaultDraw))
+    if (kitPaints)
         SetOnAdvancedCustomDrawItem(MakeHandler<&TscCustomTreeView::DrawTreeNode>(this));
     else
         SetOnAdvancedCustomDrawItem(nullptr);
 }
 
-void TscCustomTreeView::UpdateBrush()
+void TscCustomTreeView::SendBackgroundColor(TColor color)
 {
-    const TColor color = UpdateViewBrush(this);
-    if (HandleAllocated())
-        SendMessageW(FHandle, TVM_SETBKCOLOR, 0, static_cast<LPARAM>(ColorToRGB(color)));
-}
-
-void TscCustomTreeView::SetDefaultDraw(bool value)
-{
-    if (FDefaultDraw == value)
-        return;
-    FDefaultDraw = value;
-    if (!ComponentState().Contains(csDesigning) && UsesCustomStyle(this))
-        return;
-    UpdatePainter();
-    Invalidate();
+    SendMessageW(FHandle, TVM_SETBKCOLOR, 0, static_cast<LPARAM>(ColorToRGB(color)));
 }
 
 void TscCustomTreeView::CreateParams(TCreateParams& params)

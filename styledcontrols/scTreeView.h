@@ -12,7 +12,7 @@ using TscTreeViewCheckChangedEvent = TEvent<TObject*, TTreeNode*, bool>;
 using TscTreeViewCheckChangingEvent = TEvent<TObject*, TTreeNode*, bool, bool&>;
 using TscTreeViewCustomDrawItemTextEvent = TEvent<TObject*, TCanvas*, TRect, TTreeNode*, TCustomDrawState, bool&>;
 
-class TscCustomTreeView : public TCustomTreeView {
+class TscCustomTreeView : public TscCustomDrawnViewOf<TCustomTreeView> {
     TAVIN_PUBLISHED_CLASS(TscCustomTreeView, TCustomTreeView)
 public:
     explicit TscCustomTreeView(TComponent* owner);
@@ -28,22 +28,12 @@ public:
     void SetButtonCollapseImageIndex(int value) { ChangeAndInvalidate(this, FButtonCollapseImageIndex, value); }
     int ButtonExpandImageIndex() const { return FButtonExpandImageIndex; }
     void SetButtonExpandImageIndex(int value) { ChangeAndInvalidate(this, FButtonExpandImageIndex, value); }
-    TscSelectionStyle SelectionStyle() const { return FLook.Style; }
-    void SetSelectionStyle(TscSelectionStyle value) { ChangeAndInvalidate(this, FLook.Style, value); }
-    bool ShowFocusRect() const { return FLook.ShowFocusRect; }
-    void SetShowFocusRect(bool value) { ChangeAndInvalidate(this, FLook.ShowFocusRect, value); }
-    TColor SelectionColor() const { return FLook.Color; }
-    void SetSelectionColor(TColor value) { ChangeAndInvalidate(this, FLook.Color, value); }
-    TColor SelectionTextColor() const { return FLook.TextColor; }
-    void SetSelectionTextColor(TColor value) { ChangeAndInvalidate(this, FLook.TextColor, value); }
     TscExpandButtonStyle ButtonStyle() const { return FButtonStyle; }
     void SetButtonStyle(TscExpandButtonStyle value) { ChangeAndInvalidate(this, FButtonStyle, value); }
     TColor ButtonColor() const { return FButtonColor; }
     void SetButtonColor(TColor value) { ChangeAndInvalidate(this, FButtonColor, value); }
     TColor ButtonGlyphColor() const { return FButtonGlyphColor; }
     void SetButtonGlyphColor(TColor value) { ChangeAndInvalidate(this, FButtonGlyphColor, value); }
-    bool DefaultDraw() const { return FDefaultDraw; }
-    void SetDefaultDraw(bool value);
     bool FluentUIOpaque() const { return FFluentUIOpaque; }
     void SetFluentUIOpaque(bool value);
     TscTreeViewCheckChangedEvent OnNodeCheckedChanged() const { return FOnNodeCheckedChanged; }
@@ -63,6 +53,8 @@ public:
     int ButtonSize() const { return FButtonSize; }
 
 protected:
+    void InstallPainter(bool kitPaints) override;
+    void SendBackgroundColor(TColor color) override;
     void Notification(TComponent* component, TOperation operation) override;
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
@@ -75,8 +67,6 @@ protected:
 private:
     void UpdateChildChecks(TTreeNode* node);
     void SetDescendantChecks(TTreeNode* node, bool value);
-    void UpdatePainter();
-    void UpdateBrush();
     void DrawNodeLinesAndButton(TCanvas* canvas, TTreeNode* node, const TRect& rect, TColor lineColor);
     void DrawNodeImage(TCanvas* canvas, const TRect& content, int imageIndex, TTreeNode* node);
     int GetNodeImageIndex(TTreeNode* node) const;
@@ -93,9 +83,7 @@ private:
     TCustomImageList* FButtonImages = nullptr;
     int FButtonCollapseImageIndex = 0;
     int FButtonExpandImageIndex = 1;
-    TscSelectionLook FLook;
     TscExpandButtonStyle FButtonStyle = scebsArrow;
-    bool FDefaultDraw = false;
     TColor FButtonColor = clNone;
     TColor FButtonGlyphColor = clBtnFace;
     bool FCheckingTree = false;

@@ -633,6 +633,21 @@ private:
     TNotifyEvent FOnChange, FOnSelect, FOnDropDown, FOnCloseUp;
 };
 
+// The extended combo box's published properties, written once for each class that publishes them
+// (inside its TAVIN_PUBLISHED block).
+#define TAVIN_COMBO_BOX_EX_PROPERTIES \
+    TAVIN_PROPERTY(TComboExItems*, ItemsEx); \
+    TAVIN_PROPERTY(TComboBoxExStyle, Style).Default(csExDropDown); \
+    TAVIN_PROPERTY(TCustomImageList*, Images); \
+    TAVIN_PROPERTY(int, ItemIndex).Default(-1); \
+    TAVIN_PROPERTY(int, ItemHeight).Default(16); \
+    TAVIN_PROPERTY(int, DropDownCount).Default(8); \
+    TAVIN_PROPERTY(String, Text); \
+    TAVIN_PROPERTY(TNotifyEvent, OnChange); \
+    TAVIN_PROPERTY(TNotifyEvent, OnSelect); \
+    TAVIN_PROPERTY(TNotifyEvent, OnDropDown); \
+    TAVIN_PROPERTY(TNotifyEvent, OnCloseUp);
+
 class TComboBoxEx : public TCustomComboBoxEx {
     TAVIN_PUBLISHED_CLASS(TComboBoxEx, TCustomComboBoxEx)
 public:

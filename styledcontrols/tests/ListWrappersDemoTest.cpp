@@ -9,6 +9,7 @@
 #include "GuiTestSupport.h"
 #include "TestStyle.h"
 #include "scColorBoxes.h"
+#include "scComboBoxExStyleHook.h"
 #include "scComboBoxStyleHook.h"
 #include "scListView.h"
 #include "scListViewStyleHook.h"
@@ -39,6 +40,7 @@ void Hold(const char* look)
 TEST(ListWrappersDemoTest, EveryWrapperShowsUnderTheSystemAndTheTestStyle)
 {
     TCustomStyleEngine::RegisterStyleHook(TscComboBox::StaticClass(), StyleHookClassOf<TscComboBoxStyleHook>());
+    TCustomStyleEngine::RegisterStyleHook(TscComboBoxEx::StaticClass(), StyleHookClassOf<TscComboBoxExStyleHook>());
     TCustomStyleEngine::RegisterStyleHook(TscListView::StaticClass(), StyleHookClassOf<TscListViewStyleHook>());
     TCustomStyleEngine::RegisterStyleHook(TscMemo::StaticClass(), StyleHookClassOf<TscScrollingStyleHook>());
     auto* form = new TForm(Application);
@@ -85,6 +87,23 @@ TEST(ListWrappersDemoTest, EveryWrapperShowsUnderTheSystemAndTheTestStyle)
     auto* editable = Place<TscComboBox>(form, 10, 220, 160, 24);
     editable->Items()->Add(u"Editable");
     editable->SetItemIndex(0);
+
+    auto* images = new TCustomImageList(form);
+    images->SetSize(12, 12);
+    for (TColor color : {clRed, clGreen, clBlue}) {
+        TBitmap swatch;
+        swatch.SetSize(12, 12);
+        swatch.Canvas()->Brush()->SetColor(color);
+        swatch.Canvas()->FillRect(TRect(0, 0, 12, 12));
+        images->Add(&swatch, nullptr);
+    }
+    auto* extended = Place<TscComboBoxEx>(form, 10, 260, 160, 24);
+    extended->SetStyle(csExDropDownList);
+    extended->SetImages(images);
+    extended->ItemsEx()->AddItem(u"Red key", 0);
+    extended->ItemsEx()->AddItem(u"Green request", 1, -1, -1, 1);
+    extended->ItemsEx()->AddItem(u"Blue file", 2, -1, -1, 2);
+    extended->SetItemIndex(1);
 
     auto* colors = Place<TscColorListBox>(form, 180, 180, 160, 150);
     colors->SetSelected(clRed);
@@ -135,11 +154,13 @@ TEST(ListWrappersDemoTest, EveryWrapperShowsUnderTheSystemAndTheTestStyle)
         TActiveTestStyle style;
         form->Repaint();
         EXPECT_NE(combo->StyleHook(), nullptr);
+        EXPECT_NE(extended->StyleHook(), nullptr);
         EXPECT_TRUE(tree->OnAdvancedCustomDrawItem());
         Hold("test style");
     }
     delete form;
     TCustomStyleEngine::UnRegisterStyleHook(TscComboBox::StaticClass(), StyleHookClassOf<TscComboBoxStyleHook>());
+    TCustomStyleEngine::UnRegisterStyleHook(TscComboBoxEx::StaticClass(), StyleHookClassOf<TscComboBoxExStyleHook>());
     TCustomStyleEngine::UnRegisterStyleHook(TscListView::StaticClass(), StyleHookClassOf<TscListViewStyleHook>());
     TCustomStyleEngine::UnRegisterStyleHook(TscMemo::StaticClass(), StyleHookClassOf<TscScrollingStyleHook>());
 }
