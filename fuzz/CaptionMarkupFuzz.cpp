@@ -9,34 +9,39 @@
 
 namespace {
 
-// Walks the text the way a line pass does: fragments and tags until the end.
+// Lays the text out the way the engines' line loops do: each line trimmed, then walked in
+// fragments and tags until a line break; every line takes something.
 void Cut(const String& AText, THTMLEdition AEdition, bool AWordWrap)
 {
-    std::size_t pos = 0;
-    while (pos < AText.size()) {
-        if (AText[pos] != u'<') {
-            const std::size_t length = HTMLFragmentLength(AText, pos, AWordWrap);
-            if (length == 0)
-                __builtin_trap();
-            String fragment = AText.substr(pos, length);
-            DecodeFragmentEntities(fragment);
-            pos += length;
-            continue;
-        }
-        const std::size_t length = HTMLTagLength(AText, pos);
-        if (length == 0)
-            return;
-        const String tag = AText.substr(pos, length);
-        const String upper = HTMLUpperTag(tag);
-        ClassifyHTMLTag(tag, AEdition);
-        String value;
-        for (const Char* name : {u"HREF", u"SRC", u"WIDTH", u" COLOR", u"SIZE", u"X", u"LINE-HEIGHT"})
-            if (HTMLTagAttribute(upper, tag, name, value)) {
-                HTMLIntegerValue(value);
-                HTMLRealValue(value);
-                HTMLColorValue(value);
-            }
-        pos += length;
+    String text = AText;
+    while (!text.empty()) {
+        TrimHTMLText(text);
+        const std::size_t before = text.size();
+        bool ended = false;
+        WalkHTMLLine(
+            text, AWordWrap, [&] { return ended; },
+            [&](std::size_t APos, std::size_t ALength) {
+                if (ALength == 0)
+                    __builtin_trap();
+                String fragment = text.substr(APos, ALength);
+                DecodeFragmentEntities(fragment);
+                return THTMLStep::Next;
+            },
+            [&](const String& ATag) {
+                const String upper = HTMLUpperTag(ATag);
+                const THTMLTag tag = ClassifyHTMLTag(ATag, AEdition);
+                String value;
+                for (const Char* name : {u"HREF", u"SRC", u"WIDTH", u" COLOR", u"SIZE", u"X", u"LINE-HEIGHT"})
+                    if (HTMLTagAttribute(upper, ATag, name, value)) {
+                        HTMLIntegerValue(value);
+                        HTMLRealValue(value);
+                        HTMLColorValue(value);
+                    }
+                ended = tag.Kind == THTMLTagKind::Break;
+                return THTMLStep::Next;
+            });
+        if (before != 0 && text.size() == before)
+            text.erase(0, 1);
     }
 }
 

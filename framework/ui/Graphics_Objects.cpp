@@ -36,12 +36,17 @@ void TGraphicsObject::HandleChanged(HGDIOBJ replacement)
 
 namespace {
 
+// The system's resolution is fixed for the process's life; asking the screen for it costs far
+// more than making a font, and fonts are made often (each rich caption makes several).
 int ScreenPixelsPerInch()
 {
-    HDC screen = GetDC(nullptr);
-    int ppi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return ppi > 0 ? ppi : 96;
+    static const int ppi = [] {
+        HDC screen = GetDC(nullptr);
+        const int value = GetDeviceCaps(screen, LOGPIXELSY);
+        ReleaseDC(nullptr, screen);
+        return value > 0 ? value : 96;
+    }();
+    return ppi;
 }
 
 constexpr int DefaultFontSize = 8;

@@ -85,7 +85,7 @@ void THTMLEngine::LayOutLine(String& AText)
 
     const std::size_t before = AText.size();
     FStripping = true;
-    const String lineText = DrawLine(AText, FLineRect, true, metrics);
+    String lineText = DrawLine(AText, FLineRect, true, metrics);
     FStripping = false;
     // A line always takes something, so the loop ends on any text.
     if (AText.size() == before)
@@ -110,8 +110,7 @@ void THTMLEngine::LayOutLine(String& AText)
         AssignFont(*FRefFont, *FDrawRefFont);
         FLinks = links;
         FListDepth = listDepth;
-        String drawText = lineText;
-        DrawLine(drawText, drawRect, FOptions.HitTest, metrics);
+        DrawLine(lineText, drawRect, FOptions.HitTest, metrics);
         AssignFont(*FDrawFont, *FCanvas.Font());
         AssignFont(*FDrawRefFont, *FRefFont);
         FLineRect.Left = FCaption.Left + FFloatLeft;

@@ -150,6 +150,7 @@ template <class FEnded, class FText, class FTag>
 void WalkHTMLLine(String& AText, bool AWordWrap, FEnded&& AEnded, FText&& AOnText, FTag&& AOnTag)
 {
     std::size_t pos = 0;
+    String tag; // one buffer for the line's tags
     while (pos < AText.size() && !AEnded()) {
         if (AText[pos] != u'<') {
             const std::size_t length = HTMLFragmentLength(AText, pos, AWordWrap);
@@ -165,7 +166,8 @@ void WalkHTMLLine(String& AText, bool AWordWrap, FEnded&& AEnded, FText&& AOnTex
             pos = AText.size();
             break;
         }
-        if (AOnTag(AText.substr(pos, length)) == THTMLStep::Stop)
+        tag.assign(AText, pos, length);
+        if (AOnTag(tag) == THTMLStep::Stop)
             break;
         pos += length;
     }
@@ -186,6 +188,8 @@ THTMLStep TakeLineTag(TPass& APass, const String& ATag, FApply&& AApply)
 
 // A tag's text with ASCII letters in upper case; the positions stay those of the tag.
 String HTMLUpperTag(const String& ATag);
+// The same into AUpper, whose storage is used again.
+void HTMLUpperTag(const String& ATag, String& AUpper);
 // The value in double quotes after the first occurrence of AName (upper case) in AUpperTag; the
 // value is taken from AOriginalTag, so it keeps its case. False when the name does not occur.
 bool HTMLTagAttribute(const String& AUpperTag, const String& AOriginalTag, const String& AName, String& AValue);

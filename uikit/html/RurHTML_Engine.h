@@ -104,6 +104,9 @@ private:
     TColor FBackground = clNone;
     bool FResultHit = false;
     bool FStripping = false; // the first pass of a line adds to the stripped text
+    // Storage used again for each fragment and tag, rather than made anew.
+    String FFragment;
+    String FUpperTag;
 
     // Fonts: the reference font, and the canvas and reference fonts each kind of pass left.
     std::unique_ptr<TFont> FBaseFont, FRefFont, FMeasureFont, FMeasureRefFont, FDrawFont, FDrawRefFont;

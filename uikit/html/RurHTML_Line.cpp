@@ -127,7 +127,8 @@ String THTMLEngine::DrawLine(String& AText, const TRect& ALineRect, bool AMeasur
 void THTMLEngine::TextFragment(Pass& APass, const String& AText, std::size_t APos, std::size_t ALength)
 {
     LineMetrics& m = *APass.Metrics;
-    String fragment = AText.substr(APos, ALength);
+    String& fragment = FFragment;
+    fragment.assign(AText, APos, ALength);
     const int replaced = DecodeFragmentEntities(fragment);
     if (m.Height == 0)
         m.Height = APass.StartHeight;

@@ -42,11 +42,11 @@ void MovePen(THTMLEngine::Pass& APass, int AX)
 void THTMLEngine::Tag(Pass& APass, const String& ATag)
 {
     const THTMLTag tag = ClassifyHTMLTag(ATag, FOptions.Edition);
-    const String upper = HTMLUpperTag(ATag);
+    HTMLUpperTag(ATag, FUpperTag);
     if (tag.Closing)
-        ClosingTag(APass, tag.Kind, upper);
+        ClosingTag(APass, tag.Kind, FUpperTag);
     else
-        OpeningTag(APass, tag.Kind, ATag, upper);
+        OpeningTag(APass, tag.Kind, ATag, FUpperTag);
 }
 
 void THTMLEngine::OpeningTag(Pass& APass, THTMLTagKind AKind, const String& ATag, const String& AUpper)

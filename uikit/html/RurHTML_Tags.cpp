@@ -176,10 +176,16 @@ std::size_t HTMLTagLength(const String& AText, std::size_t APos)
 
 String HTMLUpperTag(const String& ATag)
 {
-    String upper = ATag;
-    for (Char& c : upper)
-        c = AsciiUpper(c);
+    String upper;
+    HTMLUpperTag(ATag, upper);
     return upper;
+}
+
+void HTMLUpperTag(const String& ATag, String& AUpper)
+{
+    AUpper.assign(ATag);
+    for (Char& c : AUpper)
+        c = AsciiUpper(c);
 }
 
 bool HTMLTagAttribute(const String& AUpperTag, const String& AOriginalTag, const String& AName, String& AValue)
@@ -212,7 +218,8 @@ void TrimHTMLText(String& AText)
     std::size_t last = AText.size();
     while (last > first && AText[last - 1] <= u' ')
         --last;
-    AText = AText.substr(first, last - first);
+    AText.erase(last);
+    AText.erase(0, first);
 }
 
 bool HTMLFontSizeValue(const String& AUpperTag, int& AValue)
