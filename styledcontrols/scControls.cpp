@@ -916,4 +916,3 @@ void TscCustomButtonControl::WndProc(TMessage& message)
     TscCustomActiveControl::WndProc(message);
 }
 
-void scControlsInitialize() { RegisterClasses({TscPanel::StaticClass(), TscLabel::StaticClass()}); }

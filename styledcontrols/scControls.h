@@ -525,6 +525,3 @@ private:
     bool FShowEllipsis = false;
 };
 
-// Registers the kit's panel, label and button classes for form resources.
-void scControlsInitialize();
-inline constexpr TUnitStep scControlsUnit{"scControls", &scControlsInitialize, nullptr};

@@ -43,17 +43,9 @@ LRESULT CALLBACK ListViewHeaderWindowProc(HWND wnd, UINT msg, WPARAM wParam, LPA
 TscListViewStyleHook::TscListViewStyleHook(TWinControl* control) : TscScrollingStyleHook(control)
 {
     FOverrideEraseBkgnd = false;
-    TCustomStyleServices* style = StyleServices();
     const TStyleElements elements = control->StyleElements();
-    FFontColor = control->Font()->Color();
-    if (elements.Contains(seFont)) {
-        TColor color = clNone;
-        if (!style->GetElementColor(TCustomStyleServices::GetElementDetails(ttItemNormal), ecTextColor, color) ||
-            color == clNone)
-            color = style->GetSystemColor(clWindowText);
-        FFontColor = color;
-    }
-    FBrush->SetColor(elements.Contains(seClient) ? style->GetStyleColor(scListView) : control->Color());
+    FFontColor = elements.Contains(seFont) ? ViewItemTextColor(StyleServices()) : control->Font()->Color();
+    FBrush->SetColor(elements.Contains(seClient) ? StyleServices()->GetStyleColor(scListView) : control->Color());
     // The system list erases and writes in the style's colours from now on.
     if (const HWND wnd = Handle()) {
         SendMessageW(wnd, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(ColorToRGB(FBrush->Color())));

@@ -775,6 +775,15 @@ void TscScrollingStyleHook::CaptureChanged(TMessage& message)
 
 // ---------------------------------------------------------------------------------------------
 
+TColor ViewItemTextColor(TCustomStyleServices* style)
+{
+    TColor color = clNone;
+    if (!style->GetElementColor(TCustomStyleServices::GetElementDetails(ttItemNormal), ecTextColor, color) ||
+        color == clNone)
+        color = style->GetSystemColor(clWindowText);
+    return color;
+}
+
 void TscScrollingStyleHook::WndProc(TMessage& message)
 {
     switch (message.Msg) {

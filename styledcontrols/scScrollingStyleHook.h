@@ -29,6 +29,10 @@ protected:
     void WndProc(TMessage& message) override;
 };
 
+// The text colour of a tree or list view's items in a style: its item element's, else the style's
+// window text colour.
+TColor ViewItemTextColor(TCustomStyleServices* style);
+
 // The Normal, Hot and Pressed looks of a scroll-bar part follow one another.
 TThemedScrollBar ScrollLook(TThemedScrollBar normal, int step);
 bool IsScrollLook(TThemedScrollBar look, TThemedScrollBar normal, int step);

@@ -11,13 +11,6 @@
 
 namespace {
 
-struct TExHook {
-    TExHook() { TCustomStyleEngine::RegisterStyleHook(TscComboBoxEx::StaticClass(), StyleHookClassOf<TscComboBoxExStyleHook>()); }
-    ~TExHook() { TCustomStyleEngine::UnRegisterStyleHook(TscComboBoxEx::StaticClass(), StyleHookClassOf<TscComboBoxExStyleHook>()); }
-    TExHook(const TExHook&) = delete;
-    TExHook& operator=(const TExHook&) = delete;
-};
-
 class ComboBoxExTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
@@ -134,7 +127,6 @@ TEST_F(ComboBoxExTest, TheFaceShowsTheItemsImageBesideTheButton)
 
 TEST_F(ComboBoxExTest, UnderACustomStyleTheHookPaintsTheInnerComboAndLetsItGo)
 {
-    TExHook registration;
     const HWND inner = Combo->ComboHandle();
     const LONG_PTR own = GetWindowLongPtrW(inner, GWLP_WNDPROC);
     {

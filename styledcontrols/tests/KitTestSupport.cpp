@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "FwGdiPlus.h"
+#include "scControlsUnit.h"
 #include "scGPControls.h"
 
 namespace {

@@ -9,10 +9,8 @@
 #include "GuiTestSupport.h"
 #include "TestStyle.h"
 #include "scColorBoxes.h"
-#include "scComboBoxExStyleHook.h"
-#include "scComboBoxStyleHook.h"
+#include "scComboBoxEx.h"
 #include "scListView.h"
-#include "scListViewStyleHook.h"
 #include "scMemo.h"
 #include "scTreeView.h"
 
@@ -39,10 +37,6 @@ void Hold(const char* look)
 
 TEST(ListWrappersDemoTest, EveryWrapperShowsUnderTheSystemAndTheTestStyle)
 {
-    TCustomStyleEngine::RegisterStyleHook(TscComboBox::StaticClass(), StyleHookClassOf<TscComboBoxStyleHook>());
-    TCustomStyleEngine::RegisterStyleHook(TscComboBoxEx::StaticClass(), StyleHookClassOf<TscComboBoxExStyleHook>());
-    TCustomStyleEngine::RegisterStyleHook(TscListView::StaticClass(), StyleHookClassOf<TscListViewStyleHook>());
-    TCustomStyleEngine::RegisterStyleHook(TscMemo::StaticClass(), StyleHookClassOf<TscScrollingStyleHook>());
     auto* form = new TForm(Application);
     form->SetBounds(40, 40, 900, 420);
     form->SetCaption(u"Styled lists");
@@ -155,12 +149,10 @@ TEST(ListWrappersDemoTest, EveryWrapperShowsUnderTheSystemAndTheTestStyle)
         form->Repaint();
         EXPECT_NE(combo->StyleHook(), nullptr);
         EXPECT_NE(extended->StyleHook(), nullptr);
+        EXPECT_NE(checks->StyleHook(), nullptr);
+        EXPECT_NE(tree->StyleHook(), nullptr);
         EXPECT_TRUE(tree->OnAdvancedCustomDrawItem());
         Hold("test style");
     }
     delete form;
-    TCustomStyleEngine::UnRegisterStyleHook(TscComboBox::StaticClass(), StyleHookClassOf<TscComboBoxStyleHook>());
-    TCustomStyleEngine::UnRegisterStyleHook(TscComboBoxEx::StaticClass(), StyleHookClassOf<TscComboBoxExStyleHook>());
-    TCustomStyleEngine::UnRegisterStyleHook(TscListView::StaticClass(), StyleHookClassOf<TscListViewStyleHook>());
-    TCustomStyleEngine::UnRegisterStyleHook(TscMemo::StaticClass(), StyleHookClassOf<TscScrollingStyleHook>());
 }

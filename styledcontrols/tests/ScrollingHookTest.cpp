@@ -50,7 +50,6 @@ protected:
     }
     static TForm* Form;
     THookPair<TClosingMemo, TscScrollingStyleHook> MemoHook;
-    THookPair<TscListView, TscListViewStyleHook> ViewHook;
 };
 
 TForm* ScrollingHookTest::Form = nullptr;
