@@ -9,6 +9,7 @@
 #include "ExtCtrls.h"
 #include "Forms.h"
 #include "FwGdiPlus.h"
+#include "GDIPFillFormat.h"
 #include "Graphics.h"
 #include "Main_Form.h"
 #include "Resources.h"
@@ -30,8 +31,6 @@
 #include "scStyledForm.h"
 
 namespace {
-
-void InitializeMainFormUnit() { RegisterClasses({TMainForm::StaticClass()}); }
 
 const TUnitStep Units[] = {
     {"Graphics", &InitializeGraphicsUnit, &FinalizeGraphicsUnit},
@@ -67,12 +66,13 @@ const TUnitStep Units[] = {
     fwgdip::GdiPlusUnit,
     scControlsUnit,
     scGPControlsUnit,
-    // The UI kit's styling: the theme libraries bound by name (DWM on first use), the kit's
-    // registered messages.
+    // The UI kit's styling: the theme libraries bound by name (DWM on first use), the clipboard
+    // format "GDI+ Fill", the kit's registered messages.
     RurXPVS::RurXPVSUnit,
     AOBXPVS::AOBXPVSUnit,
     RurTBXPVS::RurTBXPVSUnit,
     RurDWM::RurDWMUnit,
+    GDIPFillUnit,
     ClearHintControlUnit,
     SBDrawImageUnit,
     {"Main_Form", &InitializeMainFormUnit, nullptr},

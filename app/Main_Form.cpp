@@ -5,6 +5,8 @@
 #include "FolderPicker.h"
 #include "GenerationErrorText.h"
 #include "MainFormPrompts.h"
+#include "RurShape.h"
+#include "RurSmoothPanel.h"
 #include "ShellLauncher.h"
 
 namespace {
@@ -27,6 +29,11 @@ constexpr TInputField FieldsInTabOrder[InputFieldCount] = {
 };
 
 } // namespace
+
+void InitializeMainFormUnit()
+{
+    RegisterClasses({TMainForm::StaticClass(), TRurSmoothPanel::StaticClass(), TRurShape::StaticClass()});
+}
 
 TAVIN_PUBLISHED(TMainForm)
 {

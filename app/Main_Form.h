@@ -45,3 +45,7 @@ private:
 
     std::vector<std::unique_ptr<TPersonTypeTuple>> FPersonTypes;
 };
+
+// The unit's start-up step: the form's class and those of the UI kit's controls its resource
+// places, for reading the resource.
+void InitializeMainFormUnit();

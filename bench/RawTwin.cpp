@@ -1,12 +1,14 @@
 // The fair reference for the start-up benchmark: the tool's main window written straight on Win32,
 // without the framework. It loads the same system libraries, starts COM, the common controls and GDI+
 // as the tool does, and creates the same windows with the same styles, fonts, colours and texts; the
-// labels are painted by their panels. Only the layout is fixed here; the list entries and which fields
-// are enabled come from the tool's own table.
+// labels are painted by their panels. What the tool draws through GDI+ (the main panel's translucent
+// fill and dark frame, the close glyph, the vector word mark) the twin draws through GDI+ too. Only the layout is fixed here;
+// the list entries and which fields are enabled come from the tool's own table.
 #include <windows.h>
 #include <commctrl.h>
 #include <gdiplus.h>
 
+#include <algorithm>
 #include <iterator>
 #include <string>
 
@@ -20,11 +22,11 @@ constexpr const wchar_t* SystemLibraries[] = {
     L"shell32.dll",  L"user32.dll",   L"usp10.dll", L"uxtheme.dll", L"windowscodecs.dll", L"wininet.dll",
 };
 
-enum class TKind { Panel, Label, Edit, Memo, Combo, Button, Progress };
-enum TFontKind { Regular, Bold, Large, Underlined, FontKindCount };
+enum class TKind { Panel, Label, WordMark, Edit, Memo, Combo, Button, Progress, CloseGlyph };
+enum TFontKind { Regular, Bold, Underlined, FontKindCount };
 
 constexpr COLORREF White = 0xFFFFFF, Black = 0, Rule = 0xE6E4DE, SidePanel = 0x0E0965, Link = 0xFF0000;
-constexpr COLORREF FormColor = 0x303030;
+constexpr COLORREF FrameColor = 0x303030;
 constexpr DWORD Rtl = WS_EX_RTLREADING | WS_EX_LEFTSCROLLBAR, RightAligned = Rtl | WS_EX_RIGHT;
 constexpr DWORD EditStyle = WS_TABSTOP | ES_AUTOHSCROLL, RtlEditStyle = EditStyle | ES_RIGHT;
 constexpr UINT LabelFlags = DT_RIGHT | DT_RTLREADING | DT_NOCLIP;
@@ -49,17 +51,18 @@ constexpr wchar_t MemoText[] = L"نکات مهم:\r\n\r\nنام عمومی با�
                                L"شناسه/کد ملی الزامی است.";
 
 constexpr TTwinWindow Windows[] = {
-    {-1, TKind::Panel, {2, 2, 948, 448}, L"", WS_VISIBLE, RightAligned, White},
-    {MainPanel, TKind::Panel, {594, 0, 354, 448}, L"", WS_VISIBLE, RightAligned, SidePanel},
-    {MainPanel, TKind::Panel, {3, 3, 588, 442}, L"", WS_VISIBLE, RightAligned, White},
+    {-1, TKind::Panel, {0, 0, 952, 452}, L"", WS_VISIBLE, RightAligned, White},
+    {MainPanel, TKind::Panel, {596, 2, 354, 448}, L"", WS_VISIBLE, RightAligned, SidePanel},
+    {MainPanel, TKind::Panel, {5, 5, 588, 442}, L"", WS_VISIBLE, RightAligned, White},
     {InputPanel, TKind::Panel, {3, 3, 582, 31}, L"", WS_VISIBLE, RightAligned, White},
-    {MainPanel, TKind::Panel, {11, 40, 577, 378}, L"لطفا منتظر بمانید", 0, RightAligned, White},
+    {MainPanel, TKind::Panel, {13, 42, 577, 378}, L"لطفا منتظر بمانید", 0, RightAligned, White},
     // The side bar.
+    {SideBar, TKind::WordMark, {16, 19, 326, 137}, L"", 0, 0, White},
     {SideBar, TKind::Label, {77, 166, 199, 15}, L"سرویس آفلاین صدور امضاء دیجیتال", 0, 0, White, Bold},
     {SideBar, TKind::Label, {105, 190, 144, 15}, L"ویژه سامانه مودیان (CSR)", 0, 0, White, Bold},
     {SideBar, TKind::Memo, {16, 246, 326, 129}, MemoText, ES_MULTILINE | ES_READONLY | ES_WANTRETURN | ES_RIGHT, Rtl,
      White},
-    {SideBar, TKind::Label, {309, 0, 44, 31}, L"×", 0, 0, White, Large, DT_CENTER | DT_VCENTER | DT_SINGLELINE},
+    {SideBar, TKind::CloseGlyph, {309, 0, 45, 31}, L"", WS_VISIBLE, 0, SidePanel},
     // The input panel.
     {TitlePanel, TKind::Label, {0, 0, 582, 31},
      L"گروه نرم افزاری تاوین - ابزار تسهیل صدور CSR - نگارش 1.0.5.5 - تاریخ 1402/02/31", 0, 0, Black, Regular,
@@ -99,8 +102,11 @@ constexpr TTwinWindow Windows[] = {
 };
 
 // The nine input edits in the tool's field order, as indexes into the table.
-constexpr int FieldEdits[InputFieldCount] = {16, 18, 20, 22, 24, 26, 28, 30, 32};
-constexpr int AffiliationEdit = 14, PersonTypeCombo = 11, DefaultPersonType = 5;
+constexpr int FieldEdits[InputFieldCount] = {17, 19, 21, 23, 25, 27, 29, 31, 33};
+constexpr int AffiliationEdit = 15, PersonTypeCombo = 12, DefaultPersonType = 5;
+static_assert(Windows[PersonTypeCombo].Kind == TKind::Combo && Windows[AffiliationEdit].Kind == TKind::Edit);
+static_assert(std::all_of(std::begin(FieldEdits), std::end(FieldEdits),
+                          [](int i) { return Windows[i].Kind == TKind::Edit && Windows[i - 1].Kind == TKind::Label; }));
 
 HFONT Fonts[FontKindCount];
 HWND Handles[std::size(Windows)];
@@ -112,8 +118,7 @@ void CreateFonts()
         int Height, Weight;
         BOOL Underline;
     };
-    constexpr TFontSpec Specs[FontKindCount] = {{-12, FW_NORMAL, FALSE}, {-12, FW_BOLD, FALSE},
-                                                {-16, FW_NORMAL, FALSE}, {-12, FW_NORMAL, TRUE}};
+    constexpr TFontSpec Specs[FontKindCount] = {{-12, FW_NORMAL, FALSE}, {-12, FW_BOLD, FALSE}, {-12, FW_NORMAL, TRUE}};
     for (int i = 0; i < FontKindCount; ++i)
         Fonts[i] = CreateFontW(Specs[i].Height, 0, 0, 0, Specs[i].Weight, FALSE, Specs[i].Underline, FALSE,
                                DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
@@ -122,12 +127,59 @@ void CreateFonts()
 
 int IndexOf(HWND wnd) { return static_cast<int>(GetWindowLongPtrW(wnd, GWLP_USERDATA)); }
 
+// The tool's word mark: its letters as figures in a 800 x 192 box, filled white (a path's figures
+// together, so the counters of A and R stay open); under it a bar at 60 per cent.
+const Gdiplus::Point WordMarkPoints[] = {
+    {32, 36}, {112, 36}, {112, 56}, {82, 56}, {82, 156}, {62, 156}, {62, 56}, {32, 56}, {128, 156}, {160, 36}, {176,
+    36}, {208, 156}, {186, 156}, {179, 130}, {157, 130}, {150, 156}, {158, 118}, {178, 118}, {168, 78}, {224, 36},
+    {246, 36}, {264, 126}, {282, 36}, {304, 36}, {274, 156}, {254, 156}, {320, 36}, {340, 36}, {340, 156}, {320,
+    156}, {356, 36}, {376, 36}, {416, 116}, {416, 36}, {436, 36}, {436, 156}, {416, 156}, {376, 76}, {376, 156},
+    {356, 156}, {576, 36}, {506, 36}, {496, 46}, {496, 146}, {506, 156}, {576, 156}, {576, 136}, {516, 136}, {516,
+    56}, {576, 56}, {672, 36}, {602, 36}, {592, 46}, {592, 96}, {602, 106}, {652, 106}, {652, 136}, {592, 136},
+    {592, 156}, {662, 156}, {672, 146}, {672, 96}, {662, 86}, {612, 86}, {612, 56}, {672, 56}, {688, 36}, {753, 36},
+    {768, 51}, {768, 86}, {756, 98}, {768, 156}, {748, 156}, {738, 106}, {708, 106}, {708, 156}, {688, 156}, {708,
+    56}, {748, 56}, {748, 86}, {708, 86}
+};
+struct TWordMarkFigure {
+    int Count;
+    bool EndsPath;
+};
+constexpr TWordMarkFigure WordMarkFigures[] = {{8, true}, {8, false}, {3, true}, {7, true}, {4, true}, {10, true}, {10, true}, {16, true}, {11, false}, {4, true}};
+
+void PaintWordMark(HDC dc, const RECT& bounds)
+{
+    constexpr float BoxWidth = 800, BoxHeight = 192;
+    const float width = float(bounds.right), height = float(bounds.bottom);
+    const float scale = std::min(width / BoxWidth, height / BoxHeight);
+    Gdiplus::Graphics g(dc);
+    g.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
+    g.TranslateTransform(bounds.left + (width - BoxWidth * scale) / 2, bounds.top + (height - BoxHeight * scale) / 2);
+    g.ScaleTransform(scale, scale);
+    Gdiplus::SolidBrush white(Gdiplus::Color(255, 255, 255, 255));
+    Gdiplus::GraphicsPath path(Gdiplus::FillModeWinding);
+    const Gdiplus::Point* points = WordMarkPoints;
+    for (const TWordMarkFigure& figure : WordMarkFigures) {
+        path.AddPolygon(points, figure.Count);
+        points += figure.Count;
+        if (figure.EndsPath) {
+            g.FillPath(&white, &path);
+            path.Reset();
+        }
+    }
+    Gdiplus::SolidBrush bar(Gdiplus::Color(153, 255, 255, 255));
+    g.FillRectangle(&bar, 496, 168, 272, 8);
+}
+
 void PaintLabels(HWND panel, HDC dc)
 {
     const int self = IndexOf(panel);
     SetBkMode(dc, TRANSPARENT);
     for (const TTwinWindow& w : Windows) {
-        if (w.Parent != self || w.Kind != TKind::Label)
+        if (w.Parent != self)
+            continue;
+        if (w.Kind == TKind::WordMark)
+            PaintWordMark(dc, w.Bounds);
+        if (w.Kind != TKind::Label)
             continue;
         SelectObject(dc, Fonts[w.Font]);
         SetTextColor(dc, w.Color);
@@ -136,13 +188,42 @@ void PaintLabels(HWND panel, HDC dc)
     }
 }
 
+// The main panel: white at alpha 150 over the form's white inside a dark two-pixel frame.
+void PaintMainPanel(HDC dc, const RECT& r)
+{
+    Gdiplus::Graphics g(dc);
+    g.SetSmoothingMode(Gdiplus::SmoothingModeHighQuality);
+    g.SetPixelOffsetMode(Gdiplus::PixelOffsetModeHalf);
+    Gdiplus::SolidBrush fill(Gdiplus::Color(150, 255, 255, 255));
+    g.FillRectangle(&fill, 0, 0, r.right, r.bottom);
+    g.SetSmoothingMode(Gdiplus::SmoothingModeNone);
+    Gdiplus::Pen frame(Gdiplus::Color(255, GetRValue(FrameColor), GetGValue(FrameColor), GetBValue(FrameColor)), 2);
+    g.DrawRectangle(&frame, 1.0f, 1.0f, r.right - 2.0f, r.bottom - 2.0f);
+}
+
+// The close button's glyph: a white cross of size 10 and one pixel, centred.
+void PaintCloseGlyph(HDC dc, const RECT& r)
+{
+    Gdiplus::Graphics g(dc);
+    g.SetSmoothingMode(Gdiplus::SmoothingModeHighQuality);
+    Gdiplus::Pen pen(Gdiplus::Color(255, 255, 255, 255), 1);
+    const float x = r.right / 2.0f - 5, y = r.bottom / 2.0f - 5;
+    g.DrawLine(&pen, x, y, x + 10, y + 10);
+    g.DrawLine(&pen, x + 10, y, x, y + 10);
+}
+
 LRESULT CALLBACK PanelProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp)
 {
     switch (msg) {
     case WM_ERASEBKGND: {
         RECT r;
         GetClientRect(wnd, &r);
-        FillRect(reinterpret_cast<HDC>(wp), &r, PanelBrushes[IndexOf(wnd)]);
+        const HDC dc = reinterpret_cast<HDC>(wp);
+        FillRect(dc, &r, PanelBrushes[IndexOf(wnd)]);
+        if (IndexOf(wnd) == MainPanel)
+            PaintMainPanel(dc, r);
+        else if (Windows[IndexOf(wnd)].Kind == TKind::CloseGlyph)
+            PaintCloseGlyph(dc, r);
         return 1;
     }
     case WM_PAINT: {
@@ -195,13 +276,14 @@ void CreateChildren(HWND form, HINSTANCE instance)
 {
     for (size_t i = 0; i < std::size(Windows); ++i) {
         const TTwinWindow& w = Windows[i];
-        if (w.Kind == TKind::Label)
+        if (w.Kind == TKind::Label || w.Kind == TKind::WordMark)
             continue;
-        if (w.Kind == TKind::Panel)
+        const bool panel = w.Kind == TKind::Panel || w.Kind == TKind::CloseGlyph;
+        if (panel)
             PanelBrushes[i] = CreateSolidBrush(w.Color);
         HWND parent = w.Parent < 0 ? form : Handles[w.Parent];
         DWORD style = WS_CHILD | WS_CLIPSIBLINGS | w.Style;
-        if (w.Kind == TKind::Panel)
+        if (panel)
             style |= WS_CLIPCHILDREN;
         else
             style |= WS_VISIBLE;
@@ -247,7 +329,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hIcon = LoadIconW(instance, L"MAINICON");
     wc.lpfnWndProc = FormProc;
-    wc.hbrBackground = CreateSolidBrush(FormColor);
+    wc.hbrBackground = CreateSolidBrush(White);
     wc.lpszClassName = L"RawTwinForm";
     RegisterClassW(&wc);
     wc.lpfnWndProc = PanelProc;

@@ -68,7 +68,7 @@ protected:
         static TUnitStartup styledKitUnits(scKitUnits());
         styledKitUnits.Initialize();
         InitializeFormResources();
-        RegisterClasses({TMainForm::StaticClass()});
+        InitializeMainFormUnit();
         Form = CreateForm<TMainForm>(nullptr);
         ASSERT_TRUE(ShowActive(Form));
     }

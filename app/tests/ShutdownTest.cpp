@@ -6,6 +6,7 @@
 
 #include "AOBXPVS.h"
 #include "AppUnits.h"
+#include "GDIPFill.h"
 #include "RurKitMessages.h"
 #include "RurTBXPVS.h"
 #include "RurXPVS.h"
@@ -36,4 +37,12 @@ TEST(ProgramShutDown, StartUpBindsTheThemeLibraryAndShutDownFreesIt)
     EXPECT_FALSE(RurXPVS::ThemeLibLoaded());
     EXPECT_FALSE(AOBXPVS::ThemeLibLoaded());
     EXPECT_FALSE(RurTBXPVS::ThemeLibLoaded());
+}
+
+TEST(ProgramShutDown, StartUpRegistersTheFillClipboardFormat)
+{
+    TUnitStartup units(AppUnits());
+    units.Initialize();
+    EXPECT_EQ(CF_GDIPFILL(), RegisterClipboardFormatW(L"GDI+ Fill"));
+    units.Finalize();
 }

@@ -356,6 +356,15 @@ private:
     TMouseMoveEvent FOnMouseMove;
 };
 
+// What CM_HINTSHOW hands the control whose hint is about to show; the control may change the
+// text and where the hint window goes.
+struct THintInfo {
+    TControl* HintControl = nullptr;
+    TPoint CursorPos{};  // the mouse, in the control's client coordinates
+    TPoint HintPos{};    // the hint window's top-left, on the screen
+    String HintStr;
+};
+
 // ---------------------------------------------------------------------------------------------
 
 // What CreateWnd hands to CreateWindowEx; descendants adjust it in CreateParams.

@@ -366,10 +366,12 @@ void TCustomForm::UpdateShowingForm()
         else
             SetForegroundWindow(FHandle);
     } else if (FHandle) {
-        FOnHide(this);
+        DoHide();
         ShowWindow(FHandle, SW_HIDE);
     }
 }
+
+void TCustomForm::DoHide() { FOnHide(this); }
 
 void TCustomForm::SetFocus()
 {

@@ -148,6 +148,8 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
     void ChangeScale(int m, int d, bool isDpiChange) override;
     virtual void DoClose(TCloseAction& action);
+    // The form is being hidden: runs OnHide (descendants add their own work after it).
+    virtual void DoHide();
     void UpdateShowingForm();
 
 private:

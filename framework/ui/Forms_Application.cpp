@@ -243,15 +243,19 @@ void TApplication::ShowHintNow()
 {
     if (!FHintControl || !FHintControl->Showing())
         return;
-    String hint = FHintControl->Hint();
-    if (FHintControl->Perform(CM_HINTSHOW, 0, reinterpret_cast<LPARAM>(&hint)) != 0)
+    POINT cursor;
+    GetCursorPos(&cursor);
+    THintInfo info;
+    info.HintControl = FHintControl;
+    info.CursorPos = FHintControl->ScreenToClient(Point(cursor.x, cursor.y));
+    info.HintPos = Point(cursor.x, cursor.y + 20);
+    info.HintStr = FHintControl->Hint();
+    if (FHintControl->Perform(CM_HINTSHOW, 0, reinterpret_cast<LPARAM>(&info)) != 0)
         return; // the control refused
     if (!FHintWindow)
         FHintWindow = new THintWindow(this);
     FHintWindow->SetBiDiMode(FHintControl->BiDiMode());
-    POINT cursor;
-    GetCursorPos(&cursor);
-    FHintWindow->ActivateHint(Point(cursor.x, cursor.y + 20), hint);
+    FHintWindow->ActivateHint(info.HintPos, info.HintStr);
     SetTimer(FHandle, HintHideTimer, static_cast<UINT>(FHintHidePause), nullptr);
 }
 

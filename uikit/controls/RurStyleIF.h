@@ -113,6 +113,10 @@ bool IsVclStyled(const TCustomStyleServices* AStyleServices, bool ADesigning);
 // Background.BrushColor is touched (clNone).
 void GetVclStyleTones(TColorTones& ATones, const TCustomStyleServices* AStyleServices = StyleServices());
 
+// The look of the first enabled form styler with a look of its own on the component's form (the
+// component itself when it is a form, else its top-level form); ADefault when there is none.
+TRujStyle GetFormStylerStyle(TComponent* AComponent, TRujStyle ADefault);
+
 // ---- Fonts and DPI -----------------------------------------------------------------------------
 
 String GetDefaultFontName();

@@ -4,6 +4,7 @@
 #include "RurGDIP.h"
 #include "RurImageStream.h"
 #include "RurUtils.h"
+#include "RurVersion.h"
 #include "SysUtils.h"
 
 #include <cstring>
@@ -11,8 +12,6 @@
 using namespace RurGDIP;
 
 namespace {
-
-const Byte* Bytes(const TMemoryStream& data) { return static_cast<const Byte*>(data.Memory()); }
 
 Word WordAt(const Byte* p) { return static_cast<Word>(p[0] | (p[1] << 8)); }
 
@@ -45,53 +44,24 @@ THTMLPicture::THTMLPicture() { SetTransparent(true); }
 
 void THTMLPicture::Reset()
 {
-    FIsEmpty = true;
+    FEmpty = true;
     FFrameCount = -1;
     FNextCount = -1;
     FTimerCount = -1;
     FFrame = 1;
 }
 
-template <class F>
-void THTMLPicture::LoadData(TStream& Stream, F&& ALoadSVG)
-{
-    FDatastream.Clear();
-    if (TRurUtils::GetImageType(Stream, true).empty()) {
-        ALoadSVG();
-    } else {
-        DropSVG();
-        Stream.SetPosition(0);
-        FDatastream.CopyFrom(Stream, 0);
-    }
-    FIsEmpty = false;
-    UpdateImageInfo();
-}
-
 void THTMLPicture::LoadFromStream(TStream& Stream)
 {
     LoadData(Stream, [&] { TRurSVGBitmap::LoadFromStream(Stream); });
+    UpdateImageInfo();
     Changed(this);
 }
 
 void THTMLPicture::ReadData(TStream& Stream)
 {
     LoadData(Stream, [&] { TRurSVGBitmap::ReadData(Stream); });
-}
-
-void THTMLPicture::SaveToStream(TStream& Stream)
-{
-    if (HasSVG())
-        TRurSVGBitmap::SaveToStream(Stream);
-    else
-        FDatastream.SaveToStream(Stream);
-}
-
-void THTMLPicture::WriteData(TStream& Stream)
-{
-    if (HasSVG())
-        TRurSVGBitmap::WriteData(Stream);
-    else
-        FDatastream.SaveToStream(Stream);
+    UpdateImageInfo();
 }
 
 void THTMLPicture::LoadFromFile(const String& FileName)
@@ -100,18 +70,12 @@ void THTMLPicture::LoadFromFile(const String& FileName)
         TMemoryStream file;
         file.LoadFromFile(FileName);
         LoadData(file, [&] { TRurSVGBitmap::LoadFromFile(FileName); });
+        UpdateImageInfo();
         Changed(this);
     } catch (const Exception&) {
-        FDatastream.Clear();
-        DropSVG();
-        FIsEmpty = true;
+        ClearContent();
+        FEmpty = true;
     }
-}
-
-void THTMLPicture::LoadFromResourceName(NativeUInt Instance, const String& ResName)
-{
-    if (std::unique_ptr<TResourceStream> stream = TRurUtils::GetResourceStream(ResName, Instance))
-        LoadFromStream(*stream);
 }
 
 void THTMLPicture::LoadFromResourceID(NativeUInt Instance, int ResID)
@@ -147,21 +111,11 @@ void THTMLPicture::Draw(TCanvas& ACanvas, const TRect& Rect)
         TRurSVGBitmap::Draw(ACanvas, Rect);
         return;
     }
-    if (FIsEmpty || FDatastream.Size() == 0)
+    if (FEmpty || RasterSize() == 0 || DrawBitmapOnCanvas(ACanvas, Rect, Transparent()))
         return;
-    TRurImageStream stream = CreateImageStream(FDatastream.Memory(), static_cast<size_t>(FDatastream.Size()));
-    TGPImage image(stream.get());
-    if (image.GetFormat() == ifBMP) {
-        TBitmap bitmap;
-        FDatastream.SetPosition(0);
-        bitmap.LoadFromStream(FDatastream);
-        bitmap.SetTransparentMode(tmAuto);
-        bitmap.SetTransparent(Transparent());
-        ACanvas.StretchDraw(Rect, &bitmap);
-        return;
-    }
+    const std::unique_ptr<TGPImage> image = Decode();
     TGPGraphics graphics(ACanvas.Handle());
-    graphics.DrawImageRect(&image, Rect.Left, Rect.Top, Rect.Width(), Rect.Height());
+    graphics.DrawImageRect(image.get(), Rect.Left, Rect.Top, Rect.Width(), Rect.Height());
 }
 
 void THTMLPicture::DrawSVG(TCanvas& ACanvas, float X, float Y, float W, float H)
@@ -174,33 +128,21 @@ void THTMLPicture::Assign(const TPersistent* Source)
 {
     Reset();
     if (!Source) {
-        FDatastream.Clear();
-        DropSVG();
+        ClearContent();
         return;
     }
     if (const auto* picture = dynamic_cast<const THTMLPicture*>(Source)) {
         FStretched = picture->FStretched;
         FFrame = picture->FFrame;
         FID = picture->FID;
-        FDatastream.Clear();
-        if (picture->HasSVG()) {
-            TRurSVGBitmap::Assign(picture);
-        } else {
-            DropSVG();
-            picture->FDatastream.SaveToStream(FDatastream);
-        }
-        FIsEmpty = picture->FIsEmpty;
+        CopyContent(*picture);
+        FEmpty = picture->FEmpty;
         UpdateImageInfo();
         Changed(this);
         return;
     }
     TMemoryStream data;
-    if (const auto* holder = dynamic_cast<const TPicture*>(Source)) {
-        if (holder->Graphic())
-            holder->Graphic()->SaveToStream(data);
-    } else if (auto* graphic = dynamic_cast<TGraphic*>(const_cast<TPersistent*>(Source))) {
-        graphic->SaveToStream(data);
-    } else {
+    if (!GraphicData(Source, data)) {
         TGraphic::Assign(Source);
         return;
     }
@@ -210,15 +152,15 @@ void THTMLPicture::Assign(const TPersistent* Source)
 
 bool THTMLPicture::IsGIF() const
 {
-    return FDatastream.Size() >= 5 && std::memcmp(Bytes(FDatastream), "GIF8", 4) == 0;
+    return RasterSize() >= 5 && std::memcmp(static_cast<const Byte*>(RasterBytes()), "GIF8", 4) == 0;
 }
 
 ptrdiff_t THTMLPicture::FramePosition(int AFrame) const
 {
     if (!IsGIF() || AFrame < 1)
         return -1;
-    const Byte* data = Bytes(FDatastream);
-    const ptrdiff_t size = static_cast<ptrdiff_t>(FDatastream.Size());
+    const Byte* data = static_cast<const Byte*>(RasterBytes());
+    const ptrdiff_t size = static_cast<ptrdiff_t>(RasterSize());
     int frame = 0;
     for (ptrdiff_t p = 0; p + FrameBlockSize <= size; ++p)
         if (IsFrameBlock(data, p) && ++frame == AFrame)
@@ -231,8 +173,8 @@ int THTMLPicture::FrameCount()
     if (!IsGIF())
         return -1;
     if (FFrameCount < 0) {
-        const Byte* data = Bytes(FDatastream);
-        const ptrdiff_t size = static_cast<ptrdiff_t>(FDatastream.Size());
+        const Byte* data = static_cast<const Byte*>(RasterBytes());
+        const ptrdiff_t size = static_cast<ptrdiff_t>(RasterSize());
         FFrameCount = 0;
         for (ptrdiff_t p = 0; p + FrameBlockSize <= size; ++p)
             FFrameCount += IsFrameBlock(data, p);
@@ -243,13 +185,13 @@ int THTMLPicture::FrameCount()
 int THTMLPicture::GetFrameTime(int i) const
 {
     const ptrdiff_t p = FramePosition(i);
-    return p < 0 ? -1 : WordAt(Bytes(FDatastream) + p + 4);
+    return p < 0 ? -1 : WordAt(static_cast<const Byte*>(RasterBytes()) + p + 4);
 }
 
 void THTMLPicture::SetFrame(int value)
 {
     FFrame = value;
-    if (FDatastream.Size() > 0) {
+    if (RasterSize() > 0) {
         UpdateImageInfo();
         if (FOnFrameChange)
             FOnFrameChange(this);
@@ -262,7 +204,7 @@ void THTMLPicture::FramePrev() { SetFrame(FFrame <= 1 ? FrameCount() : FFrame - 
 
 bool THTMLPicture::Step()
 {
-    if (FFrameCount < 2 || FIsEmpty)
+    if (FFrameCount < 2 || FEmpty)
         return false;
     if (FNextCount == -1)
         FNextCount = GetFrameTime(FFrame);
@@ -278,14 +220,13 @@ bool THTMLPicture::Step()
 
 void THTMLPicture::UpdateImageInfo()
 {
-    const Int64 size = FDatastream.Size();
+    const Int64 size = RasterSize();
     if (size == 0)
         return;
     FWidth = 0;
     FHeight = 0;
-    TRurImageStream stream = CreateImageStream(FDatastream.Memory(), static_cast<size_t>(size));
     if (IsGIF() && size >= 10) {
-        const Byte* data = Bytes(FDatastream);
+        const Byte* data = static_cast<const Byte*>(RasterBytes());
         FAnimMaxX = WordAt(data + 6);
         FAnimMaxY = WordAt(data + 8);
         const ptrdiff_t p = FramePosition(FFrame);
@@ -296,9 +237,9 @@ void THTMLPicture::UpdateImageInfo()
             FFrameYSize = WordAt(data + p + 15);
         }
     }
-    TGPImage image(stream.get());
-    FWidth = static_cast<int>(image.GetWidth());
-    FHeight = static_cast<int>(image.GetHeight());
+    const std::unique_ptr<TGPImage> image = Decode();
+    FWidth = static_cast<int>(image->GetWidth());
+    FHeight = static_cast<int>(image->GetHeight());
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -453,9 +394,4 @@ void TPictureContainer::Changed()
 
 int TPictureContainer::GetVersionNr() const { return 0x02010100; }
 
-String TPictureContainer::Version() const
-{
-    const unsigned v = static_cast<unsigned>(GetVersionNr());
-    return IntToStr(v >> 24) + u"." + IntToStr((v >> 16) & 0xFF) + u"." + IntToStr((v >> 8) & 0xFF) + u"." +
-           IntToStr(v & 0xFF);
-}
+String TPictureContainer::Version() const { return KitVersionText(GetVersionNr()); }

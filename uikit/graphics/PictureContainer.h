@@ -7,6 +7,7 @@
 
 #include "Classes.h"
 #include "Graphics.h"
+#include "RurGDIPRaster.h"
 #include "RurTypes.h"
 #include "Streams.h"
 
@@ -18,21 +19,17 @@ using TDownloadCompleteEvent = TEvent<TObject*>;
 using TDownloadErrorEvent = TEvent<TObject*, const String&>;
 
 // Raster bytes, or, for anything without a raster signature, an SVG document held by the base.
-class THTMLPicture : public TRurSVGBitmap {
-    TAVIN_PUBLISHED_CLASS(THTMLPicture, TRurSVGBitmap)
+class THTMLPicture : public RurGDIP::TRurRasterPicture {
+    TAVIN_PUBLISHED_CLASS(THTMLPicture, RurGDIP::TRurRasterPicture)
 public:
     THTMLPicture();
 
     // A raster picture keeps the stream's bytes from its beginning, other data loads as SVG; the
     // change event fires.
     void LoadFromStream(TStream& Stream) override;
-    void SaveToStream(TStream& Stream) override;
     // Any failure leaves the picture empty, without an error.
     void LoadFromFile(const String& FileName) override;
     void ReadData(TStream& Stream) override;
-    void WriteData(TStream& Stream) override;
-    // From the module's RCDATA resource; nothing when there is none.
-    void LoadFromResourceName(NativeUInt Instance, const String& ResName);
     // Raises EResNotFound when the resource does not exist.
     void LoadFromResourceID(NativeUInt Instance, int ResID);
     // "RES://name" and "FILE://path" load; any other URL is kept (no download is started).
@@ -79,28 +76,15 @@ public:
     TDownloadErrorEvent OnDownLoadError() const { return FOnDownLoadError; }
     void SetOnDownLoadError(TDownloadErrorEvent value) { FOnDownLoadError = value; }
 
-protected:
-    bool GetEmpty() const override { return HasSVG() ? TRurSVGBitmap::GetEmpty() : FIsEmpty; }
-    int GetWidth() const override { return HasSVG() ? TRurSVGBitmap::GetWidth() : FWidth; }
-    int GetHeight() const override { return HasSVG() ? TRurSVGBitmap::GetHeight() : FHeight; }
-
 private:
     void Reset();
-    // Raster bytes into the data, anything else as SVG through ALoadSVG.
-    template <class F>
-    void LoadData(TStream& Stream, F&& ALoadSVG);
     void UpdateImageInfo();
     // Where the graphic control extension of the 1-based frame starts; -1 when there is none.
     ptrdiff_t FramePosition(int AFrame) const;
 
-    // Streams answer their size through a non-const call.
-    mutable TMemoryStream FDatastream;
-    bool FIsEmpty = true;
     bool FStretched = false;
     String FURL;
     String FID;
-    int FHeight = 0;
-    int FWidth = 0;
     bool FIsDB = false;
     bool FAsynch = true;
     bool FThreadBusy = false;

@@ -21,6 +21,29 @@
 #include "RurObjectJSON.h"
 #include "Types.h"
 
+namespace RurGDIPlusApi {
+// The hatch styles as the kit's fills publish them.
+inline const TEnumInfo& TavinEnumInfo(HatchStyle*)
+{
+    static const TEnumInfo info(
+        u"HatchStyle",
+        "HatchStyleHorizontal, HatchStyleVertical, HatchStyleForwardDiagonal, HatchStyleBackwardDiagonal, "
+        "HatchStyleCross, HatchStyleDiagonalCross, HatchStyle05Percent, HatchStyle10Percent, HatchStyle20Percent, "
+        "HatchStyle25Percent, HatchStyle30Percent, HatchStyle40Percent, HatchStyle50Percent, HatchStyle60Percent, "
+        "HatchStyle70Percent, HatchStyle75Percent, HatchStyle80Percent, HatchStyle90Percent, "
+        "HatchStyleLightDownwardDiagonal, HatchStyleLightUpwardDiagonal, HatchStyleDarkDownwardDiagonal, "
+        "HatchStyleDarkUpwardDiagonal, HatchStyleWideDownwardDiagonal, HatchStyleWideUpwardDiagonal, "
+        "HatchStyleLightVertical, HatchStyleLightHorizontal, HatchStyleNarrowVertical, HatchStyleNarrowHorizontal, "
+        "HatchStyleDarkVertical, HatchStyleDarkHorizontal, HatchStyleDashedDownwardDiagonal, "
+        "HatchStyleDashedUpwardDiagonal, HatchStyleDashedHorizontal, HatchStyleDashedVertical, "
+        "HatchStyleSmallConfetti, HatchStyleLargeConfetti, HatchStyleZigZag, HatchStyleWave, HatchStyleDiagonalBrick, "
+        "HatchStyleHorizontalBrick, HatchStyleWeave, HatchStylePlaid, HatchStyleDivot, HatchStyleDottedGrid, "
+        "HatchStyleDottedDiamond, HatchStyleShingle, HatchStyleTrellis, HatchStyleSphere, HatchStyleSmallGrid, "
+        "HatchStyleSmallCheckerBoard, HatchStyleLargeCheckerBoard, HatchStyleOutlinedDiamond, HatchStyleSolidDiamond");
+    return info;
+}
+} // namespace RurGDIPlusApi
+
 namespace RurGDIP {
 
 using TStatus = RurGDIPlusApi::Status;
@@ -669,12 +692,35 @@ private:
     GpGraphics* nativeGraphics = nullptr;
 };
 
+// A framework canvas on the graphics object's device context for as long as it lives; the
+// context goes back to the graphics object afterwards.
+class TGPGraphicsCanvas {
+public:
+    explicit TGPGraphicsCanvas(TGPGraphics& graphics);
+    ~TGPGraphicsCanvas();
+    TGPGraphicsCanvas(const TGPGraphicsCanvas&) = delete;
+    TGPGraphicsCanvas& operator=(const TGPGraphicsCanvas&) = delete;
+    TCanvas& Canvas() { return canvas; }
+
+private:
+    TGPGraphics& graphics;
+    HDC dc;
+    TCanvas canvas;
+};
+
 // ---- Shape fill ----------------------------------------------------------------------------------
 
 enum TRurGradientType : int32_t {
     gtSolid, gtRadial, gtVertical, gtHorizontal, gtForwardDiagonal, gtBackwardDiagonal, gtAngle, gtHatch, gtPath,
     gtTexture, gtNone
 };
+// Published by the kit's fills and captions.
+inline const TEnumInfo& TavinEnumInfo(TRurGradientType*)
+{
+    static const TEnumInfo info(u"TRurGradientType", "gtSolid, gtRadial, gtVertical, gtHorizontal, gtForwardDiagonal, "
+                                                     "gtBackwardDiagonal, gtAngle, gtHatch, gtPath, gtTexture, gtNone");
+    return info;
+}
 
 // The GDI+ picture that tiles itself into a shape; it comes with the SVG picture classes.
 class TRurGDIPPicture;

@@ -33,6 +33,17 @@ HDC TGPGraphics::GetHDC()
 
 void TGPGraphics::ReleaseHDC(HDC hdc) { SetStatus(GdipReleaseDC(nativeGraphics, hdc)); }
 
+TGPGraphicsCanvas::TGPGraphicsCanvas(TGPGraphics& graphics) : graphics(graphics), dc(graphics.GetHDC())
+{
+    canvas.SetHandle(dc);
+}
+
+TGPGraphicsCanvas::~TGPGraphicsCanvas()
+{
+    canvas.SetHandle(nullptr);
+    graphics.ReleaseHDC(dc);
+}
+
 TStatus TGPGraphics::SetTransform(const TGPMatrix* matrix)
 {
     return SetStatus(GdipSetWorldTransform(nativeGraphics, matrix->NativeMatrix()));

@@ -1,5 +1,6 @@
 // One-call fill and outline of a rectangle or path, which the kit's controls paint backgrounds with.
 #include "RurGDIPFlat.h"
+#include "RurGDIPPicture.h"
 
 namespace RurGDIP {
 
@@ -58,9 +59,16 @@ void Fill(const TGDIPShapeFillParams& p)
     case gtHatch:
         FillShape(p, TGPHatchBrush(p.HatchStyle, FromColor(p), ToColor(p)));
         break;
+    case gtTexture:
+        if (p.Picture) {
+            if (p.UsePath)
+                p.Picture->FillPath(*p.Graphics, *p.Path);
+            else
+                p.Picture->FillRect(*p.Graphics, p.Rect);
+        }
+        break;
     default:
-        // gtTexture tiles the GDI+ picture, which comes with the SVG picture classes; the
-        // radial, path and none kinds fill nothing.
+        // The radial, path and none kinds fill nothing.
         break;
     }
 }

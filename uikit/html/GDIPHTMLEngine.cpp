@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "GDIPPictureContainer.h"
 #include "ImgList.h"
 #include "Math.h"
 
@@ -21,28 +22,6 @@ void SetStyle(TFont& AFont, TFontStyle AStyle, bool AOn)
         style.Exclude(AStyle);
     AFont.SetStyle(style);
 }
-
-// A framework canvas on the graphics object's device context for as long as it lives.
-class THDCCanvas {
-public:
-    explicit THDCCanvas(TGPGraphics& AGraphics) : FGraphics(AGraphics), FDC(AGraphics.GetHDC())
-    {
-        FCanvas.SetHandle(FDC);
-    }
-    ~THDCCanvas()
-    {
-        FCanvas.SetHandle(nullptr);
-        FGraphics.ReleaseHDC(FDC);
-    }
-    THDCCanvas(const THDCCanvas&) = delete;
-    THDCCanvas& operator=(const THDCCanvas&) = delete;
-    TCanvas& Canvas() { return FCanvas; }
-
-private:
-    TGPGraphics& FGraphics;
-    HDC FDC;
-    TCanvas FCanvas;
-};
 
 class THTMLGDIPEngine {
 public:
@@ -85,6 +64,11 @@ private:
     void Closing(Pass& APass, THTMLTagKind AKind);
     void Image(Pass& APass, const String& ATag, const String& AUpper);
     void ListItem(Pass& APass, const String& AUpper);
+    // The picture container's picture of that name; nil without a container or such a picture.
+    TRurGDIPPicture* ContainerPicture(const String& AName) const
+    {
+        return FOptions.PictureContainer ? FOptions.PictureContainer->FindPicture(AName) : nullptr;
+    }
     int Measure(const String& AText);
     TColor Background() const { return FBrush.Style() == bsClear ? clNone : FBrush.Color(); }
     void SetBackground(TColor AColor)
@@ -476,7 +460,7 @@ void THTMLGDIPEngine::Opening(Pass& APass, THTMLTagKind AKind, const String& ATa
         break;
     case K::Emoji:
         if (!FHidden && ATag.size() >= 5) {
-            THDCCanvas canvas(FGraphics);
+            TGPGraphicsCanvas canvas(FGraphics);
             APass.Pen += DrawEmojiRun(canvas.Canvas(), APass.Pen, APass.Line.Top, canvas.Canvas().Font()->Size(),
                                       ATag.substr(3, 2), !APass.Drawing);
         }
@@ -612,19 +596,32 @@ void THTMLGDIPEngine::Image(Pass& APass, const String& ATag, const String& AUppe
     HTMLTagAttribute(AUpper, ATag, u"SRC", src);
     const String kind = HTMLUpperTag(src.substr(0, 5));
     TSize item{0, 0};
-    std::unique_ptr<THDCCanvas> canvas;
-    if (kind.rfind(u"IDX:", 0) == 0) {
+    if (src.find(u':') == String::npos) {
+        TRurGDIPPicture* picture = ContainerPicture(src);
+        if (picture && !picture->Empty()) {
+            const int width = HTMLTagAttribute(AUpper, u"WIDTH", value) ? HTMLIntegerValue(value) : 0;
+            const int height = HTMLTagAttribute(AUpper, u"HEIGHT", value) ? HTMLIntegerValue(value) : 0;
+            if (width >= 1 && height >= 1) {
+                item = TSize{width, height};
+            } else {
+                picture->GetImageSizes();
+                item = TSize{picture->Width(), picture->Height()};
+            }
+            if (APass.Drawing)
+                picture->GDIPDraw(FGraphics, Bounds(APass.Pen, APass.Line.Top, item.cx, item.cy));
+        }
+    } else if (kind.rfind(u"IDX:", 0) == 0) {
         const int index = HTMLIntegerValue(src.substr(4));
         TCustomImageList* images = FOptions.Images;
         if (images && index >= 0 && index < images->Count()) {
             item = TSize{images->Width(), images->Height()};
             if (APass.Drawing && !FOptions.Printing) {
-                THDCCanvas target(FGraphics);
+                TGPGraphicsCanvas target(FGraphics);
                 images->Draw(&target.Canvas(), APass.Pen, APass.Line.Top, index);
             }
         }
     } else if (kind == u"SSYS:" || kind == u"LSYS:") {
-        THDCCanvas target(FGraphics);
+        TGPGraphicsCanvas target(FGraphics);
         DrawShellIcon(target.Canvas(), APass.Pen, APass.Line.Top, item, FOptions.PrintScale, FOptions.Printing,
                       APass.Drawing, kind[0] == u'L', src.substr(5));
     }
@@ -676,6 +673,15 @@ void THTMLGDIPEngine::ListItem(Pass& APass, const String& AUpper)
             FGraphics.FillRectangle(&brush, x, y, 8.0f, 8.0f);
         } else if (type == u"CIRCLE") {
             FGraphics.FillEllipse(&brush, x, y, 8.0f, 8.0f);
+        } else if (type == u"IMAGE") {
+            String name;
+            HTMLTagAttribute(AUpper, u"NAME", name);
+            if (TRurGDIPPicture* picture = ContainerPicture(name); picture && !picture->Empty()) {
+                picture->GetImageSizes();
+                picture->GDIPDraw(FGraphics, Bounds(APass.Pen, APass.Line.Top + 2, picture->Width(), picture->Height()));
+                if (picture->Width() > 12)
+                    APass.Pen += picture->Width() - 12;
+            }
         } else if (type.empty()) {
             const TColor fontColor = FFont.Color();
             const String name = FFont.Name();

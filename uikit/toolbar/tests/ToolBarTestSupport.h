@@ -1,0 +1,37 @@
+#pragma once
+// What the toolbar unit's tests share: the kit's units started around the program, 32-bit bitmaps
+// to paint into and read back, the unit's DPI scale set for a while, and the contact sheet.
+#include <memory>
+
+#include "Graphics.h"
+
+// A 32-bit bitmap filled with one colour; its pixels read back as 0x00BBGGRR.
+std::unique_ptr<TBitmap> Bitmap32(int width, int height, TColor fill = clWhite);
+TColor PixelOf(TBitmap* bitmap, int x, int y);
+// How many pixels of the rectangle have exactly the colour, and how many differ from it.
+int CountOf(TBitmap* bitmap, const TRect& rect, TColor color);
+int CountOther(TBitmap* bitmap, const TRect& rect, TColor color);
+// The control's window face with its windowless children, painted offscreen.
+class TWinControl;
+std::unique_ptr<TBitmap> Snapshot(TWinControl* control);
+// Ink of an anti-aliased dark line: every channel below 0x80.
+bool IsDark(TColor color);
+
+// The unit's DPIScale for the object's lifetime.
+class TScopedDPIScale {
+public:
+    explicit TScopedDPIScale(float scale);
+    ~TScopedDPIScale();
+    TScopedDPIScale(const TScopedDPIScale&) = delete;
+    TScopedDPIScale& operator=(const TScopedDPIScale&) = delete;
+
+private:
+    float FSaved;
+};
+
+// The scales primitives are checked at.
+inline constexpr float TestScales[] = {1.0f, 1.25f, 1.5f};
+
+// The contact sheet of the unit's painters and button states, written beside the test program as
+// <program>-sheet.png when it ends: each test that paints a specimen adds it under its label.
+void AddToContactSheet(const String& label, TBitmap* specimen);
