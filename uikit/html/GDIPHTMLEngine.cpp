@@ -109,10 +109,7 @@ private:
     bool FInAnchor = false;
     String FAnchor;
     String FTitle;
-    bool FHidden = false;
-    bool FShadow = false;
-    bool FSub = false;
-    bool FSup = false;
+    THTMLTextSwitches FSwitches;
     bool FErrorMark = false;
     bool FInFocusedAnchor = false;
     bool FAnchorStyled = false;
@@ -238,13 +235,13 @@ void THTMLGDIPEngine::Run(Pass& APass, const String& AText, std::size_t APos, st
     String run = AText.substr(APos, ALength);
     DecodeFragmentEntities(run);
     const int height = FGraphics.TextHeight(run, &FFont);
-    if (FSub && FSubOffset < height / 4)
+    if (FSwitches.Sub && FSubOffset < height / 4)
         FSubOffset = height / 2;
-    if (FSup && FSupOffset < height / 4)
+    if (FSwitches.Sup && FSupOffset < height / 4)
         FSupOffset = height / 2;
     APass.Height = std::max(APass.Height, height);
     const bool firstPass = APass.Measuring && !APass.Drawing && FStripping;
-    if (FHidden) {
+    if (FSwitches.Hidden) {
         if (firstPass)
             FResult.StrippedText += run;
         APass.LineText.append(AText, APos, ALength);
@@ -287,11 +284,11 @@ void THTMLGDIPEngine::Run(Pass& APass, const String& AText, std::size_t APos, st
 void THTMLGDIPEngine::DrawRun(Pass& APass, const String& ARun, int AWidth, const String& AFollowing)
 {
     TRect r(APass.Pen, APass.Line.Top, APass.Pen + AWidth, APass.Line.Bottom);
-    if (FSup) {
+    if (FSwitches.Sup) {
         r.Bottom -= FSupOffset;
         r.Top -= FSupOffset / 2;
     }
-    if (FSub) {
+    if (FSwitches.Sub) {
         r.Bottom += FSubOffset;
         r.Top += FSubOffset / 2;
     }
@@ -299,7 +296,7 @@ void THTMLGDIPEngine::DrawRun(Pass& APass, const String& ARun, int AWidth, const
     // Text sits on the line's bottom.
     const int height = FGraphics.TextHeight(ARun, &FFont);
     TRect text(r.Left, r.Bottom - height, r.Right, r.Bottom);
-    if (FShadow) {
+    if (FSwitches.Shadow) {
         const TColor color = FFont.Color();
         FFont.SetColor(FOptions.ShadowColor);
         TRect shadow(text.Left + FOptions.ShadowOffset, text.Top + FOptions.ShadowOffset,
@@ -342,6 +339,8 @@ void THTMLGDIPEngine::DrawRun(Pass& APass, const String& ARun, int AWidth, const
 void THTMLGDIPEngine::Tag(Pass& APass, const String& ATag)
 {
     const THTMLTag tag = ClassifyHTMLTag(ATag, THTMLEdition::Full);
+    if (FSwitches.Apply(tag))
+        return;
     if (tag.Closing)
         Closing(APass, tag.Kind);
     else
@@ -459,7 +458,7 @@ void THTMLGDIPEngine::Opening(Pass& APass, THTMLTagKind AKind, const String& ATa
         Image(APass, ATag, AUpper);
         break;
     case K::Emoji:
-        if (!FHidden && ATag.size() >= 5) {
+        if (!FSwitches.Hidden && ATag.size() >= 5) {
             TGPGraphicsCanvas canvas(FGraphics);
             APass.Pen += DrawEmojiRun(canvas.Canvas(), APass.Pen, APass.Line.Top, canvas.Canvas().Font()->Size(),
                                       ATag.substr(3, 2), !APass.Drawing);
@@ -480,21 +479,9 @@ void THTMLGDIPEngine::Opening(Pass& APass, THTMLTagKind AKind, const String& ATa
         if (HTMLTagAttribute(AUpper, u"INDENT", value))
             FParIndent = HTMLIntegerValue(value);
         break;
-    case K::Shadow:
-        FShadow = true;
-        break;
-    case K::Subscript:
-        FSub = true;
-        break;
-    case K::Superscript:
-        FSup = true;
-        break;
     case K::UnorderedList:
         ++FLevel;
         APass.LineEnded = true;
-        break;
-    case K::Hidden:
-        FHidden = true;
         break;
     default:
         break;
@@ -571,19 +558,9 @@ void THTMLGDIPEngine::Closing(Pass& APass, THTMLTagKind AKind)
     case K::Span:
         SetStyle(FFont, fsStrikeOut, false);
         break;
-    case K::SubSupEnd:
-        FSub = false;
-        FSup = false;
-        break;
-    case K::Shadow:
-        FShadow = false;
-        break;
     case K::UnorderedList:
         if (FLevel > 0)
             --FLevel;
-        break;
-    case K::Hidden:
-        FHidden = false;
         break;
     default:
         break;
@@ -664,7 +641,7 @@ void THTMLGDIPEngine::ListItem(Pass& APass, const String& AUpper)
     const TColor color = HTMLTagAttribute(AUpper, u"COLOR", value) ? HTMLColorValue(value) : clNone;
     APass.Width += FLevel * FIndent;
     APass.Pen += std::max(FLevel - 1, 0) * FIndent;
-    if (APass.Drawing && !FHidden) {
+    if (APass.Drawing && !FSwitches.Hidden) {
         const float x = float(APass.Pen);
         const float y = float(APass.Line.Top + 2);
         // Without a colour the value of clNone is taken as it is: a white bullet.

@@ -89,7 +89,7 @@ void TGraphicsHTMLEngine::LayOutLine(String& AText)
     AssignFont(FFont, *FMeasureFont);
     const bool inAnchor = FInAnchor;
     const String anchor = FAnchor;
-    const bool shadow = FShadow;
+    const bool shadow = FSwitches.Shadow;
     const int links = FLinks;
     const int listDepth = FListDepth;
     const bool floatBefore = FParFloat != 0;
@@ -113,7 +113,7 @@ void TGraphicsHTMLEngine::LayOutLine(String& AText)
 
     FInAnchor = inAnchor;
     FAnchor = anchor;
-    FShadow = shadow;
+    FSwitches.Shadow = shadow;
     AssignFont(*FMeasureFont, FFont);
     const float height = measure.Height + float(FOptions.LineSpacing);
 
@@ -177,7 +177,7 @@ String TGraphicsHTMLEngine::DrawLine(String& AText, Pass& APass)
     WalkHTMLLine(
         AText, FOptions.WordWrap, [&] { return APass.LineEnded || APass.StopBefore; },
         [&](std::size_t APos, std::size_t ALength) {
-            if (FHidden) {
+            if (FSwitches.Hidden) {
                 // Hidden text counts for the height and the stripped text only, and leaves the line.
                 String fragment = AText.substr(APos, ALength);
                 DecodeFragmentEntities(fragment);
@@ -206,9 +206,9 @@ void TGraphicsHTMLEngine::TextRun(Pass& APass, const String& AText, std::size_t 
     String run = AText.substr(APos, ALength);
     const int replaced = DecodeFragmentEntities(run);
     const TSizeF size = Extent(run);
-    if (FSub && FSubOffset < size.cy / 4)
+    if (FSwitches.Sub && FSubOffset < size.cy / 4)
         FSubOffset = size.cy / 4;
-    if (FSup && FSupOffset < size.cy / 4)
+    if (FSwitches.Sup && FSupOffset < size.cy / 4)
         FSupOffset = size.cy / 4;
     APass.Height = std::max({APass.Height, APass.StartHeight, size.cy});
 
@@ -245,9 +245,9 @@ void TGraphicsHTMLEngine::TextRun(Pass& APass, const String& AText, std::size_t 
 void TGraphicsHTMLEngine::DrawRun(const Pass& APass, const String& ARun, TSizeF ASize)
 {
     float bottom = APass.Line.Bottom - FImageOffset;
-    if (FSup)
+    if (FSwitches.Sup)
         bottom -= FSupOffset;
-    if (FSub)
+    if (FSwitches.Sub)
         bottom += FSubOffset;
     // The run's own box, on the line's bottom.
     TRectF r{APass.Pen, bottom - ASize.cy, APass.Pen + ASize.cx, bottom};
@@ -256,7 +256,7 @@ void TGraphicsHTMLEngine::DrawRun(const Pass& APass, const String& ARun, TSizeF 
     // The text's box has room beyond the measured width: a back end that pads its measure would
     // otherwise trim the last character.
     const TRectF box{r.Left, r.Top, r.Right + ASize.cy, r.Bottom};
-    if (FShadow && FOptions.ShadowColor != -1) {
+    if (FSwitches.Shadow && FOptions.ShadowColor != -1) {
         const TColor color = FFont.Color();
         const float offset = float(FOptions.ShadowOffset);
         FFont.SetColor(FOptions.ShadowColor);

@@ -108,10 +108,7 @@ private:
     int FListDepth = 0;
     bool FInAnchor = false;
     String FAnchor;
-    bool FShadow = false;
-    bool FSub = false;
-    bool FSup = false;
-    bool FHidden = false;
+    THTMLTextSwitches FSwitches;
     bool FErrorMark = false;
     bool FParBackground = false;
     TColor FParColor = -1;

@@ -106,6 +106,8 @@ void TGraphicsHTMLEngine::MovePen(Pass& APass, float AX)
 void TGraphicsHTMLEngine::Tag(Pass& APass, const String& ATag)
 {
     const THTMLTag tag = ClassifyHTMLTag(ATag, THTMLEdition::Full);
+    if (FSwitches.Apply(tag))
+        return;
     if (tag.Closing)
         Closing(APass, tag.Kind);
     else
@@ -202,21 +204,9 @@ void TGraphicsHTMLEngine::Opening(Pass& APass, THTMLTagKind AKind, const String&
     case K::Paragraph:
         ParagraphTag(APass, AUpper);
         break;
-    case K::Shadow:
-        FShadow = true;
-        break;
-    case K::Subscript:
-        FSub = true;
-        break;
-    case K::Superscript:
-        FSup = true;
-        break;
     case K::UnorderedList:
         ++FListDepth;
         APass.LineEnded = true;
-        break;
-    case K::Hidden:
-        FHidden = true;
         break;
     default:
         // Ordered lists, rotation, emoji, STRONG and SPAN are not this renderer's.
@@ -278,19 +268,9 @@ void TGraphicsHTMLEngine::Closing(Pass& APass, THTMLTagKind AKind)
     case K::Span:
         SetStyle(fsStrikeOut, false);
         break;
-    case K::SubSupEnd:
-        FSub = false;
-        FSup = false;
-        break;
-    case K::Shadow:
-        FShadow = false;
-        break;
     case K::UnorderedList:
         if (FListDepth > 0)
             --FListDepth;
-        break;
-    case K::Hidden:
-        FHidden = false;
         break;
     default:
         break;
@@ -444,7 +424,7 @@ void TGraphicsHTMLEngine::ListItem(Pass& APass, const String& AUpper)
     const TColor color = HTMLTagAttribute(AUpper, u"COLOR", value) ? TagColor(value) : FFont.Color();
     APass.Width += float(FListDepth) * indent;
     APass.Pen += float(std::max(FListDepth - 1, 0)) * indent;
-    if (!APass.Measuring && !FHidden) {
+    if (!APass.Measuring && !FSwitches.Hidden) {
         const TRectF box{APass.Pen, APass.Line.Top + 2, APass.Pen + 8, APass.Line.Top + 10};
         if (type == u"SQUARE") {
             FillSolid(box, color);

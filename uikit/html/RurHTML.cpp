@@ -67,7 +67,7 @@ void THTMLEngine::LayOutLine(String& AText)
     AssignFont(*FRefFont, *FMeasureRefFont);
     const bool inAnchor = FInAnchor;
     const String anchor = FAnchor;
-    const bool shadow = FShadow;
+    const bool shadow = FSwitches.Shadow;
     const int links = FLinks;
     const int listDepth = FListDepth;
     const bool floatBefore = FParFloat != 0;
@@ -93,7 +93,7 @@ void THTMLEngine::LayOutLine(String& AText)
 
     FInAnchor = inAnchor;
     FAnchor = anchor;
-    FShadow = shadow;
+    FSwitches.Shadow = shadow;
     AssignFont(*FMeasureFont, *FCanvas.Font());
     AssignFont(*FMeasureRefFont, *FRefFont);
     metrics.Height = int(Round((metrics.Height + FOptions.LineSpacing) * FLineHeightFactor));

@@ -106,6 +106,16 @@ struct THTMLTag {
 // ATag runs from "<" up to and including its ">".
 THTMLTag ClassifyHTMLTag(const String& ATag, THTMLEdition AEdition);
 
+// The switches of the text state that tags turn on and off alike in every engine.
+struct THTMLTextSwitches {
+    bool Shadow = false; // SHAD
+    bool Sub = false;    // SUB, off at the closing of SUB or SUP
+    bool Sup = false;    // SUP, likewise
+    bool Hidden = false; // Z
+    // Applies a tag that switches one of them; false for any other tag.
+    bool Apply(const THTMLTag& ATag);
+};
+
 // The length of the text fragment at APos (the text there does not start with "<"): up to the next
 // "<" or the end; with word wrap, up to and including a blank that comes before it.
 std::size_t HTMLFragmentLength(const String& AText, std::size_t APos, bool AWordWrap);

@@ -139,10 +139,7 @@ private:
     int FListCounter = 1;
     bool FInAnchor = false;
     String FAnchor;
-    bool FShadow = false;
-    bool FSub = false;
-    bool FSup = false;
-    bool FHidden = false;
+    THTMLTextSwitches FSwitches;
     bool FErrorMark = false;
     bool FParBackground = false;
     TColor FFontSavedBrush = clNone;

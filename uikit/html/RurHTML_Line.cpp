@@ -21,10 +21,9 @@ void THTMLEngine::DrawFragmentText(const TRect& ABox, const String& AText)
     // which is what DrawText would do after laying the one line out once more.
     const TFont& font = *FCanvas.Font();
     const THTMLTextDevice::Extent& extent = FText.Measure(font, AText, FMeasureFlags);
-    const bool simple = !FRtl && FOptions.WordWrap && extent.GlyphHeight > 0 && BrushColor() == clNone &&
-                        THTMLTextDevice::IsSimple(AText);
+    const bool simple = !FRtl && FOptions.WordWrap && !extent.Advances.empty() && BrushColor() == clNone;
     if (simple)
-        FText.TextOut(font, ABox.Left, ABox.Bottom - extent.GlyphHeight, AText, extent.Size.cx);
+        FText.TextOut(font, ABox.Left, ABox.Bottom - extent.GlyphHeight, AText, extent);
     else
         FText.DrawText(font, ABox, AText, FDrawFlags);
 }
@@ -103,7 +102,7 @@ String THTMLEngine::DrawLine(String& AText, const TRect& ALineRect, bool AMeasur
     WalkHTMLLine(
         AText, FOptions.WordWrap, [&] { return pass.LineEnded || pass.StopBefore; },
         [&](std::size_t APos, std::size_t ALength) {
-            if (FHidden) {
+            if (FSwitches.Hidden) {
                 // Hidden text counts for the height and the stripped text only, and leaves the line.
                 String fragment = AText.substr(APos, ALength);
                 DecodeFragmentEntities(fragment);
@@ -134,9 +133,9 @@ void THTMLEngine::TextFragment(Pass& APass, const String& AText, std::size_t APo
         m.Height = APass.StartHeight;
     const TSize extent = Extent(fragment);
     const int height = extent.cy;
-    if (FSub)
+    if (FSwitches.Sub)
         m.SubDescent = std::max(m.SubDescent, height / 4);
-    if (FSup)
+    if (FSwitches.Sup)
         m.SupAscent = std::max(m.SupAscent, height / 4);
     m.Height = std::max(m.Height, height);
 
@@ -184,9 +183,9 @@ void THTMLEngine::MeasureFragment(Pass& APass, const String&, int AWidthBefore)
 void THTMLEngine::PaintFragment(Pass& APass, const String& AFragment, int AWidth)
 {
     TRect r = APass.Fragment;
-    if (FSup)
+    if (FSwitches.Sup)
         r.Bottom -= APass.Metrics->SupAscent;
-    if (FSub)
+    if (FSwitches.Sub)
         r.Bottom += APass.Metrics->SubDescent;
     r.Bottom -= FTextRaise;
     const int italicExtra = FCanvas.Font()->Style().Contains(fsItalic) ? 2 : 0;
@@ -200,7 +199,7 @@ void THTMLEngine::PaintFragment(Pass& APass, const String& AFragment, int AWidth
     }
     const bool nearEnd = !FOptions.WordWrap && !FRtl && r.Left > APass.Line.Right - MeasureText(u"l");
     if (!nearEnd) {
-        if (FShadow) {
+        if (FSwitches.Shadow) {
             const TColor color = FCanvas.Font()->Color();
             const int offset = FOptions.ShadowOffset;
             TRect shadow(box.Left + offset, box.Top + offset, box.Right + offset, box.Bottom + offset);

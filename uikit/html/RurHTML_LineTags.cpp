@@ -42,6 +42,8 @@ void MovePen(THTMLEngine::Pass& APass, int AX)
 void THTMLEngine::Tag(Pass& APass, const String& ATag)
 {
     const THTMLTag tag = ClassifyHTMLTag(ATag, FOptions.Edition);
+    if (FSwitches.Apply(tag))
+        return;
     HTMLUpperTag(ATag, FUpperTag);
     if (tag.Closing)
         ClosingTag(APass, tag.Kind, FUpperTag);
@@ -153,26 +155,14 @@ void THTMLEngine::OpeningTag(Pass& APass, THTMLTagKind AKind, const String& ATag
     case K::Strike:
         SetStyle(font, fsStrikeOut, true);
         break;
-    case K::Shadow:
-        FShadow = true;
-        break;
     case K::Span:
         if (HTMLTagAttribute(AUpper, u"STYLE", value) && value.rfind(u"BACKGROUND-COLOR:#", 0) == 0) {
             FSpanSavedBrush = BrushColor();
             SetBrushColor(ColorFromHex(value.substr(17)));
         }
         break;
-    case K::Subscript:
-        FSub = true;
-        break;
-    case K::Superscript:
-        FSup = true;
-        break;
     case K::Underline:
         SetStyle(font, fsUnderline, true);
-        break;
-    case K::Hidden:
-        FHidden = true;
         break;
     default:
         break;
@@ -254,16 +244,9 @@ void THTMLEngine::ClosingTag(Pass& APass, THTMLTagKind AKind, const String& AUpp
     case K::Strike:
         SetStyle(font, fsStrikeOut, false);
         break;
-    case K::SubSupEnd:
-        FSub = false;
-        FSup = false;
-        break;
     case K::Span:
         FCanvas.Brush()->SetColor(FSpanSavedBrush == clNone ? FBackground : FSpanSavedBrush);
         FCanvas.Brush()->SetStyle(bsClear);
-        break;
-    case K::Shadow:
-        FShadow = false;
         break;
     case K::Underline:
         SetStyle(font, fsUnderline, false);
@@ -273,9 +256,6 @@ void THTMLEngine::ClosingTag(Pass& APass, THTMLTagKind AKind, const String& AUpp
             --FListDepth;
         else
             SetStyle(font, fsUnderline, false);
-        break;
-    case K::Hidden:
-        FHidden = false;
         break;
     default:
         break;
@@ -469,7 +449,7 @@ void THTMLEngine::ListItem(Pass& APass, const String& AUpper)
     APass.ListItemSeen = true;
     APass.Metrics->Width += FIndentUnit * FListDepth;
     APass.Fragment.Left += FIndentUnit * std::max(FListDepth - 1, 0);
-    if (!APass.Measuring && !FHidden) {
+    if (!APass.Measuring && !FSwitches.Hidden) {
         TFont& font = *FCanvas.Font();
         String type, value;
         const bool typed = HTMLTagAttribute(AUpper, u"TYPE", type);
@@ -515,7 +495,7 @@ void THTMLEngine::ListItem(Pass& APass, const String& AUpper)
 
 void THTMLEngine::Emoji(Pass& APass, const String& ATag)
 {
-    if (FHidden || ATag.size() < 5)
+    if (FSwitches.Hidden || ATag.size() < 5)
         return;
     // The emoji run selects the canvas font of its own.
     FText.Release();

@@ -140,6 +140,31 @@ THTMLTag ClassifyHTMLTag(const String& ATag, THTMLEdition AEdition)
     return tag;
 }
 
+bool THTMLTextSwitches::Apply(const THTMLTag& ATag)
+{
+    using K = THTMLTagKind;
+    switch (ATag.Kind) {
+    case K::Shadow:
+        Shadow = !ATag.Closing;
+        return true;
+    case K::Hidden:
+        Hidden = !ATag.Closing;
+        return true;
+    case K::Subscript:
+        Sub = true;
+        return true;
+    case K::Superscript:
+        Sup = true;
+        return true;
+    case K::SubSupEnd:
+        Sub = false;
+        Sup = false;
+        return true;
+    default:
+        return false;
+    }
+}
+
 std::size_t HTMLFragmentLength(const String& AText, std::size_t APos, bool AWordWrap)
 {
     const std::size_t open = AText.find(u'<', APos);

@@ -1,11 +1,15 @@
 #pragma once
-// Text measuring and output of one call of the GDI caption engine. Selecting a font into a colour
-// device context is the dearest step of drawing a caption, so each font the caption uses is made
-// once per call, measured on a device context of its own, and selected into the caption's only
-// when the text to draw needs another font than the one it holds. Words that continue one another
-// in the same font and colour go out in one text call, before anything else draws on the canvas.
+// Text measuring and output of the GDI caption engine. A font the platform has not seen for a
+// while costs far more than the text drawn with it (its glyphs are made again), so the fonts
+// captions use on the display are kept for the thread, with the extents measured in them, on a
+// measuring device context of their own; a caption selects a font into its own context only to
+// draw. Words on nothing are held back until something else draws on the canvas, then drawn
+// grouped by font and colour, one text call per group (underlined or struck words one call each,
+// as the line would bridge the gaps): switching fonts between text calls costs
+// many times the calls themselves.
 #include <memory>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "Graphics.h"
@@ -18,10 +22,13 @@ public:
     THTMLTextDevice& operator=(const THTMLTextDevice&) = delete;
 
     // A fragment's extent as DrawText lays it out on one line (the external leading included),
-    // and the height of its glyphs alone (0 when DrawText measured it: mnemonics and tabs).
+    // the height of its glyphs alone (0 when DrawText measured it: mnemonics and tabs), and the
+    // advance of each character where it is simple text (empty otherwise).
     struct Extent {
         TSize Size{};
         int GlyphHeight = 0;
+        std::vector<int> Advances;
+        UINT Flags = 0; // the flags DrawText measured it with
     };
     // AMeasureFlags: the DrawText flags of a DT_CALCRECT call, for texts with mnemonics or tabs.
     const Extent& Measure(const TFont& AFont, const String& AText, UINT AMeasureFlags);
@@ -30,8 +37,9 @@ public:
     int ExternalLeading(const TFont& AFont);
 
     // Text on the caption's canvas in the font's colour, on the canvas brush's colour when that is
-    // solid: at a point (AAdvance: the text's width), or laid out in a box by DrawText.
-    void TextOut(const TFont& AFont, int AX, int AY, const String& AText, int AAdvance);
+    // solid: simple text at a point (AExtent: its extent with advances, from Measure), or any text
+    // laid out in a box by DrawText.
+    void TextOut(const TFont& AFont, int AX, int AY, const String& AText, const Extent& AExtent);
     void DrawText(const TFont& AFont, const TRect& ABox, const String& AText, UINT AFlags);
     // Draws the words still held back; the canvas's own drawing calls do this first by themselves,
     // other drawing on its device context must call it.
@@ -46,13 +54,14 @@ public:
 
 private:
     struct Face;
+    struct FaceSet;
     // A device context and the face this object selected into it.
     struct Slot {
         HDC DC = nullptr;
         HGDIOBJ Original = nullptr;
         const Face* Selected = nullptr;
     };
-    // Words held back: they continue one another on a line, in one face and colour, on nothing.
+    // Words held back, in one face and colour, on nothing; a run grows by the words that continue it.
     struct Run {
         const Face* Face = nullptr;
         COLORREF Color = 0;
@@ -60,19 +69,28 @@ private:
         int Y = 0;
         int End = 0;
         String Text;
+        std::vector<int> Advances;
     };
+    static std::pair<HDC, FaceSet*> DisplayMeasuring();
     Face& FaceOf(const TFont& AFont);
+    TFontQuality QualityOf(const TFont& AFont) const;
     void Select(Slot& ASlot, const Face& AFace);
     static void Unselect(Slot& ASlot);
     HDC PrepareTarget(const Face& AFace, COLORREF AColor, const TBrush* AOpaque);
+    // Draws held runs of one face and colour: in one text call, the glyphs placed by advances.
+    void DrawRuns(const Run* AFirst, const Run* AEnd);
 
     TCanvas& FCanvas;
     Slot FTarget;
     Slot FMeasure;
     Slot* FMeasuring; // FMeasure, or FTarget where a DC of its own would not measure alike
-    std::vector<std::unique_ptr<Face>> FFaces;
+    bool FOwnsMeasure = false;
+    std::unique_ptr<FaceSet> FOwnFaces; // for another device than the display
+    FaceSet* FFaces;                    // the thread's display faces, or FOwnFaces
     Face* FLastFace = nullptr;
     TFontQuality FDefaultQuality = fqDefault;
-    Run FPending;
+    std::vector<Run> FHeld;
+    String FRunText;           // the text and the advances of one call over many runs
+    std::vector<int> FRunAdvances;
     TNotifyEvent FCanvasChanging; // the canvas's own handler, called after the held words are out
 };

@@ -121,6 +121,13 @@ public:
     int VisibleMenuItemCount() const;
     void DoDropDown();
 
+    // The list and index the glyph is drawn from (an action's list may stand in for the toolbar's).
+    struct TImageSource {
+        TCustomImageList* Images = nullptr;
+        int Index = -1;
+    };
+    TImageSource ImageSource(bool forPainting) const;
+
     // Position in the toolbar's list; -1 without toolbar.
     int Index() const;
     int CommandID() const { return FCommandID; }
@@ -142,16 +149,26 @@ protected:
 
     // Paints the face of the chosen look, its drop-down part and arrow, then glyph and caption.
     virtual void DrawButtonFace(TCanvas* canvas);
+    // The colours, border, split part, direction and glyph of one look of the face.
+    struct TFaceLook {
+        TColor Fill, FillTo, Caption, Border, Split, SplitTo;
+        TGradientDirection Direction;
+        TBitmap* Glyph;
+    };
+    // The looks taken from a colour set; the split part of the down look is the hot fill.
+    TFaceLook DownLook(const TButtonAppearance* a) const;
+    TFaceLook CheckedLook(const TButtonAppearance* a) const;
+    TFaceLook HotLook(const TButtonAppearance* a) const;
+    // The own colour set's disabled and normal looks: no fill and no border while Transparent.
+    TFaceLook DisabledLook() const;
+    TFaceLook NormalLook(TColor captionColor) const;
+    // Fills the face (first the split part over c for a drop-down button, then the main part m)
+    // and frames it.
+    void PaintFace(TCanvas* canvas, const TFaceLook& look, const TRect& c, const TRect& m);
     virtual void DrawGlyphAndCaption(TCanvas* canvas, TRect r, TBitmap* glyph, TColor captionColor);
     // Asks the toolbar to drop this menu-bar button's menu.
     virtual bool CheckMenuDropdown();
 
-    // The list and index the glyph is drawn from (an action's list may stand in for the toolbar's).
-    struct TImageSource {
-        TCustomImageList* Images = nullptr;
-        int Index = -1;
-    };
-    TImageSource ImageSource(bool forPainting) const;
     // The font a caption is measured and drawn in (the styler's or the button's own).
     TFont* CaptionFontToUse() const;
     bool IsRotated() const { return IsVertical() && FCanRotate; }

@@ -66,11 +66,4 @@ void TButtonAppearance::SetCaptionFont(TFont* value)
     Changed();
 }
 
-void TButtonAppearance::SetSystemFont(bool value)
-{
-    if (value == FSystemFont)
-        return;
-    FSystemFont = value;
-    if (value)
-        SetUIFont(FCaptionFont.get(), IsVistaOrLater());
-}
+void TButtonAppearance::SetSystemFont(bool value) { StoreSystemFont(FSystemFont, value, FCaptionFont.get()); }

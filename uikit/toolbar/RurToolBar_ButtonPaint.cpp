@@ -14,13 +14,6 @@
 
 namespace {
 
-// The colours of one look.
-struct TLook {
-    TColor Fill, FillTo, Caption, Border, Split, SplitTo;
-    TGradientDirection Direction;
-    TBitmap* Glyph;
-};
-
 int RoundToInt(double value) { return int(Round(value)); }
 
 // A rectangle filled by its colours: a 40-step gradient with both, solid with the first alone.
@@ -108,54 +101,79 @@ void TRurCustomToolBarButton::DrawButtonFace(TCanvas* canvas)
         else
             m.Right -= d;
     }
-    const TButtonAppearance* own = FAppearance.get();
     const TButtonAppearance* s = CurrentAppearance();
-    auto checked = [&] {
-        return TLook{s->ColorChecked(), s->ColorCheckedTo(), s->CaptionTextColorChecked(), s->BorderCheckedColor(),
-                     s->ColorChecked(), s->ColorCheckedTo(), s->GradientDirectionChecked(), FGlyphChecked.get()};
-    };
-    TLook look;
-    if (FState == absDisabled || !Enabled()) {
-        const TColor fill = FTransparent ? clNone : own->Color(), fillTo = FTransparent ? clNone : own->ColorTo();
-        look = {fill, fillTo, own->CaptionTextColor(), FTransparent ? clNone : own->BorderColor(), fill, fillTo,
-                own->GradientDirection(), FGlyphDisabled.get()};
-    } else if (FStyle == tasCheck && FState == absDown) {
-        look = checked();
-    } else if (FState == absDown || (FPropHot && FState == absExclusive) || FMouseDownInControl) {
-        look = {s->ColorDown(), s->ColorDownTo(), s->CaptionTextColorDown(), s->BorderDownColor(), s->ColorHot(),
-                s->ColorHotTo(), s->GradientDirectionDown(), FGlyphDown.get()};
-    } else if (FState == absExclusive) {
-        look = checked();
-    } else if (FPropHot) {
-        look = {s->ColorHot(), s->ColorHotTo(), s->CaptionTextColorHot(), s->BorderHotColor(), s->ColorHot(),
-                s->ColorHotTo(), s->GradientDirectionHot(), FGlyphHot.get()};
-    } else {
-        const TColor fill = FTransparent ? clNone : own->Color(), fillTo = FTransparent ? clNone : own->ColorTo();
-        look = {fill, fillTo, s->CaptionTextColor(), FTransparent ? clNone : own->BorderColor(), fill, fillTo,
-                own->GradientDirection(), FGlyph.get()};
-    }
+    TFaceLook look;
+    if (FState == absDisabled || !Enabled())
+        look = DisabledLook();
+    else if (FStyle == tasCheck && FState == absDown)
+        look = CheckedLook(s);
+    else if (FState == absDown || (FPropHot && FState == absExclusive) || FMouseDownInControl)
+        look = DownLook(s);
+    else if (FState == absExclusive)
+        look = CheckedLook(s);
+    else if (FPropHot)
+        look = HotLook(s);
+    else
+        look = NormalLook(s->CaptionTextColor());
     if (look.Glyph->Empty())
         look.Glyph = FGlyph.get();
+    PaintFace(canvas, look, c, m);
+    if (FDropDownButton)
+        DrawChevron(canvas, drop, clBlack);
+    DrawGlyphAndCaption(canvas, m, look.Glyph, look.Caption);
+}
 
+TRurCustomToolBarButton::TFaceLook TRurCustomToolBarButton::DownLook(const TButtonAppearance* a) const
+{
+    return {a->ColorDown(), a->ColorDownTo(), a->CaptionTextColorDown(), a->BorderDownColor(), a->ColorHot(),
+            a->ColorHotTo(), a->GradientDirectionDown(), FGlyphDown.get()};
+}
+
+TRurCustomToolBarButton::TFaceLook TRurCustomToolBarButton::CheckedLook(const TButtonAppearance* a) const
+{
+    return {a->ColorChecked(), a->ColorCheckedTo(), a->CaptionTextColorChecked(), a->BorderCheckedColor(),
+            a->ColorChecked(), a->ColorCheckedTo(), a->GradientDirectionChecked(), FGlyphChecked.get()};
+}
+
+TRurCustomToolBarButton::TFaceLook TRurCustomToolBarButton::HotLook(const TButtonAppearance* a) const
+{
+    return {a->ColorHot(), a->ColorHotTo(), a->CaptionTextColorHot(), a->BorderHotColor(), a->ColorHot(),
+            a->ColorHotTo(), a->GradientDirectionHot(), FGlyphHot.get()};
+}
+
+TRurCustomToolBarButton::TFaceLook TRurCustomToolBarButton::DisabledLook() const
+{
+    TFaceLook look = NormalLook(FAppearance->CaptionTextColor());
+    look.Glyph = FGlyphDisabled.get();
+    return look;
+}
+
+TRurCustomToolBarButton::TFaceLook TRurCustomToolBarButton::NormalLook(TColor captionColor) const
+{
+    const TButtonAppearance* own = FAppearance.get();
+    const TColor fill = FTransparent ? clNone : own->Color(), fillTo = FTransparent ? clNone : own->ColorTo();
+    return {fill, fillTo, captionColor, FTransparent ? clNone : own->BorderColor(), fill, fillTo,
+            own->GradientDirection(), FGlyph.get()};
+}
+
+void TRurCustomToolBarButton::PaintFace(TCanvas* canvas, const TFaceLook& look, const TRect& c, const TRect& m)
+{
     if (look.Fill != clNone) {
         if (FDropDownButton)
             FillArea(canvas, c, look.Split, look.SplitTo, look.Direction);
         FillArea(canvas, m, look.Fill, look.FillTo, look.Direction);
     }
-    if (look.Border != clNone) {
-        canvas->Brush()->SetStyle(bsClear);
-        canvas->Pen()->SetColor(look.Border);
-        if (FDropDownButton && !FDropDownSplit) {
-            canvas->Rectangle(m.Left, m.Top, c.Right, IsRotated() ? c.Bottom : m.Bottom);
-        } else {
-            if (FDropDownButton)
-                canvas->Rectangle(c);
-            canvas->Rectangle(m);
-        }
+    if (look.Border == clNone)
+        return;
+    canvas->Brush()->SetStyle(bsClear);
+    canvas->Pen()->SetColor(look.Border);
+    if (FDropDownButton && !FDropDownSplit) {
+        canvas->Rectangle(m.Left, m.Top, c.Right, IsRotated() ? c.Bottom : m.Bottom);
+    } else {
+        if (FDropDownButton)
+            canvas->Rectangle(c);
+        canvas->Rectangle(m);
     }
-    if (FDropDownButton)
-        DrawChevron(canvas, drop, clBlack);
-    DrawGlyphAndCaption(canvas, m, look.Glyph, look.Caption);
 }
 
 void TRurCustomToolBarButton::DrawGlyphAndCaption(TCanvas* canvas, TRect r, TBitmap* glyph, TColor captionColor)

@@ -23,44 +23,6 @@ void TPersistence::Assign(const TPersistent* source)
     }
 }
 
-void TPersistence::Changed()
-{
-    if (FOnChange)
-        FOnChange(this);
-}
-
-void TPersistence::SetKey(const String& value)
-{
-    if (value != FKey) {
-        FKey = value;
-        Changed();
-    }
-}
-
-void TPersistence::SetSection(const String& value)
-{
-    if (value != FSection) {
-        FSection = value;
-        Changed();
-    }
-}
-
-void TPersistence::SetLocation(TPersistenceLocation value)
-{
-    if (value != FLocation) {
-        FLocation = value;
-        Changed();
-    }
-}
-
-void TPersistence::SetEnabled(bool value)
-{
-    if (value != FEnabled) {
-        FEnabled = value;
-        Changed();
-    }
-}
-
 std::unique_ptr<TCustomIniFile> OpenPersistenceStore(const TPersistence& persistence, bool designing)
 {
     if (!persistence.Enabled() || persistence.Key().empty() || persistence.Section().empty() || designing)

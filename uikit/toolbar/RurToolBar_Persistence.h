@@ -5,39 +5,30 @@
 // store OpenPersistenceStore opens.
 #include <memory>
 
-#include "Classes.h"
 #include "IniFiles.h"
+#include "RurToolBar_AppearanceBase.h"
 #include "RurToolBar_Types.h"
 
-class TPersistence : public TPersistent {
-    TAVIN_PUBLISHED_CLASS(TPersistence, TPersistent)
+class TPersistence : public TNotifyPersistent {
+    TAVIN_PUBLISHED_CLASS(TPersistence, TNotifyPersistent)
 public:
     explicit TPersistence(TComponent* owner) : FOwner(owner) {}
     void Assign(const TPersistent* source) override;
 
     TComponent* Owner() const { return FOwner; }
-    // Registry key path below the current user's root, or INI file name.
-    const String& Key() const { return FKey; }
-    void SetKey(const String& value);
+    // Registry key path below the current user's root, or INI file name (compared case-sensitively).
+    RUR_TB_NOTIFYING(String, Key)
     // The section (registry subkey) holding the owner's values.
-    const String& Section() const { return FSection; }
-    void SetSection(const String& value);
-    TPersistenceLocation Location() const { return FLocation; }
-    void SetLocation(TPersistenceLocation value);
-    bool Enabled() const { return FEnabled; }
-    void SetEnabled(bool value);
-    TNotifyEvent OnChange() const { return FOnChange; }
-    void SetOnChange(TNotifyEvent value) { FOnChange = value; }
+    RUR_TB_NOTIFYING(String, Section)
+    RUR_TB_NOTIFYING(TPersistenceLocation, Location)
+    RUR_TB_NOTIFYING(bool, Enabled)
 
 private:
-    void Changed();
-
     TComponent* FOwner;
     String FKey;
     String FSection;
     TPersistenceLocation FLocation = plRegistry;
     bool FEnabled = false;
-    TNotifyEvent FOnChange;
 };
 
 // The store an owner reads and writes its values in, or null when nothing is to be stored

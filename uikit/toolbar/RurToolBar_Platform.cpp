@@ -3,6 +3,7 @@
 
 #include <shellapi.h>
 
+#include "Forms.h"
 #include "Math.h"
 #include "PlatformFacts.h"
 #include "RurGDIP.h"
@@ -80,6 +81,20 @@ bool IsControlShowing(const TControl* control)
         if (!c->Visible())
             return false;
     return true;
+}
+
+void RemoveUnfocusableControls(TDbgList* list)
+{
+    if (!list)
+        return;
+    for (int i = 0; i < list->Count();) {
+        auto* control = list->Item<TControl>(i);
+        auto* window = dynamic_cast<TWinControl*>(control);
+        if (dynamic_cast<THintWindow*>(control) || (window && !window->CanFocus()))
+            list->Delete(i);
+        else
+            ++i;
+    }
 }
 
 bool ContainsFocus(TWinControl* control)

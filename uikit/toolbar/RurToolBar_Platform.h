@@ -7,6 +7,7 @@
 
 #include "Controls.h"
 #include "Graphics.h"
+#include "RurToolBar_Lists.h"
 #include "Themes.h"
 
 // The unit's DPI state, one copy per process. The first dock panel or ribbon pager that receives
@@ -36,11 +37,16 @@ bool StyleServicesEnabled();
 void SetUIFont(TFont* font, bool modern);
 // 3, or 0 while the scenic-ribbon switch is on.
 int GetRoundRadius();
+// IsComCtl6 (common controls 6 or later; an unreadable version counts) is the styling unit's, in
+// RurStyleIF.h.
 bool IsCompositionEnabled();
 bool IsTaskbarAutoHide();
 
 // The control and all its parents are visible (false for null).
 bool IsControlShowing(const TControl* control);
+// Drops from a list of controls the hint windows and the window controls that cannot take the
+// focus, keeping the order of the rest (the toolbar's tab-order walk). Null does nothing.
+void RemoveUnfocusableControls(TDbgList* list);
 // The focused window lies inside the control (the control itself holding the focus does not
 // count); at most 50 parent windows are walked.
 bool ContainsFocus(TWinControl* control);

@@ -16,6 +16,9 @@ class TOptionSelectorPanel;
 
 TAVIN_ENUM(TToolBarState, tsDocked, tsFloating, tsFixed)
 
+// A control of the toolbar was shown or hidden by the user (sender: the toolbar).
+using TControlVisibleChangeEvent = TEvent<TObject*, TControl*>;
+
 class TRurCustomToolBar : public TCustomControl {
     TAVIN_CLASS(TRurCustomToolBar, TCustomControl)
 public:
@@ -59,6 +62,9 @@ public:
     // The menu-bar keyboard mode is on; a menu-bar button's menu is dropped.
     bool MenuFocused() const { return FMenuFocused; }
     bool MenuDropped() const { return FMenuDropped; }
+
+    TControlVisibleChangeEvent OnControlVisibleChange() const { return FOnControlVisibleChange; }
+    void SetOnControlVisibleChange(TControlVisibleChangeEvent value) { FOnControlVisibleChange = value; }
 
     // Keeps one hot button: a button turning hot un-hots the previous one.
     void HotButtonChanged(TRurCustomToolBarButton* button);
@@ -118,6 +124,7 @@ private:
     TOptionSelectorWindow* FOptionWindow = nullptr;
     TOptionSelectorPanel* FOptionWindowPanel = nullptr;
     TWinControl* FPrevActiveControl = nullptr;
+    TControlVisibleChangeEvent FOnControlVisibleChange;
 };
 
 class TRurToolBar : public TRurCustomToolBar {

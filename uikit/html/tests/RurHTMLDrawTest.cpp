@@ -8,6 +8,7 @@
 #include "ImgList.h"
 #include "RurGDIP.h"
 #include "RurHTML.h"
+#include "WideText.h"
 
 namespace {
 
@@ -291,6 +292,63 @@ TEST_F(Caption, DrawsWordsWhereTheCanvasDrawsThem)
                 differing += Canvas().Pixels(x, y) != canvas.Pixels(x, y);
         EXPECT_EQ(differing, 0);
     }
+}
+
+TEST_F(Caption, DrawsEachFontsWordsOnEveryLineWhereTheyStand)
+{
+    // Words are held back and drawn font by font over all lines at once: each must still land
+    // where a text call of its own puts it.
+    Draw(u"<b>AVA</b> To<BR><i>Wo</i> <b>Vy</b><BR>AVA <b>To</b>");
+    ASSERT_EQ(FResult.StrippedText, String(u"AVA To\rWo Vy\rAVA To"));
+    const int line = FResult.YSize / 3;
+    TBitmap reference(300, 200);
+    TCanvas& canvas = *reference.Canvas();
+    canvas.Brush()->SetColor(clWhite);
+    canvas.FillRect(TRect(0, 0, 300, 200));
+    canvas.Brush()->SetStyle(bsClear);
+    canvas.Font()->Assign(Canvas().Font());
+    TFontStyles bold, italic;
+    bold.Include(fsBold);
+    italic.Include(fsItalic);
+    struct Piece {
+        TFontStyles Style;
+        const Char* Text;
+        bool Follows; // continues the line after the piece before
+    };
+    const Piece pieces[] = {{bold, u"AVA", false}, {{}, u" To", true},  {italic, u"Wo", false},
+                            {{}, u" ", true},      {bold, u"Vy", true}, {{}, u"AVA ", false},
+                            {bold, u"To", true}};
+    int x = 0, y = -line;
+    for (const Piece& piece : pieces) {
+        if (!piece.Follows) {
+            x = 0;
+            y += line;
+        }
+        canvas.Font()->SetStyle(piece.Style);
+        canvas.TextOut(x, y, piece.Text);
+        // The advance with the trailing blanks (the canvas's extent leaves them out).
+        const String text = piece.Text;
+        SIZE size{};
+        GetTextExtentPoint32W(canvas.Handle(), WidePtr(text), int(text.size()), &size);
+        x += int(size.cx);
+    }
+    int differing = 0;
+    for (int py = 0; py < 3 * line; ++py)
+        for (int px = 0; px < 300; ++px)
+            differing += Canvas().Pixels(px, py) != canvas.Pixels(px, py);
+    EXPECT_EQ(differing, 0);
+}
+
+TEST_F(Caption, MeasuresAmpersandsAsEachCallDrawsThem)
+{
+    // Measurements outlive a call; a mnemonic "&" takes no room, a literal one does (a text
+    // holding " & " draws its ampersands as they are).
+    Draw(u"R&D");
+    const int mnemonic = FResult.XSize;
+    Draw(u"R&D<z> & </z>");
+    EXPECT_GT(FResult.XSize, mnemonic);
+    Draw(u"R&D");
+    EXPECT_EQ(FResult.XSize, mnemonic);
 }
 
 TEST_F(Caption, DrawsEmojiInTheirCellOnly)

@@ -84,3 +84,26 @@ TEST(RurHTMLTags, ReadsAttributes)
     ASSERT_TRUE(HTMLTagAttribute(HTMLUpperTag(u"<img src=\"open>"), u"SRC", value));
     EXPECT_EQ(value, u"OPEN");
 }
+
+TEST(RurHTMLTags, SwitchesTheTextStateAlikeForEveryEngine)
+{
+    // Each step: a tag, whether it is a switch, and shadow/sub/sup/hidden after it.
+    struct Step { String Tag; bool Switch; bool Shadow, Sub, Sup, Hidden; };
+    const Step steps[] = {
+        {u"<shad>", true, true, false, false, false},  {u"<sub>", true, true, true, false, false},
+        {u"<sup>", true, true, true, true, false},     {u"</sub>", true, true, false, false, false},
+        {u"<sup>", true, true, false, true, false},    {u"</sup>", true, true, false, false, false},
+        {u"<z>", true, true, false, false, true},      {u"<b>", false, true, false, false, true},
+        {u"</z>", true, true, false, false, false},    {u"</shad>", true, false, false, false, false},
+        {u"<sub >", false, false, false, false, false},
+    };
+    THTMLTextSwitches switches;
+    for (const Step& s : steps) {
+        SCOPED_TRACE(std::string(s.Tag.begin(), s.Tag.end()));
+        EXPECT_EQ(switches.Apply(ClassifyHTMLTag(s.Tag, THTMLEdition::Full)), s.Switch);
+        EXPECT_EQ(switches.Shadow, s.Shadow);
+        EXPECT_EQ(switches.Sub, s.Sub);
+        EXPECT_EQ(switches.Sup, s.Sup);
+        EXPECT_EQ(switches.Hidden, s.Hidden);
+    }
+}

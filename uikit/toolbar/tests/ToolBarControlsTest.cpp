@@ -10,6 +10,7 @@
 #include "RurToolBar_Styler.h"
 #include "RurToolBar_ToolBar.h"
 #include "StdCtrls.h"
+#include "Streaming.h"
 #include "SysUtils.h"
 #include "ToolBarTestSupport.h"
 
@@ -189,6 +190,53 @@ TEST_F(ToolBarControlsTest, SeparatorSizeAndPaint)
     AddToContactSheet(u"Separator", image.get());
 }
 
+TEST(ToolBarStreamingTest, ControlsReadFromAFormResourceJoinTheirToolBar)
+{
+    RegisterClasses({TRurToolBar::StaticClass(), TRurToolBarButton::StaticClass(),
+                     TRurToolBarSeparator::StaticClass()});
+    const std::string text = "object Holder: TForm\n"
+                             "  object Bar: TRurToolBar\n"
+                             "    Width = 300\n"
+                             "    Height = 30\n"
+                             "    object Paste: TRurToolBarButton\n"
+                             "      Left = 60\n"
+                             "      Caption = 'Paste'\n"
+                             "      ShowCaption = True\n"
+                             "      GroupIndex = 2\n"
+                             "      Appearance.ColorHot = clRed\n"
+                             "    end\n"
+                             "    object Cut: TRurToolBarButton\n"
+                             "      Left = 10\n"
+                             "      Down = True\n"
+                             "      Style = tasCheck\n"
+                             "    end\n"
+                             "    object Gap: TRurToolBarSeparator\n"
+                             "      Left = 120\n"
+                             "      SeparatorStyle = ssBlank\n"
+                             "    end\n"
+                             "  end\n"
+                             "end\n";
+    TForm holder(nullptr);
+    ReadComponentResource(TBytes(text.begin(), text.end()), &holder);
+    auto* bar = dynamic_cast<TRurToolBar*>(holder.FindComponent(u"Bar"));
+    auto* paste = dynamic_cast<TRurToolBarButton*>(holder.FindComponent(u"Paste"));
+    auto* cut = dynamic_cast<TRurToolBarButton*>(holder.FindComponent(u"Cut"));
+    auto* gap = dynamic_cast<TRurToolBarSeparator*>(holder.FindComponent(u"Gap"));
+    ASSERT_TRUE(bar && paste && cut && gap);
+    // Each control joined the toolbar while it was read.
+    EXPECT_EQ(bar->ToolBarControlCount(), 3);
+    for (TRurCustomToolBarControl* control : std::initializer_list<TRurCustomToolBarControl*>{paste, cut, gap}) {
+        EXPECT_EQ(control->RurToolBar(), bar);
+        EXPECT_GE(bar->IndexOfToolBarControl(control), 0);
+    }
+    EXPECT_EQ(paste->Caption(), u"Paste");
+    EXPECT_TRUE(paste->ShowCaption());
+    EXPECT_EQ(paste->GroupIndex(), 2);
+    EXPECT_EQ(paste->Appearance()->ColorHot(), clRed);
+    EXPECT_TRUE(cut->Down()) << "the Down read while loading is applied when loading ends";
+    EXPECT_EQ(gap->SeparatorStyle(), ssBlank);
+}
+
 TEST(DrawPositionTest, NotificationAndAssign)
 {
     TRurToolBarButtonDrawPosition position;
@@ -262,6 +310,23 @@ TEST_F(ToolBarControlsTest, ShowingAndFocusProbes)
     EXPECT_TRUE(ContainsFocus(Form.get()));
     panel->SetEnabled(false);
     EXPECT_FALSE(ContainsFocus(panel));
+    panel->SetEnabled(true);
+
+    // The tab-order walk keeps what can take the focus, in order: a windowless control stays, a
+    // hint window and a disabled edit go.
+    auto* hint = new THintWindow(Form.get());
+    auto* disabled = new TEdit(Form.get());
+    disabled->SetParent(panel);
+    disabled->SetEnabled(false);
+    auto* button = new TRurToolBarButton(Form.get());
+    TDbgList list;
+    for (TControl* c : std::initializer_list<TControl*>{hint, edit, disabled, button})
+        list.Add(c);
+    RemoveUnfocusableControls(&list);
+    ASSERT_EQ(list.Count(), 2);
+    EXPECT_EQ(list.Item<TControl>(0), edit);
+    EXPECT_EQ(list.Item<TControl>(1), button);
+    RemoveUnfocusableControls(nullptr);
 }
 
 } // namespace

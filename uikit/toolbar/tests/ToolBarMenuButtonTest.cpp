@@ -1,0 +1,147 @@
+// The menu-bar button on a real toolbar: its face from the styler's colours, the down look while
+// its menu drops, the open-bottom frame, and the press that closed a menu not reopening it.
+#include <gtest/gtest.h>
+
+#include "Forms.h"
+#include "GuiTestSupport.h"
+#include "Menus.h"
+#include "RurToolBar_MenuButton.h"
+#include "RurToolBar_Styler.h"
+#include "RurToolBar_ToolBar.h"
+#include "ToolBarTestSupport.h"
+
+namespace {
+
+// Opens the menu-bar bookkeeping a toolbar's menu loop keeps on its buttons.
+class TProbedMenuButton : public TRurToolBarMenuButton {
+    TAVIN_CLASS(TProbedMenuButton, TRurToolBarMenuButton)
+public:
+    using TRurToolBarMenuButton::TRurToolBarMenuButton;
+    void SetMenuBeingClosed(bool value) { FMenuBeingClosed = value; }
+    bool MenuBeingClosed() const { return FMenuBeingClosed; }
+};
+
+void CALLBACK EndMenuLater(HWND, UINT, UINT_PTR id, DWORD)
+{
+    KillTimer(nullptr, id);
+    EndMenu();
+}
+
+class ToolBarMenuButtonTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Form = std::make_unique<TForm>(nullptr);
+        Form->SetBounds(60, 60, 400, 160);
+        ToolBar = new TRurToolBar(Form.get());
+        ToolBar->SetParent(Form.get());
+        ToolBar->SetBounds(10, 10, 300, 30);
+        ToolBar->SetColor(clWhite);
+        TButtonAppearance* s = ToolBar->CurrentToolBarStyler()->ButtonAppearance();
+        s->SetColorHot(StylerHot);
+        s->SetColorDown(StylerDown);
+        s->SetBorderHotColor(clBlack);
+        s->SetBorderDownColor(clBlack);
+        Button = new TProbedMenuButton(Form.get());
+        Button->SetCaption(u"&File");
+        Button->SetShowCaption(true);
+        Button->SetBounds(20, 2, 50, 26);
+        Button->SetRurToolBar(ToolBar);
+        ASSERT_TRUE(ShowActive(Form.get()));
+    }
+    void TearDown() override
+    {
+        const TPoint away = Form->ClientToScreen(TPoint{20, 130});
+        SetCursorPos(away.X, away.Y);
+    }
+    TColor FaceAt(int dx, int dy)
+    {
+        auto image = Snapshot(ToolBar);
+        return PixelOf(image.get(), Button->Left() + dx, Button->Top() + dy);
+    }
+    TPoint Centre() const { return TPoint{Button->Left() + Button->Width() / 2, Button->Top() + Button->Height() / 2}; }
+
+    static constexpr TColor StylerHot = 0x00C0FF, StylerDown = 0x0080FF;
+    std::unique_ptr<TForm> Form;
+    TRurToolBar* ToolBar = nullptr;
+    TProbedMenuButton* Button = nullptr;
+};
+
+TEST_F(ToolBarMenuButtonTest, FaceFollowsTheStyler)
+{
+    EXPECT_TRUE(Button->IsMenuButton());
+    EXPECT_TRUE(Button->ParentStyler());
+    EXPECT_EQ(FaceAt(2, 2), clWhite) << "a transparent item paints no background";
+
+    MouseAt(ToolBar, WM_MOUSEMOVE, Centre());
+    ASSERT_TRUE(PumpUntil([&] { return Button->Hot(); }));
+    EXPECT_EQ(FaceAt(2, 2), StylerHot);
+    EXPECT_EQ(FaceAt(0, 5), clBlack);
+
+    // The styler's colours reach the button's own appearance at its next paint.
+    ToolBar->CurrentToolBarStyler()->ButtonAppearance()->SetColorHot(clLime);
+    EXPECT_EQ(FaceAt(2, 2), clLime);
+    EXPECT_EQ(Button->Appearance()->ColorHot(), clLime);
+    AddToContactSheet(u"Menu item, hot", Snapshot(ToolBar).get());
+
+    // Its menu dropping: the down look.
+    TMenuItem item(nullptr);
+    item.SetCaption(u"&File");
+    Button->SetMenuItem(&item);
+    Button->DoDropDown();
+    EXPECT_EQ(Button->State(), absDropDown);
+    EXPECT_EQ(FaceAt(2, 2), StylerDown);
+    AddToContactSheet(u"Menu item, dropped", Snapshot(ToolBar).get());
+    Button->SetMenuItem(nullptr);
+}
+
+TEST_F(ToolBarMenuButtonTest, APressThatClosedTheMenuDoesNotReopenIt)
+{
+    TMenuItem item(nullptr);
+    item.SetCaption(u"&Edit");
+    item.Add(new TMenuItem(&item));
+    Button->SetMenuItem(&item);
+
+    Button->SetMenuBeingClosed(true);
+    MouseAt(ToolBar, WM_LBUTTONDOWN, Centre(), MK_LBUTTON);
+    EXPECT_NE(Button->State(), absDropDown) << "the click that closed the menu opens nothing";
+    EXPECT_FALSE(Button->MenuBeingClosed());
+    MouseAt(ToolBar, WM_LBUTTONUP, Centre());
+
+    MouseAt(ToolBar, WM_LBUTTONDOWN, Centre(), MK_LBUTTON);
+    EXPECT_EQ(Button->State(), absDropDown) << "the next press drops the menu";
+    MouseAt(ToolBar, WM_LBUTTONUP, Centre());
+    Button->SetMenuItem(nullptr);
+}
+
+TEST_F(ToolBarMenuButtonTest, OpenMenuFrameAndArrow)
+{
+    // A drop-down item of its own: while its menu is open the face has a frame open at the bottom.
+    TPopupMenu menu(Form.get());
+    menu.Items()->Add(new TMenuItem(&menu));
+    Button->SetDropDownButton(true);
+    Button->SetDropDownMenu(&menu);
+    Button->SetBounds(20, 2, 50, 26);
+    std::unique_ptr<TBitmap> whileOpen;
+    menu.SetOnPopup([&](TObject*) {
+        whileOpen = Snapshot(ToolBar);
+        SetTimer(nullptr, 0, 50, EndMenuLater);
+    });
+    MouseAt(ToolBar, WM_LBUTTONDOWN, TPoint{Button->Left() + Button->Width() - 4, Centre().Y}, MK_LBUTTON);
+    ASSERT_TRUE(whileOpen);
+    const int left = Button->Left(), top = Button->Top(), right = Button->Left() + Button->Width() - 1;
+    EXPECT_EQ(PixelOf(whileOpen.get(), left + 20, top), TColor(0x800000)) << "the top edge";
+    EXPECT_EQ(PixelOf(whileOpen.get(), left, top + 10), TColor(0x800000)) << "the left edge";
+    EXPECT_EQ(PixelOf(whileOpen.get(), right, top + 10), TColor(0x800000)) << "the right edge";
+    // The drop-down part's arrow: a filled triangle 5 wide, 3 high, in the 12-pixel part.
+    auto image = Snapshot(ToolBar);
+    const int dLeft = left + Button->Width() - 12;
+    const int x = dLeft + (12 - 5) / 2, y = top + (26 - 3) / 2 + 1;
+    EXPECT_EQ(PixelOf(image.get(), x, y), clBlack);
+    EXPECT_EQ(PixelOf(image.get(), x + 4, y), clBlack);
+    EXPECT_EQ(PixelOf(image.get(), x + 2, y + 2), clBlack);
+    EXPECT_NE(PixelOf(image.get(), x + 5, y), clBlack);
+    AddToContactSheet(u"Menu item, open", whileOpen.get());
+}
+
+} // namespace
