@@ -25,6 +25,7 @@
 #include "ckDllLoader.h"
 #include "scColorDialog.h"
 #include "scControls.h"
+#include "scControlsUnit.h"
 #include "scDlgStrs.h"
 #include "scDrawUtils.h"
 #include "scGPControls.h"

@@ -1113,7 +1113,3 @@ void TscCustomButtonControl::WndProc(TMessage& message)
     TscCustomActiveControl::WndProc(message);
 }
 
-void scControlsInitialize()
-{
-    RegisterClasses({TscPanel::StaticClass(), TscLabel::StaticClass(), TscButton::StaticClass()});
-}

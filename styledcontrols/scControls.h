@@ -845,7 +845,3 @@ private:
     TColor FDisabledFontColor = clNone;
     bool FToolPushButtonStyle = false;
 };
-
-// Registers the kit's panel, label and button classes for form resources.
-void scControlsInitialize();
-inline constexpr TUnitStep scControlsUnit{"scControls", &scControlsInitialize, nullptr};

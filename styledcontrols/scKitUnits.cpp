@@ -3,6 +3,7 @@
 #include "FwGdiPlus.h"
 #include "scColorDialog.h"
 #include "scControls.h"
+#include "scControlsUnit.h"
 #include "scDlgStrs.h"
 #include "scDrawUtils.h"
 #include "scGPControls.h"

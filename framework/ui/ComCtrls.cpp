@@ -124,7 +124,9 @@ void TProgressBar::SetMarqueeInterval(int value)
 
 void ComCtrlsUnitInitialize()
 {
-    INITCOMMONCONTROLSEX init{sizeof(init), ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES | ICC_DATE_CLASSES | ICC_TREEVIEW_CLASSES};
+    INITCOMMONCONTROLSEX init{sizeof(init), ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES | ICC_DATE_CLASSES | ICC_TREEVIEW_CLASSES |
+                                               ICC_LISTVIEW_CLASSES | ICC_USEREX_CLASSES};
     InitCommonControlsEx(&init);
-    RegisterClasses({TProgressBar::StaticClass(), TDateTimePicker::StaticClass(), TTreeView::StaticClass()});
+    RegisterClasses({TProgressBar::StaticClass(), TDateTimePicker::StaticClass(), TTreeView::StaticClass(),
+                     TListView::StaticClass(), TComboBoxEx::StaticClass()});
 }

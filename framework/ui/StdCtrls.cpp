@@ -662,6 +662,28 @@ TAVIN_PUBLISHED(TComboBox)
     TAVIN_PROPERTY(TMeasureItemEvent, OnMeasureItem);
 }
 
+void FireComboNotification(TObject* sender, WORD code, const TNotifyEvent& onChange, const TNotifyEvent& onSelect,
+                           const TNotifyEvent& onDropDown, const TNotifyEvent& onCloseUp)
+{
+    switch (code) {
+    case CBN_SELCHANGE:
+        onSelect(sender);
+        onChange(sender);
+        break;
+    case CBN_EDITCHANGE:
+        onChange(sender);
+        break;
+    case CBN_DROPDOWN:
+        onDropDown(sender);
+        break;
+    case CBN_CLOSEUP:
+        onCloseUp(sender);
+        break;
+    default:
+        break;
+    }
+}
+
 TCustomComboBox::TCustomComboBox(TComponent* owner) : TCustomListControl(owner)
 {
     SetBounds(0, 0, 145, 23);
@@ -737,23 +759,7 @@ void TCustomComboBox::WndProc(TMessage& message)
 {
     switch (message.Msg) {
     case CN_COMMAND:
-        switch (HIWORD(message.WParam)) {
-        case CBN_SELCHANGE:
-            FOnSelect(this);
-            FOnChange(this);
-            break;
-        case CBN_EDITCHANGE:
-            FOnChange(this);
-            break;
-        case CBN_DROPDOWN:
-            FOnDropDown(this);
-            break;
-        case CBN_CLOSEUP:
-            FOnCloseUp(this);
-            break;
-        default:
-            break;
-        }
+        FireComboNotification(this, HIWORD(message.WParam), FOnChange, FOnSelect, FOnDropDown, FOnCloseUp);
         return;
     case CN_DRAWITEM:
         DrawItem(*reinterpret_cast<DRAWITEMSTRUCT*>(message.LParam));

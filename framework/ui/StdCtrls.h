@@ -246,6 +246,10 @@ private:
 
 using TMeasureItemEvent = TEvent<TWinControl*, int, int&>;
 
+// The events a combo box's notification (CBN_...) fires.
+void FireComboNotification(TObject* sender, WORD code, const TNotifyEvent& onChange, const TNotifyEvent& onSelect,
+                           const TNotifyEvent& onDropDown, const TNotifyEvent& onCloseUp);
+
 class TCustomComboBox : public TCustomListControl {
     TAVIN_CLASS(TCustomComboBox, TCustomListControl)
 public:

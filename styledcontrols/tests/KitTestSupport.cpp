@@ -6,6 +6,7 @@
 #include "GuiTestSupport.h"
 #include "PngImage.h"
 #include "WideText.h"
+#include "scControlsUnit.h"
 #include "scGPControls.h"
 
 namespace {

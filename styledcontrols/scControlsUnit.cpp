@@ -1,0 +1,76 @@
+// The scControls unit: at start-up the kit's classes for form resources and every styled wrapper
+// paired with the style hook that paints it under a custom style; at shut-down the pairs go again.
+#include "scControlsUnit.h"
+
+#include "scColorBoxes.h"
+#include "scControls.h"
+#include "scComboBoxExStyleHook.h"
+#include "scListBoxStyleHook.h"
+#include "scListView.h"
+#include "scListViewStyleHook.h"
+#include "scMemo.h"
+#include "scTreeView.h"
+#include "scTreeViewStyleHook.h"
+
+namespace {
+
+struct TStyleHookPair {
+    TClass (*Control)();
+    TStyleHookClass (*Hook)();
+};
+
+// In registration order. The engine looks hooks up by the exact class, so an abstract base and
+// its published class are both named.
+const TStyleHookPair Pairs[] = {
+    {&TscMemo::StaticClass, &StyleHookClassOf<TscScrollingStyleHook>},
+    {&TscCustomListBox::StaticClass, &StyleHookClassOf<TscListBoxStyleHook>},
+    {&TscListBox::StaticClass, &StyleHookClassOf<TscListBoxStyleHook>},
+    {&TscCheckListBox::StaticClass, &StyleHookClassOf<TscListBoxStyleHook>},
+    {&TscColorListBox::StaticClass, &StyleHookClassOf<TscListBoxStyleHook>},
+    {&TscComboBox::StaticClass, &StyleHookClassOf<TscComboBoxStyleHook>},
+    {&TscColorBox::StaticClass, &StyleHookClassOf<TscComboBoxStyleHook>},
+    {&TscCustomComboBoxEx::StaticClass, &StyleHookClassOf<TscComboBoxExStyleHook>},
+    {&TscComboBoxEx::StaticClass, &StyleHookClassOf<TscComboBoxExStyleHook>},
+    {&TscCustomListView::StaticClass, &StyleHookClassOf<TscListViewStyleHook>},
+    {&TscListView::StaticClass, &StyleHookClassOf<TscListViewStyleHook>},
+    {&TscTreeView::StaticClass, &StyleHookClassOf<TscTreeViewStyleHook>},
+};
+
+// Shut-down removes the tree view's pair before the list view's.
+constexpr size_t RemovalOrder[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 10};
+static_assert(std::size(RemovalOrder) == std::size(Pairs));
+
+bool Registered = false;
+
+TStyleHookRegistration Resolved(const TStyleHookPair& pair) { return {pair.Control(), pair.Hook()}; }
+
+} // namespace
+
+std::vector<TStyleHookRegistration> scControlsStyleHooks()
+{
+    std::vector<TStyleHookRegistration> pairs;
+    for (const TStyleHookPair& pair : Pairs)
+        pairs.push_back(Resolved(pair));
+    return pairs;
+}
+
+void scControlsInitialize()
+{
+    RegisterClasses({TscPanel::StaticClass(), TscLabel::StaticClass(), TscButton::StaticClass()});
+    if (Registered)
+        return;
+    for (const TStyleHookPair& pair : Pairs)
+        TCustomStyleEngine::RegisterStyleHook(pair.Control(), pair.Hook());
+    Registered = true;
+}
+
+void scControlsFinalize()
+{
+    if (!Registered)
+        return;
+    for (size_t i : RemovalOrder) {
+        const TStyleHookRegistration pair = Resolved(Pairs[i]);
+        TCustomStyleEngine::UnRegisterStyleHook(pair.ControlClass, pair.HookClass);
+    }
+    Registered = false;
+}
