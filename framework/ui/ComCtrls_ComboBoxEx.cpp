@@ -192,6 +192,15 @@ void TCustomComboBoxEx::WndProc(TMessage& message)
     case CN_NOTIFY:
         message.Result = 0;
         return;
+    case CM_WANTSPECIALKEY:
+        // The keys reach the inner combo box, which takes the arrows: they are not the form's to
+        // move the focus with.
+        if (message.WParam == VK_LEFT || message.WParam == VK_RIGHT || message.WParam == VK_UP ||
+            message.WParam == VK_DOWN) {
+            message.Result = 1;
+            return;
+        }
+        break;
     case WM_WINDOWPOSCHANGED:
         // The window includes the dropped list; the control's height is the edit part's.
         DefaultHandler(message);
