@@ -146,10 +146,11 @@ public:
     // Raises "Corrupt file" when a line would not convert; changes nothing.
     static void CheckThemeLines(const std::vector<String>& lines);
 
-protected:
     // Passes the code to every registered control, unless the styler is going, loading or inside
     // an update bracket; one control's exception does not keep the next from hearing it.
     void Changed(int code);
+
+protected:
     // Runs write inside an update bracket that closes whatever happens, then sends code 2 once.
     template <class Write>
     void ChangeAtOnce(Write&& write)
