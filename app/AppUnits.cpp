@@ -27,6 +27,8 @@
 #include "scColorDialog.h"
 #include "scControls.h"
 #include "scControlsUnit.h"
+#include "scExtControlsUnit.h"
+#include "scModernControlsUnit.h"
 #include "scDlgStrs.h"
 #include "scDrawUtils.h"
 #include "scGPControls.h"
@@ -67,6 +69,8 @@ const TUnitStep Units[] = {
     scColorDialogUnit,
     fwgdip::GdiPlusUnit,
     scControlsUnit,
+    scExtControlsUnit,
+    scModernControlsUnit,
     scGPControlsUnit,
     // The UI kit's styling: the theme libraries bound by name (DWM on first use), the clipboard
     // format "GDI+ Fill", the common buttons' captions of the task dialog, the kit's registered

@@ -9,19 +9,16 @@
 #include "scListView.h"
 #include "scListViewStyleHook.h"
 #include "scMemo.h"
+#include "scScrollBarStyleHook.h"
+#include "scStyleHookTable.h"
 #include "scTreeView.h"
 #include "scTreeViewStyleHook.h"
 
 namespace {
 
-struct TStyleHookPair {
-    TClass (*Control)();
-    TStyleHookClass (*Hook)();
-};
-
 // In registration order. The engine looks hooks up by the exact class, so an abstract base and
 // its published class are both named.
-const TStyleHookPair Pairs[] = {
+const TscStyleHookPair Pairs[] = {
     {&TscMemo::StaticClass, &StyleHookClassOf<TscScrollingStyleHook>},
     {&TscCustomListBox::StaticClass, &StyleHookClassOf<TscListBoxStyleHook>},
     {&TscListBox::StaticClass, &StyleHookClassOf<TscListBoxStyleHook>},
@@ -34,43 +31,23 @@ const TStyleHookPair Pairs[] = {
     {&TscCustomListView::StaticClass, &StyleHookClassOf<TscListViewStyleHook>},
     {&TscListView::StaticClass, &StyleHookClassOf<TscListViewStyleHook>},
     {&TscTreeView::StaticClass, &StyleHookClassOf<TscTreeViewStyleHook>},
+    {&TscScrollBar::StaticClass, &StyleHookClassOf<TscScrollBarStyleHook>},
 };
 
 // Shut-down removes the tree view's pair before the list view's.
-constexpr size_t RemovalOrder[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 10};
+constexpr size_t RemovalOrder[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 10, 12};
 static_assert(std::size(RemovalOrder) == std::size(Pairs));
 
-bool Registered = false;
-
-TStyleHookRegistration Resolved(const TStyleHookPair& pair) { return {pair.Control(), pair.Hook()}; }
+TscStyleHookTable Table(Pairs, RemovalOrder);
 
 } // namespace
 
-std::vector<TStyleHookRegistration> scControlsStyleHooks()
-{
-    std::vector<TStyleHookRegistration> pairs;
-    for (const TStyleHookPair& pair : Pairs)
-        pairs.push_back(Resolved(pair));
-    return pairs;
-}
+std::vector<TStyleHookRegistration> scControlsStyleHooks() { return Table.Registrations(); }
 
 void scControlsInitialize()
 {
     RegisterClasses({TscPanel::StaticClass(), TscLabel::StaticClass(), TscButton::StaticClass()});
-    if (Registered)
-        return;
-    for (const TStyleHookPair& pair : Pairs)
-        TCustomStyleEngine::RegisterStyleHook(pair.Control(), pair.Hook());
-    Registered = true;
+    Table.Register();
 }
 
-void scControlsFinalize()
-{
-    if (!Registered)
-        return;
-    for (size_t i : RemovalOrder) {
-        const TStyleHookRegistration pair = Resolved(Pairs[i]);
-        TCustomStyleEngine::UnRegisterStyleHook(pair.ControlClass, pair.HookClass);
-    }
-    Registered = false;
-}
+void scControlsFinalize() { Table.Unregister(); }

@@ -294,7 +294,16 @@ void TscButton::PaintContent(TCanvas* canvas, const TLook& look, TRect rect)
     if (cm.Left || cm.Top || cm.Right || cm.Bottom) {
         rect.Left += cm.Left;
         rect.Top += cm.Top;
-        rect.Right -= cm.Right;
+        // With a menu the arrow, moved half a margin inward, claims its share: a bottom arrow
+        // half the bottom margin more, a side arrow half the right margin instead of all of it.
+        if (FDropDownMenu || FGalleryMenu) {
+            if (look.BottomArrow)
+                rect.Bottom -= cm.Bottom / 2;
+            else
+                rect.Right -= cm.Right / 2;
+        } else {
+            rect.Right -= cm.Right;
+        }
         rect.Bottom -= cm.Bottom;
     } else {
         rect = InflatedRect(rect, -3);

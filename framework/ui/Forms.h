@@ -260,6 +260,9 @@ public:
     void SetAutoScroll(bool value);
     // Moves every child by (dx, dy).
     void ScrollBy(int dx, int dy);
+    // Scrolls the least that brings a child wholly into view (its top-left corner first when it
+    // is larger than the client area).
+    void ScrollInView(TControl* control);
     void AlignControls(TControl* control, TRect& rect) override;
     void WndProc(TMessage& message) override;
 

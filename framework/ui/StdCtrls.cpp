@@ -567,6 +567,8 @@ public:
     int AddObject(const String& s, TObject* object) override
     {
         int index = Count();
+        if (FControl->FSorted)
+            Find(s, index);
         TStringList::InsertObject(index, s, object);
         return index;
     }
@@ -618,6 +620,23 @@ void TCustomListControl::SetItemIndex(int value)
         SendMessageW(FHandle, ListMessages().SetCurSel, static_cast<WPARAM>(value), 0);
 }
 
+void TCustomListControl::SetSorted(bool value)
+{
+    if (FSorted == value)
+        return;
+    FSorted = value;
+    if (!value || FItems->Count() < 2)
+        return;
+    std::vector<std::pair<String, TObject*>> items;
+    for (int i = 0; i < FItems->Count(); ++i)
+        items.emplace_back(FItems->Strings(i), FItems->Objects(i));
+    FItems->BeginUpdate();
+    FItems->Clear();
+    for (const auto& [text, object] : items)
+        FItems->AddObject(text, object);
+    FItems->EndUpdate();
+}
+
 void TCustomListControl::CreateHandleState()
 {
     const TMessages& m = ListMessages();
@@ -652,6 +671,7 @@ TAVIN_PUBLISHED(TComboBox)
     TAVIN_PROPERTY(TComboBoxStyle, Style).Default(csDropDown);
     TAVIN_PROPERTY(TStrings*, Items);
     TAVIN_PROPERTY(int, ItemIndex).Default(-1);
+    TAVIN_PROPERTY(bool, Sorted).Default(false);
     TAVIN_PROPERTY(int, ItemHeight).Default(16);
     TAVIN_PROPERTY(int, DropDownCount).Default(8);
     TAVIN_PROPERTY(TNotifyEvent, OnChange);
@@ -787,6 +807,7 @@ TAVIN_PUBLISHED(TListBox)
 {
     TAVIN_PROPERTY(TStrings*, Items);
     TAVIN_PROPERTY(int, ItemIndex).Default(-1);
+    TAVIN_PROPERTY(bool, Sorted).Default(false);
     TAVIN_PROPERTY(TListBoxStyle, Style).Default(lbStandard);
     TAVIN_PROPERTY(int, ItemHeight).Default(16);
     TAVIN_PROPERTY(bool, MultiSelect).Default(false);

@@ -222,6 +222,10 @@ public:
     void SetItemIndex(int value);
     TDrawItemEvent OnDrawItem() const { return FOnDrawItem; }
     void SetOnDrawItem(TDrawItemEvent e) { FOnDrawItem = e; }
+    // Whether added items take their places in alphabetical order (ignoring case). Turning it on
+    // sorts the items there are by adding them anew.
+    bool Sorted() const { return FSorted; }
+    void SetSorted(bool value);
 
 protected:
     struct TMessages {
@@ -241,6 +245,7 @@ private:
     friend class TListStrings;
     std::unique_ptr<TStrings> FItems;
     int FSavedIndex = -1;
+    bool FSorted = false;
     TDrawItemEvent FOnDrawItem;
 };
 

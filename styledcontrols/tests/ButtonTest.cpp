@@ -278,3 +278,44 @@ TEST(ButtonTest, CustomImagesSplitPartAndRightToLeft)
     ASSERT_FALSE(arrowColumns.empty());
     EXPECT_LT(arrowColumns.back(), sw);
 }
+
+TEST(ButtonTest, APopUpMenusArrowSharesTheCustomImagesContentMargin)
+{
+    // Images whose content keeps 4, 6, 20 and 10 pixels from the left, top, right and bottom.
+    class TFramedImages : public TColourImages {
+    public:
+        using TColourImages::TColourImages;
+        TRect GetContentMargins(int, double) const override { return Rect(4, 6, 20, 10); }
+    };
+    TButtonForm f;
+    auto* button = MakeButton(f.Form, Rect(10, 10, 130, 70));
+    auto* images = new TFramedImages(f.Form);
+    auto* menu = new TPopupMenu(f.Form);
+    button->SetStyleKind(scbsCustomImage);
+    button->SetCustomImages(images);
+    button->SetCustomImageNormalIndex(0);
+    TRect content;
+    button->SetOnPaintContent([&](TCanvas*, TRect r, TscsCtrlState) { content = r; });
+    const auto contentWith = [&](bool popUp) {
+        // A custom drop-down has the same split area but is no pop-up menu.
+        button->SetCustomDropDown(!popUp);
+        button->SetDropDownMenu(popUp ? menu : nullptr);
+        Face(button, scsNormal);
+        return content;
+    };
+    for (TscArrowPosition position : {scapRight, scapBottom}) {
+        SCOPED_TRACE(position);
+        button->SetArrowPosition(position);
+        const TRect custom = contentWith(false);
+        const TRect popUp = contentWith(true);
+        EXPECT_EQ(popUp.Left, custom.Left);
+        EXPECT_EQ(popUp.Top, custom.Top);
+        if (position == scapRight) {
+            EXPECT_EQ(popUp.Right, custom.Right + 10); // half of the right margin
+            EXPECT_EQ(popUp.Bottom, custom.Bottom);
+        } else {
+            EXPECT_EQ(popUp.Right, custom.Right + 20); // none of the right margin
+            EXPECT_EQ(popUp.Bottom, custom.Bottom - 5); // half of the bottom margin more
+        }
+    }
+}

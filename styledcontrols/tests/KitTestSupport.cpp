@@ -7,11 +7,14 @@
 #include "PngImage.h"
 #include "WideText.h"
 #include "scControlsUnit.h"
+#include "scExtControlsUnit.h"
+#include "scModernControlsUnit.h"
 #include "scGPControls.h"
 
 namespace {
 
-const TUnitStep KitUnits[] = {fwgdip::GdiPlusUnit, scDrawUtilsUnit, scControlsUnit, scGPControlsUnit};
+const TUnitStep KitUnits[] = {fwgdip::GdiPlusUnit, scDrawUtilsUnit, scControlsUnit, scExtControlsUnit, scModernControlsUnit,
+                                scGPControlsUnit};
 
 class TKitEnvironment : public ::testing::Environment {
 public:

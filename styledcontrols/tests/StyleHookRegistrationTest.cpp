@@ -2,16 +2,24 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "Forms.h"
 #include "TestStyle.h"
 #include "scColorBoxes.h"
 #include "scComboBoxExStyleHook.h"
 #include "scControlsUnit.h"
+#include "scFontBoxes.h"
+#include "scFrameBar.h"
+#include "scExtControlsUnit.h"
+#include "scModernControlsUnit.h"
+#include "scPageViewer.h"
 #include "scListBoxStyleHook.h"
 #include "scListView.h"
 #include "scListViewStyleHook.h"
 #include "scMemo.h"
+#include "scScrollBarStyleHook.h"
+#include "scScrollBox.h"
 #include "scTreeView.h"
 #include "scTreeViewStyleHook.h"
 
@@ -43,36 +51,65 @@ TEST(StyleHookRegistrationTest, EachWrapperClassFindsItsOwnHook)
         {TscCustomListView::StaticClass(), StyleHookClassOf<TscListViewStyleHook>()},
         {TscListView::StaticClass(), StyleHookClassOf<TscListViewStyleHook>()},
         {TscTreeView::StaticClass(), StyleHookClassOf<TscTreeViewStyleHook>()},
+        {TscScrollBar::StaticClass(), StyleHookClassOf<TscScrollBarStyleHook>()},
+        {TscFontComboBox::StaticClass(), StyleHookClassOf<TscComboBoxStyleHook>()},
+        {TscFontSizeComboBox::StaticClass(), StyleHookClassOf<TscComboBoxStyleHook>()},
+        {TscFontListBox::StaticClass(), StyleHookClassOf<TscListBoxStyleHook>()},
+        {TscScrollBox::StaticClass(), StyleHookClassOf<TscScrollBoxStyleHook>()},
+        {TscFrameBar::StaticClass(), StyleHookClassOf<TscScrollBoxStyleHook>()},
+        {TscPageViewerPage::StaticClass(), StyleHookClassOf<TscScrollBoxStyleHook>()},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(ToUtf8(c.Control->ClassName()));
         EXPECT_EQ(TCustomStyleEngine::FindStyleHook(c.Control), c.Hook);
     }
-    // Lookups are by the exact class: the framework classes the wrappers extend get no kit hook.
+    // Lookups are by the exact class: the framework classes the wrappers extend get no kit hook,
+    // and a page keeps its hook without its base class's pair.
     EXPECT_EQ(TCustomStyleEngine::FindStyleHook(TCustomTreeView::StaticClass()), nullptr);
+    scExtControlsFinalize();
+    EXPECT_EQ(TCustomStyleEngine::FindStyleHook(TscScrollBox::StaticClass()), nullptr);
+    EXPECT_EQ(TCustomStyleEngine::FindStyleHook(TscPageViewerPage::StaticClass()), StyleHookClassOf<TscScrollBoxStyleHook>());
+    scExtControlsInitialize();
+    TCustomStyleEngine::UnRegisterStyleHook(TscScrollBox::StaticClass(), StyleHookClassOf<TscScrollBoxStyleHook>());
+    EXPECT_EQ(TCustomStyleEngine::FindStyleHook(TscFrameBar::StaticClass()), StyleHookClassOf<TscScrollBoxStyleHook>());
+    scExtControlsFinalize();
+    scExtControlsInitialize();
 }
 
 TEST(StyleHookRegistrationTest, PairsComeInTheirOrderGoAtShutDownAndComeBackOnce)
 {
-    const auto pairs = scControlsStyleHooks();
-    ASSERT_EQ(pairs.size(), 12u);
-    // Registered in the unit's order.
-    const auto all = TCustomStyleEngine::RegisteredStyleHooks();
-    auto at = all.begin();
-    for (const auto& pair : pairs) {
-        at = std::find(at, all.end(), pair);
-        ASSERT_NE(at, all.end()) << ToUtf8(pair.ControlClass->ClassName());
+    const struct {
+        const char* Unit;
+        std::vector<TStyleHookRegistration> Pairs;
+        size_t Count;
+        void (*Initialize)();
+        void (*Finalize)();
+    } units[] = {
+        {"scControls", scControlsStyleHooks(), 13, &scControlsInitialize, &scControlsFinalize},
+        {"scExtControls", scExtControlsStyleHooks(), 5, &scExtControlsInitialize, &scExtControlsFinalize},
+        {"scModernControls", scModernControlsStyleHooks(), 1, &scModernControlsInitialize, &scModernControlsFinalize},
+    };
+    for (const auto& unit : units) {
+        SCOPED_TRACE(unit.Unit);
+        ASSERT_EQ(unit.Pairs.size(), unit.Count);
+        // Registered in the unit's order.
+        const auto all = TCustomStyleEngine::RegisteredStyleHooks();
+        auto at = all.begin();
+        for (const auto& pair : unit.Pairs) {
+            at = std::find(at, all.end(), pair);
+            ASSERT_NE(at, all.end()) << ToUtf8(pair.ControlClass->ClassName());
+        }
+
+        unit.Finalize();
+        for (const auto& pair : unit.Pairs)
+            EXPECT_FALSE(IsRegistered(pair)) << ToUtf8(pair.ControlClass->ClassName());
+        unit.Finalize(); // nothing left to remove
+
+        unit.Initialize();
+        EXPECT_NO_THROW(unit.Initialize()); // once, however often it runs
+        for (const auto& pair : unit.Pairs)
+            EXPECT_TRUE(IsRegistered(pair)) << ToUtf8(pair.ControlClass->ClassName());
     }
-
-    scControlsFinalize();
-    for (const auto& pair : pairs)
-        EXPECT_FALSE(IsRegistered(pair)) << ToUtf8(pair.ControlClass->ClassName());
-    scControlsFinalize(); // nothing left to remove
-
-    scControlsInitialize();
-    EXPECT_NO_THROW(scControlsInitialize()); // once, however often it runs
-    for (const auto& pair : pairs)
-        EXPECT_TRUE(IsRegistered(pair)) << ToUtf8(pair.ControlClass->ClassName());
 }
 
 TEST(StyleHookRegistrationTest, ALiveListBoxAndTreeTakeTheirHooksWithTheStyle)
