@@ -52,6 +52,12 @@ void RefreshMenu(IRurMenu* intf, bool A, bool B)
             HookMdiClient(main, client);
 }
 
+void RegisterRurMenuClasses()
+{
+    RegisterClasses({TRurMainMenu::StaticClass(), TRurPopupMenu::StaticClass(), TRurMenuStyler::StaticClass(),
+                     TRurMenuOfficeStyler::StaticClass()});
+}
+
 String MenuVersionText()
 {
     return u"2.7.1.9";
@@ -105,6 +111,14 @@ void CancelMenuRebuild(TMenu* menu)
     std::erase(PendingRebuilds, menu);
 }
 
+void ReleaseMenuRebuildWindow()
+{
+    PendingRebuilds.clear();
+    if (RebuildWindow)
+        DestroyWindow(RebuildWindow);
+    RebuildWindow = nullptr;
+}
+
 // ---- Hooking the handlers ----------------------------------------------------------------------
 
 namespace {
@@ -142,9 +156,9 @@ void HookItems(TKitMenu* menu, TMenuItem* item)
 
 } // namespace
 
-void HookMenuItems(TMenu* menu, TMenuItem* item)
+void HookMenuItems(TMenu* menu, TMenuItem* item, bool fromLoaded)
 {
-    if (!menu || menu->ComponentState().Contains(csLoading))
+    if (!menu || (menu->ComponentState().Contains(csLoading) && !fromLoaded))
         return;
     if (auto* popup = dynamic_cast<TRurPopupMenu*>(menu))
         HookItems(popup, item);
@@ -259,7 +273,7 @@ void TRurMenuCore::EndUpdate()
 void TRurMenuCore::Loaded()
 {
     FMenu->SetOwnerDraw(true);
-    HookMenuItems(FMenu, nullptr);
+    HookMenuItems(FMenu, nullptr, true);
     if (FInternalMenuStyler && FCurrentMenuStyler != FInternalMenuStyler)
         FreeInternalStyler();
 }
