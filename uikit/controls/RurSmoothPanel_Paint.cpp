@@ -79,26 +79,56 @@ int TRurSmoothPanel::ShadowWidth() const { return FFill->ShadowColor() != clNone
 
 void TRurSmoothPanel::PaintWindow(HDC dc)
 {
-    // The window controls lying below the panel show through it too.
-    if (FTransparent)
+    // The window controls lying below the panel show through it too, unless its picture covers
+    // every pixel (then painting them, often the costliest part, would change nothing).
+    const bool covered = UpdateCache() && FCacheOpaque;
+    if (FTransparent && !covered)
         PaintParentBehind(*this, dc, true);
     TCustomControl::PaintWindow(dc);
 }
 
+bool TRurSmoothPanel::UpdateCache()
+{
+    const int w = Width(), h = Height();
+    if (w <= 1 || h <= 1)
+        return false;
+    if (!FCacheStale && FCache)
+        return true;
+    FCache.reset();
+    FCachePixels.assign(size_t(w) * size_t(h), 0);
+    FCache = std::make_unique<TGPBitmap>(w, h, w * 4, PixelFormat32bppARGB,
+                                         reinterpret_cast<BYTE*>(FCachePixels.data()));
+    {
+        TGPGraphics graphics(FCache.get());
+        graphics.SetSmoothingMode(SmoothingModeAntiAlias);
+        graphics.SetTextRenderingHint(RenderingHint(FCaption->TextRendering()));
+        DrawPanel(graphics);
+    }
+    FCacheOpaque = std::all_of(FCachePixels.begin(), FCachePixels.end(),
+                               [](uint32_t argb) { return argb >> 24 == 0xFF; });
+    FCacheStale = false;
+    return true;
+}
+
 void TRurSmoothPanel::Paint()
 {
-    if (Width() > 1 && Height() > 1) {
-        if (FCacheStale || !FCache) {
-            FCache = std::make_unique<TGPBitmap>(Width(), Height(), PixelFormat32bppARGB);
-            TGPGraphics graphics(FCache.get());
-            graphics.SetSmoothingMode(SmoothingModeAntiAlias);
-            graphics.SetTextRenderingHint(RenderingHint(FCaption->TextRendering()));
-            DrawPanel(graphics);
-            FCacheStale = false;
+    if (UpdateCache()) {
+        if (FCacheOpaque) {
+            // Nothing to blend: the pixels go to the canvas as they are.
+            BITMAPINFO info{};
+            info.bmiHeader.biSize = sizeof(info.bmiHeader);
+            info.bmiHeader.biWidth = Width();
+            info.bmiHeader.biHeight = -Height(); // the picture's rows run top-down
+            info.bmiHeader.biPlanes = 1;
+            info.bmiHeader.biBitCount = 32;
+            info.bmiHeader.biCompression = BI_RGB;
+            SetDIBitsToDevice(Canvas()->Handle(), 0, 0, DWORD(Width()), DWORD(Height()), 0, 0, 0, UINT(Height()),
+                              FCachePixels.data(), &info, DIB_RGB_COLORS);
+        } else {
+            TGPGraphics target(Canvas()->Handle());
+            target.SetSmoothingMode(SmoothingModeAntiAlias);
+            target.DrawImage(FCache.get(), 0, 0);
         }
-        TGPGraphics target(Canvas()->Handle());
-        target.SetSmoothingMode(SmoothingModeAntiAlias);
-        target.DrawImage(FCache.get(), 0, 0);
     }
     if (FOnDraw)
         FOnDraw(this, Canvas(), ClientRect());
