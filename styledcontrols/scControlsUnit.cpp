@@ -9,10 +9,12 @@
 #include "scListView.h"
 #include "scListViewStyleHook.h"
 #include "scMemo.h"
+#include "scRichEdit.h"
 #include "scScrollBarStyleHook.h"
 #include "scStyleHookTable.h"
 #include "scTreeView.h"
 #include "scTreeViewStyleHook.h"
+#include "scUpDownStyleHook.h"
 
 namespace {
 
@@ -31,11 +33,13 @@ const TscStyleHookPair Pairs[] = {
     {&TscCustomListView::StaticClass, &StyleHookClassOf<TscListViewStyleHook>},
     {&TscListView::StaticClass, &StyleHookClassOf<TscListViewStyleHook>},
     {&TscTreeView::StaticClass, &StyleHookClassOf<TscTreeViewStyleHook>},
+    {&TscUpDown::StaticClass, &StyleHookClassOf<TscUpDownStyleHook>},
     {&TscScrollBar::StaticClass, &StyleHookClassOf<TscScrollBarStyleHook>},
+    {&TscRichEdit::StaticClass, &StyleHookClassOf<TscRichEditStyleHook>},
 };
 
 // Shut-down removes the tree view's pair before the list view's.
-constexpr size_t RemovalOrder[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 10, 12};
+constexpr size_t RemovalOrder[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 10, 12, 13, 14};
 static_assert(std::size(RemovalOrder) == std::size(Pairs));
 
 TscStyleHookTable Table(Pairs, RemovalOrder);

@@ -1,12 +1,13 @@
 #pragma once
 // Common controls: the progress bar (including the marquee style), the date-time picker, the
-// tree view, the list view and the extended combo box.
+// tree view, the list view, the extended combo box, the up-down control and the rich edit.
 #include <functional>
 #include <vector>
 
 #include "Controls.h"
 #include "DateUtils.h"
 #include "ImgList.h"
+#include "StdCtrls.h"
 
 #include <commctrl.h>
 
@@ -661,3 +662,47 @@ public:
 
 void ComCtrlsUnitInitialize();
 inline constexpr TUnitStep ComCtrlsUnit{"ComCtrls", &ComCtrlsUnitInitialize, nullptr};
+
+TAVIN_ENUM(TUDOrientation, udHorizontal, udVertical)
+
+// The system's up-down control: two arrow halves that step a position between Min and Max.
+class TUpDown : public TWinControl {
+    TAVIN_PUBLISHED_CLASS(TUpDown, TWinControl)
+public:
+    explicit TUpDown(TComponent* owner);
+    int Min() const { return FMin; }
+    void SetMin(int value);
+    int Max() const { return FMax; }
+    void SetMax(int value);
+    int Position() const;
+    void SetPosition(int value);
+    TUDOrientation Orientation() const { return FOrientation; }
+    void SetOrientation(TUDOrientation value);
+    void WndProc(TMessage& message) override;
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void CreateHandleState() override;
+
+private:
+    int FMin = 0, FMax = 100, FPosition = 0;
+    TUDOrientation FOrientation = udVertical;
+};
+
+// The system's rich edit control: a memo whose text may carry character formats.
+class TCustomRichEdit : public TMemo {
+    TAVIN_CLASS(TCustomRichEdit, TMemo)
+public:
+    explicit TCustomRichEdit(TComponent* owner);
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void CreateHandleState() override;
+};
+
+class TRichEdit : public TCustomRichEdit {
+    TAVIN_PUBLISHED_CLASS(TRichEdit, TCustomRichEdit)
+public:
+    using TCustomRichEdit::TCustomRichEdit;
+};
+

@@ -12,7 +12,9 @@
 #include "scFontBoxes.h"
 #include "scFrameBar.h"
 #include "scPageViewer.h"
+#include "scRichEdit.h"
 #include "scScrollBox.h"
+#include "scUpDownStyleHook.h"
 
 namespace {
 
@@ -67,6 +69,12 @@ TEST(HooksDemoTest, TheControlsUnderTheSystemAndTheTestStyle)
     sizes->SetFontName(fonts->Items()->Strings(0));
     sizes->SetText(u"12");
 
+    auto* upDown = Place<TscUpDown>(form, 320, 254, 20, 30);
+    upDown->SetPosition(40);
+    auto* rich = Place<TscRichEdit>(form, 10, 290, 390, 120);
+    rich->SetScrollBars(ssVertical);
+    rich->Lines()->SetText(u"A rich edit under the style.\r\nSecond line.\r\nThird line.");
+
     auto* bar = Place<TscFrameBar>(form, 410, 10, 160, 400);
     bar->SetAnimation(false);
     for (int i = 0; i < 3; ++i) {
@@ -98,6 +106,8 @@ TEST(HooksDemoTest, TheControlsUnderTheSystemAndTheTestStyle)
         EXPECT_NE(bar->StyleHook(), nullptr);
         EXPECT_NE(viewer->ActivePage()->StyleHook(), nullptr);
         EXPECT_NE(fonts->StyleHook(), nullptr);
+        EXPECT_NE(upDown->StyleHook(), nullptr);
+        EXPECT_NE(rich->StyleHook(), nullptr);
         Photograph(form, u"hooks-demo-test-style.png");
     }
     delete form;

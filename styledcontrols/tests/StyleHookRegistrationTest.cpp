@@ -18,10 +18,12 @@
 #include "scListView.h"
 #include "scListViewStyleHook.h"
 #include "scMemo.h"
+#include "scRichEdit.h"
 #include "scScrollBarStyleHook.h"
 #include "scScrollBox.h"
 #include "scTreeView.h"
 #include "scTreeViewStyleHook.h"
+#include "scUpDownStyleHook.h"
 
 namespace {
 
@@ -51,7 +53,9 @@ TEST(StyleHookRegistrationTest, EachWrapperClassFindsItsOwnHook)
         {TscCustomListView::StaticClass(), StyleHookClassOf<TscListViewStyleHook>()},
         {TscListView::StaticClass(), StyleHookClassOf<TscListViewStyleHook>()},
         {TscTreeView::StaticClass(), StyleHookClassOf<TscTreeViewStyleHook>()},
+        {TscUpDown::StaticClass(), StyleHookClassOf<TscUpDownStyleHook>()},
         {TscScrollBar::StaticClass(), StyleHookClassOf<TscScrollBarStyleHook>()},
+        {TscRichEdit::StaticClass(), StyleHookClassOf<TscRichEditStyleHook>()},
         {TscFontComboBox::StaticClass(), StyleHookClassOf<TscComboBoxStyleHook>()},
         {TscFontSizeComboBox::StaticClass(), StyleHookClassOf<TscComboBoxStyleHook>()},
         {TscFontListBox::StaticClass(), StyleHookClassOf<TscListBoxStyleHook>()},
@@ -85,7 +89,7 @@ TEST(StyleHookRegistrationTest, PairsComeInTheirOrderGoAtShutDownAndComeBackOnce
         void (*Initialize)();
         void (*Finalize)();
     } units[] = {
-        {"scControls", scControlsStyleHooks(), 13, &scControlsInitialize, &scControlsFinalize},
+        {"scControls", scControlsStyleHooks(), 15, &scControlsInitialize, &scControlsFinalize},
         {"scExtControls", scExtControlsStyleHooks(), 5, &scExtControlsInitialize, &scExtControlsFinalize},
         {"scModernControls", scModernControlsStyleHooks(), 1, &scModernControlsInitialize, &scModernControlsFinalize},
     };
