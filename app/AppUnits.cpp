@@ -21,10 +21,14 @@
 #include "RurTBXPVS.h"
 #include "RurXPVS.h"
 #include "StdCtrls.h"
+#include "TaskDialog.h"
 #include "Timers.h"
 #include "ckDllLoader.h"
 #include "scColorDialog.h"
 #include "scControls.h"
+#include "scControlsUnit.h"
+#include "scExtControlsUnit.h"
+#include "scModernControlsUnit.h"
 #include "scDlgStrs.h"
 #include "scDrawUtils.h"
 #include "scGPControls.h"
@@ -65,14 +69,18 @@ const TUnitStep Units[] = {
     scColorDialogUnit,
     fwgdip::GdiPlusUnit,
     scControlsUnit,
+    scExtControlsUnit,
+    scModernControlsUnit,
     scGPControlsUnit,
     // The UI kit's styling: the theme libraries bound by name (DWM on first use), the clipboard
-    // format "GDI+ Fill", the kit's registered messages.
+    // format "GDI+ Fill", the common buttons' captions of the task dialog, the kit's registered
+    // messages.
     RurXPVS::RurXPVSUnit,
     AOBXPVS::AOBXPVSUnit,
     RurTBXPVS::RurTBXPVSUnit,
     RurDWM::RurDWMUnit,
     GDIPFillUnit,
+    TaskDialogUnit,
     ClearHintControlUnit,
     SBDrawImageUnit,
     // The UI kit's menus: the items' extra width; the desktop's menu animation off while the tool

@@ -171,17 +171,23 @@ int ShowMessageBox(const String& title, const String& instruction, const String&
     TCustomForm* activeForm = Screen ? Screen->ActiveForm() : nullptr;
     if (activeForm)
         activeForm->SetEnabled(false);
+    // Enabled again whatever happens (also when the dialog fails), and active again as before.
+    struct TReenable {
+        TCustomForm* Form;
+        ~TReenable()
+        {
+            if (!Form)
+                return;
+            Form->SetEnabled(true);
+            if (Form->HandleAllocated() && IsWindowVisible(Form->Handle()))
+                SetActiveWindow(Form->Handle());
+        }
+    };
     int buttonId;
-    try {
+    {
+        TReenable reenable{activeForm};
         buttonId = box->Execute();
-    } catch (...) {
-        // The form must not stay disabled when the dialog fails.
-        if (activeForm)
-            activeForm->SetEnabled(true);
-        throw;
     }
-    if (activeForm)
-        activeForm->SetEnabled(true);
     verified = box->VerifyResult();
     return MapMessageBoxResult(buttonId, buttonSet);
 }

@@ -7,49 +7,13 @@ TAVIN_PUBLISHED(TscCheckListBox)
     TAVIN_PROPERTY(TStrings*, Items);
     TAVIN_PROPERTY(int, ItemIndex).Default(-1);
     TAVIN_PROPERTY(bool, MultiSelect).Default(false);
-    TAVIN_PROPERTY(TCustomImageList*, Images);
-    TAVIN_PROPERTY(int, ImageIndex).Default(-1);
-    TAVIN_PROPERTY(bool, WordBreak).Default(false);
-    TAVIN_PROPERTY(String, TitleDivider);
-    TAVIN_PROPERTY(TColor, LineColor).Default(clBtnFace);
-    TAVIN_PROPERTY(bool, ShowLines).Default(false);
-    TAVIN_PROPERTY(TscSelectionStyle, SelectionStyle).Default(scstStyled);
-    TAVIN_PROPERTY(bool, ShowFocusRect).Default(true);
-    TAVIN_PROPERTY(TColor, SelectionColor).Default(clNone);
-    TAVIN_PROPERTY(TColor, SelectionTextColor).Default(clHighlightText);
-    TAVIN_PROPERTY(TStrings*, TabWidths);
+    TSC_LINED_ITEM_LIST_PROPERTIES
     TAVIN_PROPERTY(int, ItemHeight).Default(16);
     TAVIN_PROPERTY(TscDrawItemEvent, OnDrawItem);
     TAVIN_PROPERTY(TscGetDrawItemParamsEvent, OnGetDrawItemParams);
 }
 
-TscCheckListBox::TscCheckListBox(TComponent* owner)
-    : TCheckListBox(owner), FTabWidths(std::make_unique<TStringList>())
-{
-}
-
-TscCheckListBox::~TscCheckListBox() = default;
-
-void TscCheckListBox::Notification(TComponent* component, TOperation operation)
-{
-    TCheckListBox::Notification(component, operation);
-    if (operation == opRemove && component == FImages)
-        FImages = nullptr;
-}
-
-void TscCheckListBox::SetImages(TCustomImageList* value)
-{
-    if (SetFreeNotifiedReference(this, FImages, value))
-        Invalidate();
-}
-
-void TscCheckListBox::SetTabWidths(TStrings* value)
-{
-    if (value == FTabWidths.get())
-        return;
-    FTabWidths->Assign(value);
-    Invalidate();
-}
+TscCheckListBox::TscCheckListBox(TComponent* owner) : TscLinedItemListOf(owner) {}
 
 int TscCheckListBox::MeasureCheckBox()
 {
@@ -65,9 +29,8 @@ int TscCheckListBox::MeasureCheckBox()
 void TscCheckListBox::DrawItemContent(TCanvas* canvas, TRect rect, int index, TOwnerDrawState state)
 {
     MeasureCheckBox();
-    const TscItemContent content{this,       Items()->Strings(index), FImages,          FImageIndex, FOnGetDrawItemParams,
-                                 FWordBreak, FTitleDivider,           FTabWidths.get(), TscItemFlavour::CheckListBox};
-    PaintItemContent(canvas, rect, index, state, content);
+    PaintItemContent(canvas, rect, index, state,
+                     ItemContentOf(this, index, FTabWidths.get(), TscItemFlavour::CheckListBox));
 }
 
 void TscCheckListBox::PaintCheckItem(const DRAWITEMSTRUCT& item)
@@ -84,9 +47,7 @@ void TscCheckListBox::PaintCheckItem(const DRAWITEMSTRUCT& item)
             DrawCheckBoxCentered(canvas, box, scsNormal, this, ScaleFactor(), kind);
         },
         [this](TCanvas* canvas, TRect r, int index, TOwnerDrawState state) {
-            if (FOnDrawItem)
-                FOnDrawItem(index, state, canvas, r);
-            else
+            if (!DrawItemByEvent(index, state, canvas, r))
                 DrawItemContent(canvas, r, index, state);
         }};
     PaintListBoxItem(item, paint);

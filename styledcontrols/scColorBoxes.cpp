@@ -27,13 +27,10 @@ void PaintColorItemContent(TCanvas* canvas, const TRect& rect, int index, TColor
 
 TAVIN_PUBLISHED(TscColorListBox)
 {
-    TAVIN_PROPERTY(TscSelectionStyle, SelectionStyle).Default(scstStyled);
-    TAVIN_PROPERTY(bool, ShowFocusRect).Default(true);
-    TAVIN_PROPERTY(TColor, SelectionColor).Default(clNone);
-    TAVIN_PROPERTY(TColor, SelectionTextColor).Default(clHighlightText);
+    TSC_SELECTION_LOOK_PROPERTIES
 }
 
-TscColorListBox::TscColorListBox(TComponent* owner) : TColorListBox(owner) {}
+TscColorListBox::TscColorListBox(TComponent* owner) : TscSelectionLookOf(owner) {}
 
 void TscColorListBox::ChangeScale(int m, int d, bool isDpiChange)
 {
@@ -81,14 +78,11 @@ void TscColorListBox::WndProc(TMessage& message)
 
 TAVIN_PUBLISHED(TscColorBox)
 {
-    TAVIN_PROPERTY(TscSelectionStyle, SelectionStyle).Default(scstStyled);
-    TAVIN_PROPERTY(bool, ShowFocusRect).Default(true);
-    TAVIN_PROPERTY(TColor, SelectionColor).Default(clNone);
-    TAVIN_PROPERTY(TColor, SelectionTextColor).Default(clHighlightText);
+    TSC_SELECTION_LOOK_PROPERTIES
     TAVIN_PROPERTY(TscComboStyleKind, StyleKind).Default(scscbDefault);
 }
 
-TscColorBox::TscColorBox(TComponent* owner) : TColorBox(owner) {}
+TscColorBox::TscColorBox(TComponent* owner) : TscSelectionLookOf(owner) {}
 
 void TscColorBox::ChangeScale(int m, int d, bool isDpiChange)
 {

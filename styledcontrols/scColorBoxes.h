@@ -10,53 +10,26 @@
 void PaintColorItemContent(TCanvas* canvas, const TRect& rect, int index, TColor color, const String& name,
                            bool shrinkSwatch);
 
-class TscColorListBox : public TColorListBox {
+class TscColorListBox : public TscSelectionLookOf<TColorListBox, false> {
     TAVIN_PUBLISHED_CLASS(TscColorListBox, TColorListBox)
 public:
     explicit TscColorListBox(TComponent* owner);
     void WndProc(TMessage& message) override;
 
-    TscSelectionStyle SelectionStyle() const { return FLook.Style; }
-    void SetSelectionStyle(TscSelectionStyle value) { Change(FLook.Style, value); }
-    bool ShowFocusRect() const { return FLook.ShowFocusRect; }
-    void SetShowFocusRect(bool value) { FLook.ShowFocusRect = value; }
-    TColor SelectionColor() const { return FLook.Color; }
-    void SetSelectionColor(TColor value) { Change(FLook.Color, value); }
-    TColor SelectionTextColor() const { return FLook.TextColor; }
-    void SetSelectionTextColor(TColor value) { Change(FLook.TextColor, value); }
 
 protected:
     void ChangeScale(int m, int d, bool isDpiChange) override;
     virtual void DrawItemContent(TCanvas* canvas, TRect rect, int index, TOwnerDrawState state);
-
-    template <class T>
-    void Change(T& field, const T& value)
-    {
-        if (field == value)
-            return;
-        field = value;
-        Invalidate();
-    }
-
-    TscSelectionLook FLook;
 };
 
-class TscColorBox : public TColorBox {
+class TscColorBox : public TscSelectionLookOf<TColorBox, false> {
     TAVIN_PUBLISHED_CLASS(TscColorBox, TColorBox)
 public:
     explicit TscColorBox(TComponent* owner);
     void WndProc(TMessage& message) override;
 
-    TscSelectionStyle SelectionStyle() const { return FLook.Style; }
-    void SetSelectionStyle(TscSelectionStyle value) { Change(FLook.Style, value); }
-    bool ShowFocusRect() const { return FLook.ShowFocusRect; }
-    void SetShowFocusRect(bool value) { FLook.ShowFocusRect = value; }
-    TColor SelectionColor() const { return FLook.Color; }
-    void SetSelectionColor(TColor value) { Change(FLook.Color, value); }
-    TColor SelectionTextColor() const { return FLook.TextColor; }
-    void SetSelectionTextColor(TColor value) { Change(FLook.TextColor, value); }
     TscComboStyleKind StyleKind() const { return FStyleKind; }
-    void SetStyleKind(TscComboStyleKind value) { Change(FStyleKind, value); }
+    void SetStyleKind(TscComboStyleKind value) { ChangeAndInvalidate(this, FStyleKind, value); }
 
     // The closed face is the kit's push button.
     bool IsCustomFaceDrawn() const { return FStyleKind != scscbDefault; }
@@ -67,16 +40,6 @@ protected:
     void ChangeScale(int m, int d, bool isDpiChange) override;
     virtual void DrawItemContent(TCanvas* canvas, TRect rect, int index, TOwnerDrawState state, bool faceItem);
 
-    template <class T>
-    void Change(T& field, const T& value)
-    {
-        if (field == value)
-            return;
-        field = value;
-        Invalidate();
-    }
-
-    TscSelectionLook FLook;
     TscComboStyleKind FStyleKind = scscbDefault;
     int FTempItemIndex = -1;
 };

@@ -35,30 +35,13 @@ TAVIN_PUBLISHED(TscComboBox)
     TAVIN_PROPERTY(TNotifyEvent, OnCloseUp);
 }
 
-TscCustomComboBox::TscCustomComboBox(TComponent* owner) : TCustomComboBox(owner) {}
-
-void TscCustomComboBox::Notification(TComponent* component, TOperation operation)
-{
-    TCustomComboBox::Notification(component, operation);
-    if (operation == opRemove && component == FImages)
-        FImages = nullptr;
-}
-
-void TscCustomComboBox::SetImages(TCustomImageList* value)
-{
-    if (SetFreeNotifiedReference(this, FImages, value))
-        Invalidate();
-}
+TscCustomComboBox::TscCustomComboBox(TComponent* owner) : TscItemListOf(owner) {}
 
 bool TscCustomComboBox::IsFluentUIOpaqueActive() const { return IsFluentUIOpaqueActiveFor(this, FFluentUIOpaque); }
 
 void TscCustomComboBox::SetFluentUIOpaque(bool value)
 {
-    if (FFluentUIOpaque == value)
-        return;
-    FFluentUIOpaque = value;
-    if (FluentUIOpaqueNeedsRecreate(this))
-        Perform(CM_RECREATEWND);
+    ChangeFluentUIOpaque(this, FFluentUIOpaque, value);
 }
 
 void TscCustomComboBox::CreateParams(TCreateParams& params)
@@ -110,7 +93,7 @@ void TscCustomComboBox::SetStyleKind(TscComboStyleKind value)
 {
     if (Style() == csDropDown || Style() == csSimple)
         value = scscbDefault;
-    Change(FStyleKind, value);
+    ChangeAndInvalidate(this, FStyleKind, value);
 }
 
 void TscCustomComboBox::ChangeScale(int m, int d, bool isDpiChange)
@@ -124,17 +107,7 @@ void TscCustomComboBox::ChangeScale(int m, int d, bool isDpiChange)
         SetItemHeight(height);
 }
 
-void TscCustomComboBox::AddMRUItem(const String& value)
-{
-    if (value.empty())
-        return;
-    const int at = Items()->IndexOf(value);
-    if (at == 0)
-        return;
-    if (at > 0)
-        Items()->Delete(at);
-    Items()->Insert(0, value);
-}
+void TscCustomComboBox::AddMRUItem(const String& value) { ::AddMRUItem(Items(), value); }
 
 bool TscCustomComboBox::IsCustomFaceDrawn() const
 {
@@ -145,16 +118,12 @@ bool TscCustomComboBox::IsCustomFaceDrawn() const
 
 void TscCustomComboBox::DrawItemContent(TCanvas* canvas, TRect rect, int index, TOwnerDrawState state, bool)
 {
-    const TscItemContent content{this,       Items()->Strings(index), FImages, FImageIndex, FOnGetDrawItemParams,
-                                 FWordBreak, FTitleDivider,           nullptr, TscItemFlavour::ComboBox};
-    PaintItemContent(canvas, rect, index, state, content);
+    PaintItemContent(canvas, rect, index, state, ItemContentOf(this, index, nullptr, TscItemFlavour::ComboBox));
 }
 
 void TscCustomComboBox::DrawItemOrEvent(TCanvas* canvas, TRect rect, int index, TOwnerDrawState state, bool faceItem)
 {
-    if (FOnDrawItem)
-        FOnDrawItem(index, state, canvas, rect);
-    else
+    if (!DrawItemByEvent(index, state, canvas, rect))
         DrawItemContent(canvas, rect, index, state, faceItem);
 }
 

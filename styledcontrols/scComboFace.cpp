@@ -39,11 +39,6 @@ void PaintComboListItem(TCustomComboBox* control, const TscSelectionLook& look, 
 void DrawKitComboFace(TCustomComboBox* control, const TscSelectionLook& look, TCanvas* target,
                       const TscComboFace& face)
 {
-    const int width = control->Width();
-    const int height = control->Height();
-    auto bitmap = MakeBitmap32(width, height);
-    TCanvas* canvas = bitmap->Canvas();
-    PaintParentBackground(control, canvas);
     const bool dropped = control->DroppedDown();
     const HWND wnd = control->HandleIfAllocated();
     const bool hasFocus = wnd && GetFocus() == wnd;
@@ -61,20 +56,42 @@ void DrawKitComboFace(TCustomComboBox* control, const TscSelectionLook& look, TC
         if (PtInRect(&client, p))
             state = scsHot;
     }
+    const bool rightToLeft = control->BiDiMode() == bdRightToLeft;
+    const TscComboFaceParts parts{
+        state,
+        face.PushButton,
+        control->ScaleFactor(),
+        hasFocus && !dropped && (look.ShowFocusRect || !custom),
+        face.FocusInset,
+        !custom && StyleServices(control)->Enabled() && !IsWindowsXP(),
+        rightToLeft,
+        [&](TCanvas* c, TRect r) {
+            if (face.ShownIndex != -1 && face.ShownIndex < control->Items()->Count())
+                face.DrawItem(c, r, face.ShownIndex, {});
+        }};
+    DrawComboFaceParts(control, target, parts);
+}
+
+void DrawComboFaceParts(TWinControl* control, TCanvas* target, const TscComboFaceParts& parts)
+{
+    const int width = control->Width();
+    const int height = control->Height();
+    auto bitmap = MakeBitmap32(width, height);
+    TCanvas* canvas = bitmap->Canvas();
+    PaintParentBackground(control, canvas);
     const TRect all(0, 0, width, height);
-    if (face.PushButton)
-        DrawPushButton(canvas, all, state, control, 1.0, false);
+    if (parts.PushButton)
+        DrawPushButton(canvas, all, parts.State, control, 1.0, false);
     else
-        DrawComboButtonFace(canvas, all, state, control, 1.0, false);
+        DrawComboButtonFace(canvas, all, parts.State, control, 1.0, false);
     canvas->Font()->Assign(control->Font());
-    const TColor textColor = GetButtonTextColor(state, control);
+    const TColor textColor = GetButtonTextColor(parts.State, control);
     canvas->Font()->SetColor(textColor);
 
     TRect r = InsetRect(all, 2, 2);
     const int cx = GetControlSystemMetrics(control, SM_CXVSCROLL);
-    const bool rightToLeft = control->BiDiMode() == bdRightToLeft;
     TRect button;
-    if (rightToLeft) {
+    if (control->BiDiMode() == bdRightToLeft) {
         r.Left += cx;
         button = TRect(2, r.Top, r.Left, r.Bottom);
     } else {
@@ -83,17 +100,16 @@ void DrawKitComboFace(TCustomComboBox* control, const TscSelectionLook& look, TC
     }
     const TRect focusRect = r;
     canvas->Brush()->SetStyle(bsClear);
-    if (face.ShownIndex != -1 && face.ShownIndex < control->Items()->Count())
-        face.DrawItem(canvas, TRect(r.Left + 2, r.Top, r.Right - 2, r.Bottom), face.ShownIndex, {});
-    if (hasFocus && !dropped && (look.ShowFocusRect || !custom)) {
+    parts.DrawItem(canvas, TRect(r.Left + 2, r.Top, r.Right - 2, r.Bottom));
+    if (parts.FocusRect) {
         canvas->Font()->SetColor(textColor);
-        DrawScaledFocusRect(canvas, InsetRect(focusRect, face.FocusInset, face.FocusInset), control->ScaleFactor());
+        DrawScaledFocusRect(canvas, InsetRect(focusRect, parts.FocusInset, parts.FocusInset), parts.Scale);
     }
     const TscsCtrlState partState = control->Enabled() ? scsNormal : scsDisabled;
-    if (custom || !StyleServices(control)->Enabled() || IsWindowsXP())
-        DrawDropDownArrow(canvas, button, textColor, control, control->ScaleFactor());
+    if (parts.ThemedButton)
+        DrawComboDropDownButton(canvas, button, partState, control, parts.Scale, parts.ButtonAtLeft, true);
     else
-        DrawComboDropDownButton(canvas, button, partState, control, control->ScaleFactor(), rightToLeft, true);
+        DrawDropDownArrow(canvas, button, textColor, control, parts.Scale);
     BitBlt(target->Handle(), 0, 0, width, height, canvas->Handle(), 0, 0, SRCCOPY);
 }
 

@@ -561,6 +561,7 @@ TscCustomButtonControl::~TscCustomButtonControl()
 
 void TscCustomButtonControl::GlowChanged(TObject*)
 {
+    FUpdateGlowBuffer = true; // intensity and offset are no inputs of the cache: any change rebuilds
     if (!ComponentState().Contains(csLoading))
         RePaintControl();
 }
@@ -742,6 +743,38 @@ bool TscCustomButtonControl::GetGlowParams(TscsCtrlState state, TColor& color, B
             alpha = Byte(alpha / 2);
     }
     return true;
+}
+
+bool TscCustomButtonControl::ClickOnDialogKey(TMessage& message, bool active, bool cancel)
+{
+    const bool noShift = KeyboardShiftState() * TShiftState{ssShift, ssCtrl, ssAlt} == TShiftState{};
+    if ((message.WParam == VK_RETURN && active && Enabled()) ||
+        (message.WParam == VK_ESCAPE && cancel && noShift && CanFocus())) {
+        ButtonClick();
+        message.Result = 1;
+        return true;
+    }
+    return false;
+}
+
+void TscCustomButtonControl::ClickWithModalResult(bool modalSetting, int modalResult)
+{
+    if (FDisableClick)
+        return;
+    if (modalSetting)
+        if (TCustomForm* form = GetParentForm())
+            form->SetModalResult(modalResult);
+    TscCustomButtonControl::ButtonClick();
+}
+
+void TscCustomButtonControl::ResizeForCaption(bool show, int widthWithCaption, int widthWithoutCaption)
+{
+    if (show && widthWithCaption > 0)
+        SetWidth(widthWithCaption);
+    else if (!show && widthWithoutCaption > 0)
+        SetWidth(widthWithoutCaption);
+    else
+        RePaintControl();
 }
 
 void TscCustomButtonControl::DoMouseEnter()
@@ -1080,4 +1113,3 @@ void TscCustomButtonControl::WndProc(TMessage& message)
     TscCustomActiveControl::WndProc(message);
 }
 
-void scControlsInitialize() { RegisterClasses({TscPanel::StaticClass(), TscLabel::StaticClass()}); }

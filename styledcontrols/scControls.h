@@ -304,6 +304,24 @@ protected:
     // A popup menu, a gallery menu or a custom drop-down is set.
     bool HasDropDown() const { return FDropDownMenu || FGalleryMenu || FCustomDropDown; }
     void GalleryMenuChanged(TObject*) { RePaintControl(); }
+    // Enter on the active default button, or Escape without shift keys on a cancel button that can
+    // take the focus, clicks it; true when the key was taken.
+    bool ClickOnDialogKey(TMessage& message, bool active, bool cancel);
+    // With modalSetting the click gives the top-level form its modal result first.
+    void ClickWithModalResult(bool modalSetting, int modalResult);
+    // The width that goes with showing or hiding the caption, when one is set; else a repaint.
+    void ResizeForCaption(bool show, int widthWithCaption, int widthWithoutCaption);
+    // Releases the other buttons of class T in this one's group under the same parent.
+    template <class T>
+    void ReleaseGroup()
+    {
+        TWinControl* parent = Parent();
+        for (int i = 0; parent && i < parent->ControlCount(); ++i) {
+            auto* other = dynamic_cast<T*>(parent->Controls(i));
+            if (other && other != this && other->GroupIndex() == FGroupIndex && other->Down())
+                other->SetDown(false);
+        }
+    }
 
     template <class T>
     void SetAndRepaint(T& field, T value)
@@ -618,6 +636,212 @@ private:
     bool FShowEllipsis = false;
 };
 
-// Registers the kit's panel, label and button classes for form resources.
-void scControlsInitialize();
-inline constexpr TUnitStep scControlsUnit{"scControls", &scControlsInitialize, nullptr};
+// ---------------------------------------------------------------------------------------------
+// Button.
+
+TAVIN_ENUM(TscButtonStyleKind, scbsPushButton, scbsToolButton, scbsPushButtonTransparent, scbsToolButtonTransparent,
+           scbsTransparent, scbsLink, scbsHeaderSection, scbsUpSpinButton, scbsDownSpinButton, scbsLeftSpinButton,
+           scbsRightSpinButton, scbsDropDownButton, scbsColorButton, scbsCustomImage, scbsCustomImageOverContent,
+           scbsTab, scbsTabTransparent, scbsSegmentedLeft, scbsSegmentedMiddle, scbsSegmentedRight,
+           scbsSegmentedToolLeft, scbsSegmentedToolMiddle, scbsSegmentedToolRight, scbsDropDownCombo)
+
+using TscPaintButtonEvent = TEvent<TCanvas*, TRect, TscsCtrlState>;
+
+// The per-state colours of the colour-button look: face, frame, caption and title.
+class TscButtonColorOptions : public TPersistent {
+    TAVIN_PUBLISHED_CLASS(TscButtonColorOptions, TPersistent)
+public:
+    explicit TscButtonColorOptions(TControl* control) : FControl(control) {}
+
+#define SC_BUTTON_COLOR(Name)                                                                                   \
+    TColor Name() const { return Mapped(F##Name); }                                                            \
+    void Set##Name(TColor value) { Set(F##Name, value); }
+    SC_BUTTON_COLOR(NormalColor)
+    SC_BUTTON_COLOR(HotColor)
+    SC_BUTTON_COLOR(PressedColor)
+    SC_BUTTON_COLOR(FocusedColor)
+    SC_BUTTON_COLOR(DisabledColor)
+    SC_BUTTON_COLOR(FrameNormalColor)
+    SC_BUTTON_COLOR(FrameHotColor)
+    SC_BUTTON_COLOR(FramePressedColor)
+    SC_BUTTON_COLOR(FrameFocusedColor)
+    SC_BUTTON_COLOR(FrameDisabledColor)
+    SC_BUTTON_COLOR(FontNormalColor)
+    SC_BUTTON_COLOR(FontHotColor)
+    SC_BUTTON_COLOR(FontPressedColor)
+    SC_BUTTON_COLOR(FontFocusedColor)
+    SC_BUTTON_COLOR(FontDisabledColor)
+    SC_BUTTON_COLOR(TitleFontNormalColor)
+    SC_BUTTON_COLOR(TitleFontHotColor)
+    SC_BUTTON_COLOR(TitleFontPressedColor)
+    SC_BUTTON_COLOR(TitleFontFocusedColor)
+    SC_BUTTON_COLOR(TitleFontDisabledColor)
+#undef SC_BUTTON_COLOR
+    int FrameWidth() const { return FFrameWidth; }
+    void SetFrameWidth(int value) { Set(FFrameWidth, value); }
+    bool StyleColors() const { return FStyleColors; }
+    void SetStyleColors(bool value) { Set(FStyleColors, value); }
+    TNotifyEvent OnChange() const { return FOnChange; }
+    void SetOnChange(TNotifyEvent value) { FOnChange = value; }
+
+    // The state whose colours Color, FrameColor, FontColor and TitleFontColor give.
+    TscsCtrlState State() const { return FState; }
+    void SetState(TscsCtrlState value) { FState = value; }
+    TColor Color() const;
+    TColor FrameColor() const;
+    TColor FontColor() const;
+    TColor TitleFontColor() const;
+
+    void Assign(const TPersistent* source) override;
+
+private:
+    TColor Mapped(TColor color) const { return FStyleColors ? GetStyleSystemColor(color, FControl) : color; }
+    template <class T>
+    void Set(T& field, T value)
+    {
+        if (field == value)
+            return;
+        field = value;
+        if (FOnChange)
+            FOnChange(this);
+    }
+    // Of the five colours of a group (normal, hot, pressed, focused, disabled), the current state's.
+    TColor ForState(const TColor (&group)[5]) const;
+
+    TColor FNormalColor = clBtnFace, FHotColor = clBtnFace, FPressedColor = clBtnShadow, FFocusedColor = clBtnFace,
+           FDisabledColor = clBtnFace;
+    TColor FFrameNormalColor = clBtnShadow, FFrameHotColor = clHighlight, FFramePressedColor = clHighlight,
+           FFrameFocusedColor = clHighlight, FFrameDisabledColor = clBtnShadow;
+    int FFrameWidth = 1;
+    TColor FFontNormalColor = clBtnText, FFontHotColor = clBtnText, FFontPressedColor = clBtnText,
+           FFontFocusedColor = clBtnText, FFontDisabledColor = clBtnShadow;
+    TColor FTitleFontNormalColor = clBtnText, FTitleFontHotColor = clBtnText, FTitleFontPressedColor = clBtnText,
+           FTitleFontFocusedColor = clBtnText, FTitleFontDisabledColor = clBtnShadow;
+    bool FStyleColors = true;
+    TscsCtrlState FState = scsNormal;
+    TNotifyEvent FOnChange;
+    TControl* FControl;
+};
+
+// The kit's push button in twenty-four looks, with a title line, per-state glyphs, a split part or
+// menu arrow, default and cancel behaviour, modal results and grouping.
+class TscButton : public TscCustomButtonControl {
+    TAVIN_PUBLISHED_CLASS(TscButton, TscCustomButtonControl)
+public:
+    explicit TscButton(TComponent* owner);
+    ~TscButton() override;
+
+    void WndProc(TMessage& message) override;
+
+    TscButtonColorOptions* ColorOptions() const { return FColorOptions.get(); }
+    void SetColorOptions(TscButtonColorOptions* value) { FColorOptions->Assign(value); }
+    const String& Title() const { return FTitle; }
+    void SetTitle(const String& value) { SetAndRepaint(FTitle, value); }
+    TFont* TitleFont() const { return FTitleFont.get(); }
+    void SetTitleFont(TFont* value) { FTitleFont->Assign(value); }
+    int HotImageIndex() const { return FHotImageIndex; }
+    void SetHotImageIndex(int value) { FHotImageIndex = value; }
+    int FocusedImageIndex() const { return FFocusedImageIndex; }
+    void SetFocusedImageIndex(int value) { FFocusedImageIndex = value; }
+    int PressedImageIndex() const { return FPressedImageIndex; }
+    void SetPressedImageIndex(int value) { FPressedImageIndex = value; }
+    TscButtonStyleKind StyleKind() const { return FStyleKind; }
+    void SetStyleKind(TscButtonStyleKind value) { SetAndRepaint(FStyleKind, value); }
+    bool UseGalleryMenuImage() const { return FUseGalleryMenuImage; }
+    void SetUseGalleryMenuImage(bool value) { SetAndRepaint(FUseGalleryMenuImage, value); }
+    bool UseGalleryMenuCaption() const { return FUseGalleryMenuCaption; }
+    void SetUseGalleryMenuCaption(bool value) { SetAndRepaint(FUseGalleryMenuCaption, value); }
+    TscCustomImageCollection* CustomImages() const { return FCustomImages; }
+    void SetCustomImages(TscCustomImageCollection* value);
+#define SC_CUSTOM_IMAGE_INDEX(Name)                                                                             \
+    int Name() const { return F##Name; }                                                                       \
+    void Set##Name(int value) { SetAndRepaint(F##Name, value); }
+    SC_CUSTOM_IMAGE_INDEX(CustomImageNormalIndex)
+    SC_CUSTOM_IMAGE_INDEX(CustomImageHotIndex)
+    SC_CUSTOM_IMAGE_INDEX(CustomImagePressedIndex)
+    SC_CUSTOM_IMAGE_INDEX(CustomImageFocusedIndex)
+    SC_CUSTOM_IMAGE_INDEX(CustomImageDisabledIndex)
+#undef SC_CUSTOM_IMAGE_INDEX
+    TscPaintButtonEvent OnPaintContent() const { return FOnPaintContent; }
+    void SetOnPaintContent(TscPaintButtonEvent value) { FOnPaintContent = value; }
+    bool ScaleMarginAndSpacing() const { return FScaleMarginAndSpacing; }
+    void SetScaleMarginAndSpacing(bool value) { FScaleMarginAndSpacing = value; }
+    int WidthWithCaption() const { return FWidthWithCaption; }
+    void SetWidthWithCaption(int value) { FWidthWithCaption = value; }
+    int WidthWithoutCaption() const { return FWidthWithoutCaption; }
+    void SetWidthWithoutCaption(int value) { FWidthWithoutCaption = value; }
+    bool ShowCaption() const { return FShowCaption; }
+    void SetShowCaption(bool value);
+    bool Default() const { return FDefault; }
+    void SetDefault(bool value) { FDefault = value; }
+    bool Cancel() const { return FCancel; }
+    void SetCancel(bool value) { FCancel = value; }
+    int ModalResult() const { return FModalResult; }
+    void SetModalResult(int value) { FModalResult = value; }
+    bool ModalSetting() const { return FModalSetting; }
+    void SetModalSetting(bool value) { FModalSetting = value; }
+    int ImageMargin() const { return FImageMargin; }
+    void SetImageMargin(int value);
+    bool UseFontColorToStyleColor() const { return FUseFontColorToStyleColor; }
+    void SetUseFontColorToStyleColor(bool value) { SetAndRepaint(FUseFontColorToStyleColor, value); }
+    TColor DisabledFontColor() const { return FDisabledFontColor; }
+    void SetDisabledFontColor(TColor value);
+    bool ToolPushButtonStyle() const { return FToolPushButtonStyle; }
+    void SetToolPushButtonStyle(bool value) { SetAndRepaint(FToolPushButtonStyle, value); }
+    // Published here under the base's names.
+    void SetTransparentBackground(bool value) override { TscCustomButtonControl::SetTransparentBackground(value); }
+
+    // The image-list glyph of a state: its own index where set, else the hot one, else ImageIndex.
+    int GetImageIndexForState(TscsCtrlState state) const;
+    TscsCtrlState GetCtrlState() const override;
+    void Draw(TCanvas* canvas, TscsCtrlState state) override;
+    bool CanAnimateFocused() const override { return FCanFocused; }
+    void UpdateGroup() override { ReleaseGroup<TscButton>(); }
+    void DoAcceleratorClick() override { ButtonClick(); }
+    void ButtonClick() override { ClickWithModalResult(FModalSetting, FModalResult); }
+
+protected:
+    void Notification(TComponent* component, TOperation operation) override;
+    void ChangeScale(int m, int d, bool isDpiChange) override;
+
+private:
+    struct TLook; // what Draw settles about the look before painting it
+    void ColorOptionsChanged(TObject*);
+    void TitleFontChanged(TObject*);
+    int CustomImageIndexForState(TscsCtrlState state) const;
+    bool CustomImageAvailable(int index) const;
+    TColor PaintFace(TCanvas* canvas, const TLook& look);
+    void PaintTitle(TCanvas* canvas, const TLook& look, TRect& rect, TColor textColor);
+    void PaintMenuPart(TCanvas* canvas, const TLook& look, TRect& rect, TColor& arrowColor);
+    void PaintContent(TCanvas* canvas, const TLook& look, TRect rect);
+
+    std::unique_ptr<TscButtonColorOptions> FColorOptions;
+    String FTitle;
+    std::unique_ptr<TFont> FTitleFont;
+    int FHotImageIndex = -1;
+    int FFocusedImageIndex = -1;
+    int FPressedImageIndex = -1;
+    TscButtonStyleKind FStyleKind = scbsPushButton;
+    bool FUseGalleryMenuImage = false;
+    bool FUseGalleryMenuCaption = false;
+    TscCustomImageCollection* FCustomImages = nullptr;
+    int FCustomImageNormalIndex = -1;
+    int FCustomImageHotIndex = -1;
+    int FCustomImagePressedIndex = -1;
+    int FCustomImageFocusedIndex = -1;
+    int FCustomImageDisabledIndex = -1;
+    TscPaintButtonEvent FOnPaintContent;
+    bool FScaleMarginAndSpacing = false;
+    int FWidthWithCaption = 0;
+    int FWidthWithoutCaption = 0;
+    bool FShowCaption = true;
+    bool FActive = false;
+    bool FDefault = false;
+    bool FCancel = false;
+    int FModalResult = 0;
+    bool FModalSetting = false;
+    int FImageMargin = 0;
+    bool FUseFontColorToStyleColor = false;
+    TColor FDisabledFontColor = clNone;
+    bool FToolPushButtonStyle = false;
+};

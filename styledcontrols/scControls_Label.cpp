@@ -43,13 +43,7 @@ void TscLabel::GlowChanged(TObject*)
 
 void TscLabel::SetFocusControl(TWinControl* value)
 {
-    if (FFocusControl == value)
-        return;
-    if (FFocusControl)
-        FFocusControl->RemoveFreeNotification(this);
-    FFocusControl = value;
-    if (value)
-        value->FreeNotification(this);
+    ReplaceComponentReference(this, FFocusControl, value);
 }
 
 void TscLabel::Notification(TComponent* component, TOperation operation)

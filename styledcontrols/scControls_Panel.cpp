@@ -179,14 +179,8 @@ void TscPanel::SetBorderStyle(TscPanelBorderStyle value)
 
 void TscPanel::SetWallpapers(TscCustomImageCollection* value)
 {
-    if (FWallpapers == value)
-        return;
-    if (FWallpapers)
-        FWallpapers->RemoveFreeNotification(this);
-    FWallpapers = value;
-    if (value)
-        value->FreeNotification(this);
-    FullUpdateControl();
+    if (ReplaceComponentReference(this, FWallpapers, value))
+        FullUpdateControl();
 }
 
 void TscPanel::SetWallpaperIndex(int value)
@@ -199,14 +193,8 @@ void TscPanel::SetWallpaperIndex(int value)
 
 void TscPanel::SetCustomImages(TscCustomImageCollection* value)
 {
-    if (FCustomImages == value)
-        return;
-    if (FCustomImages)
-        FCustomImages->RemoveFreeNotification(this);
-    FCustomImages = value;
-    if (value)
-        value->FreeNotification(this);
-    FullUpdateControl();
+    if (ReplaceComponentReference(this, FCustomImages, value))
+        FullUpdateControl();
 }
 
 void TscPanel::SetCustomImageIndex(int value)

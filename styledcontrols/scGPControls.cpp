@@ -418,12 +418,7 @@ void TscGPGlyphButton::SetShowCaption(bool value)
     if (FShowCaption == value)
         return;
     FShowCaption = value;
-    if (value && FWidthWithCaption >= 1)
-        SetWidth(FWidthWithCaption);
-    else if (!value && FWidthWithoutCaption >= 1)
-        SetWidth(FWidthWithoutCaption);
-    else
-        RePaintControl();
+    ResizeForCaption(value, FWidthWithCaption, FWidthWithoutCaption);
 }
 
 void TscGPGlyphButton::SetBounds(int left, int top, int width, int height)
@@ -438,28 +433,6 @@ void TscGPGlyphButton::Loaded()
     TscCustomButtonControl::Loaded();
     if (FOptions->ShapeStyle() == scgpRounded && Width() != Height())
         SetBounds(Left(), Top(), Width(), Height());
-}
-
-void TscGPGlyphButton::ButtonClick()
-{
-    if (FDisableClick)
-        return;
-    if (FModalSetting)
-        if (TCustomForm* form = GetParentForm())
-            form->SetModalResult(FModalResult);
-    TscCustomButtonControl::ButtonClick();
-}
-
-void TscGPGlyphButton::UpdateGroup()
-{
-    TWinControl* parent = Parent();
-    if (!parent)
-        return;
-    for (int i = 0; i < parent->ControlCount(); ++i) {
-        auto* other = dynamic_cast<TscGPGlyphButton*>(parent->Controls(i));
-        if (other && other != this && other->GroupIndex() == FGroupIndex && other->Down())
-            other->SetDown(false);
-    }
 }
 
 TscsCtrlState TscGPGlyphButton::GetCtrlState() const
@@ -559,18 +532,10 @@ void TscGPGlyphButton::WndProc(TMessage& message)
             RePaintControl();
         }
         break;
-    case CM_DIALOGKEY: {
-        if (!FCanFocused)
-            break;
-        const bool noShift = KeyboardShiftState() * TShiftState{ssShift, ssCtrl, ssAlt} == TShiftState{};
-        if ((message.WParam == VK_RETURN && FActive && Enabled()) ||
-            (message.WParam == VK_ESCAPE && FCancel && noShift && CanFocus())) {
-            ButtonClick();
-            message.Result = 1;
+    case CM_DIALOGKEY:
+        if (FCanFocused && ClickOnDialogKey(message, FActive, FCancel))
             return;
-        }
         break;
-    }
     default:
         break;
     }

@@ -319,9 +319,9 @@ public:
     void Draw(TCanvas* canvas, TscsCtrlState state) override;
     void DoMouseLeave() override;
     bool CanAnimateFocused() const override { return FCanFocused; }
-    void UpdateGroup() override;
+    void UpdateGroup() override { ReleaseGroup<TscGPGlyphButton>(); }
     void DoAcceleratorClick() override { ButtonClick(); }
-    void ButtonClick() override;
+    void ButtonClick() override { ClickWithModalResult(FModalSetting, FModalResult); }
 
 protected:
     void Loaded() override;

@@ -147,26 +147,14 @@ void TscGPPanel::SetFillGradientEndColorOffset(Byte value)
 
 void TscGPPanel::SetWallpapers(TscCustomImageCollection* value)
 {
-    if (FWallpapers == value)
-        return;
-    if (FWallpapers)
-        FWallpapers->RemoveFreeNotification(this);
-    FWallpapers = value;
-    if (value)
-        value->FreeNotification(this);
-    FullUpdateControl();
+    if (ReplaceComponentReference(this, FWallpapers, value))
+        FullUpdateControl();
 }
 
 void TscGPPanel::SetCustomImages(TscCustomImageCollection* value)
 {
-    if (FCustomImages == value)
-        return;
-    if (FCustomImages)
-        FCustomImages->RemoveFreeNotification(this);
-    FCustomImages = value;
-    if (value)
-        value->FreeNotification(this);
-    FullUpdateControl();
+    if (ReplaceComponentReference(this, FCustomImages, value))
+        FullUpdateControl();
 }
 
 void TscGPPanel::Notification(TComponent* component, TOperation operation)
@@ -504,7 +492,13 @@ void TscGPPanel::ResizeBy(int x, int y)
         if (topEdge)
             T = bottom - H;
     }
-    target->SetBounds(L, T, W, H);
+    bool resize = true;
+    if (const TCanResizeEvent canResize = target->OnCanResize()) {
+        int newWidth = W, newHeight = H;
+        canResize(this, newWidth, newHeight, resize);
+    }
+    if (resize)
+        target->SetBounds(L, T, W, H);
 }
 
 void TscGPPanel::MouseDown(TMouseButton button, TShiftState shift, int x, int y)

@@ -151,43 +151,7 @@ void GPDrawRestoreRoundedGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double sc
     GPDrawRoundRectFrame(g, back, color, scale, float(scale + 1), thickness);
 }
 
-void GPDrawPriorArrowGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte thickness)
-{
-    const TBox b(r);
-    const float pw = GlyphPenWidth(thickness, scale);
-    TGPPen pen(color, pw);
-    TGPGraphicsPath path;
-    Poly(path, {P(b.X + b.H / 3, b.cy - b.H / 3), P(b.X, b.cy), P(b.X + b.H / 3, b.cy + b.H / 3)});
-    path.StartFigure();
-    Line(path, P(b.R(), b.cy), P(b.X + 0.75 * pw, b.cy));
-    g.DrawPath(pen, path);
-}
-
-void GPDrawNextArrowGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte thickness)
-{
-    const TBox b(r);
-    TGPPen pen(color, GlyphPenWidth(thickness, scale));
-    TGPGraphicsPath path;
-    Line(path, P(b.R() - b.H / 3, b.cy - b.H / 3), P(b.R(), b.cy));
-    Line(path, P(b.R() - b.H / 3, b.cy + b.H / 3), P(b.R(), b.cy));
-    path.StartFigure();
-    Line(path, P(b.X, b.cy), P(b.R(), b.cy));
-    g.DrawPath(pen, path);
-}
-
 namespace {
-
-// Two segments, or two polylines, of one figure: the usual chevron and corner shapes.
-void StrokeFigure(TGPGraphics& g, ARGB color, float pw, std::initializer_list<TGPPointF> first,
-                  std::initializer_list<TGPPointF> second = {})
-{
-    TGPPen pen(color, pw);
-    TGPGraphicsPath path;
-    Poly(path, first);
-    if (second.size())
-        Poly(path, second);
-    g.DrawPath(pen, path);
-}
 
 // A head of two segments meeting at the tip, and a separate shaft.
 void StrokeArrow(TGPGraphics& g, ARGB color, float pw, const TGPPointF& head1, const TGPPointF& head2,
@@ -203,94 +167,6 @@ void StrokeArrow(TGPGraphics& g, ARGB color, float pw, const TGPPointF& head1, c
 }
 
 } // namespace
-
-void GPDrawLeftArrowGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte thickness)
-{
-    const TBox b(r);
-    StrokeFigure(g, color, GlyphPenWidth(thickness, scale), {P(b.X + b.W / 4, b.cy), P(b.X + 3 * b.W / 4, b.Y)},
-                 {P(b.X + b.W / 4, b.cy), P(b.X + 3 * b.W / 4, b.B())});
-}
-
-void GPDrawRightArrowGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte thickness)
-{
-    const TBox b(r);
-    StrokeFigure(g, color, GlyphPenWidth(thickness, scale), {P(b.X + 3 * b.W / 4, b.cy), P(b.X + b.W / 4, b.Y)},
-                 {P(b.X + 3 * b.W / 4, b.cy), P(b.X + b.W / 4, b.B())});
-}
-
-void GPDrawUpArrowGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte thickness)
-{
-    const TBox b(r);
-    StrokeFigure(g, color, GlyphPenWidth(thickness, scale),
-                 {P(b.X, b.Y + 3 * b.H / 4), P(b.cx, b.Y + b.H / 4), P(b.R(), b.Y + 3 * b.H / 4)});
-}
-
-void GPDrawDownArrowGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte thickness)
-{
-    const TBox b(r);
-    StrokeFigure(g, color, GlyphPenWidth(thickness, scale),
-                 {P(b.X, b.Y + b.H / 4), P(b.cx, b.Y + 3 * b.H / 4), P(b.R(), b.Y + b.H / 4)});
-}
-
-void GPDrawDropDownArrowGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte thickness)
-{
-    const TBox b(r);
-    StrokeFigure(g, color, GlyphPenWidth(thickness, scale), {P(b.X, b.cy), P(b.cx, b.B()), P(b.R(), b.cy)});
-}
-
-void GPDrawNaviTopGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte thickness)
-{
-    const TBox b(r);
-    StrokeArrow(g, color, GlyphPenWidth(thickness, scale), P(b.cx - b.H / 3, b.Y + b.H / 3),
-                P(b.cx + b.H / 3, b.Y + b.H / 3), P(b.cx, b.Y), P(b.cx, b.Y), P(b.cx, b.B()));
-}
-
-void GPDrawNaviBottomGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte thickness)
-{
-    const TBox b(r);
-    StrokeArrow(g, color, GlyphPenWidth(thickness, scale), P(b.cx - b.H / 3, b.B() - b.H / 3),
-                P(b.cx + b.H / 3, b.B() - b.H / 3), P(b.cx, b.B()), P(b.cx, b.Y), P(b.cx, b.B()));
-}
-
-namespace {
-
-// A corner of two legs at (x, y), the legs running toward the rectangle's inside, and the
-// diagonal given.
-void NaviCorner(TGPGraphics& g, const TGPRectF& r, ARGB color, double scale, Byte thickness, bool right, bool bottom,
-                const TGPPointF& from, const TGPPointF& to)
-{
-    const TBox b(r);
-    const float x = right ? b.R() : b.X, y = bottom ? b.B() : b.Y;
-    const float sx = right ? -1.0f : 1.0f;
-    StrokeArrow(g, color, GlyphPenWidth(thickness, scale), P(x, b.Y + b.H / 2), P(x + sx * b.H / 2, y), P(x, y),
-                from, to);
-}
-
-} // namespace
-
-void GPDrawNaviTopLeftGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte thickness)
-{
-    const TBox b(r);
-    NaviCorner(g, r, color, scale, thickness, false, false, P(b.X, b.Y), P(b.R(), b.B()));
-}
-
-void GPDrawNaviTopRightGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte thickness)
-{
-    const TBox b(r);
-    NaviCorner(g, r, color, scale, thickness, true, false, P(b.R(), b.Y), P(b.X, b.B()));
-}
-
-void GPDrawNaviBottomLeftGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte thickness)
-{
-    const TBox b(r);
-    NaviCorner(g, r, color, scale, thickness, false, true, P(b.R(), b.Y), P(b.X, b.B()));
-}
-
-void GPDrawNaviBottomRightGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte thickness)
-{
-    const TBox b(r);
-    NaviCorner(g, r, color, scale, thickness, true, true, P(b.X, b.Y), P(b.R(), b.B()));
-}
 
 void GPDrawDownloadGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte thickness)
 {
@@ -323,49 +199,6 @@ void GPDrawExitGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte 
     TGPGraphicsPath path;
     Poly(path, {P(b.R() - e, b.Y + b.H / 4), P(b.R() - e, b.Y), P(b.X, b.Y), P(b.X, b.B()), P(b.R() - e, b.B()),
                 P(b.R() - e, b.Y + 3 * b.H / 4)});
-    g.DrawPath(pen, path);
-}
-
-void GPDrawSizeFullGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte thickness)
-{
-    const TBox b(r);
-    const float e = b.W / 8;
-    TGPPen pen(color, GlyphPenWidth(thickness, scale));
-    TGPGraphicsPath path;
-    for (bool bottom : {false, true})
-        for (bool right : {false, true}) {
-            const float x = right ? b.R() : b.X, y = bottom ? b.B() : b.Y;
-            const float sx = right ? 1.0f : -1.0f, sy = bottom ? 1.0f : -1.0f;
-            path.StartFigure();
-            Line(path, P(b.X + b.W / 2 + sx * e, y), P(x, y));
-            Line(path, P(x, b.Y + b.H / 2 + sy * e), P(x, y));
-        }
-    g.DrawPath(pen, path);
-}
-
-void GPDrawSizeCompactGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte thickness)
-{
-    const TBox b(r);
-    const float e = b.W / 6;
-    TGPPen pen(color, GlyphPenWidth(thickness, scale));
-    TGPGraphicsPath path;
-    Line(path, P(b.cx - e, b.Y), P(b.cx - e, b.Y + 2 * e));
-    Line(path, P(b.X, b.Y + b.H / 2 - e), P(b.cx - e, b.Y + 2 * e));
-    path.StartFigure();
-    Poly(path, {P(b.cx + e, b.Y), P(b.cx + e, b.Y + 2 * e), P(b.R(), b.Y + 2 * e)});
-    path.StartFigure();
-    Poly(path, {P(b.cx + e, b.B()), P(b.cx + e, b.B() - 2 * e), P(b.R(), b.B() - 2 * e)});
-    path.StartFigure();
-    Poly(path, {P(b.cx - e, b.B()), P(b.cx - e, b.B() - 2 * e), P(b.X, b.B() - 2 * e)});
-    g.DrawPath(pen, path);
-}
-
-void GPDrawPlayGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte thickness)
-{
-    const TBox b(r);
-    TGPPen pen(color, GlyphPenWidth(thickness, scale));
-    TGPGraphicsPath path;
-    Closed(path, {P(b.R(), b.cy), P(b.X + b.W / 4, b.Y), P(b.X + b.W / 4, b.B())});
     g.DrawPath(pen, path);
 }
 
@@ -425,49 +258,6 @@ void GPDrawSkipToEndGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, 
     SkipGlyph(g, r, color, scale, thickness, true);
 }
 
-namespace {
-
-// First and last: a closed chevron shifted away from the bar that stands at its tip.
-void ChevronWithBar(TGPGraphics& g, const TGPRectF& r, ARGB color, double scale, Byte thickness, bool first)
-{
-    const TBox b(r);
-    const float pw = GlyphPenWidth(thickness, scale);
-    const float d = first ? b.X + 1.25f * pw : b.X - 1.25f * pw;
-    const float tipX = first ? d + b.W / 4 : d + 3 * b.W / 4, baseX = first ? d + 3 * b.W / 4 : d + b.W / 4;
-    const float barX = first ? tipX - 2 * pw : tipX + 2 * pw;
-    TGPPen pen(color, pw);
-    TGPGraphicsPath path;
-    Line(path, P(tipX, b.cy), P(baseX, b.Y));
-    Line(path, P(tipX, b.cy), P(baseX, b.B()));
-    path.CloseFigure();
-    path.StartFigure();
-    Line(path, P(barX, b.Y), P(barX, b.B()));
-    g.DrawPath(pen, path);
-}
-
-} // namespace
-
-void GPDrawFirstGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte thickness)
-{
-    ChevronWithBar(g, r, color, scale, thickness, true);
-}
-
-void GPDrawLastGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte thickness)
-{
-    ChevronWithBar(g, r, color, scale, thickness, false);
-}
-
-void GPDrawPlusGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte thickness)
-{
-    const TBox b(r);
-    TGPPen pen(color, GlyphPenWidth(thickness, scale));
-    TGPGraphicsPath path;
-    Line(path, P(b.cx, b.Y), P(b.cx, b.B()));
-    path.StartFigure();
-    Line(path, P(b.X, b.cy), P(b.R(), b.cy));
-    g.DrawPath(pen, path);
-}
-
 void GPDrawMinusGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte thickness)
 {
     const TBox b(r);
@@ -479,8 +269,10 @@ void GPDrawOkGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte th
 {
     const TBox b(r);
     const float t = float(Round(b.Y - b.H / 10));
-    StrokeFigure(g, color, GlyphPenWidth(thickness, scale),
-                 {P(b.X, t + b.H - b.H / 3), P(b.X + b.W / 3, t + b.H), P(b.R(), t + b.H / 4)});
+    TGPPen pen(color, GlyphPenWidth(thickness, scale));
+    TGPGraphicsPath path;
+    Poly(path, {P(b.X, t + b.H - b.H / 3), P(b.X + b.W / 3, t + b.H), P(b.R(), t + b.H / 4)});
+    g.DrawPath(pen, path);
 }
 
 void GPDrawCheckOptionsGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte thickness)

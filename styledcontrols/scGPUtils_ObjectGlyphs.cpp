@@ -33,15 +33,6 @@ void GappedBox(TGPGraphics& g, const TBox& b, ARGB color, double scale, Byte thi
     g.DrawRectangle(pen, box);
 }
 
-// The speaker of the volume glyphs.
-void AddSpeaker(TGPGraphicsPath& path, const TBox& b)
-{
-    const TGPRectF a = Moved(Shrunk(Rc(b.X, b.Y, b.W, b.H), b.H / 10), -b.H / 20, 0);
-    const float mid = a.X + a.Width / 2, q1 = a.Y + a.Height / 4, q3 = a.Y + 3 * a.Height / 4;
-    Poly(path, {P(mid, q1), P(a.X, q1), P(a.X, q3), P(mid, q3), P(mid, q1), P(Right(a), a.Y), P(Right(a), Bottom(a)),
-                P(mid, q3)});
-}
-
 // The handset of the call glyphs: its outer curve and the pads around its inside.
 void AddHandset(TGPGraphicsPath& path, const TBox& b, float d, const TGPPointF& o)
 {
@@ -164,18 +155,6 @@ TGPRectF BasketArrowBox(const TGPRectF& r)
 
 // Files, folders and printing.
 
-void GPDrawFileNewGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte thickness)
-{
-    const TBox b(r);
-    const float k = b.H / 6, t = b.Y + k / 2, bo = b.B() - k / 2;
-    TRawStroke st(color, scale, thickness);
-    Closed(st.Path, {P(b.X + k, t), P(b.X + k, bo), P(b.R() - k, bo), P(b.R() - k, t + 1.5 * k), P(b.R() - 2.5 * k, t)});
-    st.Path.StartFigure();
-    Line(st.Path, P(b.R() - 2.5 * k, t + 1.5 * k), P(b.R() - k, t + 1.5 * k));
-    Line(st.Path, P(b.R() - 2.5 * k, t), P(b.R() - 2.5 * k, t + 1.5 * k));
-    st.Draw(g);
-}
-
 void GPDrawFileOpenGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte thickness)
 {
     const TBox b(r);
@@ -189,33 +168,6 @@ void GPDrawFileOpenGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, B
                          thickness);
 }
 
-void GPDrawOpenArrowGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte thickness)
-{
-    const TBox b(r);
-    TGlyphStroke st(color, scale, thickness);
-    Line(st.Path, P(b.cx - b.H / 2, b.Y + b.H / 2), P(b.cx, b.Y));
-    Line(st.Path, P(b.cx + b.H / 2, b.Y + b.H / 2), P(b.cx, b.Y));
-    st.Path.StartFigure();
-    Line(st.Path, P(b.cx, b.Y), P(b.cx, b.B()));
-    st.Draw(g);
-}
-
-void GPDrawFileSaveGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte thickness)
-{
-    const TBox b(r);
-    const float k = b.H / 6, l = b.X + 1.5f * k, rt = b.R() - 1.5f * k, label = b.B() - b.H / 2.5f;
-    TRawStroke st(color, scale, thickness);
-    Closed(st.Path, {P(b.X, b.Y), P(b.X, b.B()), P(b.R(), b.B()), P(b.R(), b.Y + 1.5 * k), P(rt, b.Y)});
-    st.Path.StartFigure();
-    Poly(st.Path, {P(rt, b.Y), P(rt, b.Y + 2 * k), P(l, b.Y + 2 * k), P(l, b.Y)});
-    st.Path.StartFigure();
-    Poly(st.Path, {P(rt, b.B()), P(rt, label), P(l, label), P(l, b.B())});
-    st.Path.StartFigure();
-    Poly(st.Path, {P(b.R() - 2.5 * k, b.Y), P(b.R() - 2.5 * k, b.Y + k), P(b.R() - 2.8 * k, b.Y + k),
-                   P(b.R() - 2.8 * k, b.Y)});
-    st.Draw(g);
-}
-
 void GPDrawFileSaveAsGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte thickness)
 {
     const TBox b(r);
@@ -226,18 +178,6 @@ void GPDrawFileSaveAsGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale,
         GPDrawFileSaveGlyph(g, r, color, scale, thickness);
     }
     GPDrawEditGlyph(g, Rc(b.R() - s - s / 6, b.B() - s - s / 6, s, s), color, scale, thickness);
-}
-
-void GPDrawFolderGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte thickness)
-{
-    const TBox b(r);
-    const float k = b.H / 6;
-    TRawStroke st(color, scale, thickness);
-    Closed(st.Path, {P(b.X, b.Y), P(b.X, b.B()), P(b.R(), b.B()), P(b.R(), b.Y + k), P(b.cx, b.Y + k),
-                     P(b.cx - k, b.Y)});
-    st.Path.StartFigure();
-    Line(st.Path, P(b.R(), b.Y + 2.2 * k), P(b.X, b.Y + 2.2 * k));
-    st.Draw(g);
 }
 
 void GPDrawPrintGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte thickness)
@@ -266,17 +206,6 @@ void GPDrawInBoxGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte
     GappedBox(g, b, color, scale, thickness);
 }
 
-void GPDrawInBoxArrowGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte thickness)
-{
-    const TBox b(r);
-    TGlyphStroke st(color, scale, thickness);
-    Line(st.Path, P(b.cx - b.H / 2.5, b.B() - b.H / 2.5), P(b.cx, b.B()));
-    Line(st.Path, P(b.cx + b.H / 2.5, b.B() - b.H / 2.5), P(b.cx, b.B()));
-    st.Path.StartFigure();
-    Line(st.Path, P(b.cx, b.Y - b.H / 6), P(b.cx, b.B()));
-    st.Draw(g);
-}
-
 void GPDrawOutBoxGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte thickness)
 {
     const TBox b(r);
@@ -284,37 +213,7 @@ void GPDrawOutBoxGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byt
     GappedBox(g, b, color, scale, thickness);
 }
 
-void GPDrawOutBoxArrowGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte thickness)
-{
-    const TBox b(r);
-    TGlyphStroke st(color, scale, thickness);
-    Line(st.Path, P(b.cx - b.H / 2.5, b.Y + b.H / 2.5), P(b.cx, b.Y));
-    Line(st.Path, P(b.cx + b.H / 2.5, b.Y + b.H / 2.5), P(b.cx, b.Y));
-    st.Path.StartFigure();
-    Line(st.Path, P(b.cx, b.Y), P(b.cx, b.B() + b.H / 6));
-    st.Draw(g);
-}
-
 // Text and editing.
-
-void GPDrawEditGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte thickness)
-{
-    const float c = r.Height / 8;
-    const TGPRectF a = Shrunk(r, c);
-    const TGPPointF p1 = P(Right(a) - c, a.Y), p2 = P(a.X + c / 2, Bottom(a) - 1.5 * c), p3 = P(Right(a), a.Y + c),
-                    p4 = P(a.X + 1.5 * c, Bottom(a) - c / 2), p5 = P(a.X, Bottom(a));
-    TGlyphStroke st(color, scale, thickness);
-    Line(st.Path, p1, p2);
-    Line(st.Path, p4, p3);
-    st.Path.CloseFigure();
-    st.Path.StartFigure();
-    Line(st.Path, p2, p5);
-    Line(st.Path, p4, p5);
-    st.Path.CloseFigure();
-    st.Path.StartFigure();
-    Line(st.Path, P(p1.X - c, p1.Y + c), P(p3.X - c, p3.Y + c));
-    st.Draw(g);
-}
 
 void GPDrawCopyGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte thickness)
 {
@@ -326,23 +225,6 @@ void GPDrawCopyGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte 
     GPDrawRectFrame(g, front, color, scale, thickness);
     g.ExcludeClip(front);
     GPDrawRectFrame(g, Moved(box, o, -o), color, scale, thickness);
-}
-
-void GPDrawPasteGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte thickness)
-{
-    const TBox b(r);
-    const float k = b.H / 6, t = b.Y + k / 2, bo = b.B() - k / 2, m = t + (b.H - k) / 2;
-    TRawStroke st(color, scale, thickness);
-    Closed(st.Path, {P(b.X + k, t), P(b.X + k, bo), P(b.cx, bo), P(b.cx, m), P(b.R() - k, m), P(b.R() - k, t),
-                     P(b.X + 0.6 * b.W, t), P(b.X + 0.6 * b.W, t - k / 2), P(b.X + 0.4 * b.W, t - k / 2),
-                     P(b.X + 0.4 * b.W, t)});
-    st.Path.StartFigure();
-    Line(st.Path, P(b.X + 1.7 * k, t), P(b.X + 1.7 * k, t + k));
-    Line(st.Path, P(b.R() - 1.7 * k, t + k), P(b.R() - 1.7 * k, t));
-    st.Path.StartFigure();
-    Poly(st.Path, {P(b.R() - k, m), P(b.R() - k / 2, m), P(b.R() - k / 2, bo + k / 2), P(b.cx, bo + k / 2),
-                   P(b.cx, bo)});
-    st.Draw(g);
 }
 
 void GPDrawCutGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte thickness)
@@ -361,19 +243,6 @@ void GPDrawCutGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte t
         st.Path.StartFigure();
         st.Path.AddCurve(points);
     }
-    st.Draw(g);
-}
-
-void GPDrawFontGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte thickness)
-{
-    const TBox b(r);
-    const float t = b.Y - b.H / 12, bar = t + 0.6f * b.H;
-    TRawStroke st(color, scale, thickness);
-    Poly(st.Path, {P(b.cx, t), P(b.cx - b.W / 4, bar), P(b.cx + b.W / 4, bar), P(b.cx, t)});
-    st.Path.StartFigure();
-    Line(st.Path, P(b.cx + b.W / 4, bar), P(b.cx + b.W / 4 + 0.165 * b.W, t + b.H));
-    st.Path.StartFigure();
-    Line(st.Path, P(b.cx - b.W / 4 - 0.165 * b.W, t + b.H), P(b.cx - b.W / 4, bar));
     st.Draw(g);
 }
 
@@ -484,7 +353,11 @@ void GPDrawReplaceGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, By
         TGlyphStroke st(color, scale, thickness);
         st.Path.AddArc(a, first ? -135 : 45, 135);
         const TGPPointF tip = P(x, b.cy + sign * bb / 2);
-        Line(st.Path, tip, P(x, b.cy));
+        // The first runs up from its head to where its arc ends, the second down from there to it.
+        if (first)
+            Line(st.Path, tip, P(x, b.cy));
+        else
+            Line(st.Path, P(x, b.cy), tip);
         Line(st.Path, tip, P(x + 1.5 * bb, b.cy - sign * bb));
         Line(st.Path, tip, P(x - 1.5 * bb, b.cy - sign * bb));
         st.Draw(g);
@@ -569,40 +442,6 @@ void GPDrawHelpGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte 
 
 // Communication, devices and people.
 
-void GPDrawMessageGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte thickness)
-{
-    const TBox b(r);
-    const float k = b.H / 5;
-    const TGPRectF e = Rc(b.X, b.Y + k / 2, b.W, b.H - k);
-    TGlyphStroke st(color, scale, thickness);
-    st.Path.AddRectangle(e);
-    st.Path.StartFigure();
-    Poly(st.Path, {P(e.X, e.Y), P(b.cx, e.Y + 2 * k), P(Right(e), e.Y)});
-    st.Draw(g);
-}
-
-void GPDrawMessageReadGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte thickness)
-{
-    const TBox b(r);
-    const float k = b.H / 5;
-    const TGPRectF e = Rc(b.X, b.Y + k / 2, b.W, b.H - k);
-    TGlyphStroke st(color, scale, thickness);
-    Closed(st.Path, {P(e.X, e.Y), P(e.X, Bottom(e)), P(Right(e), Bottom(e)), P(Right(e), e.Y), P(b.cx, e.Y - 2 * k)});
-    st.Path.StartFigure();
-    Poly(st.Path, {P(e.X, e.Y), P(b.cx, e.Y + 2 * k), P(Right(e), e.Y)});
-    st.Draw(g);
-}
-
-void GPDrawSendGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte thickness)
-{
-    const TBox b(r);
-    const float d = b.H / 12, x = b.X + d;
-    TGlyphStroke st(color, scale, thickness);
-    Closed(st.Path, {P(x, b.Y), P(x, b.cy - d), P(x + b.W / 2, b.cy - d), P(x + b.W / 2, b.cy + d), P(x, b.cy + d),
-                     P(x, b.B()), P(x + b.W, b.cy)});
-    st.Draw(g);
-}
-
 void GPDrawCallGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte thickness)
 {
     const TBox b(r);
@@ -641,23 +480,6 @@ void GPDrawMicMuteGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, By
     st.Draw(g);
 }
 
-void GPDrawVolumeGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte thickness)
-{
-    TRawStroke st(color, scale, thickness);
-    AddSpeaker(st.Path, TBox(r));
-    st.Draw(g);
-}
-
-void GPDrawMuteGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte thickness)
-{
-    const TBox b(r);
-    TRawStroke st(color, scale, thickness);
-    AddSpeaker(st.Path, b);
-    st.Path.StartFigure();
-    Line(st.Path, P(b.X + b.H / 10, b.Y + b.H / 20), P(b.R() - b.H / 5, b.B() - b.H / 20));
-    st.Draw(g);
-}
-
 void GPDrawVolumePlusGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte thickness)
 {
     const TBox b(r);
@@ -683,19 +505,6 @@ void GPDrawPhotoGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte
     g.DrawEllipse(st.Pen, Rc(b.cx - 1.25 * d, f + 1.7 * d, 2.5 * d, 2.5 * d));
     TGPSolidBrush brush(color);
     g.FillEllipse(brush, Rc(b.X + d / 2, h + d / 2, d, d));
-}
-
-void GPDrawVideoGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte thickness)
-{
-    const TBox b(r);
-    const float d = b.H / 6;
-    const TGPRectF body = Rc(b.X - d / 4, b.Y + d, b.W - d, b.H - 2 * d);
-    const float x = Right(body);
-    TGlyphStroke st(color, scale, thickness);
-    st.Path.AddRectangle(body);
-    st.Path.StartFigure();
-    Poly(st.Path, {P(x, b.cy - d / 2), P(x + 1.5 * d, b.cy - 1.5 * d), P(x + 1.5 * d, b.cy + 1.5 * d), P(x, b.cy + d / 2)});
-    st.Draw(g);
 }
 
 void GPDrawUserGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte thickness)
@@ -724,20 +533,6 @@ void GPDrawShareGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte
 }
 
 // Objects and tools.
-
-void GPDrawHomeGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte thickness)
-{
-    const TBox b(r);
-    const float e = b.H / 12;
-    TGPRectF a = Shrunk(r, e);
-    a.Y += b.H / 6;
-    a.Height -= b.H / 6;
-    const float l = a.X, t = a.Y, rt = Right(a), bo = Bottom(a), w3 = a.Width / 3, door = bo - a.Height / 2;
-    TGlyphStroke st(color, scale, thickness);
-    Closed(st.Path, {P(l, t), P(l, bo), P(l + w3, bo), P(l + w3, door), P(l + 2 * w3, door), P(l + 2 * w3, bo),
-                     P(rt, bo), P(rt, t), P(l - e, t), P(b.cx, t - b.H / 3), P(rt + e, t), P(rt, t)});
-    st.Draw(g);
-}
 
 void GPDrawShutDownGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte thickness)
 {
@@ -803,41 +598,6 @@ void GPDrawTrashGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte
         g.DrawLine(st.Pen, P(x, t + 0.7 * d), P(x, Bottom(body) - 0.7 * d));
 }
 
-void GPDrawPinGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte thickness)
-{
-    const TBox b(r);
-    const TGPRectF p = Rc(b.X + b.W / 6, b.Y, 2 * b.W / 3, b.H);
-    const float m = b.Y + b.H / 2, q = p.Width / 4, s = p.Width / 6;
-    TRawStroke st(color, scale, thickness);
-    Poly(st.Path, {P(p.X + q, b.Y), P(p.X + 3 * q, b.Y), P(Right(p) - s, m), P(p.X + s, m), P(p.X + q, b.Y)});
-    st.Path.StartFigure();
-    Line(st.Path, P(p.X, m), P(p.X + q, m));
-    Line(st.Path, P(Right(p), m), P(Right(p) - q, m));
-    Line(st.Path, P(b.cx, m), P(b.cx, b.B()));
-    st.Draw(g);
-}
-
-void GPDrawFlagGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte thickness)
-{
-    const TBox b(r);
-    TRawStroke st(color, scale, thickness);
-    Poly(st.Path, {P(b.X, b.B()), P(b.X, b.Y), P(b.R(), b.Y), P(b.X + 3 * b.W / 4, b.Y + b.H / 4), P(b.R(), b.cy),
-                   P(b.X, b.cy)});
-    st.Draw(g);
-}
-
-void GPDrawFilterGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte thickness)
-{
-    const TBox b(r);
-    TGPRectF a = Shrunk(r, b.H / 10);
-    a.Y += b.H / 20;
-    const float l = a.X, w = a.Width, mid = a.Y + a.Height / 2;
-    TRawStroke st(color, scale, thickness);
-    Closed(st.Path, {P(l, a.Y), P(l + w / 3, mid), P(l + w / 3, Bottom(a)), P(l + 7 * w / 12, Bottom(a) - b.H / 20),
-                     P(l + 7 * w / 12, mid), P(Right(a), a.Y)});
-    st.Draw(g);
-}
-
 void GPDrawViewGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte thickness)
 {
     const TBox b(r);
@@ -875,49 +635,6 @@ void GPDrawClockGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte
     Ring(st.Path, Rc(b.cx - e, b.cy - e, 2 * e, 2 * e), 45);
     st.Path.StartFigure();
     Line(st.Path, P(b.cx, b.cy - e + pw / 2), P(b.cx, b.cy - 4.2 * e));
-    st.Draw(g);
-}
-
-void GPDrawCalendarGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte thickness)
-{
-    const TBox b(r);
-    TGlyphStroke st(color, scale, thickness);
-    st.Path.AddRectangle(r);
-    st.Path.StartFigure();
-    Line(st.Path, P(b.R(), b.Y + b.H / 4), P(b.X, b.Y + b.H / 4));
-    for (float x : {b.X + b.W / 4, b.X + 3 * b.W / 4}) {
-        st.Path.StartFigure();
-        Line(st.Path, P(x, b.Y - b.H / 10), P(x, b.Y + b.H / 10));
-    }
-    const TGPRectF grid = Shrunk(Rc(b.X, b.Y + b.H / 4, b.W, 3 * b.H / 4), 3 * b.H / 16);
-    st.Path.AddRectangle(grid);
-    st.Path.AddRectangle(Rc(grid.X + grid.Width / 3, grid.Y, grid.Width / 3, grid.Height));
-    st.Path.AddRectangle(Rc(grid.X, grid.Y + grid.Height / 3, grid.Width, grid.Height / 3));
-    st.Draw(g);
-}
-
-void GPDrawChartGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte thickness)
-{
-    const TBox b(r);
-    const float w = b.W;
-    TGlyphStroke st(color, scale, thickness);
-    st.Path.AddRectangle(Rc(b.X, b.Y + w / 4, w / 4, b.H - w / 4));
-    st.Path.AddRectangle(Rc(b.X + 3 * w / 8, b.Y + w / 2, w / 4, b.H - w / 2));
-    st.Path.AddRectangle(Rc(b.X + 3 * w / 4, b.Y + w / 24, w / 4, b.H - w / 24));
-    st.Draw(g);
-}
-
-void GPDrawMapGlyph(TGPGraphics& g, TGPRectF r, ARGB color, double scale, Byte thickness)
-{
-    const TBox b(r);
-    const float s = b.W / 3;
-    TRawStroke st(color, scale, thickness);
-    Closed(st.Path, {P(b.X, b.Y + s / 2), P(b.X + s, b.Y), P(b.X + 2 * s, b.Y + s / 2), P(b.X + 3 * s, b.Y),
-                     P(b.X + 3 * s, b.B() - s / 2), P(b.X + 2 * s, b.B()), P(b.X + s, b.B() - s / 2), P(b.X, b.B())});
-    st.Path.StartFigure();
-    Line(st.Path, P(b.X + s, b.Y), P(b.X + s, b.B() - s / 2));
-    st.Path.StartFigure();
-    Line(st.Path, P(b.X + 2 * s, b.B()), P(b.X + 2 * s, b.Y + s / 2));
     st.Draw(g);
 }
 

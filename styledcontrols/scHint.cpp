@@ -375,13 +375,7 @@ void TscHint::Notification(TComponent* component, TOperation operation)
 
 void TscHint::SetImages(TCustomImageList* images)
 {
-    if (FHintImageList == images)
-        return;
-    if (FHintImageList)
-        FHintImageList->RemoveFreeNotification(this);
-    FHintImageList = images;
-    if (FHintImageList)
-        FHintImageList->FreeNotification(this);
+    ReplaceComponentReference(this, FHintImageList, images);
 }
 
 void TscHint::ActivateHint(TPoint p, const String& hint)

@@ -13,59 +13,18 @@ TAVIN_PUBLISHED(TscListBox)
     TAVIN_PROPERTY(int, ItemHeight).Default(16);
     TAVIN_PROPERTY(bool, MultiSelect).Default(false);
     TAVIN_PROPERTY(int, Columns).Default(0);
-    TAVIN_PROPERTY(TCustomImageList*, Images);
-    TAVIN_PROPERTY(int, ImageIndex).Default(-1);
-    TAVIN_PROPERTY(bool, WordBreak).Default(false);
-    TAVIN_PROPERTY(String, TitleDivider);
-    TAVIN_PROPERTY(TColor, LineColor).Default(clBtnFace);
-    TAVIN_PROPERTY(bool, ShowLines).Default(false);
-    TAVIN_PROPERTY(TscSelectionStyle, SelectionStyle).Default(scstStyled);
-    TAVIN_PROPERTY(bool, ShowFocusRect).Default(true);
-    TAVIN_PROPERTY(TColor, SelectionColor).Default(clNone);
-    TAVIN_PROPERTY(TColor, SelectionTextColor).Default(clHighlightText);
-    TAVIN_PROPERTY(TStrings*, TabWidths);
+    TSC_LINED_ITEM_LIST_PROPERTIES
     TAVIN_PROPERTY(TscDrawItemEvent, OnDrawItem);
     TAVIN_PROPERTY(TscGetDrawItemParamsEvent, OnGetDrawItemParams);
 }
 
-TscCustomListBox::TscCustomListBox(TComponent* owner)
-    : TCustomListBox(owner), FTabWidths(std::make_unique<TStringList>())
-{
-    SetStyle(lbOwnerDrawFixed);
-}
-
-TscCustomListBox::~TscCustomListBox() = default;
-
-void TscCustomListBox::Notification(TComponent* component, TOperation operation)
-{
-    TCustomListBox::Notification(component, operation);
-    if (operation == opRemove && component == FImages)
-        FImages = nullptr;
-}
-
-void TscCustomListBox::SetImages(TCustomImageList* value)
-{
-    if (SetFreeNotifiedReference(this, FImages, value))
-        Invalidate();
-}
-
-void TscCustomListBox::SetTabWidths(TStrings* value)
-{
-    if (value == FTabWidths.get())
-        return;
-    FTabWidths->Assign(value);
-    Invalidate();
-}
+TscCustomListBox::TscCustomListBox(TComponent* owner) : TscLinedItemListOf(owner) { SetStyle(lbOwnerDrawFixed); }
 
 bool TscCustomListBox::IsFluentUIOpaqueActive() const { return IsFluentUIOpaqueActiveFor(this, FFluentUIOpaque); }
 
 void TscCustomListBox::SetFluentUIOpaque(bool value)
 {
-    if (FFluentUIOpaque == value)
-        return;
-    FFluentUIOpaque = value;
-    if (FluentUIOpaqueNeedsRecreate(this))
-        Perform(CM_RECREATEWND);
+    ChangeFluentUIOpaque(this, FFluentUIOpaque, value);
 }
 
 void TscCustomListBox::CreateParams(TCreateParams& params)
@@ -88,27 +47,11 @@ void TscCustomListBox::ChangeScale(int m, int d, bool isDpiChange)
     SetItemHeight(height);
 }
 
-void TscCustomListBox::AddMRUItem(const String& value)
-{
-    if (value.empty())
-        return;
-    const int at = Items()->IndexOf(value);
-    if (at == 0)
-        return;
-    if (at > 0)
-        Items()->Delete(at);
-    Items()->Insert(0, value);
-}
-
-TscItemContent TscCustomListBox::ContentOf(int index) const
-{
-    return {this,         Items()->Strings(index), FImages,          FImageIndex, FOnGetDrawItemParams,
-            FWordBreak,   FTitleDivider,           FTabWidths.get(), TscItemFlavour::ListBox};
-}
+void TscCustomListBox::AddMRUItem(const String& value) { ::AddMRUItem(Items(), value); }
 
 void TscCustomListBox::DrawItemContent(TCanvas* canvas, TRect rect, int index, TOwnerDrawState state)
 {
-    PaintItemContent(canvas, rect, index, state, ContentOf(index));
+    PaintItemContent(canvas, rect, index, state, ItemContentOf(this, index, FTabWidths.get(), TscItemFlavour::ListBox));
 }
 
 void TscCustomListBox::WndProc(TMessage& message)
@@ -117,9 +60,7 @@ void TscCustomListBox::WndProc(TMessage& message)
     case CN_DRAWITEM: {
         TscListItemPaint paint{this, FLook, FShowLines, FLineColor, 0, nullptr,
                                [this](TCanvas* canvas, TRect r, int index, TOwnerDrawState state) {
-                                   if (FOnDrawItem)
-                                       FOnDrawItem(index, state, canvas, r);
-                                   else
+                                   if (!DrawItemByEvent(index, state, canvas, r))
                                        DrawItemContent(canvas, r, index, state);
                                }};
         PaintListBoxItem(*reinterpret_cast<DRAWITEMSTRUCT*>(message.LParam), paint);

@@ -6,6 +6,7 @@
 #include "Menus.h"
 #include "StdCtrls.h"
 #include "scControls.h"
+#include "scItemListOptions.h"
 
 // The kit's messages: a parent's background changed; paint into a foreign device context what the
 // window's own WM_PAINT leaves out, and the question whether a control can.
@@ -15,24 +16,12 @@ constexpr UINT CM_SCCANPAINTTODC = CM_BASE + 457;
 // The answer of a control that can paint into a foreign device context.
 constexpr LRESULT ScCanPaintToDCAnswer = 12851;
 
-TAVIN_ENUM(TscSelectionStyle, scstStyled, scstColor)
 TAVIN_ENUM(TscComboStyleKind, scscbDefault, scscbPushButton)
-
-using TscDrawItemEvent = TEvent<int, TOwnerDrawState, TCanvas*, TRect>;
-using TscGetDrawItemParamsEvent = TEvent<int, TOwnerDrawState, TCanvas*, TCustomImageList*&, int&>;
 
 TOwnerDrawState OwnerDrawStateOf(UINT itemState);
 
 // The rectangle shrunk by dx on the left and right and dy at the top and bottom.
 constexpr TRect InsetRect(TRect r, int dx, int dy) { return {r.Left + dx, r.Top + dy, r.Right - dx, r.Bottom - dy}; }
-
-// How the wrappers paint a selected item and the focus.
-struct TscSelectionLook {
-    TscSelectionStyle Style = scstStyled;
-    bool ShowFocusRect = true;
-    TColor Color = clNone;          // scstColor background; clNone: the style's highlight
-    TColor TextColor = clHighlightText;
-};
 
 // Background and text colour of one item before the selection is laid over it.
 struct TscItemColors {
@@ -47,23 +36,61 @@ bool IsFluentUIOpaqueActiveFor(const TComponent* component, bool option, bool te
 void ApplyFluentUIOpaque(TWinControl* control, bool active);
 // WM_TIMER of the first full repaint; true when it was that timer.
 bool HandleFluentUIOpaqueTimer(TWinControl* control, const TMessage& message, bool active);
-// Whether changing the option at run time recreates the window.
-bool FluentUIOpaqueNeedsRecreate(const TComponent* component, bool skipWhileLoading = true);
+// Changing the option at run time: stores it and, where it takes effect, makes the window anew
+// (skipWhileLoading: not while the form resource is read).
+void ChangeFluentUIOpaque(TWinControl* control, bool& field, bool value, bool skipWhileLoading = true);
 
-// Points a reference at another component, asking it for free notification (so the reference is
-// cleared when it goes); false when the reference was already that component.
-template <class T>
-bool SetFreeNotifiedReference(TComponent* self, T*& field, T* value)
-{
-    if (field == value)
-        return false;
-    if (field)
-        field->RemoveFreeNotification(self);
-    field = value;
-    if (field)
-        field->FreeNotification(self);
-    return true;
-}
+// The tree and list views under a custom style: the kit's painter serves unless the system may
+// draw (DefaultDraw without a custom style); the window's brush in the style-mapped colour, which
+// the caller hands to the system control too.
+bool KitPaintsView(const TControl* control, bool defaultDraw);
+TColor UpdateViewBrush(TWinControl* control);
+// Repaints the window, frame and children included, at once.
+void FullRedrawWindow(TWinControl* control);
+
+// What the tree and list views share: the selection look, and the switch between the kit's row
+// painter and the system's drawing with the window brush in the style's colour.
+template <class Base>
+class TscCustomDrawnViewOf : public TscSelectionLookOf<Base, true> {
+public:
+    using TscSelectionLookOf<Base, true>::TscSelectionLookOf;
+
+    bool DefaultDraw() const { return FDefaultDraw; }
+    void SetDefaultDraw(bool value)
+    {
+        if (FDefaultDraw == value)
+            return;
+        FDefaultDraw = value;
+        // Under a custom style the kit paints either way.
+        if (!this->ComponentState().Contains(csDesigning) && UsesCustomStyle(this))
+            return;
+        UpdatePainter();
+        this->Invalidate();
+    }
+
+protected:
+    // Hands the system control's custom drawing to the kit's painter, or back to the system.
+    virtual void InstallPainter(bool kitPaints) = 0;
+    // Tells the system control the background colour it erases with.
+    virtual void SendBackgroundColor(TColor color) = 0;
+
+    void UpdatePainter() { InstallPainter(KitPaintsView(this, FDefaultDraw)); }
+    void UpdateBrush()
+    {
+        const TColor color = UpdateViewBrush(this);
+        if (this->HandleAllocated())
+            SendBackgroundColor(color);
+    }
+
+    bool FDefaultDraw = false;
+};
+
+// The selection of a tree or list view row in its bitmap. Under scstColor the colour (mapped
+// through the style when mapColors), laid over the row colour at alpha 200 when the control is
+// neither focused nor shows the focus; under scstStyled the style's selection with the focused
+// flag given. The canvas font takes the selection's text colour.
+void PaintRowSelection(TCanvas* canvas, const TRect& rect, const TWinControl* control, const TscSelectionLook& look,
+                       TColor rowColor, bool styledFocused, bool mapColors);
 
 // Draws an image of the list for an item (enabled or in the list's disabled look) at the reading
 // start of the rectangle, centred vertically, and moves the text rectangle past it.
@@ -90,6 +117,15 @@ struct TscItemContent {
     TscItemFlavour Flavour;
 };
 void PaintItemContent(TCanvas* canvas, TRect rect, int index, TOwnerDrawState state, const TscItemContent& content);
+// The content of an item of a list-like wrapper, from its properties.
+template <class List>
+TscItemContent ItemContentOf(const List* list, int index, const TStrings* tabWidths, TscItemFlavour flavour)
+{
+    return {list,          list->Items()->Strings(index), list->Images(), list->ImageIndex(), list->OnGetDrawItemParams(),
+            list->WordBreak(), list->TitleDivider(),      tabWidths,      flavour};
+}
+// Puts the text first in the items (moving it when present); an empty text does nothing.
+void AddMRUItem(TStrings* items, const String& value);
 
 // One owner-drawn item of a list box, composed off screen: colours, fill, separator line,
 // selection, focus rectangle, then the content. A check strip, when CheckWidth is above 0, is
@@ -108,74 +144,26 @@ void PaintListBoxItem(const DRAWITEMSTRUCT& item, const TscListItemPaint& paint)
 // style and, where columnsMatter, with one column); false when the default erase should run.
 bool EraseBelowListItems(TCustomListBox* control, HDC dc, bool columnsMatter);
 
-class TscCustomListBox : public TCustomListBox {
+class TscCustomListBox : public TscLinedItemListOf<TCustomListBox, true> {
     TAVIN_PUBLISHED_CLASS(TscCustomListBox, TCustomListBox)
 public:
     explicit TscCustomListBox(TComponent* owner);
-    ~TscCustomListBox() override;
     void WndProc(TMessage& message) override;
 
-    TCustomImageList* Images() const { return FImages; }
-    void SetImages(TCustomImageList* value);
-    int ImageIndex() const { return FImageIndex; }
-    void SetImageIndex(int value) { Change(FImageIndex, value); }
-    bool WordBreak() const { return FWordBreak; }
-    void SetWordBreak(bool value) { Change(FWordBreak, value); }
-    const String& TitleDivider() const { return FTitleDivider; }
-    void SetTitleDivider(const String& value) { Change(FTitleDivider, value); }
-    bool ShowLines() const { return FShowLines; }
-    void SetShowLines(bool value) { Change(FShowLines, value); }
-    TColor LineColor() const { return FLineColor; }
-    void SetLineColor(TColor value) { Change(FLineColor, value); }
-    TscSelectionStyle SelectionStyle() const { return FLook.Style; }
-    void SetSelectionStyle(TscSelectionStyle value) { Change(FLook.Style, value); }
-    bool ShowFocusRect() const { return FLook.ShowFocusRect; }
-    void SetShowFocusRect(bool value) { Change(FLook.ShowFocusRect, value); }
-    TColor SelectionColor() const { return FLook.Color; }
-    void SetSelectionColor(TColor value) { Change(FLook.Color, value); }
-    TColor SelectionTextColor() const { return FLook.TextColor; }
-    void SetSelectionTextColor(TColor value) { Change(FLook.TextColor, value); }
-    TStrings* TabWidths() const { return FTabWidths.get(); }
-    void SetTabWidths(TStrings* value);
     bool FluentUIOpaque() const { return FFluentUIOpaque; }
     void SetFluentUIOpaque(bool value);
-    TscDrawItemEvent OnDrawItem() const { return FOnDrawItem; }
-    void SetOnDrawItem(TscDrawItemEvent e) { FOnDrawItem = e; }
-    TscGetDrawItemParamsEvent OnGetDrawItemParams() const { return FOnGetDrawItemParams; }
-    void SetOnGetDrawItemParams(TscGetDrawItemParamsEvent e) { FOnGetDrawItemParams = e; }
 
     bool IsFluentUIOpaqueActive() const;
     // Puts the text first in the list (moving it when present); an empty text does nothing.
     void AddMRUItem(const String& value);
 
 protected:
-    void Notification(TComponent* component, TOperation operation) override;
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
     void ChangeScale(int m, int d, bool isDpiChange) override;
     virtual void DrawItemContent(TCanvas* canvas, TRect rect, int index, TOwnerDrawState state);
-    TscItemContent ContentOf(int index) const;
 
-    template <class T>
-    void Change(T& field, const T& value)
-    {
-        if (field == value)
-            return;
-        field = value;
-        Invalidate();
-    }
-
-    TCustomImageList* FImages = nullptr;
-    int FImageIndex = -1;
-    bool FWordBreak = false;
-    String FTitleDivider;
-    bool FShowLines = false;
-    TColor FLineColor = clBtnFace;
-    TscSelectionLook FLook;
-    std::unique_ptr<TStrings> FTabWidths;
     bool FFluentUIOpaque = false;
-    TscDrawItemEvent FOnDrawItem;
-    TscGetDrawItemParamsEvent FOnGetDrawItemParams;
 };
 
 class TscListBox : public TscCustomListBox {
@@ -184,7 +172,7 @@ public:
     using TscCustomListBox::TscCustomListBox;
 };
 
-class TscCustomComboBox : public TCustomComboBox {
+class TscCustomComboBox : public TscItemListOf<TCustomComboBox, true> {
     TAVIN_PUBLISHED_CLASS(TscCustomComboBox, TCustomComboBox)
 public:
     explicit TscCustomComboBox(TComponent* owner);
@@ -192,30 +180,10 @@ public:
 
     void SetStyle(TComboBoxStyle value) override;
     void SetItemHeight(int value) override;
-    TCustomImageList* Images() const { return FImages; }
-    void SetImages(TCustomImageList* value);
-    int ImageIndex() const { return FImageIndex; }
-    void SetImageIndex(int value) { Change(FImageIndex, value); }
-    bool WordBreak() const { return FWordBreak; }
-    void SetWordBreak(bool value) { Change(FWordBreak, value); }
-    const String& TitleDivider() const { return FTitleDivider; }
-    void SetTitleDivider(const String& value) { Change(FTitleDivider, value); }
-    TscSelectionStyle SelectionStyle() const { return FLook.Style; }
-    void SetSelectionStyle(TscSelectionStyle value) { Change(FLook.Style, value); }
-    bool ShowFocusRect() const { return FLook.ShowFocusRect; }
-    void SetShowFocusRect(bool value) { Change(FLook.ShowFocusRect, value); }
-    TColor SelectionColor() const { return FLook.Color; }
-    void SetSelectionColor(TColor value) { Change(FLook.Color, value); }
-    TColor SelectionTextColor() const { return FLook.TextColor; }
-    void SetSelectionTextColor(TColor value) { Change(FLook.TextColor, value); }
     TscComboStyleKind StyleKind() const { return FStyleKind; }
     void SetStyleKind(TscComboStyleKind value);
     bool FluentUIOpaque() const { return FFluentUIOpaque; }
     void SetFluentUIOpaque(bool value);
-    TscDrawItemEvent OnDrawItem() const { return FOnDrawItem; }
-    void SetOnDrawItem(TscDrawItemEvent e) { FOnDrawItem = e; }
-    TscGetDrawItemParamsEvent OnGetDrawItemParams() const { return FOnGetDrawItemParams; }
-    void SetOnGetDrawItemParams(TscGetDrawItemParamsEvent e) { FOnGetDrawItemParams = e; }
 
     bool IsFluentUIOpaqueActive() const;
     // Whether the closed face is the kit's own (a push-button face with the item and an arrow).
@@ -227,7 +195,6 @@ public:
     void AddMRUItem(const String& value);
 
 protected:
-    void Notification(TComponent* component, TOperation operation) override;
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
     void ChangeScale(int m, int d, bool isDpiChange) override;
@@ -235,25 +202,9 @@ protected:
     // The closed face: parent background, button face, item, focus rectangle, drop-down part.
     void DrawComboFace(TCanvas* canvas);
 
-    template <class T>
-    void Change(T& field, const T& value)
-    {
-        if (field == value)
-            return;
-        field = value;
-        Invalidate();
-    }
-
-    TCustomImageList* FImages = nullptr;
-    int FImageIndex = -1;
-    bool FWordBreak = false;
-    String FTitleDivider;
-    TscSelectionLook FLook;
     TscComboStyleKind FStyleKind = scscbDefault;
     int FTempItemIndex = -1;
     bool FFluentUIOpaque = false;
-    TscDrawItemEvent FOnDrawItem;
-    TscGetDrawItemParamsEvent FOnGetDrawItemParams;
 
 private:
     void DrawItemOrEvent(TCanvas* canvas, TRect rect, int index, TOwnerDrawState state, bool faceItem);
@@ -275,68 +226,21 @@ public:
     void WndProc(TMessage& message) override;
 };
 
-class TscCheckListBox : public TCheckListBox {
+class TscCheckListBox : public TscLinedItemListOf<TCheckListBox, false> {
     TAVIN_PUBLISHED_CLASS(TscCheckListBox, TCheckListBox)
 public:
     explicit TscCheckListBox(TComponent* owner);
-    ~TscCheckListBox() override;
     void WndProc(TMessage& message) override;
 
-    TCustomImageList* Images() const { return FImages; }
-    void SetImages(TCustomImageList* value);
-    int ImageIndex() const { return FImageIndex; }
-    void SetImageIndex(int value) { Change(FImageIndex, value); }
-    bool WordBreak() const { return FWordBreak; }
-    void SetWordBreak(bool value) { Change(FWordBreak, value); }
-    const String& TitleDivider() const { return FTitleDivider; }
-    void SetTitleDivider(const String& value) { Change(FTitleDivider, value); }
-    bool ShowLines() const { return FShowLines; }
-    void SetShowLines(bool value) { Change(FShowLines, value); }
-    TColor LineColor() const { return FLineColor; }
-    void SetLineColor(TColor value) { Change(FLineColor, value); }
-    TscSelectionStyle SelectionStyle() const { return FLook.Style; }
-    void SetSelectionStyle(TscSelectionStyle value) { Change(FLook.Style, value); }
-    bool ShowFocusRect() const { return FLook.ShowFocusRect; }
-    void SetShowFocusRect(bool value) { FLook.ShowFocusRect = value; }
-    TColor SelectionColor() const { return FLook.Color; }
-    void SetSelectionColor(TColor value) { Change(FLook.Color, value); }
-    TColor SelectionTextColor() const { return FLook.TextColor; }
-    void SetSelectionTextColor(TColor value) { Change(FLook.TextColor, value); }
-    TStrings* TabWidths() const { return FTabWidths.get(); }
-    void SetTabWidths(TStrings* value);
-    TscDrawItemEvent OnDrawItem() const { return FOnDrawItem; }
-    void SetOnDrawItem(TscDrawItemEvent e) { FOnDrawItem = e; }
-    TscGetDrawItemParamsEvent OnGetDrawItemParams() const { return FOnGetDrawItemParams; }
-    void SetOnGetDrawItemParams(TscGetDrawItemParamsEvent e) { FOnGetDrawItemParams = e; }
     // The width of the check box as last drawn.
     int CheckBoxWidth() const { return FCheckBoxWidth; }
 
 protected:
-    void Notification(TComponent* component, TOperation operation) override;
     void ChangeScale(int m, int d, bool isDpiChange) override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void KeyPress(Char& key) override;
     virtual void DrawItemContent(TCanvas* canvas, TRect rect, int index, TOwnerDrawState state);
 
-    template <class T>
-    void Change(T& field, const T& value)
-    {
-        if (field == value)
-            return;
-        field = value;
-        Invalidate();
-    }
-
-    TCustomImageList* FImages = nullptr;
-    int FImageIndex = -1;
-    bool FWordBreak = false;
-    TscDrawItemEvent FOnDrawItem;
-    TscGetDrawItemParamsEvent FOnGetDrawItemParams;
-    String FTitleDivider;
-    bool FShowLines = false;
-    TColor FLineColor = clBtnFace;
-    TscSelectionLook FLook;
-    std::unique_ptr<TStrings> FTabWidths;
     int FCheckBoxWidth = 13;
 
 private:

@@ -65,11 +65,30 @@ bool HandleFluentUIOpaqueTimer(TWinControl* control, const TMessage& message, bo
     return true;
 }
 
-bool FluentUIOpaqueNeedsRecreate(const TComponent* component, bool skipWhileLoading)
+void ChangeFluentUIOpaque(TWinControl* control, bool& field, bool value, bool skipWhileLoading)
 {
-    const TComponentState state = component->ComponentState();
-    return !state.Contains(csDesigning) && !(skipWhileLoading && state.Contains(csLoading)) &&
-           !state.Contains(csDestroying) && IsWindows10OrLater() && GetWindowsBuildNumber() >= 17134;
+    if (field == value)
+        return;
+    field = value;
+    const TComponentState state = control->ComponentState();
+    if (!state.Contains(csDesigning) && !(skipWhileLoading && state.Contains(csLoading)) &&
+        !state.Contains(csDestroying) && IsWindows10OrLater() && GetWindowsBuildNumber() >= 17134)
+        control->Perform(CM_RECREATEWND);
+}
+
+bool KitPaintsView(const TControl* control, bool defaultDraw) { return UsesCustomStyle(control) || !defaultDraw; }
+
+TColor UpdateViewBrush(TWinControl* control)
+{
+    const TColor color = GetStyleSystemColor(control->Color(), control);
+    control->Brush()->SetColor(color);
+    return color;
+}
+
+void FullRedrawWindow(TWinControl* control)
+{
+    if (control->HandleAllocated())
+        RedrawWindow(control->HandleIfAllocated(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_FRAME);
 }
 
 void DrawListItemImage(TCanvas* canvas, TRect& textRect, TCustomImageList* images, int index, bool enabled,
@@ -85,6 +104,18 @@ void DrawListItemImage(TCanvas* canvas, TRect& textRect, TCustomImageList* image
         textRect.Right -= images->Width() + 5;
     else
         textRect.Left += images->Width() + 5;
+}
+
+void AddMRUItem(TStrings* items, const String& value)
+{
+    if (value.empty())
+        return;
+    const int at = items->IndexOf(value);
+    if (at == 0)
+        return;
+    if (at > 0)
+        items->Delete(at);
+    items->Insert(0, value);
 }
 
 String ItemBodyText(const String& text, const String& divider, String& title)
@@ -231,6 +262,28 @@ void PaintListBoxItem(const DRAWITEMSTRUCT& item, const TscListItemPaint& paint)
     if (index >= 0)
         paint.Content(canvas, r, index, state);
     BitBlt(item.hDC, itemRect.Left, itemRect.Top, itemRect.Width(), itemRect.Height(), canvas->Handle(), 0, 0, SRCCOPY);
+}
+
+void PaintRowSelection(TCanvas* canvas, const TRect& rect, const TWinControl* control, const TscSelectionLook& look,
+                       TColor rowColor, bool styledFocused, bool mapColors)
+{
+    canvas->Brush()->SetStyle(bsSolid);
+    canvas->Brush()->SetColor(rowColor);
+    canvas->FillRect(rect);
+    if (look.Style == scstStyled) {
+        canvas->Font()->SetColor(GetSelectionTextColor(control));
+        DrawItemSelection(canvas, rect, styledFocused, control, look.ShowFocusRect);
+        return;
+    }
+    const bool own = look.Color != clNone;
+    const auto mapped = [&](TColor c) { return mapColors ? GetStyleSystemColor(c, control) : c; };
+    const TColor back = own ? mapped(look.Color) : GetStyleSystemColor(clHighlight, control);
+    canvas->Font()->SetColor(own ? mapped(look.TextColor) : GetStyleSystemColor(clHighlightText, control));
+    canvas->Brush()->SetColor(back);
+    if (control->Focused() || look.ShowFocusRect)
+        canvas->FillRect(rect);
+    else
+        FillRectAlpha(canvas, rect, 200);
 }
 
 bool EraseBelowListItems(TCustomListBox* control, HDC dc, bool columnsMatter)

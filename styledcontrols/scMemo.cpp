@@ -36,13 +36,13 @@ void TscMemo::Notification(TComponent* component, TOperation operation)
 
 void TscMemo::SetWallpapers(TscCustomImageCollection* value)
 {
-    if (SetFreeNotifiedReference(this, FWallpapers, value))
+    if (ReplaceComponentReference(this, FWallpapers, value))
         Invalidate();
 }
 
 void TscMemo::SetCustomImages(TscCustomImageCollection* value)
 {
-    if (SetFreeNotifiedReference(this, FCustomImages, value))
+    if (ReplaceComponentReference(this, FCustomImages, value))
         Invalidate();
 }
 
@@ -51,11 +51,7 @@ bool TscMemo::IsFluentUIOpaqueActive() const { return IsFluentUIOpaqueActiveFor(
 
 void TscMemo::SetFluentUIOpaque(bool value)
 {
-    if (FFluentUIOpaque == value)
-        return;
-    FFluentUIOpaque = value;
-    if (FluentUIOpaqueNeedsRecreate(this, false))
-        Perform(CM_RECREATEWND);
+    ChangeFluentUIOpaque(this, FFluentUIOpaque, value, false);
 }
 
 void TscMemo::SetTransparent(bool value)

@@ -16,25 +16,25 @@ public:
     bool FluentUIOpaque() const { return FFluentUIOpaque; }
     void SetFluentUIOpaque(bool value);
     const String& PromptText() const { return FPromptText; }
-    void SetPromptText(const String& value) { Change(FPromptText, value); }
+    void SetPromptText(const String& value) { ChangeAndInvalidate(this, FPromptText, value); }
     TColor PromptTextColor() const { return FPromptTextColor; }
-    void SetPromptTextColor(TColor value) { Change(FPromptTextColor, value); }
+    void SetPromptTextColor(TColor value) { ChangeAndInvalidate(this, FPromptTextColor, value); }
     bool HidePromptTextIfFocused() const { return FHidePromptTextIfFocused; }
     void SetHidePromptTextIfFocused(bool value) { FHidePromptTextIfFocused = value; }
     TscCustomImageCollection* Wallpapers() const { return FWallpapers; }
     void SetWallpapers(TscCustomImageCollection* value);
     int WallpaperIndex() const { return FWallpaperIndex; }
-    void SetWallpaperIndex(int value) { Change(FWallpaperIndex, value); }
+    void SetWallpaperIndex(int value) { ChangeAndInvalidate(this, FWallpaperIndex, value); }
     bool Transparent() const { return FTransparent; }
     void SetTransparent(bool value);
     TscCustomImageCollection* CustomImages() const { return FCustomImages; }
     void SetCustomImages(TscCustomImageCollection* value);
     int CustomBackgroundImageNormalIndex() const { return FCustomBackgroundImageNormalIndex; }
-    void SetCustomBackgroundImageNormalIndex(int value) { Change(FCustomBackgroundImageNormalIndex, value); }
+    void SetCustomBackgroundImageNormalIndex(int value) { ChangeAndInvalidate(this, FCustomBackgroundImageNormalIndex, value); }
     int CustomBackgroundImageHotIndex() const { return FCustomBackgroundImageHotIndex; }
-    void SetCustomBackgroundImageHotIndex(int value) { Change(FCustomBackgroundImageHotIndex, value); }
+    void SetCustomBackgroundImageHotIndex(int value) { ChangeAndInvalidate(this, FCustomBackgroundImageHotIndex, value); }
     int CustomBackgroundImageDisabledIndex() const { return FCustomBackgroundImageDisabledIndex; }
-    void SetCustomBackgroundImageDisabledIndex(int value) { Change(FCustomBackgroundImageDisabledIndex, value); }
+    void SetCustomBackgroundImageDisabledIndex(int value) { ChangeAndInvalidate(this, FCustomBackgroundImageDisabledIndex, value); }
     bool UseFontColorToStyleColor() const { return FUseFontColorToStyleColor; }
     void SetUseFontColorToStyleColor(bool value) { FUseFontColorToStyleColor = value; }
 
@@ -56,14 +56,6 @@ protected:
     void DrawMemoBackground(TCanvas* canvas);
     void DrawPromptText(TCanvas* canvas);
 
-    template <class T>
-    void Change(T& field, const T& value)
-    {
-        if (field == value)
-            return;
-        field = value;
-        Invalidate();
-    }
 
 private:
     void RenderInto(HDC target, bool hideCaret);

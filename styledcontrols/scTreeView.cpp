@@ -45,7 +45,7 @@ TAVIN_PUBLISHED(TscTreeView)
     TAVIN_PROPERTY(TscTreeViewCustomDrawItemTextEvent, OnCustomDrawItemText);
 }
 
-TscCustomTreeView::TscCustomTreeView(TComponent* owner) : TCustomTreeView(owner)
+TscCustomTreeView::TscCustomTreeView(TComponent* owner) : TscCustomDrawnViewOf(owner)
 {
     SetOnAdvancedCustomDrawItem(MakeHandler<&TscCustomTreeView::DrawTreeNode>(this));
 }
@@ -59,7 +59,7 @@ void TscCustomTreeView::Notification(TComponent* component, TOperation operation
 
 void TscCustomTreeView::SetButtonImages(TCustomImageList* value)
 {
-    if (SetFreeNotifiedReference(this, FButtonImages, value))
+    if (ReplaceComponentReference(this, FButtonImages, value))
         Invalidate();
 }
 
@@ -75,38 +75,20 @@ bool TscCustomTreeView::IsFluentUIOpaqueActive() const { return IsFluentUIOpaque
 
 void TscCustomTreeView::SetFluentUIOpaque(bool value)
 {
-    if (FFluentUIOpaque == value)
-        return;
-    FFluentUIOpaque = value;
-    if (FluentUIOpaqueNeedsRecreate(this))
-        Perform(CM_RECREATEWND);
+    ChangeFluentUIOpaque(this, FFluentUIOpaque, value);
 }
 
-void TscCustomTreeView::UpdatePainter()
+void TscCustomTreeView::InstallPainter(bool kitPaints)
 {
-    if (UsesCustomStyle(this) || !FDefaultDraw)
+    if (kitPaints)
         SetOnAdvancedCustomDrawItem(MakeHandler<&TscCustomTreeView::DrawTreeNode>(this));
     else
         SetOnAdvancedCustomDrawItem(nullptr);
 }
 
-void TscCustomTreeView::UpdateBrush()
+void TscCustomTreeView::SendBackgroundColor(TColor color)
 {
-    const TColor color = GetStyleSystemColor(Color(), this);
-    Brush()->SetColor(color);
-    if (HandleAllocated())
-        SendMessageW(FHandle, TVM_SETBKCOLOR, 0, static_cast<LPARAM>(ColorToRGB(color)));
-}
-
-void TscCustomTreeView::SetDefaultDraw(bool value)
-{
-    if (FDefaultDraw == value)
-        return;
-    FDefaultDraw = value;
-    if (!ComponentState().Contains(csDesigning) && UsesCustomStyle(this))
-        return;
-    UpdatePainter();
-    Invalidate();
+    SendMessageW(FHandle, TVM_SETBKCOLOR, 0, static_cast<LPARAM>(ColorToRGB(color)));
 }
 
 void TscCustomTreeView::CreateParams(TCreateParams& params)
@@ -127,11 +109,7 @@ void TscCustomTreeView::CreateWnd()
     ApplyFluentUIOpaque(this, IsFluentUIOpaqueActive());
 }
 
-void TscCustomTreeView::FullRedraw()
-{
-    if (HandleAllocated())
-        RedrawWindow(FHandle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_FRAME);
-}
+void TscCustomTreeView::FullRedraw() { FullRedrawWindow(this); }
 
 // ---------------------------------------------------------------------------------------------
 // Check boxes.
@@ -413,24 +391,8 @@ void TscCustomTreeView::PaintNodeText(TTreeNode* node, TCustomDrawState state, c
         canvas->Font()->SetColor(target->Font()->Color());
         canvas->Brush()->SetColor(rowColor);
         canvas->FillRect(r);
-    } else if (FLook.Style == scstColor) {
-        const bool own = FLook.Color != clNone;
-        const TColor back = own ? FLook.Color : GetStyleSystemColor(clHighlight, this);
-        canvas->Font()->SetColor(own ? FLook.TextColor : GetStyleSystemColor(clHighlightText, this));
-        if (Focused() || FLook.ShowFocusRect) {
-            canvas->Brush()->SetColor(back);
-            canvas->FillRect(r);
-        } else {
-            canvas->Brush()->SetColor(rowColor);
-            canvas->FillRect(r);
-            canvas->Brush()->SetColor(back);
-            FillRectAlpha(canvas, r, 200);
-        }
     } else {
-        canvas->Brush()->SetColor(rowColor);
-        canvas->FillRect(r);
-        canvas->Font()->SetColor(GetSelectionTextColor(this));
-        DrawItemSelection(canvas, r, state.Contains(cdsFocused) && Focused(), this, FLook.ShowFocusRect);
+        PaintRowSelection(canvas, r, this, FLook, rowColor, state.Contains(cdsFocused) && Focused(), false);
     }
     canvas->Brush()->SetStyle(bsClear);
     if (selected && Focused() && state.Contains(cdsFocused) && FLook.ShowFocusRect)

@@ -12,7 +12,7 @@ using TscTreeViewCheckChangedEvent = TEvent<TObject*, TTreeNode*, bool>;
 using TscTreeViewCheckChangingEvent = TEvent<TObject*, TTreeNode*, bool, bool&>;
 using TscTreeViewCustomDrawItemTextEvent = TEvent<TObject*, TCanvas*, TRect, TTreeNode*, TCustomDrawState, bool&>;
 
-class TscCustomTreeView : public TCustomTreeView {
+class TscCustomTreeView : public TscCustomDrawnViewOf<TCustomTreeView> {
     TAVIN_PUBLISHED_CLASS(TscCustomTreeView, TCustomTreeView)
 public:
     explicit TscCustomTreeView(TComponent* owner);
@@ -25,25 +25,15 @@ public:
     TCustomImageList* ButtonImages() const { return FButtonImages; }
     void SetButtonImages(TCustomImageList* value);
     int ButtonCollapseImageIndex() const { return FButtonCollapseImageIndex; }
-    void SetButtonCollapseImageIndex(int value) { Change(FButtonCollapseImageIndex, value); }
+    void SetButtonCollapseImageIndex(int value) { ChangeAndInvalidate(this, FButtonCollapseImageIndex, value); }
     int ButtonExpandImageIndex() const { return FButtonExpandImageIndex; }
-    void SetButtonExpandImageIndex(int value) { Change(FButtonExpandImageIndex, value); }
-    TscSelectionStyle SelectionStyle() const { return FLook.Style; }
-    void SetSelectionStyle(TscSelectionStyle value) { Change(FLook.Style, value); }
-    bool ShowFocusRect() const { return FLook.ShowFocusRect; }
-    void SetShowFocusRect(bool value) { Change(FLook.ShowFocusRect, value); }
-    TColor SelectionColor() const { return FLook.Color; }
-    void SetSelectionColor(TColor value) { Change(FLook.Color, value); }
-    TColor SelectionTextColor() const { return FLook.TextColor; }
-    void SetSelectionTextColor(TColor value) { Change(FLook.TextColor, value); }
+    void SetButtonExpandImageIndex(int value) { ChangeAndInvalidate(this, FButtonExpandImageIndex, value); }
     TscExpandButtonStyle ButtonStyle() const { return FButtonStyle; }
-    void SetButtonStyle(TscExpandButtonStyle value) { Change(FButtonStyle, value); }
+    void SetButtonStyle(TscExpandButtonStyle value) { ChangeAndInvalidate(this, FButtonStyle, value); }
     TColor ButtonColor() const { return FButtonColor; }
-    void SetButtonColor(TColor value) { Change(FButtonColor, value); }
+    void SetButtonColor(TColor value) { ChangeAndInvalidate(this, FButtonColor, value); }
     TColor ButtonGlyphColor() const { return FButtonGlyphColor; }
-    void SetButtonGlyphColor(TColor value) { Change(FButtonGlyphColor, value); }
-    bool DefaultDraw() const { return FDefaultDraw; }
-    void SetDefaultDraw(bool value);
+    void SetButtonGlyphColor(TColor value) { ChangeAndInvalidate(this, FButtonGlyphColor, value); }
     bool FluentUIOpaque() const { return FFluentUIOpaque; }
     void SetFluentUIOpaque(bool value);
     TscTreeViewCheckChangedEvent OnNodeCheckedChanged() const { return FOnNodeCheckedChanged; }
@@ -63,6 +53,8 @@ public:
     int ButtonSize() const { return FButtonSize; }
 
 protected:
+    void InstallPainter(bool kitPaints) override;
+    void SendBackgroundColor(TColor color) override;
     void Notification(TComponent* component, TOperation operation) override;
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
@@ -71,20 +63,10 @@ protected:
     void DrawTreeNode(TCustomTreeView* sender, TTreeNode* node, TCustomDrawState state, TCustomDrawStage stage,
                       bool& paintImages, bool& defaultDraw);
 
-    template <class T>
-    void Change(T& field, const T& value)
-    {
-        if (field == value)
-            return;
-        field = value;
-        Invalidate();
-    }
 
 private:
     void UpdateChildChecks(TTreeNode* node);
     void SetDescendantChecks(TTreeNode* node, bool value);
-    void UpdatePainter();
-    void UpdateBrush();
     void DrawNodeLinesAndButton(TCanvas* canvas, TTreeNode* node, const TRect& rect, TColor lineColor);
     void DrawNodeImage(TCanvas* canvas, const TRect& content, int imageIndex, TTreeNode* node);
     int GetNodeImageIndex(TTreeNode* node) const;
@@ -101,9 +83,7 @@ private:
     TCustomImageList* FButtonImages = nullptr;
     int FButtonCollapseImageIndex = 0;
     int FButtonExpandImageIndex = 1;
-    TscSelectionLook FLook;
     TscExpandButtonStyle FButtonStyle = scebsArrow;
-    bool FDefaultDraw = false;
     TColor FButtonColor = clNone;
     TColor FButtonGlyphColor = clBtnFace;
     bool FCheckingTree = false;

@@ -152,31 +152,24 @@ TEST(MessageBoxTest, ActiveFormIsDisabledOnlyWhileTheBoxRuns)
     form.Hide();
 }
 
-// Escape pressed on the dialog's focused control, as the keyboard delivers it.
-void PressEscape(HWND dialog)
-{
-    HWND focus = GetFocus();
-    HWND target = focus && (focus == dialog || IsChild(dialog, focus)) ? focus : dialog;
-    PostMessageW(target, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
-    PostMessageW(target, WM_KEYUP, VK_ESCAPE, static_cast<LPARAM>(0xC0010001));
-}
-
-// The system's task dialog under Wine, shown over an active form and closed as a person would (a
-// button, its close box, Escape). Each box in a row is centred over the form and mirrored.
-TEST(MessageBoxTest, SystemDialogIsShownAndAnswered)
+// Under Wine (common controls 5.81) the box is the kit's own dialog form, shown over an active form
+// and closed as a person would (a button, its close box, Escape). Each box in a row is centred over
+// the form and mirrored.
+TEST(MessageBoxTest, DialogFormIsShownAndAnswered)
 {
     TForm form(nullptr);
     form.SetBounds(150, 120, 760, 520);
     ASSERT_TRUE(ShowActive(&form));
+    using namespace TaskDialogActions;
     struct {
         Byte Set;
         std::function<void(HWND)> Action;
         int Result;
     } cases[] = {
-        {4, [](HWND d) { PostMessageW(d, TDM_CLICK_BUTTON, 101, 0); }, mrNo},
-        {4, [](HWND d) { PostMessageW(d, WM_CLOSE, 0, 0); }, mrCancel},
-        {6, [](HWND d) { PostMessageW(d, WM_CLOSE, 0, 0); }, mrIgnore},
-        {3, [](HWND d) { PostMessageW(d, TDM_CLICK_BUTTON, 101, 0); }, mrYes},
+        {4, [](HWND d) { PressButton(d, 101); }, mrNo},
+        {4, CloseBox, mrCancel},
+        {6, CloseBox, mrIgnore},
+        {3, [](HWND d) { PressButton(d, 101); }, mrYes},
         {4, PressEscape, mrCancel},
         {6, PressEscape, mrIgnore},
     };
@@ -184,14 +177,26 @@ TEST(MessageBoxTest, SystemDialogIsShownAndAnswered)
     GetWindowRect(form.Handle(), &formBounds);
     TRecordingMessageBeeper beeper;
     for (const auto& c : cases) {
-        TTaskDialogAnswerer answerer(c.Action);
+        bool kitForm = false;
+        std::vector<String> captions;
+        TTaskDialogAnswerer answerer([&](HWND d) {
+            TRurMessageForm* shown = TTaskDialogAnswerer::FormOf(d);
+            kitForm = shown != nullptr;
+            if (shown)
+                for (TWinControl* button : shown->CustomButtonList())
+                    captions.push_back(button->Caption());
+            c.Action(d);
+        });
         bool verified = true;
         int result = ShowMessageBox(u"", u"Question", u"Body", u"", 4, c.Set, 1, false, 0, verified);
         EXPECT_EQ(result, c.Result) << int(c.Set);
+        EXPECT_TRUE(kitForm);
+        EXPECT_EQ(captions.size(), c.Set == 3 ? 2u : 3u);
         EXPECT_EQ(answerer.Title, u" ");
         EXPECT_FALSE(answerer.OwnerFormEnabled);
         EXPECT_FALSE(verified);
         EXPECT_TRUE(form.Enabled());
+        EXPECT_TRUE(IsWindowEnabled(form.Handle()));
         EXPECT_NEAR((answerer.Bounds.left + answerer.Bounds.right) / 2, (formBounds.left + formBounds.right) / 2, 2);
         EXPECT_NEAR((answerer.Bounds.top + answerer.Bounds.bottom) / 2, (formBounds.top + formBounds.bottom) / 2, 2);
         EXPECT_TRUE(answerer.ExStyle & WS_EX_LAYOUTRTL);

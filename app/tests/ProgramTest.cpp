@@ -114,9 +114,11 @@ BOOL CALLBACK FindVisibleDialog(HWND wnd, LPARAM data)
     auto* search = reinterpret_cast<TWindowSearch*>(data);
     DWORD owner = 0;
     GetWindowThreadProcessId(wnd, &owner);
-    wchar_t className[16] = {};
-    GetClassNameW(wnd, className, 16);
-    if (owner == search->ProcessId && IsWindowVisible(wnd) && std::wstring(className) == L"#32770") {
+    wchar_t className[32] = {};
+    GetClassNameW(wnd, className, 32);
+    // The system's task dialog, or the kit's dialog form where the system offers none.
+    const std::wstring name = className;
+    if (owner == search->ProcessId && IsWindowVisible(wnd) && (name == L"#32770" || name == L"Tavin.TRurMessageForm")) {
         search->Found = wnd;
         return FALSE;
     }

@@ -61,17 +61,132 @@ TEST_F(Screenshot, MainWindowAtStartAndWithAFieldWarning)
 
 } // namespace
 
-TEST_F(Screenshot, ErrorBoxOverTheMainWindow)
+// The tool's two boxes as the main form raises them, end to end: under Wine (common controls 5.81)
+// they are the kit's own dialog form, mirrored over the disabled main window, in Persian.
+class MessageBoxes : public Screenshot {
+protected:
+    static void SetUpTestSuite()
+    {
+        Screenshot::SetUpTestSuite();
+        MessageUnitPrompts = MainFormPrompts();
+    }
+    void SetUp() override
+    {
+        Screenshot::SetUp();
+        Recorders = SetMainFormPrompts(MessageUnitPrompts);
+    }
+    void TearDown() override
+    {
+        SetMainFormPrompts(std::move(Recorders));
+        Screenshot::TearDown();
+    }
+
+    // What the box showed, read from its window while it was up.
+    struct TShownBox {
+        bool KitForm = false;
+        String Title, Instruction, Content, ExpandCaption;
+        std::vector<String> Buttons;
+        bool IconShown = false;
+        bool MainWindowEnabled = true;
+        bool Mirrored = false;
+        bool ExpandedTextShown = false;
+        bool ExpandedAfterClick = false;
+    };
+
+    // Generate raises the box; action answers it after its look was read (and pictured).
+    TShownBox GenerateAndAnswer(const String& picture, const std::function<void(HWND)>& action)
+    {
+        TShownBox shown;
+        TTaskDialogAnswerer answerer([&](HWND wnd) {
+            TRurMessageForm* form = TTaskDialogAnswerer::FormOf(wnd);
+            shown.KitForm = form != nullptr;
+            if (!form)
+                return PostMessageW(wnd, WM_CLOSE, 0, 0), void();
+            TCustomRurTaskDialog& dialog = *form->TaskDialog();
+            shown.Title = form->Caption();
+            if (auto* label = dynamic_cast<TLabel*>(form->FindComponent(u"Instr")))
+                shown.Instruction = label->Caption();
+            shown.Content = dialog.Content();
+            auto* icon = dynamic_cast<TImage*>(form->FindComponent(u"Image"));
+            shown.IconShown = icon && icon->Visible() && !icon->Picture()->Graphic()->Empty();
+            for (TWinControl* button : form->CustomButtonList())
+                shown.Buttons.push_back(button->Caption());
+            shown.MainWindowEnabled = IsWindowEnabled(Form->Handle());
+            shown.Mirrored = GetWindowLongPtrW(wnd, GWL_EXSTYLE) & WS_EX_LAYOUTRTL;
+            if (TTaskDialogButton* expander = form->ExpandButton()) {
+                shown.ExpandCaption = form->Expanded() ? dialog.ExpandControlText() : dialog.CollapsControlText();
+                shown.ExpandedTextShown = form->Expanded();
+                expander->Click();
+                shown.ExpandedAfterClick = form->Expanded();
+                expander->Click();
+            }
+            PumpFor(100);
+            SavePng(*CaptureScreenArea(Around(wnd)), picture);
+            action(wnd);
+        });
+        try {
+            Form->btn_generateClick(Form);
+        } catch (const EAbort&) {
+            // Generate ends silently once the box has spoken.
+        }
+        EXPECT_TRUE(answerer.Answered);
+        return shown;
+    }
+
+    // The main window and the box over it.
+    static RECT Around(HWND box)
+    {
+        RECT main = WindowArea(), dialog;
+        GetWindowRect(box, &dialog);
+        RECT both;
+        UnionRect(&both, &main, &dialog);
+        return both;
+    }
+
+    static inline TMainFormPrompts MessageUnitPrompts;
+    TMainFormPrompts Recorders;
+};
+
+TEST_F(MessageBoxes, ErrorBoxOnEmptyFields)
 {
-    PumpFor(100);
-    TTaskDialogAnswerer answerer([](HWND dialog) {
-        RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-        RECT area;
-        GetWindowRect(dialog, &area);
-        SavePng(*CaptureScreenArea(area), u"error-box.png");
-        PostMessageW(dialog, WM_CLOSE, 0, 0);
-    });
-    ShowErrorMessage(u"خطا", u"تولید کلید یا درخواست ناموفق بود", u"نوشتن فایل کلید خصوصی ناموفق بود.", 3);
-    // The box is mirrored: its icon and text begin at the right.
-    EXPECT_TRUE(answerer.ExStyle & WS_EX_LAYOUTRTL);
+    using namespace TaskDialogActions;
+    const std::function<void(HWND)> answers[] = {PressEscape, CloseBox, [](HWND d) { PressButton(d, 100); }};
+    for (const auto& answer : answers) {
+        const TShownBox box = GenerateAndAnswer(u"error-box.png", answer);
+        EXPECT_TRUE(box.KitForm);
+        EXPECT_EQ(box.Title, u"گروه نرم افزاری تاوین");
+        EXPECT_EQ(box.Instruction, u"خطا");
+        EXPECT_EQ(box.Content, u"داده های وارد شده صحیح نیست");
+        EXPECT_TRUE(box.IconShown);
+        EXPECT_EQ(box.Buttons, (std::vector<String>{u"تأييـد"}));
+        EXPECT_FALSE(box.MainWindowEnabled);
+        EXPECT_TRUE(box.Mirrored);
+        // The expanded text starts hidden behind the expander, which shows it.
+        EXPECT_EQ(box.ExpandCaption, u"نمايش راهنمايي بيشتر");
+        EXPECT_FALSE(box.ExpandedTextShown);
+        EXPECT_TRUE(box.ExpandedAfterClick);
+        EXPECT_TRUE(PumpUntil([] { return IsWindowEnabled(Form->Handle()) != FALSE; }));
+        EXPECT_TRUE(PumpUntil([] { return GetActiveWindow() == Form->Handle(); }));
+    }
+}
+
+TEST_F(MessageBoxes, OverwriteQuestionWhenTheFilesExist)
+{
+    FillValid(1);
+    const String serial = Edit(TInputField::SerialNumber)->Text();
+    WriteFileText(Folder + u"\\" + serial + u"_csr_key.txt", "old request");
+    using namespace TaskDialogActions;
+    const std::function<void(HWND)> answers[] = {[](HWND d) { PressButton(d, 100); }, PressEscape, CloseBox};
+    for (const auto& answer : answers) {
+        const TShownBox box = GenerateAndAnswer(u"overwrite-question.png", answer);
+        EXPECT_TRUE(box.KitForm);
+        EXPECT_EQ(box.Instruction, u"فایل‌ها از قبل وجود دارند");
+        EXPECT_TRUE(box.IconShown);
+        EXPECT_EQ(box.Buttons, (std::vector<String>{u"خير", u"بله"}));
+        EXPECT_FALSE(box.MainWindowEnabled);
+        EXPECT_TRUE(box.Mirrored);
+        // "No" (and cancelling) changes nothing.
+        EXPECT_EQ(FileText(Folder + u"\\" + serial + u"_csr_key.txt"), "old request");
+        EXPECT_TRUE(PumpUntil([] { return IsWindowEnabled(Form->Handle()) != FALSE; }));
+    }
 }

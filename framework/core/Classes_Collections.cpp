@@ -82,7 +82,17 @@ TCollectionItem* TCollection::Items(int index) const
 
 TCollectionItem* TCollection::Add()
 {
-    return FItemClass->CreateItem(this);
+    // The change is reported once the item is whole: a descendant's Update may read it.
+    BeginUpdate();
+    TCollectionItem* item = nullptr;
+    try {
+        item = FItemClass->CreateItem(this);
+    } catch (...) {
+        EndUpdate();
+        throw;
+    }
+    EndUpdate();
+    return item;
 }
 
 TCollectionItem* TCollection::Insert(int index)

@@ -12,7 +12,14 @@ TAVIN_PUBLISHED(TProgressBar)
     TAVIN_PROPERTY(bool, Smooth).Default(false);
     TAVIN_PROPERTY(TProgressBarOrientation, Orientation).Default(pbHorizontal);
     TAVIN_PROPERTY(int, MarqueeInterval).Default(10);
+    TAVIN_PROPERTY(TProgressBarState, State).Default(pbsNormal);
 }
+
+namespace {
+
+constexpr WPARAM ProgressStates[] = {PBST_NORMAL, PBST_ERROR, PBST_PAUSED};
+
+} // namespace
 
 TProgressBar::TProgressBar(TComponent* owner) : TWinControl(owner)
 {
@@ -38,6 +45,15 @@ void TProgressBar::CreateHandleState()
     SendMessageW(FHandle, PBM_SETPOS, static_cast<WPARAM>(FPosition), 0);
     if (FStyle == pbstMarquee)
         SendMessageW(FHandle, PBM_SETMARQUEE, TRUE, FMarqueeInterval);
+    if (FState != pbsNormal)
+        SendMessageW(FHandle, PBM_SETSTATE, ProgressStates[FState], 0);
+}
+
+void TProgressBar::SetState(TProgressBarState value)
+{
+    FState = value;
+    if (FHandle)
+        SendMessageW(FHandle, PBM_SETSTATE, ProgressStates[value], 0);
 }
 
 // A marquee that cannot be seen (its window or a parent hidden, as on a waiting panel) does not
@@ -108,7 +124,9 @@ void TProgressBar::SetMarqueeInterval(int value)
 
 void ComCtrlsUnitInitialize()
 {
-    INITCOMMONCONTROLSEX init{sizeof(init), ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES | ICC_DATE_CLASSES | ICC_TREEVIEW_CLASSES};
+    INITCOMMONCONTROLSEX init{sizeof(init), ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES | ICC_DATE_CLASSES | ICC_TREEVIEW_CLASSES |
+                                               ICC_LISTVIEW_CLASSES | ICC_USEREX_CLASSES};
     InitCommonControlsEx(&init);
-    RegisterClasses({TProgressBar::StaticClass(), TDateTimePicker::StaticClass(), TTreeView::StaticClass()});
+    RegisterClasses({TProgressBar::StaticClass(), TDateTimePicker::StaticClass(), TTreeView::StaticClass(),
+                     TListView::StaticClass(), TComboBoxEx::StaticClass()});
 }

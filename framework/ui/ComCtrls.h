@@ -1,17 +1,19 @@
 #pragma once
-// Common controls: the progress bar (including the marquee style), the date-time picker and the
-// tree view.
+// Common controls: the progress bar (including the marquee style), the date-time picker, the
+// tree view, the list view, the extended combo box, the up-down control and the rich edit.
 #include <functional>
 #include <vector>
 
 #include "Controls.h"
 #include "DateUtils.h"
 #include "ImgList.h"
+#include "StdCtrls.h"
 
 #include <commctrl.h>
 
 TAVIN_ENUM(TProgressBarStyle, pbstNormal, pbstMarquee)
 TAVIN_ENUM(TProgressBarOrientation, pbHorizontal, pbVertical)
+TAVIN_ENUM(TProgressBarState, pbsNormal, pbsError, pbsPaused)
 
 class TProgressBar : public TWinControl {
     TAVIN_PUBLISHED_CLASS(TProgressBar, TWinControl)
@@ -32,6 +34,9 @@ public:
     // Milliseconds between marquee steps.
     int MarqueeInterval() const { return FMarqueeInterval; }
     void SetMarqueeInterval(int value);
+    // Normal, error (red) or paused (yellow).
+    TProgressBarState State() const { return FState; }
+    void SetState(TProgressBarState value);
 
 protected:
     void CreateParams(TCreateParams& params) override;
@@ -44,6 +49,7 @@ private:
     bool FSmooth = false;
     TProgressBarOrientation FOrientation = pbHorizontal;
     int FMarqueeInterval = 10;
+    TProgressBarState FState = pbsNormal;
 };
 
 TAVIN_ENUM(TDateTimeKind, dtkDate, dtkTime)
@@ -258,5 +264,445 @@ public:
     using TCustomTreeView::TCustomTreeView;
 };
 
+// The state flags of a custom-draw notification's item (CDIS_...).
+TCustomDrawState CustomDrawStateOf(UINT itemState);
+// A tree's or list's custom-draw notification with an item painter: the painter runs for the
+// item's pre- and post-paint stages with the canvas lent the notification's DC (and may take the
+// drawing over from the system); the answer is the notification's result. Without a painter, or
+// for an item the control does not know, the system draws.
+using TCustomDrawItemPainter = std::function<void(TCustomDrawStage, TCustomDrawState, bool& defaultDraw)>;
+LRESULT CustomDrawItem(const NMCUSTOMDRAW& draw, TCanvas* canvas, bool knownItem, const TCustomDrawItemPainter& paint);
+
+// ---------------------------------------------------------------------------------------------
+// The list view over the system's list control: items and columns live in the control (and
+// survive the window being made anew); the window holds one item per list item, in the same order.
+
+class TListItems;
+class TCustomListView;
+
+TAVIN_ENUM(TViewStyle, vsIcon, vsSmallIcon, vsList, vsReport)
+TAVIN_ENUM(TDisplayCode, drBounds, drIcon, drLabel, drSelectBounds)
+
+class TListItem : public TPersistent {
+    TAVIN_CLASS(TListItem, TPersistent)
+public:
+    explicit TListItem(TListItems* owner);
+    ~TListItem() override;
+
+    TListItems* Owner() const { return FOwner; }
+    TCustomListView* ListView() const;
+    int Index() const;
+    const String& Caption() const { return FCaption; }
+    void SetCaption(const String& value);
+    // The texts of the columns after the first.
+    TStrings* SubItems() const { return FSubItems.get(); }
+    int ImageIndex() const { return FImageIndex; }
+    void SetImageIndex(int value);
+    // The image of a sub-item (-1 none).
+    int SubItemImages(int index) const;
+    void SetSubItemImages(int index, int value);
+    bool Checked() const;
+    void SetChecked(bool value);
+    bool Selected() const;
+    void SetSelected(bool value);
+    bool Focused() const;
+    void SetFocused(bool value);
+    void* Data() const { return FData; }
+    void SetData(void* value) { FData = value; }
+    // A part of the item in client coordinates; empty without a window.
+    TRect DisplayRect(TDisplayCode code) const;
+
+private:
+    friend class TListItems;
+    friend class TCustomListView;
+    void SubItemsChanged(TObject*);
+    void UpdateSubItems() const;
+    void SetState(UINT state, UINT mask) const;
+    UINT State(UINT mask) const;
+    TListItems* FOwner;
+    String FCaption;
+    std::unique_ptr<TStringList> FSubItems;
+    std::vector<int> FSubItemImages;
+    int FImageIndex = -1;
+    // Kept while the control has no window.
+    bool FChecked = false;
+    bool FSelected = false;
+    bool FFocused = false;
+    void* FData = nullptr;
+};
+
+class TListItems : public TPersistent {
+    TAVIN_CLASS(TListItems, TPersistent)
+public:
+    explicit TListItems(TCustomListView* owner);
+    ~TListItems() override;
+    TCustomListView* Owner() const { return FOwner; }
+    int Count() const { return static_cast<int>(FItems.size()); }
+    // Raises EListError for an index out of range.
+    TListItem* Item(int index) const;
+    TListItem* Add();
+    TListItem* Insert(int index);
+    void Delete(int index);
+    void Clear();
+    int IndexOf(const TListItem* item) const;
+    // Many items in a row: the window draws once at the last EndUpdate (the system list is slow
+    // to take items one by one while it draws).
+    void BeginUpdate();
+    void EndUpdate();
+
+private:
+    friend class TListItem;
+    friend class TCustomListView;
+    void CreateItem(int index) const;
+    TCustomListView* FOwner;
+    int FUpdateCount = 0;
+    std::vector<std::unique_ptr<TListItem>> FItems;
+};
+
+class TListColumn : public TCollectionItem {
+    TAVIN_PUBLISHED_CLASS(TListColumn, TCollectionItem)
+public:
+    explicit TListColumn(TCollection* collection);
+    const String& Caption() const { return FCaption; }
+    void SetCaption(const String& value);
+    // The width the window has (the user may have dragged it), else the one set.
+    int Width() const;
+    void SetWidth(int value);
+    TAlignment Alignment() const { return FAlignment; }
+    void SetAlignment(TAlignment value);
+    NativeInt Tag() const { return FTag; }
+    void SetTag(NativeInt value) { FTag = value; }
+    String DisplayName() const override { return FCaption.empty() ? TCollectionItem::DisplayName() : FCaption; }
+    void Assign(const TPersistent* source) override;
+
+private:
+    friend class TCustomListView;
+    TCustomListView* ListView() const;
+    String FCaption;
+    int FWidth = 50;
+    TAlignment FAlignment = taLeftJustify;
+    NativeInt FTag = 0;
+};
+
+class TListColumns : public TOwnedCollection {
+    TAVIN_CLASS(TListColumns, TOwnedCollection)
+public:
+    explicit TListColumns(TCustomListView* owner);
+    TListColumn* Add() { return static_cast<TListColumn*>(TCollection::Add()); }
+    TListColumn* Items(int index) const { return static_cast<TListColumn*>(TCollection::Items(index)); }
+
+protected:
+    void Update(TCollectionItem* item) override;
+};
+
+class TIconOptions : public TPersistent {
+    TAVIN_PUBLISHED_CLASS(TIconOptions, TPersistent)
+public:
+    explicit TIconOptions(TCustomListView* owner) : FOwner(owner) {}
+    // Long captions of icons wrap over several lines.
+    bool WrapText() const { return FWrapText; }
+    void SetWrapText(bool value);
+    void Assign(const TPersistent* source) override;
+
+private:
+    TCustomListView* FOwner;
+    bool FWrapText = true;
+};
+
+using TLVAdvancedCustomDrawItemEvent = TEvent<TCustomListView*, TListItem*, TCustomDrawState, TCustomDrawStage, bool&>;
+using TLVSelectItemEvent = TEvent<TObject*, TListItem*, bool>;
+using TLVColumnClickEvent = TEvent<TObject*, TListColumn*>;
+using TLVCheckedEvent = TEvent<TObject*, TListItem*>;
+
+class TCustomListView : public TWinControl {
+    TAVIN_CLASS(TCustomListView, TWinControl)
+public:
+    explicit TCustomListView(TComponent* owner);
+    ~TCustomListView() override;
+    void WndProc(TMessage& message) override;
+
+    TListItems* Items() const { return FItems.get(); }
+    TListColumns* Columns() const { return FColumns.get(); }
+    void SetColumns(TListColumns* value) { FColumns->Assign(value); }
+    TViewStyle ViewStyle() const { return FViewStyle; }
+    void SetViewStyle(TViewStyle value);
+    TCustomImageList* SmallImages() const { return FSmallImages; }
+    void SetSmallImages(TCustomImageList* value);
+    TCustomImageList* LargeImages() const { return FLargeImages; }
+    void SetLargeImages(TCustomImageList* value);
+    TCustomImageList* StateImages() const { return FStateImages; }
+    void SetStateImages(TCustomImageList* value);
+    bool Checkboxes() const { return FCheckboxes; }
+    void SetCheckboxes(bool value);
+    bool RowSelect() const { return FRowSelect; }
+    void SetRowSelect(bool value);
+    bool MultiSelect() const { return FMultiSelect; }
+    void SetMultiSelect(bool value) { SetStyleFlag(FMultiSelect, value); }
+    bool ReadOnly() const { return FReadOnly; }
+    void SetReadOnly(bool value) { SetStyleFlag(FReadOnly, value); }
+    bool HideSelection() const { return FHideSelection; }
+    void SetHideSelection(bool value) { SetStyleFlag(FHideSelection, value); }
+    bool ShowColumnHeaders() const { return FShowColumnHeaders; }
+    void SetShowColumnHeaders(bool value) { SetStyleFlag(FShowColumnHeaders, value); }
+    bool GroupView() const { return FGroupView; }
+    void SetGroupView(bool value);
+    TIconOptions* IconOptions() const { return FIconOptions.get(); }
+    void SetIconOptions(TIconOptions* value) { FIconOptions->Assign(value); }
+    // The first selected item, the focused one; null when none.
+    TListItem* Selected() const;
+    void SetSelected(TListItem* item);
+    TListItem* ItemFocused() const;
+    TListItem* TopItem() const;
+    // The item under a client point; null when none.
+    TListItem* GetItemAt(int x, int y) const;
+    // Gives the window the columns anew.
+    void UpdateColumns();
+    TCanvas* Canvas() const { return FCanvas.get(); }
+    TLVAdvancedCustomDrawItemEvent OnAdvancedCustomDrawItem() const { return FOnAdvancedCustomDrawItem; }
+    void SetOnAdvancedCustomDrawItem(TLVAdvancedCustomDrawItemEvent e);
+    TLVSelectItemEvent OnSelectItem() const { return FOnSelectItem; }
+    void SetOnSelectItem(TLVSelectItemEvent e) { FOnSelectItem = e; }
+    TLVColumnClickEvent OnColumnClick() const { return FOnColumnClick; }
+    void SetOnColumnClick(TLVColumnClickEvent e) { FOnColumnClick = e; }
+    TLVCheckedEvent OnItemChecked() const { return FOnItemChecked; }
+    void SetOnItemChecked(TLVCheckedEvent e) { FOnItemChecked = e; }
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void CreateHandleState() override;
+    void SaveHandleState() override;
+    void Notification(TComponent* component, TOperation operation) override;
+
+private:
+    friend class TIconOptions;
+    friend class TListItems;
+    void SetStyleFlag(bool& field, bool value);
+    void SetImageList(TCustomImageList*& field, TCustomImageList* value, int kind);
+    void SendImageList(TCustomImageList* list, int kind) const;
+    void UpdateExtendedStyle() const;
+    LRESULT CustomDraw(NMLVCUSTOMDRAW& draw);
+    void ItemChanged(const NMLISTVIEW& change);
+    std::unique_ptr<TListItems> FItems;
+    std::unique_ptr<TListColumns> FColumns;
+    std::unique_ptr<TIconOptions> FIconOptions;
+    std::unique_ptr<TCanvas> FCanvas;
+    TViewStyle FViewStyle = vsIcon;
+    TCustomImageList* FSmallImages = nullptr;
+    TCustomImageList* FLargeImages = nullptr;
+    TCustomImageList* FStateImages = nullptr;
+    bool FCheckboxes = false;
+    bool FRowSelect = false;
+    bool FMultiSelect = false;
+    bool FReadOnly = false;
+    bool FHideSelection = true;
+    bool FShowColumnHeaders = true;
+    bool FGroupView = false;
+    // Set while the control writes items to the window, so their changes are not reported.
+    bool FWritingItems = false;
+    TLVAdvancedCustomDrawItemEvent FOnAdvancedCustomDrawItem;
+    TLVSelectItemEvent FOnSelectItem;
+    TLVColumnClickEvent FOnColumnClick;
+    TLVCheckedEvent FOnItemChecked;
+};
+
+// The list view's published properties, written once for each class that publishes them (inside
+// its TAVIN_PUBLISHED block).
+#define TAVIN_LIST_VIEW_PROPERTIES \
+    TAVIN_PROPERTY(TListColumns*, Columns); \
+    TAVIN_PROPERTY(TViewStyle, ViewStyle).Default(vsIcon); \
+    TAVIN_PROPERTY(TCustomImageList*, SmallImages); \
+    TAVIN_PROPERTY(TCustomImageList*, LargeImages); \
+    TAVIN_PROPERTY(TCustomImageList*, StateImages); \
+    TAVIN_PROPERTY(bool, Checkboxes).Default(false); \
+    TAVIN_PROPERTY(bool, RowSelect).Default(false); \
+    TAVIN_PROPERTY(bool, MultiSelect).Default(false); \
+    TAVIN_PROPERTY(bool, ReadOnly).Default(false); \
+    TAVIN_PROPERTY(bool, HideSelection).Default(true); \
+    TAVIN_PROPERTY(bool, ShowColumnHeaders).Default(true); \
+    TAVIN_PROPERTY(bool, GroupView).Default(false); \
+    TAVIN_PROPERTY(TIconOptions*, IconOptions); \
+    TAVIN_PROPERTY(TLVSelectItemEvent, OnSelectItem); \
+    TAVIN_PROPERTY(TLVColumnClickEvent, OnColumnClick); \
+    TAVIN_PROPERTY(TLVCheckedEvent, OnItemChecked);
+
+class TListView : public TCustomListView {
+    TAVIN_PUBLISHED_CLASS(TListView, TCustomListView)
+public:
+    using TCustomListView::TCustomListView;
+};
+
+// ---------------------------------------------------------------------------------------------
+// The extended combo box over the system's "ComboBoxEx32": items with an image and an indent.
+// The window holds an inner combo box (and an edit for the editable styles); notifications of the
+// inner combo box reach the control as its own.
+
+class TCustomComboBoxEx;
+
+TAVIN_ENUM(TComboBoxExStyle, csExDropDown, csExSimple, csExDropDownList)
+
+class TComboExItem : public TCollectionItem {
+    TAVIN_PUBLISHED_CLASS(TComboExItem, TCollectionItem)
+public:
+    explicit TComboExItem(TCollection* collection) : TCollectionItem(collection) {}
+    const String& Caption() const { return FCaption; }
+    void SetCaption(const String& value) { Change(FCaption, value); }
+    int ImageIndex() const { return FImageIndex; }
+    void SetImageIndex(int value) { Change(FImageIndex, value); }
+    int SelectedImageIndex() const { return FSelectedImageIndex; }
+    void SetSelectedImageIndex(int value) { Change(FSelectedImageIndex, value); }
+    int OverlayImageIndex() const { return FOverlayImageIndex; }
+    void SetOverlayImageIndex(int value) { Change(FOverlayImageIndex, value); }
+    // Steps of 10 pixels before the image; below 1 none.
+    int Indent() const { return FIndent; }
+    void SetIndent(int value) { Change(FIndent, value); }
+    void* Data() const { return FData; }
+    void SetData(void* value) { FData = value; }
+    String DisplayName() const override { return FCaption.empty() ? TCollectionItem::DisplayName() : FCaption; }
+    void Assign(const TPersistent* source) override;
+
+private:
+    template <class T>
+    void Change(T& field, const T& value)
+    {
+        field = value;
+        Changed(false);
+    }
+    String FCaption;
+    int FImageIndex = -1;
+    int FSelectedImageIndex = -1;
+    int FOverlayImageIndex = -1;
+    int FIndent = -1;
+    void* FData = nullptr;
+};
+
+class TComboExItems : public TOwnedCollection {
+    TAVIN_CLASS(TComboExItems, TOwnedCollection)
+public:
+    explicit TComboExItems(TCustomComboBoxEx* owner);
+    TComboExItem* Add() { return static_cast<TComboExItem*>(TCollection::Add()); }
+    TComboExItem* Items(int index) const { return static_cast<TComboExItem*>(TCollection::Items(index)); }
+    TComboExItem* AddItem(const String& caption, int imageIndex = -1, int selectedImageIndex = -1,
+                          int overlayImageIndex = -1, int indent = -1, void* data = nullptr);
+
+protected:
+    void Update(TCollectionItem* item) override;
+};
+
+class TCustomComboBoxEx : public TWinControl {
+    TAVIN_CLASS(TCustomComboBoxEx, TWinControl)
+public:
+    explicit TCustomComboBoxEx(TComponent* owner);
+    ~TCustomComboBoxEx() override;
+    void WndProc(TMessage& message) override;
+
+    TComboExItems* ItemsEx() const { return FItemsEx.get(); }
+    void SetItemsEx(TComboExItems* value) { FItemsEx->Assign(value); }
+    TComboBoxExStyle Style() const { return FStyle; }
+    void SetStyle(TComboBoxExStyle value);
+    TCustomImageList* Images() const { return FImages; }
+    void SetImages(TCustomImageList* value);
+    int ItemIndex() const;
+    void SetItemIndex(int value);
+    int ItemHeight() const;
+    void SetItemHeight(int value);
+    int DropDownCount() const { return FDropDownCount; }
+    void SetDropDownCount(int value) { FDropDownCount = value; }
+    bool DroppedDown() const;
+    void SetDroppedDown(bool value);
+    // The inner combo box and its edit (null for the drop-down list style or without a window).
+    HWND ComboHandle() const;
+    HWND EditHandle() const;
+    TNotifyEvent OnChange() const { return FOnChange; }
+    void SetOnChange(TNotifyEvent e) { FOnChange = e; }
+    TNotifyEvent OnSelect() const { return FOnSelect; }
+    void SetOnSelect(TNotifyEvent e) { FOnSelect = e; }
+    TNotifyEvent OnDropDown() const { return FOnDropDown; }
+    void SetOnDropDown(TNotifyEvent e) { FOnDropDown = e; }
+    TNotifyEvent OnCloseUp() const { return FOnCloseUp; }
+    void SetOnCloseUp(TNotifyEvent e) { FOnCloseUp = e; }
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void CreateHandleState() override;
+    void SaveHandleState() override;
+    void Notification(TComponent* component, TOperation operation) override;
+
+private:
+    friend class TComboExItems;
+    void UpdateItems();
+    std::unique_ptr<TComboExItems> FItemsEx;
+    TComboBoxExStyle FStyle = csExDropDown;
+    TCustomImageList* FImages = nullptr;
+    int FItemHeight = 16;
+    int FDropDownCount = 8;
+    int FSavedIndex = -1;
+    TNotifyEvent FOnChange, FOnSelect, FOnDropDown, FOnCloseUp;
+};
+
+// The extended combo box's published properties, written once for each class that publishes them
+// (inside its TAVIN_PUBLISHED block).
+#define TAVIN_COMBO_BOX_EX_PROPERTIES \
+    TAVIN_PROPERTY(TComboExItems*, ItemsEx); \
+    TAVIN_PROPERTY(TComboBoxExStyle, Style).Default(csExDropDown); \
+    TAVIN_PROPERTY(TCustomImageList*, Images); \
+    TAVIN_PROPERTY(int, ItemIndex).Default(-1); \
+    TAVIN_PROPERTY(int, ItemHeight).Default(16); \
+    TAVIN_PROPERTY(int, DropDownCount).Default(8); \
+    TAVIN_PROPERTY(String, Text); \
+    TAVIN_PROPERTY(TNotifyEvent, OnChange); \
+    TAVIN_PROPERTY(TNotifyEvent, OnSelect); \
+    TAVIN_PROPERTY(TNotifyEvent, OnDropDown); \
+    TAVIN_PROPERTY(TNotifyEvent, OnCloseUp);
+
+class TComboBoxEx : public TCustomComboBoxEx {
+    TAVIN_PUBLISHED_CLASS(TComboBoxEx, TCustomComboBoxEx)
+public:
+    using TCustomComboBoxEx::TCustomComboBoxEx;
+};
+
 void ComCtrlsUnitInitialize();
 inline constexpr TUnitStep ComCtrlsUnit{"ComCtrls", &ComCtrlsUnitInitialize, nullptr};
+
+TAVIN_ENUM(TUDOrientation, udHorizontal, udVertical)
+
+// The system's up-down control: two arrow halves that step a position between Min and Max.
+class TUpDown : public TWinControl {
+    TAVIN_PUBLISHED_CLASS(TUpDown, TWinControl)
+public:
+    explicit TUpDown(TComponent* owner);
+    int Min() const { return FMin; }
+    void SetMin(int value);
+    int Max() const { return FMax; }
+    void SetMax(int value);
+    int Position() const;
+    void SetPosition(int value);
+    TUDOrientation Orientation() const { return FOrientation; }
+    void SetOrientation(TUDOrientation value);
+    void WndProc(TMessage& message) override;
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void CreateHandleState() override;
+
+private:
+    int FMin = 0, FMax = 100, FPosition = 0;
+    TUDOrientation FOrientation = udVertical;
+};
+
+// The system's rich edit control: a memo whose text may carry character formats.
+class TCustomRichEdit : public TMemo {
+    TAVIN_CLASS(TCustomRichEdit, TMemo)
+public:
+    explicit TCustomRichEdit(TComponent* owner);
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void CreateHandleState() override;
+};
+
+class TRichEdit : public TCustomRichEdit {
+    TAVIN_PUBLISHED_CLASS(TRichEdit, TCustomRichEdit)
+public:
+    using TCustomRichEdit::TCustomRichEdit;
+};
+

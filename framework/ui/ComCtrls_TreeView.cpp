@@ -4,8 +4,6 @@
 #include "ImgList.h"
 #include "WideText.h"
 
-namespace {
-
 TCustomDrawState CustomDrawStateOf(UINT itemState)
 {
     static constexpr std::pair<UINT, TCustomDrawStateItem> Bits[] = {
@@ -19,7 +17,26 @@ TCustomDrawState CustomDrawStateOf(UINT itemState)
     return state;
 }
 
-} // namespace
+LRESULT CustomDrawItem(const NMCUSTOMDRAW& draw, TCanvas* canvas, bool knownItem, const TCustomDrawItemPainter& paint)
+{
+    const DWORD stage = draw.dwDrawStage;
+    if (stage == CDDS_PREPAINT)
+        return CDRF_NOTIFYITEMDRAW;
+    if ((stage != CDDS_ITEMPREPAINT && stage != CDDS_ITEMPOSTPAINT) || !knownItem)
+        return CDRF_DODEFAULT;
+    bool defaultDraw = true;
+    canvas->SetHandle(draw.hdc);
+    try {
+        paint(stage == CDDS_ITEMPREPAINT ? cdPrePaint : cdPostPaint, CustomDrawStateOf(draw.uItemState), defaultDraw);
+    } catch (...) {
+        canvas->SetHandle(nullptr);
+        throw;
+    }
+    canvas->SetHandle(nullptr);
+    if (!defaultDraw)
+        return CDRF_SKIPDEFAULT;
+    return stage == CDDS_ITEMPREPAINT ? CDRF_NOTIFYPOSTPAINT : CDRF_DODEFAULT;
+}
 
 // ---------------------------------------------------------------------------------------------
 
@@ -361,14 +378,7 @@ void TCustomTreeView::Notification(TComponent* component, TOperation operation)
 
 void TCustomTreeView::SetImages(TCustomImageList* value)
 {
-    if (FImages == value)
-        return;
-    if (FImages)
-        FImages->RemoveFreeNotification(this);
-    FImages = value;
-    if (FImages)
-        FImages->FreeNotification(this);
-    if (FHandle)
+    if (ReplaceComponentReference(this, FImages, value) && FHandle)
         SendMessageW(FHandle, TVM_SETIMAGELIST, TVSIL_NORMAL,
                      reinterpret_cast<LPARAM>(FImages ? FImages->Handle() : nullptr));
 }
@@ -428,28 +438,12 @@ LRESULT TCustomTreeView::CustomDraw(NMTVCUSTOMDRAW& draw)
 {
     if (!FOnAdvancedCustomDrawItem)
         return CDRF_DODEFAULT;
-    const DWORD stage = draw.nmcd.dwDrawStage;
-    if (stage == CDDS_PREPAINT)
-        return CDRF_NOTIFYITEMDRAW;
-    if (stage != CDDS_ITEMPREPAINT && stage != CDDS_ITEMPOSTPAINT)
-        return CDRF_DODEFAULT;
     auto* node = reinterpret_cast<TTreeNode*>(draw.nmcd.lItemlParam);
-    if (!node)
-        return CDRF_DODEFAULT;
-    bool paintImages = true;
-    bool defaultDraw = true;
-    FCanvas->SetHandle(draw.nmcd.hdc);
-    try {
-        FOnAdvancedCustomDrawItem(this, node, CustomDrawStateOf(draw.nmcd.uItemState),
-                                  stage == CDDS_ITEMPREPAINT ? cdPrePaint : cdPostPaint, paintImages, defaultDraw);
-    } catch (...) {
-        FCanvas->SetHandle(nullptr);
-        throw;
-    }
-    FCanvas->SetHandle(nullptr);
-    if (!defaultDraw)
-        return CDRF_SKIPDEFAULT;
-    return stage == CDDS_ITEMPREPAINT ? CDRF_NOTIFYPOSTPAINT : CDRF_DODEFAULT;
+    return CustomDrawItem(draw.nmcd, FCanvas.get(), node != nullptr,
+                          [&](TCustomDrawStage stage, TCustomDrawState state, bool& defaultDraw) {
+                              bool paintImages = true;
+                              FOnAdvancedCustomDrawItem(this, node, state, stage, paintImages, defaultDraw);
+                          });
 }
 
 void TCustomTreeView::WndProc(TMessage& message)

@@ -53,6 +53,8 @@ using TMouseEvent = TEvent<TObject*, TMouseButton, TShiftState, int, int>;
 using TMouseMoveEvent = TEvent<TObject*, TShiftState, int, int>;
 using TKeyEvent = TEvent<TObject*, Word&, TShiftState>;
 using TKeyPressEvent = TEvent<TObject*, Char&>;
+// Asked before a size the user drags to: the new width and height, and whether to take them.
+using TCanResizeEvent = TEvent<TObject*, int&, int&, bool&>;
 // The procedure a control's messages go through (WindowProc); WndProc unless replaced.
 using TWndMethod = TEvent<TMessage&>;
 
@@ -276,6 +278,8 @@ public:
     void SetOnMouseLeave(TNotifyEvent e) { FOnMouseLeave = e; }
     TNotifyEvent OnResize() const { return FOnResize; }
     void SetOnResize(TNotifyEvent e) { FOnResize = e; }
+    TCanResizeEvent OnCanResize() const { return FOnCanResize; }
+    void SetOnCanResize(TCanResizeEvent e) { FOnCanResize = e; }
 
     // The form the control lies on (null when none).
     TCustomForm* GetParentForm() const;
@@ -359,6 +363,7 @@ private:
     TSize FAnchorParentSize;
     bool FAnchorRulesValid = false;
     TNotifyEvent FOnClick, FOnDblClick, FOnMouseEnter, FOnMouseLeave, FOnResize;
+    TCanResizeEvent FOnCanResize;
     TMouseEvent FOnMouseDown, FOnMouseUp;
     TMouseMoveEvent FOnMouseMove;
 };

@@ -185,8 +185,11 @@ void TWinControl::HandleKeyMessages(TMessage& message, bool& handled)
             handled = true;
             return;
         }
-    } else if (message.Msg == CN_SYSCHAR) {
-        if (form && form->Perform(CM_DIALOGCHAR, message.WParam, message.LParam) != 0) {
+    } else if (message.Msg == CN_SYSCHAR || message.Msg == CN_CHAR) {
+        // A plain character goes to the form's accelerators only from a control that does not
+        // take characters itself (a button, not an edit).
+        const bool wantsChars = message.Msg == CN_CHAR && (Perform(WM_GETDLGCODE) & DLGC_WANTCHARS) != 0;
+        if (form && !wantsChars && form->Perform(CM_DIALOGCHAR, message.WParam, message.LParam) != 0) {
             handled = true;
             return;
         }

@@ -368,7 +368,7 @@ void TCustomForm::UpdateShowingForm()
         if (!FShown)
             PlaceOnShow();
         FShown = true;
-        FOnShow(this);
+        DoShow();
         int cmd = FWindowState == wsMaximized ? SW_SHOWMAXIMIZED : FWindowState == wsMinimized ? SW_SHOWMINIMIZED : SW_SHOW;
         ShowWindow(FHandle, cmd);
         if (TCustomForm* frame = MDIFrame())
@@ -473,6 +473,11 @@ bool TCustomForm::CloseQuery()
     return canClose;
 }
 
+void TCustomForm::DoShow()
+{
+    FOnShow(this);
+}
+
 void TCustomForm::DoClose(TCloseAction& action)
 {
     FOnClose(this, action);
@@ -517,6 +522,8 @@ int TCustomForm::ShowModal()
     SetCaptureControl(nullptr);
     if (GetCapture())
         ReleaseCapture();
+    // The window that was active gets the activation back afterwards, as it had it before.
+    HWND previouslyActive = GetActiveWindow();
     std::vector<HWND> disabled;
     for (int i = 0; i < Screen->FormCount(); ++i) {
         TCustomForm* f = Screen->Forms(i);
@@ -530,6 +537,7 @@ int TCustomForm::ShowModal()
     struct TModalGuard {
         TCustomForm* Form;
         std::vector<HWND>& Disabled;
+        HWND PreviouslyActive;
         ~TModalGuard()
         {
             for (HWND w : Disabled)
@@ -538,8 +546,11 @@ int TCustomForm::ShowModal()
             Form->FInModal = false;
             if (Form->FHandle)
                 Form->Hide();
+            if (PreviouslyActive && IsWindow(PreviouslyActive) && IsWindowEnabled(PreviouslyActive) &&
+                IsWindowVisible(PreviouslyActive))
+                SetActiveWindow(PreviouslyActive);
         }
-    } guard{this, disabled};
+    } guard{this, disabled, previouslyActive};
     FInModal = true;
     FModalResult = mrNone;
     Show();

@@ -28,6 +28,8 @@ using TCloseEvent = TEvent<TObject*, TCloseAction&>;
 using TCloseQueryEvent = TEvent<TObject*, bool&>;
 using TExceptionEvent = TEvent<TObject*, const Exception&>;
 using TMessageEvent = TEvent<MSG&, bool&>;
+// A help topic asked for (its context); set the flag when the handler showed it.
+using THelpEvent = TEvent<int, bool&>;
 
 class TMonitor;
 
@@ -152,6 +154,8 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
     void ChangeScale(int m, int d, bool isDpiChange) override;
     virtual void DoClose(TCloseAction& action);
+    // The form is about to be shown: fires OnShow.
+    virtual void DoShow();
     // The form is being hidden: runs OnHide (descendants add their own work after it).
     virtual void DoHide();
     void UpdateShowingForm();
@@ -256,6 +260,9 @@ public:
     void SetAutoScroll(bool value);
     // Moves every child by (dx, dy).
     void ScrollBy(int dx, int dy);
+    // Scrolls the least that brings a child wholly into view (its top-left corner first when it
+    // is larger than the client area).
+    void ScrollInView(TControl* control);
     void AlignControls(TControl* control, TRect& rect) override;
     void WndProc(TMessage& message) override;
 
@@ -422,10 +429,13 @@ public:
     void HandleException(TObject* sender);
     void ShowException(const Exception& e);
 
-    // There is no help system: the topic asked for is recorded and false (not shown) returned.
+    // There is no help system: the topic asked for is recorded, handed to OnHelp (which may show
+    // it) and false (not shown) returned.
     bool HelpContext(int context)
     {
         FLastHelpContext = context;
+        bool handled = false;
+        FOnHelp(context, handled);
         return false;
     }
     int LastHelpContext() const { return FLastHelpContext; }
@@ -460,6 +470,12 @@ public:
     void SetOnMessage(TMessageEvent e) { FOnMessage = e; }
     TExceptionEvent OnException() const { return FOnException; }
     void SetOnException(TExceptionEvent e) { FOnException = e; }
+    THelpEvent OnHelp() const { return FOnHelp; }
+    void SetOnHelp(THelpEvent e) { FOnHelp = e; }
+    // The reading order and alignment the application's dialogs take.
+    TBiDiMode BiDiMode() const { return FBiDiMode; }
+    void SetBiDiMode(TBiDiMode value) { FBiDiMode = value; }
+    bool UseRightToLeftReading() const { return FBiDiMode != bdLeftToRight; }
 
 private:
     friend class TCustomForm;
@@ -488,6 +504,8 @@ private:
     TActionEvent FOnActionExecute, FOnActionUpdate;
     TMessageEvent FOnMessage;
     TExceptionEvent FOnException;
+    THelpEvent FOnHelp;
+    TBiDiMode FBiDiMode = bdLeftToRight;
 };
 
 extern TApplication* Application;

@@ -136,6 +136,18 @@ void TScrollingWinControl::ScrollBy(int dx, int dy)
     Invalidate();
 }
 
+void TScrollingWinControl::ScrollInView(TControl* control)
+{
+    if (!control || control->Parent() != this)
+        return;
+    const TRect r = control->BoundsRect();
+    const TRect client = ClientRect();
+    // How far the content must move so that [low, high) lies within [0, size).
+    const auto shift = [](int low, int high, int size) { return low < 0 ? low : std::min(std::max(0, high - size), low); };
+    FHorzScrollBar->SetPosition(FHorzScrollBar->Position() + shift(r.Left, r.Right, client.Width()));
+    FVertScrollBar->SetPosition(FVertScrollBar->Position() + shift(r.Top, r.Bottom, client.Height()));
+}
+
 void TScrollingWinControl::AlignControls(TControl* control, TRect& rect)
 {
     // Aligned children take their places in the content, which the scroll positions shift.

@@ -52,6 +52,8 @@ TCanvas::~TCanvas()
     DeleteCriticalSection(&FLock);
 }
 
+// Code that draws on the handle with the system's calls finds the canvas's font, pen and brush
+// selected, as it does after any drawing call of the canvas.
 HDC TCanvas::Handle()
 {
     RequiredState(csHandleValid);

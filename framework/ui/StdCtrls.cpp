@@ -299,6 +299,7 @@ TAVIN_PUBLISHED(TMemo)
     TAVIN_PROPERTY(TBorderStyle, BorderStyle).Default(bsSingle);
     TAVIN_PROPERTY(TScrollStyle, ScrollBars).Default(ssNone);
     TAVIN_PROPERTY(bool, WordWrap).Default(true);
+    TAVIN_PROPERTY(bool, WantReturns).Default(true);
     TAVIN_PROPERTY(TNotifyEvent, OnChange);
 }
 
@@ -309,10 +310,28 @@ TMemo::TMemo(TComponent* owner) : TCustomEdit(owner), FLines(std::make_unique<TM
 
 TMemo::~TMemo() = default;
 
+void TMemo::SetWantReturns(bool value)
+{
+    if (FWantReturns == value)
+        return;
+    FWantReturns = value;
+    if (FHandle)
+        RecreateWnd();
+}
+
+void TMemo::WndProc(TMessage& message)
+{
+    TCustomEdit::WndProc(message);
+    if (message.Msg == WM_GETDLGCODE && !FWantReturns)
+        message.Result &= ~static_cast<LRESULT>(DLGC_WANTALLKEYS);
+}
+
 void TMemo::CreateParams(TCreateParams& params)
 {
     TCustomEdit::CreateParams(params);
-    params.Style |= ES_MULTILINE | ES_WANTRETURN;
+    params.Style |= ES_MULTILINE;
+    if (FWantReturns)
+        params.Style |= ES_WANTRETURN;
     if (FWordWrap)
         params.Style &= ~static_cast<DWORD>(ES_AUTOHSCROLL);
     else
@@ -376,13 +395,19 @@ void TButton::CreateParams(TCreateParams& params)
 {
     TButtonControl::CreateParams(params);
     params.SystemClassName = u"BUTTON";
-    params.Style |= FDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+    params.Style |= FActive ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
     params.ExStyle &= ~static_cast<DWORD>(WS_EX_RIGHT | WS_EX_LEFTSCROLLBAR);
 }
 
 void TButton::SetDefault(bool value)
 {
     FDefault = value;
+    SetActive(value);
+}
+
+void TButton::SetActive(bool value)
+{
+    FActive = value;
     if (FHandle)
         SendMessageW(FHandle, BM_SETSTYLE, value ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
 }
@@ -402,8 +427,15 @@ void TButton::WndProc(TMessage& message)
         if (HIWORD(message.WParam) == BN_CLICKED)
             Click();
         return;
+    case CM_FOCUSCHANGED:
+        // Enter presses the focused button; focus on anything else gives it back to the default.
+        if (auto* focused = dynamic_cast<TButton*>(reinterpret_cast<TControl*>(message.LParam)))
+            SetActive(focused == this);
+        else
+            SetActive(FDefault);
+        return;
     case CM_DIALOGKEY:
-        if (((message.WParam == VK_RETURN && FDefault) || (message.WParam == VK_ESCAPE && FCancel)) && Showing() &&
+        if (((message.WParam == VK_RETURN && FActive) || (message.WParam == VK_ESCAPE && FCancel)) && Showing() &&
             Enabled()) {
             Click();
             message.Result = 1;
@@ -535,6 +567,8 @@ public:
     int AddObject(const String& s, TObject* object) override
     {
         int index = Count();
+        if (FControl->FSorted)
+            Find(s, index);
         TStringList::InsertObject(index, s, object);
         return index;
     }
@@ -586,6 +620,23 @@ void TCustomListControl::SetItemIndex(int value)
         SendMessageW(FHandle, ListMessages().SetCurSel, static_cast<WPARAM>(value), 0);
 }
 
+void TCustomListControl::SetSorted(bool value)
+{
+    if (FSorted == value)
+        return;
+    FSorted = value;
+    if (!value || FItems->Count() < 2)
+        return;
+    std::vector<std::pair<String, TObject*>> items;
+    for (int i = 0; i < FItems->Count(); ++i)
+        items.emplace_back(FItems->Strings(i), FItems->Objects(i));
+    FItems->BeginUpdate();
+    FItems->Clear();
+    for (const auto& [text, object] : items)
+        FItems->AddObject(text, object);
+    FItems->EndUpdate();
+}
+
 void TCustomListControl::CreateHandleState()
 {
     const TMessages& m = ListMessages();
@@ -620,6 +671,7 @@ TAVIN_PUBLISHED(TComboBox)
     TAVIN_PROPERTY(TComboBoxStyle, Style).Default(csDropDown);
     TAVIN_PROPERTY(TStrings*, Items);
     TAVIN_PROPERTY(int, ItemIndex).Default(-1);
+    TAVIN_PROPERTY(bool, Sorted).Default(false);
     TAVIN_PROPERTY(int, ItemHeight).Default(16);
     TAVIN_PROPERTY(int, DropDownCount).Default(8);
     TAVIN_PROPERTY(TNotifyEvent, OnChange);
@@ -628,6 +680,28 @@ TAVIN_PUBLISHED(TComboBox)
     TAVIN_PROPERTY(TNotifyEvent, OnCloseUp);
     TAVIN_PROPERTY(TDrawItemEvent, OnDrawItem);
     TAVIN_PROPERTY(TMeasureItemEvent, OnMeasureItem);
+}
+
+void FireComboNotification(TObject* sender, WORD code, const TNotifyEvent& onChange, const TNotifyEvent& onSelect,
+                           const TNotifyEvent& onDropDown, const TNotifyEvent& onCloseUp)
+{
+    switch (code) {
+    case CBN_SELCHANGE:
+        onSelect(sender);
+        onChange(sender);
+        break;
+    case CBN_EDITCHANGE:
+        onChange(sender);
+        break;
+    case CBN_DROPDOWN:
+        onDropDown(sender);
+        break;
+    case CBN_CLOSEUP:
+        onCloseUp(sender);
+        break;
+    default:
+        break;
+    }
 }
 
 TCustomComboBox::TCustomComboBox(TComponent* owner) : TCustomListControl(owner)
@@ -705,23 +779,7 @@ void TCustomComboBox::WndProc(TMessage& message)
 {
     switch (message.Msg) {
     case CN_COMMAND:
-        switch (HIWORD(message.WParam)) {
-        case CBN_SELCHANGE:
-            FOnSelect(this);
-            FOnChange(this);
-            break;
-        case CBN_EDITCHANGE:
-            FOnChange(this);
-            break;
-        case CBN_DROPDOWN:
-            FOnDropDown(this);
-            break;
-        case CBN_CLOSEUP:
-            FOnCloseUp(this);
-            break;
-        default:
-            break;
-        }
+        FireComboNotification(this, HIWORD(message.WParam), FOnChange, FOnSelect, FOnDropDown, FOnCloseUp);
         return;
     case CN_DRAWITEM:
         DrawItem(*reinterpret_cast<DRAWITEMSTRUCT*>(message.LParam));
@@ -749,6 +807,7 @@ TAVIN_PUBLISHED(TListBox)
 {
     TAVIN_PROPERTY(TStrings*, Items);
     TAVIN_PROPERTY(int, ItemIndex).Default(-1);
+    TAVIN_PROPERTY(bool, Sorted).Default(false);
     TAVIN_PROPERTY(TListBoxStyle, Style).Default(lbStandard);
     TAVIN_PROPERTY(int, ItemHeight).Default(16);
     TAVIN_PROPERTY(bool, MultiSelect).Default(false);

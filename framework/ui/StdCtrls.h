@@ -102,6 +102,10 @@ public:
     void SetScrollBars(TScrollStyle value);
     bool WordWrap() const { return FWordWrap; }
     void SetWordWrap(bool value);
+    // Enter starts a new line; without it Enter goes to the dialog (its default button).
+    bool WantReturns() const { return FWantReturns; }
+    void SetWantReturns(bool value);
+    void WndProc(TMessage& message) override;
 
 protected:
     void CreateParams(TCreateParams& params) override;
@@ -111,6 +115,7 @@ private:
     std::unique_ptr<TStrings> FLines;
     TScrollStyle FScrollBars = ssNone;
     bool FWordWrap = true;
+    bool FWantReturns = true;
 };
 
 // A frame with a caption on its top edge around a group of controls. Painted by the framework, so
@@ -153,12 +158,16 @@ public:
     int ModalResult() const { return FModalResult; }
     void SetModalResult(int value) { FModalResult = value; }
     void Click() override;
+    // The button Enter presses: the focused button, else the default one.
+    bool Active() const { return FActive; }
 
 protected:
     void CreateParams(TCreateParams& params) override;
 
 private:
+    void SetActive(bool value);
     bool FDefault = false;
+    bool FActive = false;
     bool FCancel = false;
     int FModalResult = 0;
 };
@@ -213,6 +222,10 @@ public:
     void SetItemIndex(int value);
     TDrawItemEvent OnDrawItem() const { return FOnDrawItem; }
     void SetOnDrawItem(TDrawItemEvent e) { FOnDrawItem = e; }
+    // Whether added items take their places in alphabetical order (ignoring case). Turning it on
+    // sorts the items there are by adding them anew.
+    bool Sorted() const { return FSorted; }
+    void SetSorted(bool value);
 
 protected:
     struct TMessages {
@@ -232,10 +245,15 @@ private:
     friend class TListStrings;
     std::unique_ptr<TStrings> FItems;
     int FSavedIndex = -1;
+    bool FSorted = false;
     TDrawItemEvent FOnDrawItem;
 };
 
 using TMeasureItemEvent = TEvent<TWinControl*, int, int&>;
+
+// The events a combo box's notification (CBN_...) fires.
+void FireComboNotification(TObject* sender, WORD code, const TNotifyEvent& onChange, const TNotifyEvent& onSelect,
+                           const TNotifyEvent& onDropDown, const TNotifyEvent& onCloseUp);
 
 class TCustomComboBox : public TCustomListControl {
     TAVIN_CLASS(TCustomComboBox, TCustomListControl)

@@ -196,8 +196,11 @@ void TStyleManager::NotifyStyleChanged(TControl* control)
         control->Perform(CM_STYLECHANGED);
         return;
     }
+    // A root's answer may free another root (a hook's own windows go with it): each is looked up
+    // again before it is told.
     for (TControl* root : RootControls())
-        root->Perform(CM_STYLECHANGED);
+        if (const std::vector<TControl*> now = RootControls(); std::ranges::find(now, root) != now.end())
+            root->Perform(CM_STYLECHANGED);
 }
 
 TCustomStyleServices* StyleServices(const TControl* control)

@@ -8,20 +8,6 @@
 
 namespace {
 
-// The kit's combo box paired with its hook while the test runs.
-struct THookRegistration {
-    THookRegistration()
-    {
-        TCustomStyleEngine::RegisterStyleHook(TscComboBox::StaticClass(), StyleHookClassOf<TscComboBoxStyleHook>());
-    }
-    ~THookRegistration()
-    {
-        TCustomStyleEngine::UnRegisterStyleHook(TscComboBox::StaticClass(), StyleHookClassOf<TscComboBoxStyleHook>());
-    }
-    THookRegistration(const THookRegistration&) = delete;
-    THookRegistration& operator=(const THookRegistration&) = delete;
-};
-
 struct TComboForm {
     explicit TComboForm(TComboBoxStyle style)
     {
@@ -60,7 +46,6 @@ int TopIndex(HWND list) { return static_cast<int>(SendMessageW(list, LB_GETTOPIN
 
 TEST(ComboStyleHookTest, AttachesUnderACustomStyleAndLetsTheListGoWhenSwitchedOff)
 {
-    THookRegistration registration;
     TComboForm f(csDropDown);
     ASSERT_TRUE(ShowActive(f.Form));
     EXPECT_EQ(f.Combo->StyleHook(), nullptr);
@@ -98,7 +83,6 @@ TEST(ComboStyleHookTest, EveryFirstDelayIs300MillisecondsAndRepeatsFollowEvery50
 
 TEST(ComboStyleHookTest, ListScrollBarScrollsByArrowPageAndWheelInBothReadingOrders)
 {
-    THookRegistration registration;
     TActiveTestStyle style;
     for (TBiDiMode mode : {bdLeftToRight, bdRightToLeft}) {
         SCOPED_TRACE(static_cast<int>(mode));

@@ -349,7 +349,7 @@ TEST(GlyphButtonTest, StatesSheet)
     drawAt(dropDown, 1, 2, scsNormal);
     dropDown->SetSplitButton(true);
     drawAt(dropDown, 2, 2, scsHot);
-    SaveBesideProgram(sheet.get(), u"glyph-button-states.bmp");
+    SaveBesideProgram(sheet.get(), u"glyph-button-states.png");
     // The close button's hot fill reaches its corner; its normal face leaves the white alone.
     EXPECT_EQ(GetRValue(PixelAt(sheet.get(), 70 + 12, 12)), 255);
     EXPECT_LT(GetGValue(PixelAt(sheet.get(), 70 + 12, 12)), 60);

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <vector>
 
 #include "KitTestSupport.h"
+#include "PngImage.h"
 #include "WideText.h"
 #include "scGPUtils.h"
 
@@ -39,8 +41,12 @@ void Paint(TBitmap* bitmap, const std::function<void(TGPGraphics&)>& paint)
     paint(g);
 }
 
-// How dark a pixel of a black-on-white drawing is, 0 (white) to 255 (black).
-int Ink(TBitmap* bitmap, int x, int y) { return 255 - GetRValue(PixelAt(bitmap, x, y)); }
+// How far a pixel of a drawing on white is from white, 0 to 255 (black, or a pure colour).
+int Ink(TBitmap* bitmap, int x, int y)
+{
+    const TColor c = PixelAt(bitmap, x, y);
+    return 255 - std::min({GetRValue(c), GetGValue(c), GetBValue(c)});
+}
 
 int InkCount(TBitmap* bitmap)
 {
@@ -144,30 +150,135 @@ TEST(GlyphPaintersTest, EveryKindDrawsInsideItsCell)
 
 TEST(GlyphPaintersTest, TellingPixels)
 {
-    // Glyphs in (10, 10, 20, 20), thickness 2: where ink must be and where it must not.
+    // Every kind in (10, 10, 20, 20), thickness 2 at scale 1: points on its strokes as the geometry
+    // puts them, and points its strokes must leave alone. The marker kinds fill with red.
     struct Case {
         TscGPButtonGlyphKind Kind;
         std::vector<TPoint> Ink, Clear;
     } cases[] = {
-        {scgpbgkClose, {{12, 12}, {28, 12}, {20, 20}}, {{20, 12}, {12, 20}}},
-        {scgpbgkPlus, {{20, 11}, {11, 20}, {20, 20}}, {{13, 13}, {27, 27}}},
-        {scgpbgkMinus, {{11, 20}, {29, 20}}, {{20, 13}, {20, 27}}},
+        {scgpbgkPriorArrow, {{20, 20}, {13, 16}}, {{20, 14}, {28, 14}}},
+        {scgpbgkNextArrow, {{15, 20}, {26, 16}}, {{13, 14}}},
+        {scgpbgkLeftArrow, {{20, 15}, {20, 25}}, {{25, 20}, {12, 20}}},
+        {scgpbgkRightArrow, {{20, 15}, {20, 25}}, {{15, 20}, {28, 20}}},
+        {scgpbgkUpArrow, {{20, 15}, {15, 20}}, {{20, 25}, {20, 11}}},
+        {scgpbgkDownArrow, {{20, 25}, {15, 20}}, {{20, 15}, {20, 29}}},
+        {scgpbgkMore, {{20, 20}, {14, 20}, {26, 20}}, {{17, 20}, {20, 15}}},
+        {scgpbgkDetails, {{12, 20}, {28, 15}, {28, 25}}, {{20, 12}, {20, 17}}},
+        {scgpbgkDetailPoints, {{20, 20}, {20, 14}, {20, 26}}, {{20, 17}, {14, 20}}},
+        {scgpbgkSearch, {{27, 27}, {10, 17}}, {{17, 17}}},
+        {scgpbgkPlus, {{20, 11}, {11, 20}}, {{13, 13}, {27, 27}}},
+        {scgpbgkMinus, {{11, 20}, {29, 20}}, {{20, 13}}},
+        {scgpbgkOptions, {{12, 25}, {27, 25}, {20, 14}}, {{16, 25}, {24, 12}}},
+        {scgpbgkOk, {{13, 24}, {23, 20}}, {{20, 14}, {12, 14}}},
+        {scgpbgkCancel, {{12, 12}, {28, 12}, {20, 20}}, {{20, 12}, {12, 20}}},
+        {scgpbgkClear, {{12, 12}, {28, 12}, {20, 20}}, {{20, 12}, {12, 20}}},
+        {scgpbgkRefresh, {{20, 12}, {12, 20}}, {{20, 20}}},
+        {scgpbgkEdit, {{19, 18}, {21, 21}}, {{14, 14}, {26, 26}}},
+        {scgpbgkFirst, {{13, 20}, {22, 15}}, {{25, 20}, {16, 12}}},
+        {scgpbgkLast, {{26, 20}, {17, 15}}, {{15, 20}, {24, 12}}},
+        {scgpbgkPlay, {{15, 20}, {22, 15}}, {{20, 20}, {12, 20}}},
         {scgpbgkPause, {{15, 20}, {25, 20}}, {{20, 20}}},
         {scgpbgkStop, {{13, 20}, {20, 13}}, {{20, 20}}},
-        {scgpbgkRecOn, {{20, 20}, {16, 20}}, {{11, 11}}},
-        {scgpbgkMore, {{20, 20}, {13, 20}, {27, 20}}, {{20, 14}, {17, 20}}},
-        {scgpbgkDetailPoints, {{20, 20}, {20, 14}, {20, 26}}, {{14, 20}, {20, 17}}},
-        {scgpbgkDetails, {{12, 20}, {28, 15}, {28, 25}}, {{20, 12}}},
-        {scgpbgkUpArrow, {{20, 15}, {11, 24}}, {{20, 25}}},
-        {scgpbgkDownArrow, {{20, 25}, {11, 16}}, {{20, 15}}},
+        {scgpbgkRewind, {{18, 20}, {27, 20}}, {{24, 20}, {29, 20}}},
+        {scgpbgkForward, {{13, 20}, {22, 20}}, {{17, 20}}},
+        {scgpbgkSkipToStart, {{24, 20}, {14, 20}}, {{20, 20}}},
+        {scgpbgkSkipToEnd, {{16, 20}, {26, 20}}, {{20, 20}}},
+        {scgpbgkExit, {{10, 20}, {18, 10}, {23, 20}, {32, 20}}, {{15, 20}}},
+        {scgpbgkHome, {{12, 25}, {20, 21}, {15, 11}, {20, 9}}, {{20, 25}}},
+        {scgpbgkShutDown, {{10, 20}, {20, 15}, {30, 20}}, {{17, 10}}},
+        {scgpbgkCheckOptions, {{15, 20}, {25, 20}, {25, 15}}, {{28, 28}, {12, 28}}},
+        {scgpbgkInfo, {{20, 15}, {20, 23}, {10, 20}}, {{16, 20}}},
+        {scgpbgkDownload, {{20, 15}, {15, 30}}, {{14, 15}}},
+        {scgpbgkUpload, {{20, 20}, {15, 10}}, {{14, 25}}},
+        {scgpbgkMinimize, {{20, 20}}, {{20, 14}}},
+        {scgpbgkMaximize, {{13, 20}, {20, 12}}, {{20, 20}}},
+        {scgpbgkRestore, {{12, 20}, {26, 13}}, {{18, 20}}},
+        {scgpbgkClose, {{12, 12}, {28, 12}, {20, 20}}, {{20, 12}, {12, 20}}},
+        {scgpbgkFileNew, {{13, 20}, {20, 28}}, {{20, 20}}},
+        {scgpbgkFileOpen, {{20, 28}, {12, 20}}, {{20, 22}}},
+        {scgpbgkFileSave, {{10, 20}, {20, 30}, {20, 16}, {20, 22}}, {{20, 19}}},
+        {scgpbgkFileSaveAs, {{10, 20}}, {{13, 20}}},
+        {scgpbgkFolder, {{10, 20}, {20, 17}, {20, 30}}, {{20, 24}}},
+        {scgpbgkPrint, {{10, 22}, {30, 22}}, {{20, 19}}},
+        {scgpbgkMic, {{17, 16}, {20, 28}}, {{20, 16}, {12, 12}}},
+        {scgpbgkMicMute, {{25, 25}, {17, 16}}, {{26, 14}}},
+        {scgpbgkRec, {{13, 20}, {20, 13}}, {{20, 20}}},
+        {scgpbgkRecOn, {{20, 20}, {15, 20}}, {{11, 11}}},
+        {scgpbgkPhoto, {{10, 22}, {20, 28}}, {{20, 21}}},
+        {scgpbgkVideo, {{9, 20}, {18, 13}, {30, 20}}, {{18, 20}}},
+        {scgpbgkLock, {{20, 10}, {12, 24}, {25, 16}}, {{20, 24}, {20, 14}}},
+        {scgpbgkUnLock, {{15, 16}, {20, 10}}, {{25, 15}}},
+        {scgpbgkUser, {{20, 22}, {13, 14}, {20, 7}}, {{20, 14}}},
+        {scgpbgkTrash, {{14, 22}, {20, 20}, {12, 14}}, {{20, 31}, {32, 20}}},
+        {scgpbgkInBox, {{20, 15}, {14, 22}, {20, 28}}, {{22, 16}}},
+        {scgpbgkOutBox, {{20, 18}, {26, 22}}, {{22, 16}}},
+        {scgpbgkPin, {{20, 10}, {20, 26}, {14, 20}}, {{20, 15}}},
+        {scgpbgkVolume, {{11, 20}, {27, 20}, {15, 16}}, {{15, 20}, {23, 20}}},
+        {scgpbgkMute, {{19, 20}, {27, 20}}, {{23, 20}}},
+        {scgpbgkVolumePlus, {{27, 20}, {26, 18}, {10, 20}}, {{29, 17}}},
+        {scgpbgkVolumeMinus, {{27, 20}, {10, 20}}, {{26, 17}}},
+        {scgpbgkZoomPlus, {{17, 14}, {27, 27}}, {{14, 14}}},
+        {scgpbgkZoomMinus, {{15, 17}, {27, 27}}, {{17, 14}}},
+        {scgpbgkView, {{20, 12}, {15, 20}}, {{20, 20}}},
+        {scgpbgkFlag, {{10, 25}, {20, 10}, {20, 20}}, {{20, 25}, {15, 15}}},
+        {scgpbgkFilter, {{20, 13}, {17, 25}}, {{20, 17}, {14, 25}}},
+        {scgpbgkObjects, {{25, 17}, {12, 22}, {17, 7}}, {{25, 22}}},
+        {scgpbgkReply, {{24, 18}, {14, 15}}, {{20, 25}}},
+        {scgpbgkUndo, {{27, 22}, {20, 29}, {15, 15}}, {{20, 22}, {13, 25}}},
+        {scgpbgkRedo, {{12, 22}, {25, 15}}, {{20, 22}, {27, 25}}},
+        {scgpbgkClock, {{20, 14}, {24, 24}, {10, 20}}, {{14, 26}, {26, 14}}},
+        {scgpbgkCalendar, {{10, 20}, {20, 15}, {15, 9}}, {{12, 12}}},
+        {scgpbgkChart, {{10, 25}, {20, 20}, {27, 11}}, {{12, 20}, {20, 15}}},
+        {scgpbgkFont, {{20, 20}, {27, 25}}, {{20, 25}, {20, 15}}},
+        {scgpbgkFontColorMarker, {{20, 30}, {20, 18}}, {{20, 22}}},
+        {scgpbgkFontIncSize, {{26, 12}, {17, 20}}, {{28, 18}}},
+        {scgpbgkFontDecSize, {{26, 14}, {17, 20}}, {{26, 11}}},
+        {scgpbgkFill, {{20, 25}, {26, 14}}, {{21, 19}}},
+        {scgpbgkFillColorMarker, {{20, 30}}, {{30, 12}}},
+        {scgpbgkMessage, {{20, 20}, {10, 22}, {20, 28}}, {{20, 25}, {13, 20}}},
+        {scgpbgkMessageRead, {{20, 5}, {20, 20}}, {{20, 10}}},
+        {scgpbgkSend, {{11, 12}, {16, 18}, {30, 20}}, {{16, 14}}},
         {scgpbgkTextAlignLeft, {{12, 16}, {28, 12}}, {{28, 16}}},
         {scgpbgkTextAlignRight, {{28, 16}, {12, 12}}, {{12, 16}}},
-        {scgpbgkCalendar, {{10, 20}, {20, 15}}, {{28, 12}}},
+        {scgpbgkTextAlignCenter, {{20, 16}, {12, 12}}, {{12, 16}, {28, 16}}},
+        {scgpbgkTextAlignJustified, {{28, 16}, {12, 16}}, {{20, 14}}},
+        {scgpbgkCopy, {{11, 22}, {27, 18}}, {{18, 22}, {26, 26}}},
+        {scgpbgkPaste, {{13, 20}, {20, 24}, {28, 25}}, {{16, 24}, {24, 24}}},
+        {scgpbgkCut, {{25, 25}, {13, 10}}, {{13, 20}}},
+        {scgpbgkHelp, {{20, 9}, {20, 25}, {26, 15}}, {{20, 15}}},
+        {scgpbgkReplace, {{20, 12}, {20, 28}}, {{20, 20}}},
+        {scgpbgkShare, {{25, 10}, {25, 29}, {8, 20}}, {{25, 20}}},
+        {scgpbgkCall, {{15, 10}, {28, 26}, {20, 20}}, {{26, 14}}},
+        {scgpbgkCallEnd, {{20, 20}, {15, 10}}, {{14, 14}}},
+        {scgpbgkMap, {{10, 20}, {16, 20}, {23, 20}, {29, 20}}, {{20, 20}, {13, 20}}},
+        {scgpbgkMapMarker, {{20, 10}, {20, 29}}, {{20, 24}}},
+        {scgpbgkGear, {{20, 10}, {16, 20}}, {{20, 20}, {23, 11}}},
+        {scgpbgkStar, {{20, 10}, {20, 25}}, {{20, 20}, {13, 13}}},
+        {scgpbgkGlobe, {{10, 20}, {20, 20}, {17, 15}}, {{13, 17}}},
+        {scgpbgkNaviLeft, {{20, 20}, {13, 16}}, {{20, 14}, {28, 14}}},
+        {scgpbgkNaviRight, {{15, 20}, {26, 16}}, {{13, 14}}},
+        {scgpbgkNaviTop, {{20, 25}, {16, 13}}, {{14, 25}}},
+        {scgpbgkNaviBottom, {{20, 15}, {16, 26}}, {{14, 15}}},
+        {scgpbgkNaviTopLeft, {{10, 15}, {15, 10}, {25, 25}}, {{25, 15}, {15, 25}}},
+        {scgpbgkNaviTopRight, {{29, 15}, {25, 10}, {15, 25}}, {{15, 15}, {25, 25}}},
+        {scgpbgkNaviBottomLeft, {{10, 25}, {15, 29}, {25, 15}}, {{15, 15}, {25, 25}}},
+        {scgpbgkNaviBottomRight, {{29, 25}, {25, 29}, {15, 15}}, {{25, 15}, {15, 25}}},
+        {scgpbgkSizeFull, {{14, 10}, {10, 14}, {29, 26}, {26, 29}}, {{20, 10}, {20, 20}}},
+        {scgpbgkSizeCompact, {{16, 13}, {13, 16}, {26, 23}, {23, 26}}, {{20, 20}, {12, 12}}},
+        {scgpbgkShopBasket, {{22, 23}, {25, 15}}, {{22, 19}, {12, 20}}},
+        {scgpbgkShopBasketIn, {{20, 12}, {22, 23}}, {{22, 19}}},
+        {scgpbgkShopBasketOut, {{20, 12}, {22, 23}}, {{22, 19}}},
+        {scgpbgkColorMarker, {{20, 20}, {13, 20}}, {{11, 11}}},
+        {scgpbgkMaximizeRounded, {{13, 20}, {20, 12}}, {{20, 20}}},
+        {scgpbgkRestoreRounded, {{12, 20}, {24, 12}}, {{18, 20}}},
+        {scgpbgkMaximizeRect, {{13, 20}, {20, 12}}, {{20, 20}}},
+        {scgpbgkRestoreRect, {{12, 20}, {26, 13}}, {{18, 20}}},
     };
+    static_assert(std::size(cases) == scgpbgkRestoreRect + 1, "one row per kind");
     for (const Case& c : cases) {
         auto bitmap = Canvas32(40, 40);
         Paint(bitmap.get(),
-              [&](TGPGraphics& g) { GPDrawGlyph(c.Kind, g, TGPRectF(10, 10, 20, 20), Black, clNone, 1.0, 2); });
+              [&](TGPGraphics& g) { GPDrawGlyph(c.Kind, g, TGPRectF(10, 10, 20, 20), Black, clRed, 1.0, 2); });
         for (TPoint p : c.Ink)
             EXPECT_GT(Ink(bitmap.get(), p.X, p.Y), 120) << c.Kind << " at " << p.X << "," << p.Y;
         for (TPoint p : c.Clear)
@@ -243,6 +354,6 @@ TEST(GlyphPaintersTest, ContactSheet)
             GPDrawGlyph(static_cast<TscGPButtonGlyphKind>(k), g, r, Black, clRed, 1.0, 2);
         }
     });
-    SaveBesideProgram(sheet.get(), u"glyph-contact-sheet.bmp");
+    SaveBesideProgram(sheet.get(), u"glyph-contact-sheet.png");
     EXPECT_GT(InkCount(sheet.get()), 117 * 20);
 }

@@ -4,12 +4,17 @@
 
 #include "FwGdiPlus.h"
 #include "GuiTestSupport.h"
+#include "PngImage.h"
 #include "WideText.h"
+#include "scControlsUnit.h"
+#include "scExtControlsUnit.h"
+#include "scModernControlsUnit.h"
 #include "scGPControls.h"
 
 namespace {
 
-const TUnitStep KitUnits[] = {fwgdip::GdiPlusUnit, scDrawUtilsUnit, scControlsUnit, scGPControlsUnit};
+const TUnitStep KitUnits[] = {fwgdip::GdiPlusUnit, scDrawUtilsUnit, scControlsUnit, scExtControlsUnit, scModernControlsUnit,
+                                scGPControlsUnit};
 
 class TKitEnvironment : public ::testing::Environment {
 public:
@@ -54,7 +59,9 @@ void SaveBesideProgram(TBitmap* bitmap, const String& fileName)
     wchar_t path[MAX_PATH];
     GetModuleFileNameW(nullptr, path, MAX_PATH);
     const String program = FromWidePtr(path);
-    bitmap->SaveToFile(program.substr(0, program.find_last_of(u"\\/") + 1) + fileName);
+    TPngImage png;
+    png.Assign(bitmap);
+    png.SaveToFile(program.substr(0, program.find_last_of(u"\\/") + 1) + fileName);
 }
 
 TButtonForm::TButtonForm()

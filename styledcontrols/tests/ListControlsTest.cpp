@@ -5,6 +5,7 @@
 #include "KitTestSupport.h"
 #include "PlatformFacts.h"
 #include "TestStyle.h"
+#include "scColorBoxes.h"
 #include "scListControls.h"
 
 namespace {
@@ -297,4 +298,70 @@ TEST(StyledComboBoxTest, FaceShowsTheItemTakenAtDropDownAndAnswersPaintCopyQuest
     ASSERT_TRUE(style->ElementAt(static_cast<COLORREF>(PixelAt(face.get(), 4, combo->Height() / 2)), drawn));
     EXPECT_EQ(drawn.Element, teButton);
     EXPECT_EQ(combo->Perform(CM_SCCANPAINTTODC), ScCanPaintToDCAnswer);
+}
+
+namespace {
+
+// The item index of a colour in a colour picker's list.
+template <class Picker>
+int IndexOfColor(Picker* picker, TColor color)
+{
+    for (int i = 0; i < picker->Items()->Count(); ++i)
+        if (picker->Colors(i) == color)
+            return i;
+    return -1;
+}
+
+} // namespace
+
+TEST(StyledColorPickersTest, ASwatchIsFramedInTheTextColourAndTheNameFollowsFourPixelsOn)
+{
+    TListForm f;
+    auto* list = f.Add<TscColorListBox>(10, 10, 150, 120);
+    list->SetItemHeight(16);
+    const int red = IndexOfColor(list, clRed);
+    ASSERT_GE(red, 0);
+    const struct {
+        const char* Name;
+        UINT State;
+        TColor Frame;
+    } cases[] = {
+        {"unselected", 0, list->Font()->Color()},
+        {"selected", ODS_SELECTED, GetSelectionTextColor(list)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        auto bitmap = DrawItem(list, red, c.State, 120, 16);
+        // The 12 x 12 swatch at (2, 2): its outer ring in the text colour, red inside.
+        for (const TPoint p : {TPoint(2, 2), TPoint(13, 2), TPoint(2, 13), TPoint(13, 13)})
+            EXPECT_EQ(PixelAt(bitmap.get(), p.X, p.Y), Rgb(c.Frame));
+        EXPECT_EQ(CountColor(bitmap.get(), TRect(3, 3, 13, 13), clRed), 100);
+        EXPECT_NE(PixelAt(bitmap.get(), 14, 8), Rgb(clRed));
+        // Nothing between the swatch and the name, which starts 4 pixels on.
+        const TColor background = PixelAt(bitmap.get(), 16, 1);
+        EXPECT_EQ(CountColor(bitmap.get(), TRect(14, 0, 18, 16), background), 4 * 16);
+        EXPECT_LT(CountColor(bitmap.get(), TRect(18, 0, 40, 16), background), 22 * 16);
+    }
+}
+
+TEST(StyledColorPickersTest, ThePushButtonFaceShowsASmallerSwatchAndKeepsItAtTheLeftRightToLeft)
+{
+    TListForm f;
+    auto* box = f.Add<TscColorBox>(10, 10, 150, 24);
+    box->SetStyleKind(scscbPushButton);
+    box->SetSelected(clRed);
+    ASSERT_TRUE(ShowActive(f.Form));
+    const int cx = GetControlSystemMetrics(box, SM_CXVSCROLL);
+    for (TBiDiMode mode : {bdLeftToRight, bdRightToLeft}) {
+        SCOPED_TRACE(static_cast<int>(mode));
+        box->SetBiDiMode(mode);
+        auto face = Canvas32(box->Width(), box->Height(), clFuchsia);
+        box->Perform(WM_PAINT, reinterpret_cast<WPARAM>(face->Canvas()->Handle()), 0);
+        // The item area starts 4 in (after the drop-down part right to left); the swatch of a
+        // 20-pixel item is 16 pixels square, less a pixel on every side: a 12 x 12 red inside.
+        const int left = (mode == bdLeftToRight ? 4 : 4 + cx) + 2 + 1;
+        EXPECT_EQ(CountColor(face.get(), TRect(left + 1, 6, left + 13, 18), clRed), 144);
+        EXPECT_NE(PixelAt(face.get(), left + 13, 12), Rgb(clRed));
+        EXPECT_NE(PixelAt(face.get(), left, 12), Rgb(clRed));
+    }
 }

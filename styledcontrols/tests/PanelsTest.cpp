@@ -97,6 +97,77 @@ TEST(GPPanelTest, FillFrameAndSides)
     EXPECT_EQ(ChildArea(panel), Rect(10, 10, 90, 50));
 }
 
+TEST(GPPanelTest, GradientRoundedCornersPerSideFrameAlphaAndCaption)
+{
+    TPanelForm f;
+    auto* panel = Make<TscGPPanel>(f.Form, Rect(10, 10, 110, 70));
+    panel->SetFrameColor(TColor(0x303030));
+    panel->SetFillColorAlpha(255);
+    ASSERT_TRUE(ShowActive(f.Form));
+    // A vertical gradient from the fill colour made lighter to it made darker.
+    panel->SetFillColor(TColor(0x808080));
+    panel->SetFillStyle(scgpsfGradient);
+    {
+        TOffscreenImage image(panel);
+        EXPECT_GT(GetRValue(image.Pixel(50, 4)), 0x90);
+        EXPECT_LT(GetRValue(image.Pixel(50, 55)), 0x70);
+        EXPECT_EQ(image.Pixel(0, 30), RGB(48, 48, 48));
+    }
+    // Rounded: the corner outside the rounding keeps the background; a side left out of the
+    // frame has neither frame nor rounding.
+    panel->SetFillStyle(scgpsfColor);
+    panel->SetFillColor(clWhite);
+    panel->SetFrameRadius(10);
+    {
+        TOffscreenImage image(panel);
+        EXPECT_EQ(image.Pixel(1, 1), RGB(0, 0, 0));
+        EXPECT_EQ(image.Pixel(98, 58), RGB(0, 0, 0));
+        EXPECT_EQ(image.Pixel(50, 30), RGB(255, 255, 255));
+    }
+    panel->SetFrameSides(TscGPPanelFrameSides{gppfsTop, gppfsRight, gppfsBottom});
+    {
+        TOffscreenImage image(panel);
+        EXPECT_EQ(image.Pixel(3, 4), RGB(255, 255, 255));
+        EXPECT_EQ(image.Pixel(0, 30), RGB(255, 255, 255));
+        EXPECT_EQ(image.Pixel(98, 58), RGB(0, 0, 0));
+    }
+    // A frame at half alpha over nothing but the black background.
+    panel->SetFrameSides(TscGPPanelFrameSides{gppfsLeft, gppfsTop, gppfsRight, gppfsBottom});
+    panel->SetFrameRadius(0);
+    panel->SetFillColor(clNone);
+    panel->SetFrameColorAlpha(128);
+    {
+        TOffscreenImage image(panel);
+        EXPECT_NEAR(GetRValue(image.Pixel(0, 30)), 48 * 128 / 255, 3);
+    }
+    // The caption at each end, in both text modes: the columns its red ink spans.
+    panel->SetCaption(u"WW");
+    panel->SetShowCaption(true);
+    panel->Font()->SetColor(clRed);
+    panel->Font()->SetHeight(-20);
+    for (TscDrawTextMode mode : {scdtmGDI, scdtmGDIPlus})
+        for (TAlignment alignment : {taLeftJustify, taRightJustify}) {
+            panel->SetDrawTextMode(mode);
+            panel->SetAlignment(alignment);
+            TOffscreenImage image(panel);
+            int first = 100, last = -1;
+            for (int y = 0; y < 60; ++y)
+                for (int x = 0; x < 100; ++x)
+                    if (GetRValue(image.Pixel(x, y)) > 160 && GetGValue(image.Pixel(x, y)) < 100) {
+                        first = std::min(first, x);
+                        last = std::max(last, x);
+                    }
+            ASSERT_GE(last, 0) << int(mode);
+            if (alignment == taLeftJustify) {
+                EXPECT_LE(first, 12) << int(mode); // GDI+ text keeps a little room before its first letter
+                EXPECT_LT(last, 60) << int(mode);
+            } else {
+                EXPECT_GE(last, 87) << int(mode);
+                EXPECT_GT(first, 40) << int(mode);
+            }
+        }
+}
+
 TEST(GPPanelTest, SettersRefuseOutOfRangeValues)
 {
     TPanelForm f;
@@ -175,6 +246,18 @@ TEST(GPPanelTest, ResizesItselfOrItsFormByTheGrips)
     Mouse(panel, WM_LBUTTONUP, w + 8, h + 13);
     EXPECT_EQ(f.Form->Width(), formWidth + 10);
     EXPECT_EQ(f.Form->Height(), formHeight + 15);
+    // The form's can-resize event hears of it from the panel and may refuse.
+    TObject* asker = nullptr;
+    f.Form->SetOnCanResize([&](TObject* sender, int&, int&, bool& resize) {
+        asker = sender;
+        resize = false;
+    });
+    Mouse(panel, WM_MOUSEMOVE, panel->Width() - 2, panel->Height() - 2);
+    Mouse(panel, WM_LBUTTONDOWN, panel->Width() - 2, panel->Height() - 2);
+    Mouse(panel, WM_MOUSEMOVE, panel->Width() + 8, panel->Height() + 8);
+    Mouse(panel, WM_LBUTTONUP, panel->Width() + 8, panel->Height() + 8);
+    EXPECT_EQ(asker, panel);
+    EXPECT_EQ(f.Form->Width(), formWidth + 10);
 }
 
 TEST(PanelTest, BordersAndChildArea)
@@ -341,4 +424,38 @@ TEST(LabelTest, DrawsAndSizesInItsOwnFontRightToLeft)
     label->SetWordWrap(true);
     EXPECT_LE(label->Width(), 60);
     EXPECT_GE(label->Height(), 2 * extent.cy);
+}
+
+TEST(PanelTest, WallpapersAndReferencesFreedElsewhereAreForgotten)
+{
+    TPanelForm f;
+    auto* panel = Make<TscPanel>(f.Form, Rect(10, 10, 70, 50));
+    auto* gpPanel = Make<TscGPPanel>(f.Form, Rect(80, 10, 140, 50));
+    auto* label = Make<TscLabel>(f.Form, Rect(10, 60, 70, 80));
+    auto* edit = new TEdit(f.Form);
+    edit->SetParent(f.Form);
+    auto* images = new TColourImages(f.Form);
+    panel->SetWallpapers(images);
+    panel->SetWallpaperIndex(0);
+    panel->SetCustomImages(images);
+    gpPanel->SetFillColor(clNone); // the fill would lie over the wallpaper
+    gpPanel->SetWallpapers(images);
+    gpPanel->SetWallpaperIndex(1);
+    gpPanel->SetCustomImages(images);
+    label->SetFocusControl(edit);
+    ASSERT_TRUE(ShowActive(f.Form));
+    {
+        TOffscreenImage plain(panel), gp(gpPanel);
+        EXPECT_EQ(plain.Pixel(30, 20), RGB(255, 0, 0));
+        EXPECT_EQ(gp.Pixel(30, 20), RGB(0, 255, 0));
+    }
+    delete images;
+    delete edit;
+    EXPECT_EQ(panel->Wallpapers(), nullptr);
+    EXPECT_EQ(panel->CustomImages(), nullptr);
+    EXPECT_EQ(gpPanel->Wallpapers(), nullptr);
+    EXPECT_EQ(gpPanel->CustomImages(), nullptr);
+    EXPECT_EQ(label->FocusControl(), nullptr);
+    TOffscreenImage plain(panel);
+    EXPECT_NE(plain.Pixel(30, 20), RGB(255, 0, 0));
 }

@@ -13,11 +13,6 @@ Word WordAt(const Byte* p) { return Word(p[0] | (p[1] << 8)); }
 
 Cardinal DWordAt(const Byte* p) { return Cardinal(WordAt(p)) | (Cardinal(WordAt(p + 2)) << 16); }
 
-bool StartsWithNoCase(const String& s, const String& prefix)
-{
-    return s.size() >= prefix.size() && UpperCase(s.substr(0, prefix.size())) == prefix;
-}
-
 } // namespace
 
 TPictureFormat SniffPictureFormat(const void* AData, Int64 ASize)
@@ -57,35 +52,11 @@ void TGDIPPicture::DoClear()
 
 void TGDIPPicture::LoadFromFile(const String& FileName)
 {
-    try {
-        TMemoryStream file;
-        file.LoadFromFile(FileName);
-        LoadData(file, [&] { TRurSVGBitmap::LoadFromFile(FileName); });
+    LoadFileQuietly(FileName, [&] {
         FFileName = FileName;
         DoClear();
         GetImageSizes();
-        Changed(this);
-    } catch (const Exception&) {
-        ClearContent();
-        FEmpty = true;
-    }
-}
-
-void TGDIPPicture::LoadFromResourceID(NativeUInt Instance, int ResID)
-{
-    TResourceStream stream(Instance, ResID, reinterpret_cast<const Char*>(RT_RCDATA));
-    LoadFromStream(stream);
-}
-
-void TGDIPPicture::LoadFromURL(const String& url)
-{
-    if (StartsWithNoCase(url, u"RES://")) {
-        if (url.size() > 6)
-            LoadFromResourceName(TRurUtils::GetHInstance(), url.substr(6));
-    } else if (StartsWithNoCase(url, u"FILE://")) {
-        if (url.size() > 7)
-            LoadFromFile(url.substr(7));
-    }
+    });
 }
 
 void TGDIPPicture::Assign(const TPersistent* Source)
@@ -130,24 +101,8 @@ void TGDIPPicture::Draw(TCanvas& ACanvas, const TRect& Rect)
         TRurSVGBitmap::Draw(ACanvas, Rect);
         return;
     }
-    if (FTransparentBitmap && DrawBitmapOnCanvas(ACanvas, Rect, true))
-        return;
-    const std::unique_ptr<TGPImage> image = Decode();
-    if (!image)
-        return;
-    FWidth = int(image->GetWidth());
-    FHeight = int(image->GetHeight());
-    TGPGraphics graphics(ACanvas.Handle());
-    if (FAngle != 0) {
-        // Turned about the picture's centre as it would lie at the rectangle's top-left.
-        const float cx = float(Rect.Left) + float(FWidth) / 2;
-        const float cy = float(Rect.Top) + float(FHeight) / 2;
-        graphics.TranslateTransform(cx, cy);
-        graphics.RotateTransform(float(FAngle));
-        graphics.TranslateTransform(-cx, -cy);
-    }
-    graphics.DrawImageRect(image.get(), Rect.Left, Rect.Top, Rect.Width(), Rect.Height());
-    graphics.ResetTransform();
+    if (!FTransparentBitmap || !DrawBitmapOnCanvas(ACanvas, Rect, true))
+        DrawImageOnCanvas(ACanvas, Rect, FAngle);
 }
 
 void TGDIPPicture::DrawImage(TGPGraphics& AGraphics, int X, int Y)
@@ -168,12 +123,4 @@ void TGDIPPicture::DrawImageRect(TGPGraphics& AGraphics, int X, int Y, int W, in
     }
     if (const std::unique_ptr<TGPImage> image = Decode())
         AGraphics.DrawImageRect(image.get(), X, Y, W, H);
-}
-
-void TGDIPPicture::DrawSVG(TGPGraphics& AGraphics, float X, float Y, float W, float H)
-{
-    if (!HasSVG())
-        return;
-    TGPGraphicsCanvas canvas(AGraphics);
-    SVG()->Draw(&canvas.Canvas(), TRectF{X, Y, X + W, Y + H}, true);
 }

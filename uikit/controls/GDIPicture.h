@@ -17,10 +17,8 @@ public:
     void Assign(const TPersistent* Source) override;
     // Any failure leaves the picture empty, without an error.
     void LoadFromFile(const String& FileName) override;
-    // Raises EResNotFound when the module has no such resource.
-    void LoadFromResourceID(NativeUInt Instance, int ResID);
     // "RES://name" from the program's resources, "FILE://path" from a file; other texts do nothing.
-    void LoadFromURL(const String& url);
+    void LoadFromURL(const String& url) { LoadFromLocalURL(url); }
     // The picture has no size of its own to set and no clipboard form: these do nothing.
     void SetWidth(int) override {}
     void SetHeight(int) override {}
@@ -31,8 +29,6 @@ public:
     // At (X, Y) in the picture's own size.
     void DrawImage(RurGDIP::TGPGraphics& AGraphics, int X, int Y);
     void DrawImageRect(RurGDIP::TGPGraphics& AGraphics, int X, int Y, int W, int H);
-    // SVG content into (X, Y, X + W, Y + H); nothing for raster content.
-    virtual void DrawSVG(RurGDIP::TGPGraphics& AGraphics, float X, float Y, float W, float H);
 
     const String& GetFileName() const { return FFileName; }
     TPictureFormat PictureFormat() const;

@@ -113,9 +113,22 @@ bool TRurSmoothPanel::UpdateCache()
 void TRurSmoothPanel::Paint()
 {
     if (UpdateCache()) {
-        TGPGraphics target(Canvas()->Handle());
-        target.SetSmoothingMode(SmoothingModeAntiAlias);
-        target.DrawImage(FCache.get(), 0, 0);
+        if (FCacheOpaque) {
+            // Nothing to blend: the pixels go to the canvas as they are.
+            BITMAPINFO info{};
+            info.bmiHeader.biSize = sizeof(info.bmiHeader);
+            info.bmiHeader.biWidth = Width();
+            info.bmiHeader.biHeight = -Height(); // the picture's rows run top-down
+            info.bmiHeader.biPlanes = 1;
+            info.bmiHeader.biBitCount = 32;
+            info.bmiHeader.biCompression = BI_RGB;
+            SetDIBitsToDevice(Canvas()->Handle(), 0, 0, DWORD(Width()), DWORD(Height()), 0, 0, 0, UINT(Height()),
+                              FCachePixels.data(), &info, DIB_RGB_COLORS);
+        } else {
+            TGPGraphics target(Canvas()->Handle());
+            target.SetSmoothingMode(SmoothingModeAntiAlias);
+            target.DrawImage(FCache.get(), 0, 0);
+        }
     }
     if (FOnDraw)
         FOnDraw(this, Canvas(), ClientRect());

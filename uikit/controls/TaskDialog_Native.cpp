@@ -2,8 +2,6 @@
 // turns the dialog's notifications into the component's events.
 #include "TaskDialog.h"
 
-#include <shellapi.h>
-
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -23,24 +21,16 @@ static_assert(sizeof(TASKDIALOGCONFIG) == (sizeof(void*) == 4 ? 96 : 160), "the 
 
 using TSystemTaskDialogIndirect = HRESULT(WINAPI*)(const TASKDIALOGCONFIG*, int*, int*, BOOL*);
 
-// Wine's task dialog resolves only the TD_* icons (and the system's own icons) without a module.
 bool IsWine()
 {
     return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
 }
 
-PCWSTR MainIconResource(TTaskDialogIcon icon)
-{
-    static constexpr WORD windows[] = {17, 84, 99, 98, 81, 0, 78};
-    static constexpr WORD wine[] = {0, 65535, 32514, 65534, 65533, 0, 65532};
-    return MAKEINTRESOURCEW((IsWine() ? wine : windows)[icon]);
-}
+PCWSTR MainIconResource(TTaskDialogIcon icon) { return MAKEINTRESOURCEW(TaskDialogMainIconId(icon, IsWine())); }
 
 PCWSTR FooterIconResource(TTaskDialogFooterIcon icon)
 {
-    static constexpr WORD windows[] = {0, 84, 99, 98, 65533, 65532};
-    static constexpr WORD wine[] = {0, 65535, 32514, 65534, 65533, 65532};
-    return MAKEINTRESOURCEW((IsWine() ? wine : windows)[icon]);
+    return MAKEINTRESOURCEW(TaskDialogFooterIconId(icon, IsWine()));
 }
 
 const wchar_t* TextOrNull(const String& text)
@@ -144,19 +134,20 @@ void CentreOverOwner(HWND dialog)
     SetWindowPos(dialog, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-TTaskDialogLinkOpener& ReplacedLinkOpener()
+// No exception may cross the system's callback or a window procedure: it is reported as the
+// application reports any other.
+template <class F>
+void Guarded(TCustomRurTaskDialog& dialog, F&& work)
 {
-    static TTaskDialogLinkOpener opener;
-    return opener;
-}
-
-// Web and mail links open in the user's own default program, never elevated.
-void OpenLink(const String& link)
-{
-    if (ReplacedLinkOpener())
-        ReplacedLinkOpener()(link);
-    else
-        ShellExecuteW(nullptr, L"open", WidePtr(link), nullptr, nullptr, SW_SHOW);
+    try {
+        work();
+    } catch (...) {
+        try {
+            if (Application)
+                Application->HandleException(&dialog);
+        } catch (...) {
+        }
+    }
 }
 
 } // namespace
@@ -213,28 +204,35 @@ public:
     {
         auto& dialog = *reinterpret_cast<TCustomRurTaskDialog*>(data);
         dialog.FWnd = wnd;
-        switch (notification) {
-        case TDN_CREATED:
-            Created(dialog);
-            break;
-        case TDN_BUTTON_CLICKED:
-            return ButtonClicked(dialog, static_cast<int>(wParam));
-        case TDN_HYPERLINK_CLICKED:
-            HyperlinkClicked(dialog, FromWidePtr(reinterpret_cast<const wchar_t*>(lParam)));
-            break;
-        case TDN_TIMER:
-            Timer(dialog);
-            break;
-        case TDN_RADIO_BUTTON_CLICKED:
-            dialog.FOnDialogRadioClick(&dialog, static_cast<int>(wParam));
-            break;
-        case TDN_VERIFICATION_CLICKED:
-            dialog.FOnDialogVerifyClick(&dialog, wParam != 0);
-            break;
-        default:
-            break;
-        }
-        return S_OK;
+        HRESULT answer = S_OK;
+        Guarded(dialog, [&] {
+            switch (notification) {
+            case TDN_CREATED:
+                Created(dialog);
+                break;
+            case TDN_BUTTON_CLICKED:
+                answer = ButtonClicked(dialog, static_cast<int>(wParam));
+                break;
+            case TDN_HYPERLINK_CLICKED:
+                HyperlinkClicked(dialog, FromWidePtr(reinterpret_cast<const wchar_t*>(lParam)));
+                break;
+            case TDN_TIMER:
+                Timer(dialog);
+                break;
+            case TDN_RADIO_BUTTON_CLICKED:
+                dialog.FOnDialogRadioClick(&dialog, static_cast<int>(wParam));
+                break;
+            case TDN_VERIFICATION_CLICKED:
+                dialog.FOnDialogVerifyClick(&dialog, wParam != 0);
+                break;
+            case TDN_HELP:
+                Help(dialog);
+                break;
+            default:
+                break;
+            }
+        });
+        return answer;
     }
 
 private:
@@ -265,12 +263,27 @@ private:
 
     static void HyperlinkClicked(TCustomRurTaskDialog& dialog, const String& link)
     {
-        if (dialog.FOnDialogHyperlinkClick) {
+        if (dialog.FOnDialogHyperlinkClick)
             dialog.FOnDialogHyperlinkClick(&dialog, link);
+        else
+            OpenTaskDialogLink(link);
+    }
+
+    // A help error is the user's to read; any failure there ends in a box, never in the system's
+    // callback.
+    static void Help(TCustomRurTaskDialog& dialog)
+    {
+        if (dialog.FHelpContext == 0 || !Application)
             return;
+        try {
+            Application->HelpContext(dialog.FHelpContext);
+        } catch (const Exception& e) {
+            ShowExceptionMessage(e);
+        } catch (const std::exception& e) {
+            ShowExceptionMessage(Exception(FromUtf8(e.what())));
+        } catch (...) {
+            ShowExceptionMessage(Exception(u"The help topic could not be shown"));
         }
-        if (link.find(u"://") != String::npos || link.find(u"mailto:") != String::npos)
-            OpenLink(link);
     }
 
     static void Timer(TCustomRurTaskDialog& dialog)
@@ -315,11 +328,7 @@ private:
             const WNDPROC previous = hook->FPrevious;
             if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL && HIWORD(wParam) == BN_CLICKED && lParam == 0) {
                 HRESULT answer = S_OK;
-                try {
-                    answer = ButtonClicked(hook->FDialog, IDCANCEL);
-                } catch (...) {
-                    // No exception may cross the window procedure; the dialog is cancelled anyway.
-                }
+                Guarded(hook->FDialog, [&] { answer = ButtonClicked(hook->FDialog, IDCANCEL); });
                 if (answer == S_OK)
                     EndDialog(wnd, IDCANCEL);
                 return 0;
@@ -341,21 +350,10 @@ private:
     TButtonArray FCustomButtons, FRadioButtons;
 };
 
-void TCustomRurTaskDialog::SetFooterIcon(TTaskDialogFooterIcon value)
+// The system's dialog; a call that fails shows the dialog form instead, so that a failure never
+// reads as a button.
+int TCustomRurTaskDialog::ExecuteNative()
 {
-    if (FFooterIcon == value)
-        return;
-    FFooterIcon = value;
-    SendToDialog(TDM_UPDATE_ICON, TDIE_ICON_FOOTER, reinterpret_cast<LPARAM>(FooterIconResource(value)));
-}
-
-// The dialog form of the kit's own is still to come: until it does, the system's task dialog shows
-// every dialog it can load, also where the common controls report a version below 6 (as Wine's do).
-int TCustomRurTaskDialog::ExecuteDialog(int, int)
-{
-    FIsNative = false;
-    FVerifyResult = false;
-    FAutoCloseCounter = 0;
     TTaskDialogIndirectFunction run = ReplacedTaskDialogIndirect();
     if (!run) {
         HMODULE library = LoadLibraryW(L"comctl32.dll");
@@ -371,11 +369,18 @@ int TCustomRurTaskDialog::ExecuteDialog(int, int)
         };
     }
     FIsNative = true;
-    TNativeTaskDialogRun showing(*this);
-    TASKDIALOGCONFIG config = showing.Config();
     int button = 0, radio = 0;
     BOOL verified = FALSE;
-    run(config, &button, &radio, &verified);
+    HRESULT result;
+    {
+        TNativeTaskDialogRun showing(*this);
+        TASKDIALOGCONFIG config = showing.Config();
+        result = run(config, &button, &radio, &verified);
+    }
+    if (FAILED(result)) {
+        FIsNative = false;
+        return ShowTaskDialogForm(-1, -1);
+    }
     FRadioButtonResult = radio;
     FVerifyResult = verified != FALSE;
     return button;
@@ -386,7 +391,4 @@ TTaskDialogIndirectFunction SetTaskDialogIndirect(TTaskDialogIndirectFunction fu
     return std::exchange(ReplacedTaskDialogIndirect(), std::move(function));
 }
 
-TTaskDialogLinkOpener SetTaskDialogLinkOpener(TTaskDialogLinkOpener opener)
-{
-    return std::exchange(ReplacedLinkOpener(), std::move(opener));
-}
+

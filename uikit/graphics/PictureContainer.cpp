@@ -15,11 +15,6 @@ namespace {
 
 Word WordAt(const Byte* p) { return static_cast<Word>(p[0] | (p[1] << 8)); }
 
-bool StartsWithNoCase(const String& s, const String& prefix)
-{
-    return s.size() >= prefix.size() && UpperCase(s.substr(0, prefix.size())) == prefix;
-}
-
 // The graphic control extension of a frame with the image descriptor after it: ten bytes of
 // descriptor (separator, left, top, width, height, flags) from offset 8 must all be there.
 constexpr ptrdiff_t FrameBlockSize = 18;
@@ -67,36 +62,13 @@ void THTMLPicture::ReadData(TStream& Stream)
 
 void THTMLPicture::LoadFromFile(const String& FileName)
 {
-    try {
-        TMemoryStream file;
-        file.LoadFromFile(FileName);
-        LoadData(file, [&] { TRurSVGBitmap::LoadFromFile(FileName); });
-        UpdateImageInfo();
-        Changed(this);
-    } catch (const Exception&) {
-        ClearContent();
-        FEmpty = true;
-    }
-}
-
-void THTMLPicture::LoadFromResourceID(NativeUInt Instance, int ResID)
-{
-    TResourceStream stream(Instance, ResID, reinterpret_cast<const Char*>(RT_RCDATA));
-    LoadFromStream(stream);
+    LoadFileQuietly(FileName, [&] { UpdateImageInfo(); });
 }
 
 void THTMLPicture::LoadFromURL(const String& url)
 {
-    if (StartsWithNoCase(url, u"RES://")) {
+    if (LoadFromLocalURL(url)) {
         FID = url;
-        const String name = url.substr(6);
-        if (!name.empty())
-            LoadFromResourceName(TRurUtils::GetHInstance(), name);
-    } else if (StartsWithNoCase(url, u"FILE://")) {
-        FID = url;
-        const String path = url.substr(7);
-        if (!path.empty())
-            LoadFromFile(path);
     } else if (!FAsynch) {
         FURL = url;
         FID = url;
@@ -112,11 +84,8 @@ void THTMLPicture::Draw(TCanvas& ACanvas, const TRect& Rect)
         TRurSVGBitmap::Draw(ACanvas, Rect);
         return;
     }
-    if (FEmpty || RasterSize() == 0 || DrawBitmapOnCanvas(ACanvas, Rect, Transparent()))
-        return;
-    const std::unique_ptr<TGPImage> image = Decode();
-    TGPGraphics graphics(ACanvas.Handle());
-    graphics.DrawImageRect(image.get(), Rect.Left, Rect.Top, Rect.Width(), Rect.Height());
+    if (!FEmpty && RasterSize() > 0 && !DrawBitmapOnCanvas(ACanvas, Rect, Transparent()))
+        DrawImageOnCanvas(ACanvas, Rect);
 }
 
 void THTMLPicture::DrawSVG(TCanvas& ACanvas, float X, float Y, float W, float H)

@@ -30,13 +30,13 @@ public:
     // Any failure leaves the picture empty, without an error.
     void LoadFromFile(const String& FileName) override;
     void ReadData(TStream& Stream) override;
-    // Raises EResNotFound when the resource does not exist.
-    void LoadFromResourceID(NativeUInt Instance, int ResID);
     // "RES://name" and "FILE://path" load; any other URL is kept (no download is started).
     void LoadFromURL(const String& url);
     void Draw(TCanvas& ACanvas, const TRect& Rect) override;
-    // An SVG document into (X, Y, X + W, Y + H) through GDI+; nothing for raster bytes.
+    // An SVG document into (X, Y, X + W, Y + H) on a canvas, or on a GDI+ graphics; nothing for
+    // raster bytes.
     void DrawSVG(TCanvas& ACanvas, float X, float Y, float W, float H);
+    using TRurRasterPicture::DrawSVG;
     void Assign(const TPersistent* Source) override;
 
     bool IsGIF() const;

@@ -1,15 +1,34 @@
 #include "RurGDIPPicture.h"
 
 #include "RurGDIP_ImageHeaders.h"
+#include "RurImageStream.h"
 #include "SysUtils.h"
 
 namespace RurGDIP {
 
+TAVIN_PUBLISHED(TRurGDIPPicture)
+{
+    TAVIN_PROPERTY(TNotifyEvent, OnClear);
+}
+
+void TRurGDIPPicture::LoadFromStream(TStream& Stream)
+{
+    if (Stream.Size() > 0)
+        TRurRasterPicture::LoadFromStream(Stream);
+}
+
+void TRurGDIPPicture::ReadData(TStream& Stream)
+{
+    TRurRasterPicture::ReadData(Stream);
+    GetImageSizes();
+}
+
 void TRurGDIPPicture::LoadFromFile(const String& Filename)
 {
-    TMemoryStream file;
-    file.LoadFromFile(Filename);
-    LoadFromStream(file);
+    LoadFileQuietly(Filename, [&] {
+        FOnClear(this);
+        GetImageSizesFromFileName(Filename);
+    });
 }
 
 void TRurGDIPPicture::Assign(const TPersistent* Source)
@@ -35,6 +54,8 @@ void TRurGDIPPicture::Assign(const TPersistent* Source)
     ClearContent();
     FEmpty = true;
     Changed(this);
+    if (!Source)
+        FOnClear(this);
 }
 
 void TRurGDIPPicture::Draw(TCanvas& ACanvas, const TRect& Rect)
@@ -43,21 +64,65 @@ void TRurGDIPPicture::Draw(TCanvas& ACanvas, const TRect& Rect)
         TRurSVGBitmap::Draw(ACanvas, Rect);
         return;
     }
-    TGPGraphics graphics(ACanvas.Handle());
-    GDIPDraw(graphics, Rect);
+    if (!FEmpty && !DrawBitmapOnCanvas(ACanvas, Rect, true, false))
+        DrawImageOnCanvas(ACanvas, Rect);
 }
 
 void TRurGDIPPicture::GDIPDraw(TGPGraphics& AGraphics, const TRect& ARect)
 {
-    if (Empty())
+    DrawContent(AGraphics, MakeRectF(float(ARect.Left), float(ARect.Top), float(ARect.Width()), float(ARect.Height())));
+}
+
+void TRurGDIPPicture::GDIPDraw(TGPGraphics& AGraphics, const TGPRectF& ARect)
+{
+    if (FDrawing)
         return;
-    if (!HasSVG()) {
-        DrawRaster(AGraphics, MakeRectF(float(ARect.Left), float(ARect.Top), float(ARect.Width()), float(ARect.Height())),
-                   true);
+    FDrawing = true;
+    try {
+        DrawContent(AGraphics, ARect);
+    } catch (...) {
+        FDrawing = false;
+        throw;
+    }
+    FDrawing = false;
+}
+
+void TRurGDIPPicture::DrawContent(TGPGraphics& AGraphics, const TGPRectF& ARect)
+{
+    if (HasSVG()) {
+        DrawSVG(AGraphics, ARect.X, ARect.Y, ARect.Width, ARect.Height);
         return;
     }
-    TGPGraphicsCanvas canvas(AGraphics);
-    TRurSVGBitmap::Draw(canvas.Canvas(), ARect);
+    if (FEmpty)
+        return;
+    const std::unique_ptr<TGPImage> image = Decode();
+    if (!image)
+        return;
+    FHasAlpha = image->HasAlphaChannel();
+    FHasPalette = image->HasPalette();
+    FPixelDepth = image->GetPixelDepth();
+    FPixelFormat = int(image->GetPixelFormat());
+    FWidth = int(image->GetWidth());
+    FHeight = int(image->GetHeight());
+    if (image->GetFormat() != ifBMP || !Transparent()) {
+        AGraphics.DrawImageRect(image.get(), ARect);
+        return;
+    }
+    const ARGB key = BitmapKey();
+    TGPImageAttributes attributes;
+    attributes.SetColorKey(key, key);
+    AGraphics.DrawImage(image.get(), ARect, 0, 0, float(FWidth), float(FHeight), UnitPixel, &attributes);
+}
+
+ARGB TRurGDIPPicture::BitmapKey()
+{
+    if (FTransparentMode == tmFixed)
+        return MakeColor(255, FTransparentColor);
+    TRurImageStream stream = CreateImageStream(RasterBytes(), static_cast<size_t>(RasterSize()));
+    TGPBitmap bitmap(stream.get());
+    ARGB key = 0;
+    bitmap.GetPixel(0, int(bitmap.GetHeight()) - 1, key);
+    return key;
 }
 
 void TRurGDIPPicture::FillPath(TGPGraphics& AGraphics, const TGPGraphicsPath& APath)

@@ -2,6 +2,7 @@
 
 #include "RurImageStream.h"
 #include "RurUtils.h"
+#include "SysUtils.h"
 
 namespace RurGDIP {
 
@@ -40,6 +41,36 @@ void TRurRasterPicture::LoadFromResourceName(NativeUInt Instance, const String& 
 {
     if (std::unique_ptr<TResourceStream> stream = TRurUtils::GetResourceStream(Name, Instance))
         LoadFromStream(*stream);
+}
+
+void TRurRasterPicture::LoadFromResourceID(NativeUInt Instance, int ResID)
+{
+    TResourceStream stream(Instance, ResID, reinterpret_cast<const Char*>(RT_RCDATA));
+    LoadFromStream(stream);
+}
+
+bool TRurRasterPicture::LoadFromLocalURL(const String& url)
+{
+    const String upper = UpperCase(url.substr(0, 7));
+    if (upper.starts_with(u"RES://")) {
+        if (url.size() > 6)
+            LoadFromResourceName(TRurUtils::GetHInstance(), url.substr(6));
+        return true;
+    }
+    if (upper.starts_with(u"FILE://")) {
+        if (url.size() > 7)
+            LoadFromFile(url.substr(7));
+        return true;
+    }
+    return false;
+}
+
+void TRurRasterPicture::DrawSVG(TGPGraphics& AGraphics, float X, float Y, float W, float H)
+{
+    if (!HasSVG())
+        return;
+    TGPGraphicsCanvas canvas(AGraphics);
+    SVG()->Draw(&canvas.Canvas(), TRectF{X, Y, X + W, Y + H}, true);
 }
 
 void TRurRasterPicture::ClearContent()
@@ -95,27 +126,25 @@ std::unique_ptr<TGPImage> TRurRasterPicture::Decode() const
     return std::make_unique<TGPImage>(stream.get());
 }
 
-void TRurRasterPicture::DrawRaster(TGPGraphics& AGraphics, const TGPRectF& ARect, bool AKeyBMP) const
+void TRurRasterPicture::DrawImageOnCanvas(TCanvas& ACanvas, const TRect& ARect, int AAngle)
 {
     const std::unique_ptr<TGPImage> image = Decode();
     if (!image)
         return;
-    if (!AKeyBMP || image->GetFormat() != ifBMP) {
-        AGraphics.DrawImage(image.get(), ARect);
-        return;
+    FWidth = int(image->GetWidth());
+    FHeight = int(image->GetHeight());
+    TGPGraphics graphics(ACanvas.Handle());
+    if (AAngle != 0) {
+        const float cx = float(ARect.Left) + float(FWidth) / 2;
+        const float cy = float(ARect.Top) + float(FHeight) / 2;
+        graphics.TranslateTransform(cx, cy);
+        graphics.RotateTransform(float(AAngle));
+        graphics.TranslateTransform(-cx, -cy);
     }
-    // The bottom-left pixel's colour is the bitmap's transparent colour.
-    TRurImageStream stream = CreateImageStream(FBytes.Memory(), static_cast<size_t>(FBytes.Size()));
-    TGPBitmap bitmap(stream.get());
-    const float width = float(bitmap.GetWidth()), height = float(bitmap.GetHeight());
-    ARGB key = 0;
-    bitmap.GetPixel(0, int(height) - 1, key);
-    TGPImageAttributes attributes;
-    attributes.SetColorKey(key, key);
-    AGraphics.DrawImage(&bitmap, ARect, 0, 0, width, height, UnitPixel, &attributes);
+    graphics.DrawImageRect(image.get(), ARect.Left, ARect.Top, ARect.Width(), ARect.Height());
 }
 
-bool TRurRasterPicture::DrawBitmapOnCanvas(TCanvas& ACanvas, const TRect& ARect, bool ATransparent) const
+bool TRurRasterPicture::DrawBitmapOnCanvas(TCanvas& ACanvas, const TRect& ARect, bool ATransparent, bool AStretch) const
 {
     const std::unique_ptr<TGPImage> image = Decode();
     if (!image || image->GetFormat() != ifBMP)
@@ -125,7 +154,10 @@ bool TRurRasterPicture::DrawBitmapOnCanvas(TCanvas& ACanvas, const TRect& ARect,
     bitmap.LoadFromStream(FBytes);
     bitmap.SetTransparentMode(tmAuto);
     bitmap.SetTransparent(ATransparent);
-    ACanvas.StretchDraw(ARect, &bitmap);
+    if (AStretch)
+        ACanvas.StretchDraw(ARect, &bitmap);
+    else
+        ACanvas.Draw(ARect.Left, ARect.Top, &bitmap);
     return true;
 }
 

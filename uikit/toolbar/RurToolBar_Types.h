@@ -1,6 +1,7 @@
 #pragma once
 // Enumerations the toolbar unit shares between its painters, appearance classes, controls and the
 // ribbon. Their orders are stored in form resources.
+#include "RurGlowButton_Types.h"
 #include "TypInfo.h"
 
 // gdHorizontal runs from the start colour at the left edge to the end colour at the right edge,
@@ -16,8 +17,3 @@ TAVIN_ENUM(TDockAlign, daLeft, daTop, daRight, daBottom)
 // Where a dock panel, toolbar or ribbon keeps its layout.
 TAVIN_ENUM(TPersistenceLocation, plRegistry, plIniFile)
 
-// The glow button's enumerations that the toolbar's painters and buttons share with it; declared
-// alike in its unit.
-TAVIN_ENUM(TGDIPGradient, ggRadial, ggVertical, ggDiagonalForward, ggDiagonalBackward)
-TAVIN_ENUM(TButtonPosition, bpStandalone, bpLeft, bpMiddle, bpRight)
-TAVIN_ENUM(TRurButtonState, absUp, absDisabled, absDown, absDropDown, absExclusive)

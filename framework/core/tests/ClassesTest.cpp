@@ -36,9 +36,17 @@ class TCountingCollection : public TOwnedCollection {
 public:
     using TOwnedCollection::TOwnedCollection;
     int Updates = 0;
+    bool SawHalfMadeItem = false;
 
 protected:
-    void Update(TCollectionItem*) override { ++Updates; }
+    void Update(TCollectionItem*) override
+    {
+        ++Updates;
+        // An item still in its base class's constructor is not yet of the item class.
+        for (int i = 0; i < Count(); ++i)
+            if (!dynamic_cast<TSampleItem*>(Items(i)))
+                SawHalfMadeItem = true;
+    }
 };
 
 template <class F>
@@ -196,6 +204,7 @@ TEST(Collections, UpdatesAreReportedOnceAfterBeginEndUpdate)
     TCountingCollection items(&owner, TSampleItem::StaticClass());
     items.Add();
     EXPECT_EQ(items.Updates, 1);
+    EXPECT_FALSE(items.SawHalfMadeItem);
     items.BeginUpdate();
     items.Add();
     items.Add();

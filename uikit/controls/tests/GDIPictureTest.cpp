@@ -186,8 +186,11 @@ TEST(GDIPictureTest, GDIPPictureKeysBitmapsAndTiles)
     picture.LoadFromStream(*BitmapBytes(4, 4, KeyedPixel));
     EXPECT_EQ(picture.Width(), 4);
     picture.GDIPDraw(surface.Graphics(), Rect(0, 0, 4, 4));
-    EXPECT_EQ(surface.At(0, 3), clWhite);
-    EXPECT_EQ(surface.At(2, 2), clRed);
+    EXPECT_EQ(surface.At(0, 3), clBlue); // keyed only when transparent
+    picture.SetTransparent(true);
+    picture.GDIPDraw(surface.Graphics(), Rect(4, 0, 8, 4));
+    EXPECT_EQ(surface.At(4, 3), clWhite);
+    EXPECT_EQ(surface.At(6, 2), clRed);
     picture.LoadFromStream(*BitmapBytes(4, 4, HalvesPixel));
     picture.FillRect(surface.Graphics(), MakeRectF(4, 0, 8, 8));
     EXPECT_EQ(surface.At(4, 0), clRed); // the tiles start at the origin of the graphics

@@ -101,6 +101,63 @@ TEST_F(SmoothPanelTest, ThePictureIsBuiltOnceUntilSomethingChanges)
     EXPECT_GE(draws, 1);
 }
 
+// A red parent that counts its paints.
+class TCountingParent : public TPanel {
+    TAVIN_CLASS(TCountingParent, TPanel)
+public:
+    using TPanel::TPanel;
+    int Paints = 0;
+
+protected:
+    void Paint() override
+    {
+        ++Paints;
+        TPanel::Paint();
+    }
+};
+
+TEST(SmoothPanelBehind, TheParentIsPaintedOnlyWhereThePictureLetsItThrough)
+{
+    TForm form(nullptr);
+    form.SetBounds(50, 50, 400, 300);
+    auto* parent = new TCountingParent(&form);
+    parent->SetParent(&form);
+    parent->SetBounds(0, 0, 300, 200);
+    parent->SetBevelOuter(bvNone);
+    parent->SetParentBackground(false);
+    parent->SetColor(clRed);
+    auto* panel = new TRurSmoothPanel(&form);
+    panel->SetParent(parent);
+    panel->SetBounds(10, 10, 100, 50);
+    panel->Fill()->SetColor(clBlue);
+    panel->Fill()->SetColorTo(clBlue);
+    ShowActive(&form);
+
+    // Opaque: the picture alone, exactly, and the parent is not painted for it.
+    int before = parent->Paints;
+    EXPECT_EQ(TColor(TOffscreenImage(panel).Pixel(50, 25)), clBlue);
+    EXPECT_EQ(parent->Paints, before);
+
+    // Half see-through: the red parent shows in the blue.
+    panel->Fill()->SetOpacity(128);
+    panel->Fill()->SetOpacityTo(128);
+    before = parent->Paints;
+    const TColor mixed = TColor(TOffscreenImage(panel).Pixel(50, 25));
+    EXPECT_GT(parent->Paints, before);
+    EXPECT_TRUE(Near(mixed, TColor(RGB(128, 0, 127)), 8)) << std::hex << mixed;
+
+    // Round corners let the parent through there, though the middle is opaque again.
+    panel->Fill()->SetOpacity(255);
+    panel->Fill()->SetOpacityTo(255);
+    panel->Fill()->SetRounding(12);
+    panel->Fill()->SetRoundingType(rtBoth);
+    before = parent->Paints;
+    TOffscreenImage rounded(panel);
+    EXPECT_GT(parent->Paints, before);
+    EXPECT_EQ(TColor(rounded.Pixel(0, 0)), clRed);
+    EXPECT_EQ(TColor(rounded.Pixel(50, 25)), clBlue);
+}
+
 TEST(SmoothPanelPlacement, CentreAndBottomIgnoreTheOrigin)
 {
     const TRect area(4, 6, 104, 56); // 100 x 50 from (4, 6)

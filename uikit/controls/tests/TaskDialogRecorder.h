@@ -7,6 +7,21 @@
 #include "TaskDialog.h"
 #include "WideText.h"
 
+// The system's task dialog is offered (or not) for the scope, whatever the common controls report.
+class TNativeTaskDialogOffered {
+public:
+    explicit TNativeTaskDialogOffered(bool offered = true)
+        : FPrevious(SetNativeTaskDialogCheck([offered] { return offered; }))
+    {
+    }
+    ~TNativeTaskDialogOffered() { SetNativeTaskDialogCheck(std::move(FPrevious)); }
+    TNativeTaskDialogOffered(const TNativeTaskDialogOffered&) = delete;
+    TNativeTaskDialogOffered& operator=(const TNativeTaskDialogOffered&) = delete;
+
+private:
+    TNativeTaskDialogCheck FPrevious;
+};
+
 // What the dialog handed to TaskDialogIndirect, copied while the call lasts.
 struct TRecordedConfig {
     HWND Parent = nullptr;
@@ -20,13 +35,14 @@ struct TRecordedConfig {
 };
 
 // Stands in for the system's dialog: records the record, lets the test play notifications through
-// the callback, and answers the given button.
+// the callback, and answers the given button (or fails with the given result).
 class TTaskDialogRecorder {
 public:
-    explicit TTaskDialogRecorder(int answer = 0, std::function<void(const TASKDIALOGCONFIG&)> play = nullptr)
+    explicit TTaskDialogRecorder(int answer = 0, std::function<void(const TASKDIALOGCONFIG&)> play = nullptr,
+                                 HRESULT result = S_OK)
     {
-        FPrevious = SetTaskDialogIndirect([this, answer, play](const TASKDIALOGCONFIG& c, int* button, int* radio,
-                                                               BOOL* verified) {
+        FPrevious = SetTaskDialogIndirect([this, answer, play, result](const TASKDIALOGCONFIG& c, int* button,
+                                                                       int* radio, BOOL* verified) {
             TRecordedConfig r;
             r.Parent = c.hwndParent;
             r.Flags = c.dwFlags;
@@ -48,6 +64,8 @@ public:
             Config = r;
             if (play)
                 play(c);
+            if (FAILED(result))
+                return result;
             *button = answer;
             *radio = 201;
             *verified = TRUE;
@@ -61,5 +79,7 @@ public:
     std::optional<TRecordedConfig> Config;
 
 private:
+    // The stand-in is the system's dialog: it is offered whatever the common controls report.
+    TNativeTaskDialogOffered FOffered;
     TTaskDialogIndirectFunction FPrevious;
 };

@@ -4,6 +4,7 @@
 
 #include "Forms.h"
 #include "GuiTestSupport.h"
+#include "TaskDialogAnswerer.h"
 #include "TaskDialogRecorder.h"
 #include "WideText.h"
 
@@ -206,6 +207,7 @@ TEST(TaskDialogTest, ClearRestoresTheDefaults)
 // The system's own dialog under Wine: shown, answered by a posted button press or closed.
 TEST(TaskDialogTest, SystemDialogIsShownAndClosed)
 {
+    TNativeTaskDialogOffered offered;
     struct {
         UINT Msg;
         WPARAM WParam;
@@ -229,4 +231,215 @@ TEST(TaskDialogTest, SystemDialogIsShownAndClosed)
         EXPECT_EQ(shownTitle, u"Shown");
         EXPECT_FALSE(IsWindow(dialog.hWnd()));
     }
+}
+
+namespace {
+
+// A window standing in for the shown system dialog: it keeps the messages the component sends it.
+class TRecordingDialogWindow {
+public:
+    TRecordingDialogWindow()
+    {
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = &Proc;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"TavinTestDialogWindow";
+        RegisterClassW(&wc);
+        FWnd = CreateWindowExW(0, wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
+        SetWindowLongPtrW(FWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    }
+    ~TRecordingDialogWindow() { DestroyWindow(FWnd); }
+    HWND Handle() const { return FWnd; }
+
+    struct TSent {
+        UINT Msg;
+        WPARAM WParam;
+        LPARAM LParam;
+        String Text; // the text of TDM_UPDATE_ELEMENT_TEXT
+    };
+    std::vector<TSent> Sent;
+
+private:
+    static LRESULT CALLBACK Proc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
+    {
+        auto* self = reinterpret_cast<TRecordingDialogWindow*>(GetWindowLongPtrW(wnd, GWLP_USERDATA));
+        if (self && msg >= WM_USER) {
+            String text = msg == TDM_UPDATE_ELEMENT_TEXT ? FromWidePtr(reinterpret_cast<const wchar_t*>(lParam)) : u"";
+            self->Sent.push_back({msg, wParam, lParam, text});
+            return 0;
+        }
+        return DefWindowProcW(wnd, msg, wParam, lParam);
+    }
+    HWND FWnd = nullptr;
+};
+
+HRESULT NotifyFrom(HWND wnd, const TASKDIALOGCONFIG& c, UINT notification, WPARAM wParam = 0, LPARAM lParam = 0)
+{
+    return c.pfCallback(wnd, notification, wParam, lParam, c.lpCallbackData);
+}
+
+} // namespace
+
+// The numbers the system's dialog gets for its icons, as Windows resolves them and as Wine does.
+TEST(TaskDialogTest, IconNumbersForTheSystemDialog)
+{
+    struct {
+        TTaskDialogIcon Icon;
+        WORD Windows, Wine;
+    } main[] = {{tiBlank, 17, 0},         {tiWarning, 84, 65535},    {tiQuestion, 99, 32514}, {tiError, 98, 65534},
+                {tiInformation, 81, 65533}, {tiNotUsed, 0, 0},         {tiShield, 78, 65532}};
+    for (const auto& c : main) {
+        EXPECT_EQ(TaskDialogMainIconId(c.Icon, false), c.Windows) << int(c.Icon);
+        EXPECT_EQ(TaskDialogMainIconId(c.Icon, true), c.Wine) << int(c.Icon);
+    }
+    struct {
+        TTaskDialogFooterIcon Icon;
+        WORD Windows, Wine;
+    } footer[] = {{tfiBlank, 0, 0},           {tfiWarning, 84, 65535},      {tfiQuestion, 99, 32514},
+                  {tfiError, 98, 65534},      {tfiInformation, 65533, 65533}, {tfiShield, 65532, 65532}};
+    for (const auto& c : footer) {
+        EXPECT_EQ(TaskDialogFooterIconId(c.Icon, false), c.Windows) << int(c.Icon);
+        EXPECT_EQ(TaskDialogFooterIconId(c.Icon, true), c.Wine) << int(c.Icon);
+    }
+}
+
+// While the system's dialog is up: changed texts and the footer icon are sent to it, the progress
+// bar gets its range, position and state, radio and verification clicks reach their events.
+TEST(TaskDialogTest, ShownSystemDialogFollowsTheComponent)
+{
+    TRecordingDialogWindow window;
+    TRurTaskDialog dialog(nullptr);
+    dialog.SetOptions({doProgressBar});
+    dialog.SetProgressBarMin(5);
+    dialog.SetProgressBarMax(50);
+    dialog.SetContent(u"Before");
+    dialog.SetOnDialogProgress([](TObject*, int& position, TTaskDialogProgressState& state) {
+        position = 42;
+        state = psPaused;
+    });
+    std::vector<int> radios;
+    std::vector<bool> verifications;
+    dialog.SetOnDialogRadioClick([&](TObject*, int id) { radios.push_back(id); });
+    dialog.SetOnDialogVerifyClick([&](TObject*, bool checked) { verifications.push_back(checked); });
+    TTaskDialogRecorder recorder(IDOK, [&](const TASKDIALOGCONFIG& c) {
+        NotifyFrom(window.Handle(), c, TDN_CREATED);
+        dialog.SetContent(u"Before"); // unchanged: nothing is sent
+        dialog.SetContent(u"After");
+        dialog.SetInstruction(u"Now");
+        dialog.SetFooterIcon(tfiInformation);
+        NotifyFrom(window.Handle(), c, TDN_TIMER);
+        NotifyFrom(window.Handle(), c, TDN_RADIO_BUTTON_CLICKED, 201);
+        NotifyFrom(window.Handle(), c, TDN_VERIFICATION_CLICKED, 1);
+    });
+    EXPECT_EQ(dialog.Execute(), IDOK);
+    const auto& sent = window.Sent;
+    ASSERT_EQ(sent.size(), 6u);
+    EXPECT_EQ(sent[0].Msg, TDM_SET_PROGRESS_BAR_RANGE);
+    EXPECT_EQ(sent[0].LParam, MAKELPARAM(5, 50));
+    EXPECT_EQ(sent[1].Msg, TDM_UPDATE_ELEMENT_TEXT);
+    EXPECT_EQ(sent[1].WParam, static_cast<WPARAM>(TDE_CONTENT));
+    EXPECT_EQ(sent[1].Text, u"After");
+    EXPECT_EQ(sent[2].WParam, static_cast<WPARAM>(TDE_MAIN_INSTRUCTION));
+    EXPECT_EQ(sent[3].Msg, TDM_UPDATE_ICON);
+    EXPECT_EQ(sent[3].WParam, static_cast<WPARAM>(TDIE_ICON_FOOTER));
+    EXPECT_EQ(sent[3].LParam, 65533);
+    EXPECT_EQ(sent[4].Msg, TDM_SET_PROGRESS_BAR_POS);
+    EXPECT_EQ(sent[4].WParam, 42u);
+    EXPECT_EQ(sent[5].Msg, TDM_SET_PROGRESS_BAR_STATE);
+    EXPECT_EQ(sent[5].WParam, static_cast<WPARAM>(PBST_PAUSED));
+    EXPECT_EQ(radios, std::vector<int>{201});
+    EXPECT_EQ(verifications, std::vector<bool>{true});
+}
+
+// The path: the system's dialog only where it is offered and not refused by nndAlways; a system
+// dialog that fails shows the dialog form instead of reporting a button.
+TEST(TaskDialogTest, PathChoiceAndFallback)
+{
+    struct {
+        bool Offered;
+        TNonNativeDialog NonNative;
+        HRESULT SystemResult;
+        bool SystemCalled, FormShown;
+    } cases[] = {
+        {true, nndAuto, S_OK, true, false},
+        {true, nndAlways, S_OK, false, true},
+        {false, nndAuto, S_OK, false, true},
+        {true, nndAuto, E_OUTOFMEMORY, true, true},
+    };
+    for (const auto& c : cases) {
+        TRurTaskDialog dialog(nullptr);
+        dialog.SetNonNativeDialog(c.NonNative);
+        dialog.SetCommonButtons({cbOK});
+        TTaskDialogRecorder recorder(IDOK, nullptr, c.SystemResult);
+        TNativeTaskDialogOffered offered(c.Offered);
+        bool formShown = false;
+        TTaskDialogAnswerer answerer([&](HWND wnd) {
+            formShown = TTaskDialogAnswerer::FormOf(wnd) != nullptr;
+            TaskDialogActions::PressButton(wnd, IDOK);
+        });
+        EXPECT_EQ(dialog.Execute(), IDOK);
+        EXPECT_EQ(recorder.Config.has_value(), c.SystemCalled);
+        EXPECT_EQ(formShown, c.FormShown);
+        EXPECT_EQ(dialog.IsNative(), !c.FormShown);
+    }
+}
+
+// No exception leaves the system's callback: a failing help topic is shown in an error box, a
+// failing event goes to the application's handler.
+TEST(TaskDialogTest, ExceptionsStayInsideTheCallback)
+{
+    THelpEvent previousHelp = Application->OnHelp();
+    TExceptionEvent previousHandler = Application->OnException();
+    Application->SetOnHelp([](int, bool&) { throw Exception(u"No help here"); });
+    std::vector<String> reported;
+    Application->SetOnException([&](TObject*, const Exception& e) { reported.push_back(e.Message()); });
+    TRurTaskDialog dialog(nullptr);
+    dialog.SetHelpContext(12);
+    dialog.SetOnDialogButtonClick([](TObject*, int) { throw Exception(u"Handler failed"); });
+    HRESULT help = E_FAIL, click = E_FAIL;
+    TMessageBoxAnswerer boxes;
+    TTaskDialogRecorder recorder(IDOK, [&](const TASKDIALOGCONFIG& c) {
+        help = Notify(c, TDN_HELP);
+        click = Notify(c, TDN_BUTTON_CLICKED, IDOK);
+    });
+    EXPECT_NO_THROW(dialog.Execute());
+    Application->SetOnHelp(previousHelp);
+    Application->SetOnException(previousHandler);
+    EXPECT_EQ(help, S_OK);
+    EXPECT_EQ(click, S_OK);
+    EXPECT_EQ(boxes.Count(), 1);
+    EXPECT_EQ(boxes.LastText(), u"No help here.");
+    EXPECT_EQ(reported, std::vector<String>{u"Handler failed"});
+}
+
+TEST(TaskDialogTest, InputAndFocusControlsAreForgottenWhenFreed)
+{
+    TRurTaskDialog dialog(nullptr);
+    auto* edit = new TEdit(nullptr);
+    auto* other = new TEdit(nullptr);
+    dialog.SetInputControl(edit);
+    dialog.SetFocusControl(other);
+    delete edit;
+    EXPECT_EQ(dialog.InputControl(), nullptr);
+    EXPECT_EQ(dialog.FocusControl(), other);
+    delete other;
+    EXPECT_EQ(dialog.FocusControl(), nullptr);
+}
+
+// The base factory acts on the framework's buttons only.
+TEST(TaskDialogTest, FactoryActsOnItsOwnButtonKind)
+{
+    TRurTaskDialog dialog(nullptr);
+    std::unique_ptr<TWinControl> button(dialog.CreateButton(nullptr));
+    dialog.SetButtonCaption(button.get(), u"Save|Keeps the changes|twice");
+    dialog.SetButtonModalResult(button.get(), 7);
+    EXPECT_EQ(button->Caption(), u"Save");
+    EXPECT_EQ(button->Hint(), u"Keeps the changes|twice");
+    EXPECT_TRUE(button->ShowHint());
+    EXPECT_EQ(dialog.GetButtonModalResult(button.get()), 7);
+    TEdit edit(nullptr);
+    dialog.SetButtonModalResult(&edit, 7);
+    dialog.SetButtonCaption(&edit, u"x|y");
+    EXPECT_EQ(dialog.GetButtonModalResult(&edit), 0);
+    EXPECT_EQ(edit.Caption(), u"");
 }
