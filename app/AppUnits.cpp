@@ -17,6 +17,7 @@
 #include "RurFoundationUnits.h"
 #include "RurGraphicsHTMLEngine.h"
 #include "RurKitMessages.h"
+#include "RurMenus_Startup.h"
 #include "RurTBXPVS.h"
 #include "RurXPVS.h"
 #include "StdCtrls.h"
@@ -78,6 +79,9 @@ const TUnitStep Units[] = {
     TaskDialogUnit,
     ClearHintControlUnit,
     SBDrawImageUnit,
+    // The UI kit's menus: the items' extra width; the desktop's menu animation off while the tool
+    // runs and put back as it was when it ends.
+    RurMenusUnit,
     {"Main_Form", &InitializeMainFormUnit, nullptr},
 };
 
