@@ -25,6 +25,7 @@ TAVIN_PUBLISHED(TRurCustomGlowButton)
     TAVIN_PROPERTY(TCustomImageList*, Images);
     TAVIN_PROPERTY(TCustomImageList*, DisabledImages);
     TAVIN_PROPERTY(TCustomImageList*, HotImages);
+    TAVIN_PROPERTY(TImageListType, ImageListType).Default(ipActionList);
     TAVIN_PROPERTY(int, MarginVert).Default(1);
     TAVIN_PROPERTY(int, MarginHorz).Default(1);
     TAVIN_PROPERTY(int, ModalResult).Default(0);
@@ -362,6 +363,15 @@ void TRurCustomGlowButton::SetImages(TCustomImageList* value)
 {
     SetImageList(FImages, value, FImageChangeLink.get());
     UpdateAutoSize();
+}
+
+void TRurCustomGlowButton::SetImageListType(TImageListType value)
+{
+    if (FImageListType == value)
+        return;
+    FImageListType = value;
+    UpdateAutoSize();
+    Invalidate();
 }
 
 void TRurCustomGlowButton::SetDisabledImages(TCustomImageList* value)

@@ -205,6 +205,9 @@ public:
     void SetDisabledImages(TCustomImageList* value);
     TCustomImageList* HotImages() const { return FHotImages; }
     void SetHotImages(TCustomImageList* value);
+    // Whether the images of a linked action's list take the place of the button's own lists.
+    TImageListType ImageListType() const { return FImageListType; }
+    void SetImageListType(TImageListType value);
     int MarginVert() const { return FMarginVert; }
     void SetMarginVert(int value);
     int MarginHorz() const { return FMarginHorz; }
@@ -414,6 +417,9 @@ private:
     TPoint PopupPoint() const;
     bool OnDropDownPart(int x, int y, bool inclusive);
     void SetImageList(TCustomImageList*& field, TCustomImageList* value, TChangeLink* link);
+    // The linked action's list and image index when its images take the glyph's place, else null;
+    // with sameIndexOnly only while the button's ImageIndex is the action's.
+    TCustomImageList* ActionImages(int& index, bool sameIndexOnly) const;
     // Paint's choices.
     TGlowStateColors StateColors() const;
     void ApplyFade(TGlowStateColors& colors) const;
@@ -505,6 +511,7 @@ private:
     TShortCutHintPos FShortCutHintPos = shpTop;
     String FShortCutHintText;
     TOnGetShortCutHintPos FOnGetShortCutHintPos;
+    TImageListType FImageListType = ipActionList;
     friend class TRurGlowButtonActionLink;
 };
 

@@ -178,6 +178,12 @@ void TRurCustomGlowButton::Paint()
         in.Picture = nullptr;
     in.Icon = FIcon.get();
     in.ImageIndex = FImageIndex;
+    int actionIndex = -1;
+    if (TCustomImageList* images = ActionImages(actionIndex, false)) {
+        in.Images = images;
+        in.EnabledImage = Enabled();
+        in.ImageIndex = FImageIndex = actionIndex;
+    }
     if (FShowCaption) {
         in.Caption = Caption();
         in.WideCaption = FWideCaption;
@@ -288,6 +294,18 @@ void TRurCustomGlowButton::Paint()
     }
 }
 
+TCustomImageList* TRurCustomGlowButton::ActionImages(int& index, bool sameIndexOnly) const
+{
+    auto* action = dynamic_cast<TCustomAction*>(Action());
+    if (!action || action->ImageIndex() < 0 || (sameIndexOnly && action->ImageIndex() != FImageIndex))
+        return nullptr;
+    auto* list = dynamic_cast<TCustomActionList*>(action->ActionList());
+    if (!list || !list->Images() || (FImages && FImageListType == ipOwnLists))
+        return nullptr;
+    index = action->ImageIndex();
+    return list->Images();
+}
+
 TGDIPPicture* TRurCustomGlowButton::StatePicture(bool downRules) const
 {
     if (!Enabled() && !FIDisabledPicture->Empty())
@@ -324,6 +342,8 @@ TSize TRurCustomGlowButton::ButtonSize(TButtonSizeState state)
     in.Colors = StateColors();
     in.Images = FImages;
     in.ImageIndex = FImageIndex;
+    if (TCustomImageList* images = ActionImages(in.ImageIndex, true))
+        in.Images = images;
     in.Picture = StatePicture(false);
     in.PictureSize = PictureDrawSize(in.Picture);
     if (FAutoSize && state < bsLarge) {

@@ -166,6 +166,45 @@ TEST(GlowButtonActionLink, TheActionDrivesDownGroupAndImage)
     EXPECT_EQ(second.ImageIndex(), 7);
 }
 
+// An image list holding one square of a colour.
+void AddSquare(TImageList& list, TColor color)
+{
+    TBitmap square;
+    square.SetSize(16, 16);
+    square.Canvas()->Brush()->SetColor(color);
+    square.Canvas()->FillRect(Rect(0, 0, 16, 16));
+    list.AddMasked(&square, TColor(0xFF00FF));
+}
+
+TEST(GlowButtonActionLink, TheActionListsImagesTakeTheGlyphsPlaceUnlessTheButtonKeepsItsOwn)
+{
+    TButtonForm f;
+    TImageList actionImages(nullptr), ownImages(nullptr);
+    AddSquare(actionImages, 0x0000FF);
+    AddSquare(ownImages, 0xFF0000);
+    AddSquare(ownImages, 0xFF0000);
+    TActionList list(nullptr);
+    list.SetImages(&actionImages);
+    TAction action(nullptr);
+    action.SetActionList(&list);
+    action.SetImageIndex(0);
+    TRurGlowButton* b = f.Button;
+    b->SetCaption(u"");
+    b->SetImages(&ownImages);
+    b->SetAction(&action);
+    ASSERT_TRUE(ShowActive(f.Form.get()));
+    const auto centre = [&] {
+        TOffscreenImage image(b);
+        return image.Pixel(50, 20);
+    };
+    EXPECT_EQ(centre(), RGB(255, 0, 0));
+    b->SetImageListType(ipOwnLists);
+    EXPECT_EQ(centre(), RGB(0, 0, 255));
+    // Without a list of its own the button takes the action's in any case.
+    b->SetImages(nullptr);
+    EXPECT_EQ(centre(), RGB(255, 0, 0));
+}
+
 TEST(DBGlowButton, EachOperationDisablesItselfFromTheDataSetsState)
 {
     const struct {
