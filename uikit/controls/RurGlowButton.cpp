@@ -25,17 +25,27 @@ TAVIN_PUBLISHED(TRurCustomGlowButton)
     TAVIN_PROPERTY(TCustomImageList*, Images);
     TAVIN_PROPERTY(TCustomImageList*, DisabledImages);
     TAVIN_PROPERTY(TCustomImageList*, HotImages);
+    TAVIN_PROPERTY(TImageListType, ImageListType).Default(ipActionList);
     TAVIN_PROPERTY(int, MarginVert).Default(1);
     TAVIN_PROPERTY(int, MarginHorz).Default(1);
     TAVIN_PROPERTY(int, ModalResult).Default(0);
     TAVIN_PROPERTY(TStrings*, Notes);
     TAVIN_PROPERTY(TFont*, NotesFont);
+    TAVIN_PROPERTY(TRurHintInfo*, OfficeHint);
+    TAVIN_PROPERTY(TGDIPPicture*, Picture);
+    TAVIN_PROPERTY(TGDIPPicture*, HotPicture);
+    TAVIN_PROPERTY(TGDIPPicture*, DownPicture);
+    TAVIN_PROPERTY(TGDIPPicture*, DisabledPicture);
+    TAVIN_PROPERTY(int, PictureWidth).Default(-1);
+    TAVIN_PROPERTY(int, PictureHeight).Default(-1);
     TAVIN_PROPERTY(bool, ParentFont).Default(true);
     TAVIN_PROPERTY(TButtonPosition, Position).Default(bpStandalone);
     TAVIN_PROPERTY(int, InitRepeatPause).Default(400);
     TAVIN_PROPERTY(int, RepeatPause).Default(100);
     TAVIN_PROPERTY(bool, RepeatClick).Default(false);
     TAVIN_PROPERTY(bool, Rounded);
+    TAVIN_PROPERTY(String, ShortCutHint);
+    TAVIN_PROPERTY(TShortCutHintPos, ShortCutHintPos).Default(shpTop);
     TAVIN_PROPERTY(bool, ShowCaption).Default(true);
     TAVIN_PROPERTY(bool, ShowDisabled).Default(true);
     TAVIN_PROPERTY(bool, ShowHint);
@@ -92,8 +102,12 @@ TRurCustomGlowButton::TRurCustomGlowButton(TComponent* owner)
     : TCustomControl(owner), FAppearance(std::make_unique<TGlowButtonAppearance>()),
       FNotes(std::make_unique<TStringList>()), FNotesFont(std::make_unique<TFont>()),
       FImageChangeLink(std::make_unique<TChangeLink>()), FDisabledImageChangeLink(std::make_unique<TChangeLink>()),
-      FHotImageChangeLink(std::make_unique<TChangeLink>())
+      FHotImageChangeLink(std::make_unique<TChangeLink>()), FOfficeHint(std::make_unique<TRurHintInfo>()),
+      FIPicture(std::make_unique<TGDIPPicture>()), FIDisabledPicture(std::make_unique<TGDIPPicture>()),
+      FIHotPicture(std::make_unique<TGDIPPicture>()), FIDownPicture(std::make_unique<TGDIPPicture>())
 {
+    FIPicture->SetOnChange(MakeHandler<&TRurCustomGlowButton::PictureChanged>(this));
+    FIDisabledPicture->SetOnChange(MakeHandler<&TRurCustomGlowButton::PictureChanged>(this));
     SetControlStyle(ControlStyle() - TControlStyle{csDoubleClicks});
     Font()->SetHeight(-11);
     SetDoubleBuffered(true);
@@ -202,20 +216,27 @@ void TRurCustomGlowButton::Assign(const TPersistent* source)
     SetImageIndex(other->FImageIndex);
     SetImages(other->FImages);
     SetDisabledImages(other->FDisabledImages);
+    SetDisabledPicture(other->FIDisabledPicture.get());
     SetFocusType(other->FFocusType);
     SetHotImages(other->FHotImages);
+    SetHotPicture(other->FIHotPicture.get());
+    SetDownPicture(other->FIDownPicture.get());
     SetMarginVert(other->FMarginVert);
     SetMarginHorz(other->FMarginHorz);
     SetModalResult(other->FModalResult);
     SetNotes(other->FNotes.get());
     SetNotesFont(other->FNotesFont.get());
+    SetOfficeHint(other->FOfficeHint.get());
     SetParentFont(other->ParentFont());
+    SetPicture(other->FIPicture.get());
     SetPopupMenu(other->PopupMenu());
     SetPosition(other->FButtonPosition);
     SetInitRepeatPause(other->FInitRepeatPause);
     SetRepeatPause(other->FRepeatPause);
     SetRepeatClick(other->FRepeatClick);
     SetRounded(other->FRounded);
+    SetShortCutHint(other->FShortCutHintText);
+    SetShortCutHintPos(other->FShortCutHintPos);
     SetShowCaption(other->FShowCaption);
     SetShowDisabled(other->FShowDisabled);
     SetSpacing(other->FSpacing);
@@ -251,7 +272,17 @@ void TRurCustomGlowButton::UpdateAutoSize()
         Invalidate();
 }
 
-void TRurCustomGlowButton::AppearanceChanged(TObject*) { Invalidate(); }
+void TRurCustomGlowButton::SetAppearance(TGlowButtonAppearance* value)
+{
+    FAppearance->Assign(value);
+    RecolourShortCutHint();
+}
+
+void TRurCustomGlowButton::AppearanceChanged(TObject*)
+{
+    Invalidate();
+    RecolourShortCutHint();
+}
 
 void TRurCustomGlowButton::ImagesChanged(TObject*)
 {
@@ -263,6 +294,30 @@ void TRurCustomGlowButton::NotesChanged(TObject*)
 {
     if (FAutoSize)
         UpdateAutoSize();
+    Invalidate();
+}
+
+void TRurCustomGlowButton::SetPicture(TGDIPPicture* value)
+{
+    FIPicture->Assign(value);
+    Invalidate();
+}
+
+void TRurCustomGlowButton::SetDisabledPicture(TGDIPPicture* value)
+{
+    FIDisabledPicture->Assign(value);
+    Invalidate();
+}
+
+void TRurCustomGlowButton::SetIcon(TIcon* value)
+{
+    if (!value) {
+        FIcon.reset();
+    } else {
+        if (!FIcon)
+            FIcon = std::make_unique<TIcon>();
+        FIcon->Assign(value);
+    }
     Invalidate();
 }
 
@@ -308,6 +363,15 @@ void TRurCustomGlowButton::SetImages(TCustomImageList* value)
 {
     SetImageList(FImages, value, FImageChangeLink.get());
     UpdateAutoSize();
+}
+
+void TRurCustomGlowButton::SetImageListType(TImageListType value)
+{
+    if (FImageListType == value)
+        return;
+    FImageListType = value;
+    UpdateAutoSize();
+    Invalidate();
 }
 
 void TRurCustomGlowButton::SetDisabledImages(TCustomImageList* value)

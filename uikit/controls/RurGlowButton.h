@@ -6,13 +6,17 @@
 
 #include <memory>
 
+#include "ActnList.h"
 #include "Controls.h"
+#include "GDIPicture.h"
 #include "ExtCtrls.h"
 #include "Graphics.h"
 #include "ImgList.h"
 #include "Menus.h"
 #include "RurGDIP.h"
+#include "RurGlowButton_KeyTip.h"
 #include "RurGlowButton_Types.h"
+#include "RurHintInfo.h"
 #include "RurStyleIF.h"
 #include "Timers.h"
 
@@ -36,6 +40,7 @@ TAVIN_ENUM(TButtonLayout, blGlyphLeft, blGlyphTop, blGlyphRight, blGlyphBottom, 
 
 using TGlowButtonDrawEvent = TEvent<TObject*, TCanvas*, TRect, TGlowButtonState>;
 using TSetButtonSizeEvent = TEvent<TObject*, int&, int&>;
+using TOnGetShortCutHintPos = TEvent<TObject*, TButtonSizeState, TShortCutHintPos&>;
 
 // ---- Colour rules -------------------------------------------------------------------------------------
 
@@ -172,13 +177,14 @@ public:
     void Assign(const TPersistent* source) override;
     void Loaded() override;
     void Click() override;
+    void ActionChange(TObject* sender, bool checkDefaults) override;
 
     // The looks and tones (IRujStyle, IRujTones).
     virtual void SetComponentStyle(TRujStyle style) override;
     void SetColorTones(const TColorTones& tones) override;
 
     TGlowButtonAppearance* Appearance() const { return FAppearance.get(); }
-    void SetAppearance(TGlowButtonAppearance* value) { FAppearance->Assign(value); }
+    void SetAppearance(TGlowButtonAppearance* value);
     RurGDIP::TAntiAlias AntiAlias() const { return FAntiAlias; }
     void SetAntiAlias(RurGDIP::TAntiAlias value) { Change(FAntiAlias, value); }
     bool AutoSize() const { return FAutoSize; }
@@ -199,6 +205,9 @@ public:
     void SetDisabledImages(TCustomImageList* value);
     TCustomImageList* HotImages() const { return FHotImages; }
     void SetHotImages(TCustomImageList* value);
+    // Whether the images of a linked action's list take the place of the button's own lists.
+    TImageListType ImageListType() const { return FImageListType; }
+    void SetImageListType(TImageListType value);
     int MarginVert() const { return FMarginVert; }
     void SetMarginVert(int value);
     int MarginHorz() const { return FMarginHorz; }
@@ -248,6 +257,33 @@ public:
     void SetDrawSplitLineAlways(bool value);
     TRujStyle UIStyle() const { return FRujStyle; }
     void SetUIStyle(TRujStyle value) { SetComponentStyle(value); }
+    // The picture per state: DisabledPicture when disabled, HotPicture under the pointer,
+    // DownPicture pressed, else Picture; drawn instead of an image-list glyph.
+    TGDIPPicture* Picture() const { return FIPicture.get(); }
+    void SetPicture(TGDIPPicture* value);
+    TGDIPPicture* HotPicture() const { return FIHotPicture.get(); }
+    void SetHotPicture(TGDIPPicture* value) { FIHotPicture->Assign(value); }
+    TGDIPPicture* DownPicture() const { return FIDownPicture.get(); }
+    void SetDownPicture(TGDIPPicture* value) { FIDownPicture->Assign(value); }
+    TGDIPPicture* DisabledPicture() const { return FIDisabledPicture.get(); }
+    void SetDisabledPicture(TGDIPPicture* value);
+    // Both positive: the picture drawn in that size; both 0: fitted to the button's height.
+    int PictureWidth() const { return FPictureWidth; }
+    void SetPictureWidth(int value) { Change(FPictureWidth, value); }
+    int PictureHeight() const { return FPictureHeight; }
+    void SetPictureHeight(int value) { Change(FPictureHeight, value); }
+    // Drawn instead of a picture on a button without a caption; null until set.
+    TIcon* Icon() const { return FIcon.get(); }
+    void SetIcon(TIcon* value);
+    TRurHintInfo* OfficeHint() const { return FOfficeHint.get(); }
+    void SetOfficeHint(TRurHintInfo* value) { FOfficeHint->Assign(value); }
+    // The key tip's text and its place beside the button.
+    const String& ShortCutHint() const { return FShortCutHintText; }
+    void SetShortCutHint(const String& value) { FShortCutHintText = value; }
+    TShortCutHintPos ShortCutHintPos() const { return FShortCutHintPos; }
+    void SetShortCutHintPos(TShortCutHintPos value) { FShortCutHintPos = value; }
+    TOnGetShortCutHintPos OnGetShortCutHintPos() const { return FOnGetShortCutHintPos; }
+    void SetOnGetShortCutHintPos(TOnGetShortCutHintPos value) { FOnGetShortCutHintPos = value; }
     bool KeepDown() const { return FKeepDown; }
     void SetKeepDown(bool value) { FKeepDown = value; }
 
@@ -309,6 +345,11 @@ public:
     void InvokeClick();
     // The size the content needs in a toolbar size state.
     TSize ButtonSize(TButtonSizeState state);
+    // The key tip, for a ribbon's or toolbar's keyboard mode; the window is made on first use.
+    void ShowShortCutHint();
+    void HideShortCutHint();
+    // The key-tip window once shown, else null.
+    TShortCutHintWindow* ShortCutHintWindow() const { return FShortCutHint; }
 
     virtual int GetVersionNr() const { return 0x02070304; }
 
@@ -323,6 +364,7 @@ protected:
     void KeyDown(Word& key, TShiftState shift) override;
     void KeyUp(Word& key, TShiftState shift) override;
     void KeyPress(Char& key) override;
+    TControlActionLink* CreateActionLink() override;
 
     virtual void RepeatTimerExpired(TObject* sender);
     virtual void AfterDraw() {}
@@ -338,6 +380,9 @@ protected:
     void UpdateTracking();
     void UpdateAutoSize();
 
+    // The glyph list of a variant that brings its own glyphs; used when no image list is set.
+    std::unique_ptr<TCustomImageList> FInternalImages;
+
 private:
     template <class T>
     void Change(T& field, T value)
@@ -348,8 +393,14 @@ private:
         Invalidate();
     }
     void AppearanceChanged(TObject*);
+    // White to the appearance's colour, on an existing key-tip window.
+    void RecolourShortCutHint();
     void ImagesChanged(TObject*);
     void NotesChanged(TObject*);
+    void PictureChanged(TObject*) { UpdateAutoSize(); }
+    // The picture for the state, and the size it is drawn in (0 x 0: its own).
+    TGDIPPicture* StatePicture(bool downRules) const;
+    TSize PictureDrawSize(const TGDIPPicture* picture) const;
     void GlowTimerExpired(TObject*);
     void StartFadeTimer(int interval);
     void StopFadeTimer();
@@ -366,6 +417,9 @@ private:
     TPoint PopupPoint() const;
     bool OnDropDownPart(int x, int y, bool inclusive);
     void SetImageList(TCustomImageList*& field, TCustomImageList* value, TChangeLink* link);
+    // The linked action's list and image index when its images take the glyph's place, else null;
+    // with sameIndexOnly only while the button's ImageIndex is the action's.
+    TCustomImageList* ActionImages(int& index, bool sameIndexOnly) const;
     // Paint's choices.
     TGlowStateColors StateColors() const;
     void ApplyFade(TGlowStateColors& colors) const;
@@ -448,6 +502,40 @@ private:
     bool FDropDownPress = false;
     // Set by an action link whose checked state or group index the button follows.
     bool FCheckLinked = false, FGroupIndexLinked = false;
+    std::unique_ptr<TRurHintInfo> FOfficeHint;
+    std::unique_ptr<TGDIPPicture> FIPicture, FIDisabledPicture, FIHotPicture, FIDownPicture;
+    int FPictureWidth = -1, FPictureHeight = -1;
+    std::unique_ptr<TIcon> FIcon;
+    // Owned by the button as a component.
+    TShortCutHintWindow* FShortCutHint = nullptr;
+    TShortCutHintPos FShortCutHintPos = shpTop;
+    String FShortCutHintText;
+    TOnGetShortCutHintPos FOnGetShortCutHintPos;
+    TImageListType FImageListType = ipActionList;
+    friend class TRurGlowButtonActionLink;
+};
+
+// Lets an action drive the button's Down, GroupIndex and ImageIndex (help and the rest as for any
+// control).
+class TRurGlowButtonActionLink : public TControlActionLink {
+    TAVIN_CLASS(TRurGlowButtonActionLink, TControlActionLink)
+public:
+    explicit TRurGlowButtonActionLink(TObject* client);
+    bool IsCheckedLinked() const override;
+    bool IsGroupIndexLinked() const override;
+    bool IsImageIndexLinked() const override;
+    void SetChecked(bool value) override;
+    void SetGroupIndex(int value) override;
+    void SetImageIndex(int value) override;
+
+protected:
+    void AssignClient(TObject* client) override;
+
+private:
+    friend class TRurCustomGlowButton;
+    // The image index last taken from the action; the button follows while its own still equals it.
+    int FImageIndex = -1;
+    TRurCustomGlowButton* FButton = nullptr;
 };
 
 class TRurGlowButton : public TRurCustomGlowButton {

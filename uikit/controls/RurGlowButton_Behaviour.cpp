@@ -573,7 +573,7 @@ bool TRurCustomGlowButton::DialogChar(TMessage& message)
             DoDropDown();
         else
             Click();
-    } else if (IsAccel(c, FWideCaption) || IsAccel(c, Hint())) {
+    } else if (IsAccel(c, FWideCaption) || IsAccel(c, Hint()) || IsAccel(c, FOfficeHint->Title())) {
         if (IsMenuButton() || FDropDownMenu)
             DoDropDown();
         else

@@ -169,6 +169,23 @@ void DrawDropDownChevron(TGPGraphics& g, float s, TPoint p, TDropDownDirection d
     g.DrawLine(&pen, pts[1].X, pts[1].Y, pts[2].X, pts[2].Y);
 }
 
+// A bitmap leaves out its bottom-left colour; other formats draw as GDI+ decodes them.
+void DrawPictureInRect(TGPGraphics& g, TCanvas* canvas, const TRect& r, TGDIPPicture& picture)
+{
+    if (picture.PictureFormat() == pfBMP)
+        picture.Draw(*canvas, r);
+    else
+        picture.DrawImageRect(g, r.Left, r.Top, r.Width(), r.Height());
+}
+
+// At p in its own size, narrowed to a positive limit below it.
+void DrawPictureAt(TGPGraphics& g, TCanvas* canvas, TPoint p, TGDIPPicture& picture, int maxWidth, int maxHeight)
+{
+    const int w = maxWidth > 0 && maxWidth < picture.Width() ? maxWidth : picture.Width();
+    const int h = maxHeight > 0 && maxHeight < picture.Height() ? maxHeight : picture.Height();
+    DrawPictureInRect(g, canvas, Rect(p.X, p.Y, p.X + w, p.Y + h), picture);
+}
+
 bool IsHorizontalLayout(TButtonLayout l)
 {
     return l == blGlyphLeft || l == blGlyphRight || l == blGlyphLeftAdjusted || l == blGlyphRightAdjusted;
@@ -299,9 +316,18 @@ TSize DrawGlowButton(TRurCustomGlowButton* control, TCanvas* canvas, const TRect
 
     // Glyph size.
     int gw = 0, gh = 0;
-    const bool hasGlyph = in.Images && in.ImageIndex >= 0;
-    if (hasGlyph)
+    const bool hasPicture = in.Picture && !in.Picture->Empty();
+    const bool sizedPicture = in.PictureSize.cx > 0 && in.PictureSize.cy > 0;
+    const bool hasGlyph = !hasPicture && in.Images && in.ImageIndex >= 0;
+    if (hasPicture && sizedPicture) {
+        gw = Round(in.PictureSize.cx * s), gh = Round(in.PictureSize.cy * s);
+    } else if (hasPicture) {
+        in.Picture->GetImageSizes();
+        gw = in.Picture->Width(), gh = in.Picture->Height();
+    } else if (hasGlyph) {
         gw = in.Images->Width(), gh = in.Images->Height();
+    }
+    const int pictureW = gw, pictureH = gh;
     const bool hasCaption = !in.Caption.empty() || !in.WideCaption.empty();
     if (in.DefaultCaptionDrawing && hasCaption) {
         if (gw > 0 && IsHorizontalLayout(in.Layout))
@@ -438,7 +464,19 @@ TSize DrawGlowButton(TRurCustomGlowButton* control, TCanvas* canvas, const TRect
         }
     }
 
-    if (in.DefaultPicDrawing && !in.OverlappedText && hasGlyph) {
+    if (in.DefaultPicDrawing && !in.OverlappedText && hasPicture) {
+        const int px = hasCaption ? gx : content.Left + (cw - pictureW) / 2;
+        const int py = hasCaption ? gy : face.Top + (ch - pictureH) / 2;
+        if (sizedPicture) {
+            DrawPictureInRect(g, canvas, Rect(px, py, px + pictureW, py + pictureH), *in.Picture);
+        } else if (hasCaption) {
+            DrawPictureAt(g, canvas, TPoint{px, py}, *in.Picture, cw, ch);
+        } else if (in.Icon && !in.Icon->Empty()) {
+            DrawIconEx(canvas->Handle(), px, py, in.Icon->Handle(), pictureW, pictureH, 0, nullptr, DI_NORMAL);
+        } else {
+            DrawPictureAt(g, canvas, TPoint{px, py}, *in.Picture, cw, cw);
+        }
+    } else if (in.DefaultPicDrawing && !in.OverlappedText && hasGlyph) {
         const int px = hasCaption ? gx : content.Left + (cw - gw) / 2;
         const int py = hasCaption ? gy : face.Top + (ch - gh) / 2;
         in.Images->Draw(canvas, px, py, in.ImageIndex, in.EnabledImage);

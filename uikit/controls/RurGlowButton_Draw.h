@@ -21,6 +21,10 @@ struct TGlowDrawInput {
     TDropDownPosition DropDownPosition = dpRight;
     RurGDIP::TAntiAlias AntiAlias = RurGDIP::aaClearType;
     bool DefaultPicDrawing = true;
+    // Drawn instead of the image-list glyph when not empty; PictureSize 0 x 0 draws it in its own size.
+    TGDIPPicture* Picture = nullptr;
+    TSize PictureSize{0, 0};
+    TIcon* Icon = nullptr;
     // 0 none, 1 the pointer is on the drop-down part, 2 on the main part.
     int DropDownHotPart = 0;
     bool TransparentLook = false;

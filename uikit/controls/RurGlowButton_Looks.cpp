@@ -144,8 +144,10 @@ bool IsOfficeTransparentLook(TRujStyle look)
 void TRurCustomGlowButton::SetComponentStyle(TRujStyle style)
 {
     FRujStyle = style;
-    if (style == tsCustom)
+    if (style == tsCustom) {
+        RecolourShortCutHint();
         return;
+    }
     TGlowButtonAppearance& a = *FAppearance;
     if (!ParentFont()) {
         if (!FLoaded && !ComponentState().Contains(csLoading))
@@ -181,6 +183,7 @@ void TRurCustomGlowButton::SetComponentStyle(TRujStyle style)
         if (p->TextDisabled != Keep)
             a.SetTextColorDisabled(p->TextDisabled);
     }
+    RecolourShortCutHint();
     Invalidate();
 }
 

@@ -3,6 +3,7 @@
 #include "RurGlowButton_Draw.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "Forms.h"
 
@@ -167,7 +168,22 @@ void TRurCustomGlowButton::Paint()
         in.Images = FDisabledImages;
         in.EnabledImage = true;
     }
+    if (!in.Images && FInternalImages) {
+        in.Images = FInternalImages.get();
+        in.EnabledImage = true;
+    }
+    in.Picture = StatePicture(true);
+    in.PictureSize = PictureDrawSize(in.Picture);
+    if (FAutoSize && FButtonSizeState < bsLarge && in.Images && FImageIndex >= 0)
+        in.Picture = nullptr;
+    in.Icon = FIcon.get();
     in.ImageIndex = FImageIndex;
+    int actionIndex = -1;
+    if (TCustomImageList* images = ActionImages(actionIndex, false)) {
+        in.Images = images;
+        in.EnabledImage = Enabled();
+        in.ImageIndex = FImageIndex = actionIndex;
+    }
     if (FShowCaption) {
         in.Caption = Caption();
         in.WideCaption = FWideCaption;
@@ -278,12 +294,63 @@ void TRurCustomGlowButton::Paint()
     }
 }
 
+TCustomImageList* TRurCustomGlowButton::ActionImages(int& index, bool sameIndexOnly) const
+{
+    auto* action = dynamic_cast<TCustomAction*>(Action());
+    if (!action || action->ImageIndex() < 0 || (sameIndexOnly && action->ImageIndex() != FImageIndex))
+        return nullptr;
+    auto* list = dynamic_cast<TCustomActionList*>(action->ActionList());
+    if (!list || !list->Images() || (FImages && FImageListType == ipOwnLists))
+        return nullptr;
+    index = action->ImageIndex();
+    return list->Images();
+}
+
+TGDIPPicture* TRurCustomGlowButton::StatePicture(bool downRules) const
+{
+    if (!Enabled() && !FIDisabledPicture->Empty())
+        return FIDisabledPicture.get();
+    if (FHot && !FIHotPicture->Empty())
+        return FIHotPicture.get();
+    const bool pressed = FState == absDown || (FState == absExclusive && FDownChecked && FGroupIndex >= 1);
+    if (downRules && pressed && !FIDownPicture->Empty())
+        return FIDownPicture.get();
+    return FIPicture.get();
+}
+
+TSize TRurCustomGlowButton::PictureDrawSize(const TGDIPPicture* picture) const
+{
+    TSize size{0, 0};
+    if (FAutoSize && FButtonSizeState < bsLarge)
+        size = {16, 16};
+    if (FIPicture->Empty())
+        return size;
+    if (FPictureWidth > 0 && FPictureHeight > 0)
+        return {FPictureWidth, FPictureHeight};
+    if (FPictureWidth == 0 && FPictureHeight == 0 && picture) {
+        const int h = Height() - 8;
+        const int w = picture->Height() > 0 ? static_cast<int>(std::lround(double(picture->Width()) * h / picture->Height()))
+                                            : h;
+        return {w, h};
+    }
+    return size;
+}
+
 TSize TRurCustomGlowButton::ButtonSize(TButtonSizeState state)
 {
     TGlowDrawInput in;
     in.Colors = StateColors();
     in.Images = FImages;
     in.ImageIndex = FImageIndex;
+    if (TCustomImageList* images = ActionImages(in.ImageIndex, true))
+        in.Images = images;
+    in.Picture = StatePicture(false);
+    in.PictureSize = PictureDrawSize(in.Picture);
+    if (FAutoSize && state < bsLarge) {
+        in.PictureSize = {16, 16};
+        if (FImages && FImageIndex >= 0)
+            in.Picture = nullptr;
+    }
     in.Font = Font();
     if (FShowCaption && state != bsGlyph) {
         in.Caption = Caption();

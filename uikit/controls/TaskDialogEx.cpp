@@ -1,10 +1,16 @@
-// The extended task dialog's factory operations: glow buttons on the kit's own dialog form.
+// The extended task dialog's factory operations: glow buttons and Office radio buttons on the kit's
+// own dialog form.
 #include "TaskDialogEx.h"
 
 #include "RurGlowButton.h"
+#include "RurOfficeButtons.h"
 
 namespace {
 TRurGlowButton* AsGlowButton(TWinControl* control) { return dynamic_cast<TRurGlowButton*>(control); }
+TCustomRurOfficeRadioButton* AsOfficeRadio(TWinControl* control)
+{
+    return dynamic_cast<TCustomRurOfficeRadioButton*>(control);
+}
 } // namespace
 
 TRurTaskDialogEx::TRurTaskDialogEx(TComponent* owner) : TRurTaskDialog(owner) {}
@@ -19,6 +25,20 @@ TWinControl* TRurTaskDialogEx::CreateButton(TComponent* owner)
     button->SetTabStop(true);
     FOnButtonCreated(this, button);
     return button;
+}
+
+TWinControl* TRurTaskDialogEx::CreateRadioButton(TComponent* owner) { return new TRurOfficeRadioButton(owner); }
+
+void TRurTaskDialogEx::SetRadioButtonChecked(TWinControl* control, bool checked)
+{
+    if (TCustomRurOfficeRadioButton* radio = AsOfficeRadio(control))
+        radio->SetChecked(checked);
+}
+
+void TRurTaskDialogEx::SetRadioButtonCaption(TWinControl* control, const String& caption)
+{
+    if (TCustomRurOfficeRadioButton* radio = AsOfficeRadio(control))
+        radio->SetCaption(caption);
 }
 
 void TRurTaskDialogEx::SetButtonCaption(TWinControl* control, const String& caption)

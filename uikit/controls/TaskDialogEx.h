@@ -1,6 +1,7 @@
 #pragma once
 // The UI kit's extended task dialog: on the kit's own dialog form its push buttons are glow buttons
-// in the kit's look; on the system's task dialog it behaves as its base.
+// in the kit's look and its radio buttons the kit's Office radio buttons; on the system's task
+// dialog it behaves as its base.
 #include "TaskDialog.h"
 
 #include "RurStyleIF.h"
@@ -28,6 +29,9 @@ public:
 
 protected:
     TWinControl* CreateButton(TComponent* owner) override;
+    TWinControl* CreateRadioButton(TComponent* owner) override;
+    void SetRadioButtonChecked(TWinControl* radio, bool checked) override;
+    void SetRadioButtonCaption(TWinControl* radio, const String& caption) override;
     void SetButtonCaption(TWinControl* button, const String& caption) override;
     void SetButtonCancel(TWinControl* button, bool cancel) override;
     void SetButtonDefault(TWinControl* button, bool isDefault) override;

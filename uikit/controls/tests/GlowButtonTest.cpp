@@ -5,6 +5,7 @@
 
 #include "Forms.h"
 #include "GuiTestSupport.h"
+#include "PngImage.h"
 #include "RurGlowButton.h"
 #include "StdCtrls.h"
 #include "TaskDialogEx.h"
@@ -268,6 +269,76 @@ TEST(GlowButtonPainting, TheFaceShowsTheStateColours)
         TOffscreenImage image(b);
         EXPECT_EQ(image.Pixel(50, 5), RGB(128, 128, 128));
     }
+}
+
+// A one-colour PNG picture.
+void FillPicture(TGDIPPicture* picture, TColor color, int size = 16)
+{
+    TBitmap bitmap;
+    bitmap.SetSize(size, size);
+    bitmap.Canvas()->Brush()->SetColor(color);
+    bitmap.Canvas()->FillRect(Rect(0, 0, size, size));
+    TPngImage png;
+    png.Assign(&bitmap);
+    TMemoryStream stream;
+    png.SaveToStream(stream);
+    stream.SetPosition(0);
+    picture->LoadFromStream(stream);
+}
+
+TEST(GlowButtonPainting, PicturesFollowTheStateAndTheirSize)
+{
+    TNoFade noFade;
+    TGlowForm f;
+    TRurGlowButton* b = f.Button;
+    b->SetCaption(u"");
+    FillPicture(b->Picture(), 0x0000FF);
+    FillPicture(b->HotPicture(), 0xFF0000);
+    FillPicture(b->DownPicture(), 0x00FF00);
+    FillPicture(b->DisabledPicture(), 0x808080);
+    ASSERT_TRUE(ShowActive(f.Form.get()));
+    const auto centre = [&] {
+        TOffscreenImage image(b);
+        return image.Pixel(50, 20);
+    };
+    EXPECT_EQ(centre(), RGB(255, 0, 0));
+    b->Perform(CM_MOUSEENTER, 0, 0);
+    EXPECT_EQ(centre(), RGB(0, 0, 255));
+    b->Perform(CM_MOUSELEAVE, 0, 0);
+    // A latched group button shows the down picture.
+    b->SetGroupIndex(1);
+    b->SetAllowAllUp(true);
+    b->SetDown(true);
+    EXPECT_EQ(centre(), RGB(0, 255, 0));
+    b->SetDown(false);
+    b->SetEnabled(false);
+    EXPECT_EQ(centre(), RGB(128, 128, 128));
+    b->SetEnabled(true);
+
+    // Its own size: 16 x 16 in the middle; both sizes 0: fitted to the height less 8.
+    {
+        TOffscreenImage image(b);
+        EXPECT_EQ(image.Pixel(50, 20), RGB(255, 0, 0));
+        EXPECT_NE(image.Pixel(50 + 12, 20), RGB(255, 0, 0));
+    }
+    b->SetPictureWidth(0);
+    b->SetPictureHeight(0);
+    {
+        TOffscreenImage image(b);
+        EXPECT_EQ(image.Pixel(50 + 12, 20), RGB(255, 0, 0));
+        EXPECT_EQ(image.Pixel(50, 5), RGB(255, 0, 0));
+    }
+    // Emptied, it leaves the face.
+    b->Picture()->Assign(nullptr);
+    EXPECT_TRUE(b->Picture()->Empty());
+    EXPECT_NE(centre(), RGB(255, 0, 0));
+
+    // Assign copies the pictures and the Office hint.
+    TRurGlowButton copy(nullptr);
+    b->OfficeHint()->SetTitle(u"Title");
+    copy.Assign(b);
+    EXPECT_FALSE(copy.HotPicture()->Empty());
+    EXPECT_EQ(copy.OfficeHint()->Title(), u"Title");
 }
 
 TEST(GlowButtonPainting, AutoSizeMeasuresTheCaption)

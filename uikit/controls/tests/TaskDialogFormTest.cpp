@@ -6,8 +6,12 @@
 #include "GuiTestSupport.h"
 #include "PlatformFacts.h"
 #include "PngImage.h"
+#include "RurGlowButton.h"
+#include "RurOfficeButtons.h"
 #include "TaskDialogAnswerer.h"
+#include "TaskDialogEx.h"
 #include "TaskDialogRecorder.h"
+#include "WindowPicture.h"
 
 namespace {
 
@@ -39,21 +43,6 @@ void Describe(TCustomRurTaskDialog& dialog)
 }
 
 TRect Bounds(const TControl* control) { return control->BoundsRect(); }
-
-void SaveWindowPicture(HWND wnd, const String& name)
-{
-    RedrawWindow(wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    RECT area;
-    GetWindowRect(wnd, &area);
-    TBitmap bitmap;
-    bitmap.SetSize(area.right - area.left, area.bottom - area.top);
-    HDC screen = GetDC(nullptr);
-    BitBlt(bitmap.Canvas()->Handle(), 0, 0, bitmap.Width(), bitmap.Height(), screen, area.left, area.top, SRCCOPY);
-    ReleaseDC(nullptr, screen);
-    TPngImage png;
-    png.Assign(&bitmap);
-    png.SaveToFile(name);
-}
 
 // Runs the dialog with the action played on its shown form; answers what Execute answered.
 int RunShown(TCustomRurTaskDialog& dialog, const std::function<void(TRurMessageForm&)>& action)
@@ -421,6 +410,39 @@ TEST(TaskDialogFormBehaviour, RadioVerificationAndCloseEvent)
     EXPECT_TRUE(dialog.VerifyResult());
 }
 
+// The extended dialog's choices are the kit's Office radio buttons and answer clicks as the base's do.
+TEST(TaskDialogFormBehaviour, TheExtendedDialogsChoicesAreOfficeRadioButtons)
+{
+    TRurTaskDialogEx dialog(nullptr);
+    dialog.SetNonNativeDialog(nndAlways);
+    dialog.RadioButtons()->Add(u"One");
+    dialog.RadioButtons()->Add(u"Two");
+    dialog.SetDefaultRadioButton(201);
+    dialog.SetCommonButtons({cbOK, cbCancel});
+    std::vector<int> radioClicks;
+    dialog.SetOnDialogRadioClick([&](TObject*, int id) { radioClicks.push_back(id); });
+    std::vector<bool> checkedOnShow;
+    const TStepRun run = RunSteps(
+        dialog, {[&](TRurMessageForm& form) {
+                     for (TWinControl* control : form.RadioList()) {
+                         auto* radio = dynamic_cast<TRurOfficeRadioButton*>(control);
+                         ASSERT_NE(radio, nullptr);
+                         checkedOnShow.push_back(radio->Checked());
+                     }
+                     EXPECT_EQ(form.RadioList()[0]->Caption(), u"One");
+                     ClickAt(form.RadioList()[0]);
+                 },
+                 [](TRurMessageForm& form) {
+                     EXPECT_TRUE(static_cast<TRurOfficeRadioButton*>(form.RadioList()[0])->Checked());
+                     EXPECT_FALSE(static_cast<TRurOfficeRadioButton*>(form.RadioList()[1])->Checked());
+                     TaskDialogActions::PressButton(form.Handle(), IDOK);
+                 }});
+    EXPECT_EQ(run.Result, IDOK);
+    EXPECT_EQ(checkedOnShow, (std::vector<bool>{false, true}));
+    EXPECT_EQ(radioClicks, std::vector<int>{200});
+    EXPECT_EQ(dialog.RadioButtonResult(), 200);
+}
+
 // Links of the rich texts: web and mail targets open with the shell, others only reach a handler.
 TEST(TaskDialogFormBehaviour, LinksInTheContentOpen)
 {
@@ -486,6 +508,16 @@ TEST(TaskDialogFormLook, Pictures)
     persian.SetRightToLeftLayout(true);
     RunShown(persian, [](TRurMessageForm& form) {
         SaveWindowPicture(form.Handle(), u"taskdialog-form-rtl.png");
+        form.Close();
+    });
+
+    // The extended dialog: glow buttons and Office radio buttons in the look of the kit.
+    TRurTaskDialogEx ex(nullptr);
+    Describe(ex);
+    ex.SetNonNativeDialog(nndAlways);
+    ex.SetUIStyle(tsOffice2007Luna);
+    RunShown(ex, [](TRurMessageForm& form) {
+        SaveWindowPicture(form.Handle(), u"taskdialog-form-ex.png");
         form.Close();
     });
 }
