@@ -17,7 +17,14 @@ void TWinControl::Realign()
     AlignChildren();
 }
 
-void TWinControl::AlignChildren()
+void TWinControl::AlignControl(TControl* control)
+{
+    if (FAlignLevel > 0 || ComponentState().Contains(csLoading) || FControlState.Contains(csAligning))
+        return;
+    AlignChildren(control);
+}
+
+void TWinControl::AlignChildren(TControl* control)
 {
     FControlState.Include(csAligning);
     try {
@@ -26,7 +33,8 @@ void TWinControl::AlignChildren()
         r.Top += FPadding->Top();
         r.Right -= FPadding->Right();
         r.Bottom -= FPadding->Bottom();
-        AlignControls(nullptr, r);
+        AdjustClientRect(r);
+        AlignControls(control, r);
     } catch (...) {
         FControlState.Exclude(csAligning);
         throw;

@@ -1,11 +1,26 @@
-// The toolbar styler's base: the button colours and the registered controls.
+// The toolbar styler's base: the scheme's colours and pictures, and the registered controls.
 #include "RurToolBar_Styler.h"
 
+#include "RurToolBar_Platform.h"
 #include "RurToolBar_ToolBar.h"
 
 TCustomRurToolBarStyler::TCustomRurToolBarStyler(TComponent* owner)
-    : TComponent(owner), FButtonAppearance(std::make_unique<TButtonAppearance>())
+    : TComponent(owner), FButtonAppearance(std::make_unique<TButtonAppearance>()),
+      FColor(std::make_unique<TVistaGradientBackground>()), FColorHot(std::make_unique<TVistaGradientBackground>()),
+      FDockColor(std::make_unique<TGradientBackground>()), FCaptionAppearance(std::make_unique<TCaptionAppearance>()),
+      FCaptionFont(std::make_unique<TFont>()), FFont(std::make_unique<TFont>()),
+      FBackGround(std::make_unique<TBitmap>()), FDragGripImage(std::make_unique<TBitmap>()),
+      FRightHandleImage(std::make_unique<TBitmap>())
 {
+    const TNotifyEvent colorsChanged = [this](TObject*) { Changed(2); };
+    FColor->SetOnChange(colorsChanged);
+    FDockColor->SetOnChange(colorsChanged);
+    FCaptionAppearance->SetOnChange(colorsChanged);
+    FColorHot->SetColor(clNone);
+    FColorHot->SetColorTo(clNone);
+    FFont->SetHeight(-11);
+    SetUIFont(FFont.get(), IsVistaOrLater());
+    FCaptionFont->SetName(IsVistaOrLater() ? u"Segoe UI" : u"Tahoma");
 }
 
 TCustomRurToolBarStyler::~TCustomRurToolBarStyler()
@@ -16,6 +31,36 @@ TCustomRurToolBarStyler::~TCustomRurToolBarStyler()
         if (toolBar && toolBar->ToolBarStyler() == this && !toolBar->ComponentState().Contains(csDestroying))
             toolBar->SetToolBarStyler(nullptr);
     }
+}
+
+void TCustomRurToolBarStyler::SetCaptionFont(TFont* value)
+{
+    FCaptionFont->Assign(value);
+    Changed(2);
+}
+
+void TCustomRurToolBarStyler::SetFont(TFont* value)
+{
+    FFont->Assign(value);
+    Changed(1);
+}
+
+void TCustomRurToolBarStyler::SetBackGround(TBitmap* value)
+{
+    FBackGround->Assign(value);
+    Changed(1);
+}
+
+void TCustomRurToolBarStyler::SetRightHandleImage(TBitmap* value)
+{
+    FRightHandleImage->Assign(value);
+    Changed(2);
+}
+
+void TCustomRurToolBarStyler::SetRoundEdges(bool value)
+{
+    FRoundEdges = value;
+    Changed(2);
 }
 
 void TCustomRurToolBarStyler::AddControl(TControl* control)
