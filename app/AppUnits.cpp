@@ -17,6 +17,7 @@
 #include "RurFoundationUnits.h"
 #include "RurGraphicsHTMLEngine.h"
 #include "RurKitMessages.h"
+#include "RurMenus_Startup.h"
 #include "RurTBXPVS.h"
 #include "RurXPVS.h"
 #include "StdCtrls.h"
@@ -74,6 +75,9 @@ const TUnitStep Units[] = {
     GDIPFillUnit,
     ClearHintControlUnit,
     SBDrawImageUnit,
+    // The UI kit's menus: the items' extra width; the desktop's menu animation off while the tool
+    // runs and put back as it was when it ends.
+    RurMenusUnit,
     {"Main_Form", &InitializeMainFormUnit, nullptr},
 };
 

@@ -74,3 +74,18 @@ TEST(ProgramShutDown, StartUpRegistersTheFillClipboardFormat)
     EXPECT_EQ(CF_GDIPFILL(), RegisterClipboardFormatW(L"GDI+ Fill"));
     units.Finalize();
 }
+
+TEST(ProgramShutDown, TheMenuAnimationIsOffWhileTheToolRunsAndAsBeforeAfterwards)
+{
+    auto animation = [] {
+        BOOL on = FALSE;
+        EXPECT_TRUE(SystemParametersInfoW(SPI_GETMENUANIMATION, 0, &on, 0));
+        return on;
+    };
+    const BOOL before = animation();
+    TUnitStartup units(AppUnits());
+    units.Initialize();
+    EXPECT_FALSE(animation());
+    units.Finalize();
+    EXPECT_EQ(animation(), before);
+}

@@ -302,6 +302,13 @@ bool TCustomAction::Execute()
 
 // ---------------------------------------------------------------------------------------------
 
+bool IsActionLinked(const TActionLink* link, bool (TActionLink::*isLinked)() const)
+{
+    return link && link->Action() && (link->*isLinked)();
+}
+
+// ---------------------------------------------------------------------------------------------
+
 void TControlActionLink::AssignClient(TObject* client)
 {
     FClient = dynamic_cast<TControl*>(client);

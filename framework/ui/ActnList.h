@@ -234,6 +234,11 @@ protected:
     TCustomAction* CustomAction() const { return dynamic_cast<TCustomAction*>(FAction); }
 };
 
+// Whether a client's property only mirrors its action (isLinked: &TActionLink::IsCaptionLinked...);
+// false without a link or an action. A form does not write such a property: linking the action
+// again when the form is read gives it back.
+bool IsActionLinked(const TActionLink* link, bool (TActionLink::*isLinked)() const);
+
 // The link of a control: caption, enabled, hint, visible, help and OnClick.
 class TControlActionLink : public TActionLink {
     TAVIN_CLASS(TControlActionLink, TActionLink)

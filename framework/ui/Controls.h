@@ -295,6 +295,13 @@ protected:
     virtual TControlActionLink* CreateActionLink();
     // The action changed (or was just linked: checkDefaults then keeps values the control set).
     virtual void ActionChange(TObject* sender, bool checkDefaults);
+    // Stored rules: a property that only mirrors the linked action is not written with the form.
+    bool IsCaptionStored() const;
+    bool IsEnabledStored() const;
+    bool IsHintStored() const;
+    bool IsHelpContextStored() const;
+    bool IsVisibleStored() const;
+    bool IsOnClickStored() const;
     // Called when the bounds changed (windowed controls move their window).
     virtual void BoundsChanged() {}
     // Asks the parent to lay out its children again after this control changed.

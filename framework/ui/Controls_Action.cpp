@@ -43,6 +43,36 @@ void TControl::ActionChange(TObject* sender, bool checkDefaults)
         SetHelpType(action->HelpType());
 }
 
+bool TControl::IsCaptionStored() const
+{
+    return !IsActionLinked(FActionLink.get(), &TActionLink::IsCaptionLinked);
+}
+
+bool TControl::IsEnabledStored() const
+{
+    return !IsActionLinked(FActionLink.get(), &TActionLink::IsEnabledLinked);
+}
+
+bool TControl::IsHintStored() const
+{
+    return !IsActionLinked(FActionLink.get(), &TActionLink::IsHintLinked);
+}
+
+bool TControl::IsHelpContextStored() const
+{
+    return !IsActionLinked(FActionLink.get(), &TActionLink::IsHelpLinked);
+}
+
+bool TControl::IsVisibleStored() const
+{
+    return !IsActionLinked(FActionLink.get(), &TActionLink::IsVisibleLinked);
+}
+
+bool TControl::IsOnClickStored() const
+{
+    return !IsActionLinked(FActionLink.get(), &TActionLink::IsOnExecuteLinked);
+}
+
 void TControl::InitiateAction()
 {
     if (FActionLink)

@@ -5,7 +5,7 @@
 
 TAVIN_PUBLISHED(TPanel)
 {
-    TAVIN_PROPERTY(String, Caption);
+    TAVIN_PROPERTY(String, Caption).Stored(&ThisClass::IsCaptionStored);
     TAVIN_PROPERTY(TBevelCut, BevelOuter).Default(bvRaised);
     TAVIN_PROPERTY(TBevelCut, BevelInner).Default(bvNone);
     TAVIN_PROPERTY(TAlignment, Alignment).Default(taCenter);

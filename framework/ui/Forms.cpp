@@ -70,6 +70,16 @@ void TCustomForm::DoCreate()
     FOnCreate(this);
 }
 
+void TCustomForm::GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root)
+{
+    TWinControl::GetChildren(proc, root);
+    if (root != this)
+        return;
+    for (int i = 0; i < ComponentCount(); ++i)
+        if (!Components(i)->HasParent())
+            proc(Components(i));
+}
+
 void TCustomForm::Loaded()
 {
     int clientWidth = FPendingClientWidth, clientHeight = FPendingClientHeight;

@@ -137,6 +137,10 @@ public:
 
     TCanvas* Canvas() const { return FCanvas.get(); }
 
+    // Its controls, then, when it is the root written, the components it owns that have no parent
+    // (menus, action lists): a form written to a stream keeps them.
+    void GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) override;
+
 protected:
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;

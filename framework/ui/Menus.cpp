@@ -65,21 +65,21 @@ TMenuItem* FindMenuItemByHandle(HMENU menu)
 TAVIN_PUBLISHED(TMenuItem)
 {
     TAVIN_PROPERTY(TBasicAction*, Action);
-    TAVIN_PROPERTY(bool, AutoCheck).Default(false);
+    TAVIN_PROPERTY(bool, AutoCheck).Default(false).Stored(&ThisClass::IsAutoCheckStored);
     TAVIN_PROPERTY(TBitmap*, Bitmap).Stored(&TMenuItem::IsBitmapStored);
     TAVIN_PROPERTY(TMenuBreak, Break).Default(mbNone);
-    TAVIN_PROPERTY(String, Caption);
-    TAVIN_PROPERTY(bool, Checked).Default(false);
+    TAVIN_PROPERTY(String, Caption).Stored(&ThisClass::IsCaptionStored);
+    TAVIN_PROPERTY(bool, Checked).Default(false).Stored(&ThisClass::IsCheckedStored);
     TAVIN_PROPERTY(bool, Default).Default(false);
-    TAVIN_PROPERTY(bool, Enabled).Default(true);
-    TAVIN_PROPERTY(Byte, GroupIndex).Default(0);
-    TAVIN_PROPERTY(int, HelpContext).Default(0);
-    TAVIN_PROPERTY(String, Hint);
-    TAVIN_PROPERTY(int, ImageIndex).Default(-1);
+    TAVIN_PROPERTY(bool, Enabled).Default(true).Stored(&ThisClass::IsEnabledStored);
+    TAVIN_PROPERTY(Byte, GroupIndex).Default(0).Stored(&ThisClass::IsGroupIndexStored);
+    TAVIN_PROPERTY(int, HelpContext).Default(0).Stored(&ThisClass::IsHelpContextStored);
+    TAVIN_PROPERTY(String, Hint).Stored(&ThisClass::IsHintStored);
+    TAVIN_PROPERTY(int, ImageIndex).Default(-1).Stored(&ThisClass::IsImageIndexStored);
     TAVIN_PROPERTY(bool, RadioItem).Default(false);
-    TAVIN_PROPERTY(TShortCut, ShortCut).Default(0);
-    TAVIN_PROPERTY(bool, Visible).Default(true);
-    TAVIN_PROPERTY(TNotifyEvent, OnClick);
+    TAVIN_PROPERTY(TShortCut, ShortCut).Default(0).Stored(&ThisClass::IsShortCutStored);
+    TAVIN_PROPERTY(bool, Visible).Default(true).Stored(&ThisClass::IsVisibleStored);
+    TAVIN_PROPERTY(TNotifyEvent, OnClick).Stored(&ThisClass::IsOnClickStored);
     TAVIN_PROPERTY(TMenuMeasureItemEvent, OnMeasureItem);
     TAVIN_PROPERTY(TMenuDrawItemEvent, OnDrawItem);
     TAVIN_PROPERTY(TAdvancedMenuDrawItemEvent, OnAdvancedDrawItem);

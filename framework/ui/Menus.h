@@ -144,6 +144,18 @@ protected:
 
 private:
     bool IsBitmapStored() const { return FBitmap && !FBitmap->Empty(); }
+    // Stored rules: a property that only mirrors the linked action is not written with the form.
+    bool IsAutoCheckStored() const;
+    bool IsCaptionStored() const;
+    bool IsCheckedStored() const;
+    bool IsEnabledStored() const;
+    bool IsGroupIndexStored() const;
+    bool IsHelpContextStored() const;
+    bool IsHintStored() const;
+    bool IsImageIndexStored() const;
+    bool IsShortCutStored() const;
+    bool IsVisibleStored() const;
+    bool IsOnClickStored() const;
     void SetParent(TMenuItem* parent) { FParent = parent; }
     // Rebuilds the entries of this item's own system menu from its visible sub-items.
     void RebuildHandle();

@@ -45,6 +45,61 @@ void TMenuItem::ActionChange(TObject* sender, bool checkDefaults)
         SetOnClick(action->OnExecute());
 }
 
+bool TMenuItem::IsAutoCheckStored() const
+{
+    return !IsActionLinked(FActionLink.get(), &TActionLink::IsAutoCheckLinked);
+}
+
+bool TMenuItem::IsCaptionStored() const
+{
+    return !IsActionLinked(FActionLink.get(), &TActionLink::IsCaptionLinked);
+}
+
+bool TMenuItem::IsCheckedStored() const
+{
+    return !IsActionLinked(FActionLink.get(), &TActionLink::IsCheckedLinked);
+}
+
+bool TMenuItem::IsEnabledStored() const
+{
+    return !IsActionLinked(FActionLink.get(), &TActionLink::IsEnabledLinked);
+}
+
+bool TMenuItem::IsGroupIndexStored() const
+{
+    return !IsActionLinked(FActionLink.get(), &TActionLink::IsGroupIndexLinked);
+}
+
+bool TMenuItem::IsHelpContextStored() const
+{
+    return !IsActionLinked(FActionLink.get(), &TActionLink::IsHelpLinked);
+}
+
+bool TMenuItem::IsHintStored() const
+{
+    return !IsActionLinked(FActionLink.get(), &TActionLink::IsHintLinked);
+}
+
+bool TMenuItem::IsImageIndexStored() const
+{
+    return !IsActionLinked(FActionLink.get(), &TActionLink::IsImageIndexLinked);
+}
+
+bool TMenuItem::IsShortCutStored() const
+{
+    return !IsActionLinked(FActionLink.get(), &TActionLink::IsShortCutLinked);
+}
+
+bool TMenuItem::IsVisibleStored() const
+{
+    return !IsActionLinked(FActionLink.get(), &TActionLink::IsVisibleLinked);
+}
+
+bool TMenuItem::IsOnClickStored() const
+{
+    return !IsActionLinked(FActionLink.get(), &TActionLink::IsOnExecuteLinked);
+}
+
 void TMenuItem::Notification(TComponent* component, TOperation operation)
 {
     TComponent::Notification(component, operation);

@@ -7,7 +7,7 @@
 
 TAVIN_PUBLISHED(TLabel)
 {
-    TAVIN_PROPERTY(String, Caption);
+    TAVIN_PROPERTY(String, Caption).Stored(&ThisClass::IsCaptionStored);
     TAVIN_PROPERTY(bool, AutoSize).Default(true);
     TAVIN_PROPERTY(TAlignment, Alignment).Default(taLeftJustify);
     TAVIN_PROPERTY(TTextLayout, Layout).Default(tlTop);
@@ -361,7 +361,7 @@ void TButtonControl::WndProc(TMessage& message)
 
 TAVIN_PUBLISHED(TButton)
 {
-    TAVIN_PROPERTY(String, Caption);
+    TAVIN_PROPERTY(String, Caption).Stored(&ThisClass::IsCaptionStored);
     TAVIN_PROPERTY(bool, Default).Default(false);
     TAVIN_PROPERTY(bool, Cancel).Default(false);
     TAVIN_PROPERTY(int, ModalResult).Default(0);
@@ -423,7 +423,7 @@ void TButton::WndProc(TMessage& message)
 
 TAVIN_PUBLISHED(TCheckBox)
 {
-    TAVIN_PROPERTY(String, Caption);
+    TAVIN_PROPERTY(String, Caption).Stored(&ThisClass::IsCaptionStored);
     TAVIN_PROPERTY(bool, Checked).Default(false);
     TAVIN_PROPERTY(TCheckBoxState, State).Default(cbUnchecked);
 }
@@ -470,7 +470,7 @@ void TCheckBox::WndProc(TMessage& message)
 
 TAVIN_PUBLISHED(TRadioButton)
 {
-    TAVIN_PROPERTY(String, Caption);
+    TAVIN_PROPERTY(String, Caption).Stored(&ThisClass::IsCaptionStored);
     TAVIN_PROPERTY(bool, Checked).Default(false);
 }
 

@@ -14,7 +14,7 @@ constexpr int CaptionGap = 2;
 
 TAVIN_PUBLISHED(TGroupBox)
 {
-    TAVIN_PROPERTY(String, Caption);
+    TAVIN_PROPERTY(String, Caption).Stored(&ThisClass::IsCaptionStored);
 }
 
 TCustomGroupBox::TCustomGroupBox(TComponent* owner) : TCustomControl(owner)

@@ -3,6 +3,7 @@
 // read from a form resource.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <functional>
 #include <vector>
 
@@ -111,6 +112,26 @@ TEST(Actions, LinkedPropertiesFollowTheActionUntilTheClientDiffers)
         EXPECT_EQ(kind.Caption(own), u"Mine");
         EXPECT_FALSE(kind.Enabled(linked));
         EXPECT_FALSE(kind.Enabled(own));
+
+        // What only mirrors the action is not written with a form; the client's own value is.
+        TComponent* loose = kind.Create(&owner);
+        struct TStoredCase {
+            TComponent* Client;
+            const char16_t* Property;
+            bool Stored;
+        } stored[] = {
+            {linked, u"Caption", false}, {linked, u"Enabled", false}, {linked, u"Hint", false},
+            {linked, u"Visible", false}, {linked, u"HelpContext", false}, {linked, u"OnClick", false},
+            {own, u"Caption", true},     {own, u"Enabled", false},    {loose, u"Caption", true},
+            {loose, u"Enabled", true},   {loose, u"OnClick", true},
+        };
+        for (const TStoredCase& c : stored)
+            EXPECT_EQ(IsStoredProp(*c.Client, *GetPropInfo(*c.Client, c.Property)), c.Stored)
+                << (c.Client == linked ? "linked " : c.Client == own ? "own " : "loose ") << ToUtf8(c.Property);
+        // A link to an action that is not a custom action supplies nothing.
+        auto* basic = new TBasicAction(&owner);
+        kind.SetAction(loose, basic);
+        EXPECT_TRUE(IsStoredProp(*loose, *GetPropInfo(*loose, u"Caption")));
     }
 
     // A menu item shows everything an action has.
@@ -133,8 +154,13 @@ TEST(Actions, LinkedPropertiesFollowTheActionUntilTheClientDiffers)
     EXPECT_FALSE(item->Visible());
     ASSERT_NE(item->ActionLink(), nullptr);
     EXPECT_TRUE(item->ActionLink()->IsCheckedLinked());
+    for (const char16_t* name : {u"AutoCheck", u"Checked", u"GroupIndex", u"ImageIndex", u"ShortCut", u"Visible"})
+        EXPECT_FALSE(IsStoredProp(*item, *GetPropInfo(*item, name))) << ToUtf8(name);
     item->SetChecked(false);
     EXPECT_FALSE(item->ActionLink()->IsCheckedLinked());
+    action->SetChecked(false);
+    item->SetChecked(true); // differs from the action again: written
+    EXPECT_TRUE(IsStoredProp(*item, *GetPropInfo(*item, u"Checked")));
 }
 
 TEST(Actions, AutoCheckTogglesAndGroupsCheckOneAction)
@@ -352,6 +378,94 @@ TEST(ActionForms, ResourceLinksIdleUpdatesAndShortCuts)
     EXPECT_EQ(save->SecondaryShortCuts()->ShortCuts(1), scNone);
     PressKey(VK_F11);
     EXPECT_EQ(form->Log, (std::vector<String>{u"save", u"save"}));
+}
+
+const char* const LinkedFormText = R"(object ActionForm: TActionForm
+  object LinkedButton: TButton
+    Action = SaveAction
+  end
+  object OwnButton: TButton
+    Caption = 'Keep'
+    Action = SaveAction
+  end
+  object Menu: TPopupMenu
+    object LinkedItem: TMenuItem
+      Action = SaveAction
+    end
+    object OwnItem: TMenuItem
+      Caption = 'Mine'
+      Checked = True
+      Action = SaveAction
+    end
+  end
+  object Actions: TActionList
+    object SaveAction: TAction
+      Caption = 'Save'
+      Hint = 'Saves the file'
+      HelpContext = 7
+      OnExecute = SaveExecute
+    end
+  end
+end
+)";
+
+// A name as the component stream writes it: its length byte first ("Hint" is not "ShowHint").
+std::string Named(const char* name)
+{
+    return char(std::strlen(name)) + std::string(name);
+}
+
+// What was written of one component: the bytes from its name to the next component's.
+std::string WrittenBetween(const std::string& bytes, const char* name, const char* next)
+{
+    size_t from = bytes.find(Named(name)), to = bytes.find(Named(next), from);
+    EXPECT_NE(from, std::string::npos) << name;
+    EXPECT_NE(to, std::string::npos) << next;
+    return from == std::string::npos || to == std::string::npos ? std::string() : bytes.substr(from, to - from);
+}
+
+TEST(ActionForms, AFormWrittenAndReadBackTakesLinkedValuesFromTheAction)
+{
+    SetFormTexts({{u"TActionForm", LinkedFormText}});
+    std::unique_ptr<TActionForm> written(CreateForm<TActionForm>(nullptr));
+    TMemoryStream stream;
+    WriteComponentToStream(stream, written.get());
+    const std::string bytes(static_cast<const char*>(stream.Memory()), size_t(stream.Size()));
+
+    const std::string linkedButton = WrittenBetween(bytes, "LinkedButton", "OwnButton");
+    const std::string linkedItem = WrittenBetween(bytes, "LinkedItem", "OwnItem");
+    for (const char* property : {"Caption", "Hint", "HelpContext", "HelpType", "OnClick"}) {
+        EXPECT_EQ(linkedButton.find(Named(property)), std::string::npos) << property;
+        EXPECT_EQ(linkedItem.find(Named(property)), std::string::npos) << property;
+    }
+    EXPECT_NE(WrittenBetween(bytes, "OwnButton", "Menu").find(Named("Caption")), std::string::npos);
+    const std::string ownItem = WrittenBetween(bytes, "OwnItem", "Actions");
+    EXPECT_NE(ownItem.find(Named("Caption")), std::string::npos);
+    EXPECT_NE(ownItem.find(Named("Checked")), std::string::npos);
+
+    SetFormTexts({{u"TActionForm", bytes}});
+    std::unique_ptr<TActionForm> form(CreateForm<TActionForm>(nullptr));
+    auto* action = static_cast<TAction*>(form->FindComponent(u"SaveAction"));
+    auto* linked = static_cast<TButton*>(form->FindComponent(u"LinkedButton"));
+    auto* own = static_cast<TButton*>(form->FindComponent(u"OwnButton"));
+    auto* linkedItem2 = static_cast<TMenuItem*>(form->FindComponent(u"LinkedItem"));
+    auto* ownItem2 = static_cast<TMenuItem*>(form->FindComponent(u"OwnItem"));
+    EXPECT_EQ(linked->Caption(), u"Save");
+    EXPECT_EQ(linked->Hint(), u"Saves the file");
+    EXPECT_EQ(linked->HelpContext(), 7);
+    EXPECT_EQ(own->Caption(), u"Keep");
+    EXPECT_EQ(linkedItem2->Caption(), u"Save");
+    EXPECT_EQ(ownItem2->Caption(), u"Mine");
+    EXPECT_TRUE(ownItem2->Checked());
+    linked->Click();
+    linkedItem2->Click();
+    EXPECT_EQ(form->Log, (std::vector<String>{u"save", u"save"}));
+    // Still linked: the action's changes reach what mirrors it, not what the client set itself.
+    action->SetCaption(u"Store");
+    EXPECT_EQ(linked->Caption(), u"Store");
+    EXPECT_EQ(linkedItem2->Caption(), u"Store");
+    EXPECT_EQ(own->Caption(), u"Keep");
+    EXPECT_EQ(ownItem2->Caption(), u"Mine");
 }
 
 } // namespace
