@@ -346,7 +346,7 @@ void TControl::UpdateAnchorRules()
 void TControl::RequestAlign()
 {
     if (FParent && !FParent->ControlState().Contains(csAligning))
-        FParent->AlignControl(this);
+        FParent->Realign();
 }
 
 void TControl::SetClientWidth(int v) { SetWidth(FWidth - ClientWidth() + v); }

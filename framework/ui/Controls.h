@@ -29,10 +29,9 @@ TAVIN_ENUM(TVerticalAlignment, taAlignTop, taAlignBottom, taVerticalCenter)
 TAVIN_ENUM(TMouseButton, mbLeft, mbRight, mbMiddle)
 TAVIN_ENUM(TShiftStateItem, ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble)
 using TShiftState = TSet<TShiftStateItem>;
-// csMenuEvents: the control takes its form's system menu key (Alt, F10) as a menu bar would.
 TAVIN_ENUM(TControlStyleItem, csAcceptsControls, csCaptureMouse, csClickEvents, csFramed, csSetCaption,
            csOpaque, csDoubleClicks, csFixedWidth, csFixedHeight, csNoStdEvents, csReplicatable,
-           csParentBackground, csNeedsBorderPaint, csOverrideStylePaint, csMenuEvents)
+           csParentBackground, csNeedsBorderPaint, csOverrideStylePaint)
 using TControlStyle = TSet<TControlStyleItem>;
 TAVIN_ENUM(TControlStateItem, csLButtonDown, csClicked, csReadingState, csAlignmentNeeded, csFocusing,
            csCreating, csPaintCopy, csCustomPaint, csDestroyingHandle, csRecreating, csAligning)
@@ -454,8 +453,6 @@ public:
     void EnableAlign();
     bool AlignDisabled() const { return FAlignLevel > 0; }
     void Realign();
-    // Realigns because the child's bounds changed; the child is handed to AlignControls.
-    void AlignControl(TControl* control);
 
     void SetBounds(int left, int top, int width, int height) override;
     TRect ClientRect() const override;
@@ -509,12 +506,8 @@ protected:
     String GetText() const override;
     void SetZOrder(bool topMost) override;
     void ChangeScale(int m, int d, bool isDpiChange) override;
-    // Lays out the aligned and anchored children inside rect; control is the child whose bounds
-    // changed, null for a realignment of the whole container.
+    // Lays out the aligned and anchored children inside rect.
     virtual void AlignControls(TControl* control, TRect& rect);
-    // The space the children are aligned in: the client rectangle less the padding, unless a
-    // container narrows it further.
-    virtual void AdjustClientRect(TRect&) {}
     virtual void PaintWindow(HDC dc);
     // Fills the background; result true when painted.
     virtual bool EraseBackground(HDC dc);
@@ -551,7 +544,7 @@ private:
     // Gives the window the hook its class has in the control's style now (or none).
     void UpdateStyleHook();
     void ReleaseStyleHook();
-    void AlignChildren(TControl* control = nullptr);
+    void AlignChildren();
     void UpdateChildrenTabOrder();
 
     std::vector<TControl*> FControls;

@@ -17,14 +17,7 @@ void TWinControl::Realign()
     AlignChildren();
 }
 
-void TWinControl::AlignControl(TControl* control)
-{
-    if (FAlignLevel > 0 || ComponentState().Contains(csLoading) || FControlState.Contains(csAligning))
-        return;
-    AlignChildren(control);
-}
-
-void TWinControl::AlignChildren(TControl* control)
+void TWinControl::AlignChildren()
 {
     FControlState.Include(csAligning);
     try {
@@ -33,8 +26,7 @@ void TWinControl::AlignChildren(TControl* control)
         r.Top += FPadding->Top();
         r.Right -= FPadding->Right();
         r.Bottom -= FPadding->Bottom();
-        AdjustClientRect(r);
-        AlignControls(control, r);
+        AlignControls(nullptr, r);
     } catch (...) {
         FControlState.Exclude(csAligning);
         throw;

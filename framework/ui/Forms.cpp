@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "ActnList.h"
+#include "MenuBarKey.h"
 
 
 TAVIN_PUBLISHED(TCustomForm)
@@ -680,18 +681,8 @@ void TCustomForm::WndProc(TMessage& message)
         DialogKey(message);
         return;
     case WM_SYSCOMMAND:
-        // Alt or F10 on a form without a menu of its own: a child that takes system menu
-        // commands (a toolbar acting as the menu bar) may take the key.
-        if ((message.WParam & 0xFFF0) == SC_KEYMENU && !Menu()) {
-            for (int i = 0; i < ControlCount(); ++i) {
-                TControl* control = Controls(i);
-                if (!control->ControlStyle().Contains(csMenuEvents))
-                    continue;
-                control->WindowProc()(message);
-                if (message.Result != 0)
-                    return;
-            }
-        }
+        if ((message.WParam & 0xFFF0) == SC_KEYMENU && !Menu() && OfferMenuKey(this, message))
+            return;
         break;
     case WM_DPICHANGED:
         if (FScaled) {

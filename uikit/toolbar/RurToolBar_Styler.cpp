@@ -6,11 +6,11 @@
 
 TCustomRurToolBarStyler::TCustomRurToolBarStyler(TComponent* owner)
     : TComponent(owner), FButtonAppearance(std::make_unique<TButtonAppearance>()),
-      FColor(std::make_unique<TVistaGradientBackground>()), FColorHot(std::make_unique<TVistaGradientBackground>()),
-      FDockColor(std::make_unique<TGradientBackground>()), FCaptionAppearance(std::make_unique<TCaptionAppearance>()),
-      FCaptionFont(std::make_unique<TFont>()), FFont(std::make_unique<TFont>()),
+      FCaptionAppearance(std::make_unique<TCaptionAppearance>()), FColor(std::make_unique<TVistaGradientBackground>()),
+      FColorHot(std::make_unique<TVistaGradientBackground>()), FDockColor(std::make_unique<TGradientBackground>()),
       FBackGround(std::make_unique<TBitmap>()), FDragGripImage(std::make_unique<TBitmap>()),
-      FRightHandleImage(std::make_unique<TBitmap>())
+      FRightHandleImage(std::make_unique<TBitmap>()), FFont(std::make_unique<TFont>()),
+      FCaptionFont(std::make_unique<TFont>())
 {
     const TNotifyEvent colorsChanged = [this](TObject*) { Changed(2); };
     FColor->SetOnChange(colorsChanged);
@@ -33,25 +33,25 @@ TCustomRurToolBarStyler::~TCustomRurToolBarStyler()
     }
 }
 
-void TCustomRurToolBarStyler::SetCaptionFont(TFont* value)
+void TCustomRurToolBarStyler::SetCaptionFont(const TFont* value)
 {
     FCaptionFont->Assign(value);
     Changed(2);
 }
 
-void TCustomRurToolBarStyler::SetFont(TFont* value)
+void TCustomRurToolBarStyler::SetFont(const TFont* value)
 {
     FFont->Assign(value);
     Changed(1);
 }
 
-void TCustomRurToolBarStyler::SetBackGround(TBitmap* value)
+void TCustomRurToolBarStyler::SetBackGround(const TBitmap* value)
 {
     FBackGround->Assign(value);
     Changed(1);
 }
 
-void TCustomRurToolBarStyler::SetRightHandleImage(TBitmap* value)
+void TCustomRurToolBarStyler::SetRightHandleImage(const TBitmap* value)
 {
     FRightHandleImage->Assign(value);
     Changed(2);

@@ -3,6 +3,7 @@
 #include "RurToolBar_ToolBar.h"
 
 #include "Forms.h"
+#include "MenuBarKey.h"
 #include "RurToolBar_Button.h"
 #include "RurToolBar_ControlSelector.h"
 #include "RurToolBar_OptionWindow.h"
@@ -14,6 +15,7 @@ TAVIN_PUBLISHED(TRurToolBar)
     TAVIN_PROPERTY(bool, AllowFloating);
     TAVIN_PROPERTY(bool, AutoArrangeButtons).Default(true);
     TAVIN_PROPERTY(bool, AutoDockOnClose).Default(false);
+    TAVIN_PROPERTY(bool, AutoMDIButtons).Default(false);
     TAVIN_PROPERTY(bool, AutoOptionMenu).Default(false);
     TAVIN_PROPERTY(bool, AutoPositionControls).Default(true);
     TAVIN_PROPERTY(bool, AutoPositionMultiRow).Default(false);
@@ -86,6 +88,16 @@ TRurCustomToolBar::TRurCustomToolBar(TComponent* owner)
 
 TRurCustomToolBar::~TRurCustomToolBar()
 {
+    if (FPersistence->Enabled() && !ComponentState().Contains(csDesigning)) {
+        try {
+            SavePosition();
+        } catch (const Exception&) {
+            // A store that cannot be written (a read-only file, a registry error) must not cut the
+            // rest of the destruction short; SavePosition called directly reports it.
+        }
+    }
+    UnregisterMenuBarControl(this);
+    UnwatchMDIFrame();
     if (FToolBarStyler && FToolBarStyler != FInternalToolBarStyler)
         FToolBarStyler->RemoveControl(this);
     FToolBarStyler = nullptr;
@@ -105,6 +117,13 @@ void TRurCustomToolBar::Loaded()
                 button->AdjustSize();
         UpdateMenu();
     }
+    if (FAutoMDIButtons) {
+        // Read before the menu and the size were in place: written again now.
+        FAutoMDIButtons = false;
+        SetAutoMDIButtons(true);
+    }
+    if (FPersistence->Enabled() && !ComponentState().Contains(csDesigning))
+        LoadPosition();
     FPropertiesLoaded = true;
 }
 

@@ -9,7 +9,9 @@
 // Sources: RurToolBar_ToolBar.cpp (data, lifecycle, styler link, control lists),
 // _ToolBarLayout.cpp (arrangement, sizing, floating rows), _ToolBarPaint.cpp (painting),
 // _ToolBarHidden.cpp (hidden controls and the option drop-down), _ToolBarMessages.cpp (messages,
-// hints, update counting), _ToolBarMenuBar.cpp (menu-bar mode).
+// hints, update counting), _ToolBarMenuBar.cpp (menu-bar mode),
+// _ToolBarMDIButtons.cpp (MDI child buttons),
+// _ToolBarPosition.cpp (position persistence).
 #include <memory>
 #include <vector>
 
@@ -20,6 +22,7 @@
 #include "RurGDIP.h"
 #include "RurToolBar_Lists.h"
 #include "RurToolBar_Persistence.h"
+#include "RurToolBar_Styler.h"
 #include "RurToolBar_Types.h"
 
 class TCustomRurToolBarStyler;
@@ -28,6 +31,7 @@ class TOptionSelectorWindow;
 class TOptionSelectorPanel;
 class TControlSelectorPanel;
 class TCustomForm;
+class TCustomIniFile;
 
 TAVIN_ENUM(TToolBarState, tsDocked, tsFloating, tsFixed)
 TAVIN_ENUM(TDockMode, dmAll, dmAllParentDockPanels, dmParentDockPanelOnly)
@@ -242,10 +246,22 @@ public:
     void Update() override;
     TPersistence* Persistence() const { return FPersistence.get(); }
     void SetPersistence(TPersistence* value) { FPersistence->Assign(value); }
+    // The toolbar's own position keys (its floating state, rows, visibility and which named
+    // controls show) in the store its Persistence names; a toolbar without a name keeps none.
+    // Errors of the store pass to the caller.
+    void SavePosition();
+    void LoadPosition();
+    bool PersistSettingLoaded() const { return FPersistSettingLoaded; }
     // The caption's left and top: the floating window's while floating.
     TPoint GetPosition() const;
-    // Sets Enabled of every visible control that is not a separator.
+    // Every toolbar control measures itself again and every button rebuilds its shaded glyph.
     void UpdateImagesShade();
+    // The first (last) window control of the toolbar's tab order, skipping hint windows, toolbars
+    // and, when asked, controls that cannot take the focus; null for none.
+    TWinControl* FirstFocusableControl(bool focusable) const;
+    TWinControl* LastFocusableControl(bool focusable) const;
+    // 6.8.3.4, one number a byte, the major number in the top byte.
+    int GetVersionNr() const { return 101188356; }
 
     // ---- Menu bar ------------------------------------------------------------------------------
     // A main menu makes the toolbar a menu bar: one menu-bar button per top-level item.
@@ -263,6 +279,23 @@ public:
     void AddMDIChildMenu(TCustomForm* childForm, const String& caption);
     void RemoveMDIChildMenu(TCustomForm* childForm, const String& caption);
     void RemoveAllMDIChildMenu() { FMDIChildMenu.clear(); }
+    // A full-size menu bar draws close, restore and minimize buttons for its form's maximized MDI
+    // child; refused on a ribbon pager, and without FullSize, Menu or a form it stays off.
+    bool AutoMDIButtons() const { return FAutoMDIButtons; }
+    void SetAutoMDIButtons(bool value);
+    // The three buttons' rectangles (empty without an active MDI child with a system menu; restore
+    // and minimize also while floating) and their hit tests.
+    int MDIButtonSize() const;
+    TRect MDICloseButtonRect();
+    TRect MDIRestoreButtonRect();
+    TRect MDIMinimizeButtonRect();
+    bool IsOnMDICloseButton(TPoint p);
+    bool IsOnMDIRestoreButton(TPoint p);
+    bool IsOnMDIMinimizeButton(TPoint p);
+    bool MDIButtonsVisible() const { return FMDIButtonsVisible; }
+    void CloseMDIChild();
+    void RestoreMDIChild();
+    void MinimizeMDIChild();
     // The menu-bar keyboard mode is on; a menu-bar button's menu is dropped.
     bool MenuFocused() const { return FMenuFocused; }
     bool MenuDropped() const { return FMenuDropped; }
@@ -302,12 +335,13 @@ protected:
     void WndProc(TMessage& message) override;
     void Notification(TComponent* component, TOperation operation) override;
     void AlignControls(TControl* control, TRect& rect) override;
-    void AdjustClientRect(TRect& rect) override;
     void Resize() override;
     void Paint() override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    // No OnClick for a release on the toolbar's own parts (grip, right handle, caption buttons).
+    void Click() override;
 
     // Set while the toolbar moves controls between parents itself: insertions and removals the
     // framework announces are not taken then.
@@ -328,10 +362,12 @@ private:
     // The index the control belongs at by its Left (Top on a vertical toolbar).
     int OrderedIndex(TControl* control, int current) const;
     void MoveToOrderedIndex(TControl* control);
-    void ChildRealigned(TControl* control);
+    void ChildRealigned();
     void LinkStyler();
     // Layout.
     bool IsArrangedControl(TControl* control) const;
+    // The last control that is arranged and not hidden for lack of length; null for none.
+    TControl* LastShownControl() const;
     void Park(TControl* control, bool alongLength);
     void ArrangeFloating(bool resize);
     void ArrangeHorizontal();
@@ -347,6 +383,9 @@ private:
     int LengthOf(const TControl* control) const;
     bool IsSeparator(const TControl* control) const;
     bool IsShown(TControl* control) const;
+    // The nearest separator from index in the direction step (shown ones only when shownOnly);
+    // groupShows is set when a shown control lies between.
+    TControl* NearestSeparator(int index, int step, bool shownOnly, bool& groupShows) const;
     TControl* SeparatorToHideWith(int index) const;
     TControl* SeparatorToShowWith(int index) const;
     void BringBack(TControl* control);
@@ -369,6 +408,8 @@ private:
     void PaintCorners(TRect body);
     void PaintBorder(const TRect& body, TColor border, bool round);
     void HintShow(TMessage& message);
+    TWinControl* FocusableControl(bool focusable, bool first) const;
+    std::unique_ptr<TCustomIniFile> OpenPositionStore() const;
     // Menu bar.
     TCustomForm* GetToolBarForm() const;
     // The pop-up a menu-bar button's sub-items are shown in.
@@ -382,12 +423,22 @@ private:
     TRurCustomToolBarButton* FindAccelButton(Char key) const;
     virtual void InitMenuMode(TRurCustomToolBarButton* button);
     int EligibleIndexOf(TRurCustomToolBarButton* button) const;
+    TRurCustomToolBarButton* EligibleMenuButton(TControl* control) const;
     void MenuItemTimerTick(TObject* sender);
     bool MenuLoopKeyDown(Word key);
     bool MenuSysCommand(TMessage& message);
     bool MenuDialogChar(TMessage& message);
     bool RunShortCutOfControls(TWinControl* container, TShortCut shortCut);
     void AddWindowMenuItems(TMenuItem* dropped);
+    // MDI child buttons.
+    TCustomForm* ActiveMDIChildWithSystemMenu();
+    bool MDIButtonsActive();
+    void DrawMDIButtons();
+    void UnwatchMDIFrame();
+    bool MDIButtonMouseDown(TPoint p);
+    void MDIButtonMouseMove(TPoint p);
+    void MDIButtonMouseUp(TPoint p);
+    void ClearMDIButtonStates();
     void MDIWindowItemClick(TObject* sender);
 
     TDbgList FATBControls, FRUControls, FLUHidedControls;
@@ -454,6 +505,10 @@ private:
     bool FDoCheckBoundChange = false;
     bool FFirstRun = true;
     bool FPropertiesLoaded = false;
+    bool FPersistSettingLoaded = false;
+    bool FSupressClick = false;
+    // The size at the last alignment: a realignment at another size is the toolbar's own resize.
+    TSize FAlignedSize{};
     TWinControl* FPrevActiveControl = nullptr;
     TOptionEvent FOnOptionClick;
     TControlVisibleChangeEvent FOnControlVisibleChange;
@@ -476,6 +531,12 @@ private:
     };
     std::vector<TMDIChildEntry> FMDIChildMenu;
     std::vector<TMenuItem*> FMDIChildMenuItems;
+    bool FAutoMDIButtons = false, FMDIButtonsVisible = false;
+    bool FMDIDownCloseBtn = false, FMDIHotCloseBtn = false, FMDIDownMaxBtn = false, FMDIHotMaxBtn = false,
+         FMDIDownMinBtn = false, FMDIHotMinBtn = false;
+    TCustomForm* FMDIChildForm = nullptr;
+    bool FMDIFrameWatched = false;
+    HWND FMDIFrameWindow = nullptr;
 };
 
 class TRurToolBar : public TRurCustomToolBar {

@@ -40,36 +40,29 @@ int TRurCustomToolBar::Overflow(bool alongWidth) const
     return 0;
 }
 
+TControl* TRurCustomToolBar::NearestSeparator(int index, int step, bool shownOnly, bool& groupShows) const
+{
+    // Hidden separators inside the run do not end it when shownOnly.
+    for (int i = index + step; i >= 0 && i < FATBControls.Count(); i += step) {
+        TControl* c = FATBControls.Item<TControl>(i);
+        if (IsSeparator(c)) {
+            if (!shownOnly || (!IsHiddenControl(c) && c->Visible()))
+                return c;
+        } else if (c->Visible() && !IsHiddenControl(c)) {
+            groupShows = true;
+        }
+    }
+    return nullptr;
+}
+
 // The separator that goes with a control just hidden at index: the group around it (between the
-// nearest shown separators; hidden ones do not end it) has no shown control left. The shown
-// separator before the group, else the one after it; null when the group still shows a control.
+// nearest shown separators) has no shown control left. The shown separator before the group,
+// else the one after it; null when the group still shows a control.
 TControl* TRurCustomToolBar::SeparatorToHideWith(int index) const
 {
-    TControl* before = nullptr;
-    TControl* after = nullptr;
     bool groupShows = false;
-    for (int i = index - 1; i >= 0; --i) {
-        TControl* c = FATBControls.Item<TControl>(i);
-        if (IsSeparator(c)) {
-            if (!IsHiddenControl(c) && c->Visible()) {
-                before = c;
-                break;
-            }
-        } else if (const_cast<TRurCustomToolBar*>(this)->IsShown(c)) {
-            groupShows = true;
-        }
-    }
-    for (int i = index + 1; i < FATBControls.Count(); ++i) {
-        TControl* c = FATBControls.Item<TControl>(i);
-        if (IsSeparator(c)) {
-            if (!IsHiddenControl(c) && c->Visible()) {
-                after = c;
-                break;
-            }
-        } else if (const_cast<TRurCustomToolBar*>(this)->IsShown(c)) {
-            groupShows = true;
-        }
-    }
+    TControl* before = NearestSeparator(index, -1, true, groupShows);
+    TControl* after = NearestSeparator(index, 1, true, groupShows);
     if (groupShows)
         return nullptr;
     return before ? before : after;
@@ -80,27 +73,9 @@ TControl* TRurCustomToolBar::SeparatorToHideWith(int index) const
 // after it; null when none is needed.
 TControl* TRurCustomToolBar::SeparatorToShowWith(int index) const
 {
-    TControl* before = nullptr;
-    TControl* after = nullptr;
     bool groupShows = false;
-    for (int i = index - 1; i >= 0; --i) {
-        TControl* c = FATBControls.Item<TControl>(i);
-        if (IsSeparator(c)) {
-            before = c;
-            break;
-        }
-        if (const_cast<TRurCustomToolBar*>(this)->IsShown(c))
-            groupShows = true;
-    }
-    for (int i = index + 1; i < FATBControls.Count(); ++i) {
-        TControl* c = FATBControls.Item<TControl>(i);
-        if (IsSeparator(c)) {
-            after = c;
-            break;
-        }
-        if (const_cast<TRurCustomToolBar*>(this)->IsShown(c))
-            groupShows = true;
-    }
+    TControl* before = NearestSeparator(index, -1, false, groupShows);
+    TControl* after = NearestSeparator(index, 1, false, groupShows);
     if (groupShows)
         return nullptr;
     if (before && IsHiddenControl(before))

@@ -157,17 +157,22 @@ void TRurCustomToolBar::UpdateFloatingSize()
     SetBounds(Left(), Top(), std::max(FMinLength, end), FSizeAtDock + FCaptionHeight);
 }
 
+TControl* TRurCustomToolBar::LastShownControl() const
+{
+    for (int i = FATBControls.Count() - 1; i >= 0; --i) {
+        TControl* control = FATBControls.Item<TControl>(i);
+        if (IsArrangedControl(control) && !IsHiddenControl(control))
+            return control;
+    }
+    return nullptr;
+}
+
 void TRurCustomToolBar::UpdateHorizontalSize()
 {
     // m: the shortest length that still shows the last shown control and the right handle.
     int m = FMinLength;
     if (FATBControls.Count() > 0) {
-        TControl* last = nullptr;
-        for (int i = FATBControls.Count() - 1; i >= 0 && !last; --i) {
-            TControl* control = FATBControls.Item<TControl>(i);
-            if (IsArrangedControl(control) && !IsHiddenControl(control))
-                last = control;
-        }
+        const TControl* last = LastShownControl();
         m = last ? last->Left() + last->Width() : 15;
     }
     if (FShowPopupIndicator)
@@ -230,12 +235,7 @@ void TRurCustomToolBar::UpdateVerticalSize()
 {
     int m = FMinLength;
     if (FATBControls.Count() > 0) {
-        TControl* last = nullptr;
-        for (int i = FATBControls.Count() - 1; i >= 0 && !last; --i) {
-            TControl* control = FATBControls.Item<TControl>(i);
-            if (IsArrangedControl(control) && !IsHiddenControl(control))
-                last = control;
-        }
+        const TControl* last = LastShownControl();
         m = last ? last->Top() + last->Height() : 15;
     }
     if (FShowPopupIndicator)
@@ -314,17 +314,27 @@ void TRurCustomToolBar::SetBounds(int left, int top, int width, int height)
 
 void TRurCustomToolBar::AlignControls(TControl* control, TRect& rect)
 {
+    // The framework realigns after any child's bounds changed without naming the child: every
+    // realignment the toolbar did not cause itself re-arranges.
+    if (FAutoPositionControls)
+        UpdateSeparators();
+    else if (OnRibbonPage() && !IsVertical() && FShowCaption)
+        rect = GetBodyRect();
     TCustomControl::AlignControls(control, rect);
-    if (control && !FInternalControlPositioning)
-        ChildRealigned(control);
+    // The toolbar's own size changing realigns too; that is no child's doing.
+    const TSize size{Width(), Height()};
+    const bool resized = size.cx != FAlignedSize.cx || size.cy != FAlignedSize.cy;
+    FAlignedSize = size;
+    if (!FInternalControlPositioning && !resized)
+        ChildRealigned();
 }
 
-void TRurCustomToolBar::ChildRealigned(TControl* control)
+void TRurCustomToolBar::ChildRealigned()
 {
-    if (FATBControls.IndexOf(control) < 0 || IsBadge(control))
+    // Controls the toolbar moves to and from its drop-down itself are no realigned children.
+    if (ComponentState().Contains(csLoading) || ComponentState().Contains(csDestroying) ||
+        FInternalControlUpdation || FUpdatingControls)
         return;
-    if (ComponentState().Contains(csDesigning) || ComponentState().Contains(csLoading))
-        MoveToOrderedIndex(control);
     const bool docked = FToolBarState == tsDocked && OnDockPanel() && !ComponentState().Contains(csDesigning);
     FDoCheckBoundChange = docked;
     ArrangeControls(true);
@@ -332,14 +342,6 @@ void TRurCustomToolBar::ChildRealigned(TControl* control)
     UpdateHiddenControls();
     if (!ComponentState().Contains(csDesigning) && FAutoOptionMenu && OptionWindowVisible())
         BuildOptionWindow();
-}
-
-void TRurCustomToolBar::AdjustClientRect(TRect& rect)
-{
-    if (FAutoPositionControls)
-        UpdateSeparators();
-    else if (OnRibbonPage() && !IsVertical() && FShowCaption)
-        rect = GetBodyRect();
 }
 
 void TRurCustomToolBar::Resize()

@@ -6,6 +6,7 @@
 
 #include "ActnList.h"
 #include "Forms.h"
+#include "MenuBarKey.h"
 #include "SysUtils.h"
 #include "RurToolBar_Button.h"
 #include "RurToolBar_MenuButton.h"
@@ -42,7 +43,7 @@ void TRurCustomToolBar::SetMenu(TMainMenu* value)
     if (value == FMenu)
         return;
     if (ControlStyle().Contains(csAcceptsControls)) {
-        SetControlStyle(TControlStyle{csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks, csMenuEvents});
+        SetControlStyle(TControlStyle{csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks});
         if (HandleAllocated())
             RecreateWnd();
     }
@@ -55,8 +56,12 @@ void TRurCustomToolBar::SetMenu(TMainMenu* value)
         FMenu->RemoveFreeNotification(this);
     }
     FMenu = value;
-    if (!value)
+    if (!value) {
+        UnregisterMenuBarControl(this);
         return;
+    }
+    // Alt and F10 on the form reach the menu bar.
+    RegisterMenuBarControl(this);
     value->FreeNotification(this);
     if (!ComponentState().Contains(csLoading) || value->Images())
         FImages = value->Images();
@@ -377,6 +382,17 @@ void TRurCustomToolBar::MenuClosed()
 
 // ---- Keyboard menu loop ------------------------------------------------------------------------
 
+TRurCustomToolBarButton* TRurCustomToolBar::EligibleMenuButton(TControl* control) const
+{
+    // A shown, enabled menu-bar button; on a docked toolbar not one hidden for lack of length.
+    auto* button = dynamic_cast<TRurToolBarMenuButton*>(control);
+    if (!button || !button->Visible() || !button->Enabled())
+        return nullptr;
+    if (FToolBarState == tsDocked && IsHiddenControl(button))
+        return nullptr;
+    return button;
+}
+
 bool TRurCustomToolBar::SetHotMenuButton(int n)
 {
     if (n < 0) {
@@ -386,10 +402,8 @@ bool TRurCustomToolBar::SetHotMenuButton(int n)
     }
     int count = 0;
     for (int i = 0; i < FATBControls.Count(); ++i) {
-        auto* button = dynamic_cast<TRurToolBarMenuButton*>(FATBControls.Item<TControl>(i));
-        if (!button || !button->Visible() || !button->Enabled())
-            continue;
-        if (FToolBarState == tsDocked && IsHiddenControl(button))
+        auto* button = EligibleMenuButton(FATBControls.Item<TControl>(i));
+        if (!button)
             continue;
         if (count++ == n) {
             button->SetHot(true);
@@ -452,10 +466,8 @@ int TRurCustomToolBar::EligibleIndexOf(TRurCustomToolBarButton* target) const
 {
     int count = 0;
     for (int i = 0; i < FATBControls.Count(); ++i) {
-        auto* button = dynamic_cast<TRurToolBarMenuButton*>(FATBControls.Item<TControl>(i));
-        if (!button || !button->Visible() || !button->Enabled())
-            continue;
-        if (FToolBarState == tsDocked && IsHiddenControl(button))
+        auto* button = EligibleMenuButton(FATBControls.Item<TControl>(i));
+        if (!button)
             continue;
         if (button == target)
             return count;

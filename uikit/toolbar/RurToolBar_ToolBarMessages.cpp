@@ -1,8 +1,12 @@
 // The toolbar's window and component messages: controls joining and leaving, hints of its own
 // parts, update counting, the parent change that decides its state, and the mouse on its right
 // handle.
+#include <algorithm>
+#include <vector>
+
 #include "Forms.h"
 #include "RurToolBar_ControlSelector.h"
+#include "RurToolBar_Messages.h"
 #include "RurToolBar_OptionWindow.h"
 #include "RurToolBar_Platform.h"
 #include "RurToolBar_Styler.h"
@@ -10,6 +14,16 @@
 
 void TRurCustomToolBar::WndProc(TMessage& message)
 {
+    if (IsToolBarMessage(message.Msg, TToolBarMessage::CompactWinHide)) {
+        // A compact window hid: a form with a main menu is nudged so its menu bar paints again.
+        TWinControl* top = this;
+        while (top->Parent())
+            top = top->Parent();
+        if (auto* form = dynamic_cast<TCustomForm*>(top); form && form->Menu()) {
+            form->SetHeight(form->Height() + 1);
+            form->SetHeight(form->Height() - 1);
+        }
+    }
     switch (message.Msg) {
     case WM_ERASEBKGND:
         // The paint covers everything; erasing first would only flicker.
@@ -37,6 +51,18 @@ void TRurCustomToolBar::WndProc(TMessage& message)
             return;
         }
         break;
+    case WM_LBUTTONUP: {
+        // A release on the toolbar's own parts is no click on the toolbar.
+        const TPoint p{static_cast<short>(LOWORD(message.LParam)), static_cast<short>(HIWORD(message.LParam))};
+        if (FToolBarState == tsFloating)
+            FSupressClick = GetCloseButtonRect().Contains(p) || GetOptionButtonRect().Contains(p) ||
+                            GetCaptionRect().Contains(p);
+        else
+            FSupressClick = PtInDragGrip(p.X, p.Y) || PtInRightHandle(p.X, p.Y) ||
+                            (FAutoMDIButtons && (IsOnMDICloseButton(p) || IsOnMDIRestoreButton(p) ||
+                                                 IsOnMDIMinimizeButton(p)));
+        break;
+    }
     case MenuClosedMessage:
         MenuClosed();
         return;
@@ -59,6 +85,13 @@ void TRurCustomToolBar::WndProc(TMessage& message)
     case CM_HINTSHOW:
         HintShow(message);
         break;
+    case CM_FOCUSCHANGED:
+        if (reinterpret_cast<TControl*>(message.LParam) == this && FATBControls.Count() > 0 &&
+            !OnCompactWindow() && Parent() && Parent()->Parent() &&
+            !IsOfClassNamed(Parent()->Parent(), u"TMinimizedRibbonWindow"))
+            if (TWinControl* first = FirstFocusableControl(true); first && first->CanFocus())
+                first->SetFocus();
+        break;
     case CM_DIALOGKEY:
         if (Enabled() && Showing() && FMenu) {
             TMessage key{WM_KEYDOWN, message.WParam, message.LParam, 0};
@@ -79,11 +112,42 @@ void TRurCustomToolBar::WndProc(TMessage& message)
             FDownPopupIndicator = false;
             Invalidate();
         }
+        ClearMDIButtonStates();
         break;
     default:
         break;
     }
 }
+
+void TRurCustomToolBar::Click()
+{
+    if (FSupressClick) {
+        FSupressClick = false;
+        return;
+    }
+    TCustomControl::Click();
+}
+
+TWinControl* TRurCustomToolBar::FocusableControl(bool focusable, bool first) const
+{
+    std::vector<TWinControl*> list;
+    GetTabOrderList(list);
+    if (!first)
+        std::reverse(list.begin(), list.end());
+    for (TWinControl* control : list) {
+        if (dynamic_cast<THintWindow*>(control) || dynamic_cast<TRurCustomToolBar*>(control) ||
+            IsOfClassNamed(control, u"TCompactWindow") || (first && IsOfClassNamed(control, u"TNotifierWindow")))
+            continue;
+        if (focusable && !control->CanFocus())
+            continue;
+        return control;
+    }
+    return nullptr;
+}
+
+TWinControl* TRurCustomToolBar::FirstFocusableControl(bool focusable) const { return FocusableControl(focusable, true); }
+
+TWinControl* TRurCustomToolBar::LastFocusableControl(bool focusable) const { return FocusableControl(focusable, false); }
 
 void TRurCustomToolBar::HintShow(TMessage& message)
 {
@@ -122,11 +186,16 @@ void TRurCustomToolBar::MouseDown(TMouseButton button, TShiftState shift, int x,
 {
     TCustomControl::MouseDown(button, shift, x, y);
     // Dragging out of the dock comes with the dock panel and floating window.
-    if (FToolBarState == tsDocked && !ComponentState().Contains(csDesigning) && PtInRightHandle(x, y)) {
+    if (ComponentState().Contains(csDesigning) || FToolBarState == tsFloating)
+        return;
+    if (FToolBarState == tsDocked && PtInRightHandle(x, y)) {
         FDownPopupIndicator = true;
         Invalidate();
         OptionButtonClicked();
+        return;
     }
+    // The MDI child buttons are drawn on a fixed menu bar too, so they answer there as well.
+    MDIButtonMouseDown(Point(x, y));
 }
 
 void TRurCustomToolBar::MouseMove(TShiftState shift, int x, int y)
@@ -139,6 +208,7 @@ void TRurCustomToolBar::MouseMove(TShiftState shift, int x, int y)
         FHotPopupIndicator = hot;
         Invalidate();
     }
+    MDIButtonMouseMove(Point(x, y));
 }
 
 void TRurCustomToolBar::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
@@ -148,6 +218,7 @@ void TRurCustomToolBar::MouseUp(TMouseButton button, TShiftState shift, int x, i
         FDownPopupIndicator = false;
         Invalidate();
     }
+    MDIButtonMouseUp(Point(x, y));
 }
 
 void TRurCustomToolBar::SetParent(TWinControl* parent)

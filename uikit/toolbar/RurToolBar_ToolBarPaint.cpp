@@ -165,6 +165,7 @@ void TRurCustomToolBar::Paint()
         PaintCaptionBand(caption);
     PaintBody(body);
     PaintBevel();
+    DrawMDIButtons();
     DrawDragGrip();
     DrawRightHandle();
     TCustomRurToolBarStyler* s = FCurrentToolBarStyler;

@@ -13,12 +13,6 @@ TAVIN_ENUM(TGroupStyle, gsClassic, gsOffice2013, gsWindows8, gsOffice2016, gsOff
 // The dock side of a toolbar: daTop and daBottom mean a horizontal toolbar.
 TAVIN_ENUM(TDockAlign, daLeft, daTop, daRight, daBottom)
 
-// The look of a toolbar's drag grip.
-TAVIN_ENUM(TDragGripStyle, dsDots, dsSingleLine, dsDoubleLine, dsFlatDots, dsNone)
-
-// How a styler's background picture covers a toolbar.
-TAVIN_ENUM(TBackGroundDisplay, bdTile, bdCenter, bdStretch)
-
 // Where a toolbar's caption band lies: above (left of) or below (right of) its body.
 TAVIN_ENUM(TToolBarCaptionPosition, cpTop, cpBottom)
 

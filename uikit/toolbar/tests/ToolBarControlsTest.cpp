@@ -291,9 +291,12 @@ TEST_F(ToolBarControlsTest, StylerLink)
     First->SetToolBarStyler(shared);
     Second->SetToolBarStyler(shared);
     shared->BeginUpdate();
-    shared->Changed(2);
+    shared->Color()->SetColor(clRed);
     shared->EndUpdate();
-    shared->Changed(2);
+    EXPECT_NE(Second->Color(), clRed) << "nothing is heard inside the update bracket";
+    shared->Color()->SetColor(clBlue);
+    EXPECT_EQ(First->Color(), clBlue);
+    EXPECT_EQ(Second->Color(), clBlue);
     EXPECT_EQ(shared->ControlCount(), 2);
     First->SetParentStyler(true);
     EXPECT_EQ(First->CurrentToolBarStyler(), internal) << "ParentStyler links again and drops the assigned one";

@@ -8,6 +8,8 @@
 #include "ExtCtrls.h"
 #include "Forms.h"
 #include "GuiTestSupport.h"
+#include "IniFiles.h"
+#include "Registry.h"
 #include "RurToolBar_Button.h"
 #include "RurToolBar_ControlSelector.h"
 #include "RurToolBar_Platform.h"
@@ -15,6 +17,7 @@
 #include "RurToolBar_ToolBar.h"
 #include "SysUtils.h"
 #include "ToolBarTestSupport.h"
+#include "WideText.h"
 
 namespace {
 
@@ -270,6 +273,23 @@ TEST_F(ToolBarLayoutTest, FloatingRowsTable)
     EXPECT_EQ(ToolBar->FloatingRows(), 1);
 }
 
+TEST_F(ToolBarLayoutTest, ReleasesOnTheToolBarsOwnPartsAreNoClicks)
+{
+    AddBlocks({{20, 20}});
+    ASSERT_TRUE(ShowActive(Form.get()));
+    int clicks = 0;
+    ToolBar->SetOnClick([&](TObject*) { ++clicks; });
+    auto click = [&](TPoint p) {
+        MouseAt(ToolBar, WM_LBUTTONDOWN, p, MK_LBUTTON);
+        MouseAt(ToolBar, WM_LBUTTONUP, p);
+    };
+    click(TPoint{3, 10});                        // the grip
+    click(TPoint{ToolBar->Width() - 5, 10});     // the right handle
+    EXPECT_EQ(clicks, 0);
+    click(TPoint{ToolBar->Width() - 20, ToolBar->Height() - 2}); // the body
+    EXPECT_EQ(clicks, 1);
+}
+
 TEST_F(ToolBarLayoutTest, UpdateBracketCountsWhileHidden)
 {
     const auto blocks = AddBlocks({{20, 20}});
@@ -395,6 +415,108 @@ TEST_F(DockedToolBarTest, FullSizeShowsEverything)
     ASSERT_GT(ToolBar->HiddenControls().Count(), 0);
     ToolBar->SetFullSize(true);
     EXPECT_EQ(ToolBar->HiddenControls().Count(), 0);
+}
+
+// ---- Position persistence ----------------------------------------------------------------------
+
+class ToolBarPositionTest : public ToolBarLayoutTest {
+protected:
+    void SetUp() override
+    {
+        ToolBarLayoutTest::SetUp();
+        DeleteFileW(WidePtr(File));
+        ToolBar->SetName(u"Standard");
+        Blocks = AddBlocks({{20, 20}, {20, 20}, {20, 20}});
+        Blocks[0]->SetName(u"Cut");
+        Blocks[1]->SetName(u"Copy");
+        ToolBar->Persistence()->SetLocation(plIniFile);
+        ToolBar->Persistence()->SetKey(File);
+        ToolBar->Persistence()->SetEnabled(true);
+    }
+    void TearDown() override { DeleteFileW(WidePtr(File)); }
+    // A second toolbar of the same name and controls, as the next run makes it.
+    TRurToolBar* NextRun(const TPersistence* persistence)
+    {
+        auto* toolBar = new TRurToolBar(Form.get());
+        toolBar->SetParent(Form.get());
+        toolBar->SetPersistence(const_cast<TPersistence*>(persistence));
+        const char16_t* names[] = {u"Cut", u"Copy", u""};
+        for (const char16_t* name : names) {
+            auto* block = new TBlock(toolBar, 20, 20);
+            block->SetName(name);
+            toolBar->AddToolBarControl(block);
+        }
+        ToolBar->SetName(u"Old");
+        toolBar->SetName(u"Standard");
+        return toolBar;
+    }
+    const String File = u"toolbar-position-test.ini";
+    std::vector<TBlock*> Blocks;
+};
+
+TEST_F(ToolBarPositionTest, ControlsVisibilityRoundTripsInIniAndRegistry)
+{
+    for (TPersistenceLocation location : {plIniFile, plRegistry}) {
+        SCOPED_TRACE(location == plIniFile ? "INI file" : "registry");
+        if (location == plRegistry) {
+            ToolBar->Persistence()->SetLocation(plRegistry);
+            ToolBar->Persistence()->SetKey(u"Software\\TavinCSR\\ToolBarPositionTest");
+        }
+        Blocks[0]->SetVisible(false);
+        ToolBar->SavePosition();
+        TRurToolBar* next = NextRun(ToolBar->Persistence());
+        next->LoadPosition();
+        EXPECT_TRUE(next->PersistSettingLoaded());
+        EXPECT_FALSE(next->ToolBarControls(0)->Visible());
+        EXPECT_TRUE(next->ToolBarControls(1)->Visible());
+        EXPECT_EQ(next->ToolBarControls(1)->Left(), 9) << "arranged again";
+        delete next;
+        ToolBar->SetName(u"Standard");
+        Blocks[0]->SetVisible(true);
+    }
+    TRegistry registry;
+    EXPECT_TRUE(registry.DeleteKey(u"\\Software\\TavinCSR\\ToolBarPositionTest"));
+}
+
+TEST_F(ToolBarPositionTest, KeysNamesAndFloatingFixUp)
+{
+    // Floating at the last save, fixed now: the state is written again, the rest stays.
+    {
+        TMemIniFile ini(File);
+        ini.WriteString(u"UnDockedRurToolBars", u"Standard.Name", u"standard");
+        ini.WriteInteger(u"UnDockedRurToolBars", u"Standard.State", 1);
+        ini.WriteInteger(u"UnDockedRurToolBars", u"Standard.Left", 300);
+        ini.UpdateFile();
+    }
+    ToolBar->SavePosition();
+    TMemIniFile ini(File);
+    EXPECT_EQ(ini.ReadInteger(u"UnDockedRurToolBars", u"Standard.State", -1), 2);
+    EXPECT_EQ(ini.ReadInteger(u"UnDockedRurToolBars", u"Standard.Left", -1), 300);
+    EXPECT_EQ(ini.ReadInteger(u"UnDockedRurToolBars", u"Standard.Cut", -1), 1);
+    EXPECT_EQ(ini.ReadInteger(u"UnDockedRurToolBars", u"Standard.Copy", -1), 1);
+    // A toolbar without a name keeps nothing: all unnamed toolbars would share one set of keys.
+    DeleteFileW(WidePtr(File));
+    ToolBar->SetName(u"");
+    ToolBar->SavePosition();
+    EXPECT_EQ(GetFileAttributesW(WidePtr(File)), INVALID_FILE_ATTRIBUTES);
+    // Disabled: nothing either.
+    ToolBar->SetName(u"Standard");
+    ToolBar->Persistence()->SetEnabled(false);
+    ToolBar->SavePosition();
+    EXPECT_EQ(GetFileAttributesW(WidePtr(File)), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(ToolBarPositionTest, StoreErrorsReachTheCallerButNotTheDestructor)
+{
+    ToolBar->Persistence()->SetKey(u"no-such-directory\\toolbar.ini");
+    EXPECT_THROW(ToolBar->SavePosition(), Exception);
+    auto* styler = new TCustomRurToolBarStyler(Form.get());
+    ToolBar->SetToolBarStyler(styler);
+    ASSERT_EQ(styler->ControlCount(), 1);
+    // Destroyed with the same store: no exception leaves, and the rest of the destruction runs.
+    EXPECT_NO_THROW(delete ToolBar);
+    EXPECT_EQ(styler->ControlCount(), 0);
+    ToolBar = nullptr;
 }
 
 // ---- Painting ----------------------------------------------------------------------------------

@@ -94,7 +94,6 @@ TEST_F(ToolBarMenuBarTest, OneButtonPerTopLevelItem)
 {
     ASSERT_EQ(ToolBar->ToolBarControlCount(), 3);
     EXPECT_FALSE(ToolBar->ControlStyle().Contains(csAcceptsControls));
-    EXPECT_TRUE(ToolBar->ControlStyle().Contains(csMenuEvents));
     const TMenuItem* items[] = {File, Edit, Help};
     for (int i = 0; i < 3; ++i) {
         ASSERT_NE(Button(i), nullptr);
@@ -228,6 +227,69 @@ TEST_F(ToolBarMenuBarTest, MenuBarOnAForm)
     if (const char* hold = std::getenv("TAVIN_DEMO_HOLD_MS"))
         PumpFor(std::atoi(hold));
     Button(1)->SetHot(false);
+}
+
+} // namespace
+
+namespace {
+
+// A full-size menu bar of an MDI frame with the buttons of its maximized child.
+TEST(ToolBarMDIButtonsTest, ChildButtonsWithoutTouchingTheFrameWindow)
+{
+    auto frame = std::make_unique<TForm>(nullptr);
+    frame->SetFormStyle(fsMDIForm);
+    frame->SetBounds(60, 60, 520, 320);
+    auto* menu = new TMainMenu(frame.get());
+    auto* file = new TMenuItem(frame.get());
+    file->SetCaption(u"&File");
+    menu->Items()->Add(file);
+    auto* toolBar = new TRurToolBar(frame.get());
+    toolBar->SetParent(frame.get());
+    toolBar->SetMenu(menu);
+    ASSERT_TRUE(ShowActive(frame.get()));
+    // A region and user data of the frame's own, as a styled frame keeps them.
+    SetWindowRgn(frame->Handle(), CreateRectRgn(0, 0, 520, 320), TRUE);
+    SetWindowLongPtrW(frame->Handle(), GWLP_USERDATA, 1234);
+    const LONG_PTR procedure = GetWindowLongPtrW(frame->Handle(), GWLP_WNDPROC);
+
+    toolBar->SetAutoMDIButtons(true);
+    EXPECT_FALSE(toolBar->AutoMDIButtons()) << "not full size";
+    toolBar->SetFullSize(true);
+    toolBar->SetAutoMDIButtons(true);
+    EXPECT_TRUE(toolBar->AutoMDIButtons());
+    EXPECT_EQ(GetWindowLongPtrW(frame->Handle(), GWLP_USERDATA), 1234);
+    EXPECT_TRUE(toolBar->MDICloseButtonRect().IsEmpty()) << "no child yet";
+
+    auto* child = new TForm(frame.get());
+    child->SetCaption(u"Child");
+    child->SetFormStyle(fsMDIChild);
+    ASSERT_TRUE(PumpUntil([&] { return frame->ActiveMDIChild() == child; }));
+    child->SetWindowState(wsMaximized);
+    const TRect close = toolBar->MDICloseButtonRect();
+    const int s = toolBar->MDIButtonSize();
+    EXPECT_EQ(close.Width(), s);
+    EXPECT_EQ(close.Right, toolBar->Width() - 3) << "a full-size bar has no right handle";
+    EXPECT_EQ(toolBar->MDIRestoreButtonRect().Right, close.Left - 1);
+    EXPECT_EQ(toolBar->MDIMinimizeButtonRect().Right, close.Left - 1 - s - 1);
+    auto image = Snapshot(toolBar);
+    EXPECT_TRUE(toolBar->MDIButtonsVisible());
+    EXPECT_GT(CountOf(image.get(), close, clBlack), 8) << "the close cross";
+    AddToContactSheet(u"MDI child buttons", image.get());
+
+    // Minimize by a press and release on its button.
+    const TRect minimize = toolBar->MDIMinimizeButtonRect();
+    const TPoint centre{(minimize.Left + minimize.Right) / 2, (minimize.Top + minimize.Bottom) / 2};
+    toolBar->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(centre.X, centre.Y));
+    toolBar->Perform(WM_LBUTTONUP, 0, MAKELPARAM(centre.X, centre.Y));
+    EXPECT_EQ(child->WindowState(), wsMinimized);
+
+    // Off again: the frame's procedure, user data and region are as they were.
+    toolBar->SetAutoMDIButtons(false);
+    EXPECT_EQ(GetWindowLongPtrW(frame->Handle(), GWLP_WNDPROC), procedure);
+    EXPECT_EQ(GetWindowLongPtrW(frame->Handle(), GWLP_USERDATA), 1234);
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    EXPECT_NE(GetWindowRgn(frame->Handle(), region), ERROR) << "the region stays";
+    DeleteObject(region);
 }
 
 } // namespace

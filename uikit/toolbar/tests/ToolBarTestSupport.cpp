@@ -7,6 +7,7 @@
 #include "PngImage.h"
 #include "RurFoundationUnits.h"
 #include "RurTBXPVS.h"
+#include "RurToolBar_Messages.h"
 #include "RurToolBar_Platform.h"
 #include "RurToolBar_Styler.h"
 #include "RurToolBar_ToolBar.h"
@@ -66,7 +67,7 @@ void WriteContactSheet()
     png.SaveToFile(file);
 }
 
-const TUnitStep ToolBarTestUnits[] = {RurTBXPVS::RurTBXPVSUnit};
+const TUnitStep ToolBarTestUnits[] = {RurTBXPVS::RurTBXPVSUnit, RurToolBarUnit};
 
 class TToolBarEnvironment : public ::testing::Environment {
 public:
