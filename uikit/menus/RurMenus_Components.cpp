@@ -52,6 +52,12 @@ void RefreshMenu(IRurMenu* intf, bool A, bool B)
             HookMdiClient(main, client);
 }
 
+void RegisterRurMenuClasses()
+{
+    RegisterClasses({TRurMainMenu::StaticClass(), TRurPopupMenu::StaticClass(), TRurMenuStyler::StaticClass(),
+                     TRurMenuOfficeStyler::StaticClass()});
+}
+
 String MenuVersionText()
 {
     return u"2.7.1.9";
@@ -142,9 +148,9 @@ void HookItems(TKitMenu* menu, TMenuItem* item)
 
 } // namespace
 
-void HookMenuItems(TMenu* menu, TMenuItem* item)
+void HookMenuItems(TMenu* menu, TMenuItem* item, bool fromLoaded)
 {
-    if (!menu || menu->ComponentState().Contains(csLoading))
+    if (!menu || (menu->ComponentState().Contains(csLoading) && !fromLoaded))
         return;
     if (auto* popup = dynamic_cast<TRurPopupMenu*>(menu))
         HookItems(popup, item);
@@ -259,7 +265,7 @@ void TRurMenuCore::EndUpdate()
 void TRurMenuCore::Loaded()
 {
     FMenu->SetOwnerDraw(true);
-    HookMenuItems(FMenu, nullptr);
+    HookMenuItems(FMenu, nullptr, true);
     if (FInternalMenuStyler && FCurrentMenuStyler != FInternalMenuStyler)
         FreeInternalStyler();
 }

@@ -204,8 +204,11 @@ TMenu* GetItemMenu(const TMenuItem* item);
 // the Window-menu refresh of its form's MDI client.
 void RefreshMenu(IRurMenu* intf, bool A, bool B);
 // Binds the engine's handlers to item (and its sub-items), or to every item of the menu; handlers
-// the application set stay.
-void HookMenuItems(TMenu* menu, TMenuItem* item);
+// the application set stay. Nothing while the menu is being read, unless it is the menu's Loaded
+// asking (the framework clears the loading state only after Loaded).
+void HookMenuItems(TMenu* menu, TMenuItem* item, bool fromLoaded = false);
+// The kit menus and stylers, for form resources.
+void RegisterRurMenuClasses();
 // Builds the menu's items again once the current message has been handled (a measure request
 // must not rebuild the menu it measures); forgotten when the menu goes first.
 void DeferMenuRebuild(TMenu* menu);

@@ -2,10 +2,13 @@
 // background and side bar, then its highlight, image or check mark, caption, short cut and
 // sub-menu arrow; menu-bar items paint their slice of the bar or their hover and open looks.
 #include "ActnList.h"
+#include <vector>
+
 #include "Forms.h"
 #include "Math.h"
 #include "RurMenuUtil.h"
 #include "RurMenus_Engine.h"
+#include "RurMenus_SmoothText.h"
 #include "RurMenus_Startup.h"
 #include "Themes.h"
 
@@ -85,6 +88,19 @@ void DrawTextIn(TCanvas* canvas, String text, TRect& r, TTextFormat format)
     canvas->TextRect(r, text, format);
 }
 
+// The note lines of a caption: what follows each separator after the first line.
+std::vector<String> NoteLines(const String& text)
+{
+    std::vector<String> lines;
+    size_t at = text.find(NoteSeparator);
+    while (at != String::npos) {
+        const size_t from = at + NoteSeparator.size();
+        at = text.find(NoteSeparator, from);
+        lines.push_back(text.substr(from, at == String::npos ? String::npos : at - from));
+    }
+    return lines;
+}
+
 bool KeyboardCuesHidden()
 {
     BOOL cues = TRUE;
@@ -112,29 +128,50 @@ void DrawItemText(const TItemPaint& p, String text, TTextFormat format, TRect& r
     canvas->Brush()->SetStyle(bsClear);
     SelectTextFont(p);
     const bool disabled = !p.Item->Enabled() || p.State.Contains(odDisabled);
+    const TColor textColor = disabled ? DisabledMenuTextColor() : canvas->Font()->Color();
+    const bool smooth = p.Styler->AntiAlias() != RurGDIP::aaNone && SmoothTextAvailable();
+    const bool clearType = p.Styler->AntiAlias() == RurGDIP::aaClearType;
     if (HasNotes(p) && !measuring) {
-        if (disabled)
-            canvas->Font()->SetColor(DisabledMenuTextColor());
         const size_t firstBreak = text.find(NoteSeparator);
+        TFont* notes = p.State.Contains(odSelected) ? p.Styler->SelectedItem()->NotesFont() : p.Styler->NotesFont();
+        if (smooth) {
+            TSmoothText gdip(canvas, clearType);
+            gdip.Draw(text.substr(0, firstBreak), canvas->Font(), false, textColor, r, TSmoothText::Near, false);
+            const TColor notesColor = disabled ? DisabledMenuTextColor() : notes->Color();
+            const int step = gdip.LineHeight(notes);
+            int top = r.Top + 20;
+            for (const String& line : NoteLines(text)) {
+                gdip.Draw(line, notes, false, notesColor, Rect(r.Left, top, r.Right, top + step), TSmoothText::Near,
+                          false);
+                top += step;
+            }
+            return;
+        }
+        canvas->Font()->SetColor(textColor);
         const int captionLine = canvas->TextHeight(u"gh");
         TRect line = r;
         DrawTextIn(canvas, text.substr(0, firstBreak), line, {tfSingleLine});
-        TFont* notes = p.State.Contains(odSelected) ? p.Styler->SelectedItem()->NotesFont() : p.Styler->NotesFont();
         canvas->Font()->Assign(notes);
         ScaleCanvasFont(canvas, p.Scale);
         if (disabled)
             canvas->Font()->SetColor(DisabledMenuTextColor());
         const int noteLine = canvas->TextHeight(u"gh");
-        String rest = text.substr(firstBreak + NoteSeparator.size());
         int top = r.Top + captionLine;
-        while (true) {
-            const size_t at = rest.find(NoteSeparator);
-            TRect noteRect = Rect(r.Left, top, r.Right, r.Bottom + noteLine * 8);
-            DrawTextIn(canvas, rest.substr(0, at), noteRect, {tfSingleLine});
-            if (at == String::npos)
-                break;
-            rest.erase(0, at + NoteSeparator.size());
+        for (const String& note : NoteLines(text)) {
+            TRect noteRect = Rect(r.Left, top, r.Right, top + noteLine);
+            DrawTextIn(canvas, note, noteRect, {tfSingleLine});
             top += noteLine;
+        }
+        return;
+    }
+    if (smooth) {
+        // Only painting: a measuring request leaves the rectangle as it is.
+        if (!measuring) {
+            const TSmoothText::TAlign align = IsTopLevelOfMenu(p.Item) ? TSmoothText::Centre
+                                          : format.Contains(tfRight) ? TSmoothText::Far
+                                                                     : TSmoothText::Near;
+            TSmoothText(canvas, clearType)
+                .Draw(text, canvas->Font(), p.Item->Default(), textColor, r, align, true);
         }
         return;
     }

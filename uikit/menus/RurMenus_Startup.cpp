@@ -4,6 +4,7 @@
 #include "Forms.h"
 #include "Math.h"
 #include "PlatformFacts.h"
+#include "RurMenus_Components.h"
 
 int MenuExtraWidth = 17;
 
@@ -80,6 +81,7 @@ void ResetMenuAnimationState()
 
 void RurMenusUnitInitialize()
 {
+    RegisterRurMenuClasses();
     InitMenuExtraWidth();
     SaveAndDisableMenuAnimation();
 }

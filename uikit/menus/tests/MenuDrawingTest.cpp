@@ -212,3 +212,36 @@ TEST(MenuDrawing, ItemsWithHandlersOfTheirOwnKeepThem)
     EXPECT_EQ(drawn, 1);
     EXPECT_EQ(measured, 1);
 }
+
+TEST(MenuDrawingText, NotesStandUnderTheCaptionInTheNotesFont)
+{
+    for (bool smooth : {false, true}) {
+        TRurPopupMenu menu(nullptr);
+        if (smooth)
+            menu.CurrentMenuStyler()->SetAntiAlias(RurGDIP::aaAntiAlias);
+        TMenuItem* item = AddItem(menu.Items(), u"Open\\nOpens a document");
+        auto bitmap = PaintItem(item, 200 + MenuExtraWidth, 44);
+        AddToContactSheet(smooth ? u"notes, anti-aliased" : u"notes", bitmap.get());
+        const TRect caption = Rect(32, 0, 200, 16), notes = Rect(32, 19, 200, 44);
+        EXPECT_GT(BlackishCount(bitmap.get(), caption), 5) << smooth;
+        // The notes font is grey: ink, but never black.
+        EXPECT_GT(InkCount(bitmap.get(), notes, {BackgroundColor}), 10) << smooth;
+        EXPECT_EQ(BlackishCount(bitmap.get(), notes), 0) << smooth;
+    }
+}
+
+TEST(MenuDrawingText, AntiAliasedCaptionsGoThroughGdiPlus)
+{
+    TPopupFixture f;
+    TMenuItem* item = AddItem(f.Menu.Items(), u"Open");
+    auto plain = f.Paint(item);
+    f.Menu.CurrentMenuStyler()->SetAntiAlias(RurGDIP::aaAntiAlias);
+    auto smooth = f.Paint(item);
+    AddToContactSheet(u"anti-aliased", smooth.get());
+    EXPECT_GT(InkCount(smooth.get(), f.Text(), {BackgroundColor}), 10);
+    int differing = 0;
+    for (int y = 0; y < ItemHeight; ++y)
+        for (int x = 32; x < 160; ++x)
+            differing += PixelOf(plain.get(), x, y) != PixelOf(smooth.get(), x, y);
+    EXPECT_GT(differing, 0) << "drawn by another renderer";
+}

@@ -11,7 +11,11 @@ class TMenuEnvironment : public ::testing::Environment {
 public:
     // The extra width as the unit's start-up computes it; the desktop's animation is left alone
     // (its start-up and shut-down are tested through a seam and in programs of their own).
-    void SetUp() override { InitMenuExtraWidth(); }
+    void SetUp() override
+    {
+        RegisterRurMenuClasses();
+        InitMenuExtraWidth();
+    }
 };
 
 [[maybe_unused]] ::testing::Environment* const MenuEnvironment =

@@ -214,6 +214,29 @@ TEST_F(MenuWindows, AnOwnerDrawnPopupWithSideBarImagesChecksAndASubMenu)
     menu->SetImages(nullptr);
 }
 
+TEST_F(MenuWindows, ARightAlignedPopupEndsAtItsPointDespiteTheExtraWidth)
+{
+    auto* menu = new TRurPopupMenu(FForm.get());
+    menu->SetAlignment(paRight);
+    AddItem(menu->Items(), u"First item");
+    AddItem(menu->Items(), u"Second item");
+    const TPoint at = FForm->ClientToScreen(Point(300, 40));
+    RECT r{};
+    TMenuScript script({
+        [&] { return !OpenMenuWindows().empty(); },
+        [&] {
+            GetWindowRect(OpenMenuWindows().front(), &r);
+            Key(VK_ESCAPE);
+            return true;
+        },
+    });
+    TMenuWatchdog watchdog;
+    menu->Popup(at);
+    ASSERT_TRUE(script.Finished());
+    // The region ends the visible menu MenuExtraWidth + 1 pixels before the window's right.
+    EXPECT_LE(std::abs(int(r.right) - MenuExtraWidth - 1 - at.X), 3) << r.right << " for " << at.X;
+}
+
 TEST_F(MenuWindows, MainMenuDropDownJoinsItsBarItem)
 {
     auto* menu = new TRurMainMenu(FForm.get());
@@ -225,6 +248,20 @@ TEST_F(MenuWindows, MainMenuDropDownJoinsItsBarItem)
     menu->EndUpdate();
     FForm->SetMenu(menu);
     PumpFor(50);
+    RedrawWindow(FForm->Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    // The bar in the root items' gradient, beyond its last item to the window's end.
+    RECT window{}, edit{};
+    GetWindowRect(FForm->Handle(), &window);
+    ASSERT_TRUE(GetMenuItemRect(FForm->Handle(), menu->Handle(), 1, &edit));
+    auto bar = Grab(RECT{window.left, edit.top, window.right, edit.bottom});
+    const TColor beyond = PixelOf(bar.get(), bar->Width() - 12, bar->Height() / 2);
+    TRootItem* look = menu->CurrentMenuStyler()->RootItem();
+    EXPECT_NE(beyond, ColorToRGB(clMenu));
+    for (int shift : {0, 8, 16}) {
+        const int channel = beyond >> shift & 0xFF;
+        EXPECT_GE(channel, int(look->Color() >> shift & 0xFF)) << shift;
+        EXPECT_LE(channel, int(look->ColorTo() >> shift & 0xFF)) << shift;
+    }
     TColor underRoot = clNone, frame = clNone;
     bool subclassed = false;
     TMenuScript script({
@@ -236,6 +273,10 @@ TEST_F(MenuWindows, MainMenuDropDownJoinsItsBarItem)
             GetWindowRect(drop, &r);
             GetMenuItemRect(FForm->Handle(), menu->Handle(), 0, &item);
             auto shot = Grab(r);
+            RECT form{}, both{};
+            GetWindowRect(FForm->Handle(), &form);
+            UnionRect(&both, &form, &r);
+            SaveBeside(Grab(both).get(), u"-menubar.png");
             underRoot = PixelOf(shot.get(), (item.left + item.right) / 2 - r.left, 1);
             frame = PixelOf(shot.get(), shot->Width() - MenuExtraWidth - 2, 1);
             Key(VK_ESCAPE);
