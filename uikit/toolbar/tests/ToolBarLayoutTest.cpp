@@ -667,7 +667,7 @@ TEST(ToolBarDemoTest, StyledToolBarsOnAForm)
     ASSERT_TRUE(ShowActive(form.get()));
     EXPECT_GT(plain->Width(), 4 * 30);
     EXPECT_EQ(captioned->Height(), plain->Height() + ScaledSize16);
-    AddToContactSheet(u"toolbars on a form", Snapshot(form.get()).get());
+    AddToContactSheet(u"toolbar on a form", Snapshot(captioned).get());
     if (const char* hold = std::getenv("TAVIN_DEMO_HOLD_MS"))
         PumpFor(std::atoi(hold));
 }

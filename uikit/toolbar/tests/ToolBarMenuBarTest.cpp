@@ -223,7 +223,6 @@ TEST_F(ToolBarMenuBarTest, MenuBarOnAForm)
         tools->AddToolBarControl(button);
     }
     Button(1)->SetHot(true);
-    AddToContactSheet(u"menu bar, Edit hot", Snapshot(Form.get()).get());
     if (const char* hold = std::getenv("TAVIN_DEMO_HOLD_MS"))
         PumpFor(std::atoi(hold));
     Button(1)->SetHot(false);
@@ -255,6 +254,9 @@ TEST(ToolBarMDIButtonsTest, ChildButtonsWithoutTouchingTheFrameWindow)
     toolBar->SetAutoMDIButtons(true);
     EXPECT_FALSE(toolBar->AutoMDIButtons()) << "not full size";
     toolBar->SetFullSize(true);
+    // As wide as the frame, as a full-size bar in its own dock row is.
+    toolBar->SetAutoSize(false);
+    toolBar->SetBounds(0, 0, 500, toolBar->Height());
     toolBar->SetAutoMDIButtons(true);
     EXPECT_TRUE(toolBar->AutoMDIButtons());
     EXPECT_EQ(GetWindowLongPtrW(frame->Handle(), GWLP_USERDATA), 1234);
