@@ -188,17 +188,22 @@ void PaintLabels(HWND panel, HDC dc)
     }
 }
 
-// The main panel: white at alpha 150 over the form's white inside a dark two-pixel frame.
+// The main panel: white at alpha 150 over the form's white inside a dark two-pixel frame, the
+// frame filled as a ring as the tool's panel does.
 void PaintMainPanel(HDC dc, const RECT& r)
 {
+    constexpr int FrameWidth = 2;
     Gdiplus::Graphics g(dc);
     g.SetSmoothingMode(Gdiplus::SmoothingModeHighQuality);
     g.SetPixelOffsetMode(Gdiplus::PixelOffsetModeHalf);
     Gdiplus::SolidBrush fill(Gdiplus::Color(150, 255, 255, 255));
     g.FillRectangle(&fill, 0, 0, r.right, r.bottom);
     g.SetSmoothingMode(Gdiplus::SmoothingModeNone);
-    Gdiplus::Pen frame(Gdiplus::Color(255, GetRValue(FrameColor), GetGValue(FrameColor), GetBValue(FrameColor)), 2);
-    g.DrawRectangle(&frame, 1.0f, 1.0f, r.right - 2.0f, r.bottom - 2.0f);
+    Gdiplus::GraphicsPath ring;
+    ring.AddRectangle(Gdiplus::Rect(0, 0, r.right, r.bottom));
+    ring.AddRectangle(Gdiplus::Rect(FrameWidth, FrameWidth, r.right - 2 * FrameWidth, r.bottom - 2 * FrameWidth));
+    Gdiplus::SolidBrush frame(Gdiplus::Color(255, GetRValue(FrameColor), GetGValue(FrameColor), GetBValue(FrameColor)));
+    g.FillPath(&frame, &ring);
 }
 
 // The close button's glyph: a white cross of size 10 and one pixel, centred.

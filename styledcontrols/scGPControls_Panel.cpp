@@ -330,7 +330,8 @@ void TscGPPanel::Draw(TCanvas* canvas, TscsCtrlState)
         }
     }
     const bool frame = fw > 0 && FFrameColor != clNone && FFrameColorAlpha != 0;
-    TGPPen pen(ColorToGPColor(GetStyleSystemColor(FFrameColor, this), FFrameColorAlpha), float(fw));
+    const ARGB frameColor = ColorToGPColor(GetStyleSystemColor(FFrameColor, this), FFrameColorAlpha);
+    TGPPen pen(frameColor, float(fw));
     if (FFrameRadius != 0) {
         if (brush) {
             float d = 2.0f * float(FFrameRadius);
@@ -349,8 +350,14 @@ void TscGPPanel::Draw(TCanvas* canvas, TscsCtrlState)
         if (brush)
             g->FillRectangle(*brush, FL);
         if (frame) {
+            // The square frame is the ring the pen would cover, filled: stroked, the joins of a
+            // wide pen leave pixels out of a corner on some systems.
+            TGPGraphicsPath ring;
+            ring.AddRectangle(RectToGPRect(R));
+            ring.AddRectangle(RectToGPRect(InflatedRect(R, -fw)));
+            const TGPSolidBrush frameBrush(frameColor);
             g->SetSmoothingMode(SmoothingModeNone);
-            g->DrawRectangle(pen, FR);
+            g->FillPath(frameBrush, ring);
             g->SetSmoothingMode(SmoothingModeHighQuality);
         }
     }

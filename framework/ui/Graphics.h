@@ -457,7 +457,7 @@ TAVIN_ENUM(TTransparentMode, tmAuto, tmFixed)
 class TBitmapCanvas;
 
 // A bitmap on a DIB section. Rows lie bottom-up in one block: ScanLine(y + 1) is one row stride
-// below ScanLine(y) in memory. pfDevice bitmaps are kept as 32-bit DIBs.
+// below ScanLine(y) in memory. pfDevice bitmaps are kept as 32-bit DIBs without an alpha channel.
 class TBitmap : public TGraphic {
     TAVIN_CLASS(TBitmap, TGraphic)
 public:

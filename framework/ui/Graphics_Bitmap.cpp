@@ -70,12 +70,13 @@ TDib CreateDib(int width, int height, TPixelFormat format, const std::vector<RGB
     info.Header.biPlanes = 1;
     info.Header.biBitCount = static_cast<WORD>(BitsPerPixel(format));
     info.Header.biCompression = BI_RGB;
-    if (format == pf16bit) {
+    // A device bitmap has no alpha channel: its three colour masks say so, and drawing libraries
+    // then treat it as opaque like a window (Wine's GDI+ would otherwise draw every shape into it
+    // pixel by pixel to keep an alpha byte nobody reads). The memory layout is the same.
+    constexpr DWORD Rgb565[3] = {0xF800, 0x07E0, 0x001F}, Rgb888[3] = {0xFF0000, 0x00FF00, 0x0000FF};
+    if (format == pf16bit || format == pfDevice) {
         info.Header.biCompression = BI_BITFIELDS;
-        auto* masks = reinterpret_cast<DWORD*>(info.Colors);
-        masks[0] = 0xF800;
-        masks[1] = 0x07E0;
-        masks[2] = 0x001F;
+        std::copy_n(format == pf16bit ? Rgb565 : Rgb888, 3, reinterpret_cast<DWORD*>(info.Colors));
     }
     const size_t colors = std::min<size_t>(colorTable.size(), 256);
     info.Header.biClrUsed = static_cast<DWORD>(colors);

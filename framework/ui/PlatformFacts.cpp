@@ -3,22 +3,14 @@
 
 #include <uxtheme.h>
 
+#include "SystemFunction.h"
+
 namespace {
 
 TPlatformFactsInjection& Injected()
 {
     static TPlatformFactsInjection injected;
     return injected;
-}
-
-// A function of a system library that older systems lack; null there.
-template <class F>
-F SystemFunction(const wchar_t* library, const char* name)
-{
-    HMODULE module = GetModuleHandleW(library);
-    if (!module)
-        module = LoadLibraryW(library);
-    return module ? reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(module, name))) : nullptr;
 }
 
 TWindowsVersion ProbedWindowsVersion()

@@ -6,6 +6,7 @@
 // kit's looks and colour tones, and keep its fill in an INI file. Everything is drawn into one
 // cached bitmap that is rebuilt only after a change.
 #include <memory>
+#include <vector>
 
 #include "Controls.h"
 #include "GDIPFill.h"
@@ -238,6 +239,8 @@ private:
     float DrawCaption(RurGDIP::TGPGraphics& AGraphics, const TGPRectF& AContent, bool AMeasureOnly);
     void DrawHTMLCaption(RurGDIP::TGPGraphics& AGraphics, TGPRectF AContent, float ACaptionHeight);
     void DrawGrip(RurGDIP::TGPGraphics& AGraphics);
+    // Draws the panel's picture when it is stale; false when the panel is too small to have one.
+    bool UpdateCache();
     // The caption engine on the markup caption with the panel's settings.
     bool RunHTML(RurGDIP::TGPGraphics& AGraphics, const TRect& ARect, int AX, int AY, bool AHitTest,
                  bool AMeasureOnly, THTMLDrawResult& AResult);
@@ -267,7 +270,11 @@ private:
     TRujStyle FRujStyle = tsCustom;
     TPoint FOldPos{};
     bool FResizing = false;
+    // The panel's picture, drawn again only after a change, over pixels of its own so that
+    // painting can tell whether it hides everything behind it.
     bool FCacheStale = true;
+    bool FCacheOpaque = false;
+    std::vector<uint32_t> FCachePixels;
     std::unique_ptr<RurGDIP::TGPBitmap> FCache;
     TCursor FUserCursor = crDefault;
     TCursor FShownCursor = crDefault;

@@ -79,23 +79,40 @@ int TRurSmoothPanel::ShadowWidth() const { return FFill->ShadowColor() != clNone
 
 void TRurSmoothPanel::PaintWindow(HDC dc)
 {
-    // The window controls lying below the panel show through it too.
-    if (FTransparent)
+    // The window controls lying below the panel show through it too, unless its picture covers
+    // every pixel (then painting them, often the costliest part, would change nothing).
+    const bool covered = UpdateCache() && FCacheOpaque;
+    if (FTransparent && !covered)
         PaintParentBehind(*this, dc, true);
     TCustomControl::PaintWindow(dc);
 }
 
+bool TRurSmoothPanel::UpdateCache()
+{
+    const int w = Width(), h = Height();
+    if (w <= 1 || h <= 1)
+        return false;
+    if (!FCacheStale && FCache)
+        return true;
+    FCache.reset();
+    FCachePixels.assign(size_t(w) * size_t(h), 0);
+    FCache = std::make_unique<TGPBitmap>(w, h, w * 4, PixelFormat32bppARGB,
+                                         reinterpret_cast<BYTE*>(FCachePixels.data()));
+    {
+        TGPGraphics graphics(FCache.get());
+        graphics.SetSmoothingMode(SmoothingModeAntiAlias);
+        graphics.SetTextRenderingHint(RenderingHint(FCaption->TextRendering()));
+        DrawPanel(graphics);
+    }
+    FCacheOpaque = std::all_of(FCachePixels.begin(), FCachePixels.end(),
+                               [](uint32_t argb) { return argb >> 24 == 0xFF; });
+    FCacheStale = false;
+    return true;
+}
+
 void TRurSmoothPanel::Paint()
 {
-    if (Width() > 1 && Height() > 1) {
-        if (FCacheStale || !FCache) {
-            FCache = std::make_unique<TGPBitmap>(Width(), Height(), PixelFormat32bppARGB);
-            TGPGraphics graphics(FCache.get());
-            graphics.SetSmoothingMode(SmoothingModeAntiAlias);
-            graphics.SetTextRenderingHint(RenderingHint(FCaption->TextRendering()));
-            DrawPanel(graphics);
-            FCacheStale = false;
-        }
+    if (UpdateCache()) {
         TGPGraphics target(Canvas()->Handle());
         target.SetSmoothingMode(SmoothingModeAntiAlias);
         target.DrawImage(FCache.get(), 0, 0);

@@ -534,6 +534,8 @@ class TGPBitmap : public TGPImage {
 public:
     explicit TGPBitmap(IStream* stream, bool useEmbeddedColorManagement = false);
     TGPBitmap(int width, int height, PixelFormat format = PixelFormat32bppARGB);
+    // A bitmap over the caller's pixels (rows of stride bytes), which must outlive it.
+    TGPBitmap(int width, int height, int stride, PixelFormat format, BYTE* scan0);
     // Adopts a native bitmap.
     explicit TGPBitmap(GpImage* nativeBitmap);
 

@@ -122,6 +122,11 @@ TGPBitmap::TGPBitmap(int width, int height, PixelFormat format)
     lastResult = GdipCreateBitmapFromScan0(width, height, 0, format, nullptr, &nativeImage);
 }
 
+TGPBitmap::TGPBitmap(int width, int height, int stride, PixelFormat format, BYTE* scan0)
+{
+    lastResult = GdipCreateBitmapFromScan0(width, height, stride, format, scan0, &nativeImage);
+}
+
 TGPBitmap::TGPBitmap(GpImage* nativeBitmap) { nativeImage = nativeBitmap; }
 
 std::unique_ptr<TGPBitmap> TGPBitmap::FromStream(IStream* stream, bool useEmbeddedColorManagement)

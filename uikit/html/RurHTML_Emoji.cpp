@@ -1,12 +1,17 @@
 // Colour emoji: GDI draws emoji without colour, so each one goes through Direct2D and DirectWrite,
-// bound to the canvas's device context for the one glyph.
+// bound to the canvas's device context for the one glyph. Both libraries are loaded with the first
+// emoji: Direct2D brings the whole 3D stack with it, which a program without emoji never needs.
 #include <d2d1.h>
 #include <dwrite.h>
 
 #include "RurHTML.h"
+#include "SystemFunction.h"
 #include "WideText.h"
 
 namespace {
+
+using TD2D1CreateFactory = HRESULT(WINAPI*)(D2D1_FACTORY_TYPE, REFIID, const D2D1_FACTORY_OPTIONS*, void**);
+using TDWriteCreateFactory = HRESULT(WINAPI*)(DWRITE_FACTORY_TYPE, REFIID, IUnknown**);
 
 template <class T>
 class TComRef {
@@ -32,8 +37,9 @@ IDWriteFactory* TextFactory()
 {
     static IDWriteFactory* factory = [] {
         IDWriteFactory* created = nullptr;
-        if (FAILED(DWriteCreateFactory(DWRITE_FACTORY_TYPE_SHARED, __uuidof(IDWriteFactory),
-                                       reinterpret_cast<IUnknown**>(&created))))
+        const auto create = SystemFunction<TDWriteCreateFactory>(L"dwrite.dll", "DWriteCreateFactory");
+        if (!create || FAILED(create(DWRITE_FACTORY_TYPE_SHARED, __uuidof(IDWriteFactory),
+                                     reinterpret_cast<IUnknown**>(&created))))
             return static_cast<IDWriteFactory*>(nullptr);
         return created;
     }();
@@ -85,10 +91,11 @@ void DrawColourText(HDC ADC, int AX, int AY, int AFontSize, const String& AText)
     constexpr int CellHeight = 102; // from y - 2 to y + 100
     IDWriteFactory* text = TextFactory();
     TGlyphCell cell(ADC, CellWidth, CellHeight);
+    static const auto createFactory = SystemFunction<TD2D1CreateFactory>(L"d2d1.dll", "D2D1CreateFactory");
     TComRef<ID2D1Factory> factory;
-    if (!text || !cell.DC() ||
-        FAILED(D2D1CreateFactory(D2D1_FACTORY_TYPE_SINGLE_THREADED, __uuidof(ID2D1Factory), nullptr,
-                                 reinterpret_cast<void**>(&factory))))
+    if (!text || !cell.DC() || !createFactory ||
+        FAILED(createFactory(D2D1_FACTORY_TYPE_SINGLE_THREADED, __uuidof(ID2D1Factory), nullptr,
+                             reinterpret_cast<void**>(&factory))))
         return;
     const D2D1_RENDER_TARGET_PROPERTIES properties = D2D1::RenderTargetProperties(
         D2D1_RENDER_TARGET_TYPE_DEFAULT, D2D1::PixelFormat(DXGI_FORMAT_B8G8R8A8_UNORM, D2D1_ALPHA_MODE_PREMULTIPLIED));

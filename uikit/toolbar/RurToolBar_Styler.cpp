@@ -1,42 +1,73 @@
-// The toolbar styler's base: the scheme's colours and pictures, and the registered controls.
+// The toolbar styler's base: its data, the registered controls, the update bracket, the change
+// codes, the style link to the ribbon pagers and copying between stylers.
 #include "RurToolBar_Styler.h"
 
+#include "RurMenus_Appearances.h"
+#include "RurMenus_Styler.h"
 #include "RurToolBar_Platform.h"
 #include "RurToolBar_ToolBar.h"
 
+namespace {
+
+String CaptionFontName() { return IsVistaOrLater() ? u"Segoe UI" : u"Tahoma"; }
+
+} // namespace
+
 TCustomRurToolBarStyler::TCustomRurToolBarStyler(TComponent* owner)
-    : TComponent(owner), FButtonAppearance(std::make_unique<TButtonAppearance>()),
-      FCaptionAppearance(std::make_unique<TCaptionAppearance>()), FColor(std::make_unique<TVistaGradientBackground>()),
-      FColorHot(std::make_unique<TVistaGradientBackground>()), FDockColor(std::make_unique<TGradientBackground>()),
-      FBackGround(std::make_unique<TBitmap>()), FDragGripImage(std::make_unique<TBitmap>()),
-      FRightHandleImage(std::make_unique<TBitmap>()), FFont(std::make_unique<TFont>()),
-      FCaptionFont(std::make_unique<TFont>())
+    : TComponent(owner), FAppColor(std::make_unique<TAppColor>()), FControlList(std::make_unique<TDbgList>()),
+      FBackGround(std::make_unique<TBitmap>()), FFont(std::make_unique<TFont>()),
+      FDragGripImage(std::make_unique<TBitmap>()), FRightHandleImage(std::make_unique<TBitmap>()),
+      FCaptionAppearance(std::make_unique<TCaptionAppearance>()),
+      FColor(std::make_unique<TVistaGradientBackground>()), FDockColor(std::make_unique<TGradientBackground>()),
+      FButtonAppearance(std::make_unique<TButtonAppearance>()),
+      FInternalRurMenuStyler(std::make_unique<TRurMenuStyler>(this)),
+      FColorHot(std::make_unique<TVistaGradientBackground>()), FCaptionFont(std::make_unique<TFont>()),
+      FContainerAppearance(std::make_unique<TContainerAppearance>()),
+      FGlowButtonAppearance(std::make_unique<TGlowButtonAppearance>()),
+      FCompactGlowButtonAppearance(std::make_unique<TGlowButtonAppearance>()),
+      FPagerCaption(std::make_unique<TVistaTextBackground>()), FTabAppearance(std::make_unique<TTabAppearance>()),
+      FPageAppearance(std::make_unique<TVistaPageBackground>()),
+      FGroupAppearance(std::make_unique<TGroupAppearance>()), FQATAppearance(std::make_unique<TQATAppearance>())
 {
-    const TNotifyEvent colorsChanged = [this](TObject*) { Changed(2); };
-    FColor->SetOnChange(colorsChanged);
-    FDockColor->SetOnChange(colorsChanged);
-    FCaptionAppearance->SetOnChange(colorsChanged);
+    FFont->SetHeight(-11);
+    FCaptionAppearance->SetOnChange([this](TObject*) { Changed(2); });
+    FColor->SetOnChange([this](TObject*) { Changed(2); });
+    FDockColor->SetOnChange([this](TObject*) { Changed(2); });
+    FInternalRurMenuStyler->SetName(u"InternalMenuStyler");
+    FCurrentRurMenuStyler = FInternalRurMenuStyler.get();
     FColorHot->SetColor(clNone);
     FColorHot->SetColorTo(clNone);
-    FFont->SetHeight(-11);
+    HookChange(FContainerAppearance.get(), 4);
+    HookChange(FGlowButtonAppearance.get(), 7);
+    HookChange(FCompactGlowButtonAppearance.get(), 7);
+    HookChange(FPagerCaption.get(), 11);
+    HookChange(FTabAppearance.get(), 10);
+    HookChange(FPageAppearance.get(), 10);
+    HookChange(FGroupAppearance.get(), 10);
+    HookChange(FQATAppearance.get(), 12);
     SetUIFont(FFont.get(), IsVistaOrLater());
-    FCaptionFont->SetName(IsVistaOrLater() ? u"Segoe UI" : u"Tahoma");
+    FCaptionFont->SetName(CaptionFontName());
 }
 
 TCustomRurToolBarStyler::~TCustomRurToolBarStyler()
 {
-    // Toolbars that still point here fall back to their internal styler.
-    for (int i = FControlList.Count() - 1; i >= 0; --i) {
-        auto* toolBar = dynamic_cast<TRurCustomToolBar*>(static_cast<TControl*>(FControlList.Items(i)));
-        if (toolBar && toolBar->ToolBarStyler() == this && !toolBar->ComponentState().Contains(csDestroying))
-            toolBar->SetToolBarStyler(nullptr);
-    }
+    DetachControls();
+    // Controls that unregister from here on find no list.
+    FControlList.reset();
+    // The external menu styler must not call back into a half-destroyed styler.
+    if (FRurMenuStyler)
+        FRurMenuStyler->RemoveFreeNotification(this);
 }
 
-void TCustomRurToolBarStyler::SetCaptionFont(const TFont* value)
+void TCustomRurToolBarStyler::HookChange(TNotifyPersistent* object, int code)
 {
-    FCaptionFont->Assign(value);
-    Changed(2);
+    object->SetOnChange([this, code](TObject*) { Changed(code); });
+}
+
+void TCustomRurToolBarStyler::SetBackGround(const TBitmap* value)
+{
+    FBackGround->Assign(value);
+    Changed(1);
 }
 
 void TCustomRurToolBarStyler::SetFont(const TFont* value)
@@ -45,10 +76,10 @@ void TCustomRurToolBarStyler::SetFont(const TFont* value)
     Changed(1);
 }
 
-void TCustomRurToolBarStyler::SetBackGround(const TBitmap* value)
+void TCustomRurToolBarStyler::SetCaptionFont(const TFont* value)
 {
-    FBackGround->Assign(value);
-    Changed(1);
+    FCaptionFont->Assign(value);
+    Changed(2);
 }
 
 void TCustomRurToolBarStyler::SetRightHandleImage(const TBitmap* value)
@@ -63,32 +94,71 @@ void TCustomRurToolBarStyler::SetRoundEdges(bool value)
     Changed(2);
 }
 
+void TCustomRurToolBarStyler::SetSystemFont(bool value)
+{
+    if (FSystemFont == value)
+        return;
+    FSystemFont = value;
+    if (value) {
+        SetUIFont(FFont.get(), IsVistaOrLater());
+        FCaptionFont->SetName(CaptionFontName());
+    }
+}
+
+void TCustomRurToolBarStyler::SetRurMenuStyler(TCustomRurMenuStyler* value)
+{
+    if (FRurMenuStyler && FRurMenuStyler != value)
+        FRurMenuStyler->RemoveFreeNotification(this);
+    FRurMenuStyler = value;
+    if (value) {
+        value->FreeNotification(this);
+        FCurrentRurMenuStyler = value;
+        if (value->RootItem()->UseSystemFont())
+            value->RootItem()->UpdateFont();
+    } else {
+        FCurrentRurMenuStyler = FInternalRurMenuStyler.get();
+    }
+    Changed(6);
+}
+
 void TCustomRurToolBarStyler::AddControl(TControl* control)
 {
-    if (!control || FControlList.IndexOf(control) >= 0)
+    if (!control || !FControlList)
         return;
-    FControlList.Add(control);
+    FControlList->Add(control);
     control->FreeNotification(this);
 }
 
 void TCustomRurToolBarStyler::RemoveControl(TControl* control)
 {
-    if (FControlList.Remove(control) >= 0 && control != Owner())
+    if (!FControlList)
+        return;
+    FControlList->Remove(control);
+    if (FControlList->IndexOf(control) < 0 && control != Owner())
         control->RemoveFreeNotification(this);
 }
 
 void TCustomRurToolBarStyler::Changed(int code)
 {
-    if (ComponentState().Contains(csDestroying) || ComponentState().Contains(csLoading) || FUpdateCount > 0)
+    if (ComponentState().Contains(csDestroying) || ComponentState().Contains(csLoading) || FUpdateCount > 0 ||
+        !FControlList)
         return;
-    for (int i = 0; i < FControlList.Count(); ++i) {
+    // Every registered control hears it, named or not: a toolbar made in code has no name.
+    const int count = FControlList->Count();
+    for (int i = 0; i < count && i < FControlList->Count(); ++i) {
         try {
-            if (auto* toolBar = dynamic_cast<TRurCustomToolBar*>(FControlList.Item<TControl>(i)))
-                toolBar->StylerChanged(code);
+            ControlChanged(FControlList->Item<TControl>(i), code);
         } catch (...) {
             // One control's failure must not keep the others from their new colours.
         }
     }
+}
+
+void TCustomRurToolBarStyler::ControlChanged(TControl* control, int code)
+{
+    // Dock panels and ribbon pagers hear it here too once they exist.
+    if (auto* toolBar = dynamic_cast<TRurCustomToolBar*>(control))
+        toolBar->StylerChanged(code);
 }
 
 void TCustomRurToolBarStyler::EndUpdate()
@@ -97,9 +167,56 @@ void TCustomRurToolBarStyler::EndUpdate()
         --FUpdateCount;
 }
 
+void TCustomRurToolBarStyler::SetNewComponentStyle(TRujStyle value)
+{
+    FNewRujStyle = value;
+    // The ribbon pagers' glass and scenic modes follow the style once the pager exists here.
+}
+
+void TCustomRurToolBarStyler::DetachControls()
+{
+    if (!FControlList)
+        return;
+    // Toolbars that still point here fall back to their internal styler.
+    for (int i = FControlList->Count() - 1; i >= 0; --i) {
+        auto* toolBar = dynamic_cast<TRurCustomToolBar*>(FControlList->Item<TControl>(i));
+        if (toolBar && toolBar->ToolBarStyler() == this && !toolBar->ComponentState().Contains(csDestroying))
+            toolBar->SetToolBarStyler(nullptr);
+    }
+}
+
+void TCustomRurToolBarStyler::Assign(const TPersistent* source)
+{
+    auto* other = dynamic_cast<const TCustomRurToolBarStyler*>(source);
+    if (!other)
+        return TComponent::Assign(source);
+    if (FCurrentRurMenuStyler && other->FRurMenuStyler)
+        FCurrentRurMenuStyler->Assign(other->FRurMenuStyler);
+    FColor->Assign(other->FColor.get());
+    FDockColor->Assign(other->FDockColor.get());
+    FBackGround->Assign(other->FBackGround.get());
+    SetBackGroundTransparent(other->FBackGroundTransparent);
+    SetBackGroundDisplay(other->FBackGroundDisplay);
+    FFont->Assign(other->FFont.get());
+    SetDragGripStyle(other->FDragGripStyle);
+    FDragGripImage->Assign(other->FDragGripImage.get());
+    FRightHandleImage->Assign(other->FRightHandleImage.get());
+    SetFloatingWindowBorderColor(other->FFloatingWindowBorderColor);
+    SetFloatingWindowBorderWidth(other->FFloatingWindowBorderWidth);
+    FCaptionAppearance->Assign(other->FCaptionAppearance.get());
+    SetFormBorderColor(other->FFormBorderColor);
+    SetButtonAppearance(other->FButtonAppearance.get());
+    SetShowShadow(other->FShowShadow);
+    SetShow3D(other->FShow3D);
+}
+
 void TCustomRurToolBarStyler::Notification(TComponent* component, TOperation operation)
 {
     TComponent::Notification(component, operation);
-    if (operation == opRemove)
-        FControlList.Remove(component);
+    if (operation != opRemove || ComponentState().Contains(csDestroying))
+        return;
+    if (component == FRurMenuStyler)
+        SetRurMenuStyler(nullptr);
+    else if (FControlList)
+        FControlList->Remove(component);
 }

@@ -1,0 +1,75 @@
+// Following the Office theme: the look each registry setting of the test prefix gives, and the
+// theme monitor's message changing the look while the styler is registered with the monitor.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "Forms.h"
+#include "GuiTestSupport.h"
+#include "RurToolBarStylers.h"
+#include "StylingRegistry.h"
+
+class ToolBarOfficeTheme : public TStylingRegistryTest {};
+
+TEST_F(ToolBarOfficeTheme, EachOfficeThemeGivesItsLook)
+{
+    const String o16 = OfficeRoot + u"\\16.0\\Common", o15 = OfficeRoot + u"\\15.0\\Common",
+                 o14 = OfficeRoot + u"\\14.0\\Common", o12 = OfficeRoot + u"\\12.0\\Common";
+    struct Case {
+        String Key, Name;
+        int Value;
+        TToolBarStyle Look;
+    };
+    const Case cases[] = {
+        {o16, u"UI Theme", 3, bsOffice2019Gray},      {o16, u"UI Theme", 4, bsOffice2019Black},
+        {o15, u"UI Theme", 1, bsOffice2013LightGray}, {o15, u"UI Theme", 2, bsOffice2013Gray},
+        {o14, u"Theme", 1, bsOffice2010Blue},         {o14, u"Theme", 3, bsOffice2010Black},
+        {o12, u"Theme", 2, bsOffice2007Silver},       {o12, u"Theme", 3, bsOffice2007Obsidian},
+    };
+    for (const Case& c : cases) {
+        RemoveOffice();
+        WriteInteger(c.Key, c.Name, c.Value);
+        TRurToolBarOfficeStyler styler(nullptr);
+        styler.SetAutoThemeAdapt(true);
+        EXPECT_EQ(styler.Style(), c.Look) << ToUtf8(c.Key) << " " << c.Value;
+        // Off and on again applies the theme's look at once, even the one handled before.
+        styler.SetAutoThemeAdapt(false);
+        styler.Color()->SetColor(0x010203);
+        styler.SetAutoThemeAdapt(true);
+        EXPECT_NE(styler.Color()->Color(), 0x010203);
+    }
+}
+
+TEST_F(ToolBarOfficeTheme, FollowsTheMonitorsMessageAndForgetsItsWindowWhenGone)
+{
+    const String common = OfficeRoot + u"\\14.0\\Common";
+    CreateKey(common + u"\\General");
+    WriteInteger(common, u"Theme", 2);
+    TForm form(nullptr);
+    form.HandleNeeded();
+    TThemeNotifier* notifier = GetThemeNotifier(&form);
+    ASSERT_NE(notifier->RegMonitorThread(), nullptr) << "the monitor watches the installed Office's key";
+    auto* styler = new TRurToolBarOfficeStyler(&form);
+    styler->NotifierWindow()->HandleNeeded();
+    styler->SetAutoThemeAdapt(true);
+    EXPECT_EQ(styler->Style(), bsOffice2010Silver);
+    const HWND window = styler->NotifierWindow()->Handle();
+    auto listed = [&] {
+        const std::vector<HWND> windows = notifier->RegMonitorThread()->Windows();
+        return std::find(windows.begin(), windows.end(), window) != windows.end();
+    };
+    EXPECT_TRUE(listed());
+
+    // The monitor's message after the theme changed: the styler takes the new theme's look.
+    WriteInteger(common, u"Theme", 3);
+    SendMessageW(window, RurToolBarStylers::WM_OFFICETHEMECHANGED, 0, 0);
+    EXPECT_EQ(styler->Style(), bsOffice2010Black);
+
+    // The same theme once more applies nothing.
+    styler->Color()->SetColor(0x010203);
+    SendMessageW(window, RurToolBarStylers::WM_OFFICETHEMECHANGED, 0, 0);
+    EXPECT_EQ(styler->Color()->Color(), 0x010203);
+
+    delete styler;
+    EXPECT_FALSE(listed()) << "a destroyed styler's window must not hear the monitor";
+}

@@ -1,0 +1,91 @@
+// The contact sheet of every look: a toolbar face painted from the styler with the toolbar unit's
+// painters (dock band, two-half body and border, right-hand handle, glow buttons normal, hot, down
+// and checked, toolbar buttons hot and checked, caption), written beside the program.
+#include <gtest/gtest.h>
+
+#include "RurToolBarStylers.h"
+#include "RurToolBar_Colors.h"
+#include "RurToolBar_Vista.h"
+#include "ToolBarTestSupport.h"
+
+namespace {
+
+void Fill(TCanvas* canvas, const TRect& r, TColor from, TColor to, bool horizontal = false)
+{
+    if (from == clNone)
+        return;
+    DrawGradient(canvas, from, to == clNone ? from : to, 16, r, horizontal);
+}
+
+void Frame(TCanvas* canvas, const TRect& r, TColor colour)
+{
+    if (colour == clNone)
+        return;
+    canvas->Brush()->SetColor(colour);
+    canvas->FrameRect(r);
+}
+
+struct GlowState {
+    TColor Color, ColorTo, Mirror, MirrorTo, Border;
+    TGDIPGradient Gradient, GradientMirror;
+};
+
+void PaintLook(TCanvas* canvas, const TRurToolBarOfficeStyler& s)
+{
+    const TRect all = Rect(0, 0, 380, 44);
+    Fill(canvas, all, s.DockColor()->Color(), s.DockColor()->ColorTo(), s.DockColor()->Direction() == gdHorizontal);
+    const TRect face = Rect(4, 6, 352, 38);
+    const TVistaGradientBackground& c = *s.Color();
+    DrawVistaGradient(canvas, face, c.Color(), c.ColorTo(), c.Mirror()->ColorMirror(), c.Mirror()->ColorMirrorTo(),
+                      s.BorderColor(), ggVertical, ggVertical, s.RoundEdges());
+    Fill(canvas, Rect(352, 6, 364, 38), s.RightHandleColor(), s.RightHandleColorTo());
+    const TGlowButtonAppearance& g = *s.GlowButtonAppearance();
+    const GlowState states[] = {
+        {g.Color(), g.ColorTo(), g.ColorMirror(), g.ColorMirrorTo(), g.BorderColor(), g.Gradient(), g.GradientMirror()},
+        {g.ColorHot(), g.ColorHotTo(), g.ColorMirrorHot(), g.ColorMirrorHotTo(), g.BorderColorHot(), g.GradientHot(),
+         g.GradientMirrorHot()},
+        {g.ColorDown(), g.ColorDownTo(), g.ColorMirrorDown(), g.ColorMirrorDownTo(), g.BorderColorDown(),
+         g.GradientDown(), g.GradientMirrorDown()},
+        {g.ColorChecked(), g.ColorCheckedTo(), g.ColorMirrorChecked(), g.ColorMirrorCheckedTo(), g.BorderColorChecked(),
+         g.GradientChecked(), g.GradientMirrorChecked()},
+    };
+    int x = 12;
+    for (const GlowState& st : states) {
+        DrawVistaButton(canvas, Rect(x, 10, x + 40, 34), st.Color, st.ColorTo, st.Mirror, st.MirrorTo, st.Border,
+                        st.Gradient, st.GradientMirror, bpStandalone, true, false, true);
+        x += 46;
+    }
+    const TButtonAppearance& b = *s.ButtonAppearance();
+    Fill(canvas, Rect(x, 10, x + 34, 34), b.ColorHot(), b.ColorHotTo());
+    Frame(canvas, Rect(x, 10, x + 34, 34), b.BorderHotColor());
+    x += 40;
+    Fill(canvas, Rect(x, 10, x + 34, 34), b.ColorChecked(), b.ColorCheckedTo());
+    Frame(canvas, Rect(x, 10, x + 34, 34), b.BorderCheckedColor());
+    x += 40;
+    const TCaptionAppearance& cap = *s.CaptionAppearance();
+    const TRect caption = Rect(x, 10, 346, 34);
+    Fill(canvas, caption, cap.CaptionColor(), cap.CaptionColorTo());
+    canvas->Brush()->SetStyle(bsClear);
+    canvas->Font()->Assign(s.Font());
+    canvas->Font()->SetColor(cap.CaptionTextColor() == clNone ? clBlack : cap.CaptionTextColor());
+    canvas->TextOut(caption.Left + 4, caption.Top + 5, u"Aa");
+}
+
+} // namespace
+
+TEST(ToolBarStylerSheet, EveryLookPaintsAToolBar)
+{
+    for (int v = 0; v < TavinEnumCount(static_cast<TToolBarStyle*>(nullptr)); ++v) {
+        const auto style = static_cast<TToolBarStyle>(v);
+        if (style == bsCustom)
+            continue;
+        TRurToolBarOfficeStyler styler(nullptr);
+        styler.SetStyle(style);
+        auto bitmap = Bitmap32(380, 44);
+        PaintLook(bitmap->Canvas(), styler);
+        // The dock band starts in the look's dock colour.
+        EXPECT_EQ(PixelOf(bitmap.get(), 0, 0), ColorToRGB(styler.DockColor()->Color()))
+            << ToUtf8(EnumInfoOf<TToolBarStyle>().Name(style));
+        AddToContactSheet(EnumInfoOf<TToolBarStyle>().Name(style), bitmap.get());
+    }
+}
