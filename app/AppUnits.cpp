@@ -19,6 +19,7 @@
 #include "RurKitMessages.h"
 #include "RurMenus_Startup.h"
 #include "RurTBXPVS.h"
+#include "RurToolBar_Messages.h"
 #include "RurXPVS.h"
 #include "StdCtrls.h"
 #include "TaskDialog.h"
@@ -86,6 +87,8 @@ const TUnitStep Units[] = {
     // The UI kit's menus: the items' extra width; the desktop's menu animation off while the tool
     // runs and put back as it was when it ends.
     RurMenusUnit,
+    // The docking toolbar: its registered window messages.
+    RurToolBarUnit,
     {"Main_Form", &InitializeMainFormUnit, nullptr},
 };
 

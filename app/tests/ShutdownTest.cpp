@@ -12,6 +12,7 @@
 #include "GDIPFillFormat.h"
 #include "RurKitMessages.h"
 #include "RurTBXPVS.h"
+#include "RurToolBar_Messages.h"
 #include "RurXPVS.h"
 #include "Startup.h"
 #include "ckDllLoader.h"
@@ -37,6 +38,7 @@ TEST(ProgramShutDown, StartUpBindsTheThemeLibraryAndShutDownFreesIt)
     EXPECT_EQ(RurTBXPVS::ThemeLibReferenceCount(), 1);
     EXPECT_EQ(ClearHintControlMessage(), RegisterWindowMessageW(L"ClearHintControl"));
     EXPECT_EQ(SBDrawImageMessage(), RegisterWindowMessageW(L"SBDRAWIMAGE"));
+    EXPECT_EQ(ToolBarMessage(TToolBarMessage::CompactWinHide), RegisterWindowMessageW(L"TBCompactWinHide"));
     units.Finalize();
     EXPECT_FALSE(RurXPVS::ThemeLibLoaded());
     EXPECT_FALSE(AOBXPVS::ThemeLibLoaded());

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "ActnList.h"
+#include "MenuBarKey.h"
 
 
 TAVIN_PUBLISHED(TCustomForm)
@@ -690,6 +691,10 @@ void TCustomForm::WndProc(TMessage& message)
     case CM_DIALOGKEY:
         DialogKey(message);
         return;
+    case WM_SYSCOMMAND:
+        if ((message.WParam & 0xFFF0) == SC_KEYMENU && !Menu() && OfferMenuKey(this, message))
+            return;
+        break;
     case WM_DPICHANGED:
         if (FScaled) {
             int ppi = HIWORD(message.WParam);

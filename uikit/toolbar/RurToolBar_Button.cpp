@@ -263,6 +263,15 @@ int TRurCustomToolBarButton::VisibleMenuItemCount() const
     return count;
 }
 
+void TRurCustomToolBarButton::ReleaseMenuPress()
+{
+    FMouseDownInControl = false;
+    FMouseInControl = false;
+    SetHot(false);
+    FState = absUp;
+    Invalidate();
+}
+
 void TRurCustomToolBarButton::DoDropDown()
 {
     if (!IsMenuButton())

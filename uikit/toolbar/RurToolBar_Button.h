@@ -119,6 +119,20 @@ public:
     void SetMenuItem(TMenuItem* value);
     // Visible items of the drop-down menu, or of the bound menu item.
     int VisibleMenuItemCount() const;
+    // Made by the toolbar for its main menu (freed by it when the menu changes); taken over by a
+    // merged menu (1).
+    bool ToolBarCreated() const { return FToolBarCreated; }
+    void SetToolBarCreated(bool value) { FToolBarCreated = value; }
+    int InternalTag() const { return FInternalTag; }
+    void SetInternalTag(int value) { FInternalTag = value; }
+    // The press came from the keyboard or the toolbar, not the mouse.
+    bool InternalClick() const { return FInternalClick; }
+    void SetInternalClick(bool value) { FInternalClick = value; }
+    // The menu-bar state the toolbar's menu loop keeps on the button.
+    void SetMenuDisplayed(bool value) { FMenuDisplayed = value; }
+    void SetMenuBeingClosed(bool value) { FMenuBeingClosed = value; }
+    // After its menu closed: no press, no pointer, not hot, the up state.
+    void ReleaseMenuPress();
     void DoDropDown();
 
     // The list and index the glyph is drawn from (an action's list may stand in for the toolbar's).
@@ -217,6 +231,8 @@ protected:
     bool FInternalClick = false;
     bool FMenuBeingClosed = false, FMenuDisplayed = false;
     bool FCanRotate = true;
+    bool FToolBarCreated = false;
+    int FInternalTag = 0;
     int FCommandID = -1;
     // The image list the button measured itself by; its going resets ImageIndex.
     TCustomImageList* FMeasuredImages = nullptr;

@@ -69,6 +69,12 @@ TRurToolBarSeparator* TControlSelectorPanel::AddSeparatorCopy(TRurToolBarSeparat
     return copy;
 }
 
+void TControlSelectorPanel::ClearControls()
+{
+    WindowHidden();
+    FControlList.Clear();
+}
+
 bool TControlSelectorPanel::IsEmpty() const
 {
     return FControlList.Count() == 0 && !FShowAddAndRemoveBtn && !ShowOptionsBtn();

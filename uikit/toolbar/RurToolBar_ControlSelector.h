@@ -44,6 +44,8 @@ public:
     int AddControl(TControl* control);
     // A copy of the separator (style and line colour), owned by the panel until the window hides.
     TRurToolBarSeparator* AddSeparatorCopy(TRurToolBarSeparator* separator);
+    // Forgets every listed control (they keep their parent) and frees the separator copies.
+    void ClearControls();
     int ListedControlCount() const { return FControlList.Count(); }
     TControl* ListedControls(int index) const { return FControlList.Item<TControl>(index); }
     // No control listed and no entry shown.

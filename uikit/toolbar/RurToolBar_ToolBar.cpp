@@ -1,36 +1,103 @@
-// The toolbar's control lists, images, hot button and styler link.
+// The toolbar's data, construction and destruction, loading, the styler link, its properties and
+// its control lists.
 #include "RurToolBar_ToolBar.h"
 
 #include "Forms.h"
+#include "MenuBarKey.h"
 #include "RurToolBar_Button.h"
+#include "RurToolBar_ControlSelector.h"
 #include "RurToolBar_OptionWindow.h"
 #include "RurToolBar_Platform.h"
 #include "RurToolBar_Styler.h"
 
 TAVIN_PUBLISHED(TRurToolBar)
 {
-    TAVIN_PROPERTY(TCustomImageList*, Images);
+    TAVIN_PROPERTY(bool, AllowFloating);
+    TAVIN_PROPERTY(bool, AutoArrangeButtons).Default(true);
+    TAVIN_PROPERTY(bool, AutoDockOnClose).Default(false);
+    TAVIN_PROPERTY(bool, AutoMDIButtons).Default(false);
+    TAVIN_PROPERTY(bool, AutoOptionMenu).Default(false);
+    TAVIN_PROPERTY(bool, AutoPositionControls).Default(true);
+    TAVIN_PROPERTY(bool, AutoPositionMultiRow).Default(false);
+    TAVIN_PROPERTY(bool, AutoSize).Default(true);
+    TAVIN_PROPERTY(String, Caption);
+    TAVIN_PROPERTY(TAlignment, CaptionAlignment).Default(taLeftJustify);
+    TAVIN_PROPERTY(TFont*, CaptionFont);
+    TAVIN_PROPERTY(int, CaptionHeight).Default(16);
+    TAVIN_PROPERTY(TToolBarCaptionPosition, CaptionPosition).Default(cpTop);
     TAVIN_PROPERTY(TCustomImageList*, DisabledImages);
+    TAVIN_PROPERTY(TDockableTo, DockableTo).Default(TDockableTo{daLeft, daTop, daRight, daBottom});
+    TAVIN_PROPERTY(TDockMode, DockMode).Default(dmAll);
+    TAVIN_PROPERTY(bool, FullSize).Default(false);
+    TAVIN_PROPERTY(String, HintCloseButton);
+    TAVIN_PROPERTY(String, HintOptionButton);
+    TAVIN_PROPERTY(TCustomImageList*, Images);
+    TAVIN_PROPERTY(bool, Locked).Default(false);
+    TAVIN_PROPERTY(TMainMenu*, Menu);
+    TAVIN_PROPERTY(TPopupMenu*, OptionMenu);
     TAVIN_PROPERTY(bool, ParentStyler).Default(true);
+    TAVIN_PROPERTY(TPersistence*, Persistence);
+    TAVIN_PROPERTY(bool, ShowCaption).Default(false);
+    TAVIN_PROPERTY(bool, ShowClose).Default(true);
+    TAVIN_PROPERTY(bool, ShowOptionIndicator).Default(true);
+    TAVIN_PROPERTY(bool, ShowRightHandle).Default(true);
+    TAVIN_PROPERTY(String, TextAutoOptionMenu);
+    TAVIN_PROPERTY(String, TextOptionMenu);
+    TAVIN_PROPERTY(TCustomRurToolBarStyler*, ToolBarStyler);
+    TAVIN_PROPERTY(TNotifyEvent, OnClose);
+    TAVIN_PROPERTY(TOptionEvent, OnOptionClick);
+    TAVIN_PROPERTY(TControlVisibleChangeEvent, OnControlVisibleChange);
+}
+
+bool IsOfClassNamed(const TObject* object, const char16_t* className)
+{
+    if (!object)
+        return false;
+    for (TClass c = object->ClassType(); c; c = c->ClassParent())
+        if (c->ClassName() == className)
+            return true;
+    return false;
 }
 
 TRurCustomToolBar::TRurCustomToolBar(TComponent* owner)
     : TCustomControl(owner), FInternalToolBarStyler(new TCustomRurToolBarStyler(this)),
-      FCurrentToolBarStyler(FInternalToolBarStyler), FCaptionHeight(ScaledSize16)
+      FCurrentToolBarStyler(FInternalToolBarStyler), FCaptionFont(std::make_unique<TFont>()),
+      FCaptionHeight(ScaledSize16), FPersistence(std::make_unique<TPersistence>(this))
 {
     TControlStyle style = ControlStyle();
     style.Include(csAcceptsControls);
     style.Exclude(csOpaque);
     SetControlStyle(style);
     SetHeight(26);
+    Constraints()->SetMinWidth(FMinLength);
     FInternalToolBarStyler->SetName(u"InternalStyler");
+    FInternalToolBarStyler->CaptionFont()->SetHeight(-11);
     FInternalToolBarStyler->AddControl(this);
+    FSizeAtDock = Height();
+    FMaxLength = Constraints()->MinWidth();
+    FPersistence->SetSection(u"UnDockedRurToolBars");
+    // A new toolbar is held at its minimum length until the first arrangement.
+    Constraints()->SetMaxWidth(Constraints()->MinWidth());
     SetShowHint(true);
     SetDoubleBuffered(true);
+    FMenuItemTimer = std::make_unique<TTimer>(nullptr);
+    FMenuItemTimer->SetInterval(1);
+    FMenuItemTimer->SetEnabled(false);
+    FMenuItemTimer->SetOnTimer(MakeHandler<&TRurCustomToolBar::MenuItemTimerTick>(this));
 }
 
 TRurCustomToolBar::~TRurCustomToolBar()
 {
+    if (FPersistence->Enabled() && !ComponentState().Contains(csDesigning)) {
+        try {
+            SavePosition();
+        } catch (const Exception&) {
+            // A store that cannot be written (a read-only file, a registry error) must not cut the
+            // rest of the destruction short; SavePosition called directly reports it.
+        }
+    }
+    UnregisterMenuBarControl(this);
+    UnwatchMDIFrame();
     if (FToolBarStyler && FToolBarStyler != FInternalToolBarStyler)
         FToolBarStyler->RemoveControl(this);
     FToolBarStyler = nullptr;
@@ -38,40 +105,63 @@ TRurCustomToolBar::~TRurCustomToolBar()
     delete FOptionWindow;
 }
 
-TControl* TRurCustomToolBar::ToolBarControls(int index) const
+void TRurCustomToolBar::Loaded()
 {
-    return index >= 0 && index < FATBControls.Count() ? FATBControls.Item<TControl>(index) : nullptr;
-}
-
-void TRurCustomToolBar::SetImages(TCustomImageList* value)
-{
-    if (value == FImages)
-        return;
-    FImages = value;
-    if (value)
-        value->FreeNotification(this);
-    for (int i = 0; i < FATBControls.Count(); ++i)
-        if (auto* control = dynamic_cast<TRurCustomToolBarControl*>(FATBControls.Item<TControl>(i)))
-            control->AdjustSize();
+    TCustomControl::Loaded();
+    BuildControlList();
     ArrangeControls(true);
-    for (int i = 0; value && i < FATBControls.Count(); ++i)
-        if (auto* button = dynamic_cast<TRurCustomToolBarButton*>(FATBControls.Item<TControl>(i)))
-            button->GenerateShade();
-    Invalidate();
+    if (FMenu) {
+        for (int i = 0; i < FATBControls.Count(); ++i)
+            if (auto* button = dynamic_cast<TRurCustomToolBarButton*>(FATBControls.Item<TControl>(i));
+                button && button->IsMenuButton())
+                button->AdjustSize();
+        UpdateMenu();
+    }
+    if (FAutoMDIButtons) {
+        // Read before the menu and the size were in place: written again now.
+        FAutoMDIButtons = false;
+        SetAutoMDIButtons(true);
+    }
+    if (FPersistence->Enabled() && !ComponentState().Contains(csDesigning))
+        LoadPosition();
+    FPropertiesLoaded = true;
 }
 
-void TRurCustomToolBar::SetDisabledImages(TCustomImageList* value)
+void TRurCustomToolBar::CreateWnd()
 {
-    if (value == FDisabledImages)
-        return;
-    FDisabledImages = value;
-    if (value)
-        value->FreeNotification(this);
-    for (int i = 0; i < FATBControls.Count(); ++i)
-        if (auto* control = dynamic_cast<TRurCustomToolBarControl*>(FATBControls.Item<TControl>(i)))
-            control->AdjustSize();
-    Invalidate();
+    TCustomControl::CreateWnd();
+    TCustomForm* form = GetParentForm();
+    FInitPPI = form ? form->PixelsPerInch() : 96;
 }
+
+// ---- Surroundings ------------------------------------------------------------------------------
+
+bool TRurCustomToolBar::OnDockPanel() const { return IsOfClassNamed(Parent(), u"TRurDockPanel"); }
+bool TRurCustomToolBar::OnRibbonPage() const { return IsOfClassNamed(Parent(), u"TRurPage"); }
+bool TRurCustomToolBar::OnCompactWindow() const { return IsOfClassNamed(Parent(), u"TCompactWindow"); }
+
+TDragGripStyle TRurCustomToolBar::EffectiveGripStyle() const
+{
+    if (OnRibbonPage() || OnCompactWindow() || FHideDragGrip)
+        return dsNone;
+    return FCurrentToolBarStyler->DragGripStyle();
+}
+
+int TRurCustomToolBar::GripStart() const
+{
+    if (EffectiveGripStyle() == dsNone || FToolBarState == tsFloating)
+        return 2;
+    return FDragGripWidth + 2;
+}
+
+TPoint TRurCustomToolBar::GetPosition() const
+{
+    if (FToolBarState == tsFloating && Parent())
+        return Point(Parent()->Left(), Parent()->Top());
+    return Point(Left(), Top());
+}
+
+// ---- Styler link -------------------------------------------------------------------------------
 
 void TRurCustomToolBar::SetToolBarStyler(TCustomRurToolBarStyler* value)
 {
@@ -93,7 +183,7 @@ void TRurCustomToolBar::SetParentStyler(bool value)
 
 void TRurCustomToolBar::LinkStyler()
 {
-    // The parent's styler (a dock panel's or a ribbon's) takes part here once those exist.
+    // A dock panel's or ribbon's styler takes part here once those exist.
     FCurrentToolBarStyler = FToolBarStyler ? FToolBarStyler : FInternalToolBarStyler;
     if (FToolBarStyler) {
         FToolBarStyler->AddControl(this);
@@ -104,12 +194,254 @@ void TRurCustomToolBar::LinkStyler()
     for (int i = 0; i < FATBControls.Count(); ++i)
         if (auto* button = dynamic_cast<TRurCustomToolBarButton*>(FATBControls.Item<TControl>(i)))
             button->AdjustSize();
-}
-
-void TRurCustomToolBar::StylerChanged(int /*code*/)
-{
     Invalidate();
 }
+
+void TRurCustomToolBar::StylerChanged(int code)
+{
+    SetColor(FCurrentToolBarStyler->Color()->Color());
+    if (code == 5) {
+        ArrangeControls(true);
+        UpdateHiddenControls();
+    } else if (code == 6 && !ComponentState().Contains(csLoading)) {
+        for (int i = 0; i < FATBControls.Count(); ++i)
+            if (auto* button = dynamic_cast<TRurCustomToolBarButton*>(FATBControls.Item<TControl>(i)))
+                button->AdjustSize();
+    }
+    Invalidate();
+}
+
+TDragGripStyle TRurCustomToolBar::DragGripStyle() const { return FCurrentToolBarStyler->DragGripStyle(); }
+
+void TRurCustomToolBar::SetDragGripStyle(TDragGripStyle value) { FCurrentToolBarStyler->SetDragGripStyle(value); }
+
+// ---- Properties --------------------------------------------------------------------------------
+
+void TRurCustomToolBar::SetImages(TCustomImageList* value)
+{
+    if (value == FImages)
+        return;
+    const bool loading = ComponentState().Contains(csLoading);
+    if (FImages) {
+        // The toolbar keeps the room its images leave around them.
+        const int oldExtent = IsVertical() ? FImages->Width() : FImages->Height();
+        const int newExtent = value ? (IsVertical() ? value->Width() : value->Height()) : 0;
+        const int delta = newExtent - oldExtent;
+        if (IsVertical())
+            SetWidth(Width() + delta);
+        else
+            SetHeight(Height() + delta);
+        if (FToolBarState == tsFloating && !loading)
+            FSizeAtDock += (value ? value->Height() : 0) - FImages->Height();
+    }
+    FImages = value;
+    if (value)
+        value->FreeNotification(this);
+    FInternalControlPositioning = true;
+    for (int i = 0; i < FATBControls.Count(); ++i)
+        if (auto* control = dynamic_cast<TRurCustomToolBarControl*>(FATBControls.Item<TControl>(i)))
+            control->AdjustSize();
+    FInternalControlPositioning = false;
+    ArrangeControls(true);
+    if (value)
+        UpdateImagesShade();
+    if (FToolBarState == tsFloating && !loading) {
+        FSizeAtDock = GetRowSize(true);
+        ArrangeControls(true);
+    }
+    Invalidate();
+}
+
+void TRurCustomToolBar::UpdateImagesShade()
+{
+    if (!FImages)
+        return;
+    for (int i = 0; i < FATBControls.Count(); ++i) {
+        auto* control = dynamic_cast<TRurCustomToolBarControl*>(FATBControls.Item<TControl>(i));
+        if (!control)
+            continue;
+        control->AdjustSize();
+        if (auto* button = dynamic_cast<TRurCustomToolBarButton*>(control))
+            button->GenerateShade();
+    }
+}
+
+void TRurCustomToolBar::SetDisabledImages(TCustomImageList* value)
+{
+    if (value == FDisabledImages)
+        return;
+    FDisabledImages = value;
+    if (value)
+        value->FreeNotification(this);
+    for (int i = 0; i < FATBControls.Count(); ++i)
+        if (auto* control = dynamic_cast<TRurCustomToolBarControl*>(FATBControls.Item<TControl>(i)))
+            control->AdjustSize();
+    Invalidate();
+}
+
+void TRurCustomToolBar::SetOptionMenu(TPopupMenu* value)
+{
+    FOptionMenu = value;
+    if (value)
+        value->FreeNotification(this);
+}
+
+void TRurCustomToolBar::SetAllowFloating(bool value)
+{
+    if (FToolBarState != tsFloating)
+        FAllowFloating = value;
+}
+
+void TRurCustomToolBar::SetLocked(bool value)
+{
+    if (FToolBarState != tsFloating)
+        FLocked = value;
+}
+
+void TRurCustomToolBar::SetCaption(const String& value)
+{
+    if (value == FCaption)
+        return;
+    FCaption = value;
+    SetText(value);
+    Invalidate();
+}
+
+void TRurCustomToolBar::SetWideCaption(const String& value)
+{
+    if (value == FWideCaption)
+        return;
+    FWideCaption = value;
+    Invalidate();
+}
+
+void TRurCustomToolBar::SetCaptionFont(TFont* value)
+{
+    FCaptionFont->Assign(value);
+    Invalidate();
+}
+
+void TRurCustomToolBar::SetShowCaption(bool value)
+{
+    if (value == FShowCaption)
+        return;
+    FShowCaption = value;
+    ArrangeControls(true);
+    Invalidate();
+}
+
+void TRurCustomToolBar::SetCaptionPosition(TToolBarCaptionPosition value)
+{
+    if (value == FCaptionPosition)
+        return;
+    FCaptionPosition = value;
+    if (FShowCaption) {
+        ArrangeControls(false);
+        Invalidate();
+    }
+}
+
+void TRurCustomToolBar::SetCaptionAlignment(TAlignment value)
+{
+    if (value == FCaptionAlignment)
+        return;
+    FCaptionAlignment = value;
+    Invalidate();
+}
+
+void TRurCustomToolBar::SetCaptionHeight(int value)
+{
+    if (value == FCaptionHeight)
+        return;
+    FCaptionHeight = value;
+    if (FShowCaption) {
+        ArrangeControls(false);
+        Invalidate();
+    }
+}
+
+void TRurCustomToolBar::SetShowRightHandle(bool value)
+{
+    if (value == FShowRightHandle)
+        return;
+    FShowRightHandle = value;
+    FPopupIndicatorWidth = value ? 14 : 4;
+    if (Visible()) {
+        // A dock row re-arranges its toolbars here once the dock panel exists.
+        ArrangeControls(true);
+        Invalidate();
+    }
+}
+
+void TRurCustomToolBar::SetShowOptionIndicator(bool value)
+{
+    if (value == FShowOptionIndicator)
+        return;
+    FShowOptionIndicator = value;
+    Invalidate();
+}
+
+void TRurCustomToolBar::SetAntiAlias(RurGDIP::TAntiAlias value)
+{
+    FAntiAlias = value;
+    Invalidate();
+}
+
+void TRurCustomToolBar::SetAutoArrangeButtons(bool value)
+{
+    if (value == FAutoArrangeButtons)
+        return;
+    FAutoArrangeButtons = value;
+    if (!value && !ComponentState().Contains(csLoading) && FAutoRUL)
+        FRUControls.AssignList(FATBControls);
+}
+
+void TRurCustomToolBar::SetPrevActiveControl(TWinControl* value)
+{
+    FPrevActiveControl = value;
+    if (value)
+        value->FreeNotification(this);
+}
+
+// ---- Dock side ---------------------------------------------------------------------------------
+
+void TRurCustomToolBar::SetPosition(TDockAlign value)
+{
+    if (value == FPosition)
+        return;
+    FPosition = value;
+    const bool oldAllow = FAllowBoundChange;
+    FAllowBoundChange = true;
+    TSizeConstraints* c = Constraints();
+    auto setLength = [&](int length) {
+        if (IsVertical()) {
+            c->SetMinWidth(0);
+            c->SetMaxWidth(0);
+            c->SetMinHeight(FMinLength);
+            c->SetMaxHeight(FMaxLength);
+            SetBounds(Left(), Top(), FSizeAtDock, length);
+        } else {
+            c->SetMinHeight(0);
+            c->SetMaxHeight(0);
+            c->SetMinWidth(FMinLength);
+            c->SetMaxWidth(FMaxLength);
+            SetBounds(Left(), Top(), length, FSizeAtDock);
+        }
+    };
+    setLength(FMaxLength);
+    FInternalControlPositioning = true;
+    for (int i = 0; i < FATBControls.Count(); ++i)
+        if (auto* control = dynamic_cast<TRurCustomToolBarControl*>(FATBControls.Item<TControl>(i)))
+            control->SetPosition(value);
+    FInternalControlPositioning = false;
+    FMaxLength = GetFullLength();
+    setLength(FMaxLength);
+    FAllowBoundChange = oldAllow;
+    ArrangeControls(false);
+    UpdateHiddenControls();
+}
+
+// ---- Hot button --------------------------------------------------------------------------------
 
 void TRurCustomToolBar::HotButtonChanged(TRurCustomToolBarButton* button)
 {
@@ -125,55 +457,85 @@ void TRurCustomToolBar::HotButtonChanged(TRurCustomToolBarButton* button)
     }
 }
 
-void TRurCustomToolBar::MarkControlUsed(TControl* control)
+// ---- Control lists -----------------------------------------------------------------------------
+
+TControl* TRurCustomToolBar::ToolBarControls(int index) const
 {
-    if (ComponentState().Contains(csDestroying) || FATBControls.IndexOf(control) < 0)
-        return;
-    if (FRUControls.Remove(control) >= 0)
-        FRUControls.Insert(0, control);
-    if (control->Parent() != this && !ComponentState().Contains(csDesigning) &&
-        !ComponentState().Contains(csLoading)) {
-        FInternalControlUpdation = true;
-        control->SetParent(this);
-        FInternalControlUpdation = false;
+    return index >= 0 && index < FATBControls.Count() ? FATBControls.Item<TControl>(index) : nullptr;
+}
+
+void TRurCustomToolBar::BuildControlList()
+{
+    FATBControls.Clear();
+    const bool vertical = IsVertical();
+    auto key = [vertical](const TControl* c) { return vertical ? c->Top() : c->Left(); };
+    for (int i = 0; i < ControlCount(); ++i) {
+        TControl* control = Controls(i);
+        if (dynamic_cast<TOptionSelectorWindow*>(control))
+            continue;
+        // After the last entry whose key is not greater: equal keys keep the designed order.
+        int at = FATBControls.Count();
+        while (at > 0 && key(FATBControls.Item<TControl>(at - 1)) > key(control))
+            --at;
+        FATBControls.Insert(at, control);
     }
-    HideOptionWindow();
-    UpdateHiddenControls();
+    if (FAutoRUL)
+        FRUControls.AssignList(FATBControls);
 }
 
-void TRurCustomToolBar::HideOptionWindow()
+int TRurCustomToolBar::AddToolBarControl(TControl* control)
 {
-    if (FOptionWindow && FOptionWindow->Visible())
-        FOptionWindow->Hide();
+    if (!control || FATBControls.IndexOf(control) >= 0 || control->Parent() == this)
+        return -1;
+    const int height = control->Height();
+    FRuntimeCreate = true;
+    try {
+        control->SetParent(this);
+    } catch (...) {
+        FRuntimeCreate = false;
+        throw;
+    }
+    FRuntimeCreate = false;
+    control->SetHeight(height);
+    const int index = FATBControls.IndexOf(control);
+    if (index < 0)
+        return -1;
+    MoveToolBarControl(index, FATBControls.Count() - 1);
+    if (auto* button = dynamic_cast<TRurCustomToolBarButton*>(control))
+        button->AdjustSize();
+    return FATBControls.IndexOf(control);
 }
 
-void TRurCustomToolBar::SetPrevActiveControl(TWinControl* value)
+void TRurCustomToolBar::InsertToolBarControl(int index, TControl* control)
 {
-    FPrevActiveControl = value;
-    if (value)
-        value->FreeNotification(this);
+    const int added = AddToolBarControl(control);
+    if (added >= 0)
+        MoveToolBarControl(added, index);
 }
 
-void TRurCustomToolBar::ArrangeControls(bool /*resize*/) {}
-
-void TRurCustomToolBar::UpdateHiddenControls() {}
-
-void TRurCustomToolBar::UpdateSize() {}
-
-bool TRurCustomToolBar::DropDownButtonMenu(TRurCustomToolBarButton* /*button*/) { return false; }
-
-void TRurCustomToolBar::WndProc(TMessage& message)
+void TRurCustomToolBar::MoveToolBarControl(int fromIndex, int toIndex)
 {
-    TCustomControl::WndProc(message);
-    if (message.Msg != CM_CONTROLCHANGE)
+    const int count = FATBControls.Count();
+    if (fromIndex < 0 || fromIndex >= count || toIndex < 0 || toIndex >= count || fromIndex == toIndex)
         return;
-    auto* control = reinterpret_cast<TControl*>(message.WParam);
-    if (dynamic_cast<TOptionSelectorWindow*>(control) || FInternalControlUpdation)
+    void* control = FATBControls.GetItemsEx(fromIndex);
+    FRUControls.Remove(control);
+    FLUHidedControls.Remove(control);
+    FATBControls.Move(fromIndex, toIndex);
+    if (FAutoRUL)
+        FRUControls.Add(control);
+    ArrangeControls(true);
+}
+
+void TRurCustomToolBar::EnableAllControls(bool value)
+{
+    if (ComponentState().Contains(csDesigning))
         return;
-    if (message.LParam)
-        ControlInserted(control);
-    else
-        ControlRemoved(control);
+    for (int i = 0; i < FATBControls.Count(); ++i) {
+        TControl* control = FATBControls.Item<TControl>(i);
+        if (control->Visible() && !dynamic_cast<TRurToolBarSeparator*>(control))
+            control->SetEnabled(value);
+    }
 }
 
 void TRurCustomToolBar::ControlInserted(TControl* control)
@@ -184,14 +546,10 @@ void TRurCustomToolBar::ControlInserted(TControl* control)
         if (!ComponentState().Contains(csLoading) && !ComponentState().Contains(csDesigning))
             item->AdjustSize();
     }
-    const int current = FATBControls.IndexOf(control);
-    const int ordered = OrderedIndex(control, current);
-    if (current < 0) {
-        FATBControls.Insert(ordered, control);
-    } else if (ordered != current) {
-        FATBControls.Delete(current);
-        FATBControls.Insert(ordered > current ? ordered - 1 : ordered, control);
-    }
+    if (FATBControls.IndexOf(control) < 0)
+        FATBControls.Insert(OrderedIndex(control, -1), control);
+    else
+        MoveToOrderedIndex(control);
     if (FAutoRUL && FRUControls.IndexOf(control) < 0)
         FRUControls.Add(control);
     ArrangeControls(true);
@@ -209,16 +567,19 @@ void TRurCustomToolBar::ControlRemoved(TControl* control)
 
 void TRurCustomToolBar::ForgetControl(const void* control)
 {
-    if (FATBControls.IndexOf(const_cast<void*>(control)) < 0)
+    void* item = const_cast<void*>(control);
+    if (FATBControls.IndexOf(item) < 0)
         return;
     if (control == FHotButton)
         FHotButton = nullptr;
-    FATBControls.Remove(const_cast<void*>(control));
+    FATBControls.Remove(item);
+    FSeparatorsHidden.Remove(item);
     if (FAutoRUL) {
-        FRUControls.Remove(const_cast<void*>(control));
-        FLUHidedControls.Remove(const_cast<void*>(control));
+        FRUControls.Remove(item);
+        FLUHidedControls.Remove(item);
     }
-    ArrangeControls(true);
+    if (!ComponentState().Contains(csDestroying))
+        ArrangeControls(true);
 }
 
 int TRurCustomToolBar::OrderedIndex(TControl* control, int current) const
@@ -228,15 +589,26 @@ int TRurCustomToolBar::OrderedIndex(TControl* control, int current) const
         return current;
     if (control->Left() == 0 || control->Top() == 0)
         return count;
-    const bool vertical = FPosition == daLeft || FPosition == daRight;
     for (int i = 0; i < count; ++i) {
         if (i == current)
             continue;
         TControl* other = FATBControls.Item<TControl>(i);
-        if (vertical ? other->Top() >= control->Top() : other->Left() >= control->Left())
+        if (IsVertical() ? other->Top() >= control->Top() : other->Left() >= control->Left())
             return i;
     }
     return count;
+}
+
+void TRurCustomToolBar::MoveToOrderedIndex(TControl* control)
+{
+    const int current = FATBControls.IndexOf(control);
+    int ordered = OrderedIndex(control, current);
+    if (current < 0 || ordered == current)
+        return;
+    if (ordered > current)
+        --ordered;
+    FATBControls.Delete(current);
+    FATBControls.Insert(ordered, control);
 }
 
 void TRurCustomToolBar::Notification(TComponent* component, TOperation operation)
@@ -257,6 +629,14 @@ void TRurCustomToolBar::Notification(TComponent* component, TOperation operation
         SetDisabledImages(nullptr);
     if (component == FToolBarStyler)
         SetToolBarStyler(nullptr);
+    if (component == FOptionMenu)
+        FOptionMenu = nullptr;
+    if (component == FMenu)
+        SetMenu(nullptr);
+    if (component == FMergedMenu)
+        MergeMenu(nullptr);
+    for (auto it = FMDIChildMenu.begin(); it != FMDIChildMenu.end();)
+        it = it->Form == component ? FMDIChildMenu.erase(it) : it + 1;
     if (component == FPrevActiveControl)
         FPrevActiveControl = nullptr;
     if (component == FOptionWindow) {
@@ -265,11 +645,4 @@ void TRurCustomToolBar::Notification(TComponent* component, TOperation operation
     }
     // The component may be half destroyed: it is only looked up, never used.
     ForgetControl(component);
-}
-
-void TRurCustomToolBar::Paint()
-{
-    // The toolbar's face belongs to its painting; until then a plain background in its colour.
-    Canvas()->Brush()->SetColor(Color());
-    Canvas()->FillRect(ClientRect());
 }

@@ -14,6 +14,9 @@ TAVIN_ENUM(TGroupStyle, gsClassic, gsOffice2013, gsWindows8, gsOffice2016, gsOff
 // The dock side of a toolbar: daTop and daBottom mean a horizontal toolbar.
 TAVIN_ENUM(TDockAlign, daLeft, daTop, daRight, daBottom)
 
+// Where a toolbar's caption band lies: above (left of) or below (right of) its body.
+TAVIN_ENUM(TToolBarCaptionPosition, cpTop, cpBottom)
+
 // Where a dock panel, toolbar or ribbon keeps its layout.
 TAVIN_ENUM(TPersistenceLocation, plRegistry, plIniFile)
 

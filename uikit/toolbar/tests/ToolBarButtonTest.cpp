@@ -38,8 +38,8 @@ protected:
         Form->SetBounds(50, 50, 420, 200);
         ToolBar = new TRurToolBar(Form);
         ToolBar->SetParent(Form);
+        UsePlainFace(ToolBar);
         ToolBar->SetBounds(10, 10, 300, 40);
-        ToolBar->SetColor(clWhite);
         ASSERT_TRUE(ShowActive(Form));
     }
     static void TearDownTestSuite()

@@ -2,6 +2,8 @@
 // its menu drops, the open-bottom frame, and the press that closed a menu not reopening it.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "Forms.h"
 #include "GuiTestSupport.h"
 #include "Menus.h"
@@ -27,6 +29,16 @@ void CALLBACK EndMenuLater(HWND, UINT, UINT_PTR id, DWORD)
     EndMenu();
 }
 
+// What a test looks at while a menu is open, then the menu closes.
+std::function<void()> WhileMenuOpen;
+void CALLBACK LookThenEndMenu(HWND, UINT, UINT_PTR id, DWORD)
+{
+    KillTimer(nullptr, id);
+    if (WhileMenuOpen)
+        WhileMenuOpen();
+    EndMenu();
+}
+
 class ToolBarMenuButtonTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -35,8 +47,8 @@ protected:
         Form->SetBounds(60, 60, 400, 160);
         ToolBar = new TRurToolBar(Form.get());
         ToolBar->SetParent(Form.get());
+        UsePlainFace(ToolBar);
         ToolBar->SetBounds(10, 10, 300, 30);
-        ToolBar->SetColor(clWhite);
         TButtonAppearance* s = ToolBar->CurrentToolBarStyler()->ButtonAppearance();
         s->SetColorHot(StylerHot);
         s->SetColorDown(StylerDown);
@@ -84,14 +96,28 @@ TEST_F(ToolBarMenuButtonTest, FaceFollowsTheStyler)
     EXPECT_EQ(Button->Appearance()->ColorHot(), clLime);
     AddToContactSheet(u"Menu item, hot", Snapshot(ToolBar).get());
 
-    // Its menu dropping: the down look.
+    // Its menu dropping: the down look while the menu is open.
     TMenuItem item(nullptr);
     item.SetCaption(u"&File");
+    auto* sub = new TMenuItem(&item);
+    sub->SetCaption(u"&New");
+    item.Add(sub);
     Button->SetMenuItem(&item);
+    TRurButtonState state = absUp;
+    TColor face = clNone;
+    WhileMenuOpen = [&] {
+        state = Button->State();
+        face = FaceAt(2, 2);
+        AddToContactSheet(u"Menu item, dropped", Snapshot(ToolBar).get());
+    };
+    SetTimer(nullptr, 0, 200, &LookThenEndMenu);
     Button->DoDropDown();
-    EXPECT_EQ(Button->State(), absDropDown);
-    EXPECT_EQ(FaceAt(2, 2), StylerDown);
-    AddToContactSheet(u"Menu item, dropped", Snapshot(ToolBar).get());
+    WhileMenuOpen = nullptr;
+    EXPECT_EQ(state, absDropDown);
+    EXPECT_EQ(face, StylerDown);
+    EXPECT_EQ(Button->State(), absUp) << "back up once the menu closed";
+    PumpUntil([&] { return !ToolBar->MenuDropped(); });
+    EXPECT_EQ(item.Count(), 1) << "the sub-item went back to its item";
     Button->SetMenuItem(nullptr);
 }
 
@@ -108,9 +134,14 @@ TEST_F(ToolBarMenuButtonTest, APressThatClosedTheMenuDoesNotReopenIt)
     EXPECT_FALSE(Button->MenuBeingClosed());
     MouseAt(ToolBar, WM_LBUTTONUP, Centre());
 
+    TRurButtonState state = absUp;
+    WhileMenuOpen = [&] { state = Button->State(); };
+    SetTimer(nullptr, 0, 200, &LookThenEndMenu);
     MouseAt(ToolBar, WM_LBUTTONDOWN, Centre(), MK_LBUTTON);
-    EXPECT_EQ(Button->State(), absDropDown) << "the next press drops the menu";
+    WhileMenuOpen = nullptr;
+    EXPECT_EQ(state, absDropDown) << "the next press drops the menu";
     MouseAt(ToolBar, WM_LBUTTONUP, Centre());
+    PumpUntil([&] { return !ToolBar->MenuDropped(); });
     Button->SetMenuItem(nullptr);
 }
 

@@ -26,6 +26,7 @@ protected:
         Edit->SetBounds(10, 150, 100, 22);
         ToolBar = new TRurToolBar(Form.get());
         ToolBar->SetParent(Form.get());
+        UsePlainFace(ToolBar);
         ToolBar->SetBounds(10, 10, 300, 30);
         ToolBar->SetCaption(u"Standard");
         for (int i = 0; i < 3; ++i) {

@@ -7,7 +7,10 @@
 #include "PngImage.h"
 #include "RurFoundationUnits.h"
 #include "RurTBXPVS.h"
+#include "RurToolBar_Messages.h"
 #include "RurToolBar_Platform.h"
+#include "RurToolBar_Styler.h"
+#include "RurToolBar_ToolBar.h"
 #include "Startup.h"
 #include "WideText.h"
 #include "Controls.h"
@@ -64,7 +67,7 @@ void WriteContactSheet()
     png.SaveToFile(file);
 }
 
-const TUnitStep ToolBarTestUnits[] = {RurTBXPVS::RurTBXPVSUnit};
+const TUnitStep ToolBarTestUnits[] = {RurTBXPVS::RurTBXPVSUnit, RurToolBarUnit};
 
 class TToolBarEnvironment : public ::testing::Environment {
 public:
@@ -132,6 +135,17 @@ std::unique_ptr<TBitmap> Snapshot(TWinControl* control)
 }
 
 bool IsDark(TColor color) { return (color & 0xFF) < 0x80 && (color >> 8 & 0xFF) < 0x80 && (color >> 16 & 0xFF) < 0x80; }
+
+void UsePlainFace(TRurCustomToolBar* toolBar, TColor color)
+{
+    toolBar->SetAutoSize(false);
+    toolBar->SetShowRightHandle(false);
+    TCustomRurToolBarStyler* styler = toolBar->CurrentToolBarStyler();
+    styler->SetDragGripStyle(dsNone);
+    styler->SetRoundEdges(false);
+    styler->Color()->SetColorTo(clNone);
+    styler->Color()->SetColor(color);
+}
 
 TScopedDPIScale::TScopedDPIScale(float scale) : FSaved(DPIScale) { DPIScale = scale; }
 

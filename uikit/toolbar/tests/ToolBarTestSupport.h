@@ -17,6 +17,11 @@ std::unique_ptr<TBitmap> Snapshot(TWinControl* control);
 // Ink of an anti-aliased dark line: every channel below 0x80.
 bool IsDark(TColor color);
 
+// A toolbar of the size the test gives it that paints one plain colour, with neither grip nor
+// right handle (a toolbar fixed on a form); it still lines its controls up from the left.
+class TRurCustomToolBar;
+void UsePlainFace(TRurCustomToolBar* toolBar, TColor color = clWhite);
+
 // The unit's DPIScale for the object's lifetime.
 class TScopedDPIScale {
 public:
