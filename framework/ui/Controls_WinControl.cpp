@@ -122,6 +122,12 @@ TWinControl::~TWinControl()
 
 TWinControl* TWinControl::FindControl(HWND wnd)
 {
+    // Window properties are seen by every process: a window of another program made by this
+    // framework carries an address that means nothing here (tests running side by side on one
+    // desktop hit each other's windows under the pointer).
+    DWORD process = 0;
+    if (!wnd || !GetWindowThreadProcessId(wnd, &process) || process != GetCurrentProcessId())
+        return nullptr;
     return static_cast<TWinControl*>(GetPropW(wnd, ControlProp));
 }
 

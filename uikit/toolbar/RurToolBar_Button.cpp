@@ -434,6 +434,8 @@ void TRurCustomToolBarButton::MouseDown(TMouseButton button, TShiftState shift, 
             if (FStyle == tasButton)
                 SetDown(false);
             const TPoint at = ClientToScreen(TPoint{0, Height()});
+            if (FRurToolBar)
+                FRurToolBar->StyleDropDownMenu(FDropDownMenu);
             FMenuSel = IsMenuButton();
             Repaint();
             FDropDownMenu->Popup(at.X, at.Y);

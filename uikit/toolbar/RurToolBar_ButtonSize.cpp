@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "Math.h"
+#include "RurMenus_Styler.h"
 #include "RurStyleIF.h"
 #include "RurToolBar_Button.h"
 #include "RurToolBar_Platform.h"
@@ -45,9 +46,12 @@ TRurCustomToolBarButton::TImageSource TRurCustomToolBarButton::ImageSource(bool 
 
 TFont* TRurCustomToolBarButton::CaptionFontToUse() const
 {
-    if (FParentStyler && FRurToolBar)
-        return FRurToolBar->CurrentToolBarStyler()->ButtonAppearance()->CaptionFont();
-    return Font();
+    if (!FParentStyler || !FRurToolBar)
+        return Font();
+    const TCustomRurToolBarStyler* styler = FRurToolBar->CurrentToolBarStyler();
+    if (IsMenuButton() && styler->CurrentRurMenuStyler())
+        return styler->CurrentRurMenuStyler()->RootItem()->Font();
+    return styler->ButtonAppearance()->CaptionFont();
 }
 
 void TRurCustomToolBarButton::AdjustSize()

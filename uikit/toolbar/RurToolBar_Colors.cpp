@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "Math.h"
+#include "RurGlowButton.h"
 #include "RurGDIP.h"
 #include "RurToolBar_Shapes.h"
 
@@ -54,6 +55,25 @@ TColor ShadeColor(TColor color, int delta)
     const double f = std::min(100 + delta, 100) / 100.0;
     auto shade = [&](int v) { return (v == 0 ? std::max(delta, 0) : RoundToInt(v * f)) & 0xFF; };
     return FromChannels(shade(c.R), shade(c.G), shade(c.B));
+}
+
+void ClearGlowButtonAppearance(TGlowButtonAppearance* appearance)
+{
+    if (!appearance)
+        return;
+    using Setter = void (TGlowButtonAppearance::*)(TColor);
+    static constexpr Setter cleared[] = {
+        &TGlowButtonAppearance::SetBorderColor,     &TGlowButtonAppearance::SetBorderColorHot,
+        &TGlowButtonAppearance::SetBorderColorDown, &TGlowButtonAppearance::SetColor,
+        &TGlowButtonAppearance::SetColorTo,         &TGlowButtonAppearance::SetColorDown,
+        &TGlowButtonAppearance::SetColorDownTo,     &TGlowButtonAppearance::SetColorHot,
+        &TGlowButtonAppearance::SetColorHotTo,      &TGlowButtonAppearance::SetColorMirror,
+        &TGlowButtonAppearance::SetColorMirrorTo,   &TGlowButtonAppearance::SetColorMirrorHot,
+        &TGlowButtonAppearance::SetColorMirrorHotTo, &TGlowButtonAppearance::SetColorMirrorDown,
+        &TGlowButtonAppearance::SetColorMirrorDownTo, &TGlowButtonAppearance::SetColorDisabled,
+        &TGlowButtonAppearance::SetColorDisabledTo};
+    for (Setter set : cleared)
+        (appearance->*set)(clNone);
 }
 
 void DrawGradient(TCanvas* canvas, TColor fromColor, TColor toColor, int steps, TRect r, bool horizontal)

@@ -15,6 +15,12 @@ TColor DarkenColor(TColor color, int percent);
 // is positive.
 TColor ShadeColor(TColor color, int delta);
 
+class TGlowButtonAppearance;
+// Sets the normal, hot, down and disabled fills and the normal, hot and down borders to clNone
+// through the setters (the checked colours, mirror checked/disabled colours and text colours stay):
+// the ribbon clears a glow button this way before filling it with its own tones. Null does nothing.
+void ClearGlowButtonAppearance(TGlowButtonAppearance* appearance);
+
 // steps bands from fromColor to toColor, left to right when horizontal, else top to bottom; the
 // canvas keeps the last band's pen and brush colour.
 void DrawGradient(TCanvas* canvas, TColor fromColor, TColor toColor, int steps, TRect r, bool horizontal);

@@ -8,6 +8,7 @@
 #include "RurToolBar_Colors.h"
 #include "RurToolBar_Platform.h"
 #include "RurToolBar_PopupMenu.h"
+#include "RurToolBar_Styler.h"
 #include "RurToolBar_Text.h"
 #include "RurToolBar_ToolBar.h"
 
@@ -325,9 +326,12 @@ void TControlSelectorPanel::ShowAddAndRemovePopup()
     FAddAndRemovePopup->SetRurToolBar(toolBar);
 
     // One row named after the toolbar; under it a check row per control, separators left out.
-    TATBMenuItem* root = FAddAndRemovePopup->PopupPanel()->Items();
+    TATBPopupPanel* panel = FAddAndRemovePopup->PopupPanel();
+    TATBMenuItem* root = panel->Items();
     root->Clear();
+    panel->SetShowIconBar(true);
     if (toolBar) {
+        panel->SetRurMenuStyler(toolBar->CurrentToolBarStyler()->CurrentRurMenuStyler());
         TATBMenuItem* bar = root->Add();
         bar->SetCaption(toolBar->Caption());
         for (int i = 0; i < toolBar->ToolBarControlCount(); ++i) {
@@ -341,7 +345,7 @@ void TControlSelectorPanel::ShowAddAndRemovePopup()
             row->SetCaption(RowCaption(control));
         }
     }
-    FAddAndRemovePopup->PopupPanel()->ArrangeItems();
+    panel->ArrangeItems();
     FAddAndRemovePopup->SetWindowSize();
     if (TRurPopupForm* window = Window())
         window->SetHideOnDeActivate(false);

@@ -1,6 +1,7 @@
 // The menu-bar item: its construction, published set and face.
 #include "RurToolBar_MenuButton.h"
 
+#include "RurMenus_Styler.h"
 #include "RurToolBar_Styler.h"
 #include "RurToolBar_ToolBar.h"
 
@@ -59,17 +60,37 @@ void TRurToolBarMenuButton::DrawButtonFace(TCanvas* canvas)
 
     const TButtonAppearance* own = FAppearance.get();
     const TButtonAppearance* states = CurrentAppearance();
+    // In a menu bar the item looks like the menu styler's root item.
+    const TRootItem* root = MenuBarRootItem();
+    auto direction = [](RurMenus::TGradientDirection d) {
+        return d == RurMenus::gdHorizontal ? gdHorizontal : gdVertical;
+    };
+    const bool followsStyler = FParentStyler && FRurToolBar;
     TFaceLook look;
-    if (FState == absDisabled || !Enabled())
+    if (FState == absDisabled || !Enabled()) {
         look = DisabledLook();
-    else if (FState == absDown || FState == absDropDown || (FPropHot && FState == absExclusive) || FMouseDownInControl)
+    } else if (FState == absDown || FState == absDropDown || (FPropHot && FState == absExclusive) || FMouseDownInControl) {
         look = DownLook(states);
-    else if (FState == absExclusive)
+        if (followsStyler && root)
+            look = {root->SelectedColor(), root->SelectedColorTo(), root->SelectedTextColor(),
+                    root->SelectedBorderColor(), root->HoverColor(), root->HoverColorTo(),
+                    direction(root->SelectedGradientDirection()), FGlyphDown.get()};
+    } else if (FState == absExclusive) {
         look = CheckedLook(own);
-    else if (FPropHot)
+    } else if (FPropHot) {
         look = HotLook(states);
-    else
+        if (followsStyler && root)
+            look = {root->HoverColor(), root->HoverColorTo(), root->HoverTextColor(), root->HoverBorderColor(),
+                    root->HoverColor(), root->HoverColorTo(), direction(root->HoverGradientDirection()),
+                    FGlyphHot.get()};
+    } else if (followsStyler && root) {
+        look = NormalLook(root->Font()->Color());
+        if (!FTransparent)
+            look = {root->Color(), root->ColorTo(), root->Font()->Color(), own->BorderColor(), root->Color(),
+                    root->ColorTo(), direction(root->GradientDirection()), FGlyph.get()};
+    } else {
         look = NormalLook(own->CaptionTextColor());
+    }
     if (look.Glyph->Empty())
         look.Glyph = FGlyph.get();
 
@@ -81,9 +102,19 @@ void TRurToolBarMenuButton::DrawButtonFace(TCanvas* canvas)
     DrawGlyphAndCaption(canvas, m, look.Glyph, look.Caption);
 }
 
+const TRootItem* TRurToolBarMenuButton::MenuBarRootItem() const
+{
+    if (!FRurToolBar || !FRurToolBar->Menu())
+        return nullptr;
+    const TCustomRurMenuStyler* menuStyler = FRurToolBar->CurrentToolBarStyler()->CurrentRurMenuStyler();
+    return menuStyler ? menuStyler->RootItem() : nullptr;
+}
+
 void TRurToolBarMenuButton::DrawOpenMenuFrame(TCanvas* canvas, const TRect& main, const TRect& drop)
 {
-    canvas->Pen()->SetColor(TColor(0x800000));
+    const TCustomRurMenuStyler* menuStyler =
+        FParentStyler && FRurToolBar ? FRurToolBar->CurrentToolBarStyler()->CurrentRurMenuStyler() : nullptr;
+    canvas->Pen()->SetColor(menuStyler ? menuStyler->MenuBorderColor() : TColor(0x800000));
     canvas->MoveTo(main.Left, drop.Bottom);
     canvas->LineTo(main.Left, IsVertical() ? main.Top : drop.Top);
     canvas->LineTo(drop.Right - 1, IsVertical() ? main.Top : drop.Top);

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "Math.h"
+#include "RurMenus_Styler.h"
 #include "RurToolBar_Button.h"
 #include "RurToolBar_Colors.h"
 #include "RurToolBar_Platform.h"
@@ -26,6 +27,18 @@ void DrawFitted(TCanvas* canvas, TGraphic* graphic, const TRect& cell)
         canvas->Draw(r.Left, r.Top, graphic);
     } else {
         canvas->StretchDraw(cell, graphic);
+    }
+}
+
+// A column from color to colorTo, left to right in 40 steps; solid in color when either is unset.
+void FillColumn(TCanvas* canvas, const TRect& column, TColor color, TColor colorTo)
+{
+    if (color != clNone && colorTo != clNone) {
+        DrawGradient(canvas, color, colorTo, 40, column, true);
+    } else if (color != clNone) {
+        canvas->Brush()->SetStyle(bsSolid);
+        canvas->Brush()->SetColor(color);
+        canvas->FillRect(column);
     }
 }
 
@@ -116,6 +129,24 @@ void TATBPopupPanel::SetItems(TATBMenuItem* value)
     ArrangeItems();
 }
 
+void TATBPopupPanel::SetRurMenuStyler(TCustomRurMenuStyler* value)
+{
+    if (value == FRurMenuStyler)
+        return;
+    if (FRurMenuStyler)
+        FRurMenuStyler->RemoveFreeNotification(this);
+    FRurMenuStyler = value;
+    if (value)
+        value->FreeNotification(this);
+}
+
+void TATBPopupPanel::Notification(TComponent* component, TOperation operation)
+{
+    TOptionSelectorPanel::Notification(component, operation);
+    if (operation == opRemove && component == FRurMenuStyler)
+        FRurMenuStyler = nullptr;
+}
+
 void TATBPopupPanel::ArrangeItems()
 {
     if (!FItems)
@@ -138,7 +169,7 @@ void TATBPopupPanel::ArrangeItems()
             FShowImageBar = (image.Images && image.Index >= 0) || !button->Glyph()->Empty();
         }
     }
-    a += Scaled(24);
+    a += IconBarWidth();
     if (FShowImageBar)
         a += FImageBarSize;
     a = std::max(a, 70);
@@ -240,6 +271,8 @@ void TATBPopupPanel::OpenSubWindow()
         FItemPopup->SetOnHide(MakeHandler<&TATBPopupPanel::SubWindowHidden>(this));
         FItemPopup->SetOnDeActivateHide(MakeHandler<&TATBPopupPanel::SubWindowDeactivated>(this));
     }
+    FItemPopup->PopupPanel()->SetShowIconBar(true);
+    FItemPopup->PopupPanel()->SetRurMenuStyler(FRurMenuStyler);
     FItemPopup->PopupPanel()->SetItems(row);
     FPopupItem = FHotItem;
     FItemPopup->SetWindowSize();
@@ -308,6 +341,43 @@ void TATBPopupPanel::DrawObjectImage(TCanvas* canvas, TObject* object, const TRe
     }
 }
 
+int TATBPopupPanel::IconBarWidth() const
+{
+    return FRurMenuStyler && FShowIconBar ? Scaled(FRurMenuStyler->IconBar()->Size()) : 0;
+}
+
+void TATBPopupPanel::DrawCheckMark(TCanvas* canvas, const TRect& cell, bool hot)
+{
+    const TSelectedItem* selected = FRurMenuStyler->SelectedItem();
+    const TIconBar* bar = FRurMenuStyler->IconBar();
+    const TColor color = hot ? selected->CheckColor() : bar->CheckColor();
+    const TColor colorTo = hot ? selected->CheckColorTo() : bar->CheckColorTo();
+    const TColor border = hot ? selected->BorderColor() : bar->CheckBorder();
+    if (colorTo != clNone) {
+        DrawGradient(canvas, color, colorTo, 16, cell, true);
+    } else if (color != clNone) {
+        canvas->Brush()->SetStyle(bsSolid);
+        canvas->Brush()->SetColor(color);
+        canvas->FillRect(cell);
+    }
+    if (border != clNone) {
+        canvas->Brush()->SetStyle(bsClear);
+        canvas->Pen()->SetColor(border);
+        canvas->Rectangle(cell);
+    }
+    DrawMenuGlyph(canvas, FRurMenuStyler->Glyphs()->Check(), cell);
+}
+
+void TATBPopupPanel::DrawMenuGlyph(TCanvas* canvas, TBitmap* glyph, TRect place)
+{
+    if (!glyph || glyph->Empty())
+        return;
+    CenterRect(place, glyph->Width(), glyph->Height());
+    // One-bit glyphs take the text colour.
+    SetTextColor(canvas->Handle(), static_cast<COLORREF>(ColorToRGB(clBtnText)));
+    canvas->Draw(place.Left, place.Top, glyph);
+}
+
 void TATBPopupPanel::Paint()
 {
     TOptionSelectorPanel::Paint();
@@ -315,64 +385,52 @@ void TATBPopupPanel::Paint()
         return;
     TCanvas* canvas = Canvas();
     const TRect content = Rect(FMarginX, FMarginY, Width() - FMarginX, Height() - FMarginY);
-    // Until the menu unit's styler colours these menus, the hot row and the check marks take the
-    // toolbar styler's button colours: hot for the row, checked for the mark.
-    TRurCustomToolBar* toolBar = PopupWindow() ? PopupWindow()->RurToolBar() : nullptr;
-    TButtonAppearance fallback;
-    const TButtonAppearance* colours =
-        toolBar ? toolBar->CurrentToolBarStyler()->ButtonAppearance() : static_cast<const TButtonAppearance*>(&fallback);
-    const int checkCell = Scaled(24);
-    if (FShowImageBar) {
-        const TRect bar = Rect(content.Left + checkCell, content.Top, content.Left + checkCell + FImageBarSize,
-                               content.Bottom);
-        if (FImageBarColor != clNone && FImageBarColorTo != clNone) {
-            DrawGradient(canvas, FImageBarColor, FImageBarColorTo, 40, bar, true);
-        } else if (FImageBarColor != clNone) {
-            canvas->Brush()->SetColor(FImageBarColor);
-            canvas->FillRect(bar);
+    const int iconBar = IconBarWidth();
+    if (FRurMenuStyler) {
+        FRurMenuStyler->Glyphs()->UpdateResources(DPIScale);
+        const TIconBar* bar = FRurMenuStyler->IconBar();
+        if (iconBar > 0) {
+            FillColumn(canvas, Rect(content.Left, content.Top, content.Left + iconBar + (FShowImageBar ? FImageBarSize : 0),
+                                    content.Bottom),
+                       bar->Color(), bar->ColorTo());
+        } else if (FShowImageBar) {
+            FImageBarColor = bar->Color();
+            FImageBarColorTo = bar->ColorTo();
+            FillColumn(canvas, Rect(content.Left, content.Top, content.Left + FImageBarSize, content.Bottom),
+                       FImageBarColor, FImageBarColorTo);
         }
     }
     canvas->Font()->Assign(Font());
     for (int i = 0; i < FItems->Count(); ++i) {
         TATBMenuItem* item = FItems->Items(i);
         const TRect r = item->BoundRect();
-        if (i == FHotItem) {
-            if (colours->ColorHot() != clNone && colours->ColorHotTo() != clNone)
-                DrawGradient(canvas, colours->ColorHot(), colours->ColorHotTo(), 40, r,
-                             colours->GradientDirectionHot() == gdHorizontal);
-            else if (colours->ColorHot() != clNone) {
-                canvas->Brush()->SetColor(colours->ColorHot());
+        const bool hot = i == FHotItem && FRurMenuStyler;
+        if (hot) {
+            const TSelectedItem* selected = FRurMenuStyler->SelectedItem();
+            if (selected->Color() != clNone && selected->ColorTo() != clNone)
+                DrawGradient(canvas, selected->Color(), selected->ColorTo(), 40, r,
+                             selected->GradientDirection() == RurMenus::gdHorizontal);
+            else if (selected->Color() != clNone) {
+                canvas->Brush()->SetStyle(bsSolid);
+                canvas->Brush()->SetColor(selected->Color());
                 canvas->FillRect(r);
             }
-            if (colours->BorderHotColor() != clNone) {
+            if (selected->BorderColor() != clNone) {
                 canvas->Brush()->SetStyle(bsClear);
-                canvas->Pen()->SetColor(colours->BorderHotColor());
+                canvas->Pen()->SetColor(selected->BorderColor());
                 canvas->Rectangle(r);
             }
         }
-        TRect cell = Rect(r.Left, r.Top, r.Left + checkCell, r.Bottom);
         TRect text = r;
-        text.Left = cell.Right;
-        if (item->AutoCheck() && item->Checked() && item->Enabled()) {
-            const TRect box = Rect(cell.Left + 1, cell.Top + 1, cell.Right - 2, cell.Bottom - 1);
-            if (colours->ColorChecked() != clNone) {
-                canvas->Brush()->SetStyle(bsSolid);
-                canvas->Brush()->SetColor(colours->ColorChecked());
-                canvas->FillRect(box);
+        if (iconBar > 0) {
+            const TRect cell = Rect(r.Left, r.Top, r.Left + iconBar, r.Bottom);
+            text.Left = cell.Right;
+            if (item->AutoCheck()) {
+                if (item->Checked() && item->Enabled())
+                    DrawCheckMark(canvas, Rect(cell.Left + 1, cell.Top + 1, cell.Right - 2, cell.Bottom - 1), hot);
+            } else if (!FShowImageBar) {
+                DrawObjectImage(canvas, item->Objects(), cell);
             }
-            canvas->Brush()->SetStyle(bsClear);
-            canvas->Pen()->SetColor(colours->BorderCheckedColor());
-            canvas->Rectangle(box);
-            // The tick.
-            const int cx = (box.Left + box.Right) / 2, cy = (box.Top + box.Bottom) / 2;
-            canvas->Pen()->SetColor(clBlack);
-            for (int d = 0; d < 2; ++d) {
-                canvas->MoveTo(cx - 4, cy - 1 + d);
-                canvas->LineTo(cx - 1, cy + 2 + d);
-                canvas->LineTo(cx + 5, cy - 4 + d);
-            }
-        } else if (!FShowImageBar) {
-            DrawObjectImage(canvas, item->Objects(), cell);
         }
         if (FShowImageBar) {
             DrawObjectImage(canvas, item->Objects(), Rect(text.Left, r.Top, text.Left + FImageBarSize, r.Bottom));
@@ -381,14 +439,9 @@ void TATBPopupPanel::Paint()
         canvas->Brush()->SetStyle(bsClear);
         RECT t = ToWinRect(Rect(text.Left + 4, text.Top, text.Right, text.Bottom));
         DrawShapedText(TextDC(canvas), item->Caption(), t, DT_SINGLELINE | DT_VCENTER);
-        if (item->HasChildren()) {
-            // The sub-menu arrow: a small triangle pointing right.
+        if (item->HasChildren() && FRurMenuStyler) {
             const int m = (r.Top + r.Bottom - 5) / 2;
-            canvas->Pen()->SetColor(canvas->Font()->Color());
-            for (int k = 0; k < 3; ++k) {
-                canvas->MoveTo(r.Right - 8 + k, m + k);
-                canvas->LineTo(r.Right - 8 + k, m + 6 - k);
-            }
+            DrawMenuGlyph(canvas, FRurMenuStyler->Glyphs()->SubMenu(), Rect(r.Right - 8, m, r.Right - 5, m + 6));
         }
     }
 }

@@ -9,6 +9,7 @@
 #include "RurToolBar_OptionWindow.h"
 
 class TATBPopupPanel;
+class TCustomRurMenuStyler;
 
 // Where a sub-menu of the given size opens at the screen point at: moved up to stay 2 pixels
 // above the work area's bottom, and opened to the left (its right edge at leftEdge) where it
@@ -105,6 +106,12 @@ public:
     void SetHotItem(int value);
     // The row whose sub-window is open; -1 for none.
     int PopupItem() const { return FPopupItem; }
+    // The menu styler whose selected item, icon bar and glyphs colour the rows; not owned.
+    TCustomRurMenuStyler* RurMenuStyler() const { return FRurMenuStyler; }
+    void SetRurMenuStyler(TCustomRurMenuStyler* value);
+    // The menu styler's icon column (check marks, or images when there is no image column).
+    bool ShowIconBar() const { return FShowIconBar; }
+    void SetShowIconBar(bool value) { FShowIconBar = value; }
     bool ShowImageBar() const { return FShowImageBar; }
     void SetShowImageBar(bool value) { FShowImageBar = value; }
     TColor ImageBarColor() const { return FImageBarColor; }
@@ -126,6 +133,7 @@ public:
     void WndProc(TMessage& message) override;
 
 protected:
+    void Notification(TComponent* component, TOperation operation) override;
     void Paint() override;
     void MouseMove(TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
@@ -136,14 +144,21 @@ private:
     void CloseSubWindow();
     void SubWindowHidden(TObject* sender);
     void SubWindowDeactivated(TObject* sender);
+    // The icon column's width: the styler's icon-bar size while it shows; else 0.
+    int IconBarWidth() const;
+    // The check box in the icon bar's (or, hot, the selected item's) colours and the check glyph.
+    void DrawCheckMark(TCanvas* canvas, const TRect& cell, bool hot);
+    static void DrawMenuGlyph(TCanvas* canvas, TBitmap* glyph, TRect place);
     // The image of the row's control, centred in cell or shrunk into it.
     void DrawObjectImage(TCanvas* canvas, TObject* object, const TRect& cell);
 
     TATBMenuItem* FItems = nullptr;
+    TCustomRurMenuStyler* FRurMenuStyler = nullptr;
     int FItemHeight;
     int FHotItem = -1;
     int FPopupItem = -1;
     bool FShowImageBar = false;
+    bool FShowIconBar = false;
     int FImageBarSize = 20;
     TColor FImageBarColorTo = clNone;
     TColor FImageBarColor = clGray;

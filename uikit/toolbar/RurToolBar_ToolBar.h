@@ -302,6 +302,8 @@ public:
     bool InMenuLoop() const { return FInMenuLoop; }
     // The hot menu-bar button (keyboard mode or pointer).
     TRurCustomToolBarButton* HotButton() const { return FHotButton; }
+    // A kit pop-up menu takes the current styler's menu styler before it drops.
+    void StyleDropDownMenu(TPopupMenu* menu) const;
     // Keeps one hot button: a button turning hot un-hots the previous one.
     void HotButtonChanged(TRurCustomToolBarButton* button);
     // Drops the menu of a menu-bar button (or its own drop-down menu); false when nothing was

@@ -8,6 +8,7 @@
 #include "Forms.h"
 #include "MenuBarKey.h"
 #include "SysUtils.h"
+#include "RurMenus_Components.h"
 #include "RurToolBar_Button.h"
 #include "RurToolBar_MenuButton.h"
 #include "RurToolBar_Platform.h"
@@ -30,10 +31,12 @@ TCustomForm* TRurCustomToolBar::GetToolBarForm() const
     return nullptr;
 }
 
-TPopupMenu* TRurCustomToolBar::CreateDropDownMenu()
+TPopupMenu* TRurCustomToolBar::CreateDropDownMenu() { return new TRurPopupMenu(this); }
+
+void TRurCustomToolBar::StyleDropDownMenu(TPopupMenu* menu) const
 {
-    // The owner-drawn menu of the menu styler takes this place once that styler exists.
-    return new TPopupMenu(this);
+    if (auto* rur = dynamic_cast<TRurPopupMenu*>(menu))
+        rur->SetMenuStyler(FCurrentToolBarStyler->CurrentRurMenuStyler());
 }
 
 // ---- The Menu property -------------------------------------------------------------------------
@@ -256,6 +259,11 @@ bool TRurCustomToolBar::DropDownButtonMenu(TRurCustomToolBarButton* button)
         if (TMenu* parent = item->GetParentMenu()) {
             FTempMenu->SetBiDiMode(parent->BiDiMode());
             FTempMenu->SetImages(parent->Images());
+            auto* temp = dynamic_cast<TRurPopupMenu*>(FTempMenu);
+            if (auto* main = dynamic_cast<TRurMainMenu*>(parent); main && temp) {
+                temp->SetShowNotes(main->ShowNotes());
+                temp->SetDisabledImages(main->DisabledImages());
+            }
         }
         FButtonMenu = item;
         AddWindowMenuItems(item);
@@ -270,6 +278,7 @@ bool TRurCustomToolBar::DropDownButtonMenu(TRurCustomToolBarButton* button)
     for (int i = 0; i < menu->Items()->Count(); ++i)
         if (menu->Items()->Items(i)->Visible())
             ++visible;
+    StyleDropDownMenu(menu);
     ReleaseCapture();
     menu->SetPopupComponent(this);
     const bool menuBarMode = menu->Items()->Count() > 0 && FMenu;

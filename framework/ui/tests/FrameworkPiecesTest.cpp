@@ -64,6 +64,23 @@ TEST(FrameworkPieces, DragTargetIsTheWindowlessChildOrTheWindowUnderThePoint)
     delete form;
 }
 
+TEST(FrameworkPieces, AWindowOfAnotherProcessIsNoControlOfOurs)
+{
+    // The desktop window belongs to another process; marked the way the framework marks its own
+    // windows, it still must not be taken for one of ours (its mark is another process's address).
+    const HWND desktop = GetDesktopWindow();
+    DWORD process = 0;
+    GetWindowThreadProcessId(desktop, &process);
+    if (process == GetCurrentProcessId() || !SetPropW(desktop, L"TavinControl", reinterpret_cast<HANDLE>(0x670000007E)))
+        GTEST_SKIP() << "no foreign window to mark";
+    EXPECT_EQ(TWinControl::FindControl(desktop), nullptr);
+    POINT corner{0, 0};
+    if (WindowFromPoint(corner) == desktop) {
+        EXPECT_EQ(FindDragTarget(Point(0, 0), true), nullptr);
+    }
+    RemovePropW(desktop, L"TavinControl");
+}
+
 TEST(FrameworkPieces, GroupBoxAlignsChildrenBelowItsCaption)
 {
     auto* form = new TForm(Application);

@@ -1,6 +1,7 @@
 // Colour arithmetic and the gradient painters, checked as values and as pixels.
 #include <gtest/gtest.h>
 
+#include "RurGlowButton.h"
 #include "RurToolBar_Colors.h"
 #include "ToolBarTestSupport.h"
 
@@ -29,6 +30,30 @@ TEST(ColorArithmeticTest, BlendDarkenShade)
     };
     for (const TCase& c : cases)
         EXPECT_EQ(c.Result, c.Expected) << c.Name;
+}
+
+TEST(ColorArithmeticTest, ClearingAGlowAppearanceKeepsCheckedAndTextColours)
+{
+    TGlowButtonAppearance a;
+    int changes = 0;
+    a.SetOnChange([&](TObject*) { ++changes; });
+    const TColor checked = a.ColorChecked(), checkedBorder = a.BorderColorChecked(),
+                 mirrorChecked = a.ColorMirrorChecked(), mirrorDisabled = a.ColorMirrorDisabled(),
+                 textHot = a.TextColorHot(), disabledBorder = a.BorderColorDisabled();
+    ClearGlowButtonAppearance(&a);
+    for (TColor cleared : {a.BorderColor(), a.BorderColorHot(), a.BorderColorDown(), a.Color(), a.ColorTo(),
+                           a.ColorDown(), a.ColorDownTo(), a.ColorHot(), a.ColorHotTo(), a.ColorMirror(),
+                           a.ColorMirrorTo(), a.ColorMirrorHot(), a.ColorMirrorHotTo(), a.ColorMirrorDown(),
+                           a.ColorMirrorDownTo(), a.ColorDisabled(), a.ColorDisabledTo()})
+        EXPECT_EQ(cleared, clNone);
+    EXPECT_EQ(changes, 17) << "each colour through its notifying setter";
+    EXPECT_EQ(a.ColorChecked(), checked);
+    EXPECT_EQ(a.BorderColorChecked(), checkedBorder);
+    EXPECT_EQ(a.ColorMirrorChecked(), mirrorChecked);
+    EXPECT_EQ(a.ColorMirrorDisabled(), mirrorDisabled);
+    EXPECT_EQ(a.BorderColorDisabled(), disabledBorder);
+    EXPECT_EQ(a.TextColorHot(), textHot);
+    ClearGlowButtonAppearance(nullptr);
 }
 
 TEST(GradientPaintersTest, StepBands)

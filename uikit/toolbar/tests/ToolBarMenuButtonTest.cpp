@@ -7,6 +7,8 @@
 #include "Forms.h"
 #include "GuiTestSupport.h"
 #include "Menus.h"
+#include "RurMenus_Components.h"
+#include "RurMenus_Styler.h"
 #include "RurToolBar_MenuButton.h"
 #include "RurToolBar_Styler.h"
 #include "RurToolBar_ToolBar.h"
@@ -121,6 +123,65 @@ TEST_F(ToolBarMenuButtonTest, FaceFollowsTheStyler)
     Button->SetMenuItem(nullptr);
 }
 
+TEST_F(ToolBarMenuButtonTest, InAMenuBarTheItemLooksLikeTheMenuStylersRootItem)
+{
+    TRootItem* root = ToolBar->CurrentToolBarStyler()->CurrentRurMenuStyler()->RootItem();
+    constexpr TColor normal = 0x404080, hover = 0x40C0C0, selected = 0xC04040, hoverBorder = 0x102030;
+    root->SetColor(normal);
+    root->SetColorTo(normal);
+    root->SetHoverColor(hover);
+    root->SetHoverColorTo(hover);
+    root->SetHoverBorderColor(hoverBorder);
+    root->SetSelectedColor(selected);
+    root->SetSelectedColorTo(selected);
+    auto* menu = new TMainMenu(Form.get());
+    auto* file = new TMenuItem(Form.get());
+    file->SetCaption(u"&File");
+    auto* open = new TMenuItem(Form.get());
+    open->SetCaption(u"&Open");
+    file->Add(open);
+    menu->Items()->Add(file);
+    ToolBar->SetMenu(menu);
+    TRurToolBarMenuButton* item = nullptr;
+    for (int i = 0; i < ToolBar->ToolBarControlCount(); ++i)
+        if (auto* b = dynamic_cast<TRurToolBarMenuButton*>(ToolBar->ToolBarControls(i)); b && b != Button)
+            item = b;
+    ASSERT_TRUE(item);
+    auto faceOf = [&](int dx, int dy) { return PixelOf(Snapshot(ToolBar).get(), item->Left() + dx, item->Top() + dy); };
+    const TPoint centre{item->Left() + item->Width() / 2, item->Top() + item->Height() / 2};
+
+    ASSERT_TRUE(item->Transparent());
+    EXPECT_EQ(faceOf(3, 3), clWhite) << "a transparent item paints no background";
+    item->SetTransparent(false);
+    EXPECT_EQ(faceOf(3, 3), normal) << "normal: the root item's colours";
+    MouseAt(ToolBar, WM_MOUSEMOVE, centre);
+    ASSERT_TRUE(PumpUntil([&] { return item->Hot(); }));
+    EXPECT_EQ(faceOf(3, 3), hover) << "hot: the root item's hover colours, not the button appearance's";
+    EXPECT_EQ(faceOf(0, item->Height() / 2), hoverBorder);
+
+    TColor dropped = clNone;
+    TCustomRurMenuStyler* droppedStyler = nullptr;
+    WhileMenuOpen = [&] {
+        dropped = faceOf(3, 3);
+        if (auto* active = dynamic_cast<TRurPopupMenu*>(ToolBar->ActiveMenu()))
+            droppedStyler = active->MenuStyler();
+    };
+    SetTimer(nullptr, 0, 200, &LookThenEndMenu);
+    item->DoDropDown();
+    WhileMenuOpen = nullptr;
+    EXPECT_EQ(dropped, selected) << "its menu open: the root item's selected colours";
+    EXPECT_EQ(droppedStyler, ToolBar->CurrentToolBarStyler()->CurrentRurMenuStyler())
+        << "the sub-items drop in the kit's owner-drawn menu with the toolbar styler's menu styler";
+    PumpUntil([&] { return !ToolBar->MenuDropped(); });
+
+    // The caption is measured in the root item's font.
+    const int width = item->Width();
+    root->Font()->SetSize(root->Font()->Size() * 2);
+    item->AdjustSize();
+    EXPECT_GT(item->Width(), width);
+    AddToContactSheet(u"Menu bar item, root colours", Snapshot(ToolBar).get());
+}
+
 TEST_F(ToolBarMenuButtonTest, APressThatClosedTheMenuDoesNotReopenIt)
 {
     TMenuItem item(nullptr);
@@ -147,8 +208,11 @@ TEST_F(ToolBarMenuButtonTest, APressThatClosedTheMenuDoesNotReopenIt)
 
 TEST_F(ToolBarMenuButtonTest, OpenMenuFrameAndArrow)
 {
-    // A drop-down item of its own: while its menu is open the face has a frame open at the bottom.
-    TPopupMenu menu(Form.get());
+    // A drop-down item of its own: while its menu is open the face has a frame open at the bottom,
+    // in the menu styler's border colour.
+    constexpr TColor frame = 0x2080C0;
+    ToolBar->CurrentToolBarStyler()->CurrentRurMenuStyler()->SetMenuBorderColor(frame);
+    TRurPopupMenu menu(Form.get());
     menu.Items()->Add(new TMenuItem(&menu));
     Button->SetDropDownButton(true);
     Button->SetDropDownMenu(&menu);
@@ -160,10 +224,12 @@ TEST_F(ToolBarMenuButtonTest, OpenMenuFrameAndArrow)
     });
     MouseAt(ToolBar, WM_LBUTTONDOWN, TPoint{Button->Left() + Button->Width() - 4, Centre().Y}, MK_LBUTTON);
     ASSERT_TRUE(whileOpen);
+    EXPECT_EQ(menu.MenuStyler(), ToolBar->CurrentToolBarStyler()->CurrentRurMenuStyler())
+        << "a kit menu dropped by the button takes the toolbar styler's menu styler";
     const int left = Button->Left(), top = Button->Top(), right = Button->Left() + Button->Width() - 1;
-    EXPECT_EQ(PixelOf(whileOpen.get(), left + 20, top), TColor(0x800000)) << "the top edge";
-    EXPECT_EQ(PixelOf(whileOpen.get(), left, top + 10), TColor(0x800000)) << "the left edge";
-    EXPECT_EQ(PixelOf(whileOpen.get(), right, top + 10), TColor(0x800000)) << "the right edge";
+    EXPECT_EQ(PixelOf(whileOpen.get(), left + 20, top), frame) << "the top edge";
+    EXPECT_EQ(PixelOf(whileOpen.get(), left, top + 10), frame) << "the left edge";
+    EXPECT_EQ(PixelOf(whileOpen.get(), right, top + 10), frame) << "the right edge";
     // The drop-down part's arrow: a filled triangle 5 wide, 3 high, in the 12-pixel part.
     auto image = Snapshot(ToolBar);
     const int dLeft = left + Button->Width() - 12;

@@ -5,9 +5,11 @@
 #include "Forms.h"
 #include "GuiTestSupport.h"
 #include "Menus.h"
+#include "RurMenus_Styler.h"
 #include "RurToolBar_Button.h"
 #include "RurToolBar_ControlSelector.h"
 #include "RurToolBar_PopupMenu.h"
+#include "RurToolBar_Styler.h"
 #include "RurToolBar_ToolBar.h"
 #include "StdCtrls.h"
 #include "SysUtils.h"
@@ -146,6 +148,20 @@ TEST_F(ToolBarPopupsTest, CheckListShowsAndHidesControls)
         changed = control;
         ++changes;
     });
+    // The rows take the colours and glyphs of the toolbar styler's menu styler.
+    TCustomRurMenuStyler* menuStyler = ToolBar->CurrentToolBarStyler()->CurrentRurMenuStyler();
+    constexpr TColor iconBar = 0xE0F0D0, mark = 0x60A0F0, markBorder = 0x204060, hotRow = 0xD0C0F0,
+                     hotMark = 0x3080C0, hotBorder = 0x402010;
+    menuStyler->IconBar()->SetColor(iconBar);
+    menuStyler->IconBar()->SetColorTo(clNone);
+    menuStyler->IconBar()->SetCheckColor(mark);
+    menuStyler->IconBar()->SetCheckColorTo(clNone);
+    menuStyler->IconBar()->SetCheckBorder(markBorder);
+    menuStyler->SelectedItem()->SetColor(hotRow);
+    menuStyler->SelectedItem()->SetColorTo(clNone);
+    menuStyler->SelectedItem()->SetCheckColor(hotMark);
+    menuStyler->SelectedItem()->SetCheckColorTo(clNone);
+    menuStyler->SelectedItem()->SetBorderColor(hotBorder);
     ShowDropDown({});
     // Hovering the entry opens the check list without a click.
     const TRect entry = Panel->AddAndRemoveBtn()->BRect();
@@ -167,6 +183,16 @@ TEST_F(ToolBarPopupsTest, CheckListShowsAndHidesControls)
     ASSERT_TRUE(PumpUntil([&] { return first->ItemPopup() && first->ItemPopup()->Visible(); }));
     EXPECT_EQ(first->PopupItem(), 0);
     TATBPopupPanel* second = first->ItemPopup()->PopupPanel();
+    EXPECT_EQ(second->RurMenuStyler(), menuStyler);
+    EXPECT_EQ(PixelOf(Snapshot(first).get(), row.Left + 2, row.Top + 2), hotRow) << "the open row is hot";
+    {
+        auto image = Snapshot(second);
+        const TRect checked = bar->Items(0)->BoundRect(), unchecked = bar->Items(1)->BoundRect();
+        EXPECT_EQ(PixelOf(image.get(), unchecked.Left + 2, unchecked.Top + 2), iconBar) << "the icon column";
+        EXPECT_EQ(PixelOf(image.get(), checked.Left + 2, checked.Top + 2), mark) << "the check box";
+        EXPECT_EQ(PixelOf(image.get(), checked.Left + 1, checked.Top + 5), markBorder);
+        EXPECT_NE(PixelOf(image.get(), checked.Right - 3, checked.Top + 3), hotRow) << "no row is hot yet";
+    }
     AddToContactSheet(u"Check list", Snapshot(second).get());
 
     // A click on a check row hides the control and clears the check; again shows it. The menu
@@ -174,6 +200,13 @@ TEST_F(ToolBarPopupsTest, CheckListShowsAndHidesControls)
     const TRect check = bar->Items(0)->BoundRect();
     const TPoint at{check.Left + 10, check.Top + 5};
     MouseAt(second, WM_MOUSEMOVE, at);
+    {
+        auto image = Snapshot(second);
+        EXPECT_EQ(PixelOf(image.get(), check.Right - 3, check.Top + 3), hotRow) << "the hot row";
+        EXPECT_EQ(PixelOf(image.get(), check.Left + 2, check.Top + 2), hotMark) << "the hot row's check box";
+        EXPECT_EQ(PixelOf(image.get(), check.Left + 1, check.Top + 5), hotBorder);
+        AddToContactSheet(u"Check list, hot row", image.get());
+    }
     MouseAt(second, WM_LBUTTONDOWN, at, MK_LBUTTON);
     MouseAt(second, WM_LBUTTONUP, at);
     EXPECT_FALSE(Buttons[0]->Visible());
