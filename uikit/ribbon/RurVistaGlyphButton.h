@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "Controls.h"
-#include "RurToolBar_GlowButtonAppearance.h"
+#include "RurToolBar_Styler.h" // the glow-button colour set the stylers fill
 
 // The glyph kind of the ribbon's small arrow buttons; only left and right arrows (and the
 // customize glyph at the bottom) are drawn.
