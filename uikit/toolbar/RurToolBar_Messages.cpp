@@ -9,8 +9,12 @@ constexpr const wchar_t* Names[] = {L"TBCompactWinHide", L"TBSetAeroVista",   L"
                                     L"TBFUpdateContextMenu", L"TBSetMetro", L"TBRevertMetro",
                                     L"TBSetOffice2013",  L"TBShowShortCutHint"};
 UINT Registered[std::size(Names)] = {};
+int StartCount = 0;
 
 } // namespace
+
+TColorTones RibbonTones;
+TColorTones AppButtonTones;
 
 UINT ToolBarMessage(TToolBarMessage which) { return Registered[static_cast<size_t>(which)]; }
 
@@ -18,7 +22,17 @@ bool IsToolBarMessage(UINT msg, TToolBarMessage which) { return msg != 0 && msg 
 
 void RegisterToolBarMessages()
 {
+    if (StartCount++ > 0)
+        return;
+    ClearColorTones(RibbonTones);
+    ClearColorTones(AppButtonTones);
     // RegisterWindowMessageW answers 0 when it fails; that 0 is kept and matches no message.
     for (size_t i = 0; i < std::size(Names); ++i)
         Registered[i] = RegisterWindowMessageW(Names[i]);
+}
+
+void FinalizeToolBarMessages()
+{
+    if (StartCount > 0)
+        --StartCount;
 }

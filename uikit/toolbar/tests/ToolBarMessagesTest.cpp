@@ -27,3 +27,22 @@ TEST(ToolBarMessagesTest, RegisteredByNameAndNeverZero)
 }
 
 } // namespace
+
+namespace {
+
+TEST(ToolBarMessagesTest, StartUpEmptiesTheTonesOnceAndASecondRunChangesNothing)
+{
+    EXPECT_TRUE(IsEmptyColorTones(RibbonTones));
+    EXPECT_TRUE(IsEmptyColorTones(AppButtonTones));
+    TColorTones tones;
+    CreateMetroTones(true, 0x0078D7, clWhite, tones);
+    RibbonTones = tones;
+    const UINT before = ToolBarMessage(TToolBarMessage::SetMetro);
+    RegisterToolBarMessages(); // a second start-up of the unit
+    EXPECT_EQ(RibbonTones, tones) << "a second run must not empty what the first run's users set";
+    EXPECT_EQ(ToolBarMessage(TToolBarMessage::SetMetro), before);
+    FinalizeToolBarMessages();
+    ClearColorTones(RibbonTones);
+}
+
+} // namespace
