@@ -277,6 +277,11 @@ public:
     void SetGroupIndex(int value);
     RurGlowButton::TButtonLayout Layout() const { return FLayout; }
     void SetLayout(RurGlowButton::TButtonLayout value);
+    // Made by a toolbar customizer, from its command CommandID (-1: none).
+    bool CustomizerCreated() const { return FCustomizerCreated; }
+    void SetCustomizerCreated(bool value) { FCustomizerCreated = value; }
+    int CommandID() const { return FCommandID; }
+    void SetCommandID(int value) { FCommandID = value; }
     TRurButtonStyle Style() const { return FStyle; }
     void SetStyle(TRurButtonStyle value) { FStyle = value; }
     TButtonSizeState MaxButtonSizeState() const { return FMaxButtonSizeState; }
@@ -447,6 +452,8 @@ private:
     bool FDroppedDown = false;
     int FSpacing = 2;
     bool FAutoSize = false;
+    bool FCustomizerCreated = false;
+    int FCommandID = -1;
     bool FWordWrap = true;
     bool FDoAutoSize = false;
     bool FFirstPaint = true;

@@ -144,6 +144,9 @@ public:
 
     // Position in the toolbar's list; -1 without toolbar.
     int Index() const;
+    // Made by a toolbar customizer, from its command CommandID (-1: none).
+    bool CustomizerCreated() const { return FCustomizerCreated; }
+    void SetCustomizerCreated(bool value) { FCustomizerCreated = value; }
     int CommandID() const { return FCommandID; }
     void SetCommandID(int value) { FCommandID = value; }
     String Version() const;
@@ -234,6 +237,7 @@ protected:
     bool FToolBarCreated = false;
     int FInternalTag = 0;
     int FCommandID = -1;
+    bool FCustomizerCreated = false;
     // The image list the button measured itself by; its going resets ImageIndex.
     TCustomImageList* FMeasuredImages = nullptr;
 

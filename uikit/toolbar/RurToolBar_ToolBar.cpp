@@ -2,6 +2,7 @@
 // its control lists.
 #include "RurToolBar_ToolBar.h"
 
+#include "CustomizerU.h"
 #include "Forms.h"
 #include "MenuBarKey.h"
 #include "RurToolBar_Button.h"
@@ -124,6 +125,11 @@ void TRurCustomToolBar::Loaded()
     }
     if (FPersistence->Enabled() && !ComponentState().Contains(csDesigning))
         LoadPosition();
+    if (FCustomizer) {
+        // The snapshot holds the toolbar as designed, before the user's layout is applied.
+        FCustomizer->SaveDesignedLayout();
+        FCustomizer->LoadLayout();
+    }
     FPropertiesLoaded = true;
 }
 
@@ -631,6 +637,8 @@ void TRurCustomToolBar::Notification(TComponent* component, TOperation operation
         SetToolBarStyler(nullptr);
     if (component == FOptionMenu)
         FOptionMenu = nullptr;
+    if (component == FCustomizer)
+        FCustomizer = nullptr;
     if (component == FMenu)
         SetMenu(nullptr);
     if (component == FMergedMenu)

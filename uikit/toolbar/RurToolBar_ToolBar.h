@@ -32,6 +32,7 @@ class TOptionSelectorPanel;
 class TControlSelectorPanel;
 class TCustomForm;
 class TCustomIniFile;
+class TRurToolBarCustomizer;
 
 TAVIN_ENUM(TToolBarState, tsDocked, tsFloating, tsFixed)
 TAVIN_ENUM(TDockMode, dmAll, dmAllParentDockPanels, dmParentDockPanelOnly)
@@ -228,6 +229,9 @@ public:
     void ShowAllHiddenControls();
     void OptionButtonClicked();
     void PopupOptionMenu();
+    // The customizer that lets the user rearrange this toolbar; it links and unlinks itself.
+    TRurToolBarCustomizer* Customizer() const { return FCustomizer; }
+    void SetCustomizerLink(TRurToolBarCustomizer* value) { FCustomizer = value; }
     void BuildOptionWindow();
     void ShowOptionWindow(int x, int y, bool atPoint);
     void HideOptionWindow();
@@ -489,6 +493,7 @@ private:
     bool FLocked = false;
     TOptionSelectorWindow* FOptionWindow = nullptr;
     TControlSelectorPanel* FOptionWindowPanel = nullptr;
+    TRurToolBarCustomizer* FCustomizer = nullptr;
     bool FAutoOptionMenu = false;
     String FHintOptionButton, FHintCloseButton;
     String FTextAutoOptionMenu = u"Add or Remove Buttons";
