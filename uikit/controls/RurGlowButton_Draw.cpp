@@ -316,10 +316,15 @@ TSize DrawGlowButton(TRurCustomGlowButton* control, TCanvas* canvas, const TRect
 
     // Glyph size.
     int gw = 0, gh = 0;
-    const bool hasPicture = in.Picture && !in.Picture->Empty();
+    TBitmap* work = in.WorkBitmap;
+    const bool hasWork = work && !work->Empty() && work->Width() >= 2 && work->Height() >= 2;
+    const bool hasPicture = !hasWork && in.Picture && !in.Picture->Empty();
     const bool sizedPicture = in.PictureSize.cx > 0 && in.PictureSize.cy > 0;
-    const bool hasGlyph = !hasPicture && in.Images && in.ImageIndex >= 0;
-    if (hasPicture && sizedPicture) {
+    const bool hasGlyph = !hasWork && !hasPicture && in.Images && in.ImageIndex >= 0;
+    if (hasWork) {
+        gw = sizedPicture ? in.PictureSize.cx : work->Width();
+        gh = sizedPicture ? in.PictureSize.cy : work->Height();
+    } else if (hasPicture && sizedPicture) {
         gw = Round(in.PictureSize.cx * s), gh = Round(in.PictureSize.cy * s);
     } else if (hasPicture) {
         in.Picture->GetImageSizes();
@@ -447,6 +452,9 @@ TSize DrawGlowButton(TRurCustomGlowButton* control, TCanvas* canvas, const TRect
     if (!in.WordWrap)
         w = std::max(w, float(cw)), h = std::max(h, float(ch));
 
+    if (in.OverlappedText && in.DefaultPicDrawing && hasWork)
+        canvas->Draw(gx, gy, work);
+
     if (in.DefaultCaptionDrawing && hasCaption && font) {
         g.SetTextRenderingHint(in.AntiAlias == aaAntiAlias ? TextRenderingHintAntiAlias
                                                            : TextRenderingHintClearTypeGridFit);
@@ -464,7 +472,16 @@ TSize DrawGlowButton(TRurCustomGlowButton* control, TCanvas* canvas, const TRect
         }
     }
 
-    if (in.DefaultPicDrawing && !in.OverlappedText && hasPicture) {
+    if (in.DefaultPicDrawing && !in.OverlappedText && hasWork) {
+        const int px = hasCaption ? gx : content.Left + (cw - pictureW) / 2;
+        const int py = hasCaption ? gy : face.Top + (ch - pictureH) / 2;
+        if (sizedPicture) {
+            work->SetTransparent(true);
+            canvas->StretchDraw(Rect(px, py, px + pictureW, py + pictureH), work);
+        } else {
+            canvas->Draw(px, py, work);
+        }
+    } else if (in.DefaultPicDrawing && !in.OverlappedText && hasPicture) {
         const int px = hasCaption ? gx : content.Left + (cw - pictureW) / 2;
         const int py = hasCaption ? gy : face.Top + (ch - pictureH) / 2;
         if (sizedPicture) {

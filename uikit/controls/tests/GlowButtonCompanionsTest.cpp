@@ -2,7 +2,7 @@
 // data-aware navigator button against an in-memory data set.
 #include <gtest/gtest.h>
 
-#include "ActnList.h"
+#include "ActnMan.h"
 #include "Forms.h"
 #include "GuiTestSupport.h"
 #include "RurGlowButton.h"
@@ -203,6 +203,57 @@ TEST(GlowButtonActionLink, TheActionListsImagesTakeTheGlyphsPlaceUnlessTheButton
     // Without a list of its own the button takes the action's in any case.
     b->SetImages(nullptr);
     EXPECT_EQ(centre(), RGB(255, 0, 0));
+}
+
+// An action manager's lists: large ones in the large size state, disabled ones for a disabled button,
+// the normal images (drawn greyed) when it has no disabled ones.
+TEST(GlowButtonActionLink, AnActionManagersListsFollowTheSizeStateAndEnabling)
+{
+    TButtonForm f;
+    TImageList normal(nullptr), large(nullptr), disabled(nullptr), own(nullptr);
+    auto* largeDisabled = new TImageList(nullptr);
+    AddSquare(normal, 0x0000FF);
+    AddSquare(large, 0x00FF00);
+    AddSquare(disabled, 0x404040);
+    AddSquare(*largeDisabled, 0x00FFFF);
+    AddSquare(own, 0xFF0000);
+    TActionManager manager(nullptr);
+    manager.SetImages(&normal);
+    manager.SetLargeImages(&large);
+    manager.SetDisabledImages(&disabled);
+    manager.SetLargeDisabledImages(largeDisabled);
+    TAction action(nullptr);
+    action.SetActionList(&manager);
+    action.SetImageIndex(0);
+    TRurGlowButton* b = f.Button;
+    b->SetCaption(u"");
+    b->SetAction(&action);
+    ASSERT_TRUE(ShowActive(f.Form.get()));
+    const auto centre = [&] {
+        TOffscreenImage image(b);
+        return image.Pixel(50, 20);
+    };
+    EXPECT_EQ(b->ButtonSizeState(), bsLarge);
+    EXPECT_EQ(centre(), RGB(0, 255, 0));
+    b->SetButtonSizeState(bsLabel);
+    EXPECT_EQ(centre(), RGB(255, 0, 0));
+    action.SetEnabled(false);
+    EXPECT_EQ(centre(), RGB(64, 64, 64));
+    b->SetButtonSizeState(bsLarge);
+    EXPECT_EQ(centre(), RGB(255, 255, 0));
+    delete largeDisabled; // the manager forgets a freed list
+    EXPECT_EQ(manager.LargeDisabledImages(), nullptr);
+    EXPECT_EQ(centre(), RGB(64, 64, 64));
+    manager.SetDisabledImages(nullptr);
+    const COLORREF greyed = centre();
+    EXPECT_NE(greyed, RGB(0, 255, 0));
+    EXPECT_NE(greyed, RGB(64, 64, 64));
+    EXPECT_NE(greyed, RGB(255, 0, 0)) << "drawn greyed, not as it is";
+    // A button keeping its own lists is not given the manager's.
+    action.SetEnabled(true);
+    b->SetImages(&own);
+    b->SetImageListType(ipOwnLists);
+    EXPECT_EQ(centre(), RGB(0, 0, 255));
 }
 
 TEST(DBGlowButton, EachOperationDisablesItselfFromTheDataSetsState)

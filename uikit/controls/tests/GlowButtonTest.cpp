@@ -358,6 +358,77 @@ TEST(GlowButtonPainting, AutoSizeMeasuresTheCaption)
     EXPECT_GT(b->Height(), 10);
 }
 
+namespace {
+
+// A descendant that paints its glyph on the work bitmap, with a white bottom-left pixel (the colour
+// a transparent bitmap leaves out), and notes the picture it is given.
+class TWorkGlyphButton : public TRurGlowButton {
+public:
+    using TRurGlowButton::TRurGlowButton;
+    int GlyphSize = 12;
+    TGDIPPicture* PreparedPicture = nullptr;
+
+protected:
+    void PrepareGlyphBitmap(TBitmap* bitmap) override
+    {
+        bitmap->SetSize(GlyphSize, GlyphSize);
+        bitmap->Canvas()->Brush()->SetColor(0x008000);
+        bitmap->Canvas()->FillRect(Rect(0, 0, GlyphSize, GlyphSize));
+        bitmap->Canvas()->SetPixels(0, GlyphSize - 1, clWhite);
+    }
+    void PreparePicture(TGDIPPicture* picture) override { PreparedPicture = picture; }
+};
+
+} // namespace
+
+TEST(GlowButtonPainting, ADescendantsWorkBitmapIsTheGlyph)
+{
+    TNoFade noFade;
+    TGlowForm f;
+    auto* b = new TWorkGlyphButton(f.Form.get());
+    b->SetParent(f.Form.get());
+    b->SetBounds(20, 70, 100, 41);
+    FillPicture(b->Picture(), 0xFF0000);
+    FillPicture(b->HotPicture(), 0x0000FF);
+    ASSERT_TRUE(ShowActive(f.Form.get()));
+    const COLORREF glyph = RGB(0, 128, 0);
+    {
+        // Its own size, centred (44..55 x 14..25), in place of the picture.
+        TOffscreenImage image(b);
+        EXPECT_EQ(image.Pixel(50, 20), glyph);
+        EXPECT_EQ(image.Pixel(44, 14), glyph);
+        EXPECT_NE(image.Pixel(41, 20), glyph);
+    }
+    EXPECT_EQ(b->PreparedPicture, b->Picture());
+    b->Perform(CM_MOUSEENTER, 0, 0);
+    { TOffscreenImage image(b); }
+    EXPECT_EQ(b->PreparedPicture, b->HotPicture());
+    b->Perform(CM_MOUSELEAVE, 0, 0);
+
+    // A picture size stretches it there (38..61 x 8..31), its bottom-left colour left out.
+    b->SetPictureWidth(24);
+    b->SetPictureHeight(24);
+    {
+        TOffscreenImage image(b);
+        EXPECT_EQ(image.Pixel(41, 20), glyph);
+        EXPECT_EQ(image.Pixel(60, 10), glyph);
+        EXPECT_NE(image.Pixel(38, 31), RGB(255, 255, 255));
+    }
+    b->SetPictureWidth(-1);
+    b->SetPictureHeight(-1);
+
+    // The automatic size measures it: a glyph 28 pixels wider makes the button 28 pixels wider.
+    b->SetCaption(u"Go");
+    b->SetAutoSize(true);
+    ASSERT_TRUE(PumpUntil([&] { return b->Width() != 100; }));
+    const int narrow = b->Width();
+    b->GlyphSize = 40;
+    b->SetAutoSize(false);
+    b->SetAutoSize(true);
+    ASSERT_TRUE(PumpUntil([&] { return b->Width() != narrow; }));
+    EXPECT_EQ(b->Width() - narrow, 28);
+}
+
 TEST(GlowButtonBehaviour, ClicksPressesAndGroupsThroughRealMessages)
 {
     TNoFade noFade;
@@ -445,6 +516,57 @@ TEST(GlowButtonBehaviour, RepeatsWhileHeldAndOpensItsDropDownPart)
     PostMouse(b, WM_LBUTTONUP, 86, 20);
     ASSERT_TRUE(PumpUntil([&] { return clicks == 1; }));
     EXPECT_EQ(dropDowns, 1);
+}
+
+namespace {
+
+// A real left-button press or release at the pointer, with the extra information the system gives
+// presses made up from a touch or a pen.
+void SendLeftButton(bool down, ULONG_PTR extraInfo)
+{
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+    input.mi.dwExtraInfo = extraInfo;
+    SendInput(1, &input, sizeof(INPUT));
+}
+
+} // namespace
+
+// A finger or pen gives no hover first: the press enters the button and runs the press fade even
+// while fading is switched off; a mouse press with fading off does not fade.
+TEST(GlowButtonBehaviour, TouchAndPenPressesFadeEvenWithFadingOff)
+{
+    TNoFade noFade;
+    TGlowForm f;
+    TRurGlowButton* b = f.Button;
+    ASSERT_TRUE(ShowActive(f.Form.get()));
+    POINT p{30, 20};
+    ClientToScreen(b->Handle(), &p);
+    SetCursorPos(p.x, p.y);
+    const struct {
+        const char* Source;
+        ULONG_PTR ExtraInfo;
+    } sources[] = {{"touch", 0xFF515780}, {"pen", 0xFF515700}};
+    for (const auto& source : sources) {
+        SendLeftButton(true, source.ExtraInfo);
+        ASSERT_TRUE(PumpUntil([&] { return b->State() == absDown; })) << source.Source;
+        EXPECT_TRUE(b->Hot()) << source.Source;
+        EXPECT_TRUE(PumpUntil([&] { return b->StepPush() == 100 && b->GlowState() == gsNone; })) << source.Source;
+        SendLeftButton(false, source.ExtraInfo);
+        ASSERT_TRUE(PumpUntil([&] { return b->State() == absUp; })) << source.Source;
+        b->Perform(CM_MOUSELEAVE, 0, 0);
+    }
+    // Without a fade timer the press fade never ends.
+    b->Perform(CM_MOUSEENTER, 0, 0);
+    SendLeftButton(true, 0);
+    ASSERT_TRUE(PumpUntil([&] { return b->State() == absDown; }));
+    const int before = b->StepPush();
+    PumpFor(100);
+    EXPECT_EQ(b->StepPush(), before) << "a mouse press does not fade with fading off";
+    EXPECT_EQ(b->GlowState(), gsPush);
+    SendLeftButton(false, 0);
+    ASSERT_TRUE(PumpUntil([&] { return b->State() == absUp; }));
 }
 
 TEST(GlowButtonBehaviour, DialogKeysAndAccelerators)
