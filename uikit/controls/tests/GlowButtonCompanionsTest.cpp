@@ -176,40 +176,48 @@ void AddSquare(TImageList& list, TColor color)
     list.AddMasked(&square, TColor(0xFF00FF));
 }
 
+// A caption-less button linked to an action showing image 0 of the given list; Centre is the glyph's
+// middle pixel.
+struct TActionGlyphForm : TButtonForm {
+    TAction Action{nullptr};
+    explicit TActionGlyphForm(TCustomActionList& list)
+    {
+        Action.SetActionList(&list);
+        Action.SetImageIndex(0);
+        Button->SetCaption(u"");
+    }
+    COLORREF Centre() const
+    {
+        TOffscreenImage image(Button);
+        return image.Pixel(50, 20);
+    }
+};
+
 TEST(GlowButtonActionLink, TheActionListsImagesTakeTheGlyphsPlaceUnlessTheButtonKeepsItsOwn)
 {
-    TButtonForm f;
     TImageList actionImages(nullptr), ownImages(nullptr);
     AddSquare(actionImages, 0x0000FF);
     AddSquare(ownImages, 0xFF0000);
     AddSquare(ownImages, 0xFF0000);
     TActionList list(nullptr);
     list.SetImages(&actionImages);
-    TAction action(nullptr);
-    action.SetActionList(&list);
-    action.SetImageIndex(0);
+    TActionGlyphForm f(list);
     TRurGlowButton* b = f.Button;
-    b->SetCaption(u"");
     b->SetImages(&ownImages);
-    b->SetAction(&action);
+    b->SetAction(&f.Action);
     ASSERT_TRUE(ShowActive(f.Form.get()));
-    const auto centre = [&] {
-        TOffscreenImage image(b);
-        return image.Pixel(50, 20);
-    };
-    EXPECT_EQ(centre(), RGB(255, 0, 0));
+    EXPECT_EQ(f.Centre(), RGB(255, 0, 0));
     b->SetImageListType(ipOwnLists);
-    EXPECT_EQ(centre(), RGB(0, 0, 255));
+    EXPECT_EQ(f.Centre(), RGB(0, 0, 255));
     // Without a list of its own the button takes the action's in any case.
     b->SetImages(nullptr);
-    EXPECT_EQ(centre(), RGB(255, 0, 0));
+    EXPECT_EQ(f.Centre(), RGB(255, 0, 0));
 }
 
 // An action manager's lists: large ones in the large size state, disabled ones for a disabled button,
 // the normal images (drawn greyed) when it has no disabled ones.
 TEST(GlowButtonActionLink, AnActionManagersListsFollowTheSizeStateAndEnabling)
 {
-    TButtonForm f;
     TImageList normal(nullptr), large(nullptr), disabled(nullptr), own(nullptr);
     auto* largeDisabled = new TImageList(nullptr);
     AddSquare(normal, 0x0000FF);
@@ -222,38 +230,31 @@ TEST(GlowButtonActionLink, AnActionManagersListsFollowTheSizeStateAndEnabling)
     manager.SetLargeImages(&large);
     manager.SetDisabledImages(&disabled);
     manager.SetLargeDisabledImages(largeDisabled);
-    TAction action(nullptr);
-    action.SetActionList(&manager);
-    action.SetImageIndex(0);
+    TActionGlyphForm f(manager);
     TRurGlowButton* b = f.Button;
-    b->SetCaption(u"");
-    b->SetAction(&action);
+    b->SetAction(&f.Action);
     ASSERT_TRUE(ShowActive(f.Form.get()));
-    const auto centre = [&] {
-        TOffscreenImage image(b);
-        return image.Pixel(50, 20);
-    };
     EXPECT_EQ(b->ButtonSizeState(), bsLarge);
-    EXPECT_EQ(centre(), RGB(0, 255, 0));
+    EXPECT_EQ(f.Centre(), RGB(0, 255, 0));
     b->SetButtonSizeState(bsLabel);
-    EXPECT_EQ(centre(), RGB(255, 0, 0));
-    action.SetEnabled(false);
-    EXPECT_EQ(centre(), RGB(64, 64, 64));
+    EXPECT_EQ(f.Centre(), RGB(255, 0, 0));
+    f.Action.SetEnabled(false);
+    EXPECT_EQ(f.Centre(), RGB(64, 64, 64));
     b->SetButtonSizeState(bsLarge);
-    EXPECT_EQ(centre(), RGB(255, 255, 0));
+    EXPECT_EQ(f.Centre(), RGB(255, 255, 0));
     delete largeDisabled; // the manager forgets a freed list
     EXPECT_EQ(manager.LargeDisabledImages(), nullptr);
-    EXPECT_EQ(centre(), RGB(64, 64, 64));
+    EXPECT_EQ(f.Centre(), RGB(64, 64, 64));
     manager.SetDisabledImages(nullptr);
-    const COLORREF greyed = centre();
+    const COLORREF greyed = f.Centre();
     EXPECT_NE(greyed, RGB(0, 255, 0));
     EXPECT_NE(greyed, RGB(64, 64, 64));
     EXPECT_NE(greyed, RGB(255, 0, 0)) << "drawn greyed, not as it is";
     // A button keeping its own lists is not given the manager's.
-    action.SetEnabled(true);
+    f.Action.SetEnabled(true);
     b->SetImages(&own);
     b->SetImageListType(ipOwnLists);
-    EXPECT_EQ(centre(), RGB(0, 0, 255));
+    EXPECT_EQ(f.Centre(), RGB(0, 0, 255));
 }
 
 TEST(DBGlowButton, EachOperationDisablesItselfFromTheDataSetsState)
