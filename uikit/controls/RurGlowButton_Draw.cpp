@@ -3,8 +3,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "Forms.h"
+#include "RurGlowButton_GdiText.h"
 
 using namespace RurGDIP;
 using namespace RurGlowButton;
@@ -350,24 +352,13 @@ TSize DrawGlowButton(TRurCustomGlowButton* control, TCanvas* canvas, const TRect
             notes += (i ? u"\r\n" : u"") + in.Notes->Strings(i);
     const int cw = content.Width(), ch = content.Height();
     float tw = 0, th = 0, nw = 0, nh = 0;
+    float captionBoxLeft = float(content.Left), notesBoxLeft = float(content.Left);
     std::unique_ptr<TGPFont> font, notesFont;
     std::unique_ptr<TGPStringFormat> format;
+    std::optional<TGdiCaption> gdi;
     if (hasCaption || in.MeasureOnly) {
-        font = g.MakeFont(in.Font);
-        if (in.NotesFont)
-            notesFont = g.MakeFont(in.NotesFont);
-        format = std::make_unique<TGPStringFormat>(in.WordWrap ? 0 : StringFormatFlagsNoWrap);
-        format->SetAlignment(in.Layout == blGlyphLeftAdjusted    ? StringAlignmentNear
-                             : in.Layout == blGlyphRightAdjusted ? StringAlignmentFar
-                                                                 : StringAlignmentCenter);
-        format->SetLineAlignment(in.Layout == blGlyphTopAdjusted      ? StringAlignmentNear
-                                 : in.Layout == blGlyphBottomAdjusted ? StringAlignmentFar
-                                                                      : StringAlignmentCenter);
-        format->SetHotkeyPrefix(AcceleratorsHidden(control, in.AlwaysShowAccel) ? HotkeyPrefixHide
-                                                                                 : HotkeyPrefixShow);
-        format->SetTrimming(in.Trimming);
-        if (control->UseRightToLeftReading())
-            format->SetFormatFlags(format->GetFormatFlags() | StringFormatFlagsDirectionRightToLeft);
+        const bool acceleratorsHidden = AcceleratorsHidden(control, in.AlwaysShowAccel);
+        const bool rightToLeft = control->UseRightToLeftReading();
         float lw = float(cw), lh = float(ch);
         if (in.MeasureOnly) {
             const int maxW = control->Constraints()->MaxWidth(), maxH = control->Constraints()->MaxHeight();
@@ -377,21 +368,55 @@ TSize DrawGlowButton(TRurCustomGlowButton* control, TCanvas* canvas, const TRect
         if (IsHorizontalLayout(in.Layout))
             lw -= float(in.Spacing);
         const String measuredText = caption.empty() ? String(u"!") : caption;
-        TGPRectF box{};
-        g.MeasureString(measuredText, -1, font.get(), TGPRectF{float(content.Left), float(content.Top), lw, lh},
-                        format.get(), box);
-        tw = box.Width, th = box.Height;
-        if (!notes.empty() && notesFont) {
-            TGPRectF nbox{};
-            g.MeasureString(notes, -1, notesFont.get(), TGPRectF{float(content.Left), float(content.Top), lw, lh},
-                            format.get(), nbox);
-            nw = nbox.Width, nh = nbox.Height;
+        if (!GdiPlusDrawsText(canvas->Handle(), in.Font, in.AntiAlias)) {
+            gdi.emplace(canvas->Handle(), (in.WordWrap ? DT_WORDBREAK : DT_SINGLELINE) |
+                                              (acceleratorsHidden ? DT_HIDEPREFIX : 0) |
+                                              (rightToLeft ? DT_RTLREADING : 0));
+            const TRect box = Rect(content.Left, content.Top, content.Left + Round(lw), content.Top + Round(lh));
+            const TSize text = gdi->Measure(measuredText, in.Font, box);
+            tw = float(text.cx), th = float(text.cy);
+            if (!notes.empty() && in.NotesFont) {
+                const TSize notesSize = gdi->Measure(notes, in.NotesFont, box);
+                nw = float(notesSize.cx), nh = float(notesSize.cy);
+            }
+        } else {
+            font = g.MakeFont(in.Font);
+            if (in.NotesFont)
+                notesFont = g.MakeFont(in.NotesFont);
+            format = std::make_unique<TGPStringFormat>(in.WordWrap ? 0 : StringFormatFlagsNoWrap);
+            format->SetAlignment(in.Layout == blGlyphLeftAdjusted    ? StringAlignmentNear
+                                 : in.Layout == blGlyphRightAdjusted ? StringAlignmentFar
+                                                                     : StringAlignmentCenter);
+            format->SetLineAlignment(in.Layout == blGlyphTopAdjusted      ? StringAlignmentNear
+                                     : in.Layout == blGlyphBottomAdjusted ? StringAlignmentFar
+                                                                          : StringAlignmentCenter);
+            format->SetHotkeyPrefix(acceleratorsHidden ? HotkeyPrefixHide : HotkeyPrefixShow);
+            format->SetTrimming(in.Trimming);
+            if (rightToLeft)
+                format->SetFormatFlags(format->GetFormatFlags() | StringFormatFlagsDirectionRightToLeft);
+            TGPRectF box{};
+            g.MeasureString(measuredText, -1, font.get(), TGPRectF{float(content.Left), float(content.Top), lw, lh},
+                            format.get(), box);
+            tw = box.Width, th = box.Height;
+            captionBoxLeft = notesBoxLeft = box.X;
+            if (!notes.empty() && notesFont) {
+                TGPRectF nbox{};
+                g.MeasureString(notes, -1, notesFont.get(),
+                                TGPRectF{float(content.Left), float(content.Top), lw, lh}, format.get(), nbox);
+                nw = nbox.Width, nh = nbox.Height;
+                notesBoxLeft = nbox.X;
+            }
         }
     }
+    const bool gdiText = gdi.has_value();
     const int S = in.Spacing;
     if (in.MeasureOnly) {
+        // GDI measures the notes only beside a left glyph, and adds the spacing below a glyph above.
+        const bool gdiRight = gdiText && (in.Layout == blGlyphRight || in.Layout == blGlyphRightAdjusted);
         if (IsVerticalLayout(in.Layout))
-            measured = {Round(std::max(tw + S, float(gw + S))), Round(th + gh)};
+            measured = {Round(std::max(tw + S, float(gw + S))), Round(th + gh) + (gdiText ? S : 0)};
+        else if (gdiText && in.Layout != blGlyphLeftAdjusted)
+            measured = {Round(tw) + gw + S, Round(std::max(th + S + (gdiRight ? 0 : nh), float(gh + S)))};
         else
             measured = {Round(std::max(tw, nw) + gw + S), Round(std::max(th + S + nh, float(gh + S)))};
         return measured;
@@ -408,11 +433,12 @@ TSize DrawGlowButton(TRurCustomGlowButton* control, TCanvas* canvas, const TRect
     case blGlyphLeftAdjusted:
     {
         x = float(content.Left + gw + 2), w = float(cw - gw - 2 - (in.Layout == blGlyphLeftAdjusted ? in.MarginHorz : 0));
-        // The glyph stands before the text's measured left edge (or the notes', when further left).
-        const bool nearAligned = in.Layout == blGlyphLeftAdjusted;
-        const float captionLeft = nearAligned ? x : x + (w - tw) / 2;
-        const float notesLeft = nw > 0 ? (nearAligned ? x : x + (w - nw) / 2) : captionLeft;
-        gx = std::max(Round(std::min(captionLeft, notesLeft) - float(gw) / 2), 2);
+        // The glyph stands half its width before the left edge the caption (or the notes, when further
+        // left) measured at in the content; the text is then drawn right of the glyph's width.
+        gx = std::max(Round(std::min(captionBoxLeft, notesBoxLeft) - float(gw) / 2), 2);
+        // GDI centres glyph and caption together.
+        if (gdiText && in.Layout == blGlyphLeft)
+            gx = std::max((face.Right - (in.DropDownButton ? d : 0) - Round(tw) - gw) / 2 - 2, 2);
         break;
     }
     case blGlyphRight:
@@ -428,7 +454,7 @@ TSize DrawGlowButton(TRurCustomGlowButton* control, TCanvas* canvas, const TRect
         break;
     case blGlyphTop:
         y = float(content.Top + gh), h = float(ch - gh - 2);
-        gy = std::max(content.Top + std::max(((ch - gh - 2 - Round(th)) / 2) / 2, 0), 2);
+        gy = std::max(content.Top + std::max(((ch - gh - 2 - Round(th)) / 2) / 2, 0) - (gdiText ? 4 : 0), 2);
         break;
     case blGlyphTopAdjusted:
         y = float(content.Top + gh), h = float(ch - gh - 2);
@@ -436,13 +462,13 @@ TSize DrawGlowButton(TRurCustomGlowButton* control, TCanvas* canvas, const TRect
         break;
     case blGlyphBottom:
         y = 2, h = float(ch - gh - 2);
-        gy = Round(th) + 2 + std::max((ch - gh - 2 - Round(th)) / 2, 0) + S;
+        gy = Round(th) + (gdiText ? 5 : 2) + std::max((ch - gh - 2 - Round(th)) / 2, 0) + S;
         if (gy > ch - gh)
             gy = ch - gh - 2;
         break;
     case blGlyphBottomAdjusted:
-        y = 2, h = float(ch - S - gh);
-        gy = Round(th) + 2 + ch / 2;
+        y = 2, h = float(ch - S - gh - (gdiText ? 2 : 0));
+        gy = gdiText ? ch - gh - 2 : Round(th) + 2 + ch / 2;
         if (gy > ch - gh)
             gy = ch - gh - 2;
         break;
@@ -455,7 +481,10 @@ TSize DrawGlowButton(TRurCustomGlowButton* control, TCanvas* canvas, const TRect
     if (in.OverlappedText && in.DefaultPicDrawing && hasWork)
         canvas->Draw(gx, gy, work);
 
-    if (in.DefaultCaptionDrawing && hasCaption && font) {
+    if (in.DefaultCaptionDrawing && hasCaption && gdi) {
+        gdi->Draw(caption, in.Font, in.Enabled ? in.Font->Color() : TColor(0x808080), notes, in.NotesFont,
+                  Rect(Round(x), Round(y), Round(x + w), Round(y + h)), in.Layout);
+    } else if (in.DefaultCaptionDrawing && hasCaption && font) {
         g.SetTextRenderingHint(in.AntiAlias == aaAntiAlias ? TextRenderingHintAntiAlias
                                                            : TextRenderingHintClearTypeGridFit);
         TGPSolidBrush brush(Opaque(in.Font->Color()));
@@ -472,6 +501,8 @@ TSize DrawGlowButton(TRurCustomGlowButton* control, TCanvas* canvas, const TRect
         }
     }
 
+    if (in.Layout == blGlyphLeftAdjusted)
+        gx += in.MarginHorz;
     if (in.DefaultPicDrawing && !in.OverlappedText && hasWork) {
         const int px = hasCaption ? gx : content.Left + (cw - pictureW) / 2;
         const int py = hasCaption ? gy : face.Top + (ch - pictureH) / 2;

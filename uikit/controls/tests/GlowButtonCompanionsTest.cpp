@@ -427,7 +427,7 @@ TEST(DBGlowButton, PaintsItsGlyph)
 TEST(GlowButtonLook, Pictures)
 {
     TForm form(nullptr);
-    form.SetBounds(100, 100, 460, 170);
+    form.SetBounds(100, 100, 570, 250);
     form.SetColor(clWhite);
     const auto add = [&](int x, int y, const String& caption) {
         auto* b = new TRurGlowButton(&form);
@@ -454,6 +454,32 @@ TEST(GlowButtonLook, Pictures)
         b->SetDBButtonType(type);
         b->SetDataSource(&data.Source);
         x += 42;
+    }
+    // A button with smoothed text, then a row drawn with GDI text (no smoothing): glyph left, glyph
+    // on top, notes, disabled.
+    TImageList glyphs(nullptr);
+    AddSquare(glyphs, 0x0080FF);
+    const struct {
+        RurGlowButton::TButtonLayout Layout;
+        const char16_t* Caption;
+        bool Notes, Enabled, Smooth = false;
+    } textButtons[] = {{RurGlowButton::blGlyphLeft, u"Smooth", false, true, true},
+                      {RurGlowButton::blGlyphLeft, u"Left", false, true},
+                      {RurGlowButton::blGlyphTop, u"Top", false, true},
+                      {RurGlowButton::blGlyphLeftAdjusted, u"Notes", true, true},
+                      {RurGlowButton::blGlyphLeft, u"Off", false, false}};
+    x = 10;
+    for (const auto& g : textButtons) {
+        TRurGlowButton* b = add(x, 140, g.Caption);
+        b->SetHeight(60);
+        b->SetAntiAlias(g.Smooth ? RurGDIP::aaClearType : RurGDIP::aaNone);
+        b->SetImages(&glyphs);
+        b->SetImageIndex(0);
+        b->SetLayout(g.Layout);
+        if (g.Notes)
+            b->Notes()->SetText(u"a note");
+        b->SetEnabled(g.Enabled);
+        x += 110;
     }
     ASSERT_TRUE(ShowActive(&form));
     const int saved = GlowSpeed();

@@ -429,6 +429,102 @@ TEST(GlowButtonPainting, ADescendantsWorkBitmapIsTheGlyph)
     EXPECT_EQ(b->Width() - narrow, 28);
 }
 
+// GDI+ draws only smoothed text in an installed TrueType font; other text goes through GDI, which
+// draws a disabled caption in grey ($808080) whatever the appearance's disabled text colour.
+TEST(GlowButtonPainting, TextGdiPlusCannotDrawGoesThroughGdi)
+{
+    TNoFade noFade;
+    TGlowForm f;
+    TRurGlowButton* b = f.Button;
+    TGlowButtonAppearance& a = *b->Appearance();
+    a.SetSystemFont(false);
+    a.SetTextColorDisabled(clRed);
+    a.SetColorDisabled(clWhite);
+    a.SetColorDisabledTo(clWhite);
+    a.SetColorMirrorDisabled(clWhite);
+    a.SetColorMirrorDisabledTo(clWhite);
+    a.SetBorderColorDisabled(clWhite);
+    b->Font()->SetSize(16);
+    b->Font()->SetStyle({fsBold});
+    b->SetCaption(u"HHH");
+    b->SetEnabled(false);
+    ASSERT_TRUE(ShowActive(f.Form.get()));
+    ASSERT_GE(Screen->Fonts()->IndexOf(u"DejaVu Sans"), 0) << "an installed TrueType font";
+    const struct {
+        RurGDIP::TAntiAlias AntiAlias;
+        const char16_t* Font;
+        bool Gdi;
+        const char* Label;
+    } cases[] = {
+        {RurGDIP::aaClearType, u"DejaVu Sans", false, "ClearType, installed"},
+        {RurGDIP::aaAntiAlias, u"DejaVu Sans", false, "smoothed, installed"},
+        {RurGDIP::aaNone, u"DejaVu Sans", true, "unsmoothed"},
+        {RurGDIP::aaClearType, u"No Such Font Here", true, "not installed"},
+    };
+    for (const auto& c : cases) {
+        b->SetAntiAlias(c.AntiAlias);
+        b->Font()->SetName(c.Font);
+        TOffscreenImage image(b);
+        int grey = 0, red = 0;
+        for (int y = 4; y < 37; ++y)
+            for (int x = 4; x < 96; ++x) {
+                const COLORREF p = image.Pixel(x, y);
+                grey += p == RGB(128, 128, 128);
+                red += GetRValue(p) > 200 && GetGValue(p) < 100;
+            }
+        EXPECT_EQ(grey > 0, c.Gdi) << c.Label;
+        EXPECT_EQ(red > 0, !c.Gdi) << c.Label;
+    }
+
+    // GDI measures the caption for the automatic size: text, spacing 4 times, margins and 2.
+    b->SetEnabled(true);
+    b->SetAntiAlias(RurGDIP::aaNone);
+    b->SetCaption(u"Wide caption");
+    b->SetAutoSize(true);
+    TBitmap measure;
+    measure.Canvas()->Font()->Assign(b->Font());
+    const int expected = measure.Canvas()->TextWidth(u"Wide caption") + 12;
+    EXPECT_TRUE(PumpUntil([&] { return b->Width() == expected; })) << b->Width() << " " << expected;
+}
+
+// A glyph beside the caption stands clear of it, whichever path draws the text.
+TEST(GlowButtonPainting, AGlyphLeftOfTheCaptionStandsClearOfIt)
+{
+    TNoFade noFade;
+    TGlowForm f;
+    TRurGlowButton* b = f.Button;
+    b->Appearance()->SetSystemFont(false);
+    b->Font()->SetName(u"DejaVu Sans");
+    b->Font()->SetStyle({fsBold});
+    b->SetCaption(u"HH");
+    TBitmap square;
+    square.SetSize(16, 16);
+    square.Canvas()->Brush()->SetColor(0x0080FF);
+    square.Canvas()->FillRect(Rect(0, 0, 16, 16));
+    TImageList glyphs(nullptr);
+    glyphs.AddMasked(&square, TColor(0xFF00FF));
+    b->SetImages(&glyphs);
+    b->SetImageIndex(0);
+    ASSERT_TRUE(ShowActive(f.Form.get()));
+    for (auto antiAlias : {RurGDIP::aaClearType, RurGDIP::aaNone})
+        for (auto layout : {blGlyphLeft, blGlyphLeftAdjusted}) {
+            b->SetAntiAlias(antiAlias);
+            b->SetLayout(layout);
+            TOffscreenImage image(b);
+            int glyphRight = -1, textLeft = -1;
+            for (int x = 0; x < 100; ++x) {
+                const COLORREF p = image.Pixel(x, 20);
+                if (p == RGB(255, 128, 0))
+                    glyphRight = x;
+                else if (glyphRight >= 0 && textLeft < 0 && GetRValue(p) < 100 && GetGValue(p) < 100)
+                    textLeft = x;
+            }
+            ASSERT_GE(glyphRight, 0) << int(antiAlias) << " " << int(layout);
+            ASSERT_GT(textLeft, glyphRight) << int(antiAlias) << " " << int(layout);
+            EXPECT_GE(textLeft - glyphRight, 2) << int(antiAlias) << " " << int(layout);
+        }
+}
+
 TEST(GlowButtonBehaviour, ClicksPressesAndGroupsThroughRealMessages)
 {
     TNoFade noFade;
