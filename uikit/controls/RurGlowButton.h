@@ -330,6 +330,9 @@ public:
     // Hooks of an owning toolbar: before OnClick, and before the drop-down menu opens.
     void SetOnInternalClick(TNotifyEvent value) { FOnInternalClick = value; }
     void SetOnInternalDropDown(TNotifyEvent value) { FOnInternalDropDown = value; }
+    // Set by a quick-access toolbar drawn on glass: smoothed (not ClearType) text and a filled
+    // drop-down triangle.
+    void SetInternalIsOnGlassQAT(bool value) { Change(FInternalIsOnGlassQAT, value); }
 
     TRurButtonState State() const { return FState; }
     bool DroppedDown() const { return FDroppedDown; }
@@ -500,6 +503,7 @@ private:
     std::unique_ptr<TFont> FNotesFont;
     bool FGotButtonClick = false;
     bool FHasFocus = false, FStaticButton = false, FKeepDown = false;
+    bool FInternalIsOnGlassQAT = false;
     std::unique_ptr<TChangeLink> FImageChangeLink, FDisabledImageChangeLink, FHotImageChangeLink;
     TNotifyEvent FOnInternalDropDown;
     TRujStyle FCompStyle = tsCustom;

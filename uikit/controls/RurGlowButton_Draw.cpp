@@ -171,6 +171,20 @@ void DrawDropDownChevron(TGPGraphics& g, float s, TPoint p, TDropDownDirection d
     g.DrawLine(&pen, pts[1].X, pts[1].Y, pts[2].X, pts[2].Y);
 }
 
+// A downward triangle of horizontal lines, each one pixel shorter at both ends than the one above,
+// joined into one closed figure.
+void DrawDropDownTriangle(TGPGraphics& g, float s, TPoint p, TColor color)
+{
+    const int n = Round(3 * s);
+    const int x0 = p.X - n + 3, y0 = p.Y - n + 3;
+    TGPGraphicsPath path;
+    for (int i = 0; i < n; ++i)
+        path.AddLine(float(x0 + i), float(y0 + i), float(x0 + 2 * n - i - 1), float(y0 + i));
+    path.CloseFigure();
+    TGPPen pen(MakeColor(200, color));
+    g.DrawPath(&pen, &path);
+}
+
 // A bitmap leaves out its bottom-left colour; other formats draw as GDI+ decodes them.
 void DrawPictureInRect(TGPGraphics& g, TCanvas* canvas, const TRect& r, TGDIPPicture& picture)
 {
@@ -485,8 +499,8 @@ TSize DrawGlowButton(TRurCustomGlowButton* control, TCanvas* canvas, const TRect
         gdi->Draw(caption, in.Font, in.Enabled ? in.Font->Color() : TColor(0x808080), notes, in.NotesFont,
                   Rect(Round(x), Round(y), Round(x + w), Round(y + h)), in.Layout);
     } else if (in.DefaultCaptionDrawing && hasCaption && font) {
-        g.SetTextRenderingHint(in.AntiAlias == aaAntiAlias ? TextRenderingHintAntiAlias
-                                                           : TextRenderingHintClearTypeGridFit);
+        g.SetTextRenderingHint(in.AntiAlias == aaAntiAlias || in.GlassQAT ? TextRenderingHintAntiAlias
+                                                                          : TextRenderingHintClearTypeGridFit);
         TGPSolidBrush brush(Opaque(in.Font->Color()));
         TGPRectF layout{x - 1, y, w, h};
         if (!notes.empty()) {
@@ -543,7 +557,11 @@ TSize DrawGlowButton(TRurCustomGlowButton* control, TCanvas* canvas, const TRect
         }
         const int arrow = in.DropDownDirection == ddDown ? Round(3 * s) : Round(5 * s);
         const TPoint p{drop.Left + (drop.Width() - arrow) / 2, drop.Top + (drop.Height() - 3) / 2 + 1};
-        DrawDropDownChevron(g, s, p, in.DropDownDirection, in.Enabled ? in.Font->Color() : TColor(0x808080));
+        const TColor arrowColor = in.Enabled ? in.Font->Color() : TColor(0x808080);
+        if (in.GlassQAT || (GetGlassEnabled() && GetScenicRibbon()))
+            DrawDropDownTriangle(g, s, p, arrowColor);
+        else
+            DrawDropDownChevron(g, s, p, in.DropDownDirection, arrowColor);
     }
     return measured;
 }

@@ -46,6 +46,8 @@ struct TGlowDrawInput {
     bool DownChecked = false;
     bool DroppedDown = false;
     bool TranspOffice = false;
+    // On a quick-access toolbar drawn on glass.
+    bool GlassQAT = false;
     int MarginHorz = 1, MarginVert = 1;
     bool NoBorderDefault = false;
     bool AlwaysShowAccel = false;

@@ -241,6 +241,7 @@ void TRurCustomGlowButton::Paint()
     in.DownChecked = FDownChecked;
     in.DroppedDown = FDroppedDown;
     in.TranspOffice = a.TranspOffice() && FTransparent;
+    in.GlassQAT = FInternalIsOnGlassQAT;
     in.MarginHorz = FMarginHorz;
     in.MarginVert = FMarginVert;
     in.NoBorderDefault = a.NoBorderDefault();

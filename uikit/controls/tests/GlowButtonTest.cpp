@@ -525,6 +525,42 @@ TEST(GlowButtonPainting, AGlyphLeftOfTheCaptionStandsClearOfIt)
         }
 }
 
+// On a glass quick-access toolbar, or with glass and the scenic ribbon both on, the drop-down arrow is
+// a filled triangle (rows 20 to 22 from x 91) instead of the chevron (strokes from (89, 18)).
+TEST(GlowButtonPainting, TheDropDownArrowIsATriangleOnGlass)
+{
+    TNoFade noFade;
+    TGlowForm f;
+    TRurGlowButton* b = f.Button;
+    b->SetCaption(u"");
+    b->Font()->SetColor(clBlack);
+    b->Appearance()->SetTextColor(clBlack);
+    b->SetDropDownButton(true);
+    ASSERT_TRUE(ShowActive(f.Form.get()));
+    const bool savedGlass = RurGDIP::GetGlassEnabled(), savedScenic = RurGDIP::GetScenicRibbon();
+    const struct {
+        bool OnGlassQAT, Glass, Scenic, Triangle;
+    } cases[] = {
+        {false, false, false, false},
+        {true, false, false, true},
+        {false, true, true, true},
+        {false, true, false, false},
+    };
+    auto dark = [](COLORREF p) { return GetRValue(p) + GetGValue(p) + GetBValue(p) < 3 * 160; };
+    for (const auto& c : cases) {
+        b->SetInternalIsOnGlassQAT(c.OnGlassQAT);
+        RurGDIP::SetGlassEnabled(c.Glass);
+        RurGDIP::SetScenicRibbon(c.Scenic);
+        TOffscreenImage image(b);
+        const int at = &c - cases;
+        EXPECT_EQ(dark(image.Pixel(95, 20)), c.Triangle) << at;
+        EXPECT_TRUE(dark(image.Pixel(92, 21))) << at; // both have it
+        EXPECT_EQ(dark(image.Pixel(89, 18)), !c.Triangle) << at;
+    }
+    RurGDIP::SetGlassEnabled(savedGlass);
+    RurGDIP::SetScenicRibbon(savedScenic);
+}
+
 TEST(GlowButtonBehaviour, ClicksPressesAndGroupsThroughRealMessages)
 {
     TNoFade noFade;
