@@ -185,6 +185,23 @@ void DrawDropDownTriangle(TGPGraphics& g, float s, TPoint p, TColor color)
     g.DrawPath(&pen, &path);
 }
 
+// A greyed copy of an image-list entry.
+void DrawImageListItem(HDC dc, TCustomImageList& list, int index, int x, int y)
+{
+    IMAGELISTDRAWPARAMS params{};
+    params.cbSize = sizeof(params);
+    params.himl = list.Handle();
+    params.i = index;
+    params.hdcDst = dc;
+    params.x = x;
+    params.y = y;
+    params.rgbBk = CLR_NONE;
+    params.rgbFg = CLR_NONE;
+    params.fStyle = ILD_TRANSPARENT;
+    params.fState = ILS_SATURATE;
+    ImageList_DrawIndirect(&params);
+}
+
 // A bitmap leaves out its bottom-left colour; other formats draw as GDI+ decodes them.
 void DrawPictureInRect(TGPGraphics& g, TCanvas* canvas, const TRect& r, TGDIPPicture& picture)
 {
@@ -541,7 +558,10 @@ TSize DrawGlowButton(TRurCustomGlowButton* control, TCanvas* canvas, const TRect
     } else if (in.DefaultPicDrawing && !in.OverlappedText && hasGlyph) {
         const int px = hasCaption ? gx : content.Left + (cw - gw) / 2;
         const int py = hasCaption ? gy : face.Top + (ch - gh) / 2;
-        in.Images->Draw(canvas, px, py, in.ImageIndex, in.EnabledImage);
+        if (!in.EnabledImage && ::IsVistaOrLater())
+            DrawImageListItem(canvas->Handle(), *in.Images, in.ImageIndex, px, py);
+        else
+            in.Images->Draw(canvas, px, py, in.ImageIndex, in.EnabledImage);
     }
 
     if (in.DropDownButton) {

@@ -249,7 +249,10 @@ TEST(GlowButtonActionLink, AnActionManagersListsFollowTheSizeStateAndEnabling)
     const COLORREF greyed = f.Centre();
     EXPECT_NE(greyed, RGB(0, 255, 0));
     EXPECT_NE(greyed, RGB(64, 64, 64));
-    EXPECT_NE(greyed, RGB(255, 0, 0)) << "drawn greyed, not as it is";
+    // A grey copy of the image itself, not the shape in the system's shadow colour.
+    EXPECT_EQ(GetRValue(greyed), GetGValue(greyed));
+    EXPECT_EQ(GetGValue(greyed), GetBValue(greyed));
+    EXPECT_NE(greyed, static_cast<COLORREF>(ColorToRGB(clBtnShadow)));
     // A button keeping its own lists is not given the manager's.
     f.Action.SetEnabled(true);
     b->SetImages(&own);
