@@ -5,6 +5,7 @@
 #include "GuiTestSupport.h"
 #include "MessageUn.h"
 #include "RecordingMessageBeeper.h"
+#include "RurGlowButton.h"
 #include "TaskDialogAnswerer.h"
 #include "TaskDialogRecorder.h"
 
@@ -177,20 +178,23 @@ TEST(MessageBoxTest, DialogFormIsShownAndAnswered)
     GetWindowRect(form.Handle(), &formBounds);
     TRecordingMessageBeeper beeper;
     for (const auto& c : cases) {
-        bool kitForm = false;
+        bool kitForm = false, glowButtons = true;
         std::vector<String> captions;
         TTaskDialogAnswerer answerer([&](HWND d) {
             TRurMessageForm* shown = TTaskDialogAnswerer::FormOf(d);
             kitForm = shown != nullptr;
             if (shown)
-                for (TWinControl* button : shown->CustomButtonList())
+                for (TWinControl* button : shown->CustomButtonList()) {
                     captions.push_back(button->Caption());
+                    glowButtons = glowButtons && dynamic_cast<TRurGlowButton*>(button) != nullptr;
+                }
             c.Action(d);
         });
         bool verified = true;
         int result = ShowMessageBox(u"", u"Question", u"Body", u"", 4, c.Set, 1, false, 0, verified);
         EXPECT_EQ(result, c.Result) << int(c.Set);
         EXPECT_TRUE(kitForm);
+        EXPECT_TRUE(glowButtons) << "the kit's dialog shows glow buttons";
         EXPECT_EQ(captions.size(), c.Set == 3 ? 2u : 3u);
         EXPECT_EQ(answerer.Title, u" ");
         EXPECT_FALSE(answerer.OwnerFormEnabled);

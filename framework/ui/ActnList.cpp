@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "ActnMan.h"
 #include "Forms.h"
 #include "Menus.h"
 
@@ -527,5 +528,5 @@ void TCustomActionList::Notification(TComponent* component, TOperation operation
 
 void ActnListUnitInitialize()
 {
-    RegisterClasses({TAction::StaticClass(), TActionList::StaticClass()});
+    RegisterClasses({TAction::StaticClass(), TActionList::StaticClass(), TActionManager::StaticClass()});
 }

@@ -28,6 +28,16 @@ TShiftState ShiftStateOfKeys(WPARAM keys)
     return s;
 }
 
+TShiftState ShiftStateOfInputSource(LPARAM extraInfo)
+{
+    // The upper 24 bits mark a pen or touch source; bit 7 tells touch from pen.
+    constexpr ULONG_PTR signatureMask = 0xFFFFFF00, penOrTouchSignature = 0xFF515700, touchFlag = 0x80;
+    const auto info = static_cast<ULONG_PTR>(extraInfo);
+    if ((info & signatureMask) != penOrTouchSignature)
+        return {};
+    return info & touchFlag ? TShiftState{ssTouch} : TShiftState{ssPen};
+}
+
 TShiftState KeyboardShiftState()
 {
     TShiftState s;
@@ -243,7 +253,7 @@ LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam)
 void TControl::HandleMouse(TMessage& message)
 {
     TWMMouse m(message);
-    TShiftState shift = ShiftStateOfKeys(message.WParam);
+    TShiftState shift = ShiftStateOfKeys(message.WParam) + ShiftStateOfInputSource(GetMessageExtraInfo());
     auto down = [&](TMouseButton button, bool dbl) {
         if (dbl)
             shift.Include(ssDouble);

@@ -27,7 +27,7 @@ TAVIN_ENUM(TBiDiMode, bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRigh
 TAVIN_ENUM(TAlignment, taLeftJustify, taRightJustify, taCenter)
 TAVIN_ENUM(TVerticalAlignment, taAlignTop, taAlignBottom, taVerticalCenter)
 TAVIN_ENUM(TMouseButton, mbLeft, mbRight, mbMiddle)
-TAVIN_ENUM(TShiftStateItem, ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble)
+TAVIN_ENUM(TShiftStateItem, ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble, ssTouch, ssPen)
 using TShiftState = TSet<TShiftStateItem>;
 TAVIN_ENUM(TControlStyleItem, csAcceptsControls, csCaptureMouse, csClickEvents, csFramed, csSetCaption,
            csOpaque, csDoubleClicks, csFixedWidth, csFixedHeight, csNoStdEvents, csReplicatable,
@@ -61,6 +61,9 @@ using TWndMethod = TEvent<TMessage&>;
 // The shift state of a mouse message's key flags, or of the keyboard now.
 TShiftState ShiftStateOfKeys(WPARAM keys);
 TShiftState KeyboardShiftState();
+// ssTouch or ssPen when a mouse message's extra information (GetMessageExtraInfo) carries the
+// signature the system gives mouse messages it made up from a touch or a pen; else empty.
+TShiftState ShiftStateOfInputSource(LPARAM extraInfo);
 
 // Space kept around a control aligned with margins (AlignWithMargins).
 class TMargins : public TPersistent {

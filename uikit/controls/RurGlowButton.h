@@ -315,6 +315,9 @@ public:
     // Hooks of an owning toolbar: before OnClick, and before the drop-down menu opens.
     void SetOnInternalClick(TNotifyEvent value) { FOnInternalClick = value; }
     void SetOnInternalDropDown(TNotifyEvent value) { FOnInternalDropDown = value; }
+    // Set by a quick-access toolbar drawn on glass: smoothed (not ClearType) text and a filled
+    // drop-down triangle.
+    void SetInternalIsOnGlassQAT(bool value) { Change(FInternalIsOnGlassQAT, value); }
 
     TRurButtonState State() const { return FState; }
     bool DroppedDown() const { return FDroppedDown; }
@@ -354,6 +357,11 @@ protected:
     virtual void RepeatTimerExpired(TObject* sender);
     virtual void AfterDraw() {}
     virtual void DrawCustom(TCanvas*, const TRect&) {}
+    // Given the 1 x 1 work bitmap before drawing and measuring: a descendant that sizes it (2 x 2 or
+    // more) and paints on it has it drawn as the glyph.
+    virtual void PrepareGlyphBitmap(TBitmap*) {}
+    // Given the picture chosen for the state before it is drawn.
+    virtual void PreparePicture(TGDIPPicture*) {}
     virtual bool IsMenuButton() const { return false; }
     virtual bool IsBorderVisible() const { return FBorderStyle == bsSingle; }
     virtual bool IsFocusBorderVisible() const;
@@ -402,9 +410,15 @@ private:
     TPoint PopupPoint() const;
     bool OnDropDownPart(int x, int y, bool inclusive);
     void SetImageList(TCustomImageList*& field, TCustomImageList* value, TChangeLink* link);
-    // The linked action's list and image index when its images take the glyph's place, else null;
-    // with sameIndexOnly only while the button's ImageIndex is the action's.
-    TCustomImageList* ActionImages(int& index, bool sameIndexOnly) const;
+    // The linked action's list, image index and enabled drawing when its images take the glyph's
+    // place (a manager's large lists in the large size state), else a null list; with sameIndexOnly
+    // only while the button's ImageIndex is the action's.
+    struct TActionGlyph {
+        TCustomImageList* Images = nullptr;
+        int Index = -1;
+        bool Enabled = true;
+    };
+    TActionGlyph ActionGlyph(TButtonSizeState sizeState, bool sameIndexOnly) const;
     // Paint's choices.
     TGlowStateColors StateColors() const;
     void ApplyFade(TGlowStateColors& colors) const;
@@ -476,6 +490,7 @@ private:
     std::unique_ptr<TFont> FNotesFont;
     bool FGotButtonClick = false;
     bool FHasFocus = false, FStaticButton = false, FKeepDown = false;
+    bool FInternalIsOnGlassQAT = false;
     std::unique_ptr<TChangeLink> FImageChangeLink, FDisabledImageChangeLink, FHotImageChangeLink;
     TNotifyEvent FOnInternalDropDown;
     TRujStyle FCompStyle = tsCustom;

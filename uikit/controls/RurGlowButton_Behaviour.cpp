@@ -11,6 +11,9 @@ using namespace RurGlowButton;
 
 namespace {
 
+// The press fade of a touch or pen press runs at this interval whatever GlowSpeed says.
+constexpr int TouchFadeInterval = 20;
+
 bool ShiftKeysHeld()
 {
     return GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0;
@@ -231,6 +234,10 @@ void TRurCustomGlowButton::MouseDown(TMouseButton button, TShiftState shift, int
 {
     FCheckBeforeAction = FDownChecked;
     TCustomControl::MouseDown(button, shift, x, y);
+    // A finger or pen gives no hover before it presses: enter now, and fade even when fading is off.
+    const bool touchOrPen = shift.Contains(ssTouch) || shift.Contains(ssPen);
+    if (touchOrPen)
+        Perform(CM_MOUSEENTER, 0, 0);
     if (button != mbLeft)
         return;
     if (FRepeatClick) {
@@ -276,6 +283,8 @@ void TRurCustomGlowButton::MouseDown(TMouseButton button, TShiftState shift, int
         }
         FDragging = true;
     }
+    if (touchOrPen && !FTimer)
+        StartFadeTimer(TouchFadeInterval);
 }
 
 void TRurCustomGlowButton::MouseMove(TShiftState shift, int x, int y)

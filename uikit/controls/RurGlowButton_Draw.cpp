@@ -3,8 +3,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "Forms.h"
+#include "RurGlowButton_GdiText.h"
 
 using namespace RurGDIP;
 using namespace RurGlowButton;
@@ -169,6 +171,37 @@ void DrawDropDownChevron(TGPGraphics& g, float s, TPoint p, TDropDownDirection d
     g.DrawLine(&pen, pts[1].X, pts[1].Y, pts[2].X, pts[2].Y);
 }
 
+// A downward triangle of horizontal lines, each one pixel shorter at both ends than the one above,
+// joined into one closed figure.
+void DrawDropDownTriangle(TGPGraphics& g, float s, TPoint p, TColor color)
+{
+    const int n = Round(3 * s);
+    const int x0 = p.X - n + 3, y0 = p.Y - n + 3;
+    TGPGraphicsPath path;
+    for (int i = 0; i < n; ++i)
+        path.AddLine(float(x0 + i), float(y0 + i), float(x0 + 2 * n - i - 1), float(y0 + i));
+    path.CloseFigure();
+    TGPPen pen(MakeColor(200, color));
+    g.DrawPath(&pen, &path);
+}
+
+// A greyed copy of an image-list entry.
+void DrawImageListItem(HDC dc, TCustomImageList& list, int index, int x, int y)
+{
+    IMAGELISTDRAWPARAMS params{};
+    params.cbSize = sizeof(params);
+    params.himl = list.Handle();
+    params.i = index;
+    params.hdcDst = dc;
+    params.x = x;
+    params.y = y;
+    params.rgbBk = CLR_NONE;
+    params.rgbFg = CLR_NONE;
+    params.fStyle = ILD_TRANSPARENT;
+    params.fState = ILS_SATURATE;
+    ImageList_DrawIndirect(&params);
+}
+
 // A bitmap leaves out its bottom-left colour; other formats draw as GDI+ decodes them.
 void DrawPictureInRect(TGPGraphics& g, TCanvas* canvas, const TRect& r, TGDIPPicture& picture)
 {
@@ -316,10 +349,15 @@ TSize DrawGlowButton(TRurCustomGlowButton* control, TCanvas* canvas, const TRect
 
     // Glyph size.
     int gw = 0, gh = 0;
-    const bool hasPicture = in.Picture && !in.Picture->Empty();
+    TBitmap* work = in.WorkBitmap;
+    const bool hasWork = work && !work->Empty() && work->Width() >= 2 && work->Height() >= 2;
+    const bool hasPicture = !hasWork && in.Picture && !in.Picture->Empty();
     const bool sizedPicture = in.PictureSize.cx > 0 && in.PictureSize.cy > 0;
-    const bool hasGlyph = !hasPicture && in.Images && in.ImageIndex >= 0;
-    if (hasPicture && sizedPicture) {
+    const bool hasGlyph = !hasWork && !hasPicture && in.Images && in.ImageIndex >= 0;
+    if (hasWork) {
+        gw = sizedPicture ? in.PictureSize.cx : work->Width();
+        gh = sizedPicture ? in.PictureSize.cy : work->Height();
+    } else if (hasPicture && sizedPicture) {
         gw = Round(in.PictureSize.cx * s), gh = Round(in.PictureSize.cy * s);
     } else if (hasPicture) {
         in.Picture->GetImageSizes();
@@ -345,24 +383,13 @@ TSize DrawGlowButton(TRurCustomGlowButton* control, TCanvas* canvas, const TRect
             notes += (i ? u"\r\n" : u"") + in.Notes->Strings(i);
     const int cw = content.Width(), ch = content.Height();
     float tw = 0, th = 0, nw = 0, nh = 0;
+    float captionBoxLeft = float(content.Left), notesBoxLeft = float(content.Left);
     std::unique_ptr<TGPFont> font, notesFont;
     std::unique_ptr<TGPStringFormat> format;
+    std::optional<TGdiCaption> gdi;
     if (hasCaption || in.MeasureOnly) {
-        font = g.MakeFont(in.Font);
-        if (in.NotesFont)
-            notesFont = g.MakeFont(in.NotesFont);
-        format = std::make_unique<TGPStringFormat>(in.WordWrap ? 0 : StringFormatFlagsNoWrap);
-        format->SetAlignment(in.Layout == blGlyphLeftAdjusted    ? StringAlignmentNear
-                             : in.Layout == blGlyphRightAdjusted ? StringAlignmentFar
-                                                                 : StringAlignmentCenter);
-        format->SetLineAlignment(in.Layout == blGlyphTopAdjusted      ? StringAlignmentNear
-                                 : in.Layout == blGlyphBottomAdjusted ? StringAlignmentFar
-                                                                      : StringAlignmentCenter);
-        format->SetHotkeyPrefix(AcceleratorsHidden(control, in.AlwaysShowAccel) ? HotkeyPrefixHide
-                                                                                 : HotkeyPrefixShow);
-        format->SetTrimming(in.Trimming);
-        if (control->UseRightToLeftReading())
-            format->SetFormatFlags(format->GetFormatFlags() | StringFormatFlagsDirectionRightToLeft);
+        const bool acceleratorsHidden = AcceleratorsHidden(control, in.AlwaysShowAccel);
+        const bool rightToLeft = control->UseRightToLeftReading();
         float lw = float(cw), lh = float(ch);
         if (in.MeasureOnly) {
             const int maxW = control->Constraints()->MaxWidth(), maxH = control->Constraints()->MaxHeight();
@@ -372,21 +399,55 @@ TSize DrawGlowButton(TRurCustomGlowButton* control, TCanvas* canvas, const TRect
         if (IsHorizontalLayout(in.Layout))
             lw -= float(in.Spacing);
         const String measuredText = caption.empty() ? String(u"!") : caption;
-        TGPRectF box{};
-        g.MeasureString(measuredText, -1, font.get(), TGPRectF{float(content.Left), float(content.Top), lw, lh},
-                        format.get(), box);
-        tw = box.Width, th = box.Height;
-        if (!notes.empty() && notesFont) {
-            TGPRectF nbox{};
-            g.MeasureString(notes, -1, notesFont.get(), TGPRectF{float(content.Left), float(content.Top), lw, lh},
-                            format.get(), nbox);
-            nw = nbox.Width, nh = nbox.Height;
+        if (!GdiPlusDrawsText(canvas->Handle(), in.Font, in.AntiAlias)) {
+            gdi.emplace(canvas->Handle(), (in.WordWrap ? DT_WORDBREAK : DT_SINGLELINE) |
+                                              (acceleratorsHidden ? DT_HIDEPREFIX : 0) |
+                                              (rightToLeft ? DT_RTLREADING : 0));
+            const TRect box = Rect(content.Left, content.Top, content.Left + Round(lw), content.Top + Round(lh));
+            const TSize text = gdi->Measure(measuredText, in.Font, box);
+            tw = float(text.cx), th = float(text.cy);
+            if (!notes.empty() && in.NotesFont) {
+                const TSize notesSize = gdi->Measure(notes, in.NotesFont, box);
+                nw = float(notesSize.cx), nh = float(notesSize.cy);
+            }
+        } else {
+            font = g.MakeFont(in.Font);
+            if (in.NotesFont)
+                notesFont = g.MakeFont(in.NotesFont);
+            format = std::make_unique<TGPStringFormat>(in.WordWrap ? 0 : StringFormatFlagsNoWrap);
+            format->SetAlignment(in.Layout == blGlyphLeftAdjusted    ? StringAlignmentNear
+                                 : in.Layout == blGlyphRightAdjusted ? StringAlignmentFar
+                                                                     : StringAlignmentCenter);
+            format->SetLineAlignment(in.Layout == blGlyphTopAdjusted      ? StringAlignmentNear
+                                     : in.Layout == blGlyphBottomAdjusted ? StringAlignmentFar
+                                                                          : StringAlignmentCenter);
+            format->SetHotkeyPrefix(acceleratorsHidden ? HotkeyPrefixHide : HotkeyPrefixShow);
+            format->SetTrimming(in.Trimming);
+            if (rightToLeft)
+                format->SetFormatFlags(format->GetFormatFlags() | StringFormatFlagsDirectionRightToLeft);
+            TGPRectF box{};
+            g.MeasureString(measuredText, -1, font.get(), TGPRectF{float(content.Left), float(content.Top), lw, lh},
+                            format.get(), box);
+            tw = box.Width, th = box.Height;
+            captionBoxLeft = notesBoxLeft = box.X;
+            if (!notes.empty() && notesFont) {
+                TGPRectF nbox{};
+                g.MeasureString(notes, -1, notesFont.get(),
+                                TGPRectF{float(content.Left), float(content.Top), lw, lh}, format.get(), nbox);
+                nw = nbox.Width, nh = nbox.Height;
+                notesBoxLeft = nbox.X;
+            }
         }
     }
+    const bool gdiText = gdi.has_value();
     const int S = in.Spacing;
     if (in.MeasureOnly) {
+        // GDI measures the notes only beside a left glyph, and adds the spacing below a glyph above.
+        const bool gdiRight = gdiText && (in.Layout == blGlyphRight || in.Layout == blGlyphRightAdjusted);
         if (IsVerticalLayout(in.Layout))
-            measured = {Round(std::max(tw + S, float(gw + S))), Round(th + gh)};
+            measured = {Round(std::max(tw + S, float(gw + S))), Round(th + gh) + (gdiText ? S : 0)};
+        else if (gdiText && in.Layout != blGlyphLeftAdjusted)
+            measured = {Round(tw) + gw + S, Round(std::max(th + S + (gdiRight ? 0 : nh), float(gh + S)))};
         else
             measured = {Round(std::max(tw, nw) + gw + S), Round(std::max(th + S + nh, float(gh + S)))};
         return measured;
@@ -403,11 +464,12 @@ TSize DrawGlowButton(TRurCustomGlowButton* control, TCanvas* canvas, const TRect
     case blGlyphLeftAdjusted:
     {
         x = float(content.Left + gw + 2), w = float(cw - gw - 2 - (in.Layout == blGlyphLeftAdjusted ? in.MarginHorz : 0));
-        // The glyph stands before the text's measured left edge (or the notes', when further left).
-        const bool nearAligned = in.Layout == blGlyphLeftAdjusted;
-        const float captionLeft = nearAligned ? x : x + (w - tw) / 2;
-        const float notesLeft = nw > 0 ? (nearAligned ? x : x + (w - nw) / 2) : captionLeft;
-        gx = std::max(Round(std::min(captionLeft, notesLeft) - float(gw) / 2), 2);
+        // The glyph stands half its width before the left edge the caption (or the notes, when further
+        // left) measured at in the content; the text is then drawn right of the glyph's width.
+        gx = std::max(Round(std::min(captionBoxLeft, notesBoxLeft) - float(gw) / 2), 2);
+        // GDI centres glyph and caption together.
+        if (gdiText && in.Layout == blGlyphLeft)
+            gx = std::max((face.Right - (in.DropDownButton ? d : 0) - Round(tw) - gw) / 2 - 2, 2);
         break;
     }
     case blGlyphRight:
@@ -423,7 +485,7 @@ TSize DrawGlowButton(TRurCustomGlowButton* control, TCanvas* canvas, const TRect
         break;
     case blGlyphTop:
         y = float(content.Top + gh), h = float(ch - gh - 2);
-        gy = std::max(content.Top + std::max(((ch - gh - 2 - Round(th)) / 2) / 2, 0), 2);
+        gy = std::max(content.Top + std::max(((ch - gh - 2 - Round(th)) / 2) / 2, 0) - (gdiText ? 4 : 0), 2);
         break;
     case blGlyphTopAdjusted:
         y = float(content.Top + gh), h = float(ch - gh - 2);
@@ -431,13 +493,13 @@ TSize DrawGlowButton(TRurCustomGlowButton* control, TCanvas* canvas, const TRect
         break;
     case blGlyphBottom:
         y = 2, h = float(ch - gh - 2);
-        gy = Round(th) + 2 + std::max((ch - gh - 2 - Round(th)) / 2, 0) + S;
+        gy = Round(th) + (gdiText ? 5 : 2) + std::max((ch - gh - 2 - Round(th)) / 2, 0) + S;
         if (gy > ch - gh)
             gy = ch - gh - 2;
         break;
     case blGlyphBottomAdjusted:
-        y = 2, h = float(ch - S - gh);
-        gy = Round(th) + 2 + ch / 2;
+        y = 2, h = float(ch - S - gh - (gdiText ? 2 : 0));
+        gy = gdiText ? ch - gh - 2 : Round(th) + 2 + ch / 2;
         if (gy > ch - gh)
             gy = ch - gh - 2;
         break;
@@ -447,9 +509,15 @@ TSize DrawGlowButton(TRurCustomGlowButton* control, TCanvas* canvas, const TRect
     if (!in.WordWrap)
         w = std::max(w, float(cw)), h = std::max(h, float(ch));
 
-    if (in.DefaultCaptionDrawing && hasCaption && font) {
-        g.SetTextRenderingHint(in.AntiAlias == aaAntiAlias ? TextRenderingHintAntiAlias
-                                                           : TextRenderingHintClearTypeGridFit);
+    if (in.OverlappedText && in.DefaultPicDrawing && hasWork)
+        canvas->Draw(gx, gy, work);
+
+    if (in.DefaultCaptionDrawing && hasCaption && gdi) {
+        gdi->Draw(caption, in.Font, in.Enabled ? in.Font->Color() : TColor(0x808080), notes, in.NotesFont,
+                  Rect(Round(x), Round(y), Round(x + w), Round(y + h)), in.Layout);
+    } else if (in.DefaultCaptionDrawing && hasCaption && font) {
+        g.SetTextRenderingHint(in.AntiAlias == aaAntiAlias || in.GlassQAT ? TextRenderingHintAntiAlias
+                                                                          : TextRenderingHintClearTypeGridFit);
         TGPSolidBrush brush(Opaque(in.Font->Color()));
         TGPRectF layout{x - 1, y, w, h};
         if (!notes.empty()) {
@@ -464,7 +532,18 @@ TSize DrawGlowButton(TRurCustomGlowButton* control, TCanvas* canvas, const TRect
         }
     }
 
-    if (in.DefaultPicDrawing && !in.OverlappedText && hasPicture) {
+    if (in.Layout == blGlyphLeftAdjusted)
+        gx += in.MarginHorz;
+    if (in.DefaultPicDrawing && !in.OverlappedText && hasWork) {
+        const int px = hasCaption ? gx : content.Left + (cw - pictureW) / 2;
+        const int py = hasCaption ? gy : face.Top + (ch - pictureH) / 2;
+        if (sizedPicture) {
+            work->SetTransparent(true);
+            canvas->StretchDraw(Rect(px, py, px + pictureW, py + pictureH), work);
+        } else {
+            canvas->Draw(px, py, work);
+        }
+    } else if (in.DefaultPicDrawing && !in.OverlappedText && hasPicture) {
         const int px = hasCaption ? gx : content.Left + (cw - pictureW) / 2;
         const int py = hasCaption ? gy : face.Top + (ch - pictureH) / 2;
         if (sizedPicture) {
@@ -479,7 +558,10 @@ TSize DrawGlowButton(TRurCustomGlowButton* control, TCanvas* canvas, const TRect
     } else if (in.DefaultPicDrawing && !in.OverlappedText && hasGlyph) {
         const int px = hasCaption ? gx : content.Left + (cw - gw) / 2;
         const int py = hasCaption ? gy : face.Top + (ch - gh) / 2;
-        in.Images->Draw(canvas, px, py, in.ImageIndex, in.EnabledImage);
+        if (!in.EnabledImage && ::IsVistaOrLater())
+            DrawImageListItem(canvas->Handle(), *in.Images, in.ImageIndex, px, py);
+        else
+            in.Images->Draw(canvas, px, py, in.ImageIndex, in.EnabledImage);
     }
 
     if (in.DropDownButton) {
@@ -495,7 +577,11 @@ TSize DrawGlowButton(TRurCustomGlowButton* control, TCanvas* canvas, const TRect
         }
         const int arrow = in.DropDownDirection == ddDown ? Round(3 * s) : Round(5 * s);
         const TPoint p{drop.Left + (drop.Width() - arrow) / 2, drop.Top + (drop.Height() - 3) / 2 + 1};
-        DrawDropDownChevron(g, s, p, in.DropDownDirection, in.Enabled ? in.Font->Color() : TColor(0x808080));
+        const TColor arrowColor = in.Enabled ? in.Font->Color() : TColor(0x808080);
+        if (in.GlassQAT || (GetGlassEnabled() && GetScenicRibbon()))
+            DrawDropDownTriangle(g, s, p, arrowColor);
+        else
+            DrawDropDownChevron(g, s, p, in.DropDownDirection, arrowColor);
     }
     return measured;
 }

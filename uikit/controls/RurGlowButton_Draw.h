@@ -25,6 +25,8 @@ struct TGlowDrawInput {
     TGDIPPicture* Picture = nullptr;
     TSize PictureSize{0, 0};
     TIcon* Icon = nullptr;
+    // A glyph a descendant painted on the work bitmap; used when it is at least 2 x 2.
+    TBitmap* WorkBitmap = nullptr;
     // 0 none, 1 the pointer is on the drop-down part, 2 on the main part.
     int DropDownHotPart = 0;
     bool TransparentLook = false;
@@ -44,6 +46,8 @@ struct TGlowDrawInput {
     bool DownChecked = false;
     bool DroppedDown = false;
     bool TranspOffice = false;
+    // On a quick-access toolbar drawn on glass.
+    bool GlassQAT = false;
     int MarginHorz = 1, MarginVert = 1;
     bool NoBorderDefault = false;
     bool AlwaysShowAccel = false;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ActnMan.h"
 #include "Forms.h"
 
 using namespace RurGDIP;
@@ -173,17 +174,21 @@ void TRurCustomGlowButton::Paint()
         in.EnabledImage = true;
     }
     in.Picture = StatePicture(true);
+    in.Icon = FIcon.get();
+    in.ImageIndex = FImageIndex;
+    TBitmap workBitmap;
+    workBitmap.SetSize(1, 1);
+    PrepareGlyphBitmap(&workBitmap);
+    in.WorkBitmap = &workBitmap;
+    if (const TActionGlyph glyph = ActionGlyph(FButtonSizeState, false); glyph.Images) {
+        in.Images = glyph.Images;
+        in.EnabledImage = glyph.Enabled;
+        in.ImageIndex = FImageIndex = glyph.Index;
+    }
+    PreparePicture(in.Picture);
     in.PictureSize = PictureDrawSize(in.Picture);
     if (FAutoSize && FButtonSizeState < bsLarge && in.Images && FImageIndex >= 0)
         in.Picture = nullptr;
-    in.Icon = FIcon.get();
-    in.ImageIndex = FImageIndex;
-    int actionIndex = -1;
-    if (TCustomImageList* images = ActionImages(actionIndex, false)) {
-        in.Images = images;
-        in.EnabledImage = Enabled();
-        in.ImageIndex = FImageIndex = actionIndex;
-    }
     if (FShowCaption) {
         in.Caption = Caption();
         in.WideCaption = FWideCaption;
@@ -236,6 +241,7 @@ void TRurCustomGlowButton::Paint()
     in.DownChecked = FDownChecked;
     in.DroppedDown = FDroppedDown;
     in.TranspOffice = a.TranspOffice() && FTransparent;
+    in.GlassQAT = FInternalIsOnGlassQAT;
     in.MarginHorz = FMarginHorz;
     in.MarginVert = FMarginVert;
     in.NoBorderDefault = a.NoBorderDefault();
@@ -294,16 +300,37 @@ void TRurCustomGlowButton::Paint()
     }
 }
 
-TCustomImageList* TRurCustomGlowButton::ActionImages(int& index, bool sameIndexOnly) const
+TRurCustomGlowButton::TActionGlyph TRurCustomGlowButton::ActionGlyph(TButtonSizeState sizeState,
+                                                                      bool sameIndexOnly) const
 {
+    TActionGlyph glyph;
     auto* action = dynamic_cast<TCustomAction*>(Action());
     if (!action || action->ImageIndex() < 0 || (sameIndexOnly && action->ImageIndex() != FImageIndex))
-        return nullptr;
+        return glyph;
     auto* list = dynamic_cast<TCustomActionList*>(action->ActionList());
-    if (!list || !list->Images() || (FImages && FImageListType == ipOwnLists))
-        return nullptr;
-    index = action->ImageIndex();
-    return list->Images();
+    if (!list || (FImages && FImageListType == ipOwnLists))
+        return glyph;
+    glyph.Enabled = Enabled();
+    if (auto* manager = dynamic_cast<TActionManager*>(list)) {
+        const bool large = sizeState == bsLarge;
+        auto pick = [large](TCustomImageList* largeList, TCustomImageList* normalList) {
+            return large && largeList ? largeList : normalList;
+        };
+        // Disabled images are drawn as they are; without them the normal images are drawn greyed.
+        if (!Enabled()) {
+            glyph.Images = pick(manager->LargeDisabledImages(), manager->DisabledImages());
+            glyph.Enabled = true;
+        }
+        if (!glyph.Images) {
+            glyph.Images = pick(manager->LargeImages(), manager->Images());
+            glyph.Enabled = Enabled();
+        }
+    } else {
+        glyph.Images = list->Images();
+    }
+    if (glyph.Images)
+        glyph.Index = action->ImageIndex();
+    return glyph;
 }
 
 TGDIPPicture* TRurCustomGlowButton::StatePicture(bool downRules) const
@@ -342,12 +369,23 @@ TSize TRurCustomGlowButton::ButtonSize(TButtonSizeState state)
     in.Colors = StateColors();
     in.Images = FImages;
     in.ImageIndex = FImageIndex;
-    if (TCustomImageList* images = ActionImages(in.ImageIndex, true))
-        in.Images = images;
+    if (const TActionGlyph glyph = ActionGlyph(state, true); glyph.Images)
+        in.Images = glyph.Images;
     in.Picture = StatePicture(false);
     in.PictureSize = PictureDrawSize(in.Picture);
+    TBitmap workBitmap;
+    workBitmap.SetSize(1, 1);
+    PrepareGlyphBitmap(&workBitmap);
+    in.WorkBitmap = &workBitmap;
     if (FAutoSize && state < bsLarge) {
         in.PictureSize = {16, 16};
+        // The picture is measured as a glyph painted on the work bitmap.
+        if (workBitmap.Width() == 1 && in.Picture && !in.Picture->Empty()) {
+            in.Picture->GetImageSizes();
+            workBitmap.SetSize(in.Picture->Width(), in.Picture->Height());
+            workBitmap.Canvas()->StretchDraw(Rect(0, 0, workBitmap.Width(), workBitmap.Height()), in.Picture);
+            in.Picture = nullptr;
+        }
         if (FImages && FImageIndex >= 0)
             in.Picture = nullptr;
     }

@@ -276,3 +276,56 @@ TEST(Scaling, AFormDesignedAtAnotherResolutionScalesToTheMonitors)
 }
 
 } // namespace
+
+namespace {
+
+// A mouse message the system made up from a touch or a pen carries its source in the message's
+// extra information; the shift state shows it.
+TEST(Mouse, TouchAndPenPressesShowTheirSourceInTheShiftState)
+{
+    const struct {
+        ULONG_PTR ExtraInfo;
+        TShiftState Expected;
+    } cases[] = {
+        {0, {}},
+        {0xFF515700, {ssPen}},
+        {0xFF51577F, {ssPen}},
+        {0xFF515780, {ssTouch}},
+        {0xFF5157FF, {ssTouch}},
+        {0xFF525780, {}}, // another signature
+        {0x00000080, {}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ShiftStateOfInputSource(static_cast<LPARAM>(c.ExtraInfo)), c.Expected) << std::hex << c.ExtraInfo;
+
+    // A real press sent with the touch signature reaches OnMouseDown as one.
+    TForm form(nullptr);
+    form.SetBounds(60, 60, 200, 120);
+    auto* panel = new TPanel(&form);
+    panel->SetParent(&form);
+    panel->SetBounds(20, 20, 100, 50);
+    std::vector<TShiftState> presses;
+    panel->SetOnMouseDown([&](TObject*, TMouseButton, TShiftState shift, int, int) { presses.push_back(shift); });
+    ASSERT_TRUE(ShowActive(&form));
+    POINT p{40, 30};
+    ClientToScreen(panel->Handle(), &p);
+    SetCursorPos(p.x, p.y);
+    auto press = [](ULONG_PTR extraInfo) {
+        INPUT inputs[2]{};
+        inputs[0].type = inputs[1].type = INPUT_MOUSE;
+        inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+        inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+        inputs[0].mi.dwExtraInfo = inputs[1].mi.dwExtraInfo = extraInfo;
+        SendInput(2, inputs, sizeof(INPUT));
+    };
+    press(0xFF515780);
+    ASSERT_TRUE(PumpUntil([&] { return presses.size() == 1; }));
+    EXPECT_TRUE(presses[0].Contains(ssTouch));
+    EXPECT_TRUE(presses[0].Contains(ssLeft));
+    press(0);
+    ASSERT_TRUE(PumpUntil([&] { return presses.size() == 2; }));
+    EXPECT_FALSE(presses[1].Contains(ssTouch));
+    EXPECT_FALSE(presses[1].Contains(ssPen));
+}
+
+} // namespace

@@ -2,7 +2,7 @@
 // data-aware navigator button against an in-memory data set.
 #include <gtest/gtest.h>
 
-#include "ActnList.h"
+#include "ActnMan.h"
 #include "Forms.h"
 #include "GuiTestSupport.h"
 #include "RurGlowButton.h"
@@ -176,33 +176,88 @@ void AddSquare(TImageList& list, TColor color)
     list.AddMasked(&square, TColor(0xFF00FF));
 }
 
+// A caption-less button linked to an action showing image 0 of the given list; Centre is the glyph's
+// middle pixel.
+struct TActionGlyphForm : TButtonForm {
+    TAction Action{nullptr};
+    explicit TActionGlyphForm(TCustomActionList& list)
+    {
+        Action.SetActionList(&list);
+        Action.SetImageIndex(0);
+        Button->SetCaption(u"");
+    }
+    COLORREF Centre() const
+    {
+        TOffscreenImage image(Button);
+        return image.Pixel(50, 20);
+    }
+};
+
 TEST(GlowButtonActionLink, TheActionListsImagesTakeTheGlyphsPlaceUnlessTheButtonKeepsItsOwn)
 {
-    TButtonForm f;
     TImageList actionImages(nullptr), ownImages(nullptr);
     AddSquare(actionImages, 0x0000FF);
     AddSquare(ownImages, 0xFF0000);
     AddSquare(ownImages, 0xFF0000);
     TActionList list(nullptr);
     list.SetImages(&actionImages);
-    TAction action(nullptr);
-    action.SetActionList(&list);
-    action.SetImageIndex(0);
+    TActionGlyphForm f(list);
     TRurGlowButton* b = f.Button;
-    b->SetCaption(u"");
     b->SetImages(&ownImages);
-    b->SetAction(&action);
+    b->SetAction(&f.Action);
     ASSERT_TRUE(ShowActive(f.Form.get()));
-    const auto centre = [&] {
-        TOffscreenImage image(b);
-        return image.Pixel(50, 20);
-    };
-    EXPECT_EQ(centre(), RGB(255, 0, 0));
+    EXPECT_EQ(f.Centre(), RGB(255, 0, 0));
     b->SetImageListType(ipOwnLists);
-    EXPECT_EQ(centre(), RGB(0, 0, 255));
+    EXPECT_EQ(f.Centre(), RGB(0, 0, 255));
     // Without a list of its own the button takes the action's in any case.
     b->SetImages(nullptr);
-    EXPECT_EQ(centre(), RGB(255, 0, 0));
+    EXPECT_EQ(f.Centre(), RGB(255, 0, 0));
+}
+
+// An action manager's lists: large ones in the large size state, disabled ones for a disabled button,
+// the normal images (drawn greyed) when it has no disabled ones.
+TEST(GlowButtonActionLink, AnActionManagersListsFollowTheSizeStateAndEnabling)
+{
+    TImageList normal(nullptr), large(nullptr), disabled(nullptr), own(nullptr);
+    auto* largeDisabled = new TImageList(nullptr);
+    AddSquare(normal, 0x0000FF);
+    AddSquare(large, 0x00FF00);
+    AddSquare(disabled, 0x404040);
+    AddSquare(*largeDisabled, 0x00FFFF);
+    AddSquare(own, 0xFF0000);
+    TActionManager manager(nullptr);
+    manager.SetImages(&normal);
+    manager.SetLargeImages(&large);
+    manager.SetDisabledImages(&disabled);
+    manager.SetLargeDisabledImages(largeDisabled);
+    TActionGlyphForm f(manager);
+    TRurGlowButton* b = f.Button;
+    b->SetAction(&f.Action);
+    ASSERT_TRUE(ShowActive(f.Form.get()));
+    EXPECT_EQ(b->ButtonSizeState(), bsLarge);
+    EXPECT_EQ(f.Centre(), RGB(0, 255, 0));
+    b->SetButtonSizeState(bsLabel);
+    EXPECT_EQ(f.Centre(), RGB(255, 0, 0));
+    f.Action.SetEnabled(false);
+    EXPECT_EQ(f.Centre(), RGB(64, 64, 64));
+    b->SetButtonSizeState(bsLarge);
+    EXPECT_EQ(f.Centre(), RGB(255, 255, 0));
+    delete largeDisabled; // the manager forgets a freed list
+    EXPECT_EQ(manager.LargeDisabledImages(), nullptr);
+    EXPECT_EQ(f.Centre(), RGB(64, 64, 64));
+    manager.SetDisabledImages(nullptr);
+    const COLORREF greyed = f.Centre();
+    EXPECT_NE(greyed, RGB(0, 255, 0));
+    EXPECT_NE(greyed, RGB(64, 64, 64));
+    // A grey copy of the image itself, not the shape in the system's shadow colour.
+    EXPECT_EQ(GetRValue(greyed), GetGValue(greyed));
+    EXPECT_EQ(GetGValue(greyed), GetBValue(greyed));
+    EXPECT_NE(greyed, static_cast<COLORREF>(ColorToRGB(clBtnShadow)));
+    // A button keeping its own lists is not given the manager's.
+    f.Action.SetEnabled(true);
+    b->SetImages(&own);
+    b->SetImageListType(ipOwnLists);
+    EXPECT_EQ(f.Centre(), RGB(0, 0, 255));
 }
 
 TEST(DBGlowButton, EachOperationDisablesItselfFromTheDataSetsState)
@@ -375,7 +430,7 @@ TEST(DBGlowButton, PaintsItsGlyph)
 TEST(GlowButtonLook, Pictures)
 {
     TForm form(nullptr);
-    form.SetBounds(100, 100, 460, 170);
+    form.SetBounds(100, 100, 570, 250);
     form.SetColor(clWhite);
     const auto add = [&](int x, int y, const String& caption) {
         auto* b = new TRurGlowButton(&form);
@@ -402,6 +457,32 @@ TEST(GlowButtonLook, Pictures)
         b->SetDBButtonType(type);
         b->SetDataSource(&data.Source);
         x += 42;
+    }
+    // A button with smoothed text, then a row drawn with GDI text (no smoothing): glyph left, glyph
+    // on top, notes, disabled.
+    TImageList glyphs(nullptr);
+    AddSquare(glyphs, 0x0080FF);
+    const struct {
+        RurGlowButton::TButtonLayout Layout;
+        const char16_t* Caption;
+        bool Notes, Enabled, Smooth = false;
+    } textButtons[] = {{RurGlowButton::blGlyphLeft, u"Smooth", false, true, true},
+                      {RurGlowButton::blGlyphLeft, u"Left", false, true},
+                      {RurGlowButton::blGlyphTop, u"Top", false, true},
+                      {RurGlowButton::blGlyphLeftAdjusted, u"Notes", true, true},
+                      {RurGlowButton::blGlyphLeft, u"Off", false, false}};
+    x = 10;
+    for (const auto& g : textButtons) {
+        TRurGlowButton* b = add(x, 140, g.Caption);
+        b->SetHeight(60);
+        b->SetAntiAlias(g.Smooth ? RurGDIP::aaClearType : RurGDIP::aaNone);
+        b->SetImages(&glyphs);
+        b->SetImageIndex(0);
+        b->SetLayout(g.Layout);
+        if (g.Notes)
+            b->Notes()->SetText(u"a note");
+        b->SetEnabled(g.Enabled);
+        x += 110;
     }
     ASSERT_TRUE(ShowActive(&form));
     const int saved = GlowSpeed();

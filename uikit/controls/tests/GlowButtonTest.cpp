@@ -358,6 +358,209 @@ TEST(GlowButtonPainting, AutoSizeMeasuresTheCaption)
     EXPECT_GT(b->Height(), 10);
 }
 
+namespace {
+
+// A descendant that paints its glyph on the work bitmap, with a white bottom-left pixel (the colour
+// a transparent bitmap leaves out), and notes the picture it is given.
+class TWorkGlyphButton : public TRurGlowButton {
+public:
+    using TRurGlowButton::TRurGlowButton;
+    int GlyphSize = 12;
+    TGDIPPicture* PreparedPicture = nullptr;
+
+protected:
+    void PrepareGlyphBitmap(TBitmap* bitmap) override
+    {
+        bitmap->SetSize(GlyphSize, GlyphSize);
+        bitmap->Canvas()->Brush()->SetColor(0x008000);
+        bitmap->Canvas()->FillRect(Rect(0, 0, GlyphSize, GlyphSize));
+        bitmap->Canvas()->SetPixels(0, GlyphSize - 1, clWhite);
+    }
+    void PreparePicture(TGDIPPicture* picture) override { PreparedPicture = picture; }
+};
+
+} // namespace
+
+TEST(GlowButtonPainting, ADescendantsWorkBitmapIsTheGlyph)
+{
+    TNoFade noFade;
+    TGlowForm f;
+    auto* b = new TWorkGlyphButton(f.Form.get());
+    b->SetParent(f.Form.get());
+    b->SetBounds(20, 70, 100, 41);
+    FillPicture(b->Picture(), 0xFF0000);
+    FillPicture(b->HotPicture(), 0x0000FF);
+    ASSERT_TRUE(ShowActive(f.Form.get()));
+    const COLORREF glyph = RGB(0, 128, 0);
+    {
+        // Its own size, centred (44..55 x 14..25), in place of the picture.
+        TOffscreenImage image(b);
+        EXPECT_EQ(image.Pixel(50, 20), glyph);
+        EXPECT_EQ(image.Pixel(44, 14), glyph);
+        EXPECT_NE(image.Pixel(41, 20), glyph);
+    }
+    EXPECT_EQ(b->PreparedPicture, b->Picture());
+    b->Perform(CM_MOUSEENTER, 0, 0);
+    { TOffscreenImage image(b); }
+    EXPECT_EQ(b->PreparedPicture, b->HotPicture());
+    b->Perform(CM_MOUSELEAVE, 0, 0);
+
+    // A picture size stretches it there (38..61 x 8..31), its bottom-left colour left out.
+    b->SetPictureWidth(24);
+    b->SetPictureHeight(24);
+    {
+        TOffscreenImage image(b);
+        EXPECT_EQ(image.Pixel(41, 20), glyph);
+        EXPECT_EQ(image.Pixel(60, 10), glyph);
+        EXPECT_NE(image.Pixel(38, 31), RGB(255, 255, 255));
+    }
+    b->SetPictureWidth(-1);
+    b->SetPictureHeight(-1);
+
+    // The automatic size measures it: a glyph 28 pixels wider makes the button 28 pixels wider.
+    b->SetCaption(u"Go");
+    b->SetAutoSize(true);
+    ASSERT_TRUE(PumpUntil([&] { return b->Width() != 100; }));
+    const int narrow = b->Width();
+    b->GlyphSize = 40;
+    b->SetAutoSize(false);
+    b->SetAutoSize(true);
+    ASSERT_TRUE(PumpUntil([&] { return b->Width() != narrow; }));
+    EXPECT_EQ(b->Width() - narrow, 28);
+}
+
+// GDI+ draws only smoothed text in an installed TrueType font; other text goes through GDI, which
+// draws a disabled caption in grey ($808080) whatever the appearance's disabled text colour.
+TEST(GlowButtonPainting, TextGdiPlusCannotDrawGoesThroughGdi)
+{
+    TNoFade noFade;
+    TGlowForm f;
+    TRurGlowButton* b = f.Button;
+    TGlowButtonAppearance& a = *b->Appearance();
+    a.SetSystemFont(false);
+    a.SetTextColorDisabled(clRed);
+    a.SetColorDisabled(clWhite);
+    a.SetColorDisabledTo(clWhite);
+    a.SetColorMirrorDisabled(clWhite);
+    a.SetColorMirrorDisabledTo(clWhite);
+    a.SetBorderColorDisabled(clWhite);
+    b->Font()->SetSize(16);
+    b->Font()->SetStyle({fsBold});
+    b->SetCaption(u"HHH");
+    b->SetEnabled(false);
+    ASSERT_TRUE(ShowActive(f.Form.get()));
+    ASSERT_GE(Screen->Fonts()->IndexOf(u"DejaVu Sans"), 0) << "an installed TrueType font";
+    const struct {
+        RurGDIP::TAntiAlias AntiAlias;
+        const char16_t* Font;
+        bool Gdi;
+        const char* Label;
+    } cases[] = {
+        {RurGDIP::aaClearType, u"DejaVu Sans", false, "ClearType, installed"},
+        {RurGDIP::aaAntiAlias, u"DejaVu Sans", false, "smoothed, installed"},
+        {RurGDIP::aaNone, u"DejaVu Sans", true, "unsmoothed"},
+        {RurGDIP::aaClearType, u"No Such Font Here", true, "not installed"},
+    };
+    for (const auto& c : cases) {
+        b->SetAntiAlias(c.AntiAlias);
+        b->Font()->SetName(c.Font);
+        TOffscreenImage image(b);
+        int grey = 0, red = 0;
+        for (int y = 4; y < 37; ++y)
+            for (int x = 4; x < 96; ++x) {
+                const COLORREF p = image.Pixel(x, y);
+                grey += p == RGB(128, 128, 128);
+                red += GetRValue(p) > 200 && GetGValue(p) < 100;
+            }
+        EXPECT_EQ(grey > 0, c.Gdi) << c.Label;
+        EXPECT_EQ(red > 0, !c.Gdi) << c.Label;
+    }
+
+    // GDI measures the caption for the automatic size: text, spacing 4 times, margins and 2.
+    b->SetEnabled(true);
+    b->SetAntiAlias(RurGDIP::aaNone);
+    b->SetCaption(u"Wide caption");
+    b->SetAutoSize(true);
+    TBitmap measure;
+    measure.Canvas()->Font()->Assign(b->Font());
+    const int expected = measure.Canvas()->TextWidth(u"Wide caption") + 12;
+    EXPECT_TRUE(PumpUntil([&] { return b->Width() == expected; })) << b->Width() << " " << expected;
+}
+
+// A glyph beside the caption stands clear of it, whichever path draws the text.
+TEST(GlowButtonPainting, AGlyphLeftOfTheCaptionStandsClearOfIt)
+{
+    TNoFade noFade;
+    TGlowForm f;
+    TRurGlowButton* b = f.Button;
+    b->Appearance()->SetSystemFont(false);
+    b->Font()->SetName(u"DejaVu Sans");
+    b->Font()->SetStyle({fsBold});
+    b->SetCaption(u"HH");
+    TBitmap square;
+    square.SetSize(16, 16);
+    square.Canvas()->Brush()->SetColor(0x0080FF);
+    square.Canvas()->FillRect(Rect(0, 0, 16, 16));
+    TImageList glyphs(nullptr);
+    glyphs.AddMasked(&square, TColor(0xFF00FF));
+    b->SetImages(&glyphs);
+    b->SetImageIndex(0);
+    ASSERT_TRUE(ShowActive(f.Form.get()));
+    for (auto antiAlias : {RurGDIP::aaClearType, RurGDIP::aaNone})
+        for (auto layout : {blGlyphLeft, blGlyphLeftAdjusted}) {
+            b->SetAntiAlias(antiAlias);
+            b->SetLayout(layout);
+            TOffscreenImage image(b);
+            int glyphRight = -1, textLeft = -1;
+            for (int x = 0; x < 100; ++x) {
+                const COLORREF p = image.Pixel(x, 20);
+                if (p == RGB(255, 128, 0))
+                    glyphRight = x;
+                else if (glyphRight >= 0 && textLeft < 0 && GetRValue(p) < 100 && GetGValue(p) < 100)
+                    textLeft = x;
+            }
+            ASSERT_GE(glyphRight, 0) << int(antiAlias) << " " << int(layout);
+            ASSERT_GT(textLeft, glyphRight) << int(antiAlias) << " " << int(layout);
+            EXPECT_GE(textLeft - glyphRight, 2) << int(antiAlias) << " " << int(layout);
+        }
+}
+
+// On a glass quick-access toolbar, or with glass and the scenic ribbon both on, the drop-down arrow is
+// a filled triangle (rows 20 to 22 from x 91) instead of the chevron (strokes from (89, 18)).
+TEST(GlowButtonPainting, TheDropDownArrowIsATriangleOnGlass)
+{
+    TNoFade noFade;
+    TGlowForm f;
+    TRurGlowButton* b = f.Button;
+    b->SetCaption(u"");
+    b->Font()->SetColor(clBlack);
+    b->Appearance()->SetTextColor(clBlack);
+    b->SetDropDownButton(true);
+    ASSERT_TRUE(ShowActive(f.Form.get()));
+    const bool savedGlass = RurGDIP::GetGlassEnabled(), savedScenic = RurGDIP::GetScenicRibbon();
+    const struct {
+        bool OnGlassQAT, Glass, Scenic, Triangle;
+    } cases[] = {
+        {false, false, false, false},
+        {true, false, false, true},
+        {false, true, true, true},
+        {false, true, false, false},
+    };
+    auto dark = [](COLORREF p) { return GetRValue(p) + GetGValue(p) + GetBValue(p) < 3 * 160; };
+    for (const auto& c : cases) {
+        b->SetInternalIsOnGlassQAT(c.OnGlassQAT);
+        RurGDIP::SetGlassEnabled(c.Glass);
+        RurGDIP::SetScenicRibbon(c.Scenic);
+        TOffscreenImage image(b);
+        const int at = &c - cases;
+        EXPECT_EQ(dark(image.Pixel(95, 20)), c.Triangle) << at;
+        EXPECT_TRUE(dark(image.Pixel(92, 21))) << at; // both have it
+        EXPECT_EQ(dark(image.Pixel(89, 18)), !c.Triangle) << at;
+    }
+    RurGDIP::SetGlassEnabled(savedGlass);
+    RurGDIP::SetScenicRibbon(savedScenic);
+}
+
 TEST(GlowButtonBehaviour, ClicksPressesAndGroupsThroughRealMessages)
 {
     TNoFade noFade;
@@ -445,6 +648,57 @@ TEST(GlowButtonBehaviour, RepeatsWhileHeldAndOpensItsDropDownPart)
     PostMouse(b, WM_LBUTTONUP, 86, 20);
     ASSERT_TRUE(PumpUntil([&] { return clicks == 1; }));
     EXPECT_EQ(dropDowns, 1);
+}
+
+namespace {
+
+// A real left-button press or release at the pointer, with the extra information the system gives
+// presses made up from a touch or a pen.
+void SendLeftButton(bool down, ULONG_PTR extraInfo)
+{
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+    input.mi.dwExtraInfo = extraInfo;
+    SendInput(1, &input, sizeof(INPUT));
+}
+
+} // namespace
+
+// A finger or pen gives no hover first: the press enters the button and runs the press fade even
+// while fading is switched off; a mouse press with fading off does not fade.
+TEST(GlowButtonBehaviour, TouchAndPenPressesFadeEvenWithFadingOff)
+{
+    TNoFade noFade;
+    TGlowForm f;
+    TRurGlowButton* b = f.Button;
+    ASSERT_TRUE(ShowActive(f.Form.get()));
+    POINT p{30, 20};
+    ClientToScreen(b->Handle(), &p);
+    SetCursorPos(p.x, p.y);
+    const struct {
+        const char* Source;
+        ULONG_PTR ExtraInfo;
+    } sources[] = {{"touch", 0xFF515780}, {"pen", 0xFF515700}};
+    for (const auto& source : sources) {
+        SendLeftButton(true, source.ExtraInfo);
+        ASSERT_TRUE(PumpUntil([&] { return b->State() == absDown; })) << source.Source;
+        EXPECT_TRUE(b->Hot()) << source.Source;
+        EXPECT_TRUE(PumpUntil([&] { return b->StepPush() == 100 && b->GlowState() == gsNone; })) << source.Source;
+        SendLeftButton(false, source.ExtraInfo);
+        ASSERT_TRUE(PumpUntil([&] { return b->State() == absUp; })) << source.Source;
+        b->Perform(CM_MOUSELEAVE, 0, 0);
+    }
+    // Without a fade timer the press fade never ends.
+    b->Perform(CM_MOUSEENTER, 0, 0);
+    SendLeftButton(true, 0);
+    ASSERT_TRUE(PumpUntil([&] { return b->State() == absDown; }));
+    const int before = b->StepPush();
+    PumpFor(100);
+    EXPECT_EQ(b->StepPush(), before) << "a mouse press does not fade with fading off";
+    EXPECT_EQ(b->GlowState(), gsPush);
+    SendLeftButton(false, 0);
+    ASSERT_TRUE(PumpUntil([&] { return b->State() == absUp; }));
 }
 
 TEST(GlowButtonBehaviour, DialogKeysAndAccelerators)
