@@ -35,8 +35,10 @@ function(tavin_strict target)
 endfunction()
 
 # What a user gets: the program or DLL optimised and stripped, its debug information moved to
-# <file>.debug beside it (found again by debuggers through the debug link).
+# <file>.debug beside it (found again by debuggers through the debug link). Sections start on page
+# boundaries in the file as in memory, so a loader can map the image instead of reading it in.
 function(tavin_deliver target)
+  target_link_options(${target} PRIVATE -Wl,--file-alignment,0x1000)
   add_custom_command(TARGET ${target} POST_BUILD
     COMMAND ${CMAKE_OBJCOPY} --only-keep-debug $<TARGET_FILE:${target}> $<TARGET_FILE:${target}>.debug
     COMMAND ${CMAKE_OBJCOPY} --strip-all --add-gnu-debuglink=$<TARGET_FILE:${target}>.debug $<TARGET_FILE:${target}>

@@ -52,6 +52,19 @@ void TscCustomControl::RefreshBackground()
     UpdateControls();
 }
 
+void TscCustomControl::ParentBackgroundChanged()
+{
+    // Nothing of a hidden window is on the screen: instead of a capture nobody sees, the copy is
+    // dropped, and the first paint or DrawCapturedBackground takes it afresh.
+    if (HandleAllocated() && !IsWindowVisible(FHandle)) {
+        if (ParentBGBuffer->Width() * ParentBGBuffer->Height() != 0)
+            ParentBGBuffer->SetSize(0, 0);
+        UpdateControls();
+        return;
+    }
+    RefreshBackground();
+}
+
 void TscCustomControl::SetBlurBackground(bool value)
 {
     if (FBlurBackground == value)
@@ -222,11 +235,11 @@ void TscCustomControl::WndProc(TMessage& message)
     case WM_MOVE:
         TCustomControl::WndProc(message);
         if (FTransparentBackground)
-            RefreshBackground();
+            ParentBackgroundChanged();
         return;
     case WM_SCUPDATEBACKGROUND:
         if (FTransparentBackground)
-            RefreshBackground();
+            ParentBackgroundChanged();
         return;
     case CM_ENABLEDCHANGED:
         TCustomControl::WndProc(message);

@@ -75,8 +75,10 @@ protected:
     void ChangeScale(int m, int d, bool isDpiChange) override;
     // The inherited paint road: buffer, background, face, copy to the window.
     void PaintBuffered();
-    // What WM_MOVE, a background notice and the blur setters do: capture, repaint, tell the children.
+    // What the blur setters do: capture, repaint, tell the children.
     void RefreshBackground();
+    // What WM_MOVE and a background notice do: RefreshBackground while the window is on the screen.
+    void ParentBackgroundChanged();
     bool InWMPaint() const { return FromWMPaint; }
 
     std::unique_ptr<TBitmap> ParentBGBuffer;

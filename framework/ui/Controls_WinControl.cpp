@@ -2,6 +2,9 @@
 // controls, windowless children's mouse, style hooks), painting, properties a window holds.
 #include <algorithm>
 #include <map>
+#include <mutex>
+#include <shared_mutex>
+#include <unordered_map>
 
 #include "Controls.h"
 #include "Forms.h"
@@ -11,7 +14,37 @@
 
 namespace {
 
-const wchar_t* const ControlProp = L"TavinControl";
+// The control of each of the framework's windows. Kept in the process: a window property costs a
+// round trip to the window server on some systems, and every message looks its control up.
+class TControlOfWindow {
+public:
+    TWinControl* Find(HWND wnd)
+    {
+        std::shared_lock lock(FGuard);
+        const auto found = FControls.find(wnd);
+        return found == FControls.end() ? nullptr : found->second;
+    }
+    void Attach(HWND wnd, TWinControl* control)
+    {
+        std::unique_lock lock(FGuard);
+        FControls[wnd] = control;
+    }
+    void Detach(HWND wnd)
+    {
+        std::unique_lock lock(FGuard);
+        FControls.erase(wnd);
+    }
+
+private:
+    std::shared_mutex FGuard;
+    std::unordered_map<HWND, TWinControl*> FControls;
+};
+
+TControlOfWindow& ControlOfWindow()
+{
+    static TControlOfWindow table;
+    return table;
+}
 thread_local TWinControl* CreationControl = nullptr;
 TControl* GMouseControl = nullptr;
 TControl* GCaptureControl = nullptr;
@@ -38,12 +71,12 @@ TWinControl* ControlOfChildWindow(HWND wnd)
 
 LRESULT CALLBACK TavinWindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    auto* control = static_cast<TWinControl*>(GetPropW(wnd, ControlProp));
+    TWinControl* control = ControlOfWindow().Find(wnd);
     if (!control && CreationControl) {
         control = CreationControl;
         CreationControl = nullptr;
         control->FHandle = wnd;
-        SetPropW(wnd, ControlProp, control);
+        ControlOfWindow().Attach(wnd, control);
     }
     if (!control)
         return DefWindowProcW(wnd, msg, wParam, lParam);
@@ -53,7 +86,7 @@ LRESULT CALLBACK TavinWindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lPara
         // A parent's window takes its children's with it: their hooks go while the window is there.
         if (control->FHandle == wnd)
             control->ReleaseStyleHook();
-        RemovePropW(wnd, ControlProp);
+        ControlOfWindow().Detach(wnd);
         if (control->FHandle == wnd)
             control->FHandle = nullptr;
     }
@@ -122,13 +155,8 @@ TWinControl::~TWinControl()
 
 TWinControl* TWinControl::FindControl(HWND wnd)
 {
-    // Window properties are seen by every process: a window of another program made by this
-    // framework carries an address that means nothing here (tests running side by side on one
-    // desktop hit each other's windows under the pointer).
-    DWORD process = 0;
-    if (!wnd || !GetWindowThreadProcessId(wnd, &process) || process != GetCurrentProcessId())
-        return nullptr;
-    return static_cast<TWinControl*>(GetPropW(wnd, ControlProp));
+    // A table of this process's own windows: another program's window is never taken for one.
+    return ControlOfWindow().Find(wnd);
 }
 
 HWND TWinControl::Handle()
