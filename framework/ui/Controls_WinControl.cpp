@@ -161,6 +161,9 @@ TWinControl* TWinControl::FindControl(HWND wnd)
 
 HWND TWinControl::Handle()
 {
+    // A parent made now makes its children's windows, this one's among them.
+    if (!FHandle && FParent && !FParent->HandleAllocated())
+        FParent->HandleNeeded();
     if (!FHandle) {
         FControlState.Include(csCreating);
         try {

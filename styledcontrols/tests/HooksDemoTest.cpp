@@ -50,7 +50,8 @@ TEST(HooksDemoTest, TheControlsUnderTheSystemAndTheTestStyle)
     form->SetCaption(u"Hooked controls");
 
     auto* vertical = Place<TscScrollBar>(form, 10, 10, 17, 200);
-    vertical->SetKind(sbVertical);
+    vertical->SetKind(sbVertical); // swaps width and height
+    vertical->SetBounds(10, 10, 17, 200);
     vertical->SetPosition(30);
     auto* horizontal = Place<TscScrollBar>(form, 40, 190, 180, 17);
     horizontal->SetPosition(60);

@@ -234,3 +234,29 @@ TEST_F(StandardControls, LabelsAndImagesTakeClicksOfTheirParentsWindow)
 }
 
 } // namespace
+
+// A child asking for its window first makes its parent's, which makes the children's: the child
+// must not make a second window of its own (the first, left behind, kept asking to be painted).
+TEST(WindowCreation, AChildWhoseParentHasNoWindowYetGetsExactlyOneWindow)
+{
+    TForm form(nullptr);
+    form.SetBounds(30, 30, 300, 200);
+    auto* panel = new TPanel(&form);
+    panel->SetParent(&form);
+    auto* edit = new TEdit(&form);
+    edit->SetParent(panel);
+    edit->HandleNeeded();
+
+    std::vector<HWND> windows;
+    EnumChildWindows(
+        form.Handle(),
+        [](HWND wnd, LPARAM data) {
+            reinterpret_cast<std::vector<HWND>*>(data)->push_back(wnd);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&windows));
+    ASSERT_EQ(windows.size(), 2u);
+    EXPECT_NE(std::find(windows.begin(), windows.end(), panel->Handle()), windows.end());
+    EXPECT_NE(std::find(windows.begin(), windows.end(), edit->Handle()), windows.end());
+    EXPECT_EQ(GetParent(edit->Handle()), panel->Handle());
+}
