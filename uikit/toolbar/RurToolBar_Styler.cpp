@@ -2,6 +2,8 @@
 // codes, the style link to the ribbon pagers and copying between stylers.
 #include "RurToolBar_Styler.h"
 
+#include "RurToolBar_DockPanel.h"
+
 #include "RurMenus_Appearances.h"
 #include "RurMenus_Styler.h"
 #include "RurToolBar_Platform.h"
@@ -156,9 +158,11 @@ void TCustomRurToolBarStyler::Changed(int code)
 
 void TCustomRurToolBarStyler::ControlChanged(TControl* control, int code)
 {
-    // Dock panels and ribbon pagers hear it here too once they exist.
+    // Ribbon pagers hear it here too once they exist.
     if (auto* toolBar = dynamic_cast<TRurCustomToolBar*>(control))
         toolBar->StylerChanged(code);
+    else if (auto* panel = dynamic_cast<TRurDockPanel*>(control))
+        panel->StylerChanged(code);
 }
 
 void TCustomRurToolBarStyler::EndUpdate()

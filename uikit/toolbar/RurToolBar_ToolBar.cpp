@@ -7,6 +7,7 @@
 #include "MenuBarKey.h"
 #include "RurToolBar_Button.h"
 #include "RurToolBar_ControlSelector.h"
+#include "RurToolBar_DockPanel.h"
 #include "RurToolBar_OptionWindow.h"
 #include "RurToolBar_Platform.h"
 #include "RurToolBar_Styler.h"
@@ -189,7 +190,10 @@ void TRurCustomToolBar::SetParentStyler(bool value)
 
 void TRurCustomToolBar::LinkStyler()
 {
-    // A dock panel's or ribbon's styler takes part here once those exist.
+    // With ParentStyler the last dock panel's styler wins (a ribbon's takes part once it exists).
+    if (FParentStyler)
+        if (TCustomRurToolBarStyler* docked = DockPanelStyler())
+            FToolBarStyler = docked;
     FCurrentToolBarStyler = FToolBarStyler ? FToolBarStyler : FInternalToolBarStyler;
     if (FToolBarStyler) {
         FToolBarStyler->AddControl(this);
@@ -373,8 +377,9 @@ void TRurCustomToolBar::SetShowRightHandle(bool value)
     FShowRightHandle = value;
     FPopupIndicatorWidth = value ? 14 : 4;
     if (Visible()) {
-        // A dock row re-arranges its toolbars here once the dock panel exists.
         ArrangeControls(true);
+        if (TRurDockPanel* panel = FToolBarState == tsDocked ? CurrentDockPanel() : nullptr)
+            panel->Rows()->ArrangeRows();
         Invalidate();
     }
 }
@@ -623,6 +628,7 @@ void TRurCustomToolBar::Notification(TComponent* component, TOperation operation
     if (operation != opRemove)
         return;
     if (ComponentState().Contains(csDestroying)) {
+        DockComponentRemoved(component);
         if (component == FToolBarStyler) {
             FToolBarStyler = nullptr;
             FCurrentToolBarStyler = FInternalToolBarStyler;
@@ -651,6 +657,7 @@ void TRurCustomToolBar::Notification(TComponent* component, TOperation operation
         FOptionWindow = nullptr;
         FOptionWindowPanel = nullptr;
     }
+    DockComponentRemoved(component);
     // The component may be half destroyed: it is only looked up, never used.
     ForgetControl(component);
 }

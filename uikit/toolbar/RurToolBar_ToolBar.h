@@ -11,7 +11,7 @@
 // _ToolBarHidden.cpp (hidden controls and the option drop-down), _ToolBarMessages.cpp (messages,
 // hints, update counting), _ToolBarMenuBar.cpp (menu-bar mode),
 // _ToolBarMDIButtons.cpp (MDI child buttons),
-// _ToolBarPosition.cpp (position persistence).
+// _ToolBarPosition.cpp (position persistence), _ToolBarDocking.cpp (parent change, docking).
 #include <memory>
 #include <vector>
 
@@ -33,6 +33,7 @@ class TControlSelectorPanel;
 class TCustomForm;
 class TCustomIniFile;
 class TRurToolBarCustomizer;
+class TRurDockPanel;
 
 TAVIN_ENUM(TToolBarState, tsDocked, tsFloating, tsFixed)
 TAVIN_ENUM(TDockMode, dmAll, dmAllParentDockPanels, dmParentDockPanelOnly)
@@ -42,6 +43,11 @@ using TDockableTo = TSet<TDockAlign>;
 using TControlVisibleChangeEvent = TEvent<TObject*, TControl*>;
 // The right handle (or floating option button) was clicked: the points where the drop-down opens.
 using TOptionEvent = TEvent<TObject*, TPoint&, TPoint&>;
+
+// The docking toolbar's dock panel (sender: the toolbar).
+using TDockEvent = TEvent<TObject*, TRurDockPanel*>;
+// Whether a toolbar dragged out of its dock may float.
+using TCanFloatEvent = TEvent<TObject*, bool&>;
 
 // Posted by the toolbar to itself when a dropped menu has closed.
 constexpr UINT MenuClosedMessage = 0x1400;
@@ -121,6 +127,24 @@ public:
     // While set, bounds changes do not go through the dock rows.
     bool AllowBoundChange() const { return FAllowBoundChange; }
     void SetAllowBoundChange(bool value) { FAllowBoundChange = value; }
+
+    // ---- Docking -------------------------------------------------------------------------------
+    // The dock panel holding the toolbar (null unless docked), and the last one it was docked in
+    // (kept while floating). The current dock is set by the panel when it registers the toolbar.
+    TRurDockPanel* CurrentDock() const { return FCurrentDock; }
+    void SetCurrentDock(TRurDockPanel* value);
+    TRurDockPanel* LastDock() const { return FLastDock; }
+    // Docks the toolbar in the panel (nothing for null or the current one).
+    void SetRurDockPanel(TRurDockPanel* value);
+    void Dock(TRurDockPanel* newDockSite);
+    // The panel's side is one the toolbar docks to, and a locked panel has a row for it.
+    bool CanDockTo(const TRurDockPanel* panel) const;
+    TDockEvent OnDocked() const { return FOnDocked; }
+    void SetOnDocked(TDockEvent value) { FOnDocked = value; }
+    TNotifyEvent OnUnDocked() const { return FOnUnDocked; }
+    void SetOnUnDocked(TNotifyEvent value) { FOnUnDocked = value; }
+    TCanFloatEvent OnCanFloat() const { return FOnCanFloat; }
+    void SetOnCanFloat(TCanFloatEvent value) { FOnCanFloat = value; }
 
     // ---- Layout (arrangement and sizing) -------------------------------------------------------
     // Places the controls; with resize the toolbar then measures itself (UpdateSize).
@@ -354,6 +378,11 @@ protected:
     bool FInternalControlUpdation = false;
 
 private:
+    // Docking.
+    void DockComponentRemoved(TComponent* component);
+    void VisibilityChanged(TMessage& message);
+    TRurDockPanel* CurrentDockPanel() const;
+    TCustomRurToolBarStyler* DockPanelStyler() const;
     // Surroundings.
     bool OnDockPanel() const;
     bool OnRibbonPage() const;
@@ -520,6 +549,14 @@ private:
     TOptionEvent FOnOptionClick;
     TControlVisibleChangeEvent FOnControlVisibleChange;
     int FInitPPI = 96;
+    // Docking.
+    TRurDockPanel* FCurrentDock = nullptr;
+    TRurDockPanel* FLastDock = nullptr;
+    TToolBarState FOldState = tsDocked;
+    bool FChangingParent = false;
+    TDockEvent FOnDocked;
+    TNotifyEvent FOnUnDocked;
+    TCanFloatEvent FOnCanFloat;
     // Menu bar.
     TMainMenu* FMenu = nullptr;
     TMainMenu* FMergedMenu = nullptr;

@@ -8,6 +8,7 @@
 #include "RurToolBar_Button.h"
 #include "RurToolBar_Platform.h"
 #include "RurToolBar_Styler.h"
+#include "RurToolBar_DockPanel.h"
 #include "RurToolBar_ToolBar.h"
 
 namespace {
@@ -304,7 +305,10 @@ void TRurCustomToolBar::UpdateSeparators()
 
 void TRurCustomToolBar::SetBounds(int left, int top, int width, int height)
 {
-    // A dock panel routes a docked toolbar's bounds through its rows once it exists.
+    // A docked toolbar's moves and resizes follow the rules of its dock rows.
+    if (FToolBarState == tsDocked && !FAllowBoundChange)
+        if (TRurDockPanel* panel = CurrentDockPanel())
+            panel->AdjustToolBarBounds(this, left, top, width, height);
     const int oldLength = IsVertical() ? Height() : Width();
     TCustomControl::SetBounds(left, top, width, height);
     const int newLength = IsVertical() ? Height() : Width();
@@ -532,11 +536,12 @@ void TRurCustomToolBar::SetFullSize(bool value)
     if (value == FFullSize)
         return;
     FFullSize = value;
-    // A dock panel gives a full-size toolbar a row of its own once it exists.
     if (FToolBarState != tsDocked || !OnDockPanel())
         return;
     if (value) {
         SetParentStyler(true);
+        if (TRurDockPanel* panel = CurrentDockPanel())
+            panel->ToolBarFullSizeChanged(this);
         UpdateHiddenControls();
         ArrangeControls(false);
     } else {

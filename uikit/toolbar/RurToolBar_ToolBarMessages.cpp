@@ -6,6 +6,7 @@
 
 #include "Forms.h"
 #include "RurToolBar_ControlSelector.h"
+#include "RurToolBar_DockPanel.h"
 #include "RurToolBar_Messages.h"
 #include "RurToolBar_OptionWindow.h"
 #include "RurToolBar_Platform.h"
@@ -65,6 +66,9 @@ void TRurCustomToolBar::WndProc(TMessage& message)
     }
     case MenuClosedMessage:
         MenuClosed();
+        return;
+    case CM_VISIBLECHANGED:
+        VisibilityChanged(message);
         return;
     default:
         break;
@@ -221,30 +225,6 @@ void TRurCustomToolBar::MouseUp(TMouseButton button, TShiftState shift, int x, i
     MDIButtonMouseUp(Point(x, y));
 }
 
-void TRurCustomToolBar::SetParent(TWinControl* parent)
-{
-    if (!ComponentState().Contains(csDesigning) && !ComponentState().Contains(csLoading))
-        HideOptionWindow();
-    if (parent == Parent()) {
-        TCustomControl::SetParent(parent);
-        return;
-    }
-    TCustomControl::SetParent(parent);
-    // The dock panel and floating window register and orient the toolbar once they exist.
-    if (IsOfClassNamed(parent, u"TRurDockPanel")) {
-        FToolBarState = tsDocked;
-    } else if (IsOfClassNamed(parent, u"TFloatingWindow")) {
-        FToolBarState = tsFloating;
-    } else {
-        if (!(IsOfClassNamed(parent, u"TRurPage") &&
-              (IsOfClassNamed(parent->Parent(), u"TRurToolBarPager") ||
-               IsOfClassNamed(parent->Parent(), u"TMinimizedRibbonWindow"))))
-            SetParentStyler(false);
-        FToolBarState = tsFixed;
-    }
-    ArrangeControls(true);
-}
-
 // ---- Updates -----------------------------------------------------------------------------------
 
 void TRurCustomToolBar::BeginUpdate()
@@ -272,8 +252,10 @@ void TRurCustomToolBar::EndUpdate()
 void TRurCustomToolBar::Update()
 {
     TCustomControl::Update();
-    // The dock panel re-arranges its changed rows here once it exists.
-    if (FToolBarState == tsDocked && OnDockPanel() && !ComponentState().Contains(csDesigning))
+    if (FToolBarState == tsDocked && OnDockPanel() && !ComponentState().Contains(csDesigning)) {
+        if (TRurDockPanel* panel = CurrentDockPanel())
+            panel->ArrangeChangedRows();
         UpdateHiddenControls();
+    }
     ArrangeControls(true);
 }

@@ -12,6 +12,7 @@
 #include "Registry.h"
 #include "RurToolBar_Button.h"
 #include "RurToolBar_ControlSelector.h"
+#include "RurToolBar_DockPanel.h"
 #include "RurToolBar_Platform.h"
 #include "RurToolBar_Styler.h"
 #include "RurToolBar_ToolBar.h"
@@ -33,14 +34,6 @@ protected:
         Canvas()->Brush()->SetColor(clBlack);
         Canvas()->FillRect(ClientRect());
     }
-};
-
-// The dock panel as the toolbar recognises it: by its class name. The toolbar docked here keeps
-// its docked state, so a too short toolbar hides controls.
-class TRurDockPanel : public TPanel {
-    TAVIN_CLASS(TRurDockPanel, TPanel)
-public:
-    using TPanel::TPanel;
 };
 
 class ToolBarLayoutTest : public ::testing::Test {
@@ -595,6 +588,8 @@ TEST_F(ToolBarPaintTest, HiddenControlsMarkAndDownHandle)
     auto* dock = new TRurDockPanel(Form.get());
     dock->SetBounds(0, 0, 400, 40);
     dock->SetParent(Form.get());
+    // A docked toolbar that follows its parent paints with the panel's styler.
+    dock->SetToolBarStyler(Styler);
     ToolBar->SetParent(dock);
     Styler->SetRightHandleColor(clSilver);
     Styler->SetRightHandleColorTo(clNone);
