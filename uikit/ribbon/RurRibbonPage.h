@@ -11,6 +11,7 @@
 #include "Controls.h"
 #include "ImgList.h"
 #include "Timers.h"
+#include "RurGlowButton_KeyTip.h"
 #include "RurHintInfo.h"
 #include "RurToolBar_Lists.h"
 
@@ -18,7 +19,6 @@ class TRurToolBar;
 class TRurCustomToolBar;
 class TRurToolBarPager;
 class TRurPageScrollButton;
-class TShortCutHintWindow;
 
 // Min/Max/Position of a scrolled row (tabs of the pager, toolbars of a page).
 class TATBTabScroller {
@@ -82,8 +82,6 @@ private:
 };
 
 TAVIN_ENUM(TGlowState, gsHover, gsPush, gsNone)
-TAVIN_ENUM(TShortCutHintPos, shpLeft, shpTop, shpRight, shpBottom, shpAboveLeft, shpAboveRight, shpBelowLeft,
-           shpBelowRight, shpCenter)
 
 class TRurPage : public TCustomControl {
     TAVIN_PUBLISHED_CLASS(TRurPage, TCustomControl)
@@ -176,6 +174,16 @@ public:
     int StepHover() const { return FStepHover; }
     int StepPush() const { return FStepPush; }
     bool GlowRunning() const { return FTimer != nullptr; }
+
+    // ---- Key tip of the tab --------------------------------------------------------------------
+    // Shown centred under (beside, above) the tab; only with a pager and a visible, enabled tab.
+    void ShowShortCutHint();
+    void HideShortCutHint();
+    TShortCutHintWindow* ShortCutHintWindow() const { return FShortCutHint; }
+    bool ShortCutHintShown() const
+    {
+        return FShortCutHint && FShortCutHint->HandleAllocated() && IsWindowVisible(FShortCutHint->Handle());
+    }
 
 protected:
     friend class TRurToolBarPager;

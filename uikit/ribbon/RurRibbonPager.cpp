@@ -5,6 +5,7 @@
 #include "Messages.h"
 #include "RurRibbonPageScrollButton.h"
 #include "RurStyleIF.h"
+#include "RurToolBar_Messages.h"
 #include "RurToolBarStylers.h"
 #include "RurToolBar_Platform.h"
 #include "RurToolBar_Styler.h"
@@ -95,10 +96,26 @@ TRurToolBarPager::TRurToolBarPager(TComponent* owner)
     SetTabStop(true);
     FExpandedHeight = Height();
     FOfficeToolBarStyler = new TRurToolBarOfficeStyler(this);
+    FShortCutTimer = std::make_unique<TTimer>(nullptr);
+    FShortCutTimer->SetEnabled(false);
+    FShortCutTimer->SetInterval(50);
+    FShortCutTimer->SetOnTimer(MakeHandler<&TRurToolBarPager::ShortCutTimerTick>(this));
+    FDblClickTimer = std::make_unique<TTimer>(nullptr);
+    FDblClickTimer->SetEnabled(false);
+    FDblClickTimer->SetInterval(600);
+    FDblClickTimer->SetOnTimer(MakeHandler<&TRurToolBarPager::DblClickTimerTick>(this));
 }
 
 TRurToolBarPager::~TRurToolBarPager()
 {
+    RemoveKeyHook();
+    if (FPersistence->Enabled() && !ComponentState().Contains(csDesigning)) {
+        try {
+            SaveState();
+        } catch (...) {
+            // A store that cannot be written must not keep the ribbon from going.
+        }
+    }
     if (FToolBarStyler && FToolBarStyler != FInternalToolBarStyler)
         FToolBarStyler->RemoveControl(this);
     if (FInternalToolBarStyler)
@@ -130,6 +147,10 @@ void TRurToolBarPager::Loaded()
     InitTabs();
     AdjustTabs();
     ResetTabScroller();
+    if (!ComponentState().Contains(csDesigning)) {
+        LoadState();
+        InstallKeyHook();
+    }
     if (FToolBarStyler)
         FToolBarStyler->ApplyStyle();
 }
@@ -213,12 +234,41 @@ void TRurToolBarPager::AlignControls(TControl* control, TRect& rect)
 void TRurToolBarPager::WndProc(TMessage& message)
 {
     switch (message.Msg) {
+    case CM_MOUSELEAVE:
+        TCustomControl::WndProc(message);
+        MouseLeft();
+        return;
     case WM_ERASEBKGND:
         message.Result = 1;
         return;
+    case WM_GETDLGCODE:
+        message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS;
+        return;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        TCustomControl::WndProc(message);
+        InvalidateTab(-1);
+        return;
+    case CM_FOCUSCHANGED:
+        TCustomControl::WndProc(message);
+        if (!FShowingShortCutHints && !ContainsFocus(this) && !Focused() && !ComponentState().Contains(csDesigning))
+            HideTabShortCutHints(false);
+        InvalidateTab(-1);
+        return;
     default:
+        if (IsToolBarMessage(message.Msg, TToolBarMessage::PSetIgnoreALT))
+            FIgnoreALT = message.WParam != 0;
         TCustomControl::WndProc(message);
     }
+}
+
+TControl* TRurToolBarPager::GetShapeButton() const
+{
+    // Compared with the class's own name: an upper-cased name never matched it.
+    for (int i = 0; i < ControlCount(); ++i)
+        if (IsOfClassNamed(Controls(i), u"TRurShapeButton"))
+            return Controls(i);
+    return nullptr;
 }
 
 // The framework reports every size change here, with or without a window.
@@ -325,6 +375,9 @@ const TVistaPageBackground* TRurToolBarPager::PageAppearanceInUse() const
 }
 
 const TTabAppearance* TRurToolBarPager::TabAppearanceInUse() const { return FCurrentToolBarStyler->TabAppearance(); }
+
+bool TRurToolBarPager::Show3DInUse() const { return FItones ? FShow3D : FCurrentToolBarStyler->Show3D(); }
+bool TRurToolBarPager::ShadowInUse() const { return FItones ? FShadow : FCurrentToolBarStyler->ShowShadow(); }
 
 // ---- Pages ------------------------------------------------------------------------------------
 
@@ -529,4 +582,3 @@ void TRurToolBarPager::UpdatePagesPosition()
         SetPagePosition(RurPages(i));
 }
 
-void TRurToolBarPager::Paint() {}

@@ -187,11 +187,22 @@ public:
     int DefTabMargin() const { return FDefTabMargin; }
     int ScaledPagerCaptionHeight() const { return FScaledPagerCaptionHeight; }
     bool Expanded() const { return FExpanded; }
+    void Collaps() { SetExpandedState(false); }
+    void Expand() { SetExpandedState(true); }
+    // Collapsed: the pager keeps its caption and tab row; expanding brings back the height it had.
+    void SetExpandedState(bool value);
+    // The collapsed state in the persistence store ("Minimized", "ShowQATBelow"); nothing when
+    // persistence is off or has no key or section.
+    void SaveState();
+    void LoadState();
     bool ShowQATBelow() const { return FShowQATBelow; }
 
     // The appearances the pager paints with: its own under Office tones, else the current styler's.
     const TVistaPageBackground* PageAppearanceInUse() const;
     const TTabAppearance* TabAppearanceInUse() const;
+    // 3D lines and shadows: the pager's own switches under colour tones, else the styler's.
+    bool Show3DInUse() const;
+    bool ShadowInUse() const;
     TPicture* BrandingPicture() const { return FBrandingPicture.get(); }
     void SetBrandingPicture(TPicture* value);
     void SetGlowSpeed(int speed) { RibbonGlowInterval = speed; }
@@ -211,6 +222,12 @@ public:
     TTabClickEvent OnTabClick() const { return FOnTabClick; }
     void SetOnTabClick(TTabClickEvent value) { FOnTabClick = value; }
     TTabClickEvent OnTabDblClick() const { return FOnTabDblClick; }
+    TNotifyEvent OnExpand() const { return FOnExpand; }
+    void SetOnExpand(TNotifyEvent value) { FOnExpand = value; }
+    TNotifyEvent OnCollaps() const { return FOnCollaps; }
+    void SetOnCollaps(TNotifyEvent value) { FOnCollaps = value; }
+    TNotifyEvent OnMouseLeave() const { return FOnMouseLeave; }
+    void SetOnMouseLeave(TNotifyEvent value) { FOnMouseLeave = value; }
     void SetOnTabDblClick(TTabClickEvent value) { FOnTabDblClick = value; }
 
 protected:
@@ -221,6 +238,42 @@ protected:
     void AlignControls(TControl* control, TRect& rect) override;
     void Resize() override;
     void Paint() override;
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseMove(TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseLeft();
+    bool StartCaptionDrag(int x, int y);
+    void StartTabGlow(int index, int increment, TGlowState state);
+    void UnHotTab();
+    void DblClickTimerTick(TObject* sender);
+
+public:
+    // ---- Keyboard and key tips ---------------------------------------------------------------
+    // The thread's key hook feeds the first loaded pager: Ctrl+F1, Alt and F10. True when the key
+    // is used up.
+    bool HookKeyDown(Word key);
+    bool HookKeyUp(Word key);
+    void ShowTabShortCutHints();
+    void HideTabShortCutHints(bool full);
+    bool TabShortCutHintShowing() const { return FTabShortCutHintShowing; }
+    TShortCutHintWindow* CreateShortCutHintWindow();
+    void FreeShortCutHintWindow(TShortCutHintWindow* window);
+    // The application button: the first child of the class TRurShapeButton (or a descendant).
+    TControl* GetShapeButton() const;
+
+protected:
+    void KeyDown(Word& key, TShiftState shift) override;
+    void InstallKeyHook();
+    void RemoveKeyHook();
+    bool AltKeyDown(Word key);
+    void ShortCutTimerTick(TObject* sender);
+    void TypeShortCutKey(Word key);
+    void DrawCaption(TCanvas* canvas);
+    void DrawTabs(TCanvas* canvas);
+    void DrawTab(TCanvas* canvas, int index);
+    void DrawPageShadow(TCanvas* canvas);
+    void FillTabBackground(TCanvas* canvas, const TRect& r);
+    bool NeedTabSeparator(int index) const;
     // Runs the page change: veto, hide the old page, show the new one, OnChange. True when the
     // active index changed.
     bool ChangeActivePage(int index);
@@ -289,4 +342,20 @@ private:
     int FScaledPagerCaptionHeight = 26;
     std::unique_ptr<TPicture> FBrandingPicture;
     std::unique_ptr<TBitmap> FMeasureBitmap;
+    bool FFirstRun = true;
+    bool FMouseDown = false, FChangeActiveTab = false;
+    int FClickCount = 0;
+    std::unique_ptr<TTimer> FDblClickTimer;
+    TNotifyEvent FOnExpand, FOnCollaps, FOnMouseLeave;
+    bool FTabShortCutHintShowing = false;
+    // Set while the tips are being shown: their windows appearing is no focus leaving the pager.
+    bool FShowingShortCutHints = false;
+    String FTabShortCutChars;
+    TDbgList FShortCutHintWinList;
+    std::unique_ptr<TTimer> FShortCutTimer;
+    Cardinal FShortCutDelay = 0;
+    bool FALTDown = false, FOnlyALT = false, FIgnoreALT = false;
+    HWND FFocusCtrlH = nullptr;
+    bool FMenuFrameShown = false;
+    bool FTabRoundEdges = true, FShow3D = true, FShadow = true;
 };
