@@ -222,6 +222,7 @@ public:
     TTabClickEvent OnTabClick() const { return FOnTabClick; }
     void SetOnTabClick(TTabClickEvent value) { FOnTabClick = value; }
     TTabClickEvent OnTabDblClick() const { return FOnTabDblClick; }
+    void SetOnTabDblClick(TTabClickEvent value) { FOnTabDblClick = value; }
     TNotifyEvent OnExpand() const { return FOnExpand; }
     void SetOnExpand(TNotifyEvent value) { FOnExpand = value; }
     TNotifyEvent OnCollaps() const { return FOnCollaps; }
