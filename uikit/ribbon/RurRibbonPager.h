@@ -1,0 +1,362 @@
+#pragma once
+// The ribbon: a top-aligned control with an ordered list of pages, one tab per page in a tab row,
+// an optional caption band above it, and the active page shown below. It paints with a toolbar
+// styler (its own internal one, an Office styler of its own, or one assigned to it).
+//
+// Sources: RurRibbonPager.cpp (data, lifecycle, page list and switching, geometry),
+// RurRibbonPagerTabs.cpp (tab measuring, fitting, scrolling).
+#include <memory>
+
+#include "Controls.h"
+#include "ImgList.h"
+#include "Timers.h"
+#include "RurGDIP.h"
+#include "RurHintInfo.h"
+#include "RurRibbonPage.h"
+#include "RurToolBar_Appearances.h"
+#include "RurToolBar_Lists.h"
+#include "RurToolBar_Persistence.h"
+#include "RurToolBar_TabAppearance.h"
+#include "RurToolBar_Types.h"
+
+class TCustomRurToolBarStyler;
+class TRurPageScrollButton;
+
+// The unit-wide ribbon heights the toolbar unit shares: the scaled tab height and the scaled
+// caption height (26 at 96 DPI).
+extern int RibbonTabHeight;
+extern int RibbonCaptionHeight;
+// The interval of the tab glow animation in milliseconds, shared with the glow buttons; 0 or less
+// switches tab glow off.
+extern int RibbonGlowInterval;
+
+// Asked before the active page changes; clearing allowChange keeps the page.
+using TTabChangingEvent = TEvent<TObject*, int, int, bool&>;
+// A tab was clicked or double-clicked (sender, page index).
+using TTabClickEvent = TEvent<TObject*, int>;
+
+
+
+// What the glass (Aero) caption decision asks of the system; tests put their own answers in.
+struct TRibbonGlassProbes {
+    bool (*ComCtl6)();
+    bool (*VistaOrLater)();
+    bool (*ThemesEnabled)();
+    bool (*CompositionEnabled)();
+};
+// The probes the pager asks at construction; null entries take the system's answer.
+void SetRibbonGlassProbes(const TRibbonGlassProbes& probes);
+void ResetRibbonGlassProbes();
+// All four answers yes.
+bool RibbonGlassAvailable();
+
+class TRurToolBarPager : public TCustomControl {
+    TAVIN_PUBLISHED_CLASS(TRurToolBarPager, TCustomControl)
+public:
+    explicit TRurToolBarPager(TComponent* owner);
+    ~TRurToolBarPager() override;
+
+    // ---- Pages ---------------------------------------------------------------------------------
+    // Adds an existing page once (a listed page keeps its index) and returns its index; the active
+    // page stays.
+    int AddRurPage(TRurPage* page);
+    // A page owned by the pager with the caption.
+    int AddRurPage(const String& caption);
+    void RemoveRurPage(TRurPage* page);
+    void MoveRurPage(int curIndex, int newIndex);
+    int RurPageCount() const { return FRurPages.Count(); }
+    // Null for an index outside the list.
+    TRurPage* RurPages(int index) const;
+    int IndexOfPage(TRurPage* page) const { return FRurPages.IndexOf(page); }
+    TRurPage* ActivePage() const;
+    // A page not in the list is ignored.
+    void SetActivePage(TRurPage* page);
+    int ActivePageIndex() const { return FActivePageIndex; }
+    void SetActivePageIndex(int value);
+    // The next (previous) page with a visible, enabled tab, wrapping; nothing with one page.
+    void SelectNextPage(bool goForward);
+    TRurPage* FindNextPage(TRurPage* curPage, bool goForward, bool checkTabVisible) const;
+    int HotPageIndex() const { return FHotPageIndex; }
+
+    // ---- Geometry ------------------------------------------------------------------------------
+    TRect GetPageRect() const;
+    void SetPagePosition(TRurPage* page);
+    void UpdatePagesPosition();
+    // The caption band; all -1 when the caption is hidden.
+    TRect GetCaptionRect() const;
+    // 0 under colour tones or the scenic ribbon, else 4.
+    int GetPageBorder() const;
+    void SetBounds(int left, int top, int width, int height) override;
+    void SetParent(TWinControl* parent) override;
+    void UpdateLayout();
+
+    // ---- Tabs (layout and scrolling) -----------------------------------------------------------
+    // The strip the mouse looks for tabs in.
+    TRect GetTabsArea() const;
+    // The rectangle the tabs are laid out in.
+    TRect GetTabsRect() const;
+    // All -1 for an index outside the list or a hidden tab.
+    TRect GetTabRect(int pageIndex) const;
+    TRect GetTabRect(TRurPage* page) const;
+    // The tab rectangle cut to the tabs rectangle; all -1 when hidden or wholly outside.
+    TRect GetVisibleTabRect(int pageIndex) const;
+    int PtOnTab(int x, int y) const;
+    void InitTabs();
+    void AdjustTabs();
+    void ArrangeTabs();
+    void UpdateTabPositions();
+    void UpdateTabPositions(int from, int to);
+    void MeasureTab(int index);
+    // The tab's full width (0 for an invalid index); clientWidth its text part.
+    int CalcTabWidth(int index, int& clientWidth);
+    int GetTabsWidth(int from, int to) const;
+    int GetTotalTabsWidth() const;
+    void ResetTabScroller();
+    void UpdateTabScroller();
+    void ScrollToTab(int index);
+    int ScrollTabs(int delta);
+    int CountFittingTabs(int index, bool forward, int& lastIndex) const;
+    int VisibleTabCount() const;
+    int FirstVisibleTabIndex() const;
+    int LastVisibleTabIndex() const;
+    const TATBTabScroller& TabScroller() const { return FTabScroller; }
+    int StartTabIndex() const { return FStartTabIndex; }
+    int CurrentTabSpacing() const { return FCurrentTabSpacing; }
+    int CurrentTabLeftMargin() const { return FCurrentTabLeftMargin; }
+    int CurrentTabRightMargin() const { return FCurrentTabRightMargin; }
+    int CurrentGroupTabLeftMargin() const { return FCurrentGroupTabLeftMargin; }
+    int CurrentGroupTabRightMargin() const { return FCurrentGroupTabRightMargin; }
+    TRurPageScrollButton* LeftScrollButton() const { return FLeftScrollBtn; }
+    TRurPageScrollButton* RightScrollButton() const { return FRightScrollBtn; }
+    void InvalidateTab(int index);
+    void InvalidateTabsArea();
+    void InvalidateActivePageTop();
+
+    // ---- Update --------------------------------------------------------------------------------
+    void BeginUpdate() { ++FUpdateCount; }
+    void EndUpdate();
+    int UpdateCount() const { return FUpdateCount; }
+    void Update() override;
+    void Invalidate() override;
+    bool PropertiesLoaded() const { return FPropertiesLoaded; }
+
+    // ---- Properties ----------------------------------------------------------------------------
+    TATBTabSettings* TabSettings() const { return FTabSettings.get(); }
+    void SetTabSettings(TATBTabSettings* value) { FTabSettings->Assign(value); }
+    TRurPageCaption* Caption() const { return FCaption.get(); }
+    void SetCaption(TRurPageCaption* value) { FCaption->Assign(value); }
+    TCustomImageList* Images() const { return FImages; }
+    void SetImages(TCustomImageList* value);
+    TCustomImageList* DisabledImages() const { return FDisabledImages; }
+    void SetDisabledImages(TCustomImageList* value);
+    RurGDIP::TAntiAlias AntiAlias() const { return FAntiAlias; }
+    void SetAntiAlias(RurGDIP::TAntiAlias value);
+    int PageLeftMargin() const { return FPageLeftMargin; }
+    void SetPageLeftMargin(int value);
+    int PageRightMargin() const { return FPageRightMargin; }
+    void SetPageRightMargin(int value);
+    bool ShowNonSelectedTabs() const { return FShowNonSelectedTabs; }
+    void SetShowNonSelectedTabs(bool value);
+    bool ShowTabHint() const { return FShowTabHint; }
+    void SetShowTabHint(bool value) { FShowTabHint = value; }
+    bool CanMove() const { return FCanMove; }
+    void SetCanMove(bool value) { FCanMove = value; }
+    bool HidePagesOnDblClick() const { return FHidePagesOnDblClick; }
+    void SetHidePagesOnDblClick(bool value) { FHidePagesOnDblClick = value; }
+    bool EnableWheel() const { return FEnableWheel; }
+    void SetEnableWheel(bool value) { FEnableWheel = value; }
+    bool AutoCompactToolBars() const { return FAutoCompactToolBars; }
+    void SetAutoCompactToolBars(bool value) { FAutoCompactToolBars = value; }
+    bool AutoMDIButtons() const { return FAutoMDIButtons; }
+    TPagerHints* Hints() const { return FHints.get(); }
+    void SetHints(TPagerHints* value) { FHints->Assign(value); }
+    TPersistence* Persistence() const { return FPersistence.get(); }
+    void SetPersistence(TPersistence* value) { FPersistence->Assign(value); }
+    TRurHintInfo* OfficeHint() const { return FOfficeHint.get(); }
+    void SetOfficeHint(TRurHintInfo* value) { FOfficeHint->Assign(value); }
+    bool IsAeroVista() const { return FIsAeroVista; }
+    // Tab glass, glass mode and the scenic ribbon are all on (not the Windows 8 look); with
+    // checkMaximized also the parent form is there and not maximized.
+    bool IsGlassActive(bool checkMaximized = false) const;
+    // The unit-wide scenic-ribbon switch.
+    bool Win7ScenicRibbon() const;
+    void SetWin7ScenicRibbon(bool value);
+    TGroupStyle GroupStyle() const { return FGroupStyle; }
+    bool Itones() const { return FItones; }
+    int DefTabHeight() const { return FDefTabHeight; }
+    int DefTabMargin() const { return FDefTabMargin; }
+    int ScaledPagerCaptionHeight() const { return FScaledPagerCaptionHeight; }
+    bool Expanded() const { return FExpanded; }
+    void Collaps() { SetExpandedState(false); }
+    void Expand() { SetExpandedState(true); }
+    // Collapsed: the pager keeps its caption and tab row; expanding brings back the height it had.
+    void SetExpandedState(bool value);
+    // The collapsed state in the persistence store ("Minimized", "ShowQATBelow"); nothing when
+    // persistence is off or has no key or section.
+    void SaveState();
+    void LoadState();
+    bool ShowQATBelow() const { return FShowQATBelow; }
+
+    // The appearances the pager paints with: its own under Office tones, else the current styler's.
+    const TVistaPageBackground* PageAppearanceInUse() const;
+    const TTabAppearance* TabAppearanceInUse() const;
+    // 3D lines and shadows: the pager's own switches under colour tones, else the styler's.
+    bool Show3DInUse() const;
+    bool ShadowInUse() const;
+    TPicture* BrandingPicture() const { return FBrandingPicture.get(); }
+    void SetBrandingPicture(TPicture* value);
+    void SetGlowSpeed(int speed) { RibbonGlowInterval = speed; }
+
+    // ---- Styler --------------------------------------------------------------------------------
+    TCustomRurToolBarStyler* ToolBarStyler() const { return FToolBarStyler; }
+    TCustomRurToolBarStyler* CurrentToolBarStyler() const { return FCurrentToolBarStyler; }
+    TCustomRurToolBarStyler* InternalToolBarStyler() const { return FInternalToolBarStyler; }
+
+    // ---- Events --------------------------------------------------------------------------------
+    TNotifyEvent OnChange() const { return FOnChange; }
+    void SetOnChange(TNotifyEvent value) { FOnChange = value; }
+    TTabChangingEvent OnChanging() const { return FOnChanging; }
+    void SetOnChanging(TTabChangingEvent value) { FOnChanging = value; }
+    TNotifyEvent OnTabChanged() const { return FOnTabChanged; }
+    void SetOnTabChanged(TNotifyEvent value) { FOnTabChanged = value; }
+    TTabClickEvent OnTabClick() const { return FOnTabClick; }
+    void SetOnTabClick(TTabClickEvent value) { FOnTabClick = value; }
+    TTabClickEvent OnTabDblClick() const { return FOnTabDblClick; }
+    void SetOnTabDblClick(TTabClickEvent value) { FOnTabDblClick = value; }
+    TNotifyEvent OnExpand() const { return FOnExpand; }
+    void SetOnExpand(TNotifyEvent value) { FOnExpand = value; }
+    TNotifyEvent OnCollaps() const { return FOnCollaps; }
+    void SetOnCollaps(TNotifyEvent value) { FOnCollaps = value; }
+    TNotifyEvent OnMouseLeave() const { return FOnMouseLeave; }
+    void SetOnMouseLeave(TNotifyEvent value) { FOnMouseLeave = value; }
+    void SetOnTabDblClick(TTabClickEvent value) { FOnTabDblClick = value; }
+
+protected:
+    friend class TRurPage;
+    void Loaded() override;
+    void Notification(TComponent* component, TOperation operation) override;
+    void WndProc(TMessage& message) override;
+    void AlignControls(TControl* control, TRect& rect) override;
+    void Resize() override;
+    void Paint() override;
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseMove(TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseLeft();
+    bool StartCaptionDrag(int x, int y);
+    void StartTabGlow(int index, int increment, TGlowState state);
+    void UnHotTab();
+    void DblClickTimerTick(TObject* sender);
+
+public:
+    // ---- Keyboard and key tips ---------------------------------------------------------------
+    // The thread's key hook feeds the first loaded pager: Ctrl+F1, Alt and F10. True when the key
+    // is used up.
+    bool HookKeyDown(Word key);
+    bool HookKeyUp(Word key);
+    void ShowTabShortCutHints();
+    void HideTabShortCutHints(bool full);
+    bool TabShortCutHintShowing() const { return FTabShortCutHintShowing; }
+    TShortCutHintWindow* CreateShortCutHintWindow();
+    void FreeShortCutHintWindow(TShortCutHintWindow* window);
+    // The application button: the first child of the class TRurShapeButton (or a descendant).
+    TControl* GetShapeButton() const;
+
+protected:
+    void KeyDown(Word& key, TShiftState shift) override;
+    void InstallKeyHook();
+    void RemoveKeyHook();
+    bool AltKeyDown(Word key);
+    void ShortCutTimerTick(TObject* sender);
+    void TypeShortCutKey(Word key);
+    void DrawCaption(TCanvas* canvas);
+    void DrawTabs(TCanvas* canvas);
+    void DrawTab(TCanvas* canvas, int index);
+    void DrawPageShadow(TCanvas* canvas);
+    void FillTabBackground(TCanvas* canvas, const TRect& r);
+    bool NeedTabSeparator(int index) const;
+    // Runs the page change: veto, hide the old page, show the new one, OnChange. True when the
+    // active index changed.
+    bool ChangeActivePage(int index);
+
+private:
+    void TabSettingsChanged(TObject* sender);
+    void CaptionChanged(TObject* sender);
+    void ControlListChanged(TControl* control, bool inserted);
+    void ScaleDefaults();
+    TRurPageScrollButton* EnsureTabScrollButton(bool left);
+    void ShiftTabs(int delta);
+    bool TabIsSqueezed(int index) const;
+    int TabWidthOf(int index) const;
+    void ShrinkTabs(int avail);
+    void GrowTabs(int avail);
+
+    TCustomRurToolBarStyler* FInternalToolBarStyler = nullptr;
+    TCustomRurToolBarStyler* FToolBarStyler = nullptr;
+    TCustomRurToolBarStyler* FCurrentToolBarStyler = nullptr;
+    TCustomRurToolBarStyler* FOfficeToolBarStyler = nullptr;
+    int FOrigCaptionHeight = 26;
+    TDbgList FRurPages;
+    bool FPropertiesLoaded = false;
+    bool FShowNonSelectedTabs = false;
+    std::unique_ptr<TATBTabSettings> FTabSettings;
+    std::unique_ptr<TRurPageCaption> FCaption;
+    TATBTabScroller FTabScroller;
+    int FActivePageIndex = -1;
+    int FHotPageIndex = -1;
+    int FDownPageIndex = -1;
+    int FOldHotPageIndex = -1;
+    int FHintPageIndex = -1;
+    TCustomImageList* FImages = nullptr;
+    TCustomImageList* FDisabledImages = nullptr;
+    bool FShowTabHint = false;
+    bool FCanMove = true;
+    TNotifyEvent FOnChange;
+    TTabChangingEvent FOnChanging;
+    TNotifyEvent FOnTabChanged;
+    TTabClickEvent FOnTabClick, FOnTabDblClick;
+    std::unique_ptr<TRurHintInfo> FOfficeHint;
+    RurGDIP::TAntiAlias FAntiAlias = RurGDIP::aaClearType;
+    int FPageRightMargin = 0, FPageLeftMargin = 0;
+    bool FAutoMDIButtons = false;
+    int FMDIButtonsWidth = 16, FMDIButtonsSpace = 2;
+    bool FExpanded = true;
+    int FExpandedHeight = 0;
+    int FCurrentTabSpacing = 4, FCurrentTabLeftMargin = 4, FCurrentTabRightMargin = 4;
+    int FCurrentGroupTabLeftMargin = 4, FCurrentGroupTabRightMargin = 4;
+    TRurPageScrollButton* FLeftScrollBtn = nullptr;
+    TRurPageScrollButton* FRightScrollBtn = nullptr;
+    int FStartTabIndex = 0;
+    bool FShowQATBelow = false;
+    bool FEnableWheel = true;
+    std::unique_ptr<TPersistence> FPersistence;
+    bool FHidePagesOnDblClick = true;
+    bool FIsAeroVista = false;
+    bool FAutoCompactToolBars = true;
+    std::unique_ptr<TPagerHints> FHints;
+    bool FItones = false;
+    TGroupStyle FGroupStyle = gsClassic;
+    int FUpdateCount = 0;
+    int FDesignedHeight = 149;
+    int FDefTabHeight = 26;
+    int FDefTabMargin = 60;
+    int FScaledPagerCaptionHeight = 26;
+    std::unique_ptr<TPicture> FBrandingPicture;
+    std::unique_ptr<TBitmap> FMeasureBitmap;
+    bool FFirstRun = true;
+    bool FMouseDown = false, FChangeActiveTab = false;
+    int FClickCount = 0;
+    std::unique_ptr<TTimer> FDblClickTimer;
+    TNotifyEvent FOnExpand, FOnCollaps, FOnMouseLeave;
+    bool FTabShortCutHintShowing = false;
+    // Set while the tips are being shown: their windows appearing is no focus leaving the pager.
+    bool FShowingShortCutHints = false;
+    String FTabShortCutChars;
+    TDbgList FShortCutHintWinList;
+    std::unique_ptr<TTimer> FShortCutTimer;
+    Cardinal FShortCutDelay = 0;
+    bool FALTDown = false, FOnlyALT = false, FIgnoreALT = false;
+    HWND FFocusCtrlH = nullptr;
+    bool FMenuFrameShown = false;
+    bool FTabRoundEdges = true, FShow3D = true, FShadow = true;
+};
