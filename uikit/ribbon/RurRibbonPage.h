@@ -11,6 +11,7 @@
 #include "Controls.h"
 #include "ImgList.h"
 #include "Timers.h"
+#include "RurGlowButton.h"  // TGlowState
 #include "RurGlowButton_KeyTip.h"
 #include "RurHintInfo.h"
 #include "RurToolBar_Lists.h"
@@ -80,8 +81,6 @@ private:
     int FMinWidth = 100;
     bool FHeightUpdate = false;
 };
-
-TAVIN_ENUM(TGlowState, gsHover, gsPush, gsNone)
 
 class TRurPage : public TCustomControl {
     TAVIN_PUBLISHED_CLASS(TRurPage, TCustomControl)
