@@ -229,7 +229,6 @@ public:
     void SetOnCollaps(TNotifyEvent value) { FOnCollaps = value; }
     TNotifyEvent OnMouseLeave() const { return FOnMouseLeave; }
     void SetOnMouseLeave(TNotifyEvent value) { FOnMouseLeave = value; }
-    void SetOnTabDblClick(TTabClickEvent value) { FOnTabDblClick = value; }
 
 protected:
     friend class TRurPage;
