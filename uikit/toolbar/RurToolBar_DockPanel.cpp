@@ -4,7 +4,7 @@
 #include "Forms.h"
 #include "RurMenus_Components.h"
 #include "RurToolBar_Colors.h"
-#include "RurToolBar_GlowBridge.h"
+#include "RurGlowButton.h"
 #include "RurToolBar_Platform.h"
 #include "RurToolBar_Styler.h"
 #include "RurToolBar_ToolBar.h"
@@ -227,7 +227,8 @@ void TRurDockPanel::Notification(TComponent* component, TOperation operation)
 void TRurDockPanel::RotateGlowButtons(TRurCustomToolBar* toolBar) const
 {
     for (int i = 0; i < toolBar->ToolBarControlCount(); ++i)
-        SetGlowButtonRotated(toolBar->ToolBarControls(i), IsVertical());
+        if (auto* glow = dynamic_cast<TRurCustomGlowButton*>(toolBar->ToolBarControls(i)))
+            glow->SetIsRotated(IsVertical());
 }
 
 int TRurDockPanel::AddRurToolBar(TRurCustomToolBar* toolBar)
