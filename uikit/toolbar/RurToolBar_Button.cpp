@@ -42,6 +42,7 @@ TAVIN_PUBLISHED(TRurToolBarButton)
     TAVIN_PROPERTY(bool, Shaded).Default(true);
     TAVIN_PROPERTY(bool, ShowCaption).Default(false);
     TAVIN_PROPERTY(bool, ShowHint);
+    TAVIN_PROPERTY(TRurHintInfo*, OfficeHint);
     TAVIN_PROPERTY(TRotateDirection, RotateDirection).Default(rdNormal);
     TAVIN_PROPERTY(TRurToolButtonStyle, Style).Default(tasButton);
     TAVIN_PROPERTY(bool, Transparent).Default(true);
@@ -63,7 +64,7 @@ TRurCustomToolBarButton::TRurCustomToolBarButton(TComponent* owner)
       FGlyphChecked(std::make_unique<TBitmap>()), FGlyphShade(std::make_unique<TBitmap>()),
       FAppearance(std::make_unique<TButtonAppearance>()), FPicture(std::make_unique<TPicture>()),
       FPictureDisabled(std::make_unique<TPicture>()), FUnHotTimer(std::make_unique<TTimer>(nullptr)),
-      FDrawPosition(std::make_unique<TRurToolBarButtonDrawPosition>())
+      FDrawPosition(std::make_unique<TRurToolBarButtonDrawPosition>()), FOfficeHint(std::make_unique<TRurHintInfo>())
 {
     const TNotifyEvent glyphChanged = MakeHandler<&TRurCustomToolBarButton::GlyphChanged>(this);
     for (TBitmap* glyph : {FGlyph.get(), FGlyphDisabled.get(), FGlyphHot.get(), FGlyphDown.get(), FGlyphChecked.get()})

@@ -9,6 +9,7 @@
 
 #include "ActnList.h"
 #include "Menus.h"
+#include "RurHintInfo.h"
 #include "RurToolBar_ButtonAppearance.h"
 #include "RurToolBar_Controls.h"
 #include "Timers.h"
@@ -87,6 +88,8 @@ public:
     void SetShaded(bool value);
     TBitmap* GlyphShade() const { return FGlyphShade.get(); }
     void GenerateShade();
+    TRurHintInfo* OfficeHint() const { return FOfficeHint.get(); }
+    void SetOfficeHint(TRurHintInfo* value) { FOfficeHint->Assign(value); }
     TRurToolBarButtonDrawPosition* DrawPosition() const { return FDrawPosition.get(); }
     void SetDrawPosition(TRurToolBarButtonDrawPosition* value) { FDrawPosition->Assign(value); }
 
@@ -228,6 +231,7 @@ protected:
     std::unique_ptr<TPicture> FPicture, FPictureDisabled;
     std::unique_ptr<TTimer> FUnHotTimer;
     std::unique_ptr<TRurToolBarButtonDrawPosition> FDrawPosition;
+    std::unique_ptr<TRurHintInfo> FOfficeHint;
     bool FInitialDown = false;
     bool FDropDownSplit = true;
     bool FForceImageIndex = false;

@@ -28,6 +28,7 @@ TAVIN_PUBLISHED(TRurToolBarMenuButton)
     TAVIN_PROPERTY(bool, Shaded).Default(true);
     TAVIN_PROPERTY(bool, ShowCaption).Default(false);
     TAVIN_PROPERTY(bool, ShowHint);
+    TAVIN_PROPERTY(TRurHintInfo*, OfficeHint);
     TAVIN_PROPERTY(String, Version).Stored(false);
     TAVIN_PROPERTY(bool, Visible).Default(true);
     TAVIN_PROPERTY(TNotifyEvent, OnClick);

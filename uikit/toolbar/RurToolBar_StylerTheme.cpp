@@ -256,6 +256,16 @@ constexpr ThemeField<Styler> kFormBorderField[] = {
      }},
 };
 
+// After it, the caption font's name, which the fixed layout of the older lines leaves out: a missing
+// or empty line (a file of an older writer) keeps the name.
+constexpr ThemeField<TFont> kCaptionFontNameField[] = {
+    {u"Name", LineForm::Comma, [](TFont& f) { return f.Name(); },
+     [](TFont& f, const String& v) {
+         if (!v.empty())
+             f.SetName(v);
+     }},
+};
+
 #undef RUR_COLOUR
 #undef RUR_INTEGER
 #undef RUR_DIRECTION
@@ -312,6 +322,7 @@ void ForEachSection(Styler& s, Visit&& visit)
     visit(u"CompactGlowButtonAppearance.", std::span(kGlowFields), *s.CompactGlowButtonAppearance());
     visit(u"QATAppearance.", std::span(kQATFields), *s.QATAppearance());
     visit(u"", std::span(kFormBorderField), s);
+    visit(u"CaptionFont.", std::span(kCaptionFontNameField), *s.CaptionFont());
 }
 
 String CommaTextOf(const String& item)

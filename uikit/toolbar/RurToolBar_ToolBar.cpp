@@ -38,6 +38,8 @@ TAVIN_PUBLISHED(TRurToolBar)
     TAVIN_PROPERTY(TMainMenu*, Menu);
     TAVIN_PROPERTY(TPopupMenu*, OptionMenu);
     TAVIN_PROPERTY(bool, ParentStyler).Default(true);
+    TAVIN_PROPERTY(TRujStyle, UIStyle).Default(tsCustom);
+    TAVIN_PROPERTY(TRurHintInfo*, OfficeHint);
     TAVIN_PROPERTY(TPersistence*, Persistence);
     TAVIN_PROPERTY(bool, ShowCaption).Default(false);
     TAVIN_PROPERTY(bool, ShowClose).Default(true);
@@ -64,7 +66,8 @@ bool IsOfClassNamed(const TObject* object, const char16_t* className)
 TRurCustomToolBar::TRurCustomToolBar(TComponent* owner)
     : TCustomControl(owner), FInternalToolBarStyler(new TCustomRurToolBarStyler(this)),
       FCurrentToolBarStyler(FInternalToolBarStyler), FCaptionFont(std::make_unique<TFont>()),
-      FCaptionHeight(ScaledSize16), FPersistence(std::make_unique<TPersistence>(this))
+      FCaptionHeight(ScaledSize16), FPersistence(std::make_unique<TPersistence>(this)),
+      FOfficeHint(std::make_unique<TRurHintInfo>())
 {
     TControlStyle style = ControlStyle();
     style.Include(csAcceptsControls);
@@ -104,6 +107,7 @@ TRurCustomToolBar::~TRurCustomToolBar()
         FToolBarStyler->RemoveControl(this);
     FToolBarStyler = nullptr;
     FCurrentToolBarStyler = FInternalToolBarStyler;
+    FOfficeStyler.reset();
     delete FOptionWindow;
 }
 
@@ -131,12 +135,14 @@ void TRurCustomToolBar::Loaded()
         FCustomizer->SaveDesignedLayout();
         FCustomizer->LoadLayout();
     }
+    ApplyStylerToGlowButtons();
     FPropertiesLoaded = true;
 }
 
 void TRurCustomToolBar::CreateWnd()
 {
     TCustomControl::CreateWnd();
+    SetComponentStyle(FRujStyle);
     TCustomForm* form = GetParentForm();
     FInitPPI = form ? form->PixelsPerInch() : 96;
 }
@@ -204,13 +210,16 @@ void TRurCustomToolBar::LinkStyler()
     for (int i = 0; i < FATBControls.Count(); ++i)
         if (auto* button = dynamic_cast<TRurCustomToolBarButton*>(FATBControls.Item<TControl>(i)))
             button->AdjustSize();
+    ApplyStylerToGlowButtons();
     Invalidate();
 }
 
 void TRurCustomToolBar::StylerChanged(int code)
 {
     SetColor(FCurrentToolBarStyler->Color()->Color());
-    if (code == 5) {
+    if (code == 2 || code == 7) {
+        ApplyStylerToGlowButtons();
+    } else if (code == 5) {
         ArrangeControls(true);
         UpdateHiddenControls();
     } else if (code == 6 && !ComponentState().Contains(csLoading)) {

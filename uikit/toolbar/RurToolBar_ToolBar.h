@@ -20,6 +20,7 @@
 #include "Menus.h"
 #include "Timers.h"
 #include "RurGDIP.h"
+#include "RurHintInfo.h"
 #include "RurToolBar_Lists.h"
 #include "RurToolBar_Persistence.h"
 #include "RurToolBar_Styler.h"
@@ -56,7 +57,7 @@ constexpr UINT MenuClosedMessage = 0x1400;
 // needs none of the units of the dock panel, floating window or ribbon.
 bool IsOfClassNamed(const TObject* object, const char16_t* className);
 
-class TRurCustomToolBar : public TCustomControl {
+class TRurCustomToolBar : public TCustomControl, public IRujStyleEx {
     TAVIN_CLASS(TRurCustomToolBar, TCustomControl)
 public:
     explicit TRurCustomToolBar(TComponent* owner);
@@ -97,8 +98,18 @@ public:
     // Writing True always links the styler again.
     void SetParentStyler(bool value);
     // A change of the current styler (code as the styler sends it): the toolbar takes the
-    // styler's body colour and repaints; code 5 (grip style) arranges the controls again.
+    // styler's body colour and repaints; codes 2 and 7 recolour the glow buttons, code 5 (grip
+    // style) arranges the controls again, code 6 re-measures the menu-bar buttons.
     void StylerChanged(int code);
+    // Glow buttons that keep no appearance of their own take the current styler's; other controls
+    // of the kit take its look. Nothing while the internal styler is in use.
+    void ApplyStylerToGlowButtons();
+    // The kit's shared look: without a linked styler the look becomes the toolbar's own Office
+    // styler (one, reused for every look); tsCustom is only stored.
+    TRujStyle UIStyle() const { return FRujStyle; }
+    void SetUIStyle(TRujStyle value);
+    void SetComponentStyle(TRujStyle AStyle) override;
+    void SetComponentStyleAndAppColor(TRujStyle AStyle, TColor AAppColor) override;
     // The current styler's grip style; writing it tells all the styler's controls.
     TDragGripStyle DragGripStyle() const;
     void SetDragGripStyle(TDragGripStyle value);
@@ -272,6 +283,9 @@ public:
     void EndUpdate();
     int UpdateCount() const { return FUpdateCount; }
     void Update() override;
+    // The Office-style hint (title, notes, picture) of the toolbar; a compact button takes it.
+    TRurHintInfo* OfficeHint() const { return FOfficeHint.get(); }
+    void SetOfficeHint(TRurHintInfo* value) { FOfficeHint->Assign(value); }
     TPersistence* Persistence() const { return FPersistence.get(); }
     void SetPersistence(TPersistence* value) { FPersistence->Assign(value); }
     // The toolbar's own position keys (its floating state, rows, visibility and which named
@@ -399,6 +413,7 @@ private:
     void MoveToOrderedIndex(TControl* control);
     void ChildRealigned();
     void LinkStyler();
+    void ApplyComponentStyle(TRujStyle style, TColor appColor, bool withAppColor);
     // Layout.
     bool IsArrangedControl(TControl* control) const;
     // The last control that is arranged and not hidden for lack of length; null for none.
@@ -482,6 +497,8 @@ private:
     TCustomRurToolBarStyler* FInternalToolBarStyler;
     TCustomRurToolBarStyler* FToolBarStyler = nullptr;
     TCustomRurToolBarStyler* FCurrentToolBarStyler;
+    std::unique_ptr<TCustomRurToolBarStyler> FOfficeStyler;
+    TRujStyle FRujStyle = tsCustom;
     bool FParentStyler = true;
     RurGDIP::TAntiAlias FAntiAlias = RurGDIP::aaClearType;
     int FDragGripWidth = 7;
@@ -515,6 +532,7 @@ private:
     bool FShowRightHandle = true;
     TNotifyEvent FOnClose;
     std::unique_ptr<TPersistence> FPersistence;
+    std::unique_ptr<TRurHintInfo> FOfficeHint;
     TRurCustomToolBarButton* FHotButton = nullptr;
     bool FMenuFocused = false;
     TPopupMenu* FOptionMenu = nullptr;

@@ -63,8 +63,9 @@ TEST(ToolBarStylerTheme, LinesHaveTheirPlacesKeysAndForms)
     styler.Font()->SetStyle(TFontStyles{fsBold, fsItalic});
     styler.ButtonAppearance()->CaptionFont()->SetName(u"Segoe UI");
     styler.PagerCaption()->Font()->SetName(u"Tahoma");
+    styler.CaptionFont()->SetName(u"Segoe UI");
     const std::vector<String> lines = styler.SaveThemeLines();
-    ASSERT_EQ(lines.size(), 303u);
+    ASSERT_EQ(lines.size(), 304u);
     // Places as file lines (line 1 is the preset name, written by the Office styler).
     const std::pair<int, const char16_t*> expected[] = {
         {2, u"AutoThemeAdapt=False"},
@@ -83,6 +84,7 @@ TEST(ToolBarStylerTheme, LinesHaveTheirPlacesKeysAndForms)
         {262, u"CompactGlowButtonAppearance.BorderColor=clSilver"},
         {303, u"QATAppearance.Steps=64"},
         {304, u"FormBorderColor=clGray"},
+        {305, u"\"CaptionFont.Name=Segoe UI\""},
     };
     for (auto& [line, text] : expected)
         EXPECT_EQ(lines[line - 2], String(text)) << "line " << line;
@@ -147,15 +149,27 @@ TEST(ToolBarStylerTheme, LenientLinesKeepTheirReadRules)
 {
     TCustomRurToolBarStyler styler(nullptr);
     styler.SetFormBorderColor(0x123456);
+    styler.CaptionFont()->SetName(u"Courier New");
     styler.ButtonAppearance()->SetGradientDirectionHot(gdHorizontal);
     std::vector<String> lines = styler.SaveThemeLines();
-    lines.pop_back(); // no FormBorderColor line: an older, shorter file
+    // The two last lines came later: files of older writers end before the caption font's name
+    // (304 lines in the file) or before FormBorderColor (303 lines); both still load.
+    std::vector<String> without = lines;
+    without.pop_back();
+    without.back() = u"FormBorderColor=$00010203";
+    styler.LoadThemeLines(without);
+    EXPECT_EQ(styler.FormBorderColor(), 0x010203);
+    EXPECT_EQ(styler.CaptionFont()->Name(), u"Courier New");
+    lines.pop_back();
+    lines.pop_back();
+    styler.SetFormBorderColor(0x123456);
     lines[IndexOfKey(lines, u"ButtonAppearance.GradientDirectionHot")] = u"ButtonAppearance.GradientDirectionHot=sideways";
     lines[IndexOfKey(lines, u"GlowButtonAppearance.Gradient")] = u"GlowButtonAppearance.Gradient=ggNoSuchKind";
     lines[IndexOfKey(lines, u"DragGripStyle")] = u"DragGripStyle=DSFLATDOTS";
     lines[IndexOfKey(lines, u"ButtonAppearance.CaptionFont.Name")] = u"ButtonAppearance.CaptionFont.Name=Segoe UI";
     styler.LoadThemeLines(lines);
     EXPECT_EQ(styler.FormBorderColor(), 0x123456);
+    EXPECT_EQ(styler.CaptionFont()->Name(), u"Courier New");
     EXPECT_EQ(styler.ButtonAppearance()->GradientDirectionHot(), gdVertical);
     EXPECT_EQ(styler.GlowButtonAppearance()->Gradient(), ggVertical);
     EXPECT_EQ(styler.DragGripStyle(), dsFlatDots);
