@@ -581,9 +581,23 @@ public:
     void Clear() override
     {
         TStringList::Clear();
+        FControl->FSavedIndex = -1; // as the window's reset leaves no selection
         FControl->ItemsCleared();
         Send(FControl->ListMessages().Reset, 0, 0);
     }
+    void SetStrings(int index, const String& s) override
+    {
+        TStringList::SetStrings(index, s);
+        if (!FControl->HandleAllocated())
+            return;
+        // The window's line is replaced; the selection stays where it was.
+        const int selected = FControl->ItemIndex();
+        Send(FControl->ListMessages().Delete, static_cast<WPARAM>(index), 0);
+        Send(FControl->ListMessages().Insert, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(WidePtr(s)));
+        FControl->SetItemIndex(selected);
+    }
+    // Through Delete and Insert, so the window's lines move too.
+    void Move(int curIndex, int newIndex) override { TStrings::Move(curIndex, newIndex); }
 
 private:
     void Send(UINT msg, WPARAM wp, LPARAM lp)
@@ -595,7 +609,7 @@ private:
 };
 
 TCustomListControl::TCustomListControl(TComponent* owner)
-    : TWinControl(owner), FItems(std::make_unique<TListStrings>(this))
+    : TWinControl(owner), FItems(std::make_unique<TListStrings>(this)), FCanvas(std::make_unique<TCanvas>())
 {
     FControlStyle.Exclude(csClickEvents); // the selection notifications are the clicks
     SetTabStop(true);
@@ -653,7 +667,15 @@ void TCustomListControl::SaveHandleState()
 void TCustomListControl::DrawItem(const DRAWITEMSTRUCT& item)
 {
     if (FOnDrawItem) {
+        // The handler paints on Canvas, made ready with the selection's colours.
+        const bool selected = item.itemState & ODS_SELECTED;
+        FCanvas->SetHandle(item.hDC);
+        FCanvas->Font()->Assign(Font());
+        FCanvas->Font()->SetColor(selected ? clHighlightText : Font()->Color());
+        FCanvas->Brush()->SetColor(selected ? clHighlight : Color());
+        FCanvas->Brush()->SetStyle(bsSolid);
         FOnDrawItem(this, static_cast<int>(item.itemID), FromWinRect(item.rcItem), item.itemState);
+        FCanvas->SetHandle(nullptr);
         return;
     }
     String text = item.itemID < static_cast<UINT>(FItems->Count()) ? FItems->Strings(static_cast<int>(item.itemID)) : String();

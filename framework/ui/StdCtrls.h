@@ -222,6 +222,8 @@ public:
     void SetItemIndex(int value);
     TDrawItemEvent OnDrawItem() const { return FOnDrawItem; }
     void SetOnDrawItem(TDrawItemEvent e) { FOnDrawItem = e; }
+    // The item's device context while OnDrawItem runs, with the selection's brush and font.
+    TCanvas* Canvas() const { return FCanvas.get(); }
     // Whether added items take their places in alphabetical order (ignoring case). Turning it on
     // sorts the items there are by adding them anew.
     bool Sorted() const { return FSorted; }
@@ -247,6 +249,7 @@ private:
     int FSavedIndex = -1;
     bool FSorted = false;
     TDrawItemEvent FOnDrawItem;
+    std::unique_ptr<TCanvas> FCanvas;
 };
 
 using TMeasureItemEvent = TEvent<TWinControl*, int, int&>;

@@ -223,6 +223,10 @@ public:
     TCustomizerCanShowEvent OnCanShow() const { return FOnCanShow; }
     void SetOnCanShow(TCustomizerCanShowEvent value) { FOnCanShow = value; }
 
+    void Show() { ShowDialog(); }
+    // Runs the dialog (nothing without a toolbar); OK with changes rebuilds the toolbar from the
+    // layout file, Reset brings back the designed toolbar.
+    virtual void ShowDialog();
     // Rebuilds the toolbar from the user's section; takes off the items the layout leaves out.
     virtual void LoadLayout();
     // Brings back the designed toolbar from the "Org" section and empties the user's section.

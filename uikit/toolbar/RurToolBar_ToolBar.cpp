@@ -139,6 +139,12 @@ void TRurCustomToolBar::Loaded()
     FPropertiesLoaded = true;
 }
 
+void TRurCustomToolBar::ShowCustomizer()
+{
+    if (FCustomizer)
+        FCustomizer->ShowDialog();
+}
+
 void TRurCustomToolBar::CreateWnd()
 {
     TCustomControl::CreateWnd();

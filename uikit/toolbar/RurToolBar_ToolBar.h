@@ -267,6 +267,8 @@ public:
     // The customizer that lets the user rearrange this toolbar; it links and unlinks itself.
     TRurToolBarCustomizer* Customizer() const { return FCustomizer; }
     void SetCustomizerLink(TRurToolBarCustomizer* value) { FCustomizer = value; }
+    // Opens the customizer's dialog (nothing without a customizer).
+    void ShowCustomizer();
     void BuildOptionWindow();
     void ShowOptionWindow(int x, int y, bool atPoint);
     void HideOptionWindow();
