@@ -8,6 +8,7 @@
 #include "RurToolBar_Button.h"
 #include "RurToolBar_ControlSelector.h"
 #include "RurToolBar_DockPanel.h"
+#include "RurToolBar_Floating.h"
 #include "RurToolBar_OptionWindow.h"
 #include "RurToolBar_Platform.h"
 #include "RurToolBar_Styler.h"
@@ -103,6 +104,9 @@ TRurCustomToolBar::~TRurCustomToolBar()
     }
     UnregisterMenuBarControl(this);
     UnwatchMDIFrame();
+    // The floating window was made for the toolbar: it goes with it.
+    if (FFloatingWindow && !FFloatingWindow->ComponentState().Contains(csDestroying))
+        FreeFloatingWindow();
     if (FToolBarStyler && FToolBarStyler != FInternalToolBarStyler)
         FToolBarStyler->RemoveControl(this);
     FToolBarStyler = nullptr;

@@ -35,6 +35,7 @@ class TCustomForm;
 class TCustomIniFile;
 class TRurToolBarCustomizer;
 class TRurDockPanel;
+class TFloatingWindow;
 
 TAVIN_ENUM(TToolBarState, tsDocked, tsFloating, tsFixed)
 TAVIN_ENUM(TDockMode, dmAll, dmAllParentDockPanels, dmParentDockPanelOnly)
@@ -156,6 +157,16 @@ public:
     void SetOnUnDocked(TNotifyEvent value) { FOnUnDocked = value; }
     TCanFloatEvent OnCanFloat() const { return FOnCanFloat; }
     void SetOnCanFloat(TCanFloatEvent value) { FOnCanFloat = value; }
+    // The window carrying the toolbar while it floats (null otherwise).
+    TFloatingWindow* FloatingWindow() const { return FFloatingWindow; }
+    // Floats the toolbar at the screen point (or the cursor): nothing on a ribbon page or in a
+    // compact window, or when it floats already.
+    void MakeFloating(int x, int y, bool usePoint);
+    // A floating toolbar moves its window to the point; any other floats there.
+    void SetToolBarFloating(TPoint p);
+    // The floating close button: back to the last dock panel with AutoDockOnClose, else hidden.
+    void CloseFloating();
+    bool Dragging() const { return FDragging; }
 
     // ---- Layout (arrangement and sizing) -------------------------------------------------------
     // Places the controls; with resize the toolbar then measures itself (UpdateSize).
@@ -398,6 +409,18 @@ private:
     void DockComponentRemoved(TComponent* component);
     void VisibilityChanged(TMessage& message);
     TRurDockPanel* CurrentDockPanel() const;
+    // The drag by the grip or the floating caption: a message loop of its own until the button
+    // goes up or the capture is lost.
+    void DragToolBar(TShiftState shift, int x, int y);
+    void DragMove(TShiftState shift, int x, int y);
+    void EndDrag();
+    void BuildDockList();
+    void CollectDockPanels(TWinControl* control);
+    void RefreshDockRects();
+    // Shows and hides the floating window with the form of the last dock panel.
+    void FloatingTimer();
+    void FreeFloatingWindow();
+    bool PtInFloatingCaption(int x, int y) const;
     TCustomRurToolBarStyler* DockPanelStyler() const;
     // Surroundings.
     bool OnDockPanel() const;
@@ -577,6 +600,18 @@ private:
     TDockEvent FOnDocked;
     TNotifyEvent FOnUnDocked;
     TCanFloatEvent FOnCanFloat;
+    TFloatingWindow* FFloatingWindow = nullptr;
+    UINT_PTR FTimerID = 0;
+    TCustomForm* FParentForm = nullptr;
+    bool FAutoHiding = false;
+    bool FDragging = false;
+    int FOldMouseX = 0, FOldMouseY = 0;
+    struct TDockTarget {
+        TRurDockPanel* Panel;
+        TRect Bounds;
+    };
+    std::vector<TDockTarget> FDockList;
+    TCursor FOldCursor = crDefault;
     // Menu bar.
     TMainMenu* FMenu = nullptr;
     TMainMenu* FMergedMenu = nullptr;

@@ -1,6 +1,7 @@
 // The toolbar's side of docking: the parent change that decides its state, registration with its
 // dock panel, the panel's styler, visibility changes the panel hears of, and where it may dock.
 #include "RurToolBar_DockPanel.h"
+#include "RurToolBar_Floating.h"
 #include "RurToolBar_Styler.h"
 #include "RurToolBar_ToolBar.h"
 
@@ -25,6 +26,10 @@ void TRurCustomToolBar::DockComponentRemoved(TComponent* component)
         FCurrentDock = nullptr;
     if (component == FLastDock)
         FLastDock = nullptr;
+    if (component == FFloatingWindow)
+        FFloatingWindow = nullptr;
+    if (component == FParentForm)
+        FParentForm = nullptr;
 }
 
 bool TRurCustomToolBar::CanDockTo(const TRurDockPanel* panel) const
@@ -56,6 +61,7 @@ void TRurCustomToolBar::SetParent(TWinControl* parent)
         TCustomControl::SetParent(parent);
         return;
     }
+    const bool wasFloating = IsOfClassNamed(Parent(), u"TFloatingWindow");
     FChangingParent = true;
     try {
         TCustomControl::SetParent(parent);
@@ -69,6 +75,19 @@ void TRurCustomToolBar::SetParent(TWinControl* parent)
     if (panel && panel != FCurrentDock) {
         if (TRurDockPanel* old = CurrentDockPanel())
             old->RemoveRurToolBar(this);
+        if (wasFloating) {
+            if (FTimerID && HandleAllocated())
+                KillTimer(Handle(), FTimerID);
+            FTimerID = 0;
+            if (!IsVertical()) {
+                const bool oldAllow = FAllowBoundChange;
+                FAllowBoundChange = true;
+                Constraints()->SetMinHeight(0);
+                Constraints()->SetMaxHeight(0);
+                SetHeight(FSizeAtDock);
+                FAllowBoundChange = oldAllow;
+            }
+        }
         FToolBarState = tsDocked;
         if (panel->AddRurToolBar(this) < 0) {
             // A locked panel without a free row: nothing registered, no event.
@@ -77,6 +96,8 @@ void TRurCustomToolBar::SetParent(TWinControl* parent)
             FLastDock = panel;
             panel->FreeNotification(this);
             SetParentStyler(FParentStyler);
+            if (FFloatingWindow)
+                FFloatingWindow->SetVisible(false);
             docked = true;
         }
     } else if (!panel && IsOfClassNamed(parent, u"TFloatingWindow")) {
@@ -118,8 +139,15 @@ void TRurCustomToolBar::VisibilityChanged(TMessage& message)
     if (toldFirst)
         panel->ToolBarVisibilityChanged(this);
     TCustomControl::WndProc(message);
-    if (panel && !toldFirst && !designing)
+    if (FToolBarState == tsFloating && FFloatingWindow) {
+        FAutoHiding = Visible();
+        if (Visible())
+            FFloatingWindow->ShowFloating();
+        else
+            FFloatingWindow->SetVisible(false);
+    } else if (panel && !toldFirst && !designing) {
         panel->ToolBarVisibilityChanged(this);
+    }
 }
 
 TCustomRurToolBarStyler* TRurCustomToolBar::DockPanelStyler() const

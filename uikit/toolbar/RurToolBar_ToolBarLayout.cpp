@@ -9,6 +9,7 @@
 #include "RurToolBar_Platform.h"
 #include "RurToolBar_Styler.h"
 #include "RurToolBar_DockPanel.h"
+#include "RurToolBar_Floating.h"
 #include "RurToolBar_ToolBar.h"
 
 namespace {
@@ -135,7 +136,9 @@ void TRurCustomToolBar::UpdateSize()
 
 void TRurCustomToolBar::UpdateFloatingSize()
 {
-    // The floating window sizes itself around the toolbar once it exists.
+    // A window the toolbar sized once keeps its size while it shows.
+    if (FFloatingWindow && FFloatingWindow->Visible() && FFloatingWindow->SizeInit())
+        return;
     TSizeConstraints* c = Constraints();
     c->SetMinWidth(0);
     c->SetMaxWidth(0);
@@ -145,17 +148,19 @@ void TRurCustomToolBar::UpdateFloatingSize()
         int height = 0, width = 0;
         GetFloatingSize(height, width);
         SetBounds(Left(), Top(), width, height);
-        return;
-    }
-    int end = 0;
-    for (int i = FATBControls.Count() - 1; i >= 0; --i) {
-        TControl* control = FATBControls.Item<TControl>(i);
-        if (IsArrangedControl(control)) {
-            end = control->Left() + control->Width() + 2;
-            break;
+    } else {
+        int end = 0;
+        for (int i = FATBControls.Count() - 1; i >= 0; --i) {
+            TControl* control = FATBControls.Item<TControl>(i);
+            if (IsArrangedControl(control)) {
+                end = control->Left() + control->Width() + 2;
+                break;
+            }
         }
+        SetBounds(Left(), Top(), std::max(FMinLength, end), FSizeAtDock + FCaptionHeight);
     }
-    SetBounds(Left(), Top(), std::max(FMinLength, end), FSizeAtDock + FCaptionHeight);
+    if (FFloatingWindow && FFloatingWindow->Visible())
+        FFloatingWindow->SetWindowSize();
 }
 
 TControl* TRurCustomToolBar::LastShownControl() const
@@ -439,8 +444,15 @@ void TRurCustomToolBar::SetFloatingRows(int value)
     FFloatingRows = value;
     if (ComponentState().Contains(csLoading))
         return;
+    // Other rows always re-measure, even in a window that keeps its size otherwise.
+    const bool sizeInit = FFloatingWindow && FFloatingWindow->SizeInit();
+    if (sizeInit)
+        FFloatingWindow->SetSizeInit(false);
     ArrangeControls(true);
-    // The floating window sizes itself again once it exists.
+    if (sizeInit)
+        FFloatingWindow->SetSizeInit(true);
+    if (FFloatingWindow)
+        FFloatingWindow->SetWindowSize();
 }
 
 void TRurCustomToolBar::FillFloatingRows(int rows, bool visibleOnly, int& height, int& width) const

@@ -67,6 +67,12 @@ void TRurCustomToolBar::WndProc(TMessage& message)
     case MenuClosedMessage:
         MenuClosed();
         return;
+    case WM_DESTROY:
+        if (FTimerID) {
+            KillTimer(Handle(), FTimerID);
+            FTimerID = 0;
+        }
+        break;
     case CM_VISIBLECHANGED:
         VisibilityChanged(message);
         return;
@@ -88,6 +94,10 @@ void TRurCustomToolBar::WndProc(TMessage& message)
     }
     case CM_HINTSHOW:
         HintShow(message);
+        break;
+    case WM_TIMER:
+        if (message.WParam == FTimerID && FTimerID)
+            FloatingTimer();
         break;
     case CM_FOCUSCHANGED:
         if (reinterpret_cast<TControl*>(message.LParam) == this && FATBControls.Count() > 0 &&
@@ -189,8 +199,29 @@ bool TRurCustomToolBar::PtInDragGrip(int x, int y) const
 void TRurCustomToolBar::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
 {
     TCustomControl::MouseDown(button, shift, x, y);
-    // Dragging out of the dock comes with the dock panel and floating window.
-    if (ComponentState().Contains(csDesigning) || FToolBarState == tsFloating)
+    if (FDragging || button != mbLeft)
+        return;
+    if (FToolBarState == tsFloating) {
+        if (PtInFloatingCaption(x, y)) {
+            if (Screen && Screen->Cursor() != crSizeAll)
+                Screen->SetCursor(crSizeAll);
+            DragToolBar(shift, x + 6, y + 6);
+        } else if (GetOptionButtonRect().Contains(Point(x, y)) && !FDownCustomizedBtn) {
+            FDownCustomizedBtn = true;
+            Invalidate();
+            OptionButtonClicked();
+        } else if (GetCloseButtonRect().Contains(Point(x, y)) && !FDownCloseBtn) {
+            FDownCloseBtn = true;
+            Invalidate();
+        }
+        return;
+    }
+    if (FToolBarState == tsDocked && PtInDragGrip(x, y)) {
+        if (!FLocked)
+            DragToolBar(shift, x, y);
+        return;
+    }
+    if (ComponentState().Contains(csDesigning))
         return;
     if (FToolBarState == tsDocked && PtInRightHandle(x, y)) {
         FDownPopupIndicator = true;
@@ -205,8 +236,29 @@ void TRurCustomToolBar::MouseDown(TMouseButton button, TShiftState shift, int x,
 void TRurCustomToolBar::MouseMove(TShiftState shift, int x, int y)
 {
     TCustomControl::MouseMove(shift, x, y);
+    if (FDragging)
+        return;
+    if (!shift.Contains(ssLeft) && !FLocked) {
+        if (PtInDragGrip(x, y)) {
+            if (Cursor() != crSizeAll) {
+                FOldCursor = Cursor();
+                SetCursor(crSizeAll);
+            }
+        } else if (Cursor() == crSizeAll) {
+            SetCursor(FOldCursor);
+        }
+    }
     if (ComponentState().Contains(csDesigning))
         return;
+    if (FToolBarState == tsFloating) {
+        const bool hotOption = GetOptionButtonRect().Contains(Point(x, y));
+        const bool hotClose = GetCloseButtonRect().Contains(Point(x, y));
+        if (hotOption != FHotCustomizedBtn || hotClose != FHotCloseBtn) {
+            FHotCustomizedBtn = hotOption;
+            FHotCloseBtn = hotClose;
+            Invalidate();
+        }
+    }
     const bool hot = PtInRightHandle(x, y);
     if (hot != FHotPopupIndicator) {
         FHotPopupIndicator = hot;
@@ -221,6 +273,18 @@ void TRurCustomToolBar::MouseUp(TMouseButton button, TShiftState shift, int x, i
     if (FDownPopupIndicator) {
         FDownPopupIndicator = false;
         Invalidate();
+    }
+    if (FToolBarState == tsFloating) {
+        if (FDownCustomizedBtn) {
+            FDownCustomizedBtn = false;
+            Invalidate();
+        }
+        if (FDownCloseBtn) {
+            FDownCloseBtn = false;
+            Invalidate();
+            CloseFloating();
+            return;
+        }
     }
     MDIButtonMouseUp(Point(x, y));
 }

@@ -60,8 +60,9 @@ void TRurCustomToolBar::LoadPosition()
     if (!storedName.empty() && SameText(storedName, n) &&
         store->ReadInteger(section, n + u".State", 0) == FloatingState) {
         const int rows = store->ReadInteger(section, n + u".FloatingRows", FFloatingRows);
-        // Floating again at the stored Left and Top comes with the floating window; the rows and
-        // the visibility apply now.
+        const int left = store->ReadInteger(section, n + u".Left", Left());
+        const int top = store->ReadInteger(section, n + u".Top", Top());
+        SetToolBarFloating(Point(left, top));
         if (rows > FFloatingRows)
             SetFloatingRows(rows);
         const bool visible = store->ReadInteger(section, n + u".Visible", Visible() ? 1 : 0) != 0;
