@@ -13,10 +13,12 @@
 #include "Graphics.h"
 #include "ImgList.h"
 #include "Menus.h"
+#include "RurColorRules.h"
 #include "RurGDIP.h"
 #include "RurGlowButton_KeyTip.h"
 #include "RurGlowButton_Types.h"
 #include "RurHintInfo.h"
+#include "RurNotifyPersistent.h"
 #include "RurStyleIF.h"
 #include "Timers.h"
 
@@ -42,14 +44,6 @@ using TGlowButtonDrawEvent = TEvent<TObject*, TCanvas*, TRect, TGlowButtonState>
 using TSetButtonSizeEvent = TEvent<TObject*, int&, int&>;
 using TOnGetShortCutHintPos = TEvent<TObject*, TButtonSizeState, TShortCutHintPos&>;
 
-// ---- Colour rules -------------------------------------------------------------------------------------
-
-// Each non-zero channel times min(100 + percent, 100) / 100; a zero channel becomes max(percent, 0).
-TColor AdjustColorChannels(TColor color, int redPercent, int greenPercent, int bluePercent);
-TColor ColorLightness(TColor color, int percent);
-// percent of c1 and the rest of c2 per channel; clNone on either side gives the other.
-TColor BlendColor(TColor c1, TColor c2, int percent);
-
 // The fade interval of every glow button in milliseconds; 0 or less: no fading.
 int GlowSpeed();
 void SetGlowSpeed(int value);
@@ -58,16 +52,15 @@ void SetGlowSpeed(int value);
 
 // One button's colours per state: the upper half runs from the state's colour to its to-colour, the
 // lower half from its mirror to-colour to its mirror colour, framed by its border colour.
-class TGlowButtonAppearance : public TPersistent {
-    TAVIN_PUBLISHED_CLASS(TGlowButtonAppearance, TPersistent)
+class TGlowButtonAppearance : public TNotifyPersistent {
+    TAVIN_PUBLISHED_CLASS(TGlowButtonAppearance, TNotifyPersistent)
 public:
     TGlowButtonAppearance();
     // The default colours.
     void Init();
+    // From another glow-button appearance through the setters (each change is announced); none is
+    // ignored; any other class raises.
     void Assign(const TPersistent* source) override;
-
-    TNotifyEvent OnChange() const { return FOnChange; }
-    void SetOnChange(TNotifyEvent value) { FOnChange = value; }
 
 #define TAVIN_GLOW_VALUE(Type, Name)                                                                 \
     Type Name() const { return F##Name; }                                                            \
@@ -128,20 +121,7 @@ public:
     bool TranspOffice() const { return FTranspOffice; }
     void SetTranspOffice(bool value) { FTranspOffice = value; }
 
-protected:
-    void Changed();
-
 private:
-    template <class T>
-    void Change(T& field, T value)
-    {
-        if (field == value)
-            return;
-        field = value;
-        Changed();
-    }
-
-    TNotifyEvent FOnChange;
     TColor FBorderColor = clNone, FBorderColorHot = clNone, FBorderColorDown = clNone, FBorderColorDisabled = clNone,
            FBorderColorChecked = clNone, FBorderColorCheckedHot = clNone, FBorderColorFocused = clNone;
     TColor FColor = clNone, FColorTo = clNone, FColorDown = clNone, FColorDownTo = clNone, FColorHot = clNone,

@@ -1,43 +1,10 @@
 #pragma once
-// What the toolbar unit's appearance classes share: one OnChange event, fired by a protected
-// Changed, comparing setters that store a different value and then report the change, and the
-// interface font the classes with a caption font start with.
+// What the toolbar unit's appearance classes share: the kit's notifying base, property macros over
+// its setters, and the interface font the classes with a caption font start with.
 #include <memory>
 
-#include "Classes.h"
 #include "Graphics.h"
-
-class TNotifyPersistent : public TPersistent {
-    TAVIN_CLASS(TNotifyPersistent, TPersistent)
-public:
-    TNotifyEvent OnChange() const { return FOnChange; }
-    void SetOnChange(TNotifyEvent value) { FOnChange = value; }
-
-protected:
-    virtual void Changed()
-    {
-        if (FOnChange)
-            FOnChange(this);
-    }
-    template <class T>
-    void Change(T& field, const T& value)
-    {
-        if (field != value) {
-            field = value;
-            Changed();
-        }
-    }
-    // Stores and reports even an unchanged value.
-    template <class T>
-    void Store(T& field, const T& value)
-    {
-        field = value;
-        Changed();
-    }
-
-private:
-    TNotifyEvent FOnChange;
-};
+#include "RurNotifyPersistent.h"
 
 // A property with a comparing setter (a change fires OnChange).
 #define RUR_TB_NOTIFYING(Type, Name)                                                                       \

@@ -41,18 +41,6 @@ void FillVertical(HDC dc, float x, float y, float w, float h, ARGB top, ARGB bot
 
 } // namespace
 
-TColor BlendColor(TColor color1, TColor color2, int percent)
-{
-    if (percent >= 100)
-        return color1;
-    if (percent <= 0)
-        return color2;
-    const TRGB c1 = Channels(color1), c2 = Channels(color2);
-    const double p = percent / 100.0;
-    auto mix = [p](int a, int b) { return std::min(RoundToInt(p * a + (1 - p) * b), 255); };
-    return FromChannels(mix(c1.R, c2.R), mix(c1.G, c2.G), mix(c1.B, c2.B));
-}
-
 TColor DarkenColor(TColor color, int percent)
 {
     const TRGB c = Channels(color);

@@ -7,10 +7,8 @@
 #include "WinApiNames.h"
 
 #include "Graphics.h"
+#include "RurColorRules.h"
 
-// Percent % of color1 and the rest of color2, per channel (100 or more: color1 as given, 0 or
-// less: color2 as given; otherwise both resolved).
-TColor BlendColor(TColor color1, TColor color2, int percent);
 // Each channel reduced by percent %.
 TColor DarkenColor(TColor color, int percent);
 // Each channel scaled by (100 + delta) %, at most 100 %; a zero channel becomes delta when delta

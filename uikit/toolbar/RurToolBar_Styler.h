@@ -12,10 +12,11 @@
 #include "Classes.h"
 #include "ExtCtrls.h"
 #include "Graphics.h"
+#include "RurGlowButton.h"
 #include "RurStyleIF.h"
 #include "RurToolBar_Appearances.h"
 #include "RurToolBar_ButtonAppearance.h"
-#include "RurToolBar_GlowButtonAppearance.h"
+#include "RurToolBar_ContainerAppearance.h"
 #include "RurToolBar_Lists.h"
 #include "RurToolBar_TabAppearance.h"
 
