@@ -110,7 +110,7 @@ void TRurVistaButton::MouseUp(TMouseButton button, TShiftState shift, int x, int
 
 // ---- Painting --------------------------------------------------------------------------------------
 
-TRurVistaButton::TStateColors TRurVistaButton::StateColors() const
+TGlowStateColors TRurVistaButton::StateColors() const
 {
     const TGlowButtonAppearance& a = *FAppearance;
     if (!Enabled())
@@ -130,7 +130,7 @@ TRurVistaButton::TStateColors TRurVistaButton::StateColors() const
 
 void TRurVistaButton::Paint()
 {
-    const TStateColors c = StateColors();
+    const TGlowStateColors c = StateColors();
     const bool normal = Enabled() && !FMouseDown && !FDown && !FMouseEnter;
     // At rest the bar's painting shows through; the body is drawn once more only after the DPI
     // scale changed, so a rescaled bar does not keep a stale face.

@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "Controls.h"
-#include "RurToolBar_Styler.h" // the glow-button colour set the stylers fill
+#include "RurGlowButton.h"
 
 // The glyph kind of the ribbon's small arrow buttons; only left and right arrows (and the
 // customize glyph at the bottom) are drawn.
@@ -50,16 +50,11 @@ protected:
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
 
 private:
-    // The colours, gradients and border of one state.
-    struct TStateColors {
-        TColor Color, ColorTo, ColorMirror, ColorMirrorTo, Border;
-        TGDIPGradient Gradient, GradientMirror;
-    };
     void AppearanceChanged(TObject*);
     void MouseEntered();
     void MouseLeft();
     // The state's colours; a pressed button inside a group keeps the normal border.
-    TStateColors StateColors() const;
+    TGlowStateColors StateColors() const;
     void PaintGlyph(TColor border);
     void PaintSingleArrow(int cx, int cy, bool right);
     void PaintDoubleArrow();

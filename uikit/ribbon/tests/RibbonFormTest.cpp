@@ -2,6 +2,8 @@
 // border clicks, the snap to the top at the end of a move, the flat tones and the glass frame.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "GuiTestSupport.h"
 #include "PlatformFacts.h"
 #include "Registry.h"
@@ -229,6 +231,9 @@ TEST_F(TShownRibbonFormTest, TonesPaintAFlatBorderAndTheSizeGrip)
     EXPECT_EQ(image.Pixel(w - 4, h - 13), ColorToRGB(border)) << "the top row's one square";
     EXPECT_EQ(image.Pixel(w - 4, h - 16), ColorToRGB(clWhite)) << "four rows only";
     EXPECT_EQ(image.Pixel(w - 7, h - 13), ColorToRGB(clWhite)) << "rows shorten going up";
+    // To look at the form: TAVIN_DEMO_HOLD_MS keeps it on screen that long.
+    if (const char* hold = std::getenv("TAVIN_DEMO_HOLD_MS"))
+        PumpFor(std::atoi(hold));
     ClearColorTones(RibbonTones);
 }
 
