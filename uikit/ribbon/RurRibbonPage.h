@@ -16,6 +16,9 @@
 #include "RurToolBar_Lists.h"
 
 class TRurToolBar;
+
+// TODO-MERGE
+TAVIN_ENUM(TGlowState, gsHover, gsPush, gsNone)
 class TRurCustomToolBar;
 class TRurToolBarPager;
 class TRurPageScrollButton;
@@ -81,7 +84,6 @@ private:
     bool FHeightUpdate = false;
 };
 
-TAVIN_ENUM(TGlowState, gsHover, gsPush, gsNone)
 
 class TRurPage : public TCustomControl {
     TAVIN_PUBLISHED_CLASS(TRurPage, TCustomControl)

@@ -5,8 +5,7 @@
 
 #include "Controls.h"
 #include "Timers.h"
-
-TAVIN_ENUM(TScrollArrow, saLeft, saRight)
+#include "RurRibbonTypes.h"
 
 class TRurPageScrollButton : public TCustomControl {
     TAVIN_CLASS(TRurPageScrollButton, TCustomControl)

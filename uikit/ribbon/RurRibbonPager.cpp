@@ -120,6 +120,8 @@ TRurToolBarPager::~TRurToolBarPager()
         FToolBarStyler->RemoveControl(this);
     if (FInternalToolBarStyler)
         FInternalToolBarStyler->RemoveControl(this);
+    if (FOfficeStylerLinked)
+        FOfficeToolBarStyler->RemoveControl(this);
     for (int i = 0; i < FRurPages.Count(); ++i)
         FRurPages.Item<TRurPage>(i)->FRurToolBarPager = nullptr;
     FRurPages.Clear();
@@ -153,6 +155,10 @@ void TRurToolBarPager::Loaded()
     }
     if (FToolBarStyler)
         FToolBarStyler->ApplyStyle();
+    else
+        SetComponentStyle(FRujStyle);
+    StylerChanged(11);
+    StylerChanged(2);
 }
 
 void TRurToolBarPager::Update()
@@ -194,6 +200,8 @@ void TRurToolBarPager::Notification(TComponent* component, TOperation operation)
     TCustomControl::Notification(component, operation);
     if (operation != opRemove || ComponentState().Contains(csDestroying))
         return;
+    if (component == FToolBarStyler)
+        SetToolBarStyler(nullptr);
     if (component == FImages)
         FImages = nullptr;
     if (component == FDisabledImages)

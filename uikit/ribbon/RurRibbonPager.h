@@ -12,14 +12,17 @@
 #include "Timers.h"
 #include "RurGDIP.h"
 #include "RurHintInfo.h"
+#include "RurStyleIF.h"
 #include "RurRibbonPage.h"
 #include "RurToolBar_Appearances.h"
 #include "RurToolBar_Lists.h"
 #include "RurToolBar_Persistence.h"
+#include "RurToolBar_Styler.h"
 #include "RurToolBar_TabAppearance.h"
 #include "RurToolBar_Types.h"
 
 class TCustomRurToolBarStyler;
+class TRurToolBarOfficeStyler;
 class TRurPageScrollButton;
 
 // The unit-wide ribbon heights the toolbar unit shares: the scaled tab height and the scaled
@@ -50,7 +53,7 @@ void ResetRibbonGlassProbes();
 // All four answers yes.
 bool RibbonGlassAvailable();
 
-class TRurToolBarPager : public TCustomControl {
+class TRurToolBarPager : public TCustomControl, public IToolBarStylerClient, public IRujStyleEx {
     TAVIN_PUBLISHED_CLASS(TRurToolBarPager, TCustomControl)
 public:
     explicit TRurToolBarPager(TComponent* owner);
@@ -211,6 +214,17 @@ public:
     TCustomRurToolBarStyler* ToolBarStyler() const { return FToolBarStyler; }
     TCustomRurToolBarStyler* CurrentToolBarStyler() const { return FCurrentToolBarStyler; }
     TCustomRurToolBarStyler* InternalToolBarStyler() const { return FInternalToolBarStyler; }
+    TRurToolBarOfficeStyler* OfficeToolBarStyler() const { return FOfficeToolBarStyler; }
+    // An assigned styler is registered with and painted with; null goes back to the pager's own.
+    void SetToolBarStyler(TCustomRurToolBarStyler* value);
+    // The pager's Office styler takes the style and becomes current (not while one is assigned).
+    void SetComponentStyle(TRujStyle style) override;
+    void SetComponentStyleAndAppColor(TRujStyle style, TColor appColor) override;
+    TRujStyle UIStyle() const { return FRujStyle; }
+    void SetUIStyle(TRujStyle value);
+    // Applies the style again: UIStyle, or an assigned Office styler's own preset.
+    void UpdateStyle();
+    void StylerChanged(int code) override;
 
     // ---- Events --------------------------------------------------------------------------------
     TNotifyEvent OnChange() const { return FOnChange; }
@@ -293,7 +307,7 @@ private:
     TCustomRurToolBarStyler* FInternalToolBarStyler = nullptr;
     TCustomRurToolBarStyler* FToolBarStyler = nullptr;
     TCustomRurToolBarStyler* FCurrentToolBarStyler = nullptr;
-    TCustomRurToolBarStyler* FOfficeToolBarStyler = nullptr;
+    TRurToolBarOfficeStyler* FOfficeToolBarStyler = nullptr;
     int FOrigCaptionHeight = 26;
     TDbgList FRurPages;
     bool FPropertiesLoaded = false;
@@ -340,6 +354,8 @@ private:
     int FDefTabHeight = 26;
     int FDefTabMargin = 60;
     int FScaledPagerCaptionHeight = 26;
+    TRujStyle FRujStyle = tsCustom;
+    bool FOfficeStylerLinked = false;
     std::unique_ptr<TPicture> FBrandingPicture;
     std::unique_ptr<TBitmap> FMeasureBitmap;
     bool FFirstRun = true;

@@ -159,6 +159,8 @@ void TCustomRurToolBarStyler::ControlChanged(TControl* control, int code)
     // Dock panels and ribbon pagers hear it here too once they exist.
     if (auto* toolBar = dynamic_cast<TRurCustomToolBar*>(control))
         toolBar->StylerChanged(code);
+    else if (auto* client = dynamic_cast<IToolBarStylerClient*>(control))
+        client->StylerChanged(code);
 }
 
 void TCustomRurToolBarStyler::EndUpdate()
