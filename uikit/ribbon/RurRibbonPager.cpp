@@ -1,5 +1,7 @@
 #include "RurRibbonPager.h"
 
+#include <windowsx.h>
+
 #include "Forms.h"
 #include "Math.h"
 #include "Messages.h"
@@ -108,6 +110,7 @@ TRurToolBarPager::TRurToolBarPager(TComponent* owner)
 
 TRurToolBarPager::~TRurToolBarPager()
 {
+    SetAutoMDIButtons(false);
     RemoveKeyHook();
     if (FPersistence->Enabled() && !ComponentState().Contains(csDesigning)) {
         try {
@@ -249,6 +252,14 @@ void TRurToolBarPager::WndProc(TMessage& message)
     case WM_ERASEBKGND:
         message.Result = 1;
         return;
+    case WM_NCHITTEST:
+        TCustomControl::WndProc(message);
+        if (message.Result == HTCLIENT) {
+            POINT p{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)};
+            ::ScreenToClient(Handle(), &p);
+            message.Result = NCHitTest(Point(p.x, p.y));
+        }
+        return;
     case WM_GETDLGCODE:
         message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS;
         return;
@@ -283,6 +294,7 @@ TControl* TRurToolBarPager::GetShapeButton() const
 void TRurToolBarPager::Resize()
 {
     TCustomControl::Resize();
+    UpdateGlassRegion();
     UpdateLayout();
 }
 

@@ -5,6 +5,7 @@
 //
 // Sources: RurRibbonPager.cpp (data, lifecycle, page list and switching, geometry),
 // RurRibbonPagerTabs.cpp (tab measuring, fitting, scrolling).
+#include <array>
 #include <memory>
 
 #include "Controls.h"
@@ -52,6 +53,11 @@ void SetRibbonGlassProbes(const TRibbonGlassProbes& probes);
 void ResetRibbonGlassProbes();
 // All four answers yes.
 bool RibbonGlassAvailable();
+
+// The width at 96 DPI the system's caption buttons take on a glass frame (forRegion: the cut-out
+// of the pager's window region), and that region's outline.
+int GlassCaptionButtonsWidth(bool designing, int major, int minor, bool forRegion);
+std::array<TPoint, 7> GlassRegionPolygon(int width, int height, int buttonsWidth, int buttonsHeight);
 
 class TRurToolBarPager : public TCustomControl, public IToolBarStylerClient, public IRujStyleEx {
     TAVIN_PUBLISHED_CLASS(TRurToolBarPager, TCustomControl)
@@ -171,6 +177,11 @@ public:
     bool AutoCompactToolBars() const { return FAutoCompactToolBars; }
     void SetAutoCompactToolBars(bool value) { FAutoCompactToolBars = value; }
     bool AutoMDIButtons() const { return FAutoMDIButtons; }
+    // The parent form's window is watched (WM_WINDOWPOSCHANGED repaints the pager).
+    void SetAutoMDIButtons(bool value);
+    // HTTRANSPARENT within 3 pixels of the top or left edge and 6 of the right edge.
+    int NCHitTest(TPoint client) const;
+    void UpdateGlassRegion();
     TPagerHints* Hints() const { return FHints.get(); }
     void SetHints(TPagerHints* value) { FHints->Assign(value); }
     TPersistence* Persistence() const { return FPersistence.get(); }
@@ -356,6 +367,8 @@ private:
     int FScaledPagerCaptionHeight = 26;
     TRujStyle FRujStyle = tsCustom;
     bool FOfficeStylerLinked = false;
+    HWND FMDIFormWindow = nullptr;
+    bool FRegionSet = false;
     std::unique_ptr<TPicture> FBrandingPicture;
     std::unique_ptr<TBitmap> FMeasureBitmap;
     bool FFirstRun = true;
