@@ -268,7 +268,7 @@ protected:
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseLeft();
     bool StartCaptionDrag(int x, int y);
-    void StartTabGlow(int index, int increment, TGlowState state);
+    void StartTabGlow(int index, int increment, TRurPage::TGlowState state);
     void UnHotTab();
     void DblClickTimerTick(TObject* sender);
 
