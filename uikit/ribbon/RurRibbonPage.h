@@ -17,6 +17,7 @@
 #include "RurToolBar_Lists.h"
 
 class TRurToolBar;
+
 class TRurCustomToolBar;
 class TRurToolBarPager;
 class TRurPageScrollButton;
@@ -85,6 +86,10 @@ private:
 class TRurPage : public TCustomControl {
     TAVIN_PUBLISHED_CLASS(TRurPage, TCustomControl)
 public:
+    // The tab's glow: fading in under the mouse, pressed, or none. Kept in the class until the
+    // glow button's own state type can be shared here.
+    enum TGlowState { gsHover, gsPush, gsNone };
+
     explicit TRurPage(TComponent* owner);
     ~TRurPage() override;
 

@@ -1,5 +1,7 @@
 #include "RurRibbonPager.h"
 
+#include <windowsx.h>
+
 #include "Forms.h"
 #include "Math.h"
 #include "Messages.h"
@@ -108,6 +110,7 @@ TRurToolBarPager::TRurToolBarPager(TComponent* owner)
 
 TRurToolBarPager::~TRurToolBarPager()
 {
+    SetAutoMDIButtons(false);
     RemoveKeyHook();
     if (FPersistence->Enabled() && !ComponentState().Contains(csDesigning)) {
         try {
@@ -120,6 +123,8 @@ TRurToolBarPager::~TRurToolBarPager()
         FToolBarStyler->RemoveControl(this);
     if (FInternalToolBarStyler)
         FInternalToolBarStyler->RemoveControl(this);
+    if (FOfficeStylerLinked)
+        FOfficeToolBarStyler->RemoveControl(this);
     for (int i = 0; i < FRurPages.Count(); ++i)
         FRurPages.Item<TRurPage>(i)->FRurToolBarPager = nullptr;
     FRurPages.Clear();
@@ -153,6 +158,10 @@ void TRurToolBarPager::Loaded()
     }
     if (FToolBarStyler)
         FToolBarStyler->ApplyStyle();
+    else
+        SetComponentStyle(FRujStyle);
+    StylerChanged(11);
+    StylerChanged(2);
 }
 
 void TRurToolBarPager::Update()
@@ -194,6 +203,8 @@ void TRurToolBarPager::Notification(TComponent* component, TOperation operation)
     TCustomControl::Notification(component, operation);
     if (operation != opRemove || ComponentState().Contains(csDestroying))
         return;
+    if (component == FToolBarStyler)
+        SetToolBarStyler(nullptr);
     if (component == FImages)
         FImages = nullptr;
     if (component == FDisabledImages)
@@ -241,6 +252,14 @@ void TRurToolBarPager::WndProc(TMessage& message)
     case WM_ERASEBKGND:
         message.Result = 1;
         return;
+    case WM_NCHITTEST:
+        TCustomControl::WndProc(message);
+        if (message.Result == HTCLIENT) {
+            POINT p{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)};
+            ::ScreenToClient(Handle(), &p);
+            message.Result = NCHitTest(Point(p.x, p.y));
+        }
+        return;
     case WM_GETDLGCODE:
         message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS;
         return;
@@ -275,6 +294,7 @@ TControl* TRurToolBarPager::GetShapeButton() const
 void TRurToolBarPager::Resize()
 {
     TCustomControl::Resize();
+    UpdateGlassRegion();
     UpdateLayout();
 }
 

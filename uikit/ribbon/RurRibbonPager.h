@@ -5,6 +5,7 @@
 //
 // Sources: RurRibbonPager.cpp (data, lifecycle, page list and switching, geometry),
 // RurRibbonPagerTabs.cpp (tab measuring, fitting, scrolling).
+#include <array>
 #include <memory>
 
 #include "Controls.h"
@@ -12,14 +13,17 @@
 #include "Timers.h"
 #include "RurGDIP.h"
 #include "RurHintInfo.h"
+#include "RurStyleIF.h"
 #include "RurRibbonPage.h"
 #include "RurToolBar_Appearances.h"
 #include "RurToolBar_Lists.h"
 #include "RurToolBar_Persistence.h"
+#include "RurToolBar_Styler.h"
 #include "RurToolBar_TabAppearance.h"
 #include "RurToolBar_Types.h"
 
 class TCustomRurToolBarStyler;
+class TRurToolBarOfficeStyler;
 class TRurPageScrollButton;
 
 // The unit-wide ribbon heights the toolbar unit shares: the scaled tab height and the scaled
@@ -50,7 +54,12 @@ void ResetRibbonGlassProbes();
 // All four answers yes.
 bool RibbonGlassAvailable();
 
-class TRurToolBarPager : public TCustomControl {
+// The width at 96 DPI the system's caption buttons take on a glass frame (forRegion: the cut-out
+// of the pager's window region), and that region's outline.
+int GlassCaptionButtonsWidth(bool designing, int major, int minor, bool forRegion);
+std::array<TPoint, 7> GlassRegionPolygon(int width, int height, int buttonsWidth, int buttonsHeight);
+
+class TRurToolBarPager : public TCustomControl, public IToolBarStylerClient, public IRujStyleEx {
     TAVIN_PUBLISHED_CLASS(TRurToolBarPager, TCustomControl)
 public:
     explicit TRurToolBarPager(TComponent* owner);
@@ -168,6 +177,11 @@ public:
     bool AutoCompactToolBars() const { return FAutoCompactToolBars; }
     void SetAutoCompactToolBars(bool value) { FAutoCompactToolBars = value; }
     bool AutoMDIButtons() const { return FAutoMDIButtons; }
+    // The parent form's window is watched (WM_WINDOWPOSCHANGED repaints the pager).
+    void SetAutoMDIButtons(bool value);
+    // HTTRANSPARENT within 3 pixels of the top or left edge and 6 of the right edge.
+    int NCHitTest(TPoint client) const;
+    void UpdateGlassRegion();
     TPagerHints* Hints() const { return FHints.get(); }
     void SetHints(TPagerHints* value) { FHints->Assign(value); }
     TPersistence* Persistence() const { return FPersistence.get(); }
@@ -211,6 +225,17 @@ public:
     TCustomRurToolBarStyler* ToolBarStyler() const { return FToolBarStyler; }
     TCustomRurToolBarStyler* CurrentToolBarStyler() const { return FCurrentToolBarStyler; }
     TCustomRurToolBarStyler* InternalToolBarStyler() const { return FInternalToolBarStyler; }
+    TRurToolBarOfficeStyler* OfficeToolBarStyler() const { return FOfficeToolBarStyler; }
+    // An assigned styler is registered with and painted with; null goes back to the pager's own.
+    void SetToolBarStyler(TCustomRurToolBarStyler* value);
+    // The pager's Office styler takes the style and becomes current (not while one is assigned).
+    void SetComponentStyle(TRujStyle style) override;
+    void SetComponentStyleAndAppColor(TRujStyle style, TColor appColor) override;
+    TRujStyle UIStyle() const { return FRujStyle; }
+    void SetUIStyle(TRujStyle value);
+    // Applies the style again: UIStyle, or an assigned Office styler's own preset.
+    void UpdateStyle();
+    void StylerChanged(int code) override;
 
     // ---- Events --------------------------------------------------------------------------------
     TNotifyEvent OnChange() const { return FOnChange; }
@@ -243,7 +268,7 @@ protected:
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseLeft();
     bool StartCaptionDrag(int x, int y);
-    void StartTabGlow(int index, int increment, TGlowState state);
+    void StartTabGlow(int index, int increment, TRurPage::TGlowState state);
     void UnHotTab();
     void DblClickTimerTick(TObject* sender);
 
@@ -293,7 +318,7 @@ private:
     TCustomRurToolBarStyler* FInternalToolBarStyler = nullptr;
     TCustomRurToolBarStyler* FToolBarStyler = nullptr;
     TCustomRurToolBarStyler* FCurrentToolBarStyler = nullptr;
-    TCustomRurToolBarStyler* FOfficeToolBarStyler = nullptr;
+    TRurToolBarOfficeStyler* FOfficeToolBarStyler = nullptr;
     int FOrigCaptionHeight = 26;
     TDbgList FRurPages;
     bool FPropertiesLoaded = false;
@@ -340,6 +365,10 @@ private:
     int FDefTabHeight = 26;
     int FDefTabMargin = 60;
     int FScaledPagerCaptionHeight = 26;
+    TRujStyle FRujStyle = tsCustom;
+    bool FOfficeStylerLinked = false;
+    HWND FMDIFormWindow = nullptr;
+    bool FRegionSet = false;
     std::unique_ptr<TPicture> FBrandingPicture;
     std::unique_ptr<TBitmap> FMeasureBitmap;
     bool FFirstRun = true;

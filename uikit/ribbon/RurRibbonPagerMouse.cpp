@@ -10,7 +10,7 @@ namespace {
 constexpr WPARAM SC_DRAGMOVE = 0xF012;  // move by caption
 }
 
-void TRurToolBarPager::StartTabGlow(int index, int increment, TGlowState state)
+void TRurToolBarPager::StartTabGlow(int index, int increment, TRurPage::TGlowState state)
 {
     if (TRurPage* page = RurPages(index)) {
         page->StartGlow(increment);
@@ -25,7 +25,7 @@ void TRurToolBarPager::UnHotTab()
         InvalidateTabsArea();
     }
     if (FHotPageIndex >= 0) {
-        StartTabGlow(FHotPageIndex, -20, gsHover);
+        StartTabGlow(FHotPageIndex, -20, TRurPage::gsHover);
         FHotPageIndex = -1;
         InvalidateTabsArea();
     }
@@ -44,7 +44,7 @@ void TRurToolBarPager::MouseMove(TShiftState shift, int x, int y)
             UnHotTab();
             if (RurPages(t)->TabEnabled()) {
                 FHotPageIndex = FOldHotPageIndex = t;
-                StartTabGlow(t, 20, gsHover);
+                StartTabGlow(t, 20, TRurPage::gsHover);
                 Invalidate();
             }
             if (FHintPageIndex != t) {
@@ -80,7 +80,7 @@ void TRurToolBarPager::MouseLeft()
         FHotPageIndex = -1;
         Invalidate();
     } else if (FHotPageIndex >= 0) {
-        StartTabGlow(FHotPageIndex, -20, gsHover);
+        StartTabGlow(FHotPageIndex, -20, TRurPage::gsHover);
         FHotPageIndex = -1;
         InvalidateTabsArea();
     }
@@ -122,7 +122,7 @@ void TRurToolBarPager::MouseDown(TMouseButton button, TShiftState shift, int x, 
         if (FActivePageIndex != before) {
             FChangeActiveTab = true;
             if (!ComponentState().Contains(csDesigning))
-                StartTabGlow(t, 20, gsPush);
+                StartTabGlow(t, 20, TRurPage::gsPush);
             Invalidate();
             FClickCount = -1;
             FOnTabChanged(this);

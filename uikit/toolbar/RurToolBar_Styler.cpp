@@ -163,6 +163,8 @@ void TCustomRurToolBarStyler::ControlChanged(TControl* control, int code)
         toolBar->StylerChanged(code);
     else if (auto* panel = dynamic_cast<TRurDockPanel*>(control))
         panel->StylerChanged(code);
+    else if (auto* client = dynamic_cast<IToolBarStylerClient*>(control))
+        client->StylerChanged(code);
 }
 
 void TCustomRurToolBarStyler::EndUpdate()

@@ -41,6 +41,16 @@ TAVIN_ENUM(TDragGripStyle, dsDots, dsSingleLine, dsDoubleLine, dsFlatDots, dsNon
     Type* Name() const { return F##Name.get(); }                                                           \
     void Set##Name(const Type* value) { F##Name->Assign(value); }
 
+// A control other than a toolbar that paints with a toolbar styler (the ribbon pager) hears its
+// change codes through this.
+class IToolBarStylerClient {
+public:
+    virtual void StylerChanged(int code) = 0;
+
+protected:
+    ~IToolBarStylerClient() = default;
+};
+
 class TCustomRurToolBarStyler : public TComponent {
     TAVIN_CLASS(TCustomRurToolBarStyler, TComponent)
 public:
