@@ -158,7 +158,7 @@ void TCustomRurToolBarStyler::Changed(int code)
 
 void TCustomRurToolBarStyler::ControlChanged(TControl* control, int code)
 {
-    // Ribbon pagers hear it here too once they exist.
+    // Toolbars, dock panels and ribbon pagers hear it here.
     if (auto* toolBar = dynamic_cast<TRurCustomToolBar*>(control))
         toolBar->StylerChanged(code);
     else if (auto* panel = dynamic_cast<TRurDockPanel*>(control))
