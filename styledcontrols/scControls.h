@@ -17,7 +17,11 @@ constexpr UINT_PTR StateAnimationTimer = 1;        // end of the window in which
 constexpr UINT_PTR MenuTrackingTimer = 21;         // end of drop-down tracking after a popup returned
 
 TAVIN_ENUM(TscDrawTextMode, scdtmGDI, scdtmGDIPlus)
+// The uikit's glow button has a TButtonLayout of its own with more values; both kits are linked
+// into one program, so this one lives in the kit's namespace.
+namespace scControls {
 TAVIN_ENUM(TButtonLayout, blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom)
+} // namespace scControls
 TAVIN_ENUM(TscArrowPosition, scapRight, scapBottom)
 TAVIN_ENUM(TscArrowDirection, scadDefault, scadRight)
 
@@ -186,7 +190,7 @@ struct TscButtonGlowInputs {
     String FontName;
     TFontStyles FontStyle;
     int ImageIndex = -1, Spacing = -1, Margin = -2;
-    TButtonLayout Layout = blGlyphLeft;
+    scControls::TButtonLayout Layout = scControls::blGlyphLeft;
     const TCustomImageList* Images = nullptr;
     int ImagesWidth = 0, ImagesHeight = 0;
     bool WordWrap = false;
@@ -209,8 +213,8 @@ public:
     void SetMargin(int value) { SetAndRepaint(FMargin, value); }
     int Spacing() const { return FSpacing; }
     void SetSpacing(int value) { SetAndRepaint(FSpacing, value); }
-    TButtonLayout Layout() const { return FLayout; }
-    void SetLayout(TButtonLayout value) { SetAndRepaint(FLayout, value); }
+    scControls::TButtonLayout Layout() const { return FLayout; }
+    void SetLayout(scControls::TButtonLayout value) { SetAndRepaint(FLayout, value); }
     TCustomImageList* Images() const { return FImages; }
     void SetImages(TCustomImageList* value);
     int ImageIndex() const { return FImageIndex; }
@@ -334,7 +338,7 @@ protected:
         RePaintControl();
     }
 
-    TButtonLayout FLayout = blGlyphLeft;
+    scControls::TButtonLayout FLayout = scControls::blGlyphLeft;
     TCustomImageList* FImages = nullptr;
     int FImageIndex = -1;
     bool FRepeatClick = false;

@@ -4,6 +4,8 @@
 #include "scControls.h"
 #include "scImageCollection.h"
 
+using namespace scControls;
+
 TAVIN_PUBLISHED(TscButtonColorOptions)
 {
     TAVIN_PROPERTY(TColor, NormalColor);

@@ -7,6 +7,8 @@
 #include "scControls.h"
 #include "scImageCollection.h"
 
+using namespace scControls;
+
 namespace {
 
 bool IsOneOf(TscButtonStyleKind kind, std::initializer_list<TscButtonStyleKind> kinds)

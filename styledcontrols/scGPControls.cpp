@@ -4,6 +4,8 @@
 #include "Forms.h"
 #include "Math.h"
 
+using namespace scControls;
+
 using fwgdip::ARGB;
 using fwgdip::TGPGraphics;
 using fwgdip::TGPPointF;

@@ -20,7 +20,7 @@ TAVIN_ENUM(TscGPArrowType, scgpatDefault, scgpatModern)
 void GPDrawText(fwgdip::TGPGraphics* graphics, fwgdip::TGPFont* font, TCanvas* canvas, TRect& rect,
                 const String& text, UINT flags, int alpha);
 void GPDrawImageAndText(fwgdip::TGPGraphics* graphics, TCanvas* canvas, const TRect& rect, int margin, int spacing,
-                        TButtonLayout layout, const String& caption, int imageIndex, TCustomImageList* images,
+                        scControls::TButtonLayout layout, const String& caption, int imageIndex, TCustomImageList* images,
                         bool enabled, bool drawFocus, bool rightToLeftReading, bool noPrefix, double scaleFactor,
                         bool wordWrap, bool endEllipsis, bool centerAlignment);
 
@@ -336,7 +336,7 @@ private:
     void OptionsChanged(TObject*) { RePaintControl(); }
     // A split button whose arrow part opens a popup menu or a custom drop-down.
     bool SplitPainted() const { return FSplitButton && (FDropDownMenu || FCustomDropDown); }
-    TButtonLayout EffectiveLayout() const;
+    scControls::TButtonLayout EffectiveLayout() const;
 
     std::unique_ptr<TscGPButtonBadge> FBadge;
     std::unique_ptr<TscGPButtonOptions> FOptions;
