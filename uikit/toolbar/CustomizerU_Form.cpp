@@ -19,22 +19,9 @@ const char16_t* const ReorderButtons[] = {u"TopButton", u"BottomButton", u"UpBut
 const char16_t* const StackedButtons[] = {u"AddButton",    u"AddGlowButton", u"SeparatorButton",
                                           u"DeleteButton", u"ClearButton",   u"BtnEdit"};
 
-TATBItemProp* RecordOfButton(TRurToolBarButton* button)
-{
-    auto* prop = new TATBItemProp;
-    prop->ATBItem = button;
-    prop->CommandID = button->CommandID();
-    prop->CustomizerCreated = button->CustomizerCreated();
-    prop->Caption = button->Caption();
-    prop->Hint = button->Hint();
-    prop->Visible = button->Visible();
-    prop->ImageIndex = button->ImageIndex();
-    prop->ForceImageIndex = button->ForceImageIndex();
-    prop->ShowCaption = button->ShowCaption();
-    return prop;
-}
-
-TATBItemProp* RecordOfGlowButton(TRurCustomGlowButton* button)
+// The record of a placed toolbar button or glow button: the values the dialog edits.
+template <class TPlacedButton>
+TATBItemProp* RecordOfButton(TPlacedButton* button)
 {
     auto* prop = new TATBItemProp;
     prop->ATBItem = button;
@@ -114,13 +101,15 @@ void TCustomizerForm::LoadComponents()
     for (int i = 0; i < toolBar->ToolBarControlCount(); ++i) {
         TControl* control = toolBar->ToolBarControls(i);
         if (auto* button = dynamic_cast<TRurToolBarButton*>(control)) {
-            items->Items()->AddObject(button->Caption(), RecordOfButton(button));
+            TATBItemProp* prop = RecordOfButton(button);
+            prop->ForceImageIndex = button->ForceImageIndex();
+            items->Items()->AddObject(button->Caption(), prop);
         } else if (dynamic_cast<TRurToolBarSeparator*>(control)) {
             auto* prop = new TATBItemProp;
             prop->ATBItem = control;
             items->Items()->AddObject(u"Separator", prop);
         } else if (auto* glow = dynamic_cast<TRurCustomGlowButton*>(control)) {
-            items->Items()->AddObject(glow->Caption(), RecordOfGlowButton(glow));
+            items->Items()->AddObject(glow->Caption(), RecordOfButton(glow));
         } else if (IsOfClassNamed(control, u"TRurToolBarContainer")) {
             auto* prop = new TATBItemProp;
             prop->ATBItem = control;

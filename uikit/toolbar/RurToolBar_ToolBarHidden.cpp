@@ -289,6 +289,7 @@ void TRurCustomToolBar::BuildOptionWindow()
     TControlSelectorPanel* panel = FOptionWindowPanel;
     panel->SetShowAddAndRemoveBtn(FAutoOptionMenu);
     panel->SetOptionsMenu(FOptionMenu);
+    panel->SetCustomizer(FCustomizer);
     panel->SetTextAutoOptionMenu(FTextAutoOptionMenu);
     panel->SetTextOptionMenu(FTextOptionMenu);
     panel->SetRurToolBar(this);

@@ -8,6 +8,7 @@
 
 #include "Buttons.h"
 #include "CustomizerBtnU.h"
+#include "CustomizerTestSupport.h"
 #include "CustomizerU_Form.h"
 #include "Dialogs.h"
 #include "GuiTestSupport.h"
@@ -36,15 +37,6 @@ private:
 [[maybe_unused]] ::testing::Environment* const CustomizerEnvironment =
     ::testing::AddGlobalTestEnvironment(new TCustomizerEnvironment);
 
-String TempFile(const char16_t* name)
-{
-    wchar_t dir[MAX_PATH];
-    GetTempPathW(MAX_PATH, dir);
-    String path = reinterpret_cast<const char16_t*>(dir) + String(name);
-    DeleteFileW(reinterpret_cast<const wchar_t*>(path.c_str()));
-    return path;
-}
-
 // Keeps a shown form on screen for TAVIN_DEMO_HOLD_MS (to take a screenshot).
 void HoldForLooking()
 {
@@ -52,19 +44,12 @@ void HoldForLooking()
         PumpFor(std::atoi(hold));
 }
 
-// A form with a toolbar Open | separator | Save | glow Print, images of three colours, and a
-// customizer offering New, Print and Close all.
-class CustomizerDialogTest : public ::testing::Test {
+// The shared toolbar with images of three colours, and the dialog made as the customizer makes it.
+class CustomizerDialogTest : public CustomizedToolBarTest {
 protected:
     void SetUp() override
     {
-        Form = std::make_unique<TForm>(nullptr);
-        Form->SetBounds(100, 100, 500, 300);
-        ToolBar = new TRurToolBar(Form.get());
-        ToolBar->SetName(u"ToolBar1");
-        ToolBar->SetParent(Form.get());
-        ToolBar->SetBounds(0, 0, 480, 30);
-        ToolBar->SetCaption(u"Standard");
+        CustomizedToolBarTest::SetUp();
         Images = new TImageList(Form.get());
         for (TColor colour : {clRed, clGreen, clBlue}) {
             TBitmap image(16, 16);
@@ -73,39 +58,6 @@ protected:
             Images->Add(&image, nullptr);
         }
         ToolBar->SetImages(Images);
-        Open = AddButton(u"BtnOpen", u"Open", 0);
-        auto* separator = new TRurToolBarSeparator(Form.get());
-        separator->SetName(u"Sep1");
-        separator->SetParent(ToolBar);
-        Save = AddButton(u"BtnSave", u"Save", 1);
-        auto* glow = new TRurGlowButton(Form.get());
-        glow->SetName(u"GlowPrint");
-        glow->SetCaption(u"Print");
-        glow->SetParent(ToolBar);
-        Customizer = new TRurToolBarCustomizer(Form.get());
-        Customizer->SetName(u"Customizer1");
-        Customizer->SetRurToolBar(ToolBar);
-        for (const char16_t* caption : {u"New", u"Print", u"Close all"})
-            Customizer->Commands()->Add()->SetCaption(caption);
-        Customizer->Commands()->Items(1)->SetItemIndex(2);
-        File = TempFile(u"customizer-dialog-test.ini");
-        Customizer->SetFileName(File);
-    }
-
-    void TearDown() override
-    {
-        Form.reset();
-        DeleteFileW(reinterpret_cast<const wchar_t*>(File.c_str()));
-    }
-
-    TRurToolBarButton* AddButton(const String& name, const String& caption, int image)
-    {
-        auto* button = new TRurToolBarButton(Form.get());
-        button->SetName(name);
-        button->SetCaption(caption);
-        button->SetImageIndex(image);
-        button->SetParent(ToolBar);
-        return button;
     }
 
     // The dialog as the customizer fills it, not shown.
@@ -126,25 +78,10 @@ protected:
         return lines;
     }
 
-    std::vector<String> ItemNames() const
-    {
-        std::vector<String> names;
-        for (int i = 0; i < ToolBar->ToolBarControlCount(); ++i)
-            names.push_back(ToolBar->ToolBarControls(i)->Name());
-        return names;
-    }
-
     bool Enabled(TCustomizerForm* dialog, const char16_t* name) { return dialog->SpeedButton(name)->Enabled(); }
 
-    std::unique_ptr<TForm> Form;
-    TRurToolBar* ToolBar = nullptr;
     TImageList* Images = nullptr;
-    TRurToolBarButton *Open = nullptr, *Save = nullptr;
-    TRurToolBarCustomizer* Customizer = nullptr;
-    String File;
 };
-
-using Names = std::vector<String>;
 
 TEST_F(CustomizerDialogTest, FillsItselfFromTheToolBar)
 {
