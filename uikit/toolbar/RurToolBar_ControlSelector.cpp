@@ -228,16 +228,7 @@ void TControlSelectorPanel::PaintEntry(TCanvas* canvas, const TSelectorItem& ent
         text = FItemTextColorHot;
     }
     canvas->Pen()->SetColor(clBlack);
-    if (color != clNone && colorTo != clNone) {
-        DrawGradient(canvas, color, colorTo, 40, r, false);
-        canvas->Brush()->SetStyle(bsClear);
-        canvas->Pen()->SetColor(clBlack);
-        canvas->Rectangle(r);
-    } else if (color != clNone) {
-        canvas->Brush()->SetStyle(bsSolid);
-        canvas->Brush()->SetColor(color);
-        canvas->Rectangle(r);
-    }
+    FillEntry(canvas, r, color, colorTo);
     canvas->Brush()->SetStyle(bsClear);
     canvas->Font()->SetColor(text);
     RECT t = ToWinRect(Rect(r.Left, r.Top, r.Right - 8, r.Bottom));

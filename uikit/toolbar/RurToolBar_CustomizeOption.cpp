@@ -2,7 +2,6 @@
 #include "RurToolBar_CustomizeOption.h"
 
 #include "RurMenus_Styler.h"
-#include "RurToolBar_Colors.h"
 #include "RurToolBar_Styler.h"
 #include "RurToolBar_ToolBar.h"
 
@@ -92,17 +91,8 @@ void TCustomizeOption::Paint()
 
     TCanvas* canvas = Canvas();
     const TRect r = GetCustomizeRect();
-    if (from != clNone && to != clNone) {
-        DrawGradient(canvas, from, to, 40, r, false);
-        canvas->Brush()->SetStyle(bsClear);
-        canvas->Pen()->SetColor(clBlack);
-        canvas->Rectangle(r);
-    } else if (from != clNone) {
-        // Framed in the pen the panel's border left.
-        canvas->Brush()->SetStyle(bsSolid);
-        canvas->Brush()->SetColor(from);
-        canvas->Rectangle(r);
-    }
+    // A plain fill is framed in the pen the panel's border left.
+    FillEntry(canvas, r, from, to);
     canvas->Brush()->SetStyle(bsClear);
     canvas->Font()->Assign(Font());
     canvas->Font()->SetColor(text);

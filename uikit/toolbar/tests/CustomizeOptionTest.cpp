@@ -33,13 +33,7 @@ protected:
         Panel->SetParent(Window);
         Panel->SetCustomizer(Customizer);
         Window->SetOptionsPanel(Panel);
-        Panel->MeasureEntries();
-        Panel->ArrangeControls();
-        Window->SetWindowSize();
-        const TPoint at = ToolBar->ClientToScreen(TPoint{0, ToolBar->Height()});
-        Window->SetBounds(at.X, at.Y, Window->Width(), Window->Height());
-        Window->Show();
-        ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == Window->Handle(); }));
+        ASSERT_TRUE(ShowDropDownBelow(Panel, ToolBar));
         // The dialog is asked for, never shown.
         Customizer->SetOnCanShow(TCustomizerCanShowEvent([this](TObject*, int&, int&, bool& canShow) {
             ++DialogsAsked;

@@ -22,6 +22,12 @@ bool IsDark(TColor color);
 class TRurCustomToolBar;
 void UsePlainFace(TRurCustomToolBar* toolBar, TColor color = clWhite);
 
+// Arranges the option drop-down's panel (in its window), sizes the window to it, shows it below
+// the control and waits until it is the foreground window; false when it never became so.
+class TControlSelectorPanel;
+class TControl;
+bool ShowDropDownBelow(TControlSelectorPanel* panel, TControl* below);
+
 // The unit's DPIScale for the object's lifetime.
 class TScopedDPIScale {
 public:
