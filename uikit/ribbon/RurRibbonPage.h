@@ -15,6 +15,7 @@
 #include "RurGlowButton_KeyTip.h"
 #include "RurHintInfo.h"
 #include "RurToolBar_Lists.h"
+#include "RurToolBar_RibbonHost.h"
 
 class TRurToolBar;
 
@@ -83,7 +84,7 @@ private:
     bool FHeightUpdate = false;
 };
 
-class TRurPage : public TCustomControl {
+class TRurPage : public TCustomControl, public IRibbonGroupHost {
     TAVIN_PUBLISHED_CLASS(TRurPage, TCustomControl)
 public:
     // The tab's glow: fading in under the mouse, pressed, or none. Kept in the class until the
@@ -188,6 +189,21 @@ public:
     {
         return FShortCutHint && FShortCutHint->HandleAllocated() && IsWindowVisible(FShortCutHint->Handle());
     }
+
+    // ---- What the page's groups ask of the ribbon (RurRibbonPageGroupHost.cpp) ------------------
+    bool PagerLook(TRujStyle& look) const override;
+    void UpdateAllToolBars() override;
+    bool HasPager() const override { return FRurToolBarPager != nullptr; }
+    bool ToolBarKeyTipsShowing() const override { return FToolBarShortCutShowing; }
+    String ShortCutChars() const override { return FShortCutChars; }
+    void SetShortCutChars(const String& value) override { FShortCutChars = value; }
+    bool HasPageKeyTip() const override { return FShortCutHint != nullptr; }
+    void ShowToolBarKeyTips() override;
+    void HideToolBarKeyTips() override;
+    bool SelectToolBarShortCut() override;
+    void ShowTabKeyTips() override;
+    bool FocusPagerByKey() override;
+    void ToolBarsSortedByLeft(TDbgList& list) const override { GetToolBarsSortedByLeft(list); }
 
 protected:
     friend class TRurToolBarPager;

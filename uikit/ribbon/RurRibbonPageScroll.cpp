@@ -41,9 +41,8 @@ int TRurPage::VisibleToolBarCount() const
 
 bool TRurPage::AllToolBarsCompact() const
 {
-    // Toolbars have no compact form yet, so only hidden ones count.
     for (int i = 0; i < FRurToolBars.Count(); ++i)
-        if (FRurToolBars.Item<TControl>(i)->Visible())
+        if (auto* toolBar = FRurToolBars.Item<TRurToolBar>(i); toolBar->Visible() && !toolBar->IsCompact())
             return false;
     return true;
 }

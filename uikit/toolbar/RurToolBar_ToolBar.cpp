@@ -4,6 +4,7 @@
 
 #include "CustomizerU.h"
 #include "Forms.h"
+#include "Math.h"
 #include "MenuBarKey.h"
 #include "RurToolBar_Button.h"
 #include "RurToolBar_ControlSelector.h"
@@ -49,7 +50,16 @@ TAVIN_PUBLISHED(TRurToolBar)
     TAVIN_PROPERTY(String, TextAutoOptionMenu);
     TAVIN_PROPERTY(String, TextOptionMenu);
     TAVIN_PROPERTY(TCustomRurToolBarStyler*, ToolBarStyler);
+    TAVIN_PROPERTY(String, CompactCaption);
+    TAVIN_PROPERTY(int, CompactImageIndex);
+    TAVIN_PROPERTY(TGDIPPicture*, CompactPicture);
+    TAVIN_PROPERTY(String, CompactShortCutHint);
+    TAVIN_PROPERTY(TGDIPPicture*, OptionPicture);
+    TAVIN_PROPERTY(TGDIPPicture*, OptionDisabledPicture);
+    TAVIN_PROPERTY(bool, ParentOptionPicture);
     TAVIN_PROPERTY(TNotifyEvent, OnClose);
+    TAVIN_PROPERTY(TCloseQueryEvent, OnCompactCloseQuery);
+    TAVIN_PROPERTY(TNotifyEvent, OnCompactShow);
     TAVIN_PROPERTY(TOptionEvent, OnOptionClick);
     TAVIN_PROPERTY(TControlVisibleChangeEvent, OnControlVisibleChange);
 }
@@ -90,6 +100,13 @@ TRurCustomToolBar::TRurCustomToolBar(TComponent* owner)
     FMenuItemTimer->SetInterval(1);
     FMenuItemTimer->SetEnabled(false);
     FMenuItemTimer->SetOnTimer(MakeHandler<&TRurCustomToolBar::MenuItemTimerTick>(this));
+    FIOptionPicture = std::make_unique<TGDIPPicture>();
+    FIOptionDisabledPicture = std::make_unique<TGDIPPicture>();
+    for (TGDIPPicture* picture : {FIOptionPicture.get(), FIOptionDisabledPicture.get()})
+        picture->SetOnChange([this](TObject*) { Invalidate(); });
+    FICompactPicture = std::make_unique<TGDIPPicture>();
+    FICompactPicture->SetOnChange(MakeHandler<&TRurCustomToolBar::CompactPictureChanged>(this));
+    FCompactMinWidth = Round(45 * DPIScale);
 }
 
 TRurCustomToolBar::~TRurCustomToolBar()
@@ -141,6 +158,8 @@ void TRurCustomToolBar::Loaded()
     }
     ApplyStylerToGlowButtons();
     FPropertiesLoaded = true;
+    if (OnRibbonPage() && !ComponentState().Contains(csDesigning))
+        CalcButtonRows();
 }
 
 void TRurCustomToolBar::ShowCustomizer()
@@ -229,6 +248,7 @@ void TRurCustomToolBar::StylerChanged(int code)
     SetColor(FCurrentToolBarStyler->Color()->Color());
     if (code == 2 || code == 7) {
         ApplyStylerToGlowButtons();
+        UpdateCompactButtonAppearance();
     } else if (code == 5) {
         ArrangeControls(true);
         UpdateHiddenControls();
@@ -305,6 +325,12 @@ void TRurCustomToolBar::SetDisabledImages(TCustomImageList* value)
     for (int i = 0; i < FATBControls.Count(); ++i)
         if (auto* control = dynamic_cast<TRurCustomToolBarControl*>(FATBControls.Item<TControl>(i)))
             control->AdjustSize();
+    Invalidate();
+}
+
+void TRurCustomToolBar::SetParentOptionPicture(bool value)
+{
+    FParentOptionPicture = value;
     Invalidate();
 }
 
@@ -576,6 +602,9 @@ void TRurCustomToolBar::ControlInserted(TControl* control)
         if (!ComponentState().Contains(csLoading) && !ComponentState().Contains(csDesigning))
             item->AdjustSize();
     }
+    if (auto* glow = dynamic_cast<TRurCustomGlowButton*>(control);
+        glow && OnRibbonPage() && !ComponentState().Contains(csDesigning))
+        HookGlowButton(glow);
     if (FATBControls.IndexOf(control) < 0)
         FATBControls.Insert(OrderedIndex(control, -1), control);
     else
