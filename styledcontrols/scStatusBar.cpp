@@ -78,8 +78,9 @@ void TscStatusBarStyleHook::WndProc(TMessage& message)
     case WM_PAINT: {
         // Painted off screen, so the root never shows without its panes.
         TScopedFlag fromPaint(FFromWMPaint);
-        FHandled = true;
         PaintMessageThroughBitmap(message, FControl, [this](TCanvas* canvas) { Paint(canvas); });
+        // After the painting: the window messages it sends pass this hook and reset the flag.
+        FHandled = true;
         return;
     }
     case WM_ERASEBKGND:

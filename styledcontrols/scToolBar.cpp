@@ -144,8 +144,9 @@ void TscToolBarStyleHook::WndProc(TMessage& message)
     switch (message.Msg) {
     case WM_PAINT: {
         TScopedFlag fromPaint(FFromWMPaint);
-        FHandled = true;
         PaintMessageThroughBitmap(message, FControl, [this](TCanvas* canvas) { Paint(canvas); });
+        // After the painting: the window messages it sends pass this hook and reset the flag.
+        FHandled = true;
         return;
     }
     case WM_ERASEBKGND:

@@ -117,6 +117,8 @@ void TCoolBar::CreateParams(TCreateParams& params)
 
 void TCoolBar::CreateHandleState()
 {
+    // The area past the last band in the bar's own colour (the window leaves it unpainted).
+    SendMessageW(FHandle, RB_SETBKCOLOR, 0, static_cast<LPARAM>(ColorToRGB(Color())));
     SendImages();
     UpdateBands();
 }

@@ -86,7 +86,8 @@ TEST(GalleryMenuTest, PicturesFillRowsAndHeadersAndButtonRowsStartNewOnes)
     EXPECT_EQ(popup->Width(), 82);
     EXPECT_EQ(popup->Height(), 110);
     // Hit tests take the right and bottom edges and skip headers.
-    EXPECT_EQ(popup->GetItemAtPoint(Point(28, 28)), 1);
+    EXPECT_EQ(popup->GetItemAtPoint(Point(28, 28)), 0);
+    EXPECT_EQ(popup->GetItemAtPoint(Point(54, 28)), 1);
     EXPECT_EQ(popup->GetItemAtPoint(Point(40, 40)), -1);
     g.Menu->Hide();
 

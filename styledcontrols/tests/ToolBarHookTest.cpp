@@ -161,13 +161,13 @@ TEST_F(ToolBarHookTest, AnOpenDropDownShowsAPressedArrowAndAHotFace)
     auto* hook = dynamic_cast<TscToolBarStyleHook*>(bar->StyleHook());
     ASSERT_NE(hook, nullptr);
     int arrowDownSeen = -2;
-    TThemedElementDetails arrowLook;
+    TThemedElementDetails arrowLook, faceLook;
     menu->SetOnPopup([&](TObject*) {
         arrowDownSeen = hook->ArrowDownButtonIndex();
-        RECT arrow{};
-        SendMessageW(bar->Handle(), TB_GETITEMDROPDOWNRECT, 0, reinterpret_cast<LPARAM>(&arrow));
+        const TRect r = ButtonRect(bar, 0);
         auto bitmap = Painted(bar);
-        style->ElementAt(static_cast<COLORREF>(PixelAt(bitmap.get(), arrow.left + 2, arrow.top + 2)), arrowLook);
+        style->ElementAt(static_cast<COLORREF>(PixelAt(bitmap.get(), r.Right - 3, r.Top + 2)), arrowLook);
+        style->ElementAt(static_cast<COLORREF>(PixelAt(bitmap.get(), r.Left + 2, r.Top + 2)), faceLook);
         SetTimer(nullptr, 0, 100, CloseMenu);
     });
     NMTOOLBARW notice{};
@@ -178,6 +178,7 @@ TEST_F(ToolBarHookTest, AnOpenDropDownShowsAPressedArrowAndAHotFace)
     SendMessageW(Form->Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&notice));
     EXPECT_EQ(arrowDownSeen, 0);
     EXPECT_EQ(arrowLook, Element(ttbSplitButtonDropDownPressed));
+    EXPECT_EQ(faceLook, Element(ttbButtonHot));
     EXPECT_EQ(hook->ArrowDownButtonIndex(), -1);
     delete bar;
 }
