@@ -11,6 +11,8 @@ void PaintThroughBitmap(HDC dc, const TControl* control, const TCanvasPainter& p
     BitBlt(dc, 0, 0, width, height, buffer.Canvas()->Handle(), 0, 0, SRCCOPY);
 }
 
+namespace {
+
 void PaintMessageThroughBitmap(const TMessage& message, TWinControl* control, const TCanvasPainter& paint)
 {
     if (HDC given = reinterpret_cast<HDC>(message.WParam)) {
@@ -26,4 +28,21 @@ void PaintMessageThroughBitmap(const TMessage& message, TWinControl* control, co
         ~TEnd() { EndPaint(Wnd, Ps); }
     } end{wnd, &ps};
     PaintThroughBitmap(dc, control, paint);
+}
+
+} // namespace
+
+bool HandleBufferedPaint(TMessage& message, TWinControl* control, bool& inPaint, const TCanvasPainter& paint)
+{
+    if (message.Msg == WM_PAINT) {
+        TScopedFlag fromPaint(inPaint);
+        PaintMessageThroughBitmap(message, control, paint);
+    } else if (message.Msg == WM_ERASEBKGND) {
+        if (!inPaint)
+            PaintThroughBitmap(reinterpret_cast<HDC>(message.WParam), control, paint);
+    } else {
+        return false;
+    }
+    message.Result = 1;
+    return true;
 }

@@ -74,25 +74,13 @@ TscStatusBarStyleHook::TscStatusBarStyleHook(TWinControl* control) : TStyleHook(
 
 void TscStatusBarStyleHook::WndProc(TMessage& message)
 {
-    switch (message.Msg) {
-    case WM_PAINT: {
-        // Painted off screen, so the root never shows without its panes.
-        TScopedFlag fromPaint(FFromWMPaint);
-        PaintMessageThroughBitmap(message, FControl, [this](TCanvas* canvas) { Paint(canvas); });
-        // After the painting: the window messages it sends pass this hook and reset the flag.
+    // Painted off screen, so the root never shows without its panes. Handled is set after the
+    // painting: the window messages it sends pass this hook and reset it.
+    if (HandleBufferedPaint(message, FControl, FFromWMPaint, [this](TCanvas* canvas) { Paint(canvas); })) {
         FHandled = true;
         return;
     }
-    case WM_ERASEBKGND:
-        if (!FFromWMPaint)
-            PaintThroughBitmap(reinterpret_cast<HDC>(message.WParam), FControl,
-                               [this](TCanvas* canvas) { Paint(canvas); });
-        message.Result = 1;
-        FHandled = true;
-        return;
-    default:
-        TStyleHook::WndProc(message);
-    }
+    TStyleHook::WndProc(message);
 }
 
 TRect TscStatusBarStyleHook::GripRect() const

@@ -141,21 +141,12 @@ void TscToolBarStyleHook::UpdateHotButton(TPoint p)
 
 void TscToolBarStyleHook::WndProc(TMessage& message)
 {
-    switch (message.Msg) {
-    case WM_PAINT: {
-        TScopedFlag fromPaint(FFromWMPaint);
-        PaintMessageThroughBitmap(message, FControl, [this](TCanvas* canvas) { Paint(canvas); });
-        // After the painting: the window messages it sends pass this hook and reset the flag.
+    // Handled is set after the painting: the window messages it sends pass this hook and reset it.
+    if (HandleBufferedPaint(message, FControl, FFromWMPaint, [this](TCanvas* canvas) { Paint(canvas); })) {
         FHandled = true;
         return;
     }
-    case WM_ERASEBKGND:
-        if (!FFromWMPaint)
-            PaintThroughBitmap(reinterpret_cast<HDC>(message.WParam), FControl,
-                               [this](TCanvas* canvas) { Paint(canvas); });
-        message.Result = 1;
-        FHandled = true;
-        return;
+    switch (message.Msg) {
     case TB_SETIMAGELIST:
         CallDefaultProc(message);
         // Rebuilt over the new list at the next paint.
