@@ -2,7 +2,7 @@
 // One page of the ribbon: the window below the tab row that holds the page's toolbars (its groups)
 // side by side, scrolls them when they do not fit, paints the page background in the pager's
 // colours and keeps the data of its tab (caption, image, hint, key tip, glow state, measured
-// widths). Also the caption-band settings of the pager and the small scroll range both use.
+// widths). Also the caption-band settings of the pager.
 //
 // Sources: RurRibbonPage.cpp (list, parent rules, arranging, tab data), RurRibbonPageScroll.cpp
 // (toolbar scrolling), RurRibbonPagePaint.cpp (painting, tab glow).
@@ -15,6 +15,7 @@
 #include "RurGlowButton_KeyTip.h"
 #include "RurHintInfo.h"
 #include "RurToolBar_Lists.h"
+#include "RurTabScroller.h"
 #include "RurToolBar_RibbonHost.h"
 
 class TRurToolBar;
@@ -22,24 +23,6 @@ class TRurToolBar;
 class TRurCustomToolBar;
 class TRurToolBarPager;
 class TRurPageScrollButton;
-
-// Min/Max/Position of a scrolled row (tabs of the pager, toolbars of a page).
-class TATBTabScroller {
-public:
-    int Min() const { return FMin; }
-    int Max() const { return FMax; }
-    int Position() const { return FPosition; }
-    void SetMin(int value) { FMin = value; }
-    void SetMax(int value) { FMax = value; }
-    void SetPosition(int value) { FPosition = value; }
-    bool CanGoBack() const { return FPosition > FMin; }
-    bool CanGoForward() const { return FPosition < FMax; }
-    bool Visible() const { return FMax > FMin; }
-    void Reset() { FMin = FMax = FPosition = 0; }
-
-private:
-    int FMin = 0, FMax = 0, FPosition = 0;
-};
 
 // The pager's caption band: whether it shows, its height, text and indents.
 class TRurPageCaption : public TPersistent {

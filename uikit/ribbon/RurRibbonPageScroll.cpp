@@ -54,7 +54,8 @@ TRurPageScrollButton* TRurPage::EnsureScrollButton(bool left)
         button = new TRurPageScrollButton(this);
         button->SetAlign(left ? alLeft : alRight);
         button->SetWidth(static_cast<int>(Round(12 * DPIScale)));
-        button->SetArrow(left ? saLeft : saRight);
+        button->SetScrollArrow(left ? saLeft : saRight);
+        button->SetButtonPosition(left ? bpLeft : bpRight);
         button->SetOnClick(left ? MakeHandler<&TRurPage::ScrollToolBarsLeft>(this)
                                 : MakeHandler<&TRurPage::ScrollToolBarsRight>(this));
         button->SetParent(this);

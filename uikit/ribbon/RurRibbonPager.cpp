@@ -5,6 +5,7 @@
 #include "Forms.h"
 #include "Math.h"
 #include "Messages.h"
+#include "RurQuickAccessToolBar.h"
 #include "RurRibbonPageScrollButton.h"
 #include "RurStyleIF.h"
 #include "RurToolBar_Messages.h"
@@ -252,6 +253,10 @@ void TRurToolBarPager::WndProc(TMessage& message)
     case WM_ERASEBKGND:
         message.Result = 1;
         return;
+    case CM_CONTROLCHANGE:
+        TCustomControl::WndProc(message);
+        ControlListChanged(reinterpret_cast<TControl*>(message.WParam), message.LParam != 0);
+        return;
     case WM_NCHITTEST:
         TCustomControl::WndProc(message);
         if (message.Result == HTCLIENT) {
@@ -303,6 +308,8 @@ void TRurToolBarPager::UpdateLayout()
     UpdatePagesPosition();
     AdjustTabs();
     ResetTabScroller();
+    if (FQuickAccessToolBar)
+        FQuickAccessToolBar->UpdateLayout();
 }
 
 void TRurToolBarPager::TabSettingsChanged(TObject*)
@@ -578,6 +585,8 @@ TRect TRurToolBarPager::GetPageRect() const
     r.Left += b + FPageLeftMargin;
     r.Right -= b + FPageRightMargin;
     r.Bottom -= b + 1;
+    if (ShowQATBelow())
+        r.Bottom -= GetQATHeight();
     if (FIsAeroVista && Win7ScenicRibbon() && IsGlassActive())
         ++r.Bottom;
     if (FItones) {

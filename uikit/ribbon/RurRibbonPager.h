@@ -25,6 +25,8 @@
 class TCustomRurToolBarStyler;
 class TRurToolBarOfficeStyler;
 class TRurPageScrollButton;
+class TRurCustomQuickAccessToolBar;
+class TMinimizedRibbonWindow;
 
 // The unit-wide ribbon heights the toolbar unit shares: the scaled tab height and the scaled
 // caption height (26 at 96 DPI).
@@ -209,7 +211,42 @@ public:
     // persistence is off or has no key or section.
     void SaveState();
     void LoadState();
-    bool ShowQATBelow() const { return FShowQATBelow; }
+
+    // ---- Quick-access toolbar, floating pop-up, ribbon form (RurRibbonPagerQAT.cpp) -------------
+    // The bar picked up when inserted; null when none.
+    TRurCustomQuickAccessToolBar* QuickAccessToolBar() const { return FQuickAccessToolBar; }
+    // The bar is shown full-width below the pages.
+    bool ShowQATBelow() const;
+    void SetShowQATBelow(bool value);
+    // The height a full-width bar adds below the pages.
+    int GetQATHeight() const;
+    // The bar's area: in the caption band, or the bottom band when it is below; all -1 without a
+    // bar or (in the caption) with the caption hidden.
+    TRect GetQATRect() const;
+    // The bar's visibility changed: a full-width bar grows or shrinks the pager.
+    void QATVisibilityChanged();
+    // Glass mode as the ribbon form decides it; the bar follows.
+    void SetAeroVista(bool value);
+    // The pager shrunk to its caption band (a very narrow form), the bar and the application
+    // button hidden meanwhile, and back with their earlier visibility.
+    bool HideState() const { return FHideState; }
+    void SetHideState(bool hide);
+    // After a key tip triggered a command: the focus goes back where it was before key-tip mode
+    // when it now sits elsewhere on the form.
+    void RestoreFocus();
+    void SetIgnoreALT(bool value) { FIgnoreALT = value; }
+    bool ShowDisabledControlsHint() const { return FShowDisabledControlsHint; }
+    void SetShowDisabledControlsHint(bool value) { FShowDisabledControlsHint = value; }
+    // The collapsed ribbon's page pop-up: kept open while BlockHide is on, and asked about before
+    // it hides itself.
+    using TRibbonHideEvent = TEvent<TObject*, bool&>;
+    bool BlockHide() const { return FBlockHide; }
+    void SetBlockHide(bool value) { FBlockHide = value; }
+    TRibbonHideEvent OnFloatingRibbonHide() const { return FOnFloatingRibbonHide; }
+    void SetOnFloatingRibbonHide(TRibbonHideEvent value) { FOnFloatingRibbonHide = value; }
+    TMinimizedRibbonWindow* MinimizedRibbonWindow() const { return FMinimizedRibbonWindow; }
+    // The pop-up is forgotten and released once the current message is done.
+    void FreeMinimizedRibbonWindow();
 
     // The appearances the pager paints with: its own under Office tones, else the current styler's.
     const TVistaPageBackground* PageAppearanceInUse() const;
@@ -351,7 +388,6 @@ private:
     TRurPageScrollButton* FLeftScrollBtn = nullptr;
     TRurPageScrollButton* FRightScrollBtn = nullptr;
     int FStartTabIndex = 0;
-    bool FShowQATBelow = false;
     bool FEnableWheel = true;
     std::unique_ptr<TPersistence> FPersistence;
     bool FHidePagesOnDblClick = true;
@@ -387,4 +423,12 @@ private:
     HWND FFocusCtrlH = nullptr;
     bool FMenuFrameShown = false;
     bool FTabRoundEdges = true, FShow3D = true, FShadow = true;
+    TRurCustomQuickAccessToolBar* FQuickAccessToolBar = nullptr;
+    bool FHideState = false;
+    int FOldHeight = 0;
+    bool FQATOldVisible = false, FShapeBtnOldVisible = false;
+    bool FShowDisabledControlsHint = false;
+    bool FBlockHide = false;
+    TRibbonHideEvent FOnFloatingRibbonHide;
+    TMinimizedRibbonWindow* FMinimizedRibbonWindow = nullptr;
 };

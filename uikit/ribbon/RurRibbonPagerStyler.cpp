@@ -2,6 +2,7 @@
 // component style) or its internal one; changes of the styler repaint the pager.
 #include "RurRibbonPager.h"
 
+#include "RurQuickAccessToolBar.h"
 #include "RurToolBarStylers.h"
 #include "RurToolBar_Styler.h"
 #include "RurToolBar_ToolBar.h"
@@ -78,8 +79,9 @@ void TRurToolBarPager::UpdateStyle()
 
 void TRurToolBarPager::StylerChanged(int code)
 {
-    (void)code;
     Invalidate();
     if (TRurPage* page = ActivePage())
         page->Invalidate();
+    if (FQuickAccessToolBar)
+        FQuickAccessToolBar->StylerChanged(code);
 }
