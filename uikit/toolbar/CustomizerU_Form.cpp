@@ -58,6 +58,8 @@ TAVIN_PUBLISHED(TCustomizerForm)
     TAVIN_METHOD(LstBxToolBarItemsClick);
     TAVIN_METHOD(LstBxToolBarItemsDblClick);
     TAVIN_METHOD(LstBxToolBarItemsMouseUp);
+    TAVIN_METHOD(LstBxToolBarItemsDragOver);
+    TAVIN_METHOD(LstBxToolBarItemsDragDrop);
     TAVIN_METHOD(LstBxToolBarItemsDrawItem);
     TAVIN_METHOD(CmBxIconDrawItem);
     TAVIN_METHOD(CmBxGlphPosChange);
@@ -227,6 +229,25 @@ void TCustomizerForm::EdtCaptionChange(TObject*) { SetModified(); }
 void TCustomizerForm::ChkLargeIconClick(TObject*) { SetModified(); }
 void TCustomizerForm::LstBxToolBarItemsClick(TObject*) { UpdateButtons(); }
 void TCustomizerForm::LstBxToolBarItemsMouseUp(TObject*, TMouseButton, TShiftState, int, int) { UpdateButtons(); }
+
+void TCustomizerForm::LstBxToolBarItemsDragOver(TObject*, TObject* source, int, int, TDragState, bool& accept)
+{
+    accept = source == LstBxToolBarItems() || source == LstBxCommand();
+}
+
+void TCustomizerForm::LstBxToolBarItemsDragDrop(TObject*, TObject* source, int x, int y)
+{
+    TListBox* items = LstBxToolBarItems();
+    if (source == items) {
+        // The selected line moves to the line under the pointer.
+        const int under = items->ItemAtPos(Point(x, y), true);
+        if (items->ItemIndex() >= 0 && under >= 0)
+            MoveSelected(under);
+    } else if (source == LstBxCommand()) {
+        // Inserted after the selected line, as the add button does, not at the pointer.
+        AddButtonClick(source);
+    }
+}
 
 void TCustomizerForm::LstBxToolBarItemsDblClick(TObject*)
 {
@@ -521,6 +542,8 @@ void TRurToolBarCustomizer::ShowDialog()
     dialog->SpeedButton(u"SeparatorButton")->SetVisible(o->AddSeparator());
     dialog->SpeedButton(u"AddGlowButton")->SetVisible(o->AddGlowButton());
     dialog->SpeedButton(u"BtnEdit")->SetVisible(o->EditButton());
+    // Lines are dragged into a new order only when reordering is offered.
+    dialog->LstBxToolBarItems()->SetDragMode(o->ReOrder() ? dmAutomatic : dmManual);
     // The buttons under the move group close ranks.
     TSpeedButton* top = dialog->SpeedButton(u"TopButton");
     TSpeedButton* bottom = dialog->SpeedButton(u"BottomButton");

@@ -163,6 +163,7 @@ TEST_F(CustomizerDialogTest, OptionsAndSettingsShapeTheDialog)
     Customizer->DialogSettings()->SetEditCaption(false);
     Customizer->DialogSettings()->SetEditGlyphPosition(false);
     int seenTop = -1, seenHeight = 0, okTop = 0;
+    TDragMode seenDrag = dmManual;
     Customizer->SetOnCanShow(TCustomizerCanShowEvent([&](TObject* sender, int&, int&, bool& canShow) {
         auto* customizer = static_cast<TRurToolBarCustomizer*>(sender);
         for (int i = 0; i < customizer->ComponentCount(); ++i)
@@ -170,6 +171,7 @@ TEST_F(CustomizerDialogTest, OptionsAndSettingsShapeTheDialog)
                 seenTop = dialog->SpeedButton(u"DeleteButton")->Top();
                 seenHeight = dialog->ClientHeight();
                 okTop = dialog->Child<TButton>(u"BtnOk")->Top();
+                seenDrag = dialog->LstBxToolBarItems()->DragMode();
             }
         canShow = false;
     }));
@@ -180,6 +182,10 @@ TEST_F(CustomizerDialogTest, OptionsAndSettingsShapeTheDialog)
     EXPECT_EQ(seenHeight, 363 - 65) << "no options group";
     EXPECT_EQ(okTop, 333 - 65);
     EXPECT_FALSE(displayed);
+    EXPECT_EQ(seenDrag, dmAutomatic);
+    Customizer->Options()->SetReOrder(false);
+    ToolBar->ShowCustomizer();
+    EXPECT_EQ(seenDrag, dmManual) << "lines are dragged only where reordering is offered";
 }
 
 TEST_F(CustomizerDialogTest, OkRebuildsTheToolBarAndResetBringsItBack)
@@ -229,6 +235,41 @@ TEST_F(CustomizerDialogTest, OkRebuildsTheToolBarAndResetBringsItBack)
     }));
     ToolBar->ShowCustomizer();
     EXPECT_EQ(ItemNames(), (Names{u"BtnOpen", u"Sep1", u"BtnSave", u"GlowPrint"}));
+}
+
+TEST_F(CustomizerDialogTest, DraggingOntoTheItemList)
+{
+    Form->Show();
+    auto dialog = Dialog();
+    dialog->SetBounds(120, 160, dialog->Width(), dialog->Height());
+    ASSERT_TRUE(ShowActive(dialog.get()));
+    TListBox* items = dialog->LstBxToolBarItems();
+    TListBox* commands = dialog->LstBxCommand();
+    const int line = items->ItemHeight();
+    auto onItems = [&](TListBox* from, int y) { return from->ScreenToClient(items->ClientToScreen(Point(20, y))); };
+
+    // A line dragged onto another takes its place.
+    MouseAt(items, WM_LBUTTONDOWN, Point(20, line / 2), MK_LBUTTON);
+    MouseAt(items, WM_MOUSEMOVE, Point(20, 2 * line + line / 2), MK_LBUTTON);
+    MouseAt(items, WM_LBUTTONUP, Point(20, 2 * line + line / 2));
+    EXPECT_EQ(Lines(dialog.get()), (Names{u"Separator", u"Save", u"Open", u"Print"}));
+    EXPECT_EQ(items->ItemIndex(), 2);
+    EXPECT_TRUE(dialog->Modified());
+
+    // A command dropped anywhere on the list goes in after the selected line.
+    items->SetItemIndex(0);
+    MouseAt(commands, WM_LBUTTONDOWN, Point(20, 2 * 13 + 6), MK_LBUTTON);
+    MouseAt(commands, WM_MOUSEMOVE, onItems(commands, 3 * line + 5), MK_LBUTTON);
+    MouseAt(commands, WM_LBUTTONUP, onItems(commands, 3 * line + 5));
+    EXPECT_EQ(Lines(dialog.get()), (Names{u"Separator", u"Close_all", u"Save", u"Open", u"Print"}));
+    EXPECT_EQ(dialog->LineRecord(1)->CommandID, 2);
+
+    // The command list takes nothing.
+    MouseAt(items, WM_LBUTTONDOWN, Point(20, line / 2), MK_LBUTTON);
+    MouseAt(items, WM_MOUSEMOVE, items->ScreenToClient(commands->ClientToScreen(Point(20, 5))), MK_LBUTTON);
+    MouseAt(items, WM_LBUTTONUP, items->ScreenToClient(commands->ClientToScreen(Point(20, 5))));
+    EXPECT_EQ(items->Count(), 5);
+    EXPECT_EQ(commands->Items()->Count(), 3);
 }
 
 TEST_F(CustomizerDialogTest, ButtonPropertiesDialog)
