@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "GuiTestSupport.h"
+#include "ImgList.h"
 #include "RurMinimizedRibbonWindow.h"
 #include "RurQuickAccessToolBar.h"
 #include "RurRibbonPager.h"
@@ -62,10 +63,27 @@ struct TDemoRibbon {
         Bar->SetParent(Pager);
         Bar->SetShowCustomizeOption(true);
         const char16_t* tips[] = {u"1", u"2", u"3"};
+        const TColor inks[] = {0x2080E0, 0x30A040, 0xC06020};
+        Images = std::make_unique<TImageList>(nullptr);
+        Images->SetColorDepth(cd24Bit);
+        Images->SetMasked(false);
+        Images->SetSize(16, 16);
+        for (TColor ink : inks) {
+            TBitmap glyph;
+            glyph.SetPixelFormat(pf24bit);
+            glyph.SetSize(16, 16);
+            glyph.Canvas()->Brush()->SetColor(clWhite);
+            glyph.Canvas()->FillRect(Rect(0, 0, 16, 16));
+            glyph.Canvas()->Brush()->SetColor(ink);
+            glyph.Canvas()->FillRect(Rect(3, 3, 13, 13));
+            Images->Add(&glyph, nullptr);
+        }
         for (int i = 0; i < 3; ++i) {
             auto* button = new TRurGlowButton(Form.get());
             button->SetAutoSize(false);
             button->SetShowCaption(false);
+            button->SetImages(Images.get());
+            button->SetImageIndex(i);
             button->SetBounds(1000 + i, 0, 22, 22);
             button->SetShortCutHint(tips[i]);
             Bar->AddToolBarControl(button);
@@ -75,6 +93,7 @@ struct TDemoRibbon {
     }
     ~TDemoRibbon() { RurGDIP::SetScenicRibbon(false); }
 
+    std::unique_ptr<TImageList> Images;
     std::unique_ptr<TRurToolBarForm> Form;
     TRurToolBarPager* Pager = nullptr;
     TRurQuickAccessToolBar* Bar = nullptr;
@@ -87,6 +106,7 @@ TEST(RibbonFormDemoTest, ARibbonFormWithItsApplicationIconQuickAccessToolBarAndK
     EXPECT_TRUE(demo.Bar->App()->Visible());
     EXPECT_EQ(demo.Bar->ControlListCount(), 3);
     EXPECT_EQ(demo.Bar->HiddenControlCount(), 0);
+    EXPECT_FALSE(demo.Bar->App()->Picture()->Empty()) << "the window's icon";
     demo.Pager->SetFocus();
     ASSERT_TRUE(PumpUntil([&] { return demo.Pager->Focused(); }));
     demo.Pager->ShowTabShortCutHints();
@@ -122,6 +142,11 @@ TEST(RibbonFormDemoTest, ACollapsedRibbonWithItsPageOpenInThePopup)
     window->Show();
     EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(window->Handle()) != FALSE; }));
     EXPECT_EQ(window->Width(), width + 3);
+    // The pager still lays the lent page out as its own: give it the pop-up's size again.
+    PumpFor(100);
+    page->SetBounds(0, 0, width, 92);
+    window->SetWindowSize();
+    page->ArrangeToolBars();
     Hold();
     window->SetHideOnDeActivate(false);
     page->SetParent(demo.Pager);
