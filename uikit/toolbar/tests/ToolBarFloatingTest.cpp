@@ -16,19 +16,6 @@
 
 namespace {
 
-class TBlock : public TGraphicControl {
-    TAVIN_CLASS(TBlock, TGraphicControl)
-public:
-    TBlock(TComponent* owner, int width, int height) : TGraphicControl(owner) { SetBounds(0, 0, width, height); }
-
-protected:
-    void Paint() override
-    {
-        Canvas()->Brush()->SetColor(clNavy);
-        Canvas()->FillRect(ClientRect());
-    }
-};
-
 // Feeds a drag in its own loop: each tick of a thread timer moves the real pointer to the next
 // screen point and posts the move to the toolbar's window as it is then (the window is made again
 // when the toolbar changes parent); after the last point the button goes up.
