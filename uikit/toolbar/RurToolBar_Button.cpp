@@ -3,6 +3,7 @@
 
 #include "Forms.h"
 #include "Math.h"
+#include "RurToolBar_Container.h"
 #include "RurToolBar_OptionWindow.h"
 #include "RurToolBar_Platform.h"
 #include "RurToolBar_Styler.h"
@@ -549,6 +550,13 @@ void TRurCustomToolBarButton::Loaded()
     if (FShaded)
         GenerateShade();
     AdjustSize();
+}
+
+void TRurCustomToolBarButton::SetParent(TWinControl* parent)
+{
+    TRurCustomToolBarControl::SetParent(parent);
+    if (auto* container = dynamic_cast<TRurToolBarContainer*>(parent))
+        FRurToolBar = container->RurToolBar();
 }
 
 void TRurCustomToolBarButton::Notification(TComponent* component, TOperation operation)

@@ -31,6 +31,8 @@ public:
     void WndProc(TMessage& message) override;
     void Click() override;
     void AdjustSize() override;
+    // Put into a toolbar container, the button belongs to the container's toolbar.
+    void SetParent(TWinControl* parent) override;
 
     // ---- State ------------------------------------------------------------------------------------
     TRurButtonState State() const { return FState; }

@@ -33,6 +33,8 @@ public:
 
 protected:
     friend class TRurCustomToolBar;
+    // A container links the controls put into it to its toolbar without moving them.
+    friend class TRurToolBarContainer;
     // A control read from a form resource joins the toolbar it is read into.
     void ReadState(TReader& reader) override;
 

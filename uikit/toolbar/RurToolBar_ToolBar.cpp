@@ -7,9 +7,11 @@
 #include "Math.h"
 #include "MenuBarKey.h"
 #include "RurToolBar_Button.h"
+#include "RurToolBar_Container.h"
 #include "RurToolBar_ControlSelector.h"
 #include "RurToolBar_DockPanel.h"
 #include "RurToolBar_Floating.h"
+#include "RurToolBar_MenuHooks.h"
 #include "RurToolBar_OptionWindow.h"
 #include "RurToolBar_Platform.h"
 #include "RurToolBar_Styler.h"
@@ -120,6 +122,11 @@ TRurCustomToolBar::~TRurCustomToolBar()
         }
     }
     UnregisterMenuBarControl(this);
+    // No hook may call back into a toolbar that is gone.
+    if (MenuHookToolBar() == this)
+        RemoveMenuMsgFilterHook();
+    if (KeyboardMenuToolBar() == this)
+        RemoveMenuGetMsgHook();
     UnwatchMDIFrame();
     // The floating window was made for the toolbar: it goes with it.
     if (FFloatingWindow && !FFloatingWindow->ComponentState().Contains(csDestroying))
@@ -257,6 +264,10 @@ void TRurCustomToolBar::StylerChanged(int code)
             if (auto* button = dynamic_cast<TRurCustomToolBarButton*>(FATBControls.Item<TControl>(i)))
                 button->AdjustSize();
     }
+    // Containers are windows of their own: they repaint their frame separately.
+    for (int i = 0; i < FATBControls.Count(); ++i)
+        if (auto* container = dynamic_cast<TRurToolBarContainer*>(FATBControls.Item<TControl>(i)))
+            container->Invalidate();
     Invalidate();
 }
 

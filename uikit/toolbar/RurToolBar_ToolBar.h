@@ -482,6 +482,9 @@ public:
     virtual bool IsShortCut(const TMessage& message, bool considerButtons);
     // Set by the menu-bar keyboard hooks when Enter chose a command in an open menu.
     void SetMenuResult(bool value) { FMenuResult = value; }
+    // Cleared by the menu-bar keyboard hooks before they switch to another button's menu, so the
+    // capture that menu takes does not end the keyboard menu loop.
+    void SetCaptureChangeCancels(bool value) { FCaptureChangeCancels = value; }
 
     TNotifyEvent OnClose() const { return FOnClose; }
     void SetOnClose(TNotifyEvent value) { FOnClose = value; }
@@ -806,8 +809,6 @@ private:
     TRurCustomToolBarButton* FLastMenuButton = nullptr;
     TRurCustomToolBarButton* FNextMenuHotButton = nullptr;
     bool FInMenuLoop = false, FMenuResult = false, FCaptureChangeCancels = false;
-    // Set by the keyboard hooks when they ended the open menu themselves.
-    bool FIgnoreMenuEnd = false;
     std::unique_ptr<TTimer> FMenuItemTimer;
     struct TMDIChildEntry {
         String Caption;
