@@ -7,9 +7,16 @@
 #include <algorithm>
 
 #include "RurMenus_Appearances.h"
+#include "RurMenus_Components.h"
 #include "RurMenus_Styler.h"
 #include "RurToolBar_Platform.h"
 #include "RurToolBar_ToolBar.h"
+
+void StyleDropDownMenu(TPopupMenu* menu, const TCustomRurToolBarStyler* styler)
+{
+    if (auto* rur = dynamic_cast<TRurPopupMenu*>(menu); rur && styler)
+        rur->SetMenuStyler(styler->CurrentRurMenuStyler());
+}
 
 namespace {
 

@@ -43,6 +43,10 @@ TAVIN_ENUM(TDragGripStyle, dsDots, dsSingleLine, dsDoubleLine, dsFlatDots, dsNon
     Type* Name() const { return F##Name.get(); }                                                           \
     void Set##Name(const Type* value) { F##Name->Assign(value); }
 
+class TPopupMenu;
+// A kit pop-up menu takes the styler's menu styler; any other menu, or no styler, is left alone.
+void StyleDropDownMenu(TPopupMenu* menu, const TCustomRurToolBarStyler* styler);
+
 // A control other than a toolbar that paints with a toolbar styler (the ribbon pager) hears its
 // change codes through this.
 class IToolBarStylerClient {

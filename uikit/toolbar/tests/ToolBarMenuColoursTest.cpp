@@ -1,6 +1,6 @@
 // Where the toolbar paints with its menu styler: a menu bar's option drop-down and a floating
-// toolbar's caption buttons take the menu bar's colours, and the check list shows glow buttons'
-// images.
+// toolbar's caption buttons take the menu bar's colours, the check list shows glow buttons' images,
+// and a button on a quick-access toolbar drops its menu with that toolbar's menu styler.
 #include <gtest/gtest.h>
 
 #include "Forms.h"
@@ -8,6 +8,7 @@
 #include "ImgList.h"
 #include "Menus.h"
 #include "RurGlowButton.h"
+#include "RurMenus_Components.h"
 #include "RurMenus_Appearances.h"
 #include "RurMenus_Styler.h"
 #include "RurToolBar_Button.h"
@@ -135,4 +136,62 @@ TEST(ToolBarMenuColours, TheCheckListShowsGlowButtonsImages)
     EXPECT_GT(CountOf(picture.get(), row, clRed), 16 * 16 / 2) << "the toolbar's image at the button's index";
     EXPECT_EQ(CountOf(picture.get(), root->Items(0)->BoundRect(), clRed), 0);
     AddToContactSheet(u"Check list, glow button image", picture.get());
+}
+
+namespace {
+
+// A holder of toolbar controls that is no toolbar, as the ribbon's quick-access toolbar is.
+class TControlHost : public TCustomControl, public IToolBarControlHost {
+public:
+    using TCustomControl::TCustomControl;
+    TCustomRurToolBarStyler* CurrentToolBarStyler() const override { return Styler; }
+    TCustomRurToolBarStyler* Styler = nullptr;
+};
+
+void CALLBACK EndMenuSoon(HWND, UINT, UINT_PTR id, DWORD)
+{
+    KillTimer(nullptr, id);
+    EndMenu();
+}
+
+} // namespace
+
+TEST(ToolBarMenuColours, AButtonOnAQuickAccessHostDropsItsMenuWithTheHostsMenuStyler)
+{
+    TForm form(nullptr);
+    form.SetBounds(60, 60, 300, 120);
+    auto* host = new TControlHost(&form);
+    host->SetParent(&form);
+    host->SetBounds(10, 10, 200, 30);
+    TCustomRurToolBarStyler styler(nullptr);
+    TRurMenuStyler menuStyler(nullptr);
+    styler.SetRurMenuStyler(&menuStyler);
+    host->Styler = &styler;
+    auto* button = new TRurToolBarButton(&form);
+    button->SetParent(host);
+    button->SetBounds(4, 2, 40, 26);
+    EXPECT_EQ(button->OwnerStyler(), &styler);
+
+    button->SetDropDownButton(true);
+    button->SetDropDownSplit(false);
+    TRurPopupMenu menu(&form);
+    auto* item = new TMenuItem(&menu);
+    item->SetCaption(u"Item");
+    menu.Items()->Add(item);
+    int popups = 0;
+    menu.SetOnPopup([&](TObject*) { ++popups; });
+    button->SetDropDownMenu(&menu);
+    ASSERT_TRUE(ShowActive(&form));
+    SetTimer(nullptr, 0, 300, &EndMenuSoon);
+    const TPoint centre{button->Left() + 20, button->Top() + 13};
+    MouseAt(host, WM_MOUSEMOVE, centre);
+    MouseAt(host, WM_LBUTTONDOWN, centre, MK_LBUTTON);
+    ASSERT_TRUE(PumpUntil([&] { return popups == 1; }));
+    MouseAt(host, WM_LBUTTONUP, centre);
+    EXPECT_EQ(menu.CurrentMenuStyler(), &menuStyler) << "the host's styler's menu styler";
+    button->SetDropDownMenu(nullptr);
+
+    // Off any toolbar or host: no styler.
+    button->SetParent(&form);
+    EXPECT_EQ(button->OwnerStyler(), nullptr);
 }
