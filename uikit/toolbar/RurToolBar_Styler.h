@@ -57,11 +57,11 @@ protected:
     ~IToolBarStylerClient() = default;
 };
 
-// The tone sets a flat look hands to a ribbon pager; App is the styler's own application colours,
-// so what the pager changes in them stays with the styler.
+// The tone sets a flat look hands to a ribbon pager, with the styler's own application colours as
+// the look left them for the call.
 struct TOfficeTones {
     TColorTones Buttons, Tab, Pager;
-    TAppColor* App = nullptr;
+    const TAppColor* App = nullptr;
 };
 
 // What a ribbon pager derives from Office tones and the styler copies back into its own look.
