@@ -1,7 +1,6 @@
 // Real owner-drawn menus under the display: a pop-up with side bar, images, checks and a sub-menu
 // opened and navigated by keys, its windows subclassed, cut and framed and given back cleanly; a
-// main menu's drop-down; the MDI Window menu built by the menu and the active child's icon on the
-// menu bar.
+// main menu's drop-down; the MDI Window menu built by the menu.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -15,8 +14,6 @@
 #include "GuiTestSupport.h"
 #include "MenuTestSupport.h"
 #include "PngImage.h"
-#include "RurMenus_Appearances.h"
-#include "RurMenus_Engine.h"
 #include "RurMenuStylers.h"
 #include "ToolBarTestSupport.h"
 #include "WideText.h"
@@ -380,83 +377,4 @@ TEST(MenuWindowMenu, TheMdiWindowMenuListsChildrenInCaptionOrder)
     SendMessageW(client, WM_MDIREFRESHMENU, 0, 0);
     EXPECT_EQ(heard, after + 1);
     RemoveWindowSubclass(client, &CountingSubclass, 1);
-}
-
-namespace {
-
-// The colour of a point of the window as the screen shows it, (0, 0) its top-left corner.
-TColor WindowPixel(HWND window, int x, int y)
-{
-    HDC dc = GetWindowDC(window);
-    const COLORREF c = GetPixel(dc, x, y);
-    ReleaseDC(window, dc);
-    return TColor(c);
-}
-
-void FillWindowRect(HWND window, const TRect& r, TColor colour)
-{
-    HDC dc = GetWindowDC(window);
-    HBRUSH brush = CreateSolidBrush(colour);
-    const RECT rect{r.Left, r.Top, r.Right, r.Bottom};
-    FillRect(dc, &rect, brush);
-    DeleteObject(brush);
-    ReleaseDC(window, dc);
-}
-
-} // namespace
-
-TEST(MenuWindowMenu, TheActiveChildsIconSitsBeforeTheFirstMenuBarItem)
-{
-    auto frame = std::make_unique<TForm>(nullptr);
-    frame->SetFormStyle(fsMDIForm);
-    frame->SetBounds(40, 40, 600, 420);
-    auto* menu = new TRurMainMenu(frame.get());
-    TMenuItem* file = AddItem(menu->Items(), u"File");
-    TMenuItem* edit = AddItem(menu->Items(), u"Edit");
-    frame->SetMenu(menu);
-    TRootItem* root = menu->CurrentMenuStyler()->RootItem();
-    root->SetColor(0x20A040);
-    root->SetColorTo(0x20A040);
-    root->SetGradientDirection(RurMenus::gdHorizontal);
-    ASSERT_TRUE(ShowActive(frame.get()));
-    HWND window = frame->Handle();
-    constexpr TColor marker = 0x7F00FF;
-    const TRect strip = Rect(4, 0, 40, 20);
-    auto drawn = [&](TMenuItem* item, const TRect& r) {
-        FillWindowRect(window, strip, marker);
-        DrawMdiChildIcon(menu, item, r);
-        return WindowPixel(window, 6, 10) != marker;
-    };
-
-    // No MDI child yet: nothing.
-    EXPECT_FALSE(drawn(file, Rect(40, 0, 90, 20)));
-
-    auto* child = new TForm(frame.get());
-    child->SetCaption(u"Child");
-    child->SetFormStyle(fsMDIChild);
-    ASSERT_TRUE(PumpUntil([&] { return frame->ActiveMDIChild() == child; }));
-    // A small red icon of the child's own, for a class that brings none.
-    auto red = Bitmap32(16, 16, clRed);
-    HBITMAP opaque = CreateBitmap(16, 16, 1, 1, nullptr);
-    ICONINFO info{TRUE, 0, 0, opaque, red->Handle()};
-    HICON icon = CreateIconIndirect(&info);
-    DeleteObject(opaque);
-    SendMessageW(child->Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-
-    // The first item with room before it: the menu bar's colour from the left margin to the item,
-    // and the icon at the item's left.
-    ASSERT_TRUE(drawn(file, Rect(40, 0, 90, 20)));
-    EXPECT_EQ(WindowPixel(window, 6, 10), 0x20A040);
-    int iconPixels = 0;
-    for (int y = 2; y < 18; ++y)
-        for (int x = 24; x < 40; ++x)
-            iconPixels += WindowPixel(window, x, y) != 0x20A040;
-    EXPECT_GT(iconPixels, 16) << "the icon right-aligned before the item";
-
-    // Not the first item, no room left of the item, or less room than the icon: nothing.
-    EXPECT_FALSE(drawn(edit, Rect(40, 0, 90, 20)));
-    EXPECT_FALSE(drawn(file, Rect(4, 0, 60, 20)));
-    EXPECT_FALSE(drawn(file, Rect(12, 0, 60, 20)));
-    SendMessageW(child->Handle(), WM_SETICON, ICON_SMALL, 0);
-    DestroyIcon(icon);
 }
