@@ -61,7 +61,7 @@ bool RibbonGlassAvailable();
 int GlassCaptionButtonsWidth(bool designing, int major, int minor, bool forRegion);
 std::array<TPoint, 7> GlassRegionPolygon(int width, int height, int buttonsWidth, int buttonsHeight);
 
-class TRurToolBarPager : public TCustomControl, public IToolBarStylerClient, public IRujStyleEx {
+class TRurToolBarPager : public TCustomControl, public IToolBarStylerPager, public IRujStyleEx {
     TAVIN_PUBLISHED_CLASS(TRurToolBarPager, TCustomControl)
 public:
     explicit TRurToolBarPager(TComponent* owner);
@@ -259,12 +259,14 @@ public:
     void SetGlowSpeed(int speed) { RibbonGlowInterval = speed; }
 
     // ---- Styler --------------------------------------------------------------------------------
-    TCustomRurToolBarStyler* ToolBarStyler() const { return FToolBarStyler; }
+    TCustomRurToolBarStyler* ToolBarStyler() const override { return FToolBarStyler; }
     TCustomRurToolBarStyler* CurrentToolBarStyler() const { return FCurrentToolBarStyler; }
     TCustomRurToolBarStyler* InternalToolBarStyler() const { return FInternalToolBarStyler; }
     TRurToolBarOfficeStyler* OfficeToolBarStyler() const { return FOfficeToolBarStyler; }
     // An assigned styler is registered with and painted with; null goes back to the pager's own.
-    void SetToolBarStyler(TCustomRurToolBarStyler* value);
+    void SetToolBarStyler(TCustomRurToolBarStyler* value) override;
+    // Tab glass and the scenic ribbon, as the styler's shared style has them.
+    void SetStyleLink(bool glass, bool scenic) override;
     // The pager's Office styler takes the style and becomes current (not while one is assigned).
     void SetComponentStyle(TRujStyle style) override;
     void SetComponentStyleAndAppColor(TRujStyle style, TColor appColor) override;

@@ -39,6 +39,12 @@ void TRurToolBarPager::SetToolBarStyler(TCustomRurToolBarStyler* value)
     Invalidate();
 }
 
+void TRurToolBarPager::SetStyleLink(bool glass, bool scenic)
+{
+    FTabSettings->SetGlass(glass);
+    SetWin7ScenicRibbon(scenic);
+}
+
 void TRurToolBarPager::SetComponentStyle(TRujStyle style) { SetComponentStyleAndAppColor(style, clNone); }
 
 void TRurToolBarPager::SetComponentStyleAndAppColor(TRujStyle style, TColor appColor)

@@ -436,8 +436,7 @@ void TRurCustomToolBarButton::MouseDown(TMouseButton button, TShiftState shift, 
             if (FStyle == tasButton)
                 SetDown(false);
             const TPoint at = ClientToScreen(TPoint{0, Height()});
-            if (FRurToolBar)
-                FRurToolBar->StyleDropDownMenu(FDropDownMenu);
+            StyleDropDownMenu(FDropDownMenu, OwnerStyler());
             FMenuSel = IsMenuButton();
             Repaint();
             FDropDownMenu->Popup(at.X, at.Y);

@@ -34,11 +34,7 @@ TCustomForm* TRurCustomToolBar::GetToolBarForm() const
 
 TPopupMenu* TRurCustomToolBar::CreateDropDownMenu() { return new TRurPopupMenu(this); }
 
-void TRurCustomToolBar::StyleDropDownMenu(TPopupMenu* menu) const
-{
-    if (auto* rur = dynamic_cast<TRurPopupMenu*>(menu))
-        rur->SetMenuStyler(FCurrentToolBarStyler->CurrentRurMenuStyler());
-}
+void TRurCustomToolBar::StyleDropDownMenu(TPopupMenu* menu) const { ::StyleDropDownMenu(menu, FCurrentToolBarStyler); }
 
 // ---- The Menu property -------------------------------------------------------------------------
 

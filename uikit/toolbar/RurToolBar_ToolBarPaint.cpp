@@ -8,6 +8,8 @@
 
 #include "Forms.h"
 #include "Math.h"
+#include "RurMenus_Appearances.h"
+#include "RurMenus_Styler.h"
 #include "RurToolBar_Colors.h"
 #include "RurToolBar_ControlSelector.h"
 #include "RurToolBar_OptionWindow.h"
@@ -656,19 +658,18 @@ void TRurCustomToolBar::DrawOptionArrow(const TRect& h, TColor color)
 
 void TRurCustomToolBar::DrawFloatingButtonFace(const TRect& r, bool hot, bool down, TColor& glyphColor)
 {
-    // Pressed and hot faces take the menu styler's root item colours once the menu styler exists;
-    // until then the button appearance's down and hot colours.
+    // Pressed and hot faces take the menu bar's colours: the menu styler's root item.
     TCanvas* canvas = Canvas();
-    const TButtonAppearance* look = FCurrentToolBarStyler->ButtonAppearance();
+    const TRootItem* root = FCurrentToolBarStyler->CurrentRurMenuStyler()->RootItem();
     const TColor captionColor = FCurrentToolBarStyler->CaptionAppearance()->CaptionColor();
     canvas->Brush()->SetStyle(bsSolid);
     if (down) {
         canvas->Pen()->SetColor(clBlack);
-        canvas->Brush()->SetColor(look->ColorDown());
+        canvas->Brush()->SetColor(root->Color());
         glyphColor = clWhite;
     } else if (hot) {
         canvas->Pen()->SetColor(clBlack);
-        canvas->Brush()->SetColor(look->ColorHot());
+        canvas->Brush()->SetColor(root->HoverColor());
         glyphColor = clBlack;
     } else {
         canvas->Pen()->SetColor(captionColor);
