@@ -194,6 +194,7 @@ void TRurToolBarPager::TypeShortCutKey(Word key)
             HideTabShortCutHints(false);
             if (page->TabEnabled() && page->TabVisible())
                 SetActivePageIndex(i);
+            NotifyChildren([](IPagerChildNotify& child) { child.PagerKeyTipMatched(); });
             matched = true;
             visibleTips = 1;
             break;
