@@ -15,14 +15,6 @@ TAVIN_PUBLISHED(TscCustomActiveControl) {}
 
 TAVIN_PUBLISHED(TscCustomButtonControl) {}
 
-TAVIN_PUBLISHED(TscGalleryMenu) {}
-
-// The pictures, their pop-up window and its keyboard and mouse handling belong to the gallery
-// menu's own part of the kit; this base has nothing to show and so reports nothing.
-void TscGalleryMenu::PopupFromRect(const TRect&) {}
-
-void TscGalleryMenu::PopupFromRectExt(const TRect&, bool, bool) {}
-
 // ---------------------------------------------------------------------------------------------
 
 TscCustomControl::TscCustomControl(TComponent* owner)

@@ -147,36 +147,189 @@ private:
 
 using TscButtonCloseUpEvent = TEvent<TObject*, bool>;
 
-// The gallery pop-up menu a button drops down under itself. The pop-up is not modal: the menu
-// reports its closing through OnInternalMenuClose, and a change of the chosen item through
-// OnInternalChange. A menu that shows nothing (it has no pictures to offer) reports nothing.
+// ---------------------------------------------------------------------------------------------
+// The gallery menu: a grid of image-list pictures, with full-width header and button rows, in a
+// borderless pop-up that the user picks one of. It is the drop-down of the kit's buttons, which
+// show the selected item's picture and caption; applications can also pop it up themselves.
+
+class TscGalleryMenu;
+class TscGalleryMenuPopupWindow;
+class TscHint;
+
+TAVIN_ENUM(TscGalleryMenuBGStyle, scgmPanel, scgmToolBar, scgmFormBackground)
+TAVIN_ENUM(TscMenuHeaderStyle, scmhsDefault, scmhsBottomLine)
+
+class TscGalleryMenuItem : public TCollectionItem {
+    TAVIN_PUBLISHED_CLASS(TscGalleryMenuItem, TCollectionItem)
+public:
+    explicit TscGalleryMenuItem(TCollection* collection) : TCollectionItem(collection) {}
+
+    int ImageIndex() const { return FImageIndex; }
+    virtual void SetImageIndex(int value) { FImageIndex = value; }
+    const String& Caption() const { return FCaption; }
+    virtual void SetCaption(const String& value) { FCaption = value; }
+    // A full-width button row with a glyph and a caption.
+    bool Button() const { return FButton; }
+    void SetButton(bool value) { FButton = value; }
+    // A full-width header row; never hot nor selected.
+    bool Header() const { return FHeader; }
+    void SetHeader(bool value) { FHeader = value; }
+    const String& Hint() const { return FHint; }
+    void SetHint(const String& value) { FHint = value; }
+    // A disabled item is skipped by the mouse and the arrow keys and drawn disabled.
+    bool Enabled() const { return FEnabled; }
+    void SetEnabled(bool value) { FEnabled = value; }
+    // A colour carried with the item for the application.
+    TColor Color() const { return FColor; }
+    void SetColor(TColor value) { FColor = value; }
+    // A disabled picture item is still drawn in full colour.
+    bool ShowColor() const { return FShowColor; }
+    void SetShowColor(bool value) { FShowColor = value; }
+    // Called when the menu closes with this item selected (sender: the menu).
+    TNotifyEvent OnClick() const { return FOnClick; }
+    void SetOnClick(TNotifyEvent value) { FOnClick = value; }
+    void Assign(const TPersistent* source) override;
+
+    // The item's rectangle in the pop-up's client coordinates, laid out at each pop-up.
+    TRect ItemRect;
+
+private:
+    int FImageIndex = -1;
+    String FCaption;
+    TNotifyEvent FOnClick;
+    bool FButton = false;
+    bool FHeader = false;
+    String FHint;
+    bool FEnabled = true;
+    TColor FColor = 0;
+    bool FShowColor = false;
+};
+
+class TscGalleryMenuItems : public TCollection {
+    TAVIN_CLASS(TscGalleryMenuItems, TCollection)
+public:
+    explicit TscGalleryMenuItems(TscGalleryMenu* galleryMenu);
+    TscGalleryMenuItem* Add() { return static_cast<TscGalleryMenuItem*>(TCollection::Add()); }
+    TscGalleryMenuItem* Items(int index) const { return static_cast<TscGalleryMenuItem*>(TCollection::Items(index)); }
+    void SetItem(int index, TscGalleryMenuItem* value) { Items(index)->Assign(value); }
+    TscGalleryMenu* GalleryMenu;
+
+protected:
+    TPersistent* GetOwner() const override;
+};
+
+// Where the pop-up of the given size goes for the screen rectangle it drops from: under it, or
+// above it (fromTop) or with the right edges aligned (fromRight) when extended. A pop-up that
+// would leave the work area at the bottom opens above the rectangle, or is moved up into the work
+// area where neither fits.
+TPoint GalleryPopupPosition(const TRect& popupRect, TSize size, const TRect& workArea, bool extended, bool fromTop,
+                            bool fromRight);
+
 class TscGalleryMenu : public TComponent {
     TAVIN_PUBLISHED_CLASS(TscGalleryMenu, TComponent)
 public:
-    using TComponent::TComponent;
+    explicit TscGalleryMenu(TComponent* owner);
+    ~TscGalleryMenu() override;
 
+    // Pops up at the screen point, under the screen rectangle, or with the placement flags.
+    void Popup(int x, int y);
+    void PopupExt(int x, int y, bool fromTop, bool fromRight);
     // Shows the pop-up at the bottom-left corner of the screen rectangle.
     virtual void PopupFromRect(const TRect& rect);
     // The same, with its bottom on the rectangle's top (fromTop) or its right edge on the
     // rectangle's right edge (fromRight).
     virtual void PopupFromRectExt(const TRect& rect, bool fromTop, bool fromRight);
     // Whether a pop-up of this menu is open.
-    virtual bool IsPopupVisible() const { return false; }
+    virtual bool IsPopupVisible() const;
+    // Closes the open pop-up without the pick's events.
+    void Hide();
+    // The open pop-up; null while closed.
+    TscGalleryMenuPopupWindow* PopupWindow() const { return FPopupWindow; }
 
+    TCustomImageList* Images() const { return FImages; }
+    void SetImages(TCustomImageList* value);
+    TscGalleryMenuItems* Items() const { return FItems.get(); }
+    void SetItems(TscGalleryMenuItems* value) { FItems->Assign(value); }
+    // The selected item, -1 for none; a header or an index past the end is refused.
+    int ItemIndex() const { return FItemIndex; }
+    void SetItemIndex(int value);
+    TscGalleryMenuItem* SelectedItem() const;
+    TscGalleryMenuBGStyle BackgroundStyle() const { return FBackgroundStyle; }
+    void SetBackgroundStyle(TscGalleryMenuBGStyle value) { FBackgroundStyle = value; }
+    // Picture cells per row, 1 to 50; other values are ignored.
+    int ColumnsCount() const { return FColumnsCount; }
+    void SetColumnsCount(int value);
+    bool ShowSelectedItem() const { return FShowSelectedItem; }
+    void SetShowSelectedItem(bool value) { FShowSelectedItem = value; }
+    TFont* ItemFont() const { return FItemFont.get(); }
+    void SetItemFont(TFont* value) { FItemFont->Assign(value); }
+    TFont* HeaderFont() const { return FHeaderFont.get(); }
+    void SetHeaderFont(TFont* value) { FHeaderFont->Assign(value); }
+    int HeaderHeight() const { return FHeaderHeight; }
+    void SetHeaderHeight(int value) { FHeaderHeight = value; }
+    TscMenuHeaderStyle HeaderStyle() const { return FHeaderStyle; }
+    void SetHeaderStyle(TscMenuHeaderStyle value) { FHeaderStyle = value; }
+    TscHint* HintComponent() const { return FHintComponent; }
+    void SetHintComponent(TscHint* value);
+    bool ShowHints() const { return FShowHints; }
+    void SetShowHints(bool value) { FShowHints = value; }
+    bool ButtonLeftAlignment() const { return FButtonLeftAlignment; }
+    void SetButtonLeftAlignment(bool value) { FButtonLeftAlignment = value; }
+    bool ButtonGlyphLeftAlignment() const { return FButtonGlyphLeftAlignment; }
+    void SetButtonGlyphLeftAlignment(bool value) { FButtonGlyphLeftAlignment = value; }
+    // A scale in percent carried for the application.
+    int ScalePercent() const { return FScalePercent; }
+    void SetScalePercent(int value) { FScalePercent = value; }
+
+    // Written by the dropping button before each drop-down.
     double ScaleFactor() const { return FScaleFactor; }
     void SetScaleFactor(double value) { FScaleFactor = value; }
-    // The control the pop-up belongs to (the button that drops it down).
+    // The control the pop-up belongs to (the button that drops it down) and takes its style from.
     TControl* Control() const { return FControl; }
     void SetControl(TControl* value) { FControl = value; }
+
+    TNotifyEvent OnItemClick() const { return FOnItemClick; }
+    void SetOnItemClick(TNotifyEvent value) { FOnItemClick = value; }
+    TNotifyEvent OnChange() const { return FOnChange; }
+    void SetOnChange(TNotifyEvent value) { FOnChange = value; }
+    TNotifyEvent OnMenuPopup() const { return FOnMenuPopup; }
+    void SetOnMenuPopup(TNotifyEvent value) { FOnMenuPopup = value; }
+    TNotifyEvent OnMenuClose() const { return FOnMenuClose; }
+    void SetOnMenuClose(TNotifyEvent value) { FOnMenuClose = value; }
+    // The same notices for the owning button, always before the public ones.
     TNotifyEvent OnInternalChange() const { return FOnInternalChange; }
     void SetOnInternalChange(TNotifyEvent value) { FOnInternalChange = value; }
     TNotifyEvent OnInternalMenuClose() const { return FOnInternalMenuClose; }
     void SetOnInternalMenuClose(TNotifyEvent value) { FOnInternalMenuClose = value; }
 
+    // Called by the pop-up as it hides: frees it (once its own handling is done) and reports.
+    void PopupClosed(bool processEvents);
+
+protected:
+    void Notification(TComponent* component, TOperation operation) override;
+
 private:
+    void DoPopup(const TRect& rect, bool extended, bool fromTop, bool fromRight);
+
+    TscGalleryMenuBGStyle FBackgroundStyle = scgmPanel;
+    TCustomImageList* FImages = nullptr;
+    std::unique_ptr<TscGalleryMenuItems> FItems;
+    int FColumnsCount = 1;
+    TNotifyEvent FOnItemClick;
+    TscGalleryMenuPopupWindow* FPopupWindow = nullptr;
+    bool FShowSelectedItem = true;
+    TNotifyEvent FOnChange, FOnInternalChange, FOnMenuClose, FOnMenuPopup, FOnInternalMenuClose;
+    std::unique_ptr<TFont> FItemFont, FHeaderFont;
+    int FHeaderHeight = 25;
+    TscMenuHeaderStyle FHeaderStyle = scmhsDefault;
+    TscHint* FHintComponent = nullptr;
+    bool FShowHints = true;
+    bool FButtonLeftAlignment = false;
+    bool FButtonGlyphLeftAlignment = false;
+    int FItemIndex = -1;
     double FScaleFactor = 1.0;
+    int FScalePercent = 0;
     TControl* FControl = nullptr;
-    TNotifyEvent FOnInternalChange, FOnInternalMenuClose;
 };
 
 // What a cached button glow was rendered from: any difference rebuilds it.
@@ -565,6 +718,76 @@ protected:
 private:
     void GlowChanged(TObject*);
     bool ImageAvailable(const TscCustomImageCollection* images, int index) const;
+};
+
+// The gallery menu's pop-up: made at each pop-up and freed when it closes. While open it holds
+// the mouse capture and the application's message hook, takes every key press, and closes on a
+// click elsewhere or on a move, resize or activation among the application's windows.
+class TscGalleryMenuPopupWindow : public TscPanel {
+    TAVIN_CLASS(TscGalleryMenuPopupWindow, TscPanel)
+public:
+    explicit TscGalleryMenuPopupWindow(TscGalleryMenu* menu);
+    ~TscGalleryMenuPopupWindow() override;
+
+    void WndProc(TMessage& message) override;
+    void Draw(TCanvas* canvas, TscsCtrlState state) override;
+
+    // Lays out, places on the screen, shows and captures.
+    void Show(const TRect& popupRect);
+    void ShowExt(const TRect& popupRect, bool fromTop, bool fromRight);
+    // Hides, lets go of the hook and the capture, then reports to the menu.
+    void Hide(bool processEvents);
+
+    // The first usable item (neither a header nor disabled) whose rectangle holds the point,
+    // right and bottom edges included; -1 for none.
+    int GetItemAtPoint(TPoint p) const;
+    void ProcessKey(WORD key);
+    // The hot item, -1 for none.
+    int MouseInItem() const { return FMouseInItem; }
+    double ScaleFactor() const { return FScaleFactor; }
+    void SetScaleFactor(double value) { FScaleFactor = value; }
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseMove(TShiftState shift, int x, int y) override;
+
+private:
+    void CalcItemRects();
+    void UpdateWindowSize();
+    void Place(const TRect& popupRect, bool extended, bool fromTop, bool fromRight);
+    void UpdateHotItem(int x, int y);
+    void SetHotItem(int index);
+    bool Usable(int index) const;
+    // The first item when none is hot: 0, or 1 after a leading header; -1 for a lone header.
+    int FirstItem() const;
+    void FindUp();
+    void FindDown();
+    void FindLeft();
+    void FindRight();
+    void FindVertical(bool up);
+    void DrawItems(int hotIndex, int selectedIndex, TCanvas* canvas);
+    void DrawImageItem(int index, TCanvas* canvas, bool down, bool hot);
+    void DrawButtonItem(int index, TCanvas* canvas, bool down, bool hot);
+    void DrawHeaderItem(int index, TCanvas* canvas);
+    void HookApp();
+    void UnHookApp();
+    void NewAppMessage(MSG& msg, bool& handled);
+    TControl* StyleSource() const;
+    TscGalleryMenuItem* Item(int index) const;
+    int ItemCount() const;
+
+    // The application's message handler while open, and ours.
+    TEvent<MSG&, bool&> OldAppMessage;
+    TEvent<MSG&, bool&> FAppMessage;
+    bool FHooked = false;
+    TscGalleryMenu* GalleryMenu;
+    int FMouseInItem = -1;
+    int OldMouseInItem = -1;
+    bool FDown = false;
+    bool FItemDown = false;
+    double FScaleFactor = 1.0;
 };
 
 class TscLabel : public TscCustomControl {

@@ -4,6 +4,7 @@
 
 #include "scColorBoxes.h"
 #include "scControls.h"
+#include "scCoolBar.h"
 #include "scComboBoxExStyleHook.h"
 #include "scListBoxStyleHook.h"
 #include "scListView.h"
@@ -11,6 +12,8 @@
 #include "scMemo.h"
 #include "scRichEdit.h"
 #include "scScrollBarStyleHook.h"
+#include "scStatusBar.h"
+#include "scToolBar.h"
 #include "scStyleHookTable.h"
 #include "scTreeView.h"
 #include "scTreeViewStyleHook.h"
@@ -21,6 +24,9 @@ namespace {
 // In registration order. The engine looks hooks up by the exact class, so an abstract base and
 // its published class are both named.
 const TscStyleHookPair Pairs[] = {
+    {&TscStatusBar::StaticClass, &StyleHookClassOf<TscStatusBarStyleHook>},
+    {&TscCoolBar::StaticClass, &StyleHookClassOf<TscCoolBarStyleHook>},
+    {&TscToolBar::StaticClass, &StyleHookClassOf<TscToolBarStyleHook>},
     {&TscMemo::StaticClass, &StyleHookClassOf<TscScrollingStyleHook>},
     {&TscCustomListBox::StaticClass, &StyleHookClassOf<TscListBoxStyleHook>},
     {&TscListBox::StaticClass, &StyleHookClassOf<TscListBoxStyleHook>},
@@ -38,8 +44,9 @@ const TscStyleHookPair Pairs[] = {
     {&TscRichEdit::StaticClass, &StyleHookClassOf<TscRichEditStyleHook>},
 };
 
-// Shut-down removes the tree view's pair before the list view's.
-constexpr size_t RemovalOrder[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 10, 12, 13, 14};
+// Shut-down removes the toolbar's pair before the cool bar's and the tree view's before the list
+// view's.
+constexpr size_t RemovalOrder[] = {0, 2, 1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 14, 13, 15, 16, 17};
 static_assert(std::size(RemovalOrder) == std::size(Pairs));
 
 TscStyleHookTable Table(Pairs, RemovalOrder);

@@ -125,8 +125,10 @@ void TProgressBar::SetMarqueeInterval(int value)
 void ComCtrlsUnitInitialize()
 {
     INITCOMMONCONTROLSEX init{sizeof(init), ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES | ICC_DATE_CLASSES | ICC_TREEVIEW_CLASSES |
-                                               ICC_LISTVIEW_CLASSES | ICC_USEREX_CLASSES};
+                                               ICC_LISTVIEW_CLASSES | ICC_USEREX_CLASSES | ICC_BAR_CLASSES |
+                                               ICC_COOL_CLASSES};
     InitCommonControlsEx(&init);
     RegisterClasses({TProgressBar::StaticClass(), TDateTimePicker::StaticClass(), TTreeView::StaticClass(),
-                     TListView::StaticClass(), TComboBoxEx::StaticClass()});
+                     TListView::StaticClass(), TComboBoxEx::StaticClass(), TStatusBar::StaticClass(), TCoolBar::StaticClass(),
+                     TToolBar::StaticClass()});
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Common controls: the progress bar (including the marquee style), the date-time picker, the
-// tree view, the list view, the extended combo box, the up-down control and the rich edit.
+// tree view, the list view, the extended combo box, the up-down control, the rich edit, the
+// status bar, the cool bar and the toolbar.
 #include <functional>
 #include <vector>
 
@@ -8,6 +9,7 @@
 #include "DateUtils.h"
 #include "ImgList.h"
 #include "StdCtrls.h"
+#include "ToolWin.h"
 
 #include <commctrl.h>
 
@@ -706,3 +708,323 @@ public:
     using TCustomRichEdit::TCustomRichEdit;
 };
 
+
+// ---------------------------------------------------------------------------------------------
+// The status bar over the system's status window: panels side by side, or one simple text.
+
+class TCustomStatusBar;
+
+TAVIN_ENUM(TStatusPanelStyle, psText, psOwnerDraw)
+
+class TStatusPanel : public TCollectionItem {
+    TAVIN_PUBLISHED_CLASS(TStatusPanel, TCollectionItem)
+public:
+    explicit TStatusPanel(TCollection* collection) : TCollectionItem(collection) {}
+    const String& Text() const { return FText; }
+    void SetText(const String& value);
+    int Width() const { return FWidth; }
+    void SetWidth(int value);
+    TAlignment Alignment() const { return FAlignment; }
+    void SetAlignment(TAlignment value);
+    // An owner-drawn panel is painted by the bar's OnDrawPanel.
+    TStatusPanelStyle Style() const { return FStyle; }
+    void SetStyle(TStatusPanelStyle value);
+    void Assign(const TPersistent* source) override;
+
+private:
+    String FText;
+    int FWidth = 50;
+    TAlignment FAlignment = taLeftJustify;
+    TStatusPanelStyle FStyle = psText;
+};
+
+class TStatusPanels : public TOwnedCollection {
+    TAVIN_CLASS(TStatusPanels, TOwnedCollection)
+public:
+    explicit TStatusPanels(TCustomStatusBar* owner);
+    TStatusPanel* Add() { return static_cast<TStatusPanel*>(TCollection::Add()); }
+    TStatusPanel* Items(int index) const { return static_cast<TStatusPanel*>(TCollection::Items(index)); }
+
+protected:
+    void Update(TCollectionItem* item) override;
+};
+
+using TDrawPanelEvent = TEvent<TCustomStatusBar*, TStatusPanel*, TRect>;
+
+class TCustomStatusBar : public TWinControl {
+    TAVIN_CLASS(TCustomStatusBar, TWinControl)
+public:
+    explicit TCustomStatusBar(TComponent* owner);
+    ~TCustomStatusBar() override;
+
+    TStatusPanels* Panels() const { return FPanels.get(); }
+    void SetPanels(TStatusPanels* value) { FPanels->Assign(value); }
+    // One text across the whole bar instead of the panels.
+    bool SimplePanel() const { return FSimplePanel; }
+    void SetSimplePanel(bool value);
+    const String& SimpleText() const { return FSimpleText; }
+    void SetSimpleText(const String& value);
+    bool SizeGrip() const { return FSizeGrip; }
+    void SetSizeGrip(bool value);
+    // The bar shows the screen's hint font, as the system's own status bars do.
+    bool UseSystemFont() const { return FUseSystemFont; }
+    void SetUseSystemFont(bool value);
+    // The canvas an owner-drawn panel is painted on, over the device context of the paint.
+    TCanvas* Canvas() const { return FCanvas.get(); }
+    TDrawPanelEvent OnDrawPanel() const { return FOnDrawPanel; }
+    void SetOnDrawPanel(TDrawPanelEvent e) { FOnDrawPanel = e; }
+
+    // Hands the panels' widths and texts to the window.
+    void UpdatePanels();
+    // Has OnDrawPanel paint the panel on dc through the bar's canvas (locked meanwhile).
+    void DrawPanel(HDC dc, TStatusPanel* panel, const TRect& rect);
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void CreateHandleState() override;
+    void WndProc(TMessage& message) override;
+
+private:
+    std::unique_ptr<TStatusPanels> FPanels;
+    std::unique_ptr<TCanvas> FCanvas;
+    bool FSimplePanel = false;
+    String FSimpleText;
+    bool FSizeGrip = true;
+    bool FUseSystemFont = true;
+    TDrawPanelEvent FOnDrawPanel;
+};
+
+#define TAVIN_STATUS_BAR_PROPERTIES \
+    TAVIN_PROPERTY(TStatusPanels*, Panels); \
+    TAVIN_PROPERTY(bool, SimplePanel).Default(false); \
+    TAVIN_PROPERTY(String, SimpleText); \
+    TAVIN_PROPERTY(bool, SizeGrip).Default(true); \
+    TAVIN_PROPERTY(bool, UseSystemFont).Default(true); \
+    TAVIN_PROPERTY(TDrawPanelEvent, OnDrawPanel);
+
+class TStatusBar : public TCustomStatusBar {
+    TAVIN_PUBLISHED_CLASS(TStatusBar, TCustomStatusBar)
+public:
+    using TCustomStatusBar::TCustomStatusBar;
+};
+
+// ---------------------------------------------------------------------------------------------
+// The cool bar over the system's rebar: bands, each with a caption, a picture and a control.
+
+class TCoolBar;
+
+class TCoolBand : public TCollectionItem {
+    TAVIN_PUBLISHED_CLASS(TCoolBand, TCollectionItem)
+public:
+    explicit TCoolBand(TCollection* collection) : TCollectionItem(collection) {}
+    const String& Text() const { return FText; }
+    void SetText(const String& value);
+    // A windowed control shown in the band; the band makes the bar its parent.
+    TWinControl* Control() const { return FControl; }
+    void SetControl(TWinControl* value);
+    int ImageIndex() const { return FImageIndex; }
+    void SetImageIndex(int value);
+    int Width() const { return FWidth; }
+    void SetWidth(int value);
+    int MinHeight() const { return FMinHeight; }
+    void SetMinHeight(int value);
+    void Assign(const TPersistent* source) override;
+
+private:
+    friend class TCoolBar;
+    String FText;
+    TWinControl* FControl = nullptr;
+    int FImageIndex = -1;
+    int FWidth = 100;
+    int FMinHeight = 25;
+};
+
+class TCoolBands : public TOwnedCollection {
+    TAVIN_CLASS(TCoolBands, TOwnedCollection)
+public:
+    explicit TCoolBands(TCoolBar* owner);
+    TCoolBand* Add() { return static_cast<TCoolBand*>(TCollection::Add()); }
+    TCoolBand* Items(int index) const { return static_cast<TCoolBand*>(TCollection::Items(index)); }
+    // The band showing the control; null when none does.
+    TCoolBand* FindBand(const TComponent* control) const;
+
+protected:
+    void Update(TCollectionItem* item) override;
+};
+
+class TCoolBar : public TToolWindow {
+    TAVIN_PUBLISHED_CLASS(TCoolBar, TToolWindow)
+public:
+    explicit TCoolBar(TComponent* owner);
+    ~TCoolBar() override;
+
+    TCoolBands* Bands() const { return FBands.get(); }
+    void SetBands(TCoolBands* value) { FBands->Assign(value); }
+    TCustomImageList* Images() const { return FImages; }
+    void SetImages(TCustomImageList* value);
+    // Bands stacked top to bottom instead of left to right.
+    bool Vertical() const { return FVertical; }
+    void SetVertical(bool value);
+    // bsSingle: lines between the bands.
+    TBorderStyle BandBorderStyle() const { return FBandBorderStyle; }
+    void SetBandBorderStyle(TBorderStyle value);
+
+    // Hands the bands to the window anew.
+    void UpdateBands();
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void CreateHandleState() override;
+    void Notification(TComponent* component, TOperation operation) override;
+    // The rebar places the bands' controls.
+    void AlignControls(TControl* control, TRect& rect) override;
+
+private:
+    void SendImages();
+
+    std::unique_ptr<TCoolBands> FBands;
+    TCustomImageList* FImages = nullptr;
+    bool FVertical = false;
+    TBorderStyle FBandBorderStyle = bsSingle;
+};
+
+// ---------------------------------------------------------------------------------------------
+// The toolbar over the system's toolbar window: a row of buttons, each shown by the window as
+// the button of the same index.
+
+class TToolBar;
+
+TAVIN_ENUM(TToolButtonStyle, tbsButton, tbsCheck, tbsDropDown, tbsSeparator, tbsDivider, tbsTextButton)
+// Named apart from the image lists' drawing styles, which have a dsNormal of their own.
+TAVIN_ENUM(TTBDrawingStyle, tbdsNormal, tbdsGradient)
+
+class TToolButton : public TCollectionItem {
+    TAVIN_PUBLISHED_CLASS(TToolButton, TCollectionItem)
+public:
+    explicit TToolButton(TCollection* collection) : TCollectionItem(collection) {}
+    const String& Caption() const { return FCaption; }
+    void SetCaption(const String& value);
+    int ImageIndex() const { return FImageIndex; }
+    void SetImageIndex(int value);
+    TToolButtonStyle Style() const { return FStyle; }
+    void SetStyle(TToolButtonStyle value);
+    bool Enabled() const { return FEnabled; }
+    void SetEnabled(bool value);
+    // A check button's state.
+    bool Down() const { return FDown; }
+    void SetDown(bool value);
+    // The row ends after this button.
+    bool Wrap() const { return FWrap; }
+    void SetWrap(bool value);
+    bool Visible() const { return FVisible; }
+    void SetVisible(bool value);
+    // Shown under the button when its arrow is pressed.
+    TPopupMenu* DropdownMenu() const { return FDropdownMenu; }
+    void SetDropdownMenu(TPopupMenu* value);
+    TNotifyEvent OnClick() const { return FOnClick; }
+    void SetOnClick(TNotifyEvent e) { FOnClick = e; }
+    void Assign(const TPersistent* source) override;
+
+private:
+    friend class TToolBar;
+    TToolBar* ToolBar() const;
+    String FCaption;
+    int FImageIndex = -1;
+    TToolButtonStyle FStyle = tbsButton;
+    bool FEnabled = true;
+    bool FDown = false;
+    bool FWrap = false;
+    bool FVisible = true;
+    TPopupMenu* FDropdownMenu = nullptr;
+    TNotifyEvent FOnClick;
+};
+
+class TToolButtons : public TOwnedCollection {
+    TAVIN_CLASS(TToolButtons, TOwnedCollection)
+public:
+    explicit TToolButtons(TToolBar* owner);
+    TToolButton* Add() { return static_cast<TToolButton*>(TCollection::Add()); }
+    TToolButton* Items(int index) const { return static_cast<TToolButton*>(TCollection::Items(index)); }
+
+protected:
+    void Update(TCollectionItem* item) override;
+};
+
+class TToolBar : public TToolWindow {
+    TAVIN_PUBLISHED_CLASS(TToolBar, TToolWindow)
+public:
+    explicit TToolBar(TComponent* owner);
+    ~TToolBar() override;
+
+    TToolButtons* ToolButtons() const { return FButtons.get(); }
+    void SetToolButtons(TToolButtons* value) { FButtons->Assign(value); }
+    int ButtonCount() const { return FButtons->Count(); }
+    TToolButton* Buttons(int index) const { return FButtons->Items(index); }
+
+    TCustomImageList* Images() const { return FImages; }
+    void SetImages(TCustomImageList* value);
+    TCustomImageList* HotImages() const { return FHotImages; }
+    void SetHotImages(TCustomImageList* value);
+    TCustomImageList* DisabledImages() const { return FDisabledImages; }
+    void SetDisabledImages(TCustomImageList* value);
+    // Buttons show a face only while pressed, checked or under the mouse.
+    bool Flat() const { return FFlat; }
+    void SetFlat(bool value);
+    bool ShowCaptions() const { return FShowCaptions; }
+    void SetShowCaptions(bool value);
+    // Buttons of style tbsTextButton show their caption even without ShowCaptions.
+    bool AllowTextButtons() const { return FAllowTextButtons; }
+    void SetAllowTextButtons(bool value);
+    // Buttons that do not fit continue on the next row.
+    bool Wrapable() const { return FWrapable; }
+    void SetWrapable(bool value);
+    // Captions right of the pictures instead of below them.
+    bool List() const { return FList; }
+    void SetList(bool value);
+    TTBDrawingStyle DrawingStyle() const { return FDrawingStyle; }
+    void SetDrawingStyle(TTBDrawingStyle value);
+
+    // Hands the buttons to the window anew.
+    void UpdateButtons();
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void CreateHandleState() override;
+    void WndProc(TMessage& message) override;
+    void Notification(TComponent* component, TOperation operation) override;
+
+private:
+    friend class TToolButton;
+    bool ShowsCaption(const TToolButton* button) const;
+    void SendImageLists();
+    void SetImageList(TCustomImageList*& field, TCustomImageList* value);
+    void SetStyleFlag(bool& field, bool value);
+    void DropDown(int index);
+
+    std::unique_ptr<TToolButtons> FButtons;
+    TCustomImageList* FImages = nullptr;
+    TCustomImageList* FHotImages = nullptr;
+    TCustomImageList* FDisabledImages = nullptr;
+    bool FFlat = true;
+    bool FShowCaptions = false;
+    bool FAllowTextButtons = false;
+    bool FWrapable = true;
+    bool FList = false;
+    TTBDrawingStyle FDrawingStyle = tbdsNormal;
+};
+
+#define TAVIN_TOOL_BAR_PROPERTIES \
+    TAVIN_PROPERTY(TToolButtons*, ToolButtons); \
+    TAVIN_PROPERTY(TCustomImageList*, Images); \
+    TAVIN_PROPERTY(TCustomImageList*, HotImages); \
+    TAVIN_PROPERTY(TCustomImageList*, DisabledImages); \
+    TAVIN_PROPERTY(bool, Flat).Default(true); \
+    TAVIN_PROPERTY(bool, ShowCaptions).Default(false); \
+    TAVIN_PROPERTY(bool, AllowTextButtons).Default(false); \
+    TAVIN_PROPERTY(bool, Wrapable).Default(true); \
+    TAVIN_PROPERTY(bool, List).Default(false); \
+    TAVIN_PROPERTY(TTBDrawingStyle, DrawingStyle).Default(tbdsNormal); \
+    TAVIN_PROPERTY(TEdgeBorders, EdgeBorders).Default(TEdgeBorders{ebTop}); \
+    TAVIN_PROPERTY(TEdgeStyle, EdgeInner).Default(esRaised); \
+    TAVIN_PROPERTY(TEdgeStyle, EdgeOuter).Default(esLowered); \
+    TAVIN_PROPERTY(int, BorderWidth).Default(0);

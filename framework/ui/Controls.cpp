@@ -178,6 +178,9 @@ TAVIN_PUBLISHED(TControl)
     TAVIN_PROPERTY(TNotifyEvent, OnMouseEnter);
     TAVIN_PROPERTY(TNotifyEvent, OnMouseLeave);
     TAVIN_PROPERTY(TNotifyEvent, OnResize);
+    TAVIN_PROPERTY(TDragMode, DragMode).Default(dmManual);
+    TAVIN_PROPERTY(TDragOverEvent, OnDragOver);
+    TAVIN_PROPERTY(TDragDropEvent, OnDragDrop);
 }
 
 TControl::TControl(TComponent* owner)
@@ -202,6 +205,8 @@ TControl::~TControl()
 
 void TControl::WndProc(TMessage& message)
 {
+    if (HandleDragMessage(this, message))
+        return;
     switch (message.Msg) {
     case WM_LBUTTONDOWN: case WM_LBUTTONUP: case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDOWN: case WM_RBUTTONUP: case WM_RBUTTONDBLCLK:
@@ -263,6 +268,8 @@ void TControl::HandleMouse(TMessage& message)
             SetCaptureControl(this);
         if (dbl && button == mbLeft)
             DblClick();
+        else if (button == mbLeft && FDragMode == dmAutomatic)
+            BeginDrag(false);
         MouseDown(button, shift, m.XPos, m.YPos);
     };
     auto up = [&](TMouseButton button) {

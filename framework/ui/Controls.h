@@ -39,6 +39,9 @@ using TControlState = TSet<TControlStateItem>;
 TAVIN_ENUM(TStyleElement, seFont, seClient, seBorder)
 using TStyleElements = TSet<TStyleElement>;
 TAVIN_ENUM(THelpType, htKeyword, htContext)
+// dmAutomatic: a left press on the control starts dragging it.
+TAVIN_ENUM(TDragMode, dmManual, dmAutomatic)
+TAVIN_ENUM(TDragState, dsDragEnter, dsDragLeave, dsDragMove)
 TAVIN_ENUM(TFormBorderStyle, bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin)
 // The border of a control: bsNone or bsSingle.
 using TBorderStyle = TFormBorderStyle;
@@ -53,6 +56,11 @@ using TMouseEvent = TEvent<TObject*, TMouseButton, TShiftState, int, int>;
 using TMouseMoveEvent = TEvent<TObject*, TShiftState, int, int>;
 using TKeyEvent = TEvent<TObject*, Word&, TShiftState>;
 using TKeyPressEvent = TEvent<TObject*, Char&>;
+// Asked while a drag passes over the control: the dragged control (source), the pointer in client
+// coordinates, and whether the control would take the drop (it starts true).
+using TDragOverEvent = TEvent<TObject*, TObject*, int, int, TDragState, bool&>;
+// The drop of the dragged control (source) at a client point.
+using TDragDropEvent = TEvent<TObject*, TObject*, int, int>;
 // Asked before a size the user drags to: the new width and height, and whether to take them.
 using TCanResizeEvent = TEvent<TObject*, int&, int&, bool&>;
 // The procedure a control's messages go through (WindowProc); WndProc unless replaced.
@@ -260,6 +268,26 @@ public:
     // Lets the linked action update the control now.
     void InitiateAction();
 
+    // Dragging the control onto another: the control under the pointer is asked whether it takes
+    // the drop (DragOver) and gets it (DragDrop) when the left button is released over it; losing
+    // the mouse capture cancels the drag.
+    TDragMode DragMode() const { return FDragMode; }
+    void SetDragMode(TDragMode value) { FDragMode = value; }
+    // Starts dragging now (immediate), or once the pointer has moved threshold pixels from where
+    // it is (-1: the system's drag distance); a release before that is an ordinary click.
+    void BeginDrag(bool immediate, int threshold = -1);
+    // Ends the control's drag, dropping it on the control under the pointer when drop is true and
+    // that control takes it.
+    void EndDrag(bool drop);
+    bool Dragging() const;
+    // A drag over this control: accept starts as whether OnDragOver is assigned, which may change it.
+    virtual void DragOver(TObject* source, int x, int y, TDragState state, bool& accept);
+    virtual void DragDrop(TObject* source, int x, int y);
+    TDragOverEvent OnDragOver() const { return FOnDragOver; }
+    void SetOnDragOver(TDragOverEvent e) { FOnDragOver = e; }
+    TDragDropEvent OnDragDrop() const { return FOnDragDrop; }
+    void SetOnDragDrop(TDragDropEvent e) { FOnDragDrop = e; }
+
     // Virtual event handlers: each calls its event. Click runs OnClick when it differs from the
     // linked action's OnExecute, else the action.
     virtual void Click();
@@ -369,6 +397,9 @@ private:
     TCanResizeEvent FOnCanResize;
     TMouseEvent FOnMouseDown, FOnMouseUp;
     TMouseMoveEvent FOnMouseMove;
+    TDragMode FDragMode = dmManual;
+    TDragOverEvent FOnDragOver;
+    TDragDropEvent FOnDragDrop;
 };
 
 // What CM_HINTSHOW hands the control whose hint is about to show; the control may change the
@@ -610,8 +641,12 @@ private:
 TControl* MouseControl();
 TControl* CaptureControl();
 void SetCaptureControl(TControl* control);
-// Drops a control that goes away from the mouse tracking.
+// Drops a control that goes away from the mouse tracking (and ends a drag it takes part in).
 void ForgetMouseControl(TControl* control);
+// The mouse and capture messages of a control while a drag of its own runs: true when the drag
+// took the message (the control then does not see it).
+bool HandleDragMessage(TControl* control, TMessage& message);
+void ForgetDragControl(TControl* control);
 // The control at a screen point: the framework window there, or its windowless child under the
 // point; null when the point is over no framework window. Disabled windowless children count when
 // allowDisabled.

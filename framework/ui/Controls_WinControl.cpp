@@ -113,6 +113,7 @@ void SetCaptureControl(TControl* control)
 
 void ForgetMouseControl(TControl* control)
 {
+    ForgetDragControl(control);
     if (GMouseControl == control)
         GMouseControl = nullptr;
     if (GCaptureControl == control)

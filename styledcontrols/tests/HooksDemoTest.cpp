@@ -1,6 +1,6 @@
-// A form with the hooked controls, the scroll box, the font boxes, the frame bar and the page
-// viewer, photographed under the system style and under the test style (PNGs beside the program,
-// to be looked at).
+// A form with the hooked controls (bars included), the scroll box, the font boxes, the frame bar,
+// the page viewer and a button's gallery menu open, photographed under the system style and under
+// the test style (PNGs beside the program, to be looked at).
 #include <gtest/gtest.h>
 
 #include "ExtCtrls.h"
@@ -9,11 +9,15 @@
 #include "KitTestSupport.h"
 #include "StdCtrls.h"
 #include "TestStyle.h"
+#include "scControls.h"
+#include "scCoolBar.h"
 #include "scFontBoxes.h"
 #include "scFrameBar.h"
 #include "scPageViewer.h"
 #include "scRichEdit.h"
 #include "scScrollBox.h"
+#include "scStatusBar.h"
+#include "scToolBar.h"
 #include "scUpDownStyleHook.h"
 
 namespace {
@@ -41,12 +45,42 @@ void Photograph(TForm* form, const String& fileName)
     SaveBesideProgram(bitmap.get(), fileName);
 }
 
+// Six solid 16 x 16 pictures.
+TImageList* Pictures(TComponent* owner)
+{
+    auto* images = new TImageList(owner);
+    for (TColor colour : {clRed, clLime, clBlue, clYellow, clFuchsia, clAqua}) {
+        auto picture = Canvas32(16, 16, colour);
+        images->Add(picture.get(), nullptr);
+    }
+    return images;
+}
+
+// A gallery of a header, six pictures in three columns and a button row.
+TscGalleryMenu* Gallery(TComponent* owner, TImageList* images)
+{
+    auto* gallery = new TscGalleryMenu(owner);
+    gallery->SetImages(images);
+    gallery->SetColumnsCount(3);
+    gallery->SetHeaderStyle(scmhsBottomLine);
+    TscGalleryMenuItem* header = gallery->Items()->Add();
+    header->SetHeader(true);
+    header->SetCaption(u"Colours");
+    for (int i = 0; i < 6; ++i)
+        gallery->Items()->Add()->SetImageIndex(i);
+    TscGalleryMenuItem* more = gallery->Items()->Add();
+    more->SetButton(true);
+    more->SetCaption(u"More...");
+    gallery->SetItemIndex(2);
+    return gallery;
+}
+
 } // namespace
 
 TEST(HooksDemoTest, TheControlsUnderTheSystemAndTheTestStyle)
 {
     auto* form = new TForm(Application);
-    form->SetBounds(20, 20, 760, 460);
+    form->SetBounds(20, 20, 760, 600);
     form->SetCaption(u"Hooked controls");
 
     auto* vertical = Place<TscScrollBar>(form, 10, 10, 17, 200);
@@ -98,6 +132,38 @@ TEST(HooksDemoTest, TheControlsUnderTheSystemAndTheTestStyle)
     }
     viewer->SetPageIndex(0);
 
+    TImageList* images = Pictures(form);
+    auto* cool = Place<TscCoolBar>(form, 10, 420, 390, 34);
+    cool->SetAlign(alNone);
+    cool->SetImages(images);
+    for (const char16_t* caption : {u"First", u"Second"}) {
+        TCoolBand* band = cool->Bands()->Add();
+        band->SetText(caption);
+        band->SetImageIndex(cool->Bands()->Count() - 1);
+        band->SetWidth(190);
+    }
+    auto* tools = Place<TscToolBar>(form, 10, 462, 390, 30);
+    tools->SetAlign(alNone);
+    tools->SetImages(images);
+    for (int i = 0; i < 5; ++i) {
+        TToolButton* button = tools->ToolButtons()->Add();
+        button->SetImageIndex(i);
+        button->SetStyle(i == 2 ? tbsSeparator : i == 3 ? tbsCheck : i == 4 ? tbsDropDown : tbsButton);
+        button->SetDown(i == 3);
+        button->SetEnabled(i != 1);
+    }
+    auto* status = new TscStatusBar(form);
+    status->SetParent(form);
+    for (const char16_t* text : {u"Ready", u"Line 1", u"Persian \u0641\u0627\u0631\u0633\u06CC"})
+        status->Panels()->Add()->SetText(text);
+    status->Panels()->Items(0)->SetWidth(120);
+    status->Panels()->Items(1)->SetWidth(90);
+
+    auto* dropper = Place<TscButton>(form, 580, 220, 120, 28);
+    dropper->SetCaption(u"Gallery");
+    TscGalleryMenu* gallery = Gallery(form, images);
+    dropper->SetGalleryMenu(gallery);
+
     ASSERT_TRUE(ShowActive(form));
     Photograph(form, u"hooks-demo-system.png");
     {
@@ -109,7 +175,17 @@ TEST(HooksDemoTest, TheControlsUnderTheSystemAndTheTestStyle)
         EXPECT_NE(fonts->StyleHook(), nullptr);
         EXPECT_NE(upDown->StyleHook(), nullptr);
         EXPECT_NE(rich->StyleHook(), nullptr);
+        EXPECT_NE(cool->StyleHook(), nullptr);
+        EXPECT_NE(tools->StyleHook(), nullptr);
+        EXPECT_NE(status->StyleHook(), nullptr);
+        // The gallery dropped down under its button, as the button's drop-down opens it.
+        gallery->SetControl(dropper);
+        gallery->PopupFromRect(Bounds(dropper->ClientOrigin().X, dropper->ClientOrigin().Y, dropper->Width(),
+                                      dropper->Height()));
+        ASSERT_TRUE(gallery->IsPopupVisible());
+        PressKey(VK_RIGHT); // the first picture hot
         Photograph(form, u"hooks-demo-test-style.png");
+        gallery->Hide();
     }
     delete form;
 }

@@ -9,6 +9,7 @@
 #include "scColorBoxes.h"
 #include "scComboBoxExStyleHook.h"
 #include "scControlsUnit.h"
+#include "scCoolBar.h"
 #include "scFontBoxes.h"
 #include "scFrameBar.h"
 #include "scExtControlsUnit.h"
@@ -21,6 +22,8 @@
 #include "scRichEdit.h"
 #include "scScrollBarStyleHook.h"
 #include "scScrollBox.h"
+#include "scStatusBar.h"
+#include "scToolBar.h"
 #include "scTreeView.h"
 #include "scTreeViewStyleHook.h"
 #include "scUpDownStyleHook.h"
@@ -41,6 +44,9 @@ TEST(StyleHookRegistrationTest, EachWrapperClassFindsItsOwnHook)
         TClass Control;
         TStyleHookClass Hook;
     } cases[] = {
+        {TscStatusBar::StaticClass(), StyleHookClassOf<TscStatusBarStyleHook>()},
+        {TscCoolBar::StaticClass(), StyleHookClassOf<TscCoolBarStyleHook>()},
+        {TscToolBar::StaticClass(), StyleHookClassOf<TscToolBarStyleHook>()},
         {TscMemo::StaticClass(), StyleHookClassOf<TscScrollingStyleHook>()},
         {TscCustomListBox::StaticClass(), StyleHookClassOf<TscListBoxStyleHook>()},
         {TscListBox::StaticClass(), StyleHookClassOf<TscListBoxStyleHook>()},
@@ -63,9 +69,15 @@ TEST(StyleHookRegistrationTest, EachWrapperClassFindsItsOwnHook)
         {TscFrameBar::StaticClass(), StyleHookClassOf<TscScrollBoxStyleHook>()},
         {TscPageViewerPage::StaticClass(), StyleHookClassOf<TscScrollBoxStyleHook>()},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(ToUtf8(c.Control->ClassName()));
-        EXPECT_EQ(TCustomStyleEngine::FindStyleHook(c.Control), c.Hook);
+    // The three units' tables together are exactly these pairs, in this order.
+    std::vector<TStyleHookRegistration> tables = scControlsStyleHooks();
+    for (const auto& more : {scExtControlsStyleHooks(), scModernControlsStyleHooks()})
+        tables.insert(tables.end(), more.begin(), more.end());
+    ASSERT_EQ(tables.size(), std::size(cases));
+    for (size_t i = 0; i < tables.size(); ++i) {
+        SCOPED_TRACE(ToUtf8(cases[i].Control->ClassName()));
+        EXPECT_EQ(tables[i], (TStyleHookRegistration{cases[i].Control, cases[i].Hook}));
+        EXPECT_EQ(TCustomStyleEngine::FindStyleHook(cases[i].Control), cases[i].Hook);
     }
     // Lookups are by the exact class: the framework classes the wrappers extend get no kit hook,
     // and a page keeps its hook without its base class's pair.
@@ -89,7 +101,7 @@ TEST(StyleHookRegistrationTest, PairsComeInTheirOrderGoAtShutDownAndComeBackOnce
         void (*Initialize)();
         void (*Finalize)();
     } units[] = {
-        {"scControls", scControlsStyleHooks(), 15, &scControlsInitialize, &scControlsFinalize},
+        {"scControls", scControlsStyleHooks(), 18, &scControlsInitialize, &scControlsFinalize},
         {"scExtControls", scExtControlsStyleHooks(), 5, &scExtControlsInitialize, &scExtControlsFinalize},
         {"scModernControls", scModernControlsStyleHooks(), 1, &scModernControlsInitialize, &scModernControlsFinalize},
     };

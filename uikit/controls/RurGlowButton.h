@@ -229,6 +229,9 @@ public:
     void SetDoubleClicks(bool value);
     bool IsRotated() const { return FIsRotated; }
     void SetIsRotated(bool value) { FIsRotated = value; }
+    // Set by a ribbon group that places the button in its columns.
+    bool IsOnRibbon() const { return FIsOnRibbon; }
+    void SetIsOnRibbon(bool value) { FIsOnRibbon = value; }
     const String& WideCaption() const { return FWideCaption; }
     void SetWideCaption(const String& value);
     bool StaticButton() const { return FStaticButton; }
@@ -315,6 +318,8 @@ public:
     // Hooks of an owning toolbar: before OnClick, and before the drop-down menu opens.
     void SetOnInternalClick(TNotifyEvent value) { FOnInternalClick = value; }
     void SetOnInternalDropDown(TNotifyEvent value) { FOnInternalDropDown = value; }
+    // Hook of a ribbon group: every key down, before the button's own handling.
+    void SetOnInternalKeyDown(TKeyEvent value) { FOnInternalKeyDown = value; }
     // Set by a quick-access toolbar drawn on glass: smoothed (not ClearType) text and a filled
     // drop-down triangle.
     void SetInternalIsOnGlassQAT(bool value) { Change(FInternalIsOnGlassQAT, value); }
@@ -331,6 +336,8 @@ public:
     void DoDropDown();
     // A click from code: opens the menu of a menu button, toggles a check button, then clicks.
     void InvokeClick();
+    // A click on a menu button drops its menu.
+    virtual bool IsMenuButton() const { return false; }
     // The size the content needs in a toolbar size state.
     TSize ButtonSize(TButtonSizeState state);
     // The key tip, for a ribbon's or toolbar's keyboard mode; the window is made on first use.
@@ -362,7 +369,6 @@ protected:
     virtual void PrepareGlyphBitmap(TBitmap*) {}
     // Given the picture chosen for the state before it is drawn.
     virtual void PreparePicture(TGDIPPicture*) {}
-    virtual bool IsMenuButton() const { return false; }
     virtual bool IsBorderVisible() const { return FBorderStyle == bsSingle; }
     virtual bool IsFocusBorderVisible() const;
     virtual int GetScaledDropDownWidth();
@@ -493,6 +499,7 @@ private:
     bool FInternalIsOnGlassQAT = false;
     std::unique_ptr<TChangeLink> FImageChangeLink, FDisabledImageChangeLink, FHotImageChangeLink;
     TNotifyEvent FOnInternalDropDown;
+    TKeyEvent FOnInternalKeyDown;
     TRujStyle FCompStyle = tsCustom;
     bool FAlwaysShowAccel = false, FDrawSplitLineAlways = false, FUseAppearance = false;
     bool FDoubleClicks = false, FGotDownKey = false, FCheckBeforeAction = false;
@@ -500,6 +507,7 @@ private:
     bool FUsingStyles = false;
     bool FHot = false;
     bool FIsRotated = false;
+    bool FIsOnRibbon = false;
     bool FDesignClicks = false;
     bool FDropDownPress = false;
     // Set by an action link whose checked state or group index the button follows.

@@ -509,6 +509,8 @@ void TRurCustomGlowButton::InvokeClick()
 
 void TRurCustomGlowButton::KeyDown(Word& key, TShiftState shift)
 {
+    if (FOnInternalKeyDown)
+        FOnInternalKeyDown(this, key, shift);
     FGotDownKey = true;
     TCustomControl::KeyDown(key, shift);
     if ((key == VK_RETURN || key == VK_SPACE) && FGroupIndex == 0) {

@@ -7,6 +7,7 @@
 
 #include "Forms.h"
 #include "RurGlowButton_GdiText.h"
+#include "Streams.h"
 
 using namespace RurGDIP;
 using namespace RurGlowButton;
@@ -200,6 +201,39 @@ void DrawImageListItem(HDC dc, TCustomImageList& list, int index, int x, int y)
     params.fStyle = ILD_TRANSPARENT;
     params.fState = ILS_SATURATE;
     ImageList_DrawIndirect(&params);
+}
+
+void DrawImageListGlyph(TGPGraphics& g, TPoint p, TCustomImageList& list, bool enabled, int index)
+{
+    if (list.ColorDepth() == cd32Bit) {
+        // The entry's own alpha survives as an icon.
+        TIcon icon;
+        icon.SetHandle(ImageList_GetIcon(list.Handle(), index, ILD_TRANSPARENT));
+        TMemoryStream stream;
+        icon.SaveToStream(stream);
+        stream.SetPosition(0);
+        TGDIPPicture picture;
+        picture.LoadFromStream(stream);
+        picture.DrawImage(g, p.X, p.Y);
+        return;
+    }
+    const int w = list.Width(), h = list.Height();
+    TBitmap bitmap;
+    bitmap.SetPixelFormat(pf24bit);
+    bitmap.SetSize(w, h);
+    if (enabled)
+        list.Draw(bitmap.Canvas(), 0, 0, index, true);
+    else
+        DrawImageListItem(bitmap.Canvas()->Handle(), list, index, 0, 0);
+    // The bottom-left colour is the entry's background: it stays out, everything else is opaque.
+    TCanvas* canvas = bitmap.Canvas();
+    const TColor key = canvas->Pixels(0, h - 1);
+    TGPBitmap image(w, h, PixelFormat32bppARGB);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            if (const TColor c = canvas->Pixels(x, y); c != key)
+                image.SetPixel(x, y, ColorToARGB(c));
+    g.DrawImageRect(&image, p.X, p.Y, w, h);
 }
 
 // A bitmap leaves out its bottom-left colour; other formats draw as GDI+ decodes them.
@@ -558,7 +592,11 @@ TSize DrawGlowButton(TRurCustomGlowButton* control, TCanvas* canvas, const TRect
     } else if (in.DefaultPicDrawing && !in.OverlappedText && hasGlyph) {
         const int px = hasCaption ? gx : content.Left + (cw - gw) / 2;
         const int py = hasCaption ? gy : face.Top + (ch - gh) / 2;
-        if (!in.EnabledImage && ::IsVistaOrLater())
+        // On the glass quick-access toolbar GDI would leave the glyph see-through.
+        if (control && control->Parent() && control->Parent()->ClassName() == u"TRurQuickAccessToolBar" &&
+            (in.GlassQAT || (GetGlassEnabled() && GetScenicRibbon())))
+            DrawImageListGlyph(g, TPoint{px, py}, *in.Images, in.EnabledImage, in.ImageIndex);
+        else if (!in.EnabledImage && ::IsVistaOrLater())
             DrawImageListItem(canvas->Handle(), *in.Images, in.ImageIndex, px, py);
         else
             in.Images->Draw(canvas, px, py, in.ImageIndex, in.EnabledImage);

@@ -403,7 +403,11 @@ TSize TRurCustomGlowButton::ButtonSize(TButtonSizeState state)
     in.NotesFont = FNotesFont.get();
     in.MeasureOnly = true;
     in.DropDownWidth = FDropDownWidth;
-    TSize size = DrawGlowButton(this, Canvas(), ClientRect(), in);
+    // The button's canvas draws only while it paints; at any other time it measures on a bitmap's.
+    TBitmap measureBitmap;
+    measureBitmap.SetSize(1, 1);
+    TCanvas* canvas = Canvas()->HandleAllocated() ? Canvas() : measureBitmap.Canvas();
+    TSize size = DrawGlowButton(this, canvas, ClientRect(), in);
     size.cx += 3 * FSpacing + 2 * FMarginHorz + 2;
     size.cy += 2 * FSpacing + 2 * FMarginVert;
     if (FDropDownButton) {

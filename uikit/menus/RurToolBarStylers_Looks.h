@@ -112,6 +112,12 @@ struct RibbonLook {
     GroupLook Group;
 };
 
+// What a classic look writes instead when a ribbon pager is registered and the scenic ribbon is off.
+struct PagerVariantLook {
+    GradientLook Dock, Color;
+    QATLook QAT;
+};
+
 // A look of the classic family (Office 2003 to 2010, Windows XP, Vista and 7, Whidbey, Terminal).
 struct ClassicLook {
     TToolBarStyle Style;
@@ -135,6 +141,7 @@ struct ClassicLook {
     ButtonLook Button;
     bool UpdateQAT;
     bool QatSharpCurve;
+    const PagerVariantLook* PagerVariant = nullptr;
 };
 
 TAVIN_ENUM(TFlatFamily, ffWindows8, ffOffice2013, ffOffice2016, ffOffice2019)
@@ -144,9 +151,33 @@ struct FlatFallback {
     TColor Fill, Handle, HandleHot, HandleDown, Border;
 };
 
+// One tone of a flat look's tone sets, written over the base set: a colour of its own or one of the
+// styler's application colours as they are when the tones are made; an empty part keeps the base.
+enum class ToneSource { Fixed, AppButtonColor, AppSelectedColor, AppHoverColor };
+struct ToneColor {
+    ToneSource From = ToneSource::Fixed;
+    TColor Color = clNone;
+    constexpr ToneColor(TColor color) : Color(color) {}
+    constexpr ToneColor(ToneSource from) : From(from) {}
+};
+enum class ToneSet { Buttons, Pager, Tab };
+enum class ToneOf { Background, Foreground, Selected, Hover };
+struct ToneWrite {
+    ToneSet Set;
+    ToneOf Tone;
+    std::optional<ToneColor> Brush, Border, Text;
+};
+
+// The application-button colours Office 2019 Gray and Black hand the pager and then put back.
+struct PagerAppButton {
+    TColor Color, Hover;
+};
+
 // A look of the flat family (Windows 8 and 10, Office 2013 to 2019). S the surface, the handle
 // colours, B the border (Office 2019), the glow base and state colours and text (Office 2016,
-// 2019), the button caption and caption colours, and the fallback without a pager.
+// 2019), the button caption and caption colours, the fallback without a pager; with a pager the
+// tones over the base set, the application colours for the call, and the caption text after the
+// pager's appearances were copied back.
 struct FlatLook {
     TToolBarStyle Style;
     TFlatFamily Family;
@@ -160,6 +191,10 @@ struct FlatLook {
     std::optional<TColor> CaptionText = {}, CaptionTextHot = {};
     bool Dark = false;
     std::optional<FlatFallback> Fallback = {};
+    std::span<const ToneWrite> Tones = {};
+    std::optional<PagerAppButton> AppButton = {};
+    std::optional<TColor> AppTextColor = {};
+    TColor ToneCaptionText = 0, ToneCaptionTextHot = 0;
 };
 
 } // namespace RurToolBarLooks

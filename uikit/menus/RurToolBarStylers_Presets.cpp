@@ -245,6 +245,9 @@ struct ToolBarPresetWriter {
         glow.SetTextColor(clNone);
         glow.SetSystemFont(true);
         s.CompactGlowButtonAppearance()->SetSystemFont(true);
+        // The pager drops the tones of the look before; a flat look hands it new ones.
+        if (IToolBarStylerPager* pager = s.GetFirstPager())
+            pager->ClearOfficeTones();
         glow.SetTextColorChecked(0);
         glow.SetTextColorHot(0);
         glow.SetTextColorDown(0);
@@ -295,6 +298,14 @@ struct ToolBarPresetWriter {
         WriteQAT(*s.QATAppearance(), look.QAT);
         WriteButton(*s.ButtonAppearance(), look.Button);
         s.FQatSharpCurve = look.QatSharpCurve;
+        IToolBarStylerPager* pager = s.GetFirstPager();
+        if (pager && look.PagerVariant && !RurGDIP::GetScenicRibbon()) {
+            WriteGradient(*s.DockColor(), look.PagerVariant->Dock);
+            WriteGradient(*s.Color(), look.PagerVariant->Color);
+            WriteQAT(*s.QATAppearance(), look.PagerVariant->QAT);
+        }
+        if (pager && look.UpdateQAT)
+            pager->UpdateQAT();
     }
 
     static void WritePagerCaption(S& s, const PagerCaptionLook& look)
@@ -349,8 +360,12 @@ struct ToolBarPresetWriter {
             s.SetRoundEdges(false);
             WriteSquareGlow(s, look);
         }
-        // Without a ribbon pager the flat looks keep fallback fills; a pager derives its own.
-        if (look.Fallback) {
+        // A ribbon pager derives its own look from the tones; without one the look keeps fallback
+        // fills.
+        IToolBarStylerPager* pager = s.GetFirstPager();
+        if (pager) {
+            HandTones(s, *pager, look);
+        } else if (look.Fallback) {
             WriteFills(s, look.Fallback->Fill, look.DockSteps, look.ColorSteps);
             WriteHandle(s, look.Fallback->Handle, look.Fallback->HandleHot, look.Fallback->HandleDown);
             s.SetBorderColor(look.Fallback->Border);
@@ -358,6 +373,123 @@ struct ToolBarPresetWriter {
         if (office2016Or2019)
             WriteOfficeGlow(s, look);
         s.FRujStyle = look.Family == ffWindows8 ? tsWindows8 : RecordedStyle(look.Style);
+        if (pager)
+            CopyBackFromPager(s, *pager, look);
+    }
+
+    static TColor ToneValue(const ToneColor& colour, const TAppColor& app)
+    {
+        switch (colour.From) {
+        case ToneSource::AppButtonColor:
+            return app.AppButtonColor();
+        case ToneSource::AppSelectedColor:
+            return app.SelectedColor();
+        case ToneSource::AppHoverColor:
+            return app.HoverColor();
+        case ToneSource::Fixed:
+            break;
+        }
+        return colour.Color;
+    }
+
+    static void WriteTone(TOfficeTones& tones, const ToneWrite& write, const TAppColor& app)
+    {
+        TColorTones& set = write.Set == ToneSet::Buttons ? tones.Buttons : write.Set == ToneSet::Pager ? tones.Pager : tones.Tab;
+        TColorTone& tone = write.Tone == ToneOf::Background   ? set.Background
+                           : write.Tone == ToneOf::Foreground ? set.Foreground
+                           : write.Tone == ToneOf::Selected   ? set.Selected
+                                                              : set.Hover;
+        if (write.Brush)
+            tone.BrushColor = ToneValue(*write.Brush, app);
+        if (write.Border)
+            tone.BorderColor = ToneValue(*write.Border, app);
+        if (write.Text)
+            tone.TextColor = ToneValue(*write.Text, app);
+    }
+
+    // The look's tones over the light base set, with the application colours they go with, to the
+    // pager. Office 2019 Gray and Black lend the pager application-button colours of their own and
+    // put the styler's back afterwards; every other change to the application colours stays.
+    static void HandTones(S& s, IToolBarStylerPager& pager, const FlatLook& look)
+    {
+        TAppColor& app = *s.AppColor();
+        std::optional<TColor> buttonsForeground;
+        if (look.Style == bsOffice2019White) {
+            if (app.AppButtonColor() == 0xFFFFFF || app.AppButtonColor() == clNone) {
+                app.SetAppButtonColor(0xFFAC3C);
+                app.SetAppButtonHoverColor(0xE29E00);
+                app.SetHoverColor(0xF7E6CD);
+                app.SetHoverBorderColor(0xE7BE7A);
+                app.SetSelectedColor(0xE7BE7A);
+                app.SetSelectedBorderColor(0xE7BE7A);
+                buttonsForeground = 0xD1B9A5;
+            } else {
+                buttonsForeground = app.HoverColor();
+            }
+        }
+        TColorTones base;
+        CreateMetroTones(true, 0xFFFFFF, 0, base);
+        TOfficeTones tones{base, base, base, &app};
+        for (const ToneWrite& write : look.Tones)
+            WriteTone(tones, write, app);
+        if (buttonsForeground)
+            tones.Buttons.Foreground.BrushColor = tones.Buttons.Foreground.BorderColor = *buttonsForeground;
+        std::optional<PagerAppButton> saved;
+        if (look.AppButton) {
+            saved = PagerAppButton{app.AppButtonColor(), app.AppButtonHoverColor()};
+            app.SetAppButtonColor(look.AppButton->Color);
+            app.SetAppButtonHoverColor(look.AppButton->Hover);
+        }
+        if (look.Family == ffWindows8) {
+            app.SetHoverColor(0xF7EFE8);
+            app.SetHoverBorderColor(0xF9CEA4);
+            app.SetSelectedColor(0xF7E0C9);
+            app.SetSelectedBorderColor(0xE4A262);
+        } else {
+            app.SetHoverBorderColor(app.HoverColor());
+            app.SetSelectedBorderColor(app.SelectedColor());
+        }
+        if (look.AppTextColor)
+            app.SetTextColor(*look.AppTextColor);
+        const TGroupStyle group = look.Family == ffWindows8    ? gsWindows8
+                                  : look.Family == ffOffice2019 ? gsOffice2019
+                                                                : gsOffice2013;
+        pager.SetOfficeTones(tones, group);
+        if (saved) {
+            app.SetAppButtonColor(saved->Color);
+            app.SetAppButtonHoverColor(saved->Hover);
+        }
+    }
+
+    // The pager's derived appearances become the styler's, and the toolbar and caption fills take
+    // the derived page colour.
+    static void CopyBackFromPager(S& s, const IToolBarStylerPager& pager, const FlatLook& look)
+    {
+        const TOfficeToneAppearances* from = pager.OfficeToneAppearances();
+        if (!from)
+            return;
+        s.PageAppearance()->Assign(from->PageAppearance);
+        s.TabAppearance()->Assign(from->TabAppearance);
+        s.GroupAppearance()->Assign(from->GroupAppearance);
+        s.CaptionAppearance()->Assign(from->CaptionAppearance);
+        s.GlowButtonAppearance()->Assign(from->GlowButtonAppearance);
+        s.PagerCaption()->Assign(from->PagerCaption);
+        s.ContainerAppearance()->Assign(from->ContainerAppearance);
+        const TColor page = s.PageAppearance()->Color();
+        for (TVistaGradientBackground* fill : {s.Color(), s.ColorHot()})
+            WriteBackground(*fill, BackgroundLook{GradientLook{page, clNone, fill->Direction(), 0},
+                                                  MirrorLook{page, clNone, page, clNone}});
+        if (look.Style != bsOffice2013White) {
+            s.SetBorderColor(page);
+            s.SetBorderColorHot(page);
+        }
+        TCaptionAppearance& caption = *s.CaptionAppearance();
+        caption.SetCaptionColor(page);
+        caption.SetCaptionColorTo(clNone);
+        caption.SetCaptionColorHot(page);
+        caption.SetCaptionColorHotTo(page);
+        caption.SetCaptionTextColor(look.ToneCaptionText);
+        caption.SetCaptionTextColorHot(look.ToneCaptionTextHot);
     }
 
     static void WriteFills(S& s, TColor fill, int dockSteps, int colorSteps)

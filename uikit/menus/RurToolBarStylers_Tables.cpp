@@ -94,6 +94,13 @@ constexpr ButtonLook MakeButton(TColor color, TColor colorTo, TColor hot, TColor
     return ButtonLook{color, colorTo, down, downTo, hot, hotTo, down, hot, border, border, border};
 }
 
+// Windows 7 beside a ribbon pager that is not scenic: lighter blue fills and quick-access toolbar.
+constexpr PagerVariantLook kWindows7BesidePager{
+    .Dock = {0xFCDBC1, 0xFCDBC1, gdHorizontal, 128},
+    .Color = {0xFCEBDC, 0xFCDBC1, gdVertical, 16},
+    .QAT = {0xFCEBDC, 0xFCDBC1, 0xCEA27D, 0xFCDBC1, 0xFCDBC1, 0xFCDBC1},
+};
+
 constexpr ClassicLook kClassicLooks[] = {
     {.Style = bsOffice2003Blue,
      .Dock = {0xF5BFA0, 0xFADAC4, gdHorizontal, 128},
@@ -260,7 +267,7 @@ constexpr ClassicLook kClassicLooks[] = {
      .PagerCaption = {0xF5E9DF, 0xEEDFD2, 0xE8D6C7, 0xF5E9DF, 0xD2BFB2},
      .QAT = {0xF5E9DF, 0xF5E9DF, 0xD2BFB2, 0xF5E9DF, 0xF5E9DF, 0xD2BFB2},
      .Button = MakeButton(clNone, clNone, 0xFFFDF9, 0xFEF2DC, 0xFCEFD5, 0xFCE2B4, 0xD9B25F), .UpdateQAT = false,
-     .QatSharpCurve = false},
+     .QatSharpCurve = false, .PagerVariant = &kWindows7BesidePager},
     {.Style = bsTerminal,
      .Dock = {clBtnFace, clBtnFace, gdHorizontal, 128},
      .Color = {{clBtnFace, clBtnFace, gdVertical, 16}, {clBtnFace, clBtnFace, clBtnFace, clBtnFace}},
@@ -327,54 +334,157 @@ constexpr ClassicLook kClassicLooks[] = {
      .QatSharpCurve = false},
 };
 
+// The tones each flat look writes over the base set before it hands them to the ribbon pager.
+constexpr auto kKeep = std::nullopt;
+constexpr ToneSource kAppButton = ToneSource::AppButtonColor, kAppSelected = ToneSource::AppSelectedColor,
+                     kAppHover = ToneSource::AppHoverColor;
+using enum ToneSet;
+using enum ToneOf;
+
+constexpr ToneWrite kWindows8Tones[] = {
+    {Pager, Background, 0xFFFFFF, kKeep, kKeep},
+    {Tab, Hover, 0xFFFDFD, 0xECECEB, 0},
+    {Tab, Selected, 0xC0C0C0, 0xC0C0C0, 0},
+    {Tab, Background, 0xF7F6F5, 0xDCDBDA, kKeep},
+};
+constexpr ToneWrite kOffice2013WhiteTones[] = {
+    {Pager, Background, 0xFFFFFF, kKeep, kKeep},
+    {Tab, Hover, 0xFFFFFF, 0xFFFFFF, 0},
+    {Tab, Selected, 0xC0C0C0, 0xC0C0C0, 0xFF0000},
+    {Tab, Background, 0xFFFFFF, 0xC0C0C0, 0x666666},
+};
+constexpr ToneWrite kOffice2013LightGrayTones[] = {
+    {Pager, Background, 0xF1F1F1, kKeep, kKeep},
+    {Tab, Hover, 0xFAFAFA, 0xFAFAFA, 0xFF0000},
+    {Tab, Selected, 0xC0C0C0, 0xC0C0C0, 0xFF0000},
+    {Tab, Background, 0xFAFAFA, 0xC0C0C0, kKeep},
+};
+constexpr ToneWrite kOffice2013GrayTones[] = {
+    {Pager, Background, 0xDEDEDE, kKeep, kKeep},
+    {Tab, Hover, 0xF3F3F3, 0xF3F3F3, 0xFF0000},
+    {Tab, Selected, 0xC0C0C0, 0xC0C0C0, 0xFF0000},
+    {Tab, Background, 0xF3F3F3, 0xC0C0C0, kKeep},
+};
+constexpr ToneWrite kOffice2016WhiteTones[] = {
+    {Pager, Background, kAppButton, kKeep, kKeep},
+    {Tab, Hover, 0xF2E1D5, clNone, 0},
+    {Tab, Selected, 0xFFFFFF, 0xD4D4D4, kAppButton},
+    {Tab, Background, 0xFFFFFF, 0xD4D4D4, 0xFFFFFF},
+};
+constexpr ToneWrite kOffice2016GrayTones[] = {
+    {Buttons, Background, kKeep, kKeep, clWindowText},
+    {Pager, Background, 0x444444, kKeep, kKeep},
+    {Tab, Hover, 0xB2B2B2, 0xB2B2B2, 0xF0F0F0},
+    {Tab, Selected, 0xB2B2B2, 0xB2B2B2, 0x262626},
+    {Tab, Background, 0xB2B2B2, 0x444444, 0xF0F0F0},
+};
+constexpr ToneWrite kOffice2016BlackTones[] = {
+    {Buttons, Background, kKeep, kKeep, 0xDADADA},
+    {Pager, Background, 0x252525, kKeep, kKeep},
+    {Tab, Hover, 0x262626, 0x262626, 0xFFFFFF},
+    {Tab, Selected, 0x363636, 0x4D4D4D, 0xFFFFFF},
+    {Tab, Background, 0x363636, 0x4E4E4E, 0xDADADA},
+};
+// The buttons' foreground brush and border follow the application colours (see the writer).
+constexpr ToneWrite kOffice2019WhiteTones[] = {
+    {Buttons, Background, 0xFFFFFF, 0xFFFFFF, 0x444648},
+    {Buttons, Foreground, kKeep, kKeep, 0x444648},
+    {Buttons, Selected, kAppSelected, kAppSelected, 0x444648},
+    {Buttons, Hover, kAppHover, kAppHover, 0x444648},
+    {Pager, Background, 0xFFFFFF, 0xFFFFFF, kKeep},
+    {Pager, Foreground, 0xFFFFFF, 0xFFFFFF, kKeep},
+    {Tab, Foreground, 0xFFFFFF, 0xC4C6C8, 0x444648},
+    {Tab, Hover, 0xF8F9FA, 0xF8F9FA, kAppButton},
+    {Tab, Selected, 0xFFFFFF, 0xFFFFFF, 0x444648},
+    {Tab, Background, 0xFFFFFF, 0xFFFFFF, 0x444648},
+};
+constexpr TColor kGray2019 = 0xB8BBBE;
+constexpr ToneWrite kOffice2019GrayTones[] = {
+    {Buttons, Background, kGray2019, kGray2019, 0x232425},
+    {Buttons, Foreground, 0x939597, 0x939597, 0x232425},
+    {Buttons, Selected, 0x86888A, 0x86888A, 0x232425},
+    {Buttons, Hover, 0x939597, 0x939597, 0x232425},
+    {Pager, Background, 0x444444, 0x444444, 0x232425},
+    {Pager, Foreground, kGray2019, kGray2019, kKeep},
+    {Tab, Foreground, kGray2019, 0xC4C6C8, 0x444648},
+    {Tab, Hover, 0xC4C6C8, 0xC4C6C8, 0x1E1F20},
+    {Tab, Selected, kGray2019, kGray2019, 0x232425},
+    {Tab, Background, 0x444444, 0x444444, 0x232425},
+};
+constexpr ToneWrite kOffice2019BlackTones[] = {
+    {Buttons, Background, 0x303132, 0x303132, 0xFFFFFF},
+    {Buttons, Foreground, 0x444648, 0x444648, 0xFFFFFF},
+    {Buttons, Selected, 0x5C5E60, 0x5C5E60, 0xFFFFFF},
+    {Buttons, Hover, 0x444648, 0x444648, 0xFFFFFF},
+    {Pager, Background, 0x0A0A0A, 0x0A0A0A, 0xFFFFFF},
+    {Pager, Foreground, 0x303132, 0x303132, kKeep},
+    {Tab, Foreground, 0x303132, 0x444648, 0xFFFFFF},
+    {Tab, Hover, 0x444648, 0x444648, 0xFFFFFF},
+    {Tab, Selected, 0x303132, 0x303132, 0xFFFFFF},
+    {Tab, Background, 0x0A0A0A, 0x0A0A0A, 0xFFFFFF},
+};
+
 constexpr FlatLook kFlatLooks[] = {
     {.Style = bsWindows8, .Family = ffWindows8, .Surface = 0xF7F6F5, .Handle = 0xECECEB, .HandleHot = 0xF7EFE8,
-     .HandleDown = 0xF7E0C9, .DockSteps = 128, .ColorSteps = 64},
+     .HandleDown = 0xF7E0C9, .DockSteps = 128, .ColorSteps = 64,
+     .Tones = kWindows8Tones},
     {.Style = bsOffice2013White, .Family = ffOffice2013, .Surface = 0xFFFFFF, .Handle = 0xC0C0C0,
      .HandleHot = 0xC0C0C0, .HandleDown = 0xA0A0A0, .DockSteps = 128, .ColorSteps = 64,
-     .Fallback = FlatFallback{0xFFFFFF, 0xC0C0C0, 0x808080, 0x808080, 0xC0C0C0}},
+     .Fallback = FlatFallback{0xFFFFFF, 0xC0C0C0, 0x808080, 0x808080, 0xC0C0C0},
+     .Tones = kOffice2013WhiteTones},
     {.Style = bsOffice2013LightGray, .Family = ffOffice2013, .Surface = 0xFAFAFA, .Handle = 0xC0C0C0,
      .HandleHot = 0xC0C0C0, .HandleDown = 0xA0A0A0, .DockSteps = 128, .ColorSteps = 64,
-     .Fallback = FlatFallback{0xFAFAFA, 0x808080, 0x707070, 0x808080, 0x808080}},
+     .Fallback = FlatFallback{0xFAFAFA, 0x808080, 0x707070, 0x808080, 0x808080},
+     .Tones = kOffice2013LightGrayTones},
     {.Style = bsOffice2013Gray, .Family = ffOffice2013, .Surface = 0xF3F3F3, .Handle = 0xC0C0C0,
      .HandleHot = 0xC0C0C0, .HandleDown = 0xA0A0A0, .DockSteps = 128, .ColorSteps = 64,
-     .Fallback = FlatFallback{0xC0C0C0, 0x808080, 0x707070, 0x808080, 0x808080}},
+     .Fallback = FlatFallback{0xC0C0C0, 0x808080, 0x707070, 0x808080, 0x808080},
+     .Tones = kOffice2013GrayTones, .ToneCaptionText = 0xFFFFFF, .ToneCaptionTextHot = 0xFFFFFF},
     {.Style = bsWindows10, .Family = ffWindows8, .Surface = 0xF7F6F5, .Handle = 0xECECEB, .HandleHot = 0xF7EFE8,
-     .HandleDown = 0xF7E0C9, .DockSteps = 128, .ColorSteps = 64},
+     .HandleDown = 0xF7E0C9, .DockSteps = 128, .ColorSteps = 64,
+     .Tones = kWindows8Tones},
     {.Style = bsOffice2016White, .Family = ffOffice2016, .Surface = 0xFFFFFF, .Handle = 0xFFFFFF,
      .HandleHot = 0xF2E1D5, .HandleDown = 0xE3BDA3, .DockSteps = 128, .ColorSteps = 64,
      .GlowBase = {0xFFFFFF, clNone, clNone, clNone, 0xD4D4D4}, .GlowHot = 0xF2E1D5, .GlowDown = 0xE3BDA3,
      .GlowChecked = 0xF2D5C2, .GlowText = clNone, .GlowTextChecked = 0x505050, .GlowTextHot = 0x505050,
-     .GlowTextDown = 0x505050, .Fallback = FlatFallback{0xFFFFFF, 0xFFFFFF, 0xF2E1D5, 0xE3BDA3, 0xD4D4D4}},
+     .GlowTextDown = 0x505050, .Fallback = FlatFallback{0xFFFFFF, 0xFFFFFF, 0xF2E1D5, 0xE3BDA3, 0xD4D4D4},
+     .Tones = kOffice2016WhiteTones},
     {.Style = bsOffice2016Gray, .Family = ffOffice2016, .Surface = 0xB2B2B2, .Handle = 0xB2B2B2,
      .HandleHot = 0xF2E1D5, .HandleDown = 0xE3BDA3, .DockSteps = 128, .ColorSteps = 64,
      .GlowBase = {0xB2B2B2, clNone, 0xB2B2B2, clNone, 0x444444}, .GlowHot = 0xF2E1D5, .GlowDown = 0xE3BDA3,
      .GlowChecked = 0xF2D5C2, .GlowText = clWindowText, .GlowTextChecked = 0x424242, .GlowTextHot = 0x424242,
-     .GlowTextDown = 0x424242, .Fallback = FlatFallback{0xB2B2B2, 0xB2B2B2, 0xF2E1D5, 0xE3BDA3, 0x444444}},
+     .GlowTextDown = 0x424242, .Fallback = FlatFallback{0xB2B2B2, 0xB2B2B2, 0xF2E1D5, 0xE3BDA3, 0x444444},
+     .Tones = kOffice2016GrayTones},
     {.Style = bsOffice2016Black, .Family = ffOffice2016, .Surface = 0x363636, .Handle = 0x363636,
      .HandleHot = 0x6A6A6A, .HandleDown = 0x444444, .DockSteps = 128, .ColorSteps = 64,
      .GlowBase = {0x363636, 0x363636, 0x363636, 0x363636, 0x444444}, .GlowHot = 0x6A6A6A, .GlowDown = 0x444444,
      .GlowChecked = 0x575757, .GlowText = 0xA6A6A6, .GlowTextChecked = 0xC8C8C8, .GlowTextHot = 0xA6A6A6,
      .GlowTextDown = 0xA6A6A6, .ButtonText = 0xFFFFFF, .ButtonTextHot = 0xFFFFFF, .ButtonTextDown = 0xFFFFFF,
-     .Dark = true, .Fallback = FlatFallback{0x363636, 0x363636, 0x6A6A6A, 0x444444, 0x4E4E4E}},
+     .Dark = true, .Fallback = FlatFallback{0x363636, 0x363636, 0x6A6A6A, 0x444444, 0x4E4E4E},
+     .Tones = kOffice2016BlackTones, .ToneCaptionText = 0xFFFFFF, .ToneCaptionTextHot = 0xFFFFFF},
     {.Style = bsOffice2019White, .Family = ffOffice2019, .Surface = 0xFFFFFF, .Handle = 0xFFFFFF,
      .HandleHot = 0xF2E1D5, .HandleDown = 0xE3BDA3, .DockSteps = 1, .ColorSteps = 64, .Border = 0xC4C6C8,
      .GlowBase = {0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF}, .GlowHot = 0xF2E1D5, .GlowDown = 0xE3BDA3,
      .GlowChecked = 0xF2E1D5, .GlowText = 0x444648, .GlowTextChecked = 0x3B3B3B, .GlowTextHot = 0x444648,
      .GlowTextDown = 0x444648, .ButtonText = 0x444648, .ButtonTextHot = 0x444648, .CaptionText = 0x444648,
-     .CaptionTextHot = 0x444648},
+     .CaptionTextHot = 0x444648,
+     .Tones = kOffice2019WhiteTones, .AppTextColor = 0x262626, .ToneCaptionText = 0x232425},
     {.Style = bsOffice2019Gray, .Family = ffOffice2019, .Surface = 0xB8BBBE, .Handle = 0xB8BBBE,
      .HandleHot = 0x939597, .HandleDown = 0x86888A, .DockSteps = 128, .ColorSteps = 64, .Border = 0x444444,
      .GlowBase = {0xB8BBBE, clNone, 0xB8BBBE, clNone, 0xB8BBBE}, .GlowHot = 0x939597, .GlowDown = 0x86888A,
      .GlowChecked = 0x939597, .GlowText = 0x232425, .GlowTextChecked = 0x1E1F20, .GlowTextHot = 0x1E1F20,
      .GlowTextDown = 0x232425, .ButtonText = 0x232425, .ButtonTextHot = 0x1E1F20, .CaptionText = 0x232425,
-     .CaptionTextHot = 0x1E1F20},
+     .CaptionTextHot = 0x1E1F20,
+     .Tones = kOffice2019GrayTones, .AppButton = PagerAppButton{kGray2019, 0xC4C6C8},
+     .AppTextColor = 0xFFFFFF},
     {.Style = bsOffice2019Black, .Family = ffOffice2019, .Surface = 0x3B3B3B, .Handle = 0x3B3B3B,
      .HandleHot = 0x444648, .HandleDown = 0x5C5E60, .DockSteps = 1, .ColorSteps = 1, .Border = 0x0A0A0A,
      .GlowBase = {0x3B3B3B, 0x3B3B3B, 0x3B3B3B, 0x3B3B3B, 0x3B3B3B}, .GlowHot = 0x444648, .GlowDown = 0x5C5E60,
      .GlowChecked = 0x444648, .GlowText = 0xFFFFFF, .GlowTextChecked = 0xFFFFFF, .GlowTextHot = 0xFFFFFF,
      .GlowTextDown = 0xFFFFFF, .ButtonText = 0xFFFFFF, .ButtonTextHot = 0xFFFFFF, .ButtonTextDown = 0xFFFFFF,
-     .CaptionText = 0xFFFFFF, .CaptionTextHot = 0xFFFFFF, .Dark = true},
+     .CaptionText = 0xFFFFFF, .CaptionTextHot = 0xFFFFFF, .Dark = true,
+     .Tones = kOffice2019BlackTones, .AppButton = PagerAppButton{0x303132, 0x444648},
+     .AppTextColor = 0xFFFFFF, .ToneCaptionText = 0xFFFFFF, .ToneCaptionTextHot = 0xFFFFFF},
 };
 
 } // namespace

@@ -165,6 +165,7 @@ int TRurPage::AddRurToolBar(TRurToolBar* toolBar)
     const int index = FRurToolBars.Add(toolBar);
     if (toolBar->Parent() != this)
         toolBar->SetParent(this);
+    toolBar->SetPropertiesLoaded(true);
     if (!loading && !toolBar->ToolBarStyler())
         toolBar->SetParentStyler(true);
     ArrangeToolBars();

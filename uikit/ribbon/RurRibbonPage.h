@@ -2,7 +2,7 @@
 // One page of the ribbon: the window below the tab row that holds the page's toolbars (its groups)
 // side by side, scrolls them when they do not fit, paints the page background in the pager's
 // colours and keeps the data of its tab (caption, image, hint, key tip, glow state, measured
-// widths). Also the caption-band settings of the pager and the small scroll range both use.
+// widths). Also the caption-band settings of the pager.
 //
 // Sources: RurRibbonPage.cpp (list, parent rules, arranging, tab data), RurRibbonPageScroll.cpp
 // (toolbar scrolling), RurRibbonPagePaint.cpp (painting, tab glow).
@@ -15,30 +15,14 @@
 #include "RurGlowButton_KeyTip.h"
 #include "RurHintInfo.h"
 #include "RurToolBar_Lists.h"
+#include "RurTabScroller.h"
+#include "RurToolBar_RibbonHost.h"
 
 class TRurToolBar;
 
 class TRurCustomToolBar;
 class TRurToolBarPager;
 class TRurPageScrollButton;
-
-// Min/Max/Position of a scrolled row (tabs of the pager, toolbars of a page).
-class TATBTabScroller {
-public:
-    int Min() const { return FMin; }
-    int Max() const { return FMax; }
-    int Position() const { return FPosition; }
-    void SetMin(int value) { FMin = value; }
-    void SetMax(int value) { FMax = value; }
-    void SetPosition(int value) { FPosition = value; }
-    bool CanGoBack() const { return FPosition > FMin; }
-    bool CanGoForward() const { return FPosition < FMax; }
-    bool Visible() const { return FMax > FMin; }
-    void Reset() { FMin = FMax = FPosition = 0; }
-
-private:
-    int FMin = 0, FMax = 0, FPosition = 0;
-};
 
 // The pager's caption band: whether it shows, its height, text and indents.
 class TRurPageCaption : public TPersistent {
@@ -83,7 +67,7 @@ private:
     bool FHeightUpdate = false;
 };
 
-class TRurPage : public TCustomControl {
+class TRurPage : public TCustomControl, public IRibbonGroupHost {
     TAVIN_PUBLISHED_CLASS(TRurPage, TCustomControl)
 public:
     // The tab's glow: fading in under the mouse, pressed, or none. Kept in the class until the
@@ -188,6 +172,21 @@ public:
     {
         return FShortCutHint && FShortCutHint->HandleAllocated() && IsWindowVisible(FShortCutHint->Handle());
     }
+
+    // ---- What the page's groups ask of the ribbon (RurRibbonPageGroupHost.cpp) ------------------
+    bool PagerLook(TRujStyle& look) const override;
+    void UpdateAllToolBars() override;
+    bool HasPager() const override { return FRurToolBarPager != nullptr; }
+    bool ToolBarKeyTipsShowing() const override { return FToolBarShortCutShowing; }
+    String ShortCutChars() const override { return FShortCutChars; }
+    void SetShortCutChars(const String& value) override { FShortCutChars = value; }
+    bool HasPageKeyTip() const override { return FShortCutHint != nullptr; }
+    void ShowToolBarKeyTips() override;
+    void HideToolBarKeyTips() override;
+    bool SelectToolBarShortCut() override;
+    void ShowTabKeyTips() override;
+    bool FocusPagerByKey() override;
+    void ToolBarsSortedByLeft(TDbgList& list) const override { GetToolBarsSortedByLeft(list); }
 
 protected:
     friend class TRurToolBarPager;

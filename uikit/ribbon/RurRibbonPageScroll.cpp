@@ -41,9 +41,8 @@ int TRurPage::VisibleToolBarCount() const
 
 bool TRurPage::AllToolBarsCompact() const
 {
-    // Toolbars have no compact form yet, so only hidden ones count.
     for (int i = 0; i < FRurToolBars.Count(); ++i)
-        if (FRurToolBars.Item<TControl>(i)->Visible())
+        if (auto* toolBar = FRurToolBars.Item<TRurToolBar>(i); toolBar->Visible() && !toolBar->IsCompact())
             return false;
     return true;
 }
@@ -55,7 +54,8 @@ TRurPageScrollButton* TRurPage::EnsureScrollButton(bool left)
         button = new TRurPageScrollButton(this);
         button->SetAlign(left ? alLeft : alRight);
         button->SetWidth(static_cast<int>(Round(12 * DPIScale)));
-        button->SetArrow(left ? saLeft : saRight);
+        button->SetScrollArrow(left ? saLeft : saRight);
+        button->SetButtonPosition(left ? bpLeft : bpRight);
         button->SetOnClick(left ? MakeHandler<&TRurPage::ScrollToolBarsLeft>(this)
                                 : MakeHandler<&TRurPage::ScrollToolBarsRight>(this));
         button->SetParent(this);

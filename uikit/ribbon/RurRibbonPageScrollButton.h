@@ -1,10 +1,12 @@
 #pragma once
 // The small arrow button at either end of a scrolled row (the pager's tabs, a page's toolbars):
-// a press clicks at once and repeats while held, first after 400 ms and then every 100 ms.
+// a Vista-style body in the glow-button colours of its state, a solid triangle, and auto-repeat:
+// a press clicks on release, and while held after 400 ms and then every 100 ms.
 #include <memory>
 
 #include "Controls.h"
 #include "Timers.h"
+#include "RurGlowButton.h"
 #include "RurVistaGlyphButton.h"  // TScrollArrow: one enumeration for the ribbon's arrows
 
 class TRurPageScrollButton : public TCustomControl {
@@ -13,26 +15,50 @@ public:
     explicit TRurPageScrollButton(TComponent* owner);
     ~TRurPageScrollButton() override;
 
-    TScrollArrow Arrow() const { return FArrow; }
-    void SetArrow(TScrollArrow value);
-    TNotifyEvent OnClick() const { return FOnClick; }
-    void SetOnClick(TNotifyEvent value) { FOnClick = value; }
-    // The face: normal, hot and pressed fill, and the border.
-    void SetFaceColors(TColor color, TColor hot, TColor down, TColor border);
-    bool Down() const { return FDown; }
+    void WndProc(TMessage& message) override;
+
+    TGlowButtonAppearance* Appearance() const { return FAppearance.get(); }
+    void SetAppearance(TGlowButtonAppearance* value) { FAppearance->Assign(value); }
+    TScrollArrow ScrollArrow() const { return FScrollArrow; }
+    // Stores and repaints even an unchanged value; only left and right arrows are drawn.
+    void SetScrollArrow(TScrollArrow value);
+    TButtonPosition ButtonPosition() const { return FButtonPosition; }
+    // Which corners are rounded; takes effect at the next paint.
+    void SetButtonPosition(TButtonPosition value) { FButtonPosition = value; }
+    // At rest the parent's background shows under the button.
+    bool Transparent() const { return FTransparent; }
+    void SetTransparent(bool value) { FTransparent = value; }
+    bool RepeatClick() const { return FRepeatClick; }
+    void SetRepeatClick(bool value) { FRepeatClick = value; }
+    bool MouseInControl() const { return FMouseEnter; }
+    bool MousePressed() const { return FMouseDown; }
 
 protected:
     void Paint() override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
-    void WndProc(TMessage& message) override;
 
 private:
-    void RepeatTick(TObject* sender);
+    void AppearanceChanged(TObject*);
+    void MouseEntered();
+    void MouseLeft();
+    void RepeatTick(TObject*);
+    void StopRepeat();
+    TGlowStateColors StateColors() const;
+    void PaintArrow(TColor border);
+    // The parent's painting under the clip rectangle (button coordinates).
+    void PaintParentBackground(const TRect& clip);
+    void RepairCorners();
 
-    TScrollArrow FArrow = saLeft;
-    TNotifyEvent FOnClick;
-    std::unique_ptr<TTimer> FRepeatTimer;
-    bool FDown = false, FHot = false;
-    TColor FColor = clBtnFace, FColorHot = clWhite, FColorDown = clSilver, FBorderColor = clGray;
+    bool FMouseEnter = false;
+    std::unique_ptr<TGlowButtonAppearance> FAppearance;
+    bool FTransparent = false;
+    TButtonPosition FButtonPosition = bpStandalone;
+    bool FMouseDown = false;
+    TScrollArrow FScrollArrow = saLeft;
+    // Made at the first press; runs only between press and release.
+    TTimer* FRepeatTimer = nullptr;
+    Cardinal FInitRepeatPause = 400;
+    Cardinal FRepeatPause = 100;
+    bool FRepeatClick = true;
 };

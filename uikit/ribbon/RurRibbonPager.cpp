@@ -5,6 +5,7 @@
 #include "Forms.h"
 #include "Math.h"
 #include "Messages.h"
+#include "RurQuickAccessToolBar.h"
 #include "RurRibbonPageScrollButton.h"
 #include "RurStyleIF.h"
 #include "RurToolBar_Messages.h"
@@ -281,6 +282,10 @@ void TRurToolBarPager::WndProc(TMessage& message)
     case WM_ERASEBKGND:
         message.Result = 1;
         return;
+    case CM_CONTROLCHANGE:
+        TCustomControl::WndProc(message);
+        ControlListChanged(reinterpret_cast<TControl*>(message.WParam), message.LParam != 0);
+        return;
     case WM_NCHITTEST:
         TCustomControl::WndProc(message);
         if (message.Result == HTCLIENT) {
@@ -349,6 +354,8 @@ void TRurToolBarPager::UpdateLayout()
     UpdateCaptionButtons(false);
     UpdateHelpButton();
     UpdateExpandCollapseButtonPosition();
+    if (FQuickAccessToolBar)
+        FQuickAccessToolBar->UpdateLayout();
 }
 
 void TRurToolBarPager::TabSettingsChanged(TObject*)
@@ -636,6 +643,8 @@ TRect TRurToolBarPager::GetPageRect() const
     r.Left += b + FPageLeftMargin;
     r.Right -= b + FPageRightMargin;
     r.Bottom -= b + 1;
+    if (ShowQATBelow())
+        r.Bottom -= GetQATHeight();
     if (FIsAeroVista && Win7ScenicRibbon() && IsGlassActive())
         ++r.Bottom;
     if (FItones) {

@@ -29,6 +29,8 @@
 class TCustomRurToolBarStyler;
 class TRurToolBarOfficeStyler;
 class TRurPageScrollButton;
+class TRurCustomQuickAccessToolBar;
+class TMinimizedRibbonWindow;
 
 // The unit-wide ribbon heights the toolbar unit shares: the scaled tab height and the scaled
 // caption height (26 at 96 DPI).
@@ -67,14 +69,6 @@ protected:
 TAVIN_ENUM(TCaptionButton, cbClose, cbMinimize, cbMaximize)
 using TCaptionButtons = TSet<TCaptionButton>;
 
-// The colours an Office look hands to the ribbon: tones of its buttons, its tab row and its pager,
-// and the application colours.
-struct TOfficeTones {
-    TColorTones Buttons, Tab, Pager;
-    const TAppColor* App = nullptr;
-};
-
-
 
 // What the glass (Aero) caption decision asks of the system; tests put their own answers in.
 struct TRibbonGlassProbes {
@@ -94,7 +88,7 @@ bool RibbonGlassAvailable();
 int GlassCaptionButtonsWidth(bool designing, int major, int minor, bool forRegion);
 std::array<TPoint, 7> GlassRegionPolygon(int width, int height, int buttonsWidth, int buttonsHeight);
 
-class TRurToolBarPager : public TCustomControl, public IToolBarStylerClient, public IRujStyleEx, public IRujTones {
+class TRurToolBarPager : public TCustomControl, public IToolBarStylerPager, public IRujStyleEx, public IRujTones {
     TAVIN_PUBLISHED_CLASS(TRurToolBarPager, TCustomControl)
 public:
     explicit TRurToolBarPager(TComponent* owner);
@@ -244,7 +238,42 @@ public:
     // persistence is off or has no key or section.
     void SaveState();
     void LoadState();
-    bool ShowQATBelow() const { return FShowQATBelow; }
+
+    // ---- Quick-access toolbar, floating pop-up, ribbon form (RurRibbonPagerQAT.cpp) -------------
+    // The bar picked up when inserted; null when none.
+    TRurCustomQuickAccessToolBar* QuickAccessToolBar() const { return FQuickAccessToolBar; }
+    // The bar is shown full-width below the pages.
+    bool ShowQATBelow() const;
+    void SetShowQATBelow(bool value);
+    // The height a full-width bar adds below the pages.
+    int GetQATHeight() const;
+    // The bar's area: in the caption band, or the bottom band when it is below; all -1 without a
+    // bar or (in the caption) with the caption hidden.
+    TRect GetQATRect() const;
+    // The bar's visibility changed: a full-width bar grows or shrinks the pager.
+    void QATVisibilityChanged();
+    // Glass mode as the ribbon form decides it; the bar follows.
+    void SetAeroVista(bool value);
+    // The pager shrunk to its caption band (a very narrow form), the bar and the application
+    // button hidden meanwhile, and back with their earlier visibility.
+    bool HideState() const { return FHideState; }
+    void SetHideState(bool hide);
+    // After a key tip triggered a command: the focus goes back where it was before key-tip mode
+    // when it now sits elsewhere on the form.
+    void RestoreFocus();
+    void SetIgnoreALT(bool value) { FIgnoreALT = value; }
+    bool ShowDisabledControlsHint() const { return FShowDisabledControlsHint; }
+    void SetShowDisabledControlsHint(bool value) { FShowDisabledControlsHint = value; }
+    // The collapsed ribbon's page pop-up: kept open while BlockHide is on, and asked about before
+    // it hides itself.
+    using TRibbonHideEvent = TEvent<TObject*, bool&>;
+    bool BlockHide() const { return FBlockHide; }
+    void SetBlockHide(bool value) { FBlockHide = value; }
+    TRibbonHideEvent OnFloatingRibbonHide() const { return FOnFloatingRibbonHide; }
+    void SetOnFloatingRibbonHide(TRibbonHideEvent value) { FOnFloatingRibbonHide = value; }
+    TMinimizedRibbonWindow* MinimizedRibbonWindow() const { return FMinimizedRibbonWindow; }
+    // The pop-up is forgotten and released once the current message is done.
+    void FreeMinimizedRibbonWindow();
 
     // The appearances the pager paints with: its own under Office tones, else the current styler's.
     const TVistaPageBackground* PageAppearanceInUse() const;
@@ -257,12 +286,14 @@ public:
     void SetGlowSpeed(int speed) { RibbonGlowInterval = speed; }
 
     // ---- Styler --------------------------------------------------------------------------------
-    TCustomRurToolBarStyler* ToolBarStyler() const { return FToolBarStyler; }
+    TCustomRurToolBarStyler* ToolBarStyler() const override { return FToolBarStyler; }
     TCustomRurToolBarStyler* CurrentToolBarStyler() const { return FCurrentToolBarStyler; }
     TCustomRurToolBarStyler* InternalToolBarStyler() const { return FInternalToolBarStyler; }
     TRurToolBarOfficeStyler* OfficeToolBarStyler() const { return FOfficeToolBarStyler; }
     // An assigned styler is registered with and painted with; null goes back to the pager's own.
-    void SetToolBarStyler(TCustomRurToolBarStyler* value);
+    void SetToolBarStyler(TCustomRurToolBarStyler* value) override;
+    // Tab glass and the scenic ribbon, as the styler's shared style has them.
+    void SetStyleLink(bool glass, bool scenic) override;
     // The pager's Office styler takes the style and becomes current (not while one is assigned).
     void SetComponentStyle(TRujStyle style) override;
     void SetComponentStyleAndAppColor(TRujStyle style, TColor appColor) override;
@@ -276,9 +307,13 @@ public:
     // Five tones make the pager's own appearances and switch it to the flat look.
     void SetColorTones(const TColorTones& tones) override;
     // An Office look's tones and its drawing family.
-    void SetOfficeTones(const TOfficeTones& tones, TGroupStyle groupStyle);
+    void SetOfficeTones(const TOfficeTones& tones, TGroupStyle groupStyle) override;
+    // What the Office tones made, for the styler to copy back; null before any.
+    const TOfficeToneAppearances* OfficeToneAppearances() const override;
     // Drops the Office marks; the flat look itself ends with the next styler change.
-    void ClearOfficeTones();
+    void ClearOfficeTones() override;
+    // The quick-access toolbar's controls take the styler's look again.
+    void UpdateQAT() override;
     void SetMetro();
     void RevertMetro();
     bool Metro() const { return FMetro; }
@@ -497,6 +532,8 @@ private:
     // The parent form's window state changed by the caption: maximized or back to normal.
     void ToggleParentFormMaximized();
     void EnsureOwnAppearances();
+    void ToneCaptionBandAndContainers(TColor lineColor);
+    void ToneQuickAccessToolBar(TColor color, const TColorTones& tones);
     // After a tone change: pages, toolbars and children laid out again in the new look.
     void RelayoutAfterTones();
     void SendToShapeButton(TToolBarMessage message, WPARAM wParam);
@@ -549,7 +586,6 @@ private:
     TRurPageScrollButton* FLeftScrollBtn = nullptr;
     TRurPageScrollButton* FRightScrollBtn = nullptr;
     int FStartTabIndex = 0;
-    bool FShowQATBelow = false;
     bool FEnableWheel = true;
     std::unique_ptr<TPersistence> FPersistence;
     bool FHidePagesOnDblClick = true;
@@ -564,6 +600,9 @@ private:
     std::unique_ptr<TGlowButtonAppearance> FGlowButtonAppearance, FPageGlowButtonAppearance;
     std::unique_ptr<TCaptionAppearance> FCaptionAppearance;
     std::unique_ptr<TGroupAppearance> FGroupAppearance;
+    std::unique_ptr<TVistaTextBackground> FPagerCaption;
+    std::unique_ptr<TContainerAppearance> FContainerAppearance;
+    TOfficeToneAppearances FOfficeToneAppearances{};
     TColor FToolBarCaptionTextColor = clNone;
     TCaptionButtons FCaptionButtons{cbClose, cbMinimize, cbMaximize};
     TRurGlowButton* FCaptionCloseBtn = nullptr;
@@ -622,4 +661,12 @@ private:
     HWND FFocusCtrlH = nullptr;
     bool FMenuFrameShown = false;
     bool FTabRoundEdges = true, FShow3D = true, FShadow = true;
+    TRurCustomQuickAccessToolBar* FQuickAccessToolBar = nullptr;
+    bool FHideState = false;
+    int FOldHeight = 0;
+    bool FQATOldVisible = false, FShapeBtnOldVisible = false;
+    bool FShowDisabledControlsHint = false;
+    bool FBlockHide = false;
+    TRibbonHideEvent FOnFloatingRibbonHide;
+    TMinimizedRibbonWindow* FMinimizedRibbonWindow = nullptr;
 };

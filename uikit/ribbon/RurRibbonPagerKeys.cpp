@@ -5,6 +5,7 @@
 
 #include "Forms.h"
 #include "Messages.h"
+#include "RurQuickAccessToolBar.h"
 #include "RurToolBar_Messages.h"
 #include "RurToolBar_Styler.h"
 #include "RurToolBar_ToolBar.h"
@@ -143,6 +144,8 @@ void TRurToolBarPager::ShowTabShortCutHints()
     FShowingShortCutHints = true;
     for (int i = 0; i < FRurPages.Count(); ++i)
         RurPages(i)->ShowShortCutHint();
+    if (FQuickAccessToolBar)
+        FQuickAccessToolBar->ShowShortCutHints();
     FShowingShortCutHints = false;
     FTabShortCutHintShowing = true;
     FTabShortCutChars.clear();
@@ -156,6 +159,8 @@ void TRurToolBarPager::HideTabShortCutHints(bool full)
         ReleaseCapture();
     for (int i = 0; i < FRurPages.Count(); ++i)
         RurPages(i)->HideShortCutHint();
+    if (FQuickAccessToolBar)
+        FQuickAccessToolBar->HideShortCutHints();
     if (TControl* shape = GetShapeButton(); shape && FTabShortCutHintShowing)
         shape->Perform(0xB030, 1, 0);
     (void)full;
@@ -185,7 +190,7 @@ void TRurToolBarPager::TypeShortCutKey(Word key)
 {
     FTabShortCutChars += key >= 0x60 && key <= 0x69 ? Char(u'0' + (key - 0x60)) : Char(key);
     const String typed = UpperCase(FTabShortCutChars);
-    bool matched = false;
+    bool matched = false, pageChosen = false;
     int visibleTips = 0;
     for (int i = 0; i < FRurPages.Count(); ++i) {
         TRurPage* page = RurPages(i);
@@ -195,7 +200,7 @@ void TRurToolBarPager::TypeShortCutKey(Word key)
             if (page->TabEnabled() && page->TabVisible())
                 SetActivePageIndex(i);
             NotifyChildren([](IPagerChildNotify& child) { child.PagerKeyTipMatched(); });
-            matched = true;
+            matched = pageChosen = true;
             visibleTips = 1;
             break;
         }
@@ -205,6 +210,16 @@ void TRurToolBarPager::TypeShortCutKey(Word key)
             page->HideShortCutHint();
         if (page->ShortCutHintShown())
             ++visibleTips;
+    }
+    // No tab took the text: the quick-access toolbar's tips may.
+    if (!pageChosen && FQuickAccessToolBar) {
+        int partial = 0;
+        if (FQuickAccessToolBar->SelectShortCut(typed, partial)) {
+            HideTabShortCutHints(false);
+            return;
+        }
+        visibleTips += partial;
+        matched = matched || partial > 0;
     }
     if (visibleTips == 0)
         HideTabShortCutHints(false);

@@ -38,11 +38,12 @@ void TRurToolBarPager::RestoreByDrag(TShiftState shift, int x, int y)
         return;
     if (std::abs(x - FCaptionClickXY.X) <= 2 && std::abs(y - FCaptionClickXY.Y) < 3)
         return;
+    // Where the pointer is, taken before restoring moves the pager under it.
+    const TPoint screen = ClientToScreen(Point(x, y));
     form->SetWindowState(wsNormal);
     if (FGroupStyle == gsClassic)
         return;
     // The restored form hangs from the pointer by its caption, and the drag goes on from there.
-    const TPoint screen = ClientToScreen(Point(x, y));
     form->SetBounds(screen.X - Width() / 2, screen.Y - 10, form->Width(), form->Height());
     MouseDown(mbLeft, shift, Width() / 2, 10);
 }

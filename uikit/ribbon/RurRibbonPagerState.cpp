@@ -33,7 +33,7 @@ void TRurToolBarPager::SaveState()
     if (!store)
         return;
     store->WriteInteger(FPersistence->Section(), u"Minimized", FExpanded ? 0 : 1);
-    store->WriteInteger(FPersistence->Section(), u"ShowQATBelow", FShowQATBelow ? 1 : 0);
+    store->WriteInteger(FPersistence->Section(), u"ShowQATBelow", ShowQATBelow() ? 1 : 0);
     store->UpdateFile();
 }
 
@@ -46,6 +46,6 @@ void TRurToolBarPager::LoadState()
     // A stored 0 never expands a ribbon that is collapsed already.
     if (store->ReadInteger(FPersistence->Section(), u"Minimized", FExpanded ? 0 : 1) > 0)
         Collaps();
-    if (store->ReadInteger(FPersistence->Section(), u"ShowQATBelow", FShowQATBelow ? 1 : 0) > 0)
-        FShowQATBelow = true;
+    if (store->ReadInteger(FPersistence->Section(), u"ShowQATBelow", ShowQATBelow() ? 1 : 0) > 0)
+        SetShowQATBelow(true);
 }

@@ -2,6 +2,7 @@
 // component style) or its internal one; changes of the styler repaint the pager.
 #include "RurRibbonPager.h"
 
+#include "RurQuickAccessToolBar.h"
 #include "RurToolBarStylers.h"
 #include "RurToolBar_Styler.h"
 #include "RurToolBar_ToolBar.h"
@@ -36,6 +37,12 @@ void TRurToolBarPager::SetToolBarStyler(TCustomRurToolBarStyler* value)
         SetComponentStyle(FRujStyle);
     InitTabs();
     Invalidate();
+}
+
+void TRurToolBarPager::SetStyleLink(bool glass, bool scenic)
+{
+    FTabSettings->SetGlass(glass);
+    SetWin7ScenicRibbon(scenic);
 }
 
 void TRurToolBarPager::SetComponentStyle(TRujStyle style) { SetComponentStyleAndAppColor(style, clNone); }
@@ -89,4 +96,6 @@ void TRurToolBarPager::StylerChanged(int code)
     // A styler's look ends the flat look of tones no longer in force.
     if (!FItones)
         RevertMetro();
+    if (FQuickAccessToolBar)
+        FQuickAccessToolBar->StylerChanged(code);
 }

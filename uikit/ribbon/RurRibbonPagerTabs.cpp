@@ -391,7 +391,8 @@ TRurPageScrollButton* TRurToolBarPager::EnsureTabScrollButton(bool left)
     TRurPageScrollButton*& button = left ? FLeftScrollBtn : FRightScrollBtn;
     if (!button) {
         button = new TRurPageScrollButton(this);
-        button->SetArrow(left ? saLeft : saRight);
+        button->SetScrollArrow(left ? saLeft : saRight);
+        button->SetButtonPosition(left ? bpLeft : bpRight);
         button->SetOnClick(left ? TNotifyEvent([this](TObject*) { ScrollTabs(-1); })
                                 : TNotifyEvent([this](TObject*) { ScrollTabs(1); }));
         button->SetParent(this);

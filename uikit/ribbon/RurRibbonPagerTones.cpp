@@ -4,6 +4,7 @@
 #include "RurRibbonPager.h"
 
 #include "Forms.h"
+#include "RurQuickAccessToolBar.h"
 #include "RurToolBar_Messages.h"
 #include "RurToolBar_Platform.h"
 #include "RurToolBar_ToolBar.h"
@@ -85,6 +86,8 @@ void TRurToolBarPager::EnsureOwnAppearances()
     FPageGlowButtonAppearance = std::make_unique<TGlowButtonAppearance>();
     FCaptionAppearance = std::make_unique<TCaptionAppearance>();
     FGroupAppearance = std::make_unique<TGroupAppearance>();
+    FPagerCaption = std::make_unique<TVistaTextBackground>();
+    FContainerAppearance = std::make_unique<TContainerAppearance>();
 }
 
 void TRurToolBarPager::SendToShapeButton(TToolBarMessage message, WPARAM wParam)
@@ -168,6 +171,7 @@ void TRurToolBarPager::SetColorTones(const TColorTones& T)
     FPageAppearance->SetColorMirror(clNone);
     FPageAppearance->SetColorMirrorTo(clNone);
     SetColor(T.Background.BrushColor);
+    ToneQuickAccessToolBar(T.Background.BrushColor, T);
 
     FCaptionAppearance->SetCaptionColor(T.Background.BrushColor);
     FCaptionAppearance->SetCaptionTextColor(T.Background.TextColor);
@@ -286,6 +290,7 @@ void TRurToolBarPager::SetOfficeTones(const TOfficeTones& O, TGroupStyle groupSt
         FPageAppearance->SetColorMirrorTo(clNone);
         SetColor(B.Background.BrushColor);
     }
+    ToneQuickAccessToolBar(P.Background.BrushColor, X);
 
     FCaptionAppearance->SetCaptionColor(P.Background.BrushColor);
     if (is2019) {
@@ -293,6 +298,7 @@ void TRurToolBarPager::SetOfficeTones(const TOfficeTones& O, TGroupStyle groupSt
         FCaptionAppearance->SetCaptionBorderColor(A.AppButtonColor());
     } else
         FCaptionAppearance->SetCaptionTextColor(P.Background.TextColor);
+    ToneCaptionBandAndContainers(B.Foreground.BorderColor);
 
     FTabRoundEdges = false;
     TTabAppearance& tab = *FTabAppearance;
@@ -390,8 +396,51 @@ void TRurToolBarPager::SetOfficeTones(const TOfficeTones& O, TGroupStyle groupSt
     FItonesBeingSet = false;
 }
 
+// The caption band's text background takes the flat caption colours over the styler's font and
+// extended text colour; container lines become flat lines in the border colour.
+void TRurToolBarPager::ToneCaptionBandAndContainers(TColor lineColor)
+{
+    if (FCurrentToolBarStyler) {
+        FPagerCaption->Assign(FCurrentToolBarStyler->PagerCaption());
+        FContainerAppearance->Assign(FCurrentToolBarStyler->ContainerAppearance());
+    }
+    for (auto set : {&TVistaTextBackground::SetColor, &TVistaTextBackground::SetColorTo,
+                     &TVistaTextBackground::SetColorMirror, &TVistaTextBackground::SetColorMirrorTo})
+        (FPagerCaption.get()->*set)(FCaptionAppearance->CaptionColor());
+    FPagerCaption->SetBorderColor(FCaptionAppearance->CaptionColor());
+    FPagerCaption->SetTextColor(FCaptionAppearance->CaptionTextColor());
+    FContainerAppearance->SetLineColor(lineColor);
+    FContainerAppearance->SetLine3D(false);
+    FOfficeToneAppearances = {FPageAppearance.get(),    FTabAppearance.get(),       FGroupAppearance.get(),
+                              FCaptionAppearance.get(), FGlowButtonAppearance.get(), FPagerCaption.get(),
+                              FContainerAppearance.get()};
+}
+
+void TRurToolBarPager::ToneQuickAccessToolBar(TColor color, const TColorTones& tones)
+{
+    if (!FQuickAccessToolBar)
+        return;
+    FQuickAccessToolBar->SetColor(color);
+    FQuickAccessToolBar->ApplyColorTones(tones);
+    FQuickAccessToolBar->UpdateLayout();
+}
+
+const TOfficeToneAppearances* TRurToolBarPager::OfficeToneAppearances() const
+{
+    return FOfficeToneAppearances.PageAppearance ? &FOfficeToneAppearances : nullptr;
+}
+
+void TRurToolBarPager::UpdateQAT()
+{
+    if (!FQuickAccessToolBar)
+        return;
+    FQuickAccessToolBar->ApplyStylerAppearance();
+    FQuickAccessToolBar->Invalidate();
+}
+
 void TRurToolBarPager::ClearOfficeTones()
 {
+    FOfficeToneAppearances = {};
     FOffice2013 = false;
     FGroupStyle = gsClassic;
     FItones = false;

@@ -6,21 +6,11 @@
 #include "Registry.h"
 #include "RurDWM.h"
 #include "RurGDIP.h"
+#include "RurRibbonPager.h"
 #include "RurToolBar_Messages.h"
 #include "RurToolBar_Platform.h"
 
 namespace {
-
-TRurToolBarForm::TGlassConditions& GlassConditionsOverride()
-{
-    static TRurToolBarForm::TGlassConditions conditions;
-    return conditions;
-}
-
-bool SystemGlassConditions()
-{
-    return IsComCtl6() && IsVistaOrLater() && StyleServicesEnabled() && IsCompositionEnabled();
-}
 
 // The system's snap setting; a key that cannot be opened leaves it on, a missing value reads
 // as off.
@@ -38,19 +28,9 @@ bool IsXPOnly() { return IsWinXPOrLater() && !IsVistaOrLater(); }
 
 } // namespace
 
-void TRurToolBarForm::SetGlassConditions(TGlassConditions conditions)
-{
-    GlassConditionsOverride() = std::move(conditions);
-}
-
-bool TRurToolBarForm::GlassConditions()
-{
-    return GlassConditionsOverride() ? GlassConditionsOverride()() : SystemGlassConditions();
-}
-
 TRurToolBarForm::TRurToolBarForm(TComponent* owner) : TForm(owner)
 {
-    FIsAeroVista = GlassConditions() && !IsDesigning();
+    FIsAeroVista = RibbonGlassAvailable() && !IsDesigning();
     FWinArrange = ReadWindowArrangement();
     if (FIsAeroVista)
         SetDoubleBuffered(true);
@@ -281,7 +261,7 @@ void TRurToolBarForm::UpdateAeroState()
 {
     if (IsDesigning() || !FSubClassAsRibbon)
         return;
-    const bool glass = GlassConditions() && FormStyle() != fsMDIChild;
+    const bool glass = RibbonGlassAvailable() && FormStyle() != fsMDIChild;
     if (glass)
         ApplySingleBorder(true);
     else

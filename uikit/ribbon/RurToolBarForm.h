@@ -12,8 +12,6 @@
 // (border, size grip, erase), RurToolBarForm_Pager.cpp (what the form asks of its ribbon).
 #include "WinApiNames.h"
 
-#include <functional>
-
 #include "Forms.h"
 #include "RurStyleIF.h"
 
@@ -34,12 +32,8 @@ public:
 
     void WndProc(TMessage& message) override;
 
-    // Glass mode is asked of these conditions at construction and whenever it is re-decided:
-    // common controls 6, Windows Vista or later, the style services enabled, composition on.
-    // Tests put their own answer in; an empty function restores the system's.
-    using TGlassConditions = std::function<bool()>;
-    static void SetGlassConditions(TGlassConditions conditions);
-    static bool GlassConditions();
+    // Glass mode is decided by the ribbon's glass conditions (RibbonGlassAvailable): common
+    // controls 6, Windows Vista or later, the style services enabled, composition on.
 
     // ---- Properties ------------------------------------------------------------------------------
     bool SubclassAsRibbon() const { return FSubClassAsRibbon; }

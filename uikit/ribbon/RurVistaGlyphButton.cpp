@@ -2,6 +2,7 @@
 #include "RurVistaGlyphButton.h"
 
 #include "RurGDIP.h"
+#include "RurQuickAccessToolBar.h"
 #include "RurToolBar_Colors.h"
 #include "RurToolBar_Platform.h"
 #include "RurToolBar_Vista.h"
@@ -48,6 +49,8 @@ void TRurVistaButton::SetDown(bool value)
 
 bool TRurVistaButton::IsOnGlass() const
 {
+    if (auto* bar = dynamic_cast<TRurCustomQuickAccessToolBar*>(Parent()))
+        return bar->IsAeroVista();
     return GetGlassEnabled() && GetScenicRibbon();
 }
 
@@ -85,6 +88,9 @@ void TRurVistaButton::MouseLeft()
     if (Enabled() && !FDown)
         Invalidate();
     OnMouseLeave()(this);
+    // Over glass the bar's glow buttons repaint too, or the caption keeps stale pixels.
+    if (auto* bar = dynamic_cast<TRurCustomQuickAccessToolBar*>(Parent()); bar && bar->IsAeroVista())
+        bar->RefreshGlassControls();
 }
 
 void TRurVistaButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y)

@@ -41,7 +41,8 @@ public:
     void SetTransparent(bool value) { FTransparent = value; }
     bool MouseInControl() const { return FMouseEnter; }
     bool MousePressed() const { return FMouseDown; }
-    // The glyph is drawn for glass: the kit's glass and scenic switches are both on.
+    // The glyph is drawn for glass: on a quick-access toolbar, the bar's glass; elsewhere the
+    // kit's glass and scenic switches both on.
     bool IsOnGlass() const;
 
 protected:

@@ -19,22 +19,9 @@ const char16_t* const ReorderButtons[] = {u"TopButton", u"BottomButton", u"UpBut
 const char16_t* const StackedButtons[] = {u"AddButton",    u"AddGlowButton", u"SeparatorButton",
                                           u"DeleteButton", u"ClearButton",   u"BtnEdit"};
 
-TATBItemProp* RecordOfButton(TRurToolBarButton* button)
-{
-    auto* prop = new TATBItemProp;
-    prop->ATBItem = button;
-    prop->CommandID = button->CommandID();
-    prop->CustomizerCreated = button->CustomizerCreated();
-    prop->Caption = button->Caption();
-    prop->Hint = button->Hint();
-    prop->Visible = button->Visible();
-    prop->ImageIndex = button->ImageIndex();
-    prop->ForceImageIndex = button->ForceImageIndex();
-    prop->ShowCaption = button->ShowCaption();
-    return prop;
-}
-
-TATBItemProp* RecordOfGlowButton(TRurCustomGlowButton* button)
+// The record of a placed toolbar button or glow button: the values the dialog edits.
+template <class TPlacedButton>
+TATBItemProp* RecordOfButton(TPlacedButton* button)
 {
     auto* prop = new TATBItemProp;
     prop->ATBItem = button;
@@ -71,6 +58,8 @@ TAVIN_PUBLISHED(TCustomizerForm)
     TAVIN_METHOD(LstBxToolBarItemsClick);
     TAVIN_METHOD(LstBxToolBarItemsDblClick);
     TAVIN_METHOD(LstBxToolBarItemsMouseUp);
+    TAVIN_METHOD(LstBxToolBarItemsDragOver);
+    TAVIN_METHOD(LstBxToolBarItemsDragDrop);
     TAVIN_METHOD(LstBxToolBarItemsDrawItem);
     TAVIN_METHOD(CmBxIconDrawItem);
     TAVIN_METHOD(CmBxGlphPosChange);
@@ -114,13 +103,15 @@ void TCustomizerForm::LoadComponents()
     for (int i = 0; i < toolBar->ToolBarControlCount(); ++i) {
         TControl* control = toolBar->ToolBarControls(i);
         if (auto* button = dynamic_cast<TRurToolBarButton*>(control)) {
-            items->Items()->AddObject(button->Caption(), RecordOfButton(button));
+            TATBItemProp* prop = RecordOfButton(button);
+            prop->ForceImageIndex = button->ForceImageIndex();
+            items->Items()->AddObject(button->Caption(), prop);
         } else if (dynamic_cast<TRurToolBarSeparator*>(control)) {
             auto* prop = new TATBItemProp;
             prop->ATBItem = control;
             items->Items()->AddObject(u"Separator", prop);
         } else if (auto* glow = dynamic_cast<TRurCustomGlowButton*>(control)) {
-            items->Items()->AddObject(glow->Caption(), RecordOfGlowButton(glow));
+            items->Items()->AddObject(glow->Caption(), RecordOfButton(glow));
         } else if (IsOfClassNamed(control, u"TRurToolBarContainer")) {
             auto* prop = new TATBItemProp;
             prop->ATBItem = control;
@@ -238,6 +229,25 @@ void TCustomizerForm::EdtCaptionChange(TObject*) { SetModified(); }
 void TCustomizerForm::ChkLargeIconClick(TObject*) { SetModified(); }
 void TCustomizerForm::LstBxToolBarItemsClick(TObject*) { UpdateButtons(); }
 void TCustomizerForm::LstBxToolBarItemsMouseUp(TObject*, TMouseButton, TShiftState, int, int) { UpdateButtons(); }
+
+void TCustomizerForm::LstBxToolBarItemsDragOver(TObject*, TObject* source, int, int, TDragState, bool& accept)
+{
+    accept = source == LstBxToolBarItems() || source == LstBxCommand();
+}
+
+void TCustomizerForm::LstBxToolBarItemsDragDrop(TObject*, TObject* source, int x, int y)
+{
+    TListBox* items = LstBxToolBarItems();
+    if (source == items) {
+        // The selected line moves to the line under the pointer.
+        const int under = items->ItemAtPos(Point(x, y), true);
+        if (items->ItemIndex() >= 0 && under >= 0)
+            MoveSelected(under);
+    } else if (source == LstBxCommand()) {
+        // Inserted after the selected line, as the add button does, not at the pointer.
+        AddButtonClick(source);
+    }
+}
 
 void TCustomizerForm::LstBxToolBarItemsDblClick(TObject*)
 {
@@ -532,6 +542,8 @@ void TRurToolBarCustomizer::ShowDialog()
     dialog->SpeedButton(u"SeparatorButton")->SetVisible(o->AddSeparator());
     dialog->SpeedButton(u"AddGlowButton")->SetVisible(o->AddGlowButton());
     dialog->SpeedButton(u"BtnEdit")->SetVisible(o->EditButton());
+    // Lines are dragged into a new order only when reordering is offered.
+    dialog->LstBxToolBarItems()->SetDragMode(o->ReOrder() ? dmAutomatic : dmManual);
     // The buttons under the move group close ranks.
     TSpeedButton* top = dialog->SpeedButton(u"TopButton");
     TSpeedButton* bottom = dialog->SpeedButton(u"BottomButton");

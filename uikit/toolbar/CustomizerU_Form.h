@@ -63,6 +63,9 @@ public:
     void LstBxToolBarItemsClick(TObject* sender);
     void LstBxToolBarItemsDblClick(TObject* sender);
     void LstBxToolBarItemsMouseUp(TObject* sender, TMouseButton button, TShiftState shift, int x, int y);
+    // Lines of the item list and commands of the command list may be dropped on the item list.
+    void LstBxToolBarItemsDragOver(TObject* sender, TObject* source, int x, int y, TDragState state, bool& accept);
+    void LstBxToolBarItemsDragDrop(TObject* sender, TObject* source, int x, int y);
     void LstBxToolBarItemsDrawItem(TWinControl* control, int index, TRect rect, UINT state);
     void CmBxIconDrawItem(TWinControl* control, int index, TRect rect, UINT state);
     void CmBxGlphPosChange(TObject* sender);

@@ -3,6 +3,7 @@
 
 #include "Forms.h"
 #include "Math.h"
+#include "RurToolBar_Container.h"
 #include "RurToolBar_OptionWindow.h"
 #include "RurToolBar_Platform.h"
 #include "RurToolBar_Styler.h"
@@ -435,8 +436,7 @@ void TRurCustomToolBarButton::MouseDown(TMouseButton button, TShiftState shift, 
             if (FStyle == tasButton)
                 SetDown(false);
             const TPoint at = ClientToScreen(TPoint{0, Height()});
-            if (FRurToolBar)
-                FRurToolBar->StyleDropDownMenu(FDropDownMenu);
+            StyleDropDownMenu(FDropDownMenu, OwnerStyler());
             FMenuSel = IsMenuButton();
             Repaint();
             FDropDownMenu->Popup(at.X, at.Y);
@@ -549,6 +549,13 @@ void TRurCustomToolBarButton::Loaded()
     if (FShaded)
         GenerateShade();
     AdjustSize();
+}
+
+void TRurCustomToolBarButton::SetParent(TWinControl* parent)
+{
+    TRurCustomToolBarControl::SetParent(parent);
+    if (auto* container = dynamic_cast<TRurToolBarContainer*>(parent))
+        FRurToolBar = container->RurToolBar();
 }
 
 void TRurCustomToolBarButton::Notification(TComponent* component, TOperation operation)

@@ -31,6 +31,8 @@ public:
     void WndProc(TMessage& message) override;
     void Click() override;
     void AdjustSize() override;
+    // Put into a toolbar container, the button belongs to the container's toolbar.
+    void SetParent(TWinControl* parent) override;
 
     // ---- State ------------------------------------------------------------------------------------
     TRurButtonState State() const { return FState; }
@@ -79,6 +81,9 @@ public:
     void SetGlyphPosition(TGlyphPosition value) { Resize(FGlyphPosition, value); }
     // Pixels between glyph and caption.
     int Spacing() const { return FSpacing; }
+    // The margin around the button's content; the quick-access toolbar packs its buttons with 1.
+    int OffSet() const { return FOffSet; }
+    void SetOffSet(int value) { Resize(FOffSet, value); }
     bool CanRotate() const { return FCanRotate; }
     void SetCanRotate(bool value) { Resize(FCanRotate, value); }
     TRotateDirection RotateDirection() const { return FRotateDirection; }

@@ -46,9 +46,9 @@ TRurCustomToolBarButton::TImageSource TRurCustomToolBarButton::ImageSource(bool 
 
 TFont* TRurCustomToolBarButton::CaptionFontToUse() const
 {
-    if (!FParentStyler || !FRurToolBar)
+    const TCustomRurToolBarStyler* styler = FParentStyler ? OwnerStyler() : nullptr;
+    if (!styler)
         return Font();
-    const TCustomRurToolBarStyler* styler = FRurToolBar->CurrentToolBarStyler();
     if (IsMenuButton() && styler->CurrentRurMenuStyler())
         return styler->CurrentRurMenuStyler()->RootItem()->Font();
     return styler->ButtonAppearance()->CaptionFont();

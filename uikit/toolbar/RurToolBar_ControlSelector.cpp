@@ -3,9 +3,11 @@
 
 #include <algorithm>
 
+#include "CustomizerU.h"
 #include "Math.h"
 #include "RurToolBar_Button.h"
 #include "RurToolBar_Colors.h"
+#include "RurToolBar_CustomizeOption.h"
 #include "RurToolBar_Platform.h"
 #include "RurToolBar_PopupMenu.h"
 #include "RurToolBar_Styler.h"
@@ -41,7 +43,19 @@ TControlSelectorPanel::TControlSelectorPanel(TComponent* owner)
     FTimer->SetOnTimer(MakeHandler<&TControlSelectorPanel::TimerTick>(this));
 }
 
-TControlSelectorPanel::~TControlSelectorPanel() { WindowHidden(); }
+TControlSelectorPanel::~TControlSelectorPanel() { FreeSeparatorCopies(); }
+
+void TControlSelectorPanel::SetCustomizer(TRurToolBarCustomizer* value)
+{
+    ReplaceComponentReference(this, FCustomizer, value);
+}
+
+void TControlSelectorPanel::Notification(TComponent* component, TOperation operation)
+{
+    TOptionSelectorPanel::Notification(component, operation);
+    if (operation == opRemove && component == FCustomizer)
+        FCustomizer = nullptr;
+}
 
 TRurPopupForm* TControlSelectorPanel::Window() const { return dynamic_cast<TRurPopupForm*>(Parent()); }
 
@@ -82,6 +96,14 @@ bool TControlSelectorPanel::IsEmpty() const
 }
 
 void TControlSelectorPanel::WindowHidden()
+{
+    // The Customize entry does not outlive the drop-down it was opened from.
+    if (FCustomizeOptionWindow && FCustomizeOptionWindow->Visible())
+        HideCustomizeWindowInternally();
+    FreeSeparatorCopies();
+}
+
+void TControlSelectorPanel::FreeSeparatorCopies()
 {
     for (int i = FSeparatorList.Count() - 1; i >= 0; --i)
         delete FSeparatorList.Item<TRurToolBarSeparator>(i);
@@ -206,16 +228,7 @@ void TControlSelectorPanel::PaintEntry(TCanvas* canvas, const TSelectorItem& ent
         text = FItemTextColorHot;
     }
     canvas->Pen()->SetColor(clBlack);
-    if (color != clNone && colorTo != clNone) {
-        DrawGradient(canvas, color, colorTo, 40, r, false);
-        canvas->Brush()->SetStyle(bsClear);
-        canvas->Pen()->SetColor(clBlack);
-        canvas->Rectangle(r);
-    } else if (color != clNone) {
-        canvas->Brush()->SetStyle(bsSolid);
-        canvas->Brush()->SetColor(color);
-        canvas->Rectangle(r);
-    }
+    FillEntry(canvas, r, color, colorTo);
     canvas->Brush()->SetStyle(bsClear);
     canvas->Font()->SetColor(text);
     RECT t = ToWinRect(Rect(r.Left, r.Top, r.Right - 8, r.Bottom));
@@ -277,6 +290,8 @@ void TControlSelectorPanel::MouseMove(TShiftState shift, int x, int y)
     if (onAddAndRemove && !FAddAndRemoveBtnHot) {
         FAddAndRemoveBtnHot = FAddAndRemoveBtnDown = true;
         Invalidate();
+        if (FCustomizeOptionWindow)
+            HideCustomizeWindowInternally();
         ShowAddAndRemovePopup();
     } else if (!onAddAndRemove && FAddAndRemoveBtnHot) {
         FAddAndRemoveBtnHot = FAddAndRemoveBtnDown = false;
@@ -290,7 +305,30 @@ void TControlSelectorPanel::MouseMove(TShiftState shift, int x, int y)
     } else if (!onOptions && FOptionsBtnHot) {
         FOptionsBtnHot = FOptionsBtnDown = false;
         Invalidate();
+        // Gone up, back to the listed controls: the Customize entry goes.
+        if (FCustomizeOptionWindow && y < FOptionsBtn->BRect().Top - 4)
+            HideCustomizeWindowInternally();
     }
+}
+
+void TControlSelectorPanel::HideCustomizeWindowInternally()
+{
+    FInternalHiding = true;
+    try {
+        FCustomizeOptionWindow->Hide();
+    } catch (...) {
+        FInternalHiding = false;
+        throw;
+    }
+    FInternalHiding = false;
+}
+
+void TControlSelectorPanel::CustomizeWindowHidden(TObject*)
+{
+    if (FInternalHiding)
+        return;
+    if (TRurPopupForm* window = Window())
+        window->Hide();
 }
 
 void TControlSelectorPanel::AddAndRemoveHidden(TObject*)
@@ -359,10 +397,40 @@ void TControlSelectorPanel::ShowAddAndRemovePopup()
     FAddAndRemovePopup->SetFocus();
 }
 
+int TControlSelectorPanel::OptionMenuWidth()
+{
+    // What the menu's widest caption needs (0 without items).
+    TBitmap measure;
+    measure.Canvas()->Font()->Assign(Font());
+    int width = 0;
+    for (int i = 0; i < FOptionsMenu->Items()->Count(); ++i)
+        width = std::max(width, measure.Canvas()->TextWidth(FOptionsMenu->Items()->Items(i)->Caption()));
+    return width;
+}
+
+int TControlSelectorPanel::PrepareCustomizeWindow(TRurCustomToolBar* toolBar)
+{
+    if (!FCustomizeOptionWindow) {
+        FCustomizeOptionWindow = new TOptionSelectorWindow(this);
+        FCustomizeOptionWindow->SetBorderStyle(bsNone);
+        FCustomizeOptionWindow->SetFormStyle(fsStayOnTop);
+        FCustomizeOptionWindow->SetBounds(0, 0, 100, 40);
+        FCustomizeOptionWindow->SetOnHide(MakeHandler<&TControlSelectorPanel::CustomizeWindowHidden>(this));
+        FCustomizeOptionPanel = new TCustomizeOption(FCustomizeOptionWindow);
+        FCustomizeOptionPanel->SetParent(FCustomizeOptionWindow);
+        FCustomizeOptionWindow->SetOptionsPanel(FCustomizeOptionPanel);
+    }
+    FCustomizeOptionPanel->SetRurToolBar(toolBar);
+    FCustomizeOptionPanel->SetCustomizeText(FCustomizer->DialogSettings()->Customize() + u" " + toolBar->Caption());
+    FCustomizeOptionPanel->UpdateSize();
+    FCustomizeOptionWindow->SetWindowSize();
+    return FCustomizeOptionWindow->Width();
+}
+
 void TControlSelectorPanel::ShowOptionsPopup()
 {
     TRurCustomToolBar* toolBar = WindowToolBar();
-    if (!toolBar || !FOptionsMenu)
+    if (!toolBar || !ShowOptionsBtn())
         return;
     if (FShowAddAndRemoveBtn) {
         if (FAddAndRemovePopup && FAddAndRemovePopup->Visible())
@@ -374,25 +442,25 @@ void TControlSelectorPanel::ShowOptionsPopup()
     TPoint at = ClientToScreen(TPoint{entry.Right + 3, entry.Top});
     const TMonitor* monitor = Screen->MonitorFromPoint(at);
     const int right = monitor ? monitor->BoundsRect().Right : GetSystemMetrics(SM_CXSCREEN);
-    // The menu's width: what its widest caption needs (0 without items).
-    TBitmap measure;
-    measure.Canvas()->Font()->Assign(Font());
-    int width = 0;
-    for (int i = 0; i < FOptionsMenu->Items()->Count(); ++i)
-        width = std::max(width, measure.Canvas()->TextWidth(FOptionsMenu->Items()->Items(i)->Caption()));
+    const int width = FOptionsMenu ? OptionMenuWidth() : PrepareCustomizeWindow(toolBar);
     if (at.X + width > right)
         at.X = ClientToScreen(TPoint{entry.Left, 0}).X - width;
     TRurPopupForm* window = Window();
     if (window)
         window->SetHideOnDeActivate(false);
-    FOptionsMenu->Popup(at.X, at.Y);
-    FOptionsBtnHot = FOptionsBtnDown = false;
-    FTimer->SetEnabled(false);
-    POINT cursor;
-    GetCursorPos(&cursor);
-    const TPoint inPanel = ScreenToClient(TPoint{cursor.x, cursor.y});
-    if (window && !(FShowAddAndRemoveBtn && FAddAndRemoveBtn->BRect().Contains(inPanel)))
-        window->Hide();
+    if (FOptionsMenu) {
+        FOptionsMenu->Popup(at.X, at.Y);
+        FOptionsBtnHot = FOptionsBtnDown = false;
+        FTimer->SetEnabled(false);
+        POINT cursor;
+        GetCursorPos(&cursor);
+        const TPoint inPanel = ScreenToClient(TPoint{cursor.x, cursor.y});
+        if (window && !(FShowAddAndRemoveBtn && FAddAndRemoveBtn->BRect().Contains(inPanel)))
+            window->Hide();
+    } else {
+        FCustomizeOptionWindow->SetBounds(at.X, at.Y, FCustomizeOptionWindow->Width(), FCustomizeOptionWindow->Height());
+        FCustomizeOptionWindow->Show();
+    }
     if (window)
         window->SetHideOnDeActivate(true);
     Invalidate();

@@ -2,7 +2,7 @@
 // The content of a toolbar's option drop-down: the toolbar controls that do not fit on their
 // toolbar, placed in rows so they can still be clicked, and up to two entries at the bottom that
 // open on hover like menu items: "Add or Remove Buttons" (a check list of every control of the
-// toolbar) and "Options" (the toolbar's option menu).
+// toolbar) and "Options" (the toolbar's option menu, or the Customize entry of its customizer).
 #include <memory>
 
 #include "Menus.h"
@@ -11,6 +11,8 @@
 #include "Timers.h"
 
 class TATBPopupWindow;
+class TCustomizeOption;
+class TRurToolBarCustomizer;
 class TRurToolBarSeparator;
 
 // One of the two entries.
@@ -58,13 +60,19 @@ public:
 
     bool ShowAddAndRemoveBtn() const { return FShowAddAndRemoveBtn; }
     void SetShowAddAndRemoveBtn(bool value) { FShowAddAndRemoveBtn = value; }
-    bool ShowOptionsBtn() const { return FOptionsMenu != nullptr; }
+    bool ShowOptionsBtn() const { return FOptionsMenu || FCustomizer; }
     String TextAutoOptionMenu() const { return FAddAndRemoveBtn->Caption(); }
     void SetTextAutoOptionMenu(const String& value);
     String TextOptionMenu() const { return FOptionsBtn->Caption(); }
     void SetTextOptionMenu(const String& value);
     TPopupMenu* OptionsMenu() const { return FOptionsMenu; }
     void SetOptionsMenu(TPopupMenu* value) { FOptionsMenu = value; }
+    // Without an option menu, the options entry opens the Customize entry of this customizer.
+    TRurToolBarCustomizer* Customizer() const { return FCustomizer; }
+    void SetCustomizer(TRurToolBarCustomizer* value);
+    // The small window holding the Customize entry, and the entry; null before first opened.
+    TOptionSelectorWindow* CustomizeOptionWindow() const { return FCustomizeOptionWindow; }
+    TCustomizeOption* CustomizeOptionPanel() const { return FCustomizeOptionPanel; }
     const TSelectorItem* AddAndRemoveBtn() const { return FAddAndRemoveBtn.get(); }
     const TSelectorItem* OptionsBtn() const { return FOptionsBtn.get(); }
     bool AddAndRemoveBtnDown() const { return FAddAndRemoveBtnDown; }
@@ -95,6 +103,7 @@ public:
 protected:
     void Paint() override;
     void MouseMove(TShiftState shift, int x, int y) override;
+    void Notification(TComponent* component, TOperation operation) override;
 
 private:
     // The screen's pixels per inch over 96.
@@ -107,6 +116,13 @@ private:
     void AddAndRemoveHidden(TObject* sender);
     void AddAndRemoveDeactivated(TObject* sender);
     void ShowOptionsPopup();
+    // The options entry's pop-up width, after making the Customize entry ready to show.
+    int OptionMenuWidth();
+    int PrepareCustomizeWindow(TRurCustomToolBar* toolBar);
+    // Hides the Customize entry's window while the drop-down stays.
+    void HideCustomizeWindowInternally();
+    void FreeSeparatorCopies();
+    void CustomizeWindowHidden(TObject* sender);
     void TimerTick(TObject* sender);
 
     TDbgList FControlList;
@@ -126,4 +142,8 @@ private:
     TPopupMenu* FOptionsMenu = nullptr;
     std::unique_ptr<TTimer> FTimer;
     TDbgList FSeparatorList;
+    bool FInternalHiding = false;
+    TRurToolBarCustomizer* FCustomizer = nullptr;
+    TCustomizeOption* FCustomizeOptionPanel = nullptr;
+    TOptionSelectorWindow* FCustomizeOptionWindow = nullptr;
 };

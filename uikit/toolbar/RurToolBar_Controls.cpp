@@ -23,6 +23,15 @@ void TRurCustomToolBarControl::SetRurToolBar(TRurCustomToolBar* value)
     }
 }
 
+TCustomRurToolBarStyler* TRurCustomToolBarControl::OwnerStyler() const
+{
+    if (FRurToolBar)
+        return FRurToolBar->CurrentToolBarStyler();
+    if (auto* host = dynamic_cast<IToolBarControlHost*>(Parent()))
+        return host->CurrentToolBarStyler();
+    return nullptr;
+}
+
 void TRurCustomToolBarControl::SetPosition(TDockAlign value)
 {
     if (value == FPosition)

@@ -6,8 +6,19 @@
 #include "RurToolBar_AppearanceBase.h"
 #include "RurToolBar_Types.h"
 
+class TCustomRurToolBarStyler;
 class TRurCustomToolBar;
 class TRurQuickAccessToolBar;
+
+// A holder of toolbar controls that is no toolbar (the ribbon's quick-access toolbar): the controls
+// on it paint and drop their menus with its styler.
+class IToolBarControlHost {
+public:
+    virtual TCustomRurToolBarStyler* CurrentToolBarStyler() const = 0;
+
+protected:
+    ~IToolBarControlHost() = default;
+};
 
 class TRurCustomToolBarControl : public TGraphicControl {
     TAVIN_CLASS(TRurCustomToolBarControl, TGraphicControl)
@@ -21,6 +32,9 @@ public:
     virtual void SetRurToolBar(TRurCustomToolBar* value);
     TRurQuickAccessToolBar* RurQuickAccessToolBar() const { return FRurQuickAccessToolBar; }
     void SetRurQuickAccessToolBar(TRurQuickAccessToolBar* value) { FRurQuickAccessToolBar = value; }
+    // The styler in force where the control sits: its toolbar's, else its host's (the quick-access
+    // toolbar's); none elsewhere.
+    TCustomRurToolBarStyler* OwnerStyler() const;
     // daTop and daBottom mean a horizontal toolbar.
     TDockAlign Position() const { return FPosition; }
     void SetPosition(TDockAlign value);
@@ -33,6 +47,8 @@ public:
 
 protected:
     friend class TRurCustomToolBar;
+    // A container links the controls put into it to its toolbar without moving them.
+    friend class TRurToolBarContainer;
     // A control read from a form resource joins the toolbar it is read into.
     void ReadState(TReader& reader) override;
 

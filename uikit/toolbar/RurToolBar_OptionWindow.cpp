@@ -127,3 +127,17 @@ void TOptionSelectorPanel::Paint()
     canvas->MoveTo(w - 1, h);
     canvas->LineTo(w - 1, -1);
 }
+
+void TOptionSelectorPanel::FillEntry(TCanvas* canvas, const TRect& r, TColor color, TColor colorTo)
+{
+    if (color != clNone && colorTo != clNone) {
+        DrawGradient(canvas, color, colorTo, 40, r, false);
+        canvas->Brush()->SetStyle(bsClear);
+        canvas->Pen()->SetColor(clBlack);
+        canvas->Rectangle(r);
+    } else if (color != clNone) {
+        canvas->Brush()->SetStyle(bsSolid);
+        canvas->Brush()->SetColor(color);
+        canvas->Rectangle(r);
+    }
+}

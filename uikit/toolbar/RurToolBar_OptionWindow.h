@@ -88,6 +88,9 @@ public:
 
 protected:
     void Paint() override;
+    // The face of a highlighted entry: a top-down gradient framed in black when both colours are
+    // set, a plain fill framed in the canvas's pen when only the first is, nothing without it.
+    static void FillEntry(TCanvas* canvas, const TRect& r, TColor color, TColor colorTo);
 
     int FMarginY = 3, FMarginX = 3;
 

@@ -8,6 +8,7 @@
 #include "PlatformFacts.h"
 #include "RurGDIP.h"
 #include "RurStyleIF.h"
+#include "RurToolBar_Container.h"
 
 bool DPIScalingEnabled = true;
 float DPIScale = 1.0f;
@@ -90,7 +91,8 @@ void RemoveUnfocusableControls(TDbgList* list)
     for (int i = 0; i < list->Count();) {
         auto* control = list->Item<TControl>(i);
         auto* window = dynamic_cast<TWinControl*>(control);
-        if (dynamic_cast<THintWindow*>(control) || (window && !window->CanFocus()))
+        if (dynamic_cast<THintWindow*>(control) || dynamic_cast<TRurToolBarContainer*>(control) ||
+            (window && !window->CanFocus()))
             list->Delete(i);
         else
             ++i;

@@ -44,8 +44,9 @@ bool IsTaskbarAutoHide();
 
 // The control and all its parents are visible (false for null).
 bool IsControlShowing(const TControl* control);
-// Drops from a list of controls the hint windows and the window controls that cannot take the
-// focus, keeping the order of the rest (the toolbar's tab-order walk). Null does nothing.
+// Drops from a list of controls the hint windows, toolbar containers and the window controls that
+// cannot take the focus, keeping the order of the rest (the toolbar's tab-order walk). Null does
+// nothing.
 void RemoveUnfocusableControls(TDbgList* list);
 // The focused window lies inside the control (the control itself holding the focus does not
 // count); at most 50 parent windows are walked.

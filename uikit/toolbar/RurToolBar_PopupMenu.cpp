@@ -3,7 +3,9 @@
 
 #include <algorithm>
 
+#include "ActnList.h"
 #include "Math.h"
+#include "RurGlowButton.h"
 #include "RurMenus_Styler.h"
 #include "RurToolBar_Button.h"
 #include "RurToolBar_Colors.h"
@@ -16,6 +18,36 @@
 namespace {
 
 int Scaled(int pixels) { return int(Round(pixels * double(DPIScale))); }
+
+// What a listed control shows as its image: an entry of an image list, else a picture of its own.
+struct TObjectImage {
+    TCustomImageList* Images = nullptr;
+    int Index = -1;
+    TGraphic* Picture = nullptr;
+    bool Shown() const { return (Images && Index >= 0) || (Picture && !Picture->Empty()); }
+};
+
+// A toolbar button's and a glow button's image: the toolbar's list at the button's index, both
+// replaced by the action's where its action list has images; without one the button's glyph or
+// picture.
+TObjectImage ImageOf(TObject* object, TRurCustomToolBar* toolBar)
+{
+    TObjectImage image;
+    if (auto* button = dynamic_cast<TRurCustomToolBarButton*>(object)) {
+        const auto source = button->ImageSource(false);
+        image = {source.Images, source.Index, button->Glyph()};
+    } else if (auto* glow = dynamic_cast<TRurCustomGlowButton*>(object)) {
+        image = {toolBar ? toolBar->Images() : nullptr, glow->ImageIndex(), glow->Picture()};
+        auto* action = dynamic_cast<TCustomAction*>(glow->Action());
+        auto* list = action ? dynamic_cast<TCustomActionList*>(action->ActionList()) : nullptr;
+        if (list && list->Images()) {
+            image.Images = list->Images();
+            image.Index = action->ImageIndex();
+        }
+        glow->Picture()->GetImageSizes();
+    }
+    return image;
+}
 
 // The picture is drawn centred when it fits the cell, else shrunk into it.
 void DrawFitted(TCanvas* canvas, TGraphic* graphic, const TRect& cell)
@@ -164,10 +196,7 @@ void TATBPopupPanel::ArrangeItems()
         if (FShowImageBar)
             continue;
         // A row whose control shows an image switches the image column on.
-        if (auto* button = dynamic_cast<TRurCustomToolBarButton*>(item->Objects())) {
-            const auto image = button->ImageSource(false);
-            FShowImageBar = (image.Images && image.Index >= 0) || !button->Glyph()->Empty();
-        }
+        FShowImageBar = ImageOf(item->Objects(), WindowToolBar()).Shown();
     }
     a += IconBarWidth();
     if (FShowImageBar)
@@ -228,7 +257,7 @@ void TATBPopupPanel::ToggleCheck(int index)
     control->SetVisible(!control->Visible());
     item->SetChecked(control->Visible());
     InvalidateItem(index);
-    if (TRurCustomToolBar* toolBar = PopupWindow() ? PopupWindow()->RurToolBar() : nullptr)
+    if (TRurCustomToolBar* toolBar = WindowToolBar())
         if (toolBar->OnControlVisibleChange())
             toolBar->OnControlVisibleChange()(toolBar, control);
 }
@@ -318,12 +347,11 @@ void TATBPopupPanel::WndProc(TMessage& message)
         SetHotItem(-1);
 }
 
+TRurCustomToolBar* TATBPopupPanel::WindowToolBar() const { return PopupWindow() ? PopupWindow()->RurToolBar() : nullptr; }
+
 void TATBPopupPanel::DrawObjectImage(TCanvas* canvas, TObject* object, const TRect& cell)
 {
-    auto* button = dynamic_cast<TRurCustomToolBarButton*>(object);
-    if (!button)
-        return;
-    const auto image = button->ImageSource(false);
+    const TObjectImage image = ImageOf(object, WindowToolBar());
     if (image.Images && image.Index >= 0) {
         if (image.Images->Width() <= cell.Width() && image.Images->Height() <= cell.Height()) {
             TRect r = cell;
@@ -336,8 +364,8 @@ void TATBPopupPanel::DrawObjectImage(TCanvas* canvas, TObject* object, const TRe
             image.Images->Draw(bitmap.Canvas(), 0, 0, image.Index, true);
             DrawFitted(canvas, &bitmap, cell);
         }
-    } else if (!button->Glyph()->Empty()) {
-        DrawFitted(canvas, button->Glyph(), cell);
+    } else if (image.Picture && !image.Picture->Empty()) {
+        DrawFitted(canvas, image.Picture, cell);
     }
 }
 

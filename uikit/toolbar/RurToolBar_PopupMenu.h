@@ -140,6 +140,8 @@ protected:
 
 private:
     TATBPopupWindow* PopupWindow() const;
+    // The toolbar whose controls the window lists; null when none.
+    TRurCustomToolBar* WindowToolBar() const;
     void OpenSubWindow();
     void CloseSubWindow();
     void SubWindowHidden(TObject* sender);

@@ -4,10 +4,19 @@
 
 #include "RurToolBar_DockPanel.h"
 
+#include <algorithm>
+
 #include "RurMenus_Appearances.h"
+#include "RurMenus_Components.h"
 #include "RurMenus_Styler.h"
 #include "RurToolBar_Platform.h"
 #include "RurToolBar_ToolBar.h"
+
+void StyleDropDownMenu(TPopupMenu* menu, const TCustomRurToolBarStyler* styler)
+{
+    if (auto* rur = dynamic_cast<TRurPopupMenu*>(menu); rur && styler)
+        rur->SetMenuStyler(styler->CurrentRurMenuStyler());
+}
 
 namespace {
 
@@ -53,6 +62,8 @@ TCustomRurToolBarStyler::TCustomRurToolBarStyler(TComponent* owner)
 
 TCustomRurToolBarStyler::~TCustomRurToolBarStyler()
 {
+    // Marked first: what the controls do while they let go sends no change codes back here.
+    Destroying();
     DetachControls();
     // Controls that unregister from here on find no list.
     FControlList.reset();
@@ -173,21 +184,73 @@ void TCustomRurToolBarStyler::EndUpdate()
         --FUpdateCount;
 }
 
+IToolBarStylerPager* TCustomRurToolBarStyler::GetFirstPager() const
+{
+    for (int i = 0; i < ControlCount(); ++i)
+        if (auto* pager = dynamic_cast<IToolBarStylerPager*>(Controls(i)))
+            return pager;
+    return nullptr;
+}
+
 void TCustomRurToolBarStyler::SetNewComponentStyle(TRujStyle value)
 {
     FNewRujStyle = value;
-    // The ribbon pagers' glass and scenic modes follow the style once the pager exists here.
+    if (ComponentState().Contains(csDestroying) || ComponentState().Contains(csLoading))
+        return;
+    const bool glass = value == tsOffice2010Blue || value == tsOffice2010Silver || value == tsOffice2010Black;
+    const bool scenic = glass || value == tsWindows7 || value == tsWindows8;
+    // Each pager once, however often it is registered, and even when switching it changes the
+    // list: the scan starts over after every pager it handles.
+    std::vector<IToolBarStylerPager*> handled;
+    for (bool found = true; found;) {
+        found = false;
+        for (int i = 0; i < ControlCount() && !found; ++i) {
+            auto* pager = dynamic_cast<IToolBarStylerPager*>(Controls(i));
+            if (pager && std::find(handled.begin(), handled.end(), pager) == handled.end()) {
+                handled.push_back(pager);
+                pager->SetStyleLink(glass, scenic);
+                found = true;
+            }
+        }
+    }
+}
+
+bool TCustomRurToolBarStyler::DetachControl(TControl* control)
+{
+    if (!control || control->ComponentState().Contains(csDestroying))
+        return false;
+    // Toolbars are let go here too, not left to the removal notice: by then the styler is half
+    // gone, and a toolbar that lets go calls back into it.
+    if (auto* toolBar = dynamic_cast<TRurCustomToolBar*>(control)) {
+        if (toolBar->ToolBarStyler() != this)
+            return false;
+        toolBar->SetToolBarStyler(nullptr);
+    } else if (auto* panel = dynamic_cast<TRurDockPanel*>(control)) {
+        if (panel->ToolBarStyler() != this)
+            return false;
+        panel->SetToolBarStyler(nullptr);
+    } else if (auto* pager = dynamic_cast<IToolBarStylerPager*>(control)) {
+        if (pager->ToolBarStyler() != this)
+            return false;
+        pager->SetToolBarStyler(nullptr);
+    } else {
+        return false;
+    }
+    return true;
 }
 
 void TCustomRurToolBarStyler::DetachControls()
 {
-    if (!FControlList)
+    if (!FControlList || (ComponentState().Contains(csDesigning) && ComponentState().Contains(csDestroying)))
         return;
-    // Toolbars that still point here fall back to their internal styler.
-    for (int i = FControlList->Count() - 1; i >= 0; --i) {
-        auto* toolBar = dynamic_cast<TRurCustomToolBar*>(FControlList->Item<TControl>(i));
-        if (toolBar && toolBar->ToolBarStyler() == this && !toolBar->ComponentState().Contains(csDestroying))
-            toolBar->SetToolBarStyler(nullptr);
+    // A control that lets go leaves the list, so the next one moves up to the same index. At most
+    // one step per registration, whatever the controls do to the list meanwhile.
+    const int steps = FControlList->Count();
+    int index = 0;
+    for (int step = 0; step < steps && index < FControlList->Count(); ++step) {
+        TControl* control = FControlList->Item<TControl>(index);
+        if (!DetachControl(control) || (index < FControlList->Count() && FControlList->Item<TControl>(index) == control))
+            ++index;
     }
 }
 

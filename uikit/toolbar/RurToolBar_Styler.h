@@ -19,9 +19,11 @@
 #include "RurToolBar_ContainerAppearance.h"
 #include "RurToolBar_Lists.h"
 #include "RurToolBar_TabAppearance.h"
+#include "RurToolBar_Types.h"
 
 class TControl;
 class TCustomRurMenuStyler;
+class TCustomRurToolBarStyler;
 
 TAVIN_ENUM(TBackGroundDisplay, bdTile, bdCenter, bdStretch)
 TAVIN_ENUM(TDragGripStyle, dsDots, dsSingleLine, dsDoubleLine, dsFlatDots, dsNone)
@@ -41,6 +43,10 @@ TAVIN_ENUM(TDragGripStyle, dsDots, dsSingleLine, dsDoubleLine, dsFlatDots, dsNon
     Type* Name() const { return F##Name.get(); }                                                           \
     void Set##Name(const Type* value) { F##Name->Assign(value); }
 
+class TPopupMenu;
+// A kit pop-up menu takes the styler's menu styler; any other menu, or no styler, is left alone.
+void StyleDropDownMenu(TPopupMenu* menu, const TCustomRurToolBarStyler* styler);
+
 // A control other than a toolbar that paints with a toolbar styler (the ribbon pager) hears its
 // change codes through this.
 class IToolBarStylerClient {
@@ -49,6 +55,45 @@ public:
 
 protected:
     ~IToolBarStylerClient() = default;
+};
+
+// The tone sets a flat look hands to a ribbon pager, with the styler's own application colours as
+// the look left them for the call.
+struct TOfficeTones {
+    TColorTones Buttons, Tab, Pager;
+    const TAppColor* App = nullptr;
+};
+
+// What a ribbon pager derives from Office tones and the styler copies back into its own look.
+struct TOfficeToneAppearances {
+    const TVistaPageBackground* PageAppearance;
+    const TTabAppearance* TabAppearance;
+    const TGroupAppearance* GroupAppearance;
+    const TCaptionAppearance* CaptionAppearance;
+    const TGlowButtonAppearance* GlowButtonAppearance;
+    const TVistaTextBackground* PagerCaption;
+    const TContainerAppearance* ContainerAppearance;
+};
+
+// The ribbon pager as its toolbar styler sees it: the styler switches its glass and scenic
+// drawing, hands it the flat looks' tones, and drops itself from it when it goes.
+class IToolBarStylerPager : public IToolBarStylerClient {
+public:
+    virtual TCustomRurToolBarStyler* ToolBarStyler() const = 0;
+    virtual void SetToolBarStyler(TCustomRurToolBarStyler* value) = 0;
+    // Tab glass and the scenic ribbon for the shared style the styler stands for.
+    virtual void SetStyleLink(bool glass, bool scenic) = 0;
+    // The flat looks' tones. A pager that derives appearances from them gives every one of them
+    // afterwards, each object made by then; one that derives none gives null, and the styler keeps
+    // its own colours.
+    virtual void SetOfficeTones(const TOfficeTones& tones, TGroupStyle groupStyle) { (void)tones, (void)groupStyle; }
+    virtual const TOfficeToneAppearances* OfficeToneAppearances() const { return nullptr; }
+    virtual void ClearOfficeTones() {}
+    // The quick-access toolbar takes the styler's colours again.
+    virtual void UpdateQAT() {}
+
+protected:
+    ~IToolBarStylerPager() = default;
 };
 
 class TCustomRurToolBarStyler : public TComponent {
@@ -147,6 +192,11 @@ public:
     int UpdateCount() const { return FUpdateCount; }
     // Code 2 to every registered control.
     void UpdateStyle() { Changed(2); }
+    // The first registered ribbon pager, or null; the flat looks hand it their tones.
+    IToolBarStylerPager* GetFirstPager() const;
+    // Every registered dock panel, toolbar and pager that uses this styler lets go of it (nothing
+    // while the designer destroys the styler).
+    void DetachControls();
 
     // The theme file's lines after the first (whether it follows the Office theme, then 302
     // property values), in their fixed order and keys.
@@ -187,7 +237,8 @@ protected:
     TBevelCut& BevelField() { return FBevel; }
 
 private:
-    void DetachControls();
+    // True when the control let go (and so left the list).
+    bool DetachControl(TControl* control);
     void HookChange(TNotifyPersistent* object, int code);
 
     std::unique_ptr<TAppColor> FAppColor;

@@ -4,11 +4,14 @@
 
 #include "CustomizerU.h"
 #include "Forms.h"
+#include "Math.h"
 #include "MenuBarKey.h"
 #include "RurToolBar_Button.h"
+#include "RurToolBar_Container.h"
 #include "RurToolBar_ControlSelector.h"
 #include "RurToolBar_DockPanel.h"
 #include "RurToolBar_Floating.h"
+#include "RurToolBar_MenuHooks.h"
 #include "RurToolBar_OptionWindow.h"
 #include "RurToolBar_Platform.h"
 #include "RurToolBar_Styler.h"
@@ -49,7 +52,16 @@ TAVIN_PUBLISHED(TRurToolBar)
     TAVIN_PROPERTY(String, TextAutoOptionMenu);
     TAVIN_PROPERTY(String, TextOptionMenu);
     TAVIN_PROPERTY(TCustomRurToolBarStyler*, ToolBarStyler);
+    TAVIN_PROPERTY(String, CompactCaption);
+    TAVIN_PROPERTY(int, CompactImageIndex);
+    TAVIN_PROPERTY(TGDIPPicture*, CompactPicture);
+    TAVIN_PROPERTY(String, CompactShortCutHint);
+    TAVIN_PROPERTY(TGDIPPicture*, OptionPicture);
+    TAVIN_PROPERTY(TGDIPPicture*, OptionDisabledPicture);
+    TAVIN_PROPERTY(bool, ParentOptionPicture);
     TAVIN_PROPERTY(TNotifyEvent, OnClose);
+    TAVIN_PROPERTY(TCloseQueryEvent, OnCompactCloseQuery);
+    TAVIN_PROPERTY(TNotifyEvent, OnCompactShow);
     TAVIN_PROPERTY(TOptionEvent, OnOptionClick);
     TAVIN_PROPERTY(TControlVisibleChangeEvent, OnControlVisibleChange);
 }
@@ -90,6 +102,13 @@ TRurCustomToolBar::TRurCustomToolBar(TComponent* owner)
     FMenuItemTimer->SetInterval(1);
     FMenuItemTimer->SetEnabled(false);
     FMenuItemTimer->SetOnTimer(MakeHandler<&TRurCustomToolBar::MenuItemTimerTick>(this));
+    FIOptionPicture = std::make_unique<TGDIPPicture>();
+    FIOptionDisabledPicture = std::make_unique<TGDIPPicture>();
+    for (TGDIPPicture* picture : {FIOptionPicture.get(), FIOptionDisabledPicture.get()})
+        picture->SetOnChange([this](TObject*) { Invalidate(); });
+    FICompactPicture = std::make_unique<TGDIPPicture>();
+    FICompactPicture->SetOnChange(MakeHandler<&TRurCustomToolBar::CompactPictureChanged>(this));
+    FCompactMinWidth = Round(45 * DPIScale);
 }
 
 TRurCustomToolBar::~TRurCustomToolBar()
@@ -103,6 +122,11 @@ TRurCustomToolBar::~TRurCustomToolBar()
         }
     }
     UnregisterMenuBarControl(this);
+    // No hook may call back into a toolbar that is gone.
+    if (MenuHookToolBar() == this)
+        RemoveMenuMsgFilterHook();
+    if (KeyboardMenuToolBar() == this)
+        RemoveMenuGetMsgHook();
     UnwatchMDIFrame();
     // The floating window was made for the toolbar: it goes with it.
     if (FFloatingWindow && !FFloatingWindow->ComponentState().Contains(csDestroying))
@@ -141,6 +165,8 @@ void TRurCustomToolBar::Loaded()
     }
     ApplyStylerToGlowButtons();
     FPropertiesLoaded = true;
+    if (OnRibbonPage() && !ComponentState().Contains(csDesigning))
+        CalcButtonRows();
 }
 
 void TRurCustomToolBar::ShowCustomizer()
@@ -229,6 +255,7 @@ void TRurCustomToolBar::StylerChanged(int code)
     SetColor(FCurrentToolBarStyler->Color()->Color());
     if (code == 2 || code == 7) {
         ApplyStylerToGlowButtons();
+        UpdateCompactButtonAppearance();
     } else if (code == 5) {
         ArrangeControls(true);
         UpdateHiddenControls();
@@ -237,6 +264,10 @@ void TRurCustomToolBar::StylerChanged(int code)
             if (auto* button = dynamic_cast<TRurCustomToolBarButton*>(FATBControls.Item<TControl>(i)))
                 button->AdjustSize();
     }
+    // Containers are windows of their own: they repaint their frame separately.
+    for (int i = 0; i < FATBControls.Count(); ++i)
+        if (auto* container = dynamic_cast<TRurToolBarContainer*>(FATBControls.Item<TControl>(i)))
+            container->Invalidate();
     Invalidate();
 }
 
@@ -305,6 +336,12 @@ void TRurCustomToolBar::SetDisabledImages(TCustomImageList* value)
     for (int i = 0; i < FATBControls.Count(); ++i)
         if (auto* control = dynamic_cast<TRurCustomToolBarControl*>(FATBControls.Item<TControl>(i)))
             control->AdjustSize();
+    Invalidate();
+}
+
+void TRurCustomToolBar::SetParentOptionPicture(bool value)
+{
+    FParentOptionPicture = value;
     Invalidate();
 }
 
@@ -576,6 +613,9 @@ void TRurCustomToolBar::ControlInserted(TControl* control)
         if (!ComponentState().Contains(csLoading) && !ComponentState().Contains(csDesigning))
             item->AdjustSize();
     }
+    if (auto* glow = dynamic_cast<TRurCustomGlowButton*>(control);
+        glow && OnRibbonPage() && !ComponentState().Contains(csDesigning))
+        HookGlowButton(glow);
     if (FATBControls.IndexOf(control) < 0)
         FATBControls.Insert(OrderedIndex(control, -1), control);
     else

@@ -12,10 +12,12 @@
 // hints, update counting), _ToolBarMenuBar.cpp (menu-bar mode),
 // _ToolBarMDIButtons.cpp (MDI child buttons),
 // _ToolBarPosition.cpp (position persistence), _ToolBarDocking.cpp (parent change, docking).
+#include <array>
 #include <memory>
 #include <vector>
 
 #include "Controls.h"
+#include "Forms.h"
 #include "ImgList.h"
 #include "Menus.h"
 #include "Timers.h"
@@ -36,6 +38,8 @@ class TCustomIniFile;
 class TRurToolBarCustomizer;
 class TRurDockPanel;
 class TFloatingWindow;
+class IRibbonGroupHost;
+class TCompactWindow;
 
 TAVIN_ENUM(TToolBarState, tsDocked, tsFloating, tsFixed)
 TAVIN_ENUM(TDockMode, dmAll, dmAllParentDockPanels, dmParentDockPanelOnly)
@@ -111,6 +115,29 @@ public:
     void SetUIStyle(TRujStyle value);
     void SetComponentStyle(TRujStyle AStyle) override;
     void SetComponentStyleAndAppColor(TRujStyle AStyle, TColor AAppColor) override;
+    // Turns every glow button of the toolbar for a left or right dock side (or back).
+    void SetGlowButtonsRotated(bool value);
+    // The hover glow of a ribbon group: the pointer is over it, the fade's strength (0..100 while
+    // running) and kind; the fade runs while the timer exists.
+    bool Hot() const { return FHot; }
+    int StepHover() const { return FStepHover; }
+    TGlowState GlowState() const { return FGlowState; }
+    bool GlowRunning() const { return FGlowTimer != nullptr; }
+    // The caption's option button (shown with a caption and option indicator but no right handle):
+    // hot and pressed, and its glow.
+    bool CaptionOptionHot() const { return FCapOptIndicatorHot; }
+    bool CaptionOptionDown() const { return FCapOptIndicatorDown; }
+    TGlowState OptionGlowState() const { return FOptionGlowState; }
+    int OptionStepHover() const { return FOptionStepHover; }
+    bool OptionGlowRunning() const { return FOptionTimer != nullptr; }
+    // The option button's pictures; a group on a pager's page with ParentOptionPicture shows the
+    // pager's instead.
+    TGDIPPicture* OptionPicture() const { return FIOptionPicture.get(); }
+    void SetOptionPicture(TGDIPPicture* value) { FIOptionPicture->Assign(value); }
+    TGDIPPicture* OptionDisabledPicture() const { return FIOptionDisabledPicture.get(); }
+    void SetOptionDisabledPicture(TGDIPPicture* value) { FIOptionDisabledPicture->Assign(value); }
+    bool ParentOptionPicture() const { return FParentOptionPicture; }
+    void SetParentOptionPicture(bool value);
     // The current styler's grip style; writing it tells all the styler's controls.
     TDragGripStyle DragGripStyle() const;
     void SetDragGripStyle(TDragGripStyle value);
@@ -290,6 +317,86 @@ public:
     TWinControl* PrevActiveControl() const { return FPrevActiveControl; }
     void SetPrevActiveControl(TWinControl* value);
 
+    // ---- Ribbon sizing and compact mode (a toolbar on a ribbon page is a ribbon group) ---------
+    // One step of shrinking (large glow buttons to labelled ones three to a column, labelled ones
+    // to glyphs a column at a time) or growing back: the width gained or added, 0 when no step is
+    // possible; newState receives the size state the step produced. Without apply only measured.
+    int ReduceButtonSizes(TButtonSizeState& newState, bool apply);
+    int EnlargeButtonSizes(TButtonSizeState& newState, bool apply);
+    int MeasureReduceButtonSizes(TButtonSizeState& newState) { return ReduceButtonSizes(newState, false); }
+    int MeasureEnlargeButtonSizes(TButtonSizeState& newState) { return EnlargeButtonSizes(newState, false); }
+    void ReduceToSmallest();
+    void EnlargeToLargest();
+    // The width the group needs uncompacted (a compacted group's clone at its smallest), and the
+    // width of its compact button.
+    int GetFullWidth();
+    int GetCompactWidth();
+    // Compact set by the program fixes the state; the page's fitting may change it otherwise.
+    bool IsAutoCompact() const { return !FCompactMode; }
+    bool Compact() const { return FCompact; }
+    bool IsCompact() const { return FCompact; }
+    void SetCompact(bool value);
+    // Into compact mode (the controls move to a clone in the compact window, one compact button
+    // stays) and back.
+    virtual void DoCompactShow();
+    virtual void SwitchCompact(bool value);
+    TCompactWindow* CompactWindow() const { return FCompactWindow; }
+    TRurGlowButton* CompactButton() const { return FCompactBtn; }
+    // In a compacted toolbar its clone; in the clone the compacted toolbar.
+    TRurCustomToolBar* SelfClone() const { return FSelfClone; }
+    String CompactCaption() const { return FCompactCaption; }
+    void SetCompactCaption(const String& value);
+    String WideCompactCaption() const { return FWideCompactCaption; }
+    void SetWideCompactCaption(const String& value) { FWideCompactCaption = value; }
+    TGDIPPicture* CompactPicture() const { return FICompactPicture.get(); }
+    void SetCompactPicture(TGDIPPicture* value) { FICompactPicture->Assign(value); }
+    int CompactImageIndex() const { return FCompactImageIndex; }
+    void SetCompactImageIndex(int value);
+    String CompactShortCutHint() const { return FCompactShortCutHint; }
+    void SetCompactShortCutHint(const String& value) { FCompactShortCutHint = value; }
+    TCloseQueryEvent OnCompactCloseQuery() const { return FOnCompactCloseQuery; }
+    void SetOnCompactCloseQuery(TCloseQueryEvent value);
+    TNotifyEvent OnCompactShow() const { return FOnCompactShow; }
+    void SetOnCompactShow(TNotifyEvent value) { FOnCompactShow = value; }
+    // The compact button's click: drops the compact window below the group.
+    void ShowCompactWindow(TObject* sender);
+    void HideCompactWindow();
+    // The compact window hid (its hide timer): the pager learns which compact button dropped last.
+    void CompactWindowClosed();
+    // Posts "TBCompactWinHide" to the toolbar's window.
+    void PostCompactWinHide();
+    // A compacted group's clone re-measures when the visibility of its controls changed.
+    void UpdateControlsVisibility();
+    void UpdateCompactButtonAppearance();
+    // A large glow button of a group fills the group's height above the caption.
+    void GlowButtonSetButtonSize(TObject* sender, int& width, int& height);
+    // One of the glow buttons (nested ones included) shows its drop-down.
+    bool HasDroppedDownButton() const;
+    // Set by Loaded, and by the ribbon page when it creates or adds the toolbar.
+    bool PropertiesLoaded() const { return FPropertiesLoaded; }
+    void SetPropertiesLoaded(bool value) { FPropertiesLoaded = value; }
+    // The visible child controls (all with visibleOnly false) by Left, then Top.
+    void BuildSequenceList(TDbgList& list, bool visibleOnly) const;
+
+    // ---- Key tips (ribbon groups) --------------------------------------------------------------
+    // Offers the typed characters: a glow button with that code (visible and enabled) is triggered
+    // and true answered; partialCount grows by each code that begins with them, and the key tips
+    // of the other codes hide.
+    bool ProcessShortCutHint(const String& chars, int& partialCount);
+    void ShowShortCutHints();
+    void HideShortCutHints();
+    // The clone's key tips show (the level inside the compact window).
+    bool CompactShortCutHintShowing() const { return FCompactShortCutHintShowing; }
+    // The glow buttons' key-down, size and key-tip place on a ribbon page.
+    void HookGlowButtons();
+    void GlowButtonKeyDown(TObject* sender, Word& key, TShiftState shift);
+    void GlowButtonGetShortCutHintPos(TObject* sender, TButtonSizeState state, TShortCutHintPos& position);
+    // The tops of up to three button rows (-100 for a row not found), for the key tips' places.
+    void CalcButtonRows();
+    int ButtonRow(int index) const { return FButtonRows[index]; }
+    // The pager gives the focus back to where it was before key-tip mode.
+    void RestorePagerFocus();
+
     // ---- Updates and state ---------------------------------------------------------------------
     // While the count is above 0 the toolbar neither paints nor arranges.
     void BeginUpdate();
@@ -375,6 +482,9 @@ public:
     virtual bool IsShortCut(const TMessage& message, bool considerButtons);
     // Set by the menu-bar keyboard hooks when Enter chose a command in an open menu.
     void SetMenuResult(bool value) { FMenuResult = value; }
+    // Cleared by the menu-bar keyboard hooks before they switch to another button's menu, so the
+    // capture that menu takes does not end the keyboard menu loop.
+    void SetCaptureChangeCancels(bool value) { FCaptureChangeCancels = value; }
 
     TNotifyEvent OnClose() const { return FOnClose; }
     void SetOnClose(TNotifyEvent value) { FOnClose = value; }
@@ -390,6 +500,7 @@ protected:
     void Loaded() override;
     void CreateWnd() override;
     void WndProc(TMessage& message) override;
+    void ChangeScale(int m, int d, bool isDpiChange) override;
     void Notification(TComponent* component, TOperation operation) override;
     void AlignControls(TControl* control, TRect& rect) override;
     void Resize() override;
@@ -439,6 +550,42 @@ private:
     void ChildRealigned();
     void LinkStyler();
     void ApplyComponentStyle(TRujStyle style, TColor appColor, bool withAppColor);
+    // The ribbon around a ribbon group: its page (for the clone in a compact window, the compacted
+    // toolbar's page); null elsewhere.
+    IRibbonGroupHost* RibbonHost() const;
+    // The parent the toolbar paints for: the compacted toolbar's parent for its clone.
+    TWinControl* ReferenceParent() const;
+    // Compact mode.
+    void CopyToClone(bool moveControls);
+    void CreateCompactButton();
+    void SetCompactButtonImage();
+    void CompactPictureChanged(TObject* sender);
+    // Moves the child controls of from to to, keeping their places and glow buttons' Down state.
+    void MoveControlsTo(TRurCustomToolBar* from, TRurCustomToolBar* to);
+    int SizeStep(TButtonSizeState& newState, bool apply, bool reduce);
+    // Key tips.
+    void TriggerKeyTip(TRurCustomGlowButton* glow);
+    void HookGlowButton(TRurCustomGlowButton* glow);
+    // In the page's key-tip mode a key types into the code or ends the mode.
+    void PageKeyTipKey(Word key);
+    void MoveFocusAcross(TWinControl* from, bool forward);
+    void RibbonKeyDown(Word key);
+    // Hover glow of ribbon groups.
+    void HoverGlowStart(bool hot);
+    void HoverGlowTick(TObject* sender);
+    // The caption's option button (a caption without right handle) and its glow.
+    bool HasCaptionOptionButton() const;
+    bool PagerUsesTones() const;
+    void StartOptionGlow(int increment, TGlowState state);
+    void StopOptionGlow();
+    void OptionGlowTick(TObject* sender);
+    bool CaptionOptionMouseDown(int x, int y);
+    void CaptionOptionMouseMove(int x, int y);
+    void CaptionOptionMouseUp();
+    void CaptionOptionMouseLeave();
+    void DrawCaptionOptionButton();
+    // Invalidates a part of the toolbar without erasing it.
+    void InvalidatePart(const TRect& r);
     // Layout.
     bool IsArrangedControl(TControl* control) const;
     // The last control that is arranged and not hidden for lack of length; null for none.
@@ -446,6 +593,10 @@ private:
     void Park(TControl* control, bool alongLength);
     void ArrangeFloating(bool resize);
     void ArrangeHorizontal();
+    // On a ribbon page or in a compact window: large controls side by side, small glow buttons
+    // three to a column.
+    void ArrangeRibbonColumns(int x, int y);
+    int RibbonColumnsEnd() const;
     void ArrangeVertical();
     void UpdateFloatingSize();
     void UpdateHorizontalSize();
@@ -467,9 +618,15 @@ private:
     void OptionWindowHidden();
     TPoint OptionPoint(bool& onScreen) const;
     // Painting.
+    struct TBodyLook {
+        TColor Color, ColorTo, ColorMirror, ColorMirrorTo, Border;
+        int Steps;
+        bool Horizontal;
+    };
+    TBodyLook BodyLook() const;
     void PaintCaptionBand(const TRect& caption);
     void PaintFloatingCaption(const TRect& caption);
-    void PaintBody(TRect& body);
+    void PaintBody(TRect& body, const TBodyLook& look);
     void PaintBevel();
     void DrawDragGrip();
     void DrawRightHandle();
@@ -525,6 +682,36 @@ private:
     std::unique_ptr<TCustomRurToolBarStyler> FOfficeStyler;
     TRujStyle FRujStyle = tsCustom;
     bool FParentStyler = true;
+    // Hover glow (the timer is owned as a component and freed when a fade ends).
+    bool FHot = false;
+    TTimer* FGlowTimer = nullptr;
+    int FTimeInc = 0, FStepHover = 0;
+    TGlowState FGlowState = gsNone;
+    // The caption option button's glow.
+    TTimer* FOptionTimer = nullptr;
+    int FOptionStepHover = 0, FOptionStepPush = 0, FOptionTimeInc = 0;
+    TGlowState FOptionGlowState = gsNone;
+    bool FCapOptIndicatorHot = false, FCapOptIndicatorDown = false;
+    std::unique_ptr<TGDIPPicture> FIOptionPicture, FIOptionDisabledPicture;
+    bool FParentOptionPicture = true;
+    // Compact mode: in a compacted toolbar its clone in the compact window, in the clone the
+    // compacted toolbar.
+    TRurCustomToolBar* FSelfClone = nullptr;
+    bool FCompact = false, FCompactMode = false, FCompactChanging = false, FCompactSmallest = false;
+    bool FOldAutoPosition = false, FOldAutoSize = false, FOldAutoArrangeButtons = false;
+    TCompactWindow* FCompactWindow = nullptr;
+    TRurGlowButton* FCompactBtn = nullptr;
+    String FCompactCaption, FWideCompactCaption, FCompactShortCutHint;
+    std::unique_ptr<TGDIPPicture> FICompactPicture;
+    int FCompactImageIndex = -1;
+    int FCompactMinWidth = 45;
+    TDbgList FSeqControlList;
+    // In the clone: the Visible state (0 or 1) of each listed control when last arranged.
+    std::vector<int> FCtrlVisList;
+    TCloseQueryEvent FOnCompactCloseQuery;
+    TNotifyEvent FOnCompactShow;
+    bool FCompactShortCutHintShowing = false;
+    std::array<int, 3> FButtonRows{-100, -100, -100};
     RurGDIP::TAntiAlias FAntiAlias = RurGDIP::aaClearType;
     int FDragGripWidth = 7;
     bool FHideDragGrip = false;
@@ -583,6 +770,7 @@ private:
     int FUpdateCount = 0;
     bool FDoCheckBoundChange = false;
     bool FFirstRun = true;
+    bool FFirstShowing = true;
     bool FPropertiesLoaded = false;
     bool FPersistSettingLoaded = false;
     bool FSupressClick = false;
@@ -621,8 +809,6 @@ private:
     TRurCustomToolBarButton* FLastMenuButton = nullptr;
     TRurCustomToolBarButton* FNextMenuHotButton = nullptr;
     bool FInMenuLoop = false, FMenuResult = false, FCaptureChangeCancels = false;
-    // Set by the keyboard hooks when they ended the open menu themselves.
-    bool FIgnoreMenuEnd = false;
     std::unique_ptr<TTimer> FMenuItemTimer;
     struct TMDIChildEntry {
         String Caption;

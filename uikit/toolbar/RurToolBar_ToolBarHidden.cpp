@@ -4,6 +4,8 @@
 
 #include "Forms.h"
 #include "Math.h"
+#include "RurMenus_Appearances.h"
+#include "RurMenus_Styler.h"
 #include "RurToolBar_Button.h"
 #include "RurToolBar_ControlSelector.h"
 #include "RurToolBar_OptionWindow.h"
@@ -288,20 +290,35 @@ void TRurCustomToolBar::BuildOptionWindow()
     }
     TControlSelectorPanel* panel = FOptionWindowPanel;
     panel->SetShowAddAndRemoveBtn(FAutoOptionMenu);
+    StyleDropDownMenu(FOptionMenu);
     panel->SetOptionsMenu(FOptionMenu);
+    panel->SetCustomizer(FCustomizer);
     panel->SetTextAutoOptionMenu(FTextAutoOptionMenu);
     panel->SetTextOptionMenu(FTextOptionMenu);
     panel->SetRurToolBar(this);
-    // A menu bar's drop-down takes the menu styler's root item colours once that styler exists.
-    const TButtonAppearance* look = FCurrentToolBarStyler->ButtonAppearance();
-    panel->SetItemColorHot(look->ColorHot());
-    panel->SetItemColorHotTo(look->ColorHotTo());
-    panel->SetItemColorDown(look->ColorDown());
-    panel->SetItemColorDownTo(look->ColorDownTo());
-    panel->SetItemTextColor(look->CaptionTextColor());
-    panel->SetItemTextColorHot(look->CaptionTextColorHot());
-    panel->SetItemTextColorDown(look->CaptionTextColorDown());
-    panel->SetItemTextFontSize(look->CaptionFont()->Size());
+    // A menu bar's drop-down takes the menu bar's colours (the menu styler's root item), any other
+    // toolbar's its buttons' colours.
+    if (FMenu) {
+        const TRootItem* root = FCurrentToolBarStyler->CurrentRurMenuStyler()->RootItem();
+        panel->SetItemColorHot(root->HoverColor());
+        panel->SetItemColorHotTo(root->HoverColorTo());
+        panel->SetItemColorDown(root->SelectedColor());
+        panel->SetItemColorDownTo(root->SelectedColorTo());
+        panel->SetItemTextColor(root->Font()->Color());
+        panel->SetItemTextColorHot(root->HoverTextColor());
+        panel->SetItemTextColorDown(root->SelectedTextColor());
+        panel->SetItemTextFontSize(root->Font()->Size());
+    } else {
+        const TButtonAppearance* look = FCurrentToolBarStyler->ButtonAppearance();
+        panel->SetItemColorHot(look->ColorHot());
+        panel->SetItemColorHotTo(look->ColorHotTo());
+        panel->SetItemColorDown(look->ColorDown());
+        panel->SetItemColorDownTo(look->ColorDownTo());
+        panel->SetItemTextColor(look->CaptionTextColor());
+        panel->SetItemTextColorHot(look->CaptionTextColorHot());
+        panel->SetItemTextColorDown(look->CaptionTextColorDown());
+        panel->SetItemTextFontSize(look->CaptionFont()->Size());
+    }
     FOptionWindow->SetOptionsPanel(panel);
     panel->ClearControls();
     panel->MeasureEntries();

@@ -11,6 +11,8 @@
 #include "RurToolBar_DockPanel.h"
 #include "RurToolBar_Floating.h"
 #include "RurToolBar_ToolBar.h"
+#include "RurGlowButton.h"
+#include "TypInfo.h"
 
 namespace {
 
@@ -95,6 +97,10 @@ void TRurCustomToolBar::ArrangeHorizontal()
 {
     int x = GripStart();
     const int y = FShowCaption && FCaptionPosition == cpTop ? 2 + Round(FCaptionHeight * DPIScale) : 2;
+    if (OnRibbonPage() || OnCompactWindow()) {
+        ArrangeRibbonColumns(x, y);
+        return;
+    }
     for (int i = 0; i < FATBControls.Count(); ++i) {
         TControl* control = FATBControls.Item<TControl>(i);
         if (!IsArrangedControl(control) || IsHiddenControl(control)) {
@@ -104,6 +110,49 @@ void TRurCustomToolBar::ArrangeHorizontal()
         x += MarginLeft(control);
         control->SetBounds(x, y + MarginTop(control), control->Width(), control->Height());
         x += control->Width() + MarginRight(control);
+    }
+}
+
+void TRurCustomToolBar::ArrangeRibbonColumns(int x, int y)
+{
+    // Large buttons and other controls take the full height; up to three small glow buttons stack
+    // in a column as wide as its widest button.
+    int columnY = y, columnWidth = 0, stacked = 0, columnX = x;
+    for (int i = 0; i < FATBControls.Count(); ++i) {
+        TControl* control = FATBControls.Item<TControl>(i);
+        if (!IsArrangedControl(control)) {
+            Park(control, true);
+            continue;
+        }
+        auto* glow = dynamic_cast<TRurCustomGlowButton*>(control);
+        if (glow)
+            glow->SetIsOnRibbon(true);
+        if (!glow || glow->ButtonSizeState() == bsLarge) {
+            if (!glow)
+                if (const TPropInfo* margin = GetPropInfo(*control, u"LabelMargin");
+                    margin && margin->HasGetter() && margin->Type.Kind == tkInteger)
+                    x += static_cast<int>(GetOrdProp(*control, *margin));
+            control->SetBounds(x, y, control->Width(), control->Height());
+            x += control->Width();
+            columnX = x;
+            columnY = y;
+            columnWidth = 0;
+            stacked = 0;
+            continue;
+        }
+        control->SetBounds(columnX, columnY, control->Width(), control->Height());
+        if (control->Width() > columnWidth) {
+            x += control->Width() - columnWidth;
+            columnWidth = control->Width();
+        }
+        if (++stacked >= 3) {
+            columnX = x;
+            columnY = y;
+            columnWidth = 0;
+            stacked = 0;
+        } else {
+            columnY += control->Height();
+        }
     }
 }
 
@@ -163,6 +212,24 @@ void TRurCustomToolBar::UpdateFloatingSize()
         FFloatingWindow->SetWindowSize();
 }
 
+int TRurCustomToolBar::RibbonColumnsEnd() const
+{
+    // The right end of the last column: of up to three small buttons, or of one large control.
+    int end = 0, passed = 0;
+    for (int i = FATBControls.Count() - 1; i >= 0; --i) {
+        TControl* control = FATBControls.Item<TControl>(i);
+        if (!IsArrangedControl(control))
+            continue;
+        end = std::max(end, control->Left() + control->Width());
+        auto* glow = dynamic_cast<TRurCustomGlowButton*>(control);
+        const bool small = (glow && glow->ButtonSizeState() != bsLarge) || dynamic_cast<TRurToolBarButton*>(control);
+        if (!small || passed >= 3)
+            break;
+        ++passed;
+    }
+    return end;
+}
+
 TControl* TRurCustomToolBar::LastShownControl() const
 {
     for (int i = FATBControls.Count() - 1; i >= 0; --i) {
@@ -180,6 +247,9 @@ void TRurCustomToolBar::UpdateHorizontalSize()
     if (FATBControls.Count() > 0) {
         const TControl* last = LastShownControl();
         m = last ? last->Left() + last->Width() : 15;
+        if (OnRibbonPage() || OnCompactWindow())
+            if (const int end = RibbonColumnsEnd(); end > 0)
+                m = end;
     }
     if (FShowPopupIndicator)
         m += RightHandleWidth();
@@ -233,6 +303,9 @@ void TRurCustomToolBar::UpdateHorizontalSize()
         const float scale = form ? form->PixelsPerInch() / 96.0f : 1.0f;
         t += Round(FCaptionHeight * scale);
     }
+    // The clone in a compact window is as thick as the group it stands for.
+    if (OnCompactWindow() && FSelfClone && !ComponentState().Contains(csDesigning))
+        t = FSelfClone->Height();
     if (Height() != t)
         SetHeight(t);
 }

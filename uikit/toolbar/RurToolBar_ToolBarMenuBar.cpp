@@ -11,6 +11,7 @@
 #include "RurMenus_Components.h"
 #include "RurToolBar_Button.h"
 #include "RurToolBar_MenuButton.h"
+#include "RurToolBar_MenuHooks.h"
 #include "RurToolBar_Platform.h"
 #include "RurToolBar_Styler.h"
 #include "RurToolBar_ToolBar.h"
@@ -33,11 +34,7 @@ TCustomForm* TRurCustomToolBar::GetToolBarForm() const
 
 TPopupMenu* TRurCustomToolBar::CreateDropDownMenu() { return new TRurPopupMenu(this); }
 
-void TRurCustomToolBar::StyleDropDownMenu(TPopupMenu* menu) const
-{
-    if (auto* rur = dynamic_cast<TRurPopupMenu*>(menu))
-        rur->SetMenuStyler(FCurrentToolBarStyler->CurrentRurMenuStyler());
-}
+void TRurCustomToolBar::StyleDropDownMenu(TPopupMenu* menu) const { ::StyleDropDownMenu(menu, FCurrentToolBarStyler); }
 
 // ---- The Menu property -------------------------------------------------------------------------
 
@@ -279,22 +276,38 @@ bool TRurCustomToolBar::DropDownButtonMenu(TRurCustomToolBarButton* button)
         if (menu->Items()->Items(i)->Visible())
             ++visible;
     StyleDropDownMenu(menu);
+    // The press that dropped the menu gets no release: no control may keep the mouse, or the next
+    // press on the toolbar would go to it wherever it lands.
+    SetCaptureControl(nullptr);
     ReleaseCapture();
     menu->SetPopupComponent(this);
     const bool menuBarMode = menu->Items()->Count() > 0 && FMenu;
-    // The message-filter hook that steers Left, Right and Escape inside the open menu comes with
-    // the menu-bar keyboard hooks.
-    SetHotMenuButton(-1);
-    const TPoint p = DropDownPoint(button, menu);
-    FMenuDropped = true;
-    FMenuButton = button;
-    if ((menuBarMode || (menu->Items()->Count() > 0 && !FMenu)) && visible > 0) {
-        button->SetMenuDisplayed(true);
-        menu->Popup(p.X, p.Y);
-        FLastMenuButton = button;
+    if (menuBarMode) {
+        // Left, Right, Escape and the pointer steer from menu to menu while this one is open.
+        SetMenuHookToolBar(this, FATBControls.IndexOf(button));
+        InstallMenuMsgFilterHook();
     }
+    SetHotMenuButton(-1);
+    FMenuDropped = true;
+    try {
+        const TPoint p = DropDownPoint(button, menu);
+        if ((menuBarMode || (menu->Items()->Count() > 0 && !FMenu)) && visible > 0) {
+            button->SetMenuDisplayed(true);
+            menu->Popup(p.X, p.Y);
+            FLastMenuButton = button;
+        }
+    } catch (...) {
+        if (menuBarMode)
+            RemoveMenuMsgFilterHook();
+        throw;
+    }
+    if (menuBarMode)
+        RemoveMenuMsgFilterHook();
+    // Only now: a menu dropped from inside this one's loop must not give back this one's items.
+    FMenuButton = button;
     button->ReleaseMenuPress();
-    if (FMenuFocused && FIgnoreMenuEnd)
+    // The hooks ended this menu to switch to another: the keyboard mode goes on from this button.
+    if (FMenuFocused && MenuHookIgnoring())
         button->SetHot(true);
     MarkControlUsed(button);
     return true;
@@ -459,9 +472,11 @@ bool TRurCustomToolBar::EnterMenuLoop(TRurCustomToolBarButton* button)
 
 void TRurCustomToolBar::InitMenuMode(TRurCustomToolBarButton* button)
 {
-    // The keyboard hook that ends the loop on deactivation comes with the menu-bar keyboard hooks.
+    // The thread's keys come here, and the application's deactivation ends the loop.
+    SetKeyboardMenuToolBar(this);
     SetCapture(Handle());
     FMenuFocused = true;
+    InstallMenuGetMsgHook();
     if (button) {
         SetHotMenuButton(EligibleIndexOf(button));
         button->DoDropDown();
@@ -487,6 +502,9 @@ int TRurCustomToolBar::EligibleIndexOf(TRurCustomToolBarButton* target) const
 
 void TRurCustomToolBar::CancelMenuMode()
 {
+    // Whether or not a loop ran (none does without a Menu), the keys no longer come here.
+    if (KeyboardMenuToolBar() == this)
+        RemoveMenuGetMsgHook();
     if (FInMenuLoop) {
         if (GetCapture() == Handle())
             ReleaseCapture();

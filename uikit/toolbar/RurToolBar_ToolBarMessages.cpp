@@ -38,6 +38,8 @@ void TRurCustomToolBar::WndProc(TMessage& message)
         MenuSysCommand(message);
         return;
     case WM_KEYDOWN:
+        if (OnRibbonPage() || OnCompactWindow())
+            RibbonKeyDown(static_cast<Word>(message.WParam));
         if (MenuLoopKeyDown(static_cast<Word>(message.WParam)))
             return;
         break;
@@ -127,6 +129,17 @@ void TRurCustomToolBar::WndProc(TMessage& message)
             Invalidate();
         }
         ClearMDIButtonStates();
+        CaptionOptionMouseLeave();
+        HoverGlowStart(false);
+        break;
+    case CM_MOUSEENTER:
+        HoverGlowStart(true);
+        break;
+    case CM_SHOWINGCHANGED:
+        // A ribbon group measures its glow buttons once they show.
+        if (FFirstShowing && OnRibbonPage())
+            ArrangeControls(true);
+        FFirstShowing = false;
         break;
     default:
         break;
@@ -221,6 +234,8 @@ void TRurCustomToolBar::MouseDown(TMouseButton button, TShiftState shift, int x,
             DragToolBar(shift, x, y);
         return;
     }
+    if (CaptionOptionMouseDown(x, y))
+        return;
     if (ComponentState().Contains(csDesigning))
         return;
     if (FToolBarState == tsDocked && PtInRightHandle(x, y)) {
@@ -264,12 +279,14 @@ void TRurCustomToolBar::MouseMove(TShiftState shift, int x, int y)
         FHotPopupIndicator = hot;
         Invalidate();
     }
+    CaptionOptionMouseMove(x, y);
     MDIButtonMouseMove(Point(x, y));
 }
 
 void TRurCustomToolBar::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
 {
     TCustomControl::MouseUp(button, shift, x, y);
+    CaptionOptionMouseUp();
     if (FDownPopupIndicator) {
         FDownPopupIndicator = false;
         Invalidate();

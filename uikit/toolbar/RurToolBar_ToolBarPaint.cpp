@@ -4,16 +4,21 @@
 #include <algorithm>
 #include <memory>
 #include <span>
+#include <utility>
 
 #include "Forms.h"
 #include "Math.h"
+#include "RurMenus_Appearances.h"
+#include "RurMenus_Styler.h"
 #include "RurToolBar_Colors.h"
 #include "RurToolBar_ControlSelector.h"
 #include "RurToolBar_OptionWindow.h"
 #include "RurToolBar_Platform.h"
+#include "RurToolBar_RibbonHost.h"
 #include "RurToolBar_Shapes.h"
 #include "RurToolBar_Styler.h"
 #include "RurToolBar_Text.h"
+#include "RurToolBar_Vista.h"
 #include "RurToolBar_ToolBar.h"
 
 namespace {
@@ -61,6 +66,22 @@ bool IsFlatLook(TRujStyle style)
         return false;
     }
 }
+
+// The hover glow's effect on one colour: while fading, blended toward its hot form by the step
+// (a pair where neither is set stays, unless always); once hot, the hot form when it is set.
+struct THotLook {
+    bool Fading, Hot;
+    int Step;
+    void Apply(TColor& color, TColor hot, bool always) const
+    {
+        if (Fading) {
+            if (always || color != clNone || hot != clNone)
+                color = BlendColor(hot, color, Step);
+        } else if (Hot && hot != clNone) {
+            color = hot;
+        }
+    }
+};
 
 bool ShortensCaption(TRujStyle style)
 {
@@ -163,7 +184,8 @@ void TRurCustomToolBar::Paint()
         PaintFloatingCaption(caption);
     else if (FShowCaption)
         PaintCaptionBand(caption);
-    PaintBody(body);
+    const TBodyLook look = BodyLook();
+    PaintBody(body, look);
     PaintBevel();
     DrawMDIButtons();
     DrawDragGrip();
@@ -173,7 +195,7 @@ void TRurCustomToolBar::Paint()
     const bool round = s->RoundEdges() && !FFullSize;
     if (round && s->Bevel() == bvNone)
         PaintCorners(body);
-    PaintBorder(body, FFullSize && FToolBarState != tsFloating ? clNone : s->BorderColor(), round);
+    PaintBorder(body, look.Border, round);
 }
 
 void TRurCustomToolBar::PaintFloatingCaption(const TRect& caption)
@@ -210,9 +232,14 @@ void TRurCustomToolBar::PaintCaptionBand(const TRect& caption)
 {
     TCanvas* canvas = Canvas();
     const TCaptionAppearance* look = FCurrentToolBarStyler->CaptionAppearance();
-    // The ribbon's group colours, tones and hover fade take part here once the ribbon exists.
-    const TColor color = look->CaptionColor(), colorTo = look->CaptionColorTo();
-    const TColor border = look->CaptionBorderColor(), text = look->CaptionTextColor();
+    // The ribbon's group colours and tones take part here once the ribbon provides them.
+    TColor color = look->CaptionColor(), colorTo = look->CaptionColorTo();
+    TColor border = look->CaptionBorderColor(), text = look->CaptionTextColor();
+    const THotLook hot{FGlowTimer != nullptr && look->CaptionColorHot() != clNone, FHot, FStepHover};
+    hot.Apply(color, look->CaptionColorHot(), true);
+    hot.Apply(colorTo, look->CaptionColorHotTo(), true);
+    hot.Apply(border, look->CaptionBorderColorHot(), false);
+    hot.Apply(text, look->CaptionTextColorHot(), false);
     if (color != clNone && colorTo != clNone)
         DrawGradient(canvas, color, colorTo, 80, caption, false);
     else if (color != clNone || colorTo != clNone)
@@ -272,34 +299,66 @@ void TRurCustomToolBar::PaintCaptionBand(const TRect& caption)
     canvas->Brush()->SetStyle(bsSolid);
 }
 
-void TRurCustomToolBar::PaintBody(TRect& body)
+TRurCustomToolBar::TBodyLook TRurCustomToolBar::BodyLook() const
+{
+    TCustomRurToolBarStyler* s = FCurrentToolBarStyler;
+    const bool ribbon = OnRibbonPage() || OnCompactWindow();
+    const TVistaGradientBackground* normal = s->Color();
+    const TVistaGradientBackground* hotBack = s->ColorHot();
+    TBodyLook look{};
+    look.Horizontal = normal->Direction() == gdHorizontal;
+    if (IsVertical() && !FParentStyler)
+        look.Horizontal = !look.Horizontal;
+    look.Steps = normal->Steps();
+    // A ribbon group takes the upper band of the mirrored look.
+    look.Color = ribbon ? normal->Mirror()->Color() : normal->Color();
+    look.ColorTo = ribbon ? normal->Mirror()->ColorTo() : normal->ColorTo();
+    const TColor colorHot = ribbon ? hotBack->Mirror()->Color() : hotBack->Color();
+    const TColor colorHotTo = ribbon ? hotBack->Mirror()->ColorTo() : hotBack->ColorTo();
+    look.ColorMirror = normal->Mirror()->ColorMirror();
+    look.ColorMirrorTo = normal->Mirror()->ColorMirrorTo();
+    look.Border = s->BorderColor();
+    if (FFullSize) {
+        look.Steps = 256;
+        look.Color = s->DockColor()->Color();
+        look.ColorTo = FToolBarState == tsFloating ? look.Color : s->DockColor()->ColorTo();
+        look.Horizontal = s->DockColor()->Direction() == gdHorizontal;
+        if (FToolBarState != tsFloating)
+            look.Border = clNone;
+    }
+    const THotLook hot{FGlowTimer != nullptr && colorHot != clNone, FHot, FStepHover};
+    if (hot.Fading || hot.Hot) {
+        hot.Apply(look.Color, colorHot, true);
+        hot.Apply(look.ColorTo, colorHotTo, true);
+        hot.Apply(look.ColorMirror, hotBack->Mirror()->ColorMirror(), true);
+        hot.Apply(look.ColorMirrorTo, hotBack->Mirror()->ColorMirrorTo(), true);
+        const TColor borderHot = s->BorderColorHot();
+        if (look.Border != clNone || borderHot != clNone)
+            look.Border = hot.Fading ? BlendColor(borderHot, look.Border, FStepHover) : borderHot;
+        look.Steps = hotBack->Steps();
+    }
+    return look;
+}
+
+void TRurCustomToolBar::PaintBody(TRect& body, const TBodyLook& look)
 {
     TCanvas* canvas = Canvas();
     TCustomRurToolBarStyler* s = FCurrentToolBarStyler;
-    bool horizontal = s->Color()->Direction() == gdHorizontal;
-    if (IsVertical() && !FParentStyler)
-        horizontal = !horizontal;
     body.Bottom += 1;
     if (s->RoundEdges())
         body.Right += 1;
-    int steps = s->Color()->Steps();
-    TColor color = s->Color()->Color(), colorTo = s->Color()->ColorTo();
-    if (OnRibbonPage() || OnCompactWindow()) {
-        color = s->Color()->Mirror()->Color();
-        colorTo = s->Color()->Mirror()->ColorTo();
-    }
-    if (FFullSize) {
-        steps = 256;
-        color = s->DockColor()->Color();
-        colorTo = s->DockColor()->ColorTo();
-        horizontal = s->DockColor()->Direction() == gdHorizontal;
-        if (FToolBarState == tsFloating)
-            colorTo = color;
-    }
+    const bool horizontal = look.Horizontal;
+    const int steps = look.Steps;
+    const TColor color = look.Color, colorTo = look.ColorTo;
     if (s->Transparent())
         return;
     if (colorTo == clNone) {
         FillSolid(canvas, body, color);
+    } else if ((FToolBarState != tsFloating || FFloatingRows <= 1) && IsOfClassNamed(ReferenceParent(), u"TRurPage")) {
+        // A ribbon group: an upper band and its mirror below, the caption band's height apart.
+        const int top = FCaptionPosition == cpBottom ? std::max(0, 22 - Top()) : 0;
+        DrawBandedFrame(canvas, body, top, color, colorTo, look.ColorMirror, look.ColorMirrorTo, clNone,
+                        GetRoundRadius());
     } else if (FToolBarState != tsFloating || FFloatingRows <= 1) {
         DrawGradient(canvas, color, colorTo, steps, body, horizontal);
     } else {
@@ -409,8 +468,10 @@ void TRurCustomToolBar::DrawDragGrip()
 
 void TRurCustomToolBar::DrawRightHandle()
 {
-    if (!FShowPopupIndicator || !FShowRightHandle || FToolBarState == tsFloating || FFullSize)
+    if (!FShowPopupIndicator || !FShowRightHandle || FToolBarState == tsFloating || FFullSize) {
+        DrawCaptionOptionButton();
         return;
+    }
     TCanvas* canvas = Canvas();
     TCustomRurToolBarStyler* s = FCurrentToolBarStyler;
     const TButtonAppearance* look = s->ButtonAppearance();
@@ -597,19 +658,18 @@ void TRurCustomToolBar::DrawOptionArrow(const TRect& h, TColor color)
 
 void TRurCustomToolBar::DrawFloatingButtonFace(const TRect& r, bool hot, bool down, TColor& glyphColor)
 {
-    // Pressed and hot faces take the menu styler's root item colours once the menu styler exists;
-    // until then the button appearance's down and hot colours.
+    // Pressed and hot faces take the menu bar's colours: the menu styler's root item.
     TCanvas* canvas = Canvas();
-    const TButtonAppearance* look = FCurrentToolBarStyler->ButtonAppearance();
+    const TRootItem* root = FCurrentToolBarStyler->CurrentRurMenuStyler()->RootItem();
     const TColor captionColor = FCurrentToolBarStyler->CaptionAppearance()->CaptionColor();
     canvas->Brush()->SetStyle(bsSolid);
     if (down) {
         canvas->Pen()->SetColor(clBlack);
-        canvas->Brush()->SetColor(look->ColorDown());
+        canvas->Brush()->SetColor(root->Color());
         glyphColor = clWhite;
     } else if (hot) {
         canvas->Pen()->SetColor(clBlack);
-        canvas->Brush()->SetColor(look->ColorHot());
+        canvas->Brush()->SetColor(root->HoverColor());
         glyphColor = clBlack;
     } else {
         canvas->Pen()->SetColor(captionColor);
@@ -679,4 +739,70 @@ void TRurCustomToolBar::PaintBorder(const TRect& body, TColor border, bool round
     else
         canvas->RoundRect(body.Left, body.Top, body.Right - 1, body.Bottom - 1, 6, 6);
     canvas->Brush()->SetStyle(bsSolid);
+}
+
+// ---- The caption's option button ---------------------------------------------------------------
+
+void TRurCustomToolBar::DrawCaptionOptionButton()
+{
+    const TRect r = GetCaptionOptionRect();
+    if (r.Left < 0)
+        return;
+    TCanvas* canvas = Canvas();
+    const TGlowButtonAppearance* a = FCurrentToolBarStyler->GlowButtonAppearance();
+    IRibbonGroupHost* host = RibbonHost();
+    const TGlowButtonAppearance* toned = host && host->PagerTonesActive() ? host->PagerGlowButtonAppearance() : nullptr;
+    struct TFace {
+        TColor Color = clNone, ColorTo = clNone, Mirror = clNone, MirrorTo = clNone, Border = clNone;
+        TGDIPGradient Gradient = ggRadial, GradientMirror = ggRadial;
+    };
+    const TFace down = toned ? TFace{toned->ColorDown(), clNone, clNone, clNone, toned->BorderColorDown()}
+                             : TFace{a->ColorDown(), a->ColorDownTo(), a->ColorMirrorDown(), a->ColorMirrorDownTo(),
+                                     a->BorderColorDown(), a->GradientDown(), a->GradientMirrorDown()};
+    const TFace hot = toned ? TFace{toned->ColorHot(), clNone, clNone, clNone, toned->BorderColorHot()}
+                            : TFace{a->ColorHot(), a->ColorHotTo(), a->ColorMirrorHot(), a->ColorMirrorHotTo(),
+                                    a->BorderColorHot(), a->GradientHot(), a->GradientMirrorHot()};
+    // Pressing fades from the hot face to the pressed one; hovering from the caption to the hot face.
+    auto pushed = [&](int step) {
+        TFace f = down;
+        for (auto [c, h] : {std::pair{&f.Color, hot.Color}, {&f.ColorTo, hot.ColorTo}, {&f.Mirror, hot.Mirror},
+                            {&f.MirrorTo, hot.MirrorTo}, {&f.Border, hot.Border}})
+            *c = BlendColor(*c, h, step);
+        return f;
+    };
+    auto hovered = [&](int step) {
+        const TCaptionAppearance* caption = FCurrentToolBarStyler->CaptionAppearance();
+        const TColor captionTo = caption->CaptionColorTo() != clNone ? caption->CaptionColorTo() : caption->CaptionColor();
+        TFace f = hot;
+        f.Color = BlendColor(hot.Color, caption->CaptionColor(), step);
+        f.ColorTo = BlendColor(hot.ColorTo, captionTo, step);
+        f.Mirror = BlendColor(hot.Mirror, caption->CaptionColor(), step);
+        f.MirrorTo = BlendColor(hot.MirrorTo, captionTo, step);
+        f.Border = BlendColor(hot.Border, a->BorderColor(), step);
+        return f;
+    };
+    const bool running = FOptionTimer != nullptr;
+    bool paint = true;
+    TFace face;
+    if (FCapOptIndicatorDown)
+        face = running && FOptionGlowState == gsPush ? pushed(FOptionStepPush) : down;
+    else if (FCapOptIndicatorHot)
+        face = !running ? hot : FOptionGlowState == gsHover ? hovered(FOptionStepHover) : pushed(FOptionStepPush);
+    else if (running && FOptionGlowState == gsHover)
+        face = hovered(FOptionStepHover);
+    else
+        paint = false;
+    if (paint)
+        DrawVistaGradient(canvas, r, face.Color, face.ColorTo, face.Mirror, face.MirrorTo, face.Border, face.Gradient,
+                          face.GradientMirror, false);
+    TGDIPPicture* picture = nullptr;
+    if (FParentOptionPicture && host && host->HasPager())
+        picture = host->PagerOptionPicture(!Enabled());
+    if (!picture)
+        picture = Enabled() || FIOptionDisabledPicture->Empty() ? FIOptionPicture.get() : FIOptionDisabledPicture.get();
+    if (!picture || picture->Empty())
+        return;
+    const int x = std::max(r.Left, r.Left + (r.Width() - picture->Width()) / 2);
+    const int y = std::max(r.Top, r.Top + (r.Height() - picture->Height()) / 2);
+    canvas->Draw(x, y, picture);
 }

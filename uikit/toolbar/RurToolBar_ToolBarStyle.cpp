@@ -2,7 +2,11 @@
 // own Office styler, and the styler in use colours the glow buttons among its controls.
 #include "RurGlowButton.h"
 #include "RurGlowButton_DB.h"
+#include "Math.h"
+#include "RurStyleIF.h"
 #include "RurToolBarStylers.h"
+#include "RurToolBar_Platform.h"
+#include "RurToolBar_RibbonHost.h"
 #include "RurToolBar_ToolBar.h"
 
 void TRurCustomToolBar::SetUIStyle(TRujStyle value) { SetComponentStyle(value); }
@@ -16,9 +20,12 @@ void TRurCustomToolBar::SetComponentStyleAndAppColor(TRujStyle AStyle, TColor AA
 
 void TRurCustomToolBar::ApplyComponentStyle(TRujStyle style, TColor appColor, bool withAppColor)
 {
-    // A linked styler decides the look; the ribbon pager's look takes part once pagers exist.
+    // A linked styler decides the look.
     if (FToolBarStyler)
         return;
+    // A group of a pager without a linked styler shows the pager's look whatever it is given.
+    if (auto* host = dynamic_cast<IRibbonGroupHost*>(Parent()))
+        host->PagerLook(style);
     FRujStyle = style;
     if (style == tsCustom)
         return;
@@ -53,8 +60,8 @@ void TRurCustomToolBar::ApplyStylerToGlowButtons()
         if (glow && glow->UseAppearance())
             continue;
         if (glow) {
-            // The compact appearance takes over once the toolbar compacts on a ribbon page.
-            const TGlowButtonAppearance* appearance = FCurrentToolBarStyler->GlowButtonAppearance();
+            const TGlowButtonAppearance* appearance = FCompact ? FCurrentToolBarStyler->CompactGlowButtonAppearance()
+                                                               : FCurrentToolBarStyler->GlowButtonAppearance();
             glow->Appearance()->Assign(appearance);
             if (appearance->TextColor() != clNone)
                 glow->Font()->SetColor(appearance->TextColor());
@@ -72,4 +79,19 @@ void TRurCustomToolBar::ApplyStylerToGlowButtons()
             plain->SetComponentStyle(look);
         }
     }
+}
+
+void TRurCustomToolBar::ChangeScale(int m, int d, bool isDpiChange)
+{
+    TCustomControl::ChangeScale(m, d, isDpiChange);
+    if (!DPIScaleComputed)
+        DPIScale = GetControlDPIScale(this, nullptr);
+    if (isDpiChange && !FToolBarStyler && d != 0) {
+        TFont* font = FInternalToolBarStyler->CaptionFont();
+        font->SetHeight(MulDiv(font->Height(), m, d));
+    }
+    if (FToolBarState == tsFloating)
+        ArrangeControls(false);
+    else
+        UpdateSize();
 }

@@ -1,9 +1,11 @@
-// Following the Office theme: the look each registry setting of the test prefix gives, and the
-// theme monitor's message changing the look while the styler is registered with the monitor.
+// Following the Office theme: the look each registry setting of the test prefix gives, the theme
+// monitor's message changing the look while the styler is registered with the monitor, and the
+// monitor's own thread carrying a registry change to the look and the ribbon pager's tones.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
+#include "FakePager.h"
 #include "Forms.h"
 #include "GuiTestSupport.h"
 #include "RurToolBarStylers.h"
@@ -72,4 +74,53 @@ TEST_F(ToolBarOfficeTheme, FollowsTheMonitorsMessageAndForgetsItsWindowWhenGone)
 
     delete styler;
     EXPECT_FALSE(listed()) << "a destroyed styler's window must not hear the monitor";
+}
+
+TEST_F(ToolBarOfficeTheme, ARegistryChangeReachesTheLookAndThePagersTonesLive)
+{
+    const String common = OfficeRoot + u"\\16.0\\Common";
+    CreateKey(common + u"\\General");
+    WriteInteger(common, u"UI Theme", 3);
+    TForm form(nullptr);
+    form.HandleNeeded();
+    // The process's notifier watches the Office that was installed when it was made.
+    delete GetThemeNotifier(&form);
+    TRegMonitorThread* thread = GetThemeNotifier(&form)->RegMonitorThread();
+    ASSERT_NE(thread, nullptr);
+    EXPECT_EQ(thread->Key, common);
+    auto* styler = new TRurToolBarOfficeStyler(&form);
+    TFakePager pager(nullptr);
+    pager.SetToolBarStyler(styler);
+    styler->NotifierWindow()->HandleNeeded();
+    styler->SetAutoThemeAdapt(true);
+    ASSERT_EQ(styler->Style(), bsOffice2019Gray);
+    EXPECT_EQ(pager.Tones.Buttons.Background.BrushColor, 0xB8BBBE);
+
+    // The monitor's thread arms its watch in its own time: touch the key now and then until it
+    // hears.
+    auto touch = [&](const String& name, int value) {
+        if (FReg.OpenKey(common, true)) {
+            FReg.WriteInteger(name, value);
+            FReg.CloseKey();
+        }
+    };
+    int heard = 0;
+    GetThemeNotifier(&form)->SetOnOfficeThemeChange(TNotifyEvent([&](TObject*) { ++heard; }));
+    for (int tries = 0; tries < 10 && !heard; ++tries) {
+        PumpFor(300);
+        touch(u"Probe", tries);
+        PumpUntil([&] { return heard > 0; }, 700);
+    }
+    ASSERT_GT(heard, 0);
+    EXPECT_EQ(styler->Style(), bsOffice2019Gray) << "the same theme applies nothing";
+
+    // Nobody sends anything by hand: the monitor's thread hears the key change and tells the
+    // styler's window, whose thread applies the new look and hands the pager its tones.
+    pager.Codes.clear();
+    touch(u"UI Theme", 4);
+    ASSERT_TRUE(PumpUntil([&] { return styler->Style() == bsOffice2019Black; }, 5000));
+    EXPECT_EQ(pager.Tones.Buttons.Background.BrushColor, 0x303132);
+    EXPECT_EQ(pager.GroupStyle, gsOffice2019);
+    EXPECT_EQ(pager.Codes, std::vector<int>{2}) << "one change told once";
+    delete styler;
 }

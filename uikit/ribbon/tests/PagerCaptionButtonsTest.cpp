@@ -8,9 +8,35 @@
 #include "RurToolBar_Messages.h"
 #include "RurToolBar_Platform.h"
 
+#include <commctrl.h>
+
 namespace {
 
 bool Yes() { return true; }
+
+// Keeps the window-move commands a form is sent instead of entering the system's move loop,
+// which under a display without a window manager waits for a button release that never comes.
+class TMoveCommandCatcher {
+public:
+    explicit TMoveCommandCatcher(TForm* form) : FHandle(form->Handle())
+    {
+        SetWindowSubclass(FHandle, Proc, 1, reinterpret_cast<DWORD_PTR>(this));
+    }
+    ~TMoveCommandCatcher() { RemoveWindowSubclass(FHandle, Proc, 1); }
+    int Count() const { return FCount; }
+
+private:
+    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self)
+    {
+        if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_MOVE) {
+            ++reinterpret_cast<TMoveCommandCatcher*>(self)->FCount;
+            return 0;
+        }
+        return DefSubclassProc(window, message, wParam, lParam);
+    }
+    HWND FHandle;
+    int FCount = 0;
+};
 
 class PagerCaptionButtonsTest : public ::testing::Test {
 protected:
@@ -93,6 +119,7 @@ TEST_F(PagerCaptionButtonsTest, ButtonsLineUpAtTheRightOfTheCaption)
 TEST_F(PagerCaptionButtonsTest, ClicksMaximizeRestoreMinimizeAndClose)
 {
     ASSERT_TRUE(ShowActive(Form));
+    TMoveCommandCatcher moves(Form);
     Pager->SetMinimizeApp(false);
     ClickAt(Pager->CaptionMaxButton());
     EXPECT_EQ(Form->WindowState(), wsMaximized);
@@ -135,23 +162,50 @@ TEST_F(PagerCaptionButtonsTest, DraggingTheCaptionOfAMaximizedFormRestoresIt)
     Pager->SetOfficeTones({{}, {}, {}, &app}, gsOffice2013);
     Form->SetWindowState(wsMaximized);
     ASSERT_TRUE(PumpUntil([&] { return Form->WindowState() == wsMaximized; }));
+    TMoveCommandCatcher moves(Form);
     const TPoint press = Point(40, 10);
     MouseAt(Pager, WM_LBUTTONDOWN, press, MK_LBUTTON);
+    EXPECT_EQ(moves.Count(), 0);
     // Small moves are no drag.
     for (TPoint p : {Point(42, 10), Point(38, 12)}) {
         MouseAt(Pager, WM_MOUSEMOVE, p, MK_LBUTTON);
         EXPECT_EQ(Form->WindowState(), wsMaximized);
     }
-    // A real one restores the form under the pointer; the button's release ends the drag.
+    // A real one restores the form under the pointer and goes on as a window drag.
     const TPoint away = Point(60, 14);
     const TPoint screen = Pager->ClientToScreen(away);
-    PostMessageW(Pager->Handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(away.X, away.Y));
-    PostMessageW(Form->Handle(), WM_LBUTTONUP, 0, 0);
-    PumpFor(100);
+    MouseAt(Pager, WM_MOUSEMOVE, away, MK_LBUTTON);
     EXPECT_EQ(Form->WindowState(), wsNormal);
     EXPECT_EQ(Form->Top(), screen.Y - 10);
+    EXPECT_EQ(moves.Count(), 1);
+    MouseAt(Pager, WM_LBUTTONUP, away);
     RibbonTones = ribbonTones;
     AppButtonTones = appButtonTones;
+}
+
+TEST_F(PagerCaptionButtonsTest, APressOnTheCaptionBandMovesTheForm)
+{
+    ASSERT_TRUE(ShowActive(Form));
+    TMoveCommandCatcher moves(Form);
+    const TRect tab = Pager->GetTabRect(0);
+    struct Case {
+        TWindowState state;
+        bool canMove;
+        TPoint point;
+        int moves;
+    };
+    // A maximized form filling the screen stays put; tabs and a form that may not move neither.
+    for (const Case& c : {Case{wsNormal, true, Point(30, 10), 1}, Case{wsMaximized, true, Point(30, 10), 0},
+                          Case{wsNormal, false, Point(30, 10), 0},
+                          Case{wsNormal, true, Point(tab.Left + 4, tab.Top + 4), 0}}) {
+        Form->SetWindowState(c.state);
+        Pager->SetCanMove(c.canMove);
+        const int before = moves.Count();
+        MouseAt(Pager, WM_LBUTTONDOWN, c.point, MK_LBUTTON);
+        MouseAt(Pager, WM_LBUTTONUP, c.point);
+        EXPECT_EQ(moves.Count() - before, c.moves) << int(c.state) << " " << c.canMove << " " << c.point.X;
+    }
+    Pager->SetCanMove(true);
 }
 
 TEST_F(PagerCaptionButtonsTest, HelpAndExpandCollapseSitAtTheRightOfTheTabRow)

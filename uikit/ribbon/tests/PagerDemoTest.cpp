@@ -12,6 +12,8 @@
 
 TEST(PagerDemoTest, ARibbonWithGroupsAndItsKeyTips)
 {
+    // The look switches the unit's scenic ribbon, shared with every other pager: put back at the end.
+    const bool scenic = RurGDIP::GetScenicRibbon();
     auto form = std::make_unique<TForm>(nullptr);
     form->SetBounds(20, 20, 720, 260);
     form->SetCaption(u"Ribbon");
@@ -51,4 +53,6 @@ TEST(PagerDemoTest, ARibbonWithGroupsAndItsKeyTips)
     if (const char* hold = std::getenv("TAVIN_DEMO_HOLD_MS"))
         PumpFor(std::atoi(hold));
     pager->HideTabShortCutHints(true);
+    form.reset();
+    RurGDIP::SetScenicRibbon(scenic);
 }

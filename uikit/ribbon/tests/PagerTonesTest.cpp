@@ -7,7 +7,9 @@
 
 #include "Forms.h"
 #include "GuiTestSupport.h"
+#include "RurQuickAccessToolBar.h"
 #include "RurRibbonPager.h"
+#include "RurToolBarStylers.h"
 #include "RurToolBar_Messages.h"
 #include "ToolBarTestSupport.h"
 
@@ -199,6 +201,35 @@ TEST_F(PagerTonesTest, ClearingOfficeTonesLeavesTheFlatLookUntilTheStylerChanges
     EXPECT_TRUE(Pager->Show3DInUse() == Pager->CurrentToolBarStyler()->Show3D());
     // The styler's look is painted again.
     EXPECT_EQ(Pager->TabAppearanceInUse(), Pager->CurrentToolBarStyler()->TabAppearance());
+}
+
+TEST_F(PagerTonesTest, AnOfficeStylersFlatLookTakesThePagersDerivedLookBack)
+{
+    auto* bar = new TRurQuickAccessToolBar(Form.get());
+    bar->SetHeight(22);
+    bar->SetParent(Pager);
+    const TOfficeTones o = Office();
+    Pager->SetOfficeTones(o, gsOffice2013);
+    EXPECT_EQ(bar->Color(), o.Pager.Background.BrushColor);
+
+    auto* styler = new TRurToolBarOfficeStyler(Form.get());
+    Pager->SetToolBarStyler(styler);
+    styler->SetStyle(bsOffice2016White);
+    const TOfficeToneAppearances* derived = Pager->OfficeToneAppearances();
+    ASSERT_NE(derived, nullptr);
+    EXPECT_EQ(derived->PageAppearance, Pager->OwnPageAppearance());
+    EXPECT_EQ(styler->PageAppearance()->Color(), Pager->OwnPageAppearance()->Color());
+    EXPECT_EQ(styler->TabAppearance()->TextColorSelected(), Pager->OwnTabAppearance()->TextColorSelected());
+    // The caption band's text background and the container lines are flat in the caption's colours.
+    const TCaptionAppearance* caption = Pager->OwnCaptionAppearance();
+    EXPECT_EQ(styler->PagerCaption()->ColorMirrorTo(), caption->CaptionColor());
+    EXPECT_EQ(styler->PagerCaption()->TextColor(), caption->CaptionTextColor());
+    EXPECT_FALSE(styler->ContainerAppearance()->Line3D());
+
+    // A classic look clears the tones: nothing is left to copy back.
+    styler->SetStyle(bsOffice2007Luna);
+    EXPECT_EQ(Pager->OfficeToneAppearances(), nullptr);
+    Pager->SetToolBarStyler(nullptr);
 }
 
 TEST_F(PagerTonesTest, TheOffice2019UnderlineSlidesToTheSelectedTab)

@@ -7,6 +7,7 @@
 #include "GuiTestSupport.h"
 #include "PlatformFacts.h"
 #include "Registry.h"
+#include "RurRibbonPager.h"
 #include "RurToolBarForm.h"
 #include "RurToolBar_Messages.h"
 #include "ToolBarTestSupport.h"
@@ -27,11 +28,16 @@ TRect WindowRect(TWinControl* c)
     return Rect(r.left, r.top, r.right, r.bottom);
 }
 
-// Glass conditions answered by the test for the object's lifetime.
+// The ribbon's glass conditions answered by the test for the object's lifetime.
 class TScopedGlass {
 public:
-    explicit TScopedGlass(bool on) { TRurToolBarForm::SetGlassConditions([on] { return on; }); }
-    ~TScopedGlass() { TRurToolBarForm::SetGlassConditions(nullptr); }
+    explicit TScopedGlass(bool on)
+    {
+        auto yes = [] { return true; };
+        auto no = [] { return false; };
+        SetRibbonGlassProbes({yes, yes, yes, on ? +yes : +no});
+    }
+    ~TScopedGlass() { ResetRibbonGlassProbes(); }
 };
 
 // The system's window-arrangement setting as the test wants it, restored afterwards.

@@ -8,6 +8,7 @@
 
 #include "Buttons.h"
 #include "CustomizerBtnU.h"
+#include "CustomizerTestSupport.h"
 #include "CustomizerU_Form.h"
 #include "Dialogs.h"
 #include "GuiTestSupport.h"
@@ -36,15 +37,6 @@ private:
 [[maybe_unused]] ::testing::Environment* const CustomizerEnvironment =
     ::testing::AddGlobalTestEnvironment(new TCustomizerEnvironment);
 
-String TempFile(const char16_t* name)
-{
-    wchar_t dir[MAX_PATH];
-    GetTempPathW(MAX_PATH, dir);
-    String path = reinterpret_cast<const char16_t*>(dir) + String(name);
-    DeleteFileW(reinterpret_cast<const wchar_t*>(path.c_str()));
-    return path;
-}
-
 // Keeps a shown form on screen for TAVIN_DEMO_HOLD_MS (to take a screenshot).
 void HoldForLooking()
 {
@@ -52,19 +44,12 @@ void HoldForLooking()
         PumpFor(std::atoi(hold));
 }
 
-// A form with a toolbar Open | separator | Save | glow Print, images of three colours, and a
-// customizer offering New, Print and Close all.
-class CustomizerDialogTest : public ::testing::Test {
+// The shared toolbar with images of three colours, and the dialog made as the customizer makes it.
+class CustomizerDialogTest : public CustomizedToolBarTest {
 protected:
     void SetUp() override
     {
-        Form = std::make_unique<TForm>(nullptr);
-        Form->SetBounds(100, 100, 500, 300);
-        ToolBar = new TRurToolBar(Form.get());
-        ToolBar->SetName(u"ToolBar1");
-        ToolBar->SetParent(Form.get());
-        ToolBar->SetBounds(0, 0, 480, 30);
-        ToolBar->SetCaption(u"Standard");
+        CustomizedToolBarTest::SetUp();
         Images = new TImageList(Form.get());
         for (TColor colour : {clRed, clGreen, clBlue}) {
             TBitmap image(16, 16);
@@ -73,39 +58,6 @@ protected:
             Images->Add(&image, nullptr);
         }
         ToolBar->SetImages(Images);
-        Open = AddButton(u"BtnOpen", u"Open", 0);
-        auto* separator = new TRurToolBarSeparator(Form.get());
-        separator->SetName(u"Sep1");
-        separator->SetParent(ToolBar);
-        Save = AddButton(u"BtnSave", u"Save", 1);
-        auto* glow = new TRurGlowButton(Form.get());
-        glow->SetName(u"GlowPrint");
-        glow->SetCaption(u"Print");
-        glow->SetParent(ToolBar);
-        Customizer = new TRurToolBarCustomizer(Form.get());
-        Customizer->SetName(u"Customizer1");
-        Customizer->SetRurToolBar(ToolBar);
-        for (const char16_t* caption : {u"New", u"Print", u"Close all"})
-            Customizer->Commands()->Add()->SetCaption(caption);
-        Customizer->Commands()->Items(1)->SetItemIndex(2);
-        File = TempFile(u"customizer-dialog-test.ini");
-        Customizer->SetFileName(File);
-    }
-
-    void TearDown() override
-    {
-        Form.reset();
-        DeleteFileW(reinterpret_cast<const wchar_t*>(File.c_str()));
-    }
-
-    TRurToolBarButton* AddButton(const String& name, const String& caption, int image)
-    {
-        auto* button = new TRurToolBarButton(Form.get());
-        button->SetName(name);
-        button->SetCaption(caption);
-        button->SetImageIndex(image);
-        button->SetParent(ToolBar);
-        return button;
     }
 
     // The dialog as the customizer fills it, not shown.
@@ -126,25 +78,10 @@ protected:
         return lines;
     }
 
-    std::vector<String> ItemNames() const
-    {
-        std::vector<String> names;
-        for (int i = 0; i < ToolBar->ToolBarControlCount(); ++i)
-            names.push_back(ToolBar->ToolBarControls(i)->Name());
-        return names;
-    }
-
     bool Enabled(TCustomizerForm* dialog, const char16_t* name) { return dialog->SpeedButton(name)->Enabled(); }
 
-    std::unique_ptr<TForm> Form;
-    TRurToolBar* ToolBar = nullptr;
     TImageList* Images = nullptr;
-    TRurToolBarButton *Open = nullptr, *Save = nullptr;
-    TRurToolBarCustomizer* Customizer = nullptr;
-    String File;
 };
-
-using Names = std::vector<String>;
 
 TEST_F(CustomizerDialogTest, FillsItselfFromTheToolBar)
 {
@@ -226,6 +163,7 @@ TEST_F(CustomizerDialogTest, OptionsAndSettingsShapeTheDialog)
     Customizer->DialogSettings()->SetEditCaption(false);
     Customizer->DialogSettings()->SetEditGlyphPosition(false);
     int seenTop = -1, seenHeight = 0, okTop = 0;
+    TDragMode seenDrag = dmManual;
     Customizer->SetOnCanShow(TCustomizerCanShowEvent([&](TObject* sender, int&, int&, bool& canShow) {
         auto* customizer = static_cast<TRurToolBarCustomizer*>(sender);
         for (int i = 0; i < customizer->ComponentCount(); ++i)
@@ -233,6 +171,7 @@ TEST_F(CustomizerDialogTest, OptionsAndSettingsShapeTheDialog)
                 seenTop = dialog->SpeedButton(u"DeleteButton")->Top();
                 seenHeight = dialog->ClientHeight();
                 okTop = dialog->Child<TButton>(u"BtnOk")->Top();
+                seenDrag = dialog->LstBxToolBarItems()->DragMode();
             }
         canShow = false;
     }));
@@ -243,6 +182,10 @@ TEST_F(CustomizerDialogTest, OptionsAndSettingsShapeTheDialog)
     EXPECT_EQ(seenHeight, 363 - 65) << "no options group";
     EXPECT_EQ(okTop, 333 - 65);
     EXPECT_FALSE(displayed);
+    EXPECT_EQ(seenDrag, dmAutomatic);
+    Customizer->Options()->SetReOrder(false);
+    ToolBar->ShowCustomizer();
+    EXPECT_EQ(seenDrag, dmManual) << "lines are dragged only where reordering is offered";
 }
 
 TEST_F(CustomizerDialogTest, OkRebuildsTheToolBarAndResetBringsItBack)
@@ -292,6 +235,41 @@ TEST_F(CustomizerDialogTest, OkRebuildsTheToolBarAndResetBringsItBack)
     }));
     ToolBar->ShowCustomizer();
     EXPECT_EQ(ItemNames(), (Names{u"BtnOpen", u"Sep1", u"BtnSave", u"GlowPrint"}));
+}
+
+TEST_F(CustomizerDialogTest, DraggingOntoTheItemList)
+{
+    Form->Show();
+    auto dialog = Dialog();
+    dialog->SetBounds(120, 160, dialog->Width(), dialog->Height());
+    ASSERT_TRUE(ShowActive(dialog.get()));
+    TListBox* items = dialog->LstBxToolBarItems();
+    TListBox* commands = dialog->LstBxCommand();
+    const int line = items->ItemHeight();
+    auto onItems = [&](TListBox* from, int y) { return from->ScreenToClient(items->ClientToScreen(Point(20, y))); };
+
+    // A line dragged onto another takes its place.
+    MouseAt(items, WM_LBUTTONDOWN, Point(20, line / 2), MK_LBUTTON);
+    MouseAt(items, WM_MOUSEMOVE, Point(20, 2 * line + line / 2), MK_LBUTTON);
+    MouseAt(items, WM_LBUTTONUP, Point(20, 2 * line + line / 2));
+    EXPECT_EQ(Lines(dialog.get()), (Names{u"Separator", u"Save", u"Open", u"Print"}));
+    EXPECT_EQ(items->ItemIndex(), 2);
+    EXPECT_TRUE(dialog->Modified());
+
+    // A command dropped anywhere on the list goes in after the selected line.
+    items->SetItemIndex(0);
+    MouseAt(commands, WM_LBUTTONDOWN, Point(20, 2 * 13 + 6), MK_LBUTTON);
+    MouseAt(commands, WM_MOUSEMOVE, onItems(commands, 3 * line + 5), MK_LBUTTON);
+    MouseAt(commands, WM_LBUTTONUP, onItems(commands, 3 * line + 5));
+    EXPECT_EQ(Lines(dialog.get()), (Names{u"Separator", u"Close_all", u"Save", u"Open", u"Print"}));
+    EXPECT_EQ(dialog->LineRecord(1)->CommandID, 2);
+
+    // The command list takes nothing.
+    MouseAt(items, WM_LBUTTONDOWN, Point(20, line / 2), MK_LBUTTON);
+    MouseAt(items, WM_MOUSEMOVE, items->ScreenToClient(commands->ClientToScreen(Point(20, 5))), MK_LBUTTON);
+    MouseAt(items, WM_LBUTTONUP, items->ScreenToClient(commands->ClientToScreen(Point(20, 5))));
+    EXPECT_EQ(items->Count(), 5);
+    EXPECT_EQ(commands->Items()->Count(), 3);
 }
 
 TEST_F(CustomizerDialogTest, ButtonPropertiesDialog)

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "CustomizerTestSupport.h"
 #include "CustomizerU.h"
 #include "Forms.h"
 #include "GuiTestSupport.h"
@@ -17,15 +18,6 @@
 #include "WideText.h"
 
 namespace {
-
-String TempFile(const char16_t* name)
-{
-    wchar_t dir[MAX_PATH];
-    GetTempPathW(MAX_PATH, dir);
-    String path = reinterpret_cast<const char16_t*>(dir) + String(name);
-    DeleteFileW(reinterpret_cast<const wchar_t*>(path.c_str()));
-    return path;
-}
 
 // Notes whether a component went.
 class TGoneWatch : public TComponent {
@@ -132,65 +124,14 @@ TEST(CustomizerSettingsTest, LinkFollowsBothSides)
     delete customizer;
 }
 
-// A designed toolbar: Open, a separator, Save and a glow button, with a customizer that offers
-// three commands.
-class CustomizerLayoutTest : public ::testing::Test {
+// The shared toolbar, with small and large images for the customizer to choose from.
+class CustomizerLayoutTest : public CustomizedToolBarTest {
 protected:
     void SetUp() override
     {
-        Form = std::make_unique<TForm>(nullptr);
-        Form->SetBounds(100, 100, 500, 200);
-        ToolBar = new TRurToolBar(Form.get());
-        ToolBar->SetName(u"ToolBar1");
-        ToolBar->SetParent(Form.get());
-        ToolBar->SetBounds(0, 0, 480, 30);
-        ToolBar->SetCaption(u"Standard");
-        Open = AddButton(u"BtnOpen", u"Open");
-        Separator = new TRurToolBarSeparator(Form.get());
-        Separator->SetName(u"Sep1");
-        Separator->SetParent(ToolBar);
-        Save = AddButton(u"BtnSave", u"Save");
-        Glow = new TRurGlowButton(Form.get());
-        Glow->SetName(u"GlowPrint");
-        Glow->SetCaption(u"Print");
-        Glow->SetImageIndex(2);
-        Glow->SetParent(ToolBar);
+        CustomizedToolBarTest::SetUp();
         Small = new TImageList(Form.get());
         Large = new TImageList(Form.get());
-        Customizer = new TRurToolBarCustomizer(Form.get());
-        Customizer->SetName(u"Customizer1");
-        Customizer->SetRurToolBar(ToolBar);
-        for (const char16_t* caption : {u"New", u"Print", u"Close all"}) {
-            TATBCommand* command = Customizer->Commands()->Add();
-            command->SetCaption(caption);
-            const int index = command->Index();
-            command->SetOnExecute(TNotifyEvent([this, index](TObject*) { Executed.push_back(index); }));
-        }
-        File = TempFile(u"customizer-layout-test.ini");
-        Customizer->SetFileName(File);
-    }
-
-    void TearDown() override
-    {
-        Form.reset();
-        DeleteFileW(reinterpret_cast<const wchar_t*>(File.c_str()));
-    }
-
-    TRurToolBarButton* AddButton(const String& name, const String& caption)
-    {
-        auto* button = new TRurToolBarButton(Form.get());
-        button->SetName(name);
-        button->SetCaption(caption);
-        button->SetParent(ToolBar);
-        return button;
-    }
-
-    std::vector<String> ItemNames() const
-    {
-        std::vector<String> names;
-        for (int i = 0; i < ToolBar->ToolBarControlCount(); ++i)
-            names.push_back(ToolBar->ToolBarControls(i)->Name());
-        return names;
     }
 
     String Read(const String& section, const String& key)
@@ -241,19 +182,9 @@ protected:
         return Props.back().get();
     }
 
-    std::unique_ptr<TForm> Form;
-    TRurToolBar* ToolBar = nullptr;
-    TRurToolBarButton *Open = nullptr, *Save = nullptr;
-    TRurToolBarSeparator* Separator = nullptr;
-    TRurGlowButton* Glow = nullptr;
     TImageList *Small = nullptr, *Large = nullptr;
-    TRurToolBarCustomizer* Customizer = nullptr;
     std::vector<std::unique_ptr<TATBItemProp>> Props;
-    std::vector<int> Executed;
-    String File;
 };
-
-using Names = std::vector<String>;
 
 TEST_F(CustomizerLayoutTest, FirstRunKeepsTheDesignedToolBar)
 {

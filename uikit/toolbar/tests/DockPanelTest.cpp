@@ -461,7 +461,11 @@ TEST_F(DockPanelTest, DesignedToolBarsShareARowByTheirTop)
         ReadComponentResource(TBytes(text.begin(), text.end()), form.get());
         return form;
     };
-    {
+    // The form scales designed places itself: at any scale the panel takes them as they stand,
+    // both alike.
+    for (float scale : TestScales) {
+        SCOPED_TRACE(scale);
+        TScopedDPIScale dpi(scale);
         auto form = read(false);
         auto* dock = dynamic_cast<TRurDockPanel*>(form->FindComponent(u"Dock"));
         ASSERT_NE(dock, nullptr);

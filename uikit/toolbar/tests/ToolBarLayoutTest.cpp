@@ -22,20 +22,6 @@
 
 namespace {
 
-// A control of fixed size, as any control a toolbar may hold.
-class TBlock : public TGraphicControl {
-    TAVIN_CLASS(TBlock, TGraphicControl)
-public:
-    TBlock(TComponent* owner, int width, int height) : TGraphicControl(owner) { SetBounds(0, 0, width, height); }
-
-protected:
-    void Paint() override
-    {
-        Canvas()->Brush()->SetColor(clBlack);
-        Canvas()->FillRect(ClientRect());
-    }
-};
-
 class ToolBarLayoutTest : public ::testing::Test {
 protected:
     void SetUp() override

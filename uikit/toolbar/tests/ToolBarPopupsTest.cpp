@@ -61,13 +61,7 @@ protected:
     {
         for (TControl* c : controls)
             Panel->AddControl(c);
-        Panel->MeasureEntries();
-        Panel->ArrangeControls();
-        Window->SetWindowSize();
-        const TPoint at = ToolBar->ClientToScreen(TPoint{0, ToolBar->Height()});
-        Window->SetBounds(at.X, at.Y, Window->Width(), Window->Height());
-        Window->Show();
-        ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == Window->Handle(); }));
+        ASSERT_TRUE(ShowDropDownBelow(Panel, ToolBar));
     }
 
     std::unique_ptr<TForm> Form;

@@ -4,9 +4,11 @@
 
 #include <vector>
 
+#include "GuiTestSupport.h"
 #include "PngImage.h"
 #include "RurFoundationUnits.h"
 #include "RurTBXPVS.h"
+#include "RurToolBar_ControlSelector.h"
 #include "RurToolBar_Messages.h"
 #include "RurToolBar_Platform.h"
 #include "RurToolBar_Styler.h"
@@ -156,4 +158,16 @@ void AddToContactSheet(const String& label, TBitmap* specimen)
     auto copy = std::make_unique<TBitmap>();
     copy->Assign(specimen);
     Specimens().push_back({label, std::move(copy)});
+}
+
+bool ShowDropDownBelow(TControlSelectorPanel* panel, TControl* below)
+{
+    auto* window = static_cast<TOptionSelectorWindow*>(panel->Parent());
+    panel->MeasureEntries();
+    panel->ArrangeControls();
+    window->SetWindowSize();
+    const TPoint at = below->ClientToScreen(TPoint{0, below->Height()});
+    window->SetBounds(at.X, at.Y, window->Width(), window->Height());
+    window->Show();
+    return PumpUntil([&] { return GetForegroundWindow() == window->Handle(); });
 }
