@@ -12,8 +12,6 @@
 
 TEST(PagerDemoTest, ARibbonWithGroupsAndItsKeyTips)
 {
-    // The look switches the unit's scenic ribbon, shared with every other pager: put back at the end.
-    const bool scenic = RurGDIP::GetScenicRibbon();
     auto form = std::make_unique<TForm>(nullptr);
     form->SetBounds(20, 20, 720, 260);
     form->SetCaption(u"Ribbon");
@@ -53,6 +51,4 @@ TEST(PagerDemoTest, ARibbonWithGroupsAndItsKeyTips)
     if (const char* hold = std::getenv("TAVIN_DEMO_HOLD_MS"))
         PumpFor(std::atoi(hold));
     pager->HideTabShortCutHints(true);
-    form.reset();
-    RurGDIP::SetScenicRibbon(scenic);
 }

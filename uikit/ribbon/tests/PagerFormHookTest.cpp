@@ -49,11 +49,8 @@ protected:
         Child = new TListeningChild(Pager);
         Child->SetParent(Pager);
         Child->SetBounds(300, 2, 10, 10);
-        SavedScenic = RurGDIP::GetScenicRibbon();
         ASSERT_TRUE(ShowActive(Form.get()));
     }
-    // The scenic ribbon is the unit's, shared with every other pager.
-    void TearDown() override { RurGDIP::SetScenicRibbon(SavedScenic); }
     void Wheel(int delta, TPoint at)
     {
         const TPoint screen = Pager->ClientToScreen(at);
@@ -65,7 +62,6 @@ protected:
     TRurToolBarPager* Pager = nullptr;
     TEdit* Edit = nullptr;
     TListeningChild* Child = nullptr;
-    bool SavedScenic = false;
 };
 
 TEST_F(PagerFormHookTest, TheWheelOverTheRibbonWalksThePages)

@@ -36,10 +36,7 @@ protected:
         Pager->AddRurPage(u"Home");
         Pager->AddRurPage(u"Insert");
         Pager->SetActivePageIndex(0);
-        SavedScenic = RurGDIP::GetScenicRibbon();
     }
-    // Looks switch the unit's scenic ribbon, shared with every other pager.
-    void TearDown() override { RurGDIP::SetScenicRibbon(SavedScenic); }
     int OfficeStylersOwned() const
     {
         int count = 0;
@@ -50,7 +47,6 @@ protected:
 
     std::unique_ptr<TForm> Form;
     TCountingPager* Pager = nullptr;
-    bool SavedScenic = false;
 };
 
 TEST_F(PagerStylerTest, ComponentStylesReuseThePagersOwnOfficeStyler)
