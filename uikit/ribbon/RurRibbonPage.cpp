@@ -405,10 +405,17 @@ int TRurPage::GetTabWidthWithMargins() const
 {
     if (!FRurToolBarPager)
         return FTabClientWidth;
-    return FTabClientWidth + FRurToolBarPager->CurrentTabLeftMargin() + FRurToolBarPager->CurrentTabRightMargin();
+    const int group = FRurToolBarPager->PageTabGroupIndex(const_cast<TRurPage*>(this));
+    if (group < 0)
+        return FTabClientWidth + FRurToolBarPager->CurrentTabLeftMargin() + FRurToolBarPager->CurrentTabRightMargin();
+    return FTabClientWidth + 2 * FRurToolBarPager->TabGroups()->Items(group)->TabCurrentExtraXMargin() +
+           FRurToolBarPager->CurrentGroupTabLeftMargin() + FRurToolBarPager->CurrentGroupTabRightMargin();
 }
 
-bool TRurPage::IsInTabGroup() const { return false; }
+bool TRurPage::IsInTabGroup() const
+{
+    return FRurToolBarPager && FRurToolBarPager->PageInTabGroup(const_cast<TRurPage*>(this));
+}
 
 void TRurPage::RepaintPagerTabs()
 {

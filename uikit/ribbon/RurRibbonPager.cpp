@@ -67,8 +67,9 @@ TRurToolBarPager::TRurToolBarPager(TComponent* owner)
     : TCustomControl(owner), FTabSettings(std::make_unique<TATBTabSettings>()),
       FCaption(std::make_unique<TRurPageCaption>()), FOfficeHint(std::make_unique<TRurHintInfo>()),
       FPersistence(std::make_unique<TPersistence>(this)), FHints(std::make_unique<TPagerHints>()),
-      FBrandingPicture(std::make_unique<TPicture>())
+      FHelpButtonPicture(std::make_unique<TGDIPPicture>()), FBrandingPicture(std::make_unique<TPicture>())
 {
+    FHelpButtonPicture->SetOnChange(MakeHandler<&TRurToolBarPager::HelpPictureChanged>(this));
     const bool designing = ComponentState().Contains(csDesigning);
     // Glass is decided once, here; later only parenting or the ribbon form can switch it off.
     FIsAeroVista = !designing && RibbonGlassAvailable();
@@ -93,6 +94,8 @@ TRurToolBarPager::TRurToolBarPager(TComponent* owner)
     FCurrentTabRightMargin = FCurrentGroupTabRightMargin = FTabSettings->RightMargin();
     FCaption->SetOnChange(MakeHandler<&TRurToolBarPager::CaptionChanged>(this));
     FOrigCaptionHeight = RibbonCaptionHeight;
+    FTabGroups = std::make_unique<TTabGroups>(this);
+    FTabGroups->SetOnChange(MakeHandler<&TRurToolBarPager::TabGroupsChanged>(this));
 
     SetDoubleBuffered(true);
     SetHeight(149);
@@ -111,6 +114,7 @@ TRurToolBarPager::TRurToolBarPager(TComponent* owner)
 
 TRurToolBarPager::~TRurToolBarPager()
 {
+    UnsubclassForm();
     SetAutoMDIButtons(false);
     RemoveKeyHook();
     if (FPersistence->Enabled() && !ComponentState().Contains(csDesigning)) {
@@ -147,12 +151,15 @@ void TRurToolBarPager::Loaded()
 {
     TCustomControl::Loaded();
     ScaleDefaults();
+    UpdateCaptionButtons(true);
     FPropertiesLoaded = true;
     if (!ComponentState().Contains(csDesigning) && FCaption->Height() != FScaledPagerCaptionHeight)
         FCaption->SetHeight(FScaledPagerCaptionHeight);
     InitTabs();
     AdjustTabs();
     ResetTabScroller();
+    UpdateHelpButton();
+    UpdateExpandCollapseButtonPosition();
     if (!ComponentState().Contains(csDesigning)) {
         LoadState();
         InstallKeyHook();
@@ -171,6 +178,9 @@ void TRurToolBarPager::Update()
     if (ComponentState().Contains(csLoading) || ComponentState().Contains(csReading))
         return;
     if (FPropertiesLoaded) {
+        UpdateCaptionButtons(false);
+        UpdateHelpButton();
+        UpdateExpandCollapseButtonPosition();
         AdjustTabs();
         ResetTabScroller();
     } else
@@ -243,6 +253,25 @@ void TRurToolBarPager::AlignControls(TControl* control, TRect& rect)
         SetPagePosition(page);
 }
 
+void TRurToolBarPager::CreateWnd()
+{
+    FRegionSet = false;
+    TCustomControl::CreateWnd();
+    if (ComponentState().Contains(csDesigning))
+        return;
+    UpdateGlassRegion();
+    if (!ComponentState().Contains(csLoading)) {
+        UnsubclassForm();
+        SubclassForm();
+    }
+}
+
+void TRurToolBarPager::DestroyWnd()
+{
+    UnsubclassForm();
+    TCustomControl::DestroyWnd();
+}
+
 void TRurToolBarPager::WndProc(TMessage& message)
 {
     switch (message.Msg) {
@@ -264,6 +293,20 @@ void TRurToolBarPager::WndProc(TMessage& message)
             ::ScreenToClient(Handle(), &p);
             message.Result = NCHitTest(Point(p.x, p.y));
         }
+        return;
+    case WM_LBUTTONDBLCLK: {
+        TCustomControl::WndProc(message);
+        const TPoint p = Point(GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam));
+        if (GetTabsArea().Contains(p))
+            if (const int t = PtOnTab(p.X, p.Y); t >= 0)
+                FOnTabDblClick(this, t);
+        if (FCaptionButtons.Contains(cbMaximize) && GetCaptionRect().Contains(p))
+            ToggleParentFormMaximized();
+        return;
+    }
+    case CM_HINTSHOW:
+        TCustomControl::WndProc(message);
+        TabHint(*reinterpret_cast<THintInfo*>(message.LParam));
         return;
     case WM_GETDLGCODE:
         message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS;
@@ -308,6 +351,9 @@ void TRurToolBarPager::UpdateLayout()
     UpdatePagesPosition();
     AdjustTabs();
     ResetTabScroller();
+    UpdateCaptionButtons(false);
+    UpdateHelpButton();
+    UpdateExpandCollapseButtonPosition();
     if (FQuickAccessToolBar)
         FQuickAccessToolBar->UpdateLayout();
 }
@@ -325,6 +371,7 @@ void TRurToolBarPager::TabSettingsChanged(TObject*)
 void TRurToolBarPager::CaptionChanged(TObject*)
 {
     UpdatePagesPosition();
+    UpdateCaptionButtons(true);
     Invalidate();
 }
 
@@ -386,6 +433,13 @@ bool TRurToolBarPager::Win7ScenicRibbon() const { return RurGDIP::GetScenicRibbo
 void TRurToolBarPager::SetWin7ScenicRibbon(bool value)
 {
     RurGDIP::SetScenicRibbon(value);
+    int style = FRujStyle == tsCustom ? -1 : static_cast<int>(FRujStyle);
+    if (FToolBarStyler)
+        style = static_cast<int>(FToolBarStyler->RujStyle());
+    for (int i = 0; i < ControlCount(); ++i)
+        if (auto* child = dynamic_cast<IPagerChildNotify*>(Controls(i)))
+            child->PagerScenicChanged(value, style);
+    StylerChanged(11);
     UpdatePagesPosition();
     Invalidate();
 }
@@ -396,12 +450,16 @@ void TRurToolBarPager::SetBrandingPicture(TPicture* value)
     Invalidate();
 }
 
+// Tones fill the pager's own appearances; they are painted only while the tones are in force.
 const TVistaPageBackground* TRurToolBarPager::PageAppearanceInUse() const
 {
-    return FCurrentToolBarStyler->PageAppearance();
+    return FItones && FPageAppearance ? FPageAppearance.get() : FCurrentToolBarStyler->PageAppearance();
 }
 
-const TTabAppearance* TRurToolBarPager::TabAppearanceInUse() const { return FCurrentToolBarStyler->TabAppearance(); }
+const TTabAppearance* TRurToolBarPager::TabAppearanceInUse() const
+{
+    return FItones && FTabAppearance ? FTabAppearance.get() : FCurrentToolBarStyler->TabAppearance();
+}
 
 bool TRurToolBarPager::Show3DInUse() const { return FItones ? FShow3D : FCurrentToolBarStyler->Show3D(); }
 bool TRurToolBarPager::ShadowInUse() const { return FItones ? FShadow : FCurrentToolBarStyler->ShowShadow(); }

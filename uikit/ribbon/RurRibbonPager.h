@@ -9,14 +9,18 @@
 #include <memory>
 
 #include "Controls.h"
+#include "Forms.h"
 #include "ImgList.h"
 #include "Timers.h"
 #include "RurGDIP.h"
 #include "RurHintInfo.h"
 #include "RurStyleIF.h"
 #include "RurRibbonPage.h"
+#include "RurTabGroups.h"
 #include "RurToolBar_Appearances.h"
+#include "RurGlowButton.h"
 #include "RurToolBar_Lists.h"
+#include "RurToolBar_Messages.h"
 #include "RurToolBar_Persistence.h"
 #include "RurToolBar_Styler.h"
 #include "RurToolBar_TabAppearance.h"
@@ -40,7 +44,30 @@ extern int RibbonGlowInterval;
 using TTabChangingEvent = TEvent<TObject*, int, int, bool&>;
 // A tab was clicked or double-clicked (sender, page index).
 using TTabClickEvent = TEvent<TObject*, int>;
+// A tab-group header was clicked (sender, group index).
+using TTabGroupClickEvent = TEvent<TObject*, int>;
 
+// A child control of the pager that wants to hear of the ribbon's changes implements this; no
+// control of the kit does.
+class IPagerChildNotify {
+public:
+    TAVIN_GUID("{41886CF9-1932-4DE4-A90B-6E3D0F181417}");
+    // The scenic-ribbon switch changed; style is the component style in force, -1 for none.
+    virtual void PagerScenicChanged(bool scenic, int style) = 0;
+    // A mouse button went down on the ribbon.
+    virtual void PagerMouseDown() = 0;
+    // The form the ribbon is on moved or changed its size.
+    virtual void PagerFormMoved() = 0;
+    // A typed key tip selected a page.
+    virtual void PagerKeyTipMatched() = 0;
+
+protected:
+    ~IPagerChildNotify() = default;
+};
+
+// The system buttons the caption band shows.
+TAVIN_ENUM(TCaptionButton, cbClose, cbMinimize, cbMaximize)
+using TCaptionButtons = TSet<TCaptionButton>;
 
 
 // What the glass (Aero) caption decision asks of the system; tests put their own answers in.
@@ -61,7 +88,7 @@ bool RibbonGlassAvailable();
 int GlassCaptionButtonsWidth(bool designing, int major, int minor, bool forRegion);
 std::array<TPoint, 7> GlassRegionPolygon(int width, int height, int buttonsWidth, int buttonsHeight);
 
-class TRurToolBarPager : public TCustomControl, public IToolBarStylerPager, public IRujStyleEx {
+class TRurToolBarPager : public TCustomControl, public IToolBarStylerPager, public IRujStyleEx, public IRujTones {
     TAVIN_PUBLISHED_CLASS(TRurToolBarPager, TCustomControl)
 public:
     explicit TRurToolBarPager(TComponent* owner);
@@ -276,6 +303,125 @@ public:
     void UpdateStyle();
     void StylerChanged(int code) override;
 
+    // ---- Tones (RurRibbonPagerTones.cpp) -------------------------------------------------------
+    // Five tones make the pager's own appearances and switch it to the flat look.
+    void SetColorTones(const TColorTones& tones) override;
+    // An Office look's tones and its drawing family.
+    void SetOfficeTones(const TOfficeTones& tones, TGroupStyle groupStyle) override;
+    // What the Office tones made, for the styler to copy back; null before any.
+    const TOfficeToneAppearances* OfficeToneAppearances() const override;
+    // Drops the Office marks; the flat look itself ends with the next styler change.
+    void ClearOfficeTones() override;
+    // The quick-access toolbar's controls take the styler's look again.
+    void UpdateQAT() override;
+    void SetMetro();
+    void RevertMetro();
+    bool Metro() const { return FMetro; }
+    bool Office2013() const { return FOffice2013; }
+    // The pager's own appearances, null until tones made them.
+    const TTabAppearance* OwnTabAppearance() const { return FTabAppearance.get(); }
+    const TVistaPageBackground* OwnPageAppearance() const { return FPageAppearance.get(); }
+    const TCaptionAppearance* OwnCaptionAppearance() const { return FCaptionAppearance.get(); }
+    const TToolBarAppearance* OwnToolBarAppearance() const { return FToolBarAppearance.get(); }
+    const TGlowButtonAppearance* OwnGlowButtonAppearance() const { return FGlowButtonAppearance.get(); }
+    const TGlowButtonAppearance* OwnPageGlowButtonAppearance() const { return FPageGlowButtonAppearance.get(); }
+    const TGroupAppearance* OwnGroupAppearance() const { return FGroupAppearance.get(); }
+    TColor ToolBarCaptionTextColor() const { return FToolBarCaptionTextColor; }
+    // Copies the pager's own glow-button look into the button (no rounding, the UI font).
+    void ApplyGlowAppearance(TRurCustomGlowButton* button) const;
+
+    // ---- Tab groups (RurRibbonPagerTabGroups.cpp) ----------------------------------------------
+    TTabGroups* TabGroups() const { return FTabGroups.get(); }
+    void SetTabGroups(TTabGroups* value) { FTabGroups->Assign(value); }
+    // The first group whose range holds the page; -1 for none or an index outside the pages.
+    int GetTabGroupOfPageIndex(int pageIndex) const;
+    bool PageInTabGroup(TRurPage* page) const { return PageTabGroupIndex(page) >= 0; }
+    int PageTabGroupIndex(TRurPage* page) const { return GetTabGroupOfPageIndex(IndexOfPage(page)); }
+    // The number of pages the group spans; 0 for an index outside the groups.
+    int TabGroupTabCount(int groupIndex) const;
+    // The group's header over its visible tabs (caption top to tab bottom), cut before the caption
+    // buttons; all -1 when it has no visible tab or lies under the buttons. startShown: its first
+    // visible tab was found; endShown: its right end is the real one.
+    TRect GetTabGroupRect(int groupIndex, bool& startShown, bool& endShown);
+    TRect GetTabGroupRect(int groupIndex);
+    int PtOnTabGroup(int x, int y);
+    void DrawTabGroups(TCanvas* canvas);
+
+    // ---- The form around it (RurRibbonPagerFormHook.cpp) ---------------------------------------
+    // "6.8.3.4"; writing it changes nothing.
+    static int GetVersionNr();
+    String Version() const;
+    void SetVersion(const String&) {}
+    bool NonActiveMouseWheelOnFocus() const { return FNonActiveMouseWheelOnFocus; }
+    void SetNonActiveMouseWheelOnFocus(bool value) { FNonActiveMouseWheelOnFocus = value; }
+    // The nearest page before (after) the active one whose tab is enabled and visible; no wrap.
+    void PrevActivePage();
+    void NextActivePage();
+    // The parent form is watched through its subclass chain, and only by the one pager on it.
+    bool FormSubclassed() const { return FSubclassed; }
+
+    // ---- Caption buttons (RurRibbonPagerCaptionButtons.cpp) -----------------------------------
+    TCaptionButtons CaptionButtons() const { return FCaptionButtons; }
+    void SetCaptionButtons(TCaptionButtons value);
+    // Creates, sizes, skins, places and shows the caption's close, minimize and maximize buttons;
+    // with updateGlyphs their glyphs are drawn again.
+    void UpdateCaptionButtons(bool updateGlyphs);
+    // The area the caption buttons take: the system's buttons on glass, else the pager's own.
+    TRect GetCaptionButtonsRect();
+    TRurGlowButton* CaptionCloseButton() const { return FCaptionCloseBtn; }
+    TRurGlowButton* CaptionMinButton() const { return FCaptionMinBtn; }
+    TRurGlowButton* CaptionMaxButton() const { return FCaptionMaxBtn; }
+    bool MinimizeApp() const { return FMinimizeApp; }
+    void SetMinimizeApp(bool value) { FMinimizeApp = value; }
+    TNotifyEvent OnCloseButtonClick() const { return FOnCloseButtonClick; }
+    void SetOnCloseButtonClick(TNotifyEvent value) { FOnCloseButtonClick = value; }
+    TNotifyEvent OnMinButtonClick() const { return FOnMinButtonClick; }
+    void SetOnMinButtonClick(TNotifyEvent value) { FOnMinButtonClick = value; }
+    TNotifyEvent OnMaxButtonClick() const { return FOnMaxButtonClick; }
+    void SetOnMaxButtonClick(TNotifyEvent value) { FOnMaxButtonClick = value; }
+
+    // ---- The Office 2019 underline of the selected tab (RurRibbonPagerTabLine.cpp) -------------
+    // The line slides from where it is to where it should be, a fifth of the way per tick.
+    bool TabLineAnimating() const { return FAnimating; }
+    double CurLineStart() const { return FCurLineStart; }
+    double CurLineEnd() const { return FCurLineEnd; }
+    int NewLineStart() const { return FNewLineStart; }
+    int NewLineEnd() const { return FNewLineEnd; }
+
+    // ---- Help and expand/collapse buttons (RurRibbonPagerTabRowButtons.cpp) -------------------
+    bool ShowHelpButton() const { return FShowHelpButton; }
+    void SetShowHelpButton(bool value);
+    TRurGlowButton* HelpButton() const { return FHelpBtn; }
+    // Drawn on the help button instead of the kit's question mark when not empty.
+    TGDIPPicture* HelpButtonPicture() const { return FHelpButtonPicture.get(); }
+    void SetHelpButtonPicture(TGDIPPicture* value);
+    TNotifyEvent OnHelpClick() const { return FOnHelpClick; }
+    void SetOnHelpClick(TNotifyEvent value) { FOnHelpClick = value; }
+    // Creates, pictures, skins and places the help button at the right of the tab row (frees it
+    // when switched off).
+    void UpdateHelpButton();
+    // All -1 without the help button.
+    TRect GetHelpButtonRect() const;
+    bool ShowExpandCollapsButton() const { return FShowExpandCollapsButton; }
+    void SetShowExpandCollapsButton(bool value);
+    TRurGlowButton* ExpandCollapsButton() const { return FExpCollapsBtn; }
+    void UpdateExpandCollapseButtonPosition();
+    TRect GetExpandCollapseButtonRect() const;
+    // The button's glyph for the ribbon's state: up while expanded, down while collapsed.
+    virtual void UpdateExpandCollapseButton();
+
+    // ---- MDI child buttons (RurRibbonPagerMDIButtons.cpp) --------------------------------------
+    // With AutoMDIButtons, a maximized active MDI child of the parent form gets minimize, restore
+    // and close buttons at the right end of the tab row.
+    bool MDIButtonsVisible() const { return FMDIButtonsVisible; }
+    TRurGlowButton* MDICloseButton() const { return FMDICloseBtn; }
+    TRurGlowButton* MDIMinButton() const { return FMDIMinBtn; }
+    TRurGlowButton* MDIMaxButton() const { return FMDIMaxBtn; }
+    TRect GetMDIButtonsRect() const;
+    void UpdateMDIButtons(bool updateGlyphs);
+    // From painting: follows the parent form's active MDI child.
+    void CheckMDIChild();
+
     // ---- Events --------------------------------------------------------------------------------
     TNotifyEvent OnChange() const { return FOnChange; }
     void SetOnChange(TNotifyEvent value) { FOnChange = value; }
@@ -287,6 +433,8 @@ public:
     void SetOnTabClick(TTabClickEvent value) { FOnTabClick = value; }
     TTabClickEvent OnTabDblClick() const { return FOnTabDblClick; }
     void SetOnTabDblClick(TTabClickEvent value) { FOnTabDblClick = value; }
+    TTabGroupClickEvent OnTabGroupClick() const { return FOnTabGroupClick; }
+    void SetOnTabGroupClick(TTabGroupClickEvent value) { FOnTabGroupClick = value; }
     TNotifyEvent OnExpand() const { return FOnExpand; }
     void SetOnExpand(TNotifyEvent value) { FOnExpand = value; }
     TNotifyEvent OnCollaps() const { return FOnCollaps; }
@@ -299,6 +447,8 @@ protected:
     void Loaded() override;
     void Notification(TComponent* component, TOperation operation) override;
     void WndProc(TMessage& message) override;
+    void CreateWnd() override;
+    void DestroyWnd() override;
     void AlignControls(TControl* control, TRect& rect) override;
     void Resize() override;
     void Paint() override;
@@ -307,6 +457,8 @@ protected:
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseLeft();
     bool StartCaptionDrag(int x, int y);
+    // A drag from the caption of a maximized form (under Office tones) restores it.
+    void RestoreByDrag(TShiftState shift, int x, int y);
     void StartTabGlow(int index, int increment, TRurPage::TGlowState state);
     void UnHotTab();
     void DblClickTimerTick(TObject* sender);
@@ -333,6 +485,7 @@ protected:
     void ShortCutTimerTick(TObject* sender);
     void TypeShortCutKey(Word key);
     void DrawCaption(TCanvas* canvas);
+    void DrawTonesCaption(TCanvas* canvas);
     void DrawTabs(TCanvas* canvas);
     void DrawTab(TCanvas* canvas, int index);
     void DrawPageShadow(TCanvas* canvas);
@@ -343,10 +496,53 @@ protected:
     bool ChangeActivePage(int index);
 
 private:
+    static LRESULT CALLBACK FormSubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                             DWORD_PTR data);
+    void SubclassForm();
+    void UnsubclassForm();
+    // True when the form's message was used up here.
+    bool FormMessage(UINT msg, WPARAM wParam);
+    void NotifyChildren(void (*notify)(IPagerChildNotify&));
+    void AnimateTabLine();
+    void TabLineAnimationTick(TObject* sender);
+    // The selected tab's underline below its text, sliding when it has to move; hot: the mouse is
+    // over the tab, so the line takes the whole text rectangle.
+    void DrawTabLine(TCanvas* canvas, const TRect& textRect, const TRect& measured, bool squeezed, bool hot);
+    void MDICloseClick(TObject* sender);
+    void MDIMaxClick(TObject* sender);
+    void MDIMinClick(TObject* sender);
+    // The active MDI child the buttons act on, when they may act.
+    TCustomForm* MDIChildToAct();
+    void DrawMDIGlyphs();
+    void HelpButtonClick(TObject* sender);
+    void HelpPictureChanged(TObject* sender);
+    void ExpandCollapseButtonMouseUp(TObject* sender, TMouseButton button, TShiftState shift, int x, int y);
+    // The tab row's button square, A pixels, placed with its right edge at right.
+    TRect TabRowButtonRect(int right) const;
+    void TabGroupsChanged(TObject* sender);
+    const TGroupAppearance* GroupAppearanceOf(const TTabGroupItem* group) const;
+    // Tab hints: a page's own hint, or a caption its tab shows cut.
+    void TabHint(THintInfo& info);
+    void CaptionCloseClick(TObject* sender);
+    void CaptionMaxClick(TObject* sender);
+    void CaptionMinClick(TObject* sender);
+    TRurGlowButton* MakeCaptionButton(TNotifyEvent onClick, const String& hint);
+    void SkinCaptionButton(TRurGlowButton* button) const;
+    void DrawCaptionGlyphs();
+    // The parent form's window state changed by the caption: maximized or back to normal.
+    void ToggleParentFormMaximized();
+    void EnsureOwnAppearances();
+    void ToneCaptionBandAndContainers(TColor lineColor);
+    void ToneQuickAccessToolBar(TColor color, const TColorTones& tones);
+    // After a tone change: pages, toolbars and children laid out again in the new look.
+    void RelayoutAfterTones();
+    void SendToShapeButton(TToolBarMessage message, WPARAM wParam);
     void TabSettingsChanged(TObject* sender);
     void CaptionChanged(TObject* sender);
     void ControlListChanged(TControl* control, bool inserted);
     void ScaleDefaults();
+    // A canvas to measure text on: the pager may have no window, or be outside its painting.
+    TCanvas* MeasureCanvas();
     TRurPageScrollButton* EnsureTabScrollButton(bool left);
     void ShiftTabs(int delta);
     bool TabIsSqueezed(int index) const;
@@ -397,6 +593,46 @@ private:
     bool FAutoCompactToolBars = true;
     std::unique_ptr<TPagerHints> FHints;
     bool FItones = false;
+    bool FMetro = false, FOffice2013 = false, FItonesBeingSet = false, FOldAeroVista = false;
+    std::unique_ptr<TVistaPageBackground> FPageAppearance;
+    std::unique_ptr<TTabAppearance> FTabAppearance;
+    std::unique_ptr<TToolBarAppearance> FToolBarAppearance;
+    std::unique_ptr<TGlowButtonAppearance> FGlowButtonAppearance, FPageGlowButtonAppearance;
+    std::unique_ptr<TCaptionAppearance> FCaptionAppearance;
+    std::unique_ptr<TGroupAppearance> FGroupAppearance;
+    std::unique_ptr<TVistaTextBackground> FPagerCaption;
+    std::unique_ptr<TContainerAppearance> FContainerAppearance;
+    TOfficeToneAppearances FOfficeToneAppearances{};
+    TColor FToolBarCaptionTextColor = clNone;
+    TCaptionButtons FCaptionButtons{cbClose, cbMinimize, cbMaximize};
+    TRurGlowButton* FCaptionCloseBtn = nullptr;
+    TRurGlowButton* FCaptionMinBtn = nullptr;
+    TRurGlowButton* FCaptionMaxBtn = nullptr;
+    TNotifyEvent FOnCloseButtonClick, FOnMinButtonClick, FOnMaxButtonClick;
+    int FOldCapRightIndent = 0;
+    bool FMinimizeApp = true;
+    TPoint FCaptionClickXY{-1, -1};
+    TWindowState FFormWindowState = wsNormal;
+    bool FSubclassed = false, FNonActiveMouseWheelOnFocus = false;
+    HWND FSubclassedForm = nullptr;
+    std::unique_ptr<TTabGroups> FTabGroups;
+    TTabGroupClickEvent FOnTabGroupClick;
+    TColor FLineColor = clNone;
+    bool FBold = false, FAnimating = false;
+    double FCurLineStart = 0, FCurLineEnd = 0, FDeltaStart = 0, FDeltaEnd = 0;
+    int FNewLineStart = 0, FNewLineEnd = 0, FLineBottom = 0;
+    std::unique_ptr<TTimer> FDLTimer;
+    bool FMDIButtonsVisible = false;
+    TRurGlowButton* FMDICloseBtn = nullptr;
+    TRurGlowButton* FMDIMinBtn = nullptr;
+    TRurGlowButton* FMDIMaxBtn = nullptr;
+    TCustomForm* FMDIChildForm = nullptr;
+    std::unique_ptr<TImageList> FMDIBtnImages;
+    bool FShowHelpButton = true, FShowExpandCollapsButton = false;
+    TRurGlowButton* FHelpBtn = nullptr;
+    TRurGlowButton* FExpCollapsBtn = nullptr;
+    std::unique_ptr<TGDIPPicture> FHelpButtonPicture;
+    TNotifyEvent FOnHelpClick;
     TGroupStyle FGroupStyle = gsClassic;
     int FUpdateCount = 0;
     int FDesignedHeight = 149;

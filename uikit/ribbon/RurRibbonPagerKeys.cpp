@@ -199,6 +199,7 @@ void TRurToolBarPager::TypeShortCutKey(Word key)
             HideTabShortCutHints(false);
             if (page->TabEnabled() && page->TabVisible())
                 SetActivePageIndex(i);
+            NotifyChildren([](IPagerChildNotify& child) { child.PagerKeyTipMatched(); });
             matched = pageChosen = true;
             visibleTips = 1;
             break;

@@ -31,6 +31,23 @@ void TRurToolBarPager::UnHotTab()
     }
 }
 
+void TRurToolBarPager::RestoreByDrag(TShiftState shift, int x, int y)
+{
+    TCustomForm* form = GetParentForm();
+    if (!shift.Contains(ssLeft) || FCaptionClickXY.X < 0 || !form || form->WindowState() != wsMaximized)
+        return;
+    if (std::abs(x - FCaptionClickXY.X) <= 2 && std::abs(y - FCaptionClickXY.Y) < 3)
+        return;
+    // Where the pointer is, taken before restoring moves the pager under it.
+    const TPoint screen = ClientToScreen(Point(x, y));
+    form->SetWindowState(wsNormal);
+    if (FGroupStyle == gsClassic)
+        return;
+    // The restored form hangs from the pointer by its caption, and the drag goes on from there.
+    form->SetBounds(screen.X - Width() / 2, screen.Y - 10, form->Width(), form->Height());
+    MouseDown(mbLeft, shift, Width() / 2, 10);
+}
+
 void TRurToolBarPager::MouseMove(TShiftState shift, int x, int y)
 {
     TCustomControl::MouseMove(shift, x, y);
@@ -57,6 +74,7 @@ void TRurToolBarPager::MouseMove(TShiftState shift, int x, int y)
             Application->CancelHint();
         }
     }
+    RestoreByDrag(shift, x, y);
 }
 
 void TRurToolBarPager::MouseLeft()
@@ -90,13 +108,28 @@ bool TRurToolBarPager::StartCaptionDrag(int x, int y)
 {
     if (!FCaption->Visible() || !FCanMove)
         return false;
-    if (!GetCaptionRect().Contains(Point(x, y)) || PtOnTab(x, y) >= 0)
+    if (!GetCaptionRect().Contains(Point(x, y)) || PtOnTab(x, y) >= 0 || PtOnTabGroup(x, y) >= 0)
         return false;
     TCustomForm* form = GetParentForm();
     if (!form || !form->HandleAllocated())
         return false;
-    ReleaseCapture();
-    SendMessageW(form->Handle(), WM_SYSCOMMAND, SC_DRAGMOVE, 0);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    RECT work{};
+    const TPoint screen = ClientToScreen(Point(x, y));
+    if (GetMonitorInfoW(MonitorFromPoint({screen.X, screen.Y}, MONITOR_DEFAULTTONEAREST), &monitor))
+        work = monitor.rcWork;
+    else
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    const bool maximized = form->WindowState() == wsMaximized;
+    // A maximized form filling the work area does not move; under Office tones a drag from its
+    // caption restores it instead (see MouseMove).
+    if (!maximized || form->Width() < work.right - work.left - 10) {
+        ReleaseCapture();
+        SendMessageW(form->Handle(), WM_SYSCOMMAND, SC_DRAGMOVE, 0);
+    }
+    if (maximized && FOffice2013)
+        FCaptionClickXY = Point(x, y);
     return true;
 }
 
@@ -104,12 +137,14 @@ void TRurToolBarPager::MouseDown(TMouseButton button, TShiftState shift, int x, 
 {
     TCustomControl::MouseDown(button, shift, x, y);
     FMouseDown = true;
+    FCaptionClickXY = Point(-1, -1);
     FDownPageIndex = -1;
     if (button == mbLeft && StartCaptionDrag(x, y))
         return;
     FChangeActiveTab = false;
     if (FTabShortCutHintShowing)
         HideTabShortCutHints(true);
+    NotifyChildren([](IPagerChildNotify& child) { child.PagerMouseDown(); });
     if (!GetTabsArea().Contains(Point(x, y)))
         return;
     const int t = PtOnTab(x, y);
@@ -136,7 +171,7 @@ void TRurToolBarPager::MouseDown(TMouseButton button, TShiftState shift, int x, 
 void TRurToolBarPager::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
 {
     TCustomControl::MouseUp(button, shift, x, y);
-    FMouseDown = false;
+    FMouseDown = FAnimating = false;
     if (FDownPageIndex >= 0) {
         FDownPageIndex = -1;
         InvalidateTabsArea();
@@ -147,6 +182,16 @@ void TRurToolBarPager::MouseUp(TMouseButton button, TShiftState shift, int x, in
             ++FClickCount;
             FDblClickTimer->SetEnabled(true);
         }
+    } else if (const int g = PtOnTabGroup(x, y); g >= 0) {
+        // A header click shows the group's first page that can be shown.
+        const TTabGroupItem* group = FTabGroups->Items(g);
+        for (int i = group->TabIndexStart(); i <= group->TabIndexEnd(); ++i)
+            if (TRurPage* page = RurPages(i); page && page->TabEnabled() && page->TabVisible()) {
+                if (i != FActivePageIndex)
+                    SetActivePageIndex(i);
+                break;
+            }
+        FOnTabGroupClick(this, g);
     }
     if (FClickCount > 1 && FHidePagesOnDblClick) {
         SetExpandedState(!FExpanded);

@@ -38,10 +38,18 @@ void TRurToolBarPager::Paint()
         return;
     FFirstRun = false;
     TCanvas* canvas = Canvas();
-    if (!FIsAeroVista)
+    if (FItones)
+        DrawTonesCaption(canvas);
+    else if (!FIsAeroVista)
         DrawCaption(canvas);
     DrawTabs(canvas);
+    CheckMDIChild();
     DrawPageShadow(canvas);
+    // The maximize glyph follows the form's state, however it changed.
+    if (const TCustomForm* form = GetParentForm(); form && FCaptionMaxBtn && form->WindowState() != FFormWindowState) {
+        FFormWindowState = form->WindowState();
+        UpdateCaptionButtons(true);
+    }
 }
 
 void TRurToolBarPager::FillTabBackground(TCanvas* canvas, const TRect& r)
@@ -83,6 +91,40 @@ void TRurToolBarPager::DrawCaption(TCanvas* canvas)
                  FAntiAlias, true, measured);
 }
 
+void TRurToolBarPager::DrawTonesCaption(TCanvas* canvas)
+{
+    if (!FCaption->Visible() || !FCaptionAppearance || !FTabAppearance)
+        return;
+    const TRect band = GetCaptionRect();
+    canvas->Brush()->SetStyle(bsSolid);
+    canvas->Brush()->SetColor(FCaptionAppearance->CaptionColor());
+    canvas->FillRect(band);
+    if (!FOffice2013 || Win7ScenicRibbon()) {
+        if (FGroupStyle != gsOffice2019) {
+            canvas->Brush()->SetColor(FTabAppearance->BackGround()->Color());
+            canvas->FillRect(Rect(band.Left, band.Top, band.Right, band.Top + 3));
+        }
+    } else {
+        canvas->Pen()->SetColor(FGroupStyle == gsOffice2019 ? FCaptionAppearance->CaptionBorderColor()
+                                                            : FTabAppearance->TextColorSelected());
+        canvas->MoveTo(band.Left, band.Top);
+        canvas->LineTo(band.Right, band.Top);
+    }
+    const String& text = FCaption->Caption();
+    if (text.empty())
+        return;
+    const TRect textRect =
+        Rect(band.Left + FCaption->Indent(), band.Top + 3, band.Right - FCaption->RightIndent(), band.Bottom);
+    auto font = std::make_unique<TFont>();
+    font->Assign(FCurrentToolBarStyler->PagerCaption()->Font());
+    font->SetHeight(Nearest(font->Height() * DPIScale));
+    font->SetColor(FGroupStyle == gsOffice2019 ? FCaptionAppearance->CaptionTextColor() : FTabAppearance->TextColor());
+    canvas->Brush()->SetStyle(bsClear);
+    TRect measured;
+    DrawGDIPText(canvas, FOffice2013 ? taCenter : taLeftJustify, DT_SINGLELINE | DT_VCENTER, textRect, text,
+                 FCaption->WideCaption(), font.get(), true, true, FAntiAlias, true, measured);
+}
+
 void TRurToolBarPager::DrawTabs(TCanvas* canvas)
 {
     TRect area = GetTabsArea();
@@ -93,6 +135,7 @@ void TRurToolBarPager::DrawTabs(TCanvas* canvas)
         canvas->MoveTo(area.Left, area.Top + 1);
         canvas->LineTo(area.Right, area.Top + 1);
     }
+    DrawTabGroups(canvas);
     for (int i = 0; i < FRurPages.Count(); ++i)
         DrawTab(canvas, i);
 }
@@ -130,6 +173,11 @@ void TRurToolBarPager::DrawTab(TCanvas* canvas, int index)
 
     const int selected = FMenuFrameShown ? -1 : FActivePageIndex;
     const bool hot = index == FHotPageIndex;
+    const bool flat2019 = FGroupStyle == gsOffice2019;
+    // Office 2019 draws the selected tab's caption bold (not while pressed) and the hot one's.
+    FBold = flat2019 && ((index == selected && FExpanded && !FMouseDown) || (hot && page->TabEnabled()));
+    if (flat2019 && index == selected)
+        FLineColor = a->TextColorHot();
     TTabColors c;
     c.Text = page->TabEnabled() ? a->TextColor() : a->TextColorDisabled();
     if (index == selected && FExpanded) {
@@ -183,7 +231,8 @@ void TRurToolBarPager::DrawTab(TCanvas* canvas, int index)
 
     // Image and caption.
     TRect textRect = r;
-    textRect.Left += FCurrentTabLeftMargin;
+    if (!flat2019)
+        textRect.Left += FCurrentTabLeftMargin;
     TCustomImageList* images = page->TabEnabled() || !FDisabledImages ? FImages : FDisabledImages;
     if (!images)
         images = FDisabledImages;
@@ -192,15 +241,24 @@ void TRurToolBarPager::DrawTab(TCanvas* canvas, int index)
                      page->ImageIndex(), page->TabEnabled() || images == FDisabledImages);
         textRect.Left += images->Width() + 2;
     }
-    textRect.Right -= 2;
+    if (!flat2019)
+        textRect.Right -= 2;
     auto font = std::make_unique<TFont>();
     font->Assign(a->Font());
     font->SetHeight(Nearest(a->Font()->Height() * DPIScale));
     font->SetColor(c.Text);
+    if (FBold) {
+        TFontStyles style = font->Style();
+        style.Include(fsBold);
+        font->SetStyle(style);
+    }
     target->Brush()->SetStyle(bsClear);
     TRect measured;
-    DrawGDIPText(target, taLeftJustify, DT_SINGLELINE | DT_VCENTER, textRect, page->Caption(), page->WideCaption(),
-                 font.get(), page->TabEnabled(), true, FAntiAlias, true, measured);
+    DrawGDIPText(target, flat2019 ? taCenter : taLeftJustify, DT_SINGLELINE | DT_VCENTER | (flat2019 ? DT_CENTER : 0),
+                 textRect, page->Caption(), page->WideCaption(), font.get(), page->TabEnabled(), true, FAntiAlias, true,
+                 measured);
+    if (flat2019 && index == FActivePageIndex && FExpanded)
+        DrawTabLine(target, textRect, measured, page->GetTabWidthWithMargins() < page->TabWidth(), hot);
 
     if (buffer) {
         const TRect s = Rect(std::max(r.Left, tabs.Left), r.Top, std::min(r.Right, tabs.Right), r.Bottom);

@@ -23,6 +23,7 @@ void TRurToolBarPager::SetExpandedState(bool value)
         SetWidth(100);
         SetWidth(width);
     }
+    UpdateExpandCollapseButton();
 }
 
 void TRurToolBarPager::SaveState()

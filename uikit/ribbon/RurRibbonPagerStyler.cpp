@@ -88,6 +88,14 @@ void TRurToolBarPager::StylerChanged(int code)
     Invalidate();
     if (TRurPage* page = ActivePage())
         page->Invalidate();
+    // The caption buttons take the styler's glow look (the close button its red one) and glyphs.
+    if (code == 11 || FToolBarStyler)
+        UpdateCaptionButtons(true);
+    UpdateHelpButton();
+    UpdateExpandCollapseButtonPosition();
+    // A styler's look ends the flat look of tones no longer in force.
+    if (!FItones)
+        RevertMetro();
     if (FQuickAccessToolBar)
         FQuickAccessToolBar->StylerChanged(code);
 }

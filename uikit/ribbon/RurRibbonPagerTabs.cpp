@@ -129,6 +129,16 @@ void TRurToolBarPager::InvalidateActivePageTop()
 
 // ---- Measuring --------------------------------------------------------------------------------
 
+TCanvas* TRurToolBarPager::MeasureCanvas()
+{
+    if (!FMeasureBitmap) {
+        FMeasureBitmap = std::make_unique<TBitmap>();
+        FMeasureBitmap->SetWidth(1);
+        FMeasureBitmap->SetHeight(1);
+    }
+    return FMeasureBitmap->Canvas();
+}
+
 int TRurToolBarPager::CalcTabWidth(int index, int& clientWidth)
 {
     clientWidth = 0;
@@ -136,18 +146,11 @@ int TRurToolBarPager::CalcTabWidth(int index, int& clientWidth)
     if (!page)
         return 0;
     const double s = DPIScale;
-    // Measured on a bitmap of its own: the pager may have no window yet.
-    if (!FMeasureBitmap) {
-        FMeasureBitmap = std::make_unique<TBitmap>();
-        FMeasureBitmap->SetWidth(1);
-        FMeasureBitmap->SetHeight(1);
-    }
-    TCanvas* canvas = FMeasureBitmap->Canvas();
+    TCanvas* canvas = MeasureCanvas();
     const TFont* tabFont = FCurrentToolBarStyler->TabAppearance()->Font();
     canvas->Font()->Assign(tabFont);
     canvas->Font()->SetHeight(Nearest(tabFont->Height() * s));
-    if (FGroupStyle == gsOffice2019)
-        {
+    if (FGroupStyle == gsOffice2019) {
         TFontStyles style = canvas->Font()->Style();
         style.Include(fsBold);
         canvas->Font()->SetStyle(style);

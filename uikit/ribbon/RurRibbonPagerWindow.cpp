@@ -87,4 +87,5 @@ void TRurToolBarPager::SetAutoMDIButtons(bool value)
     }
     AdjustTabs();
     ResetTabScroller();
+    UpdateMDIButtons(true);
 }

@@ -22,11 +22,16 @@ TEST(PagerDemoTest, ARibbonWithGroupsAndItsKeyTips)
     styler->SetStyle(bsOffice2010Blue);
     pager->SetToolBarStyler(styler);
     pager->Caption()->SetCaption(u"Document - Editor");
-    const char16_t* pages[][2] = {{u"Home", u"H"}, {u"Insert", u"N"}, {u"Page Layout", u"P"}, {u"View", u"W"}};
+    const char16_t* pages[][2] = {{u"Home", u"H"},   {u"Insert", u"N"}, {u"Page Layout", u"P"},
+                                  {u"View", u"W"},   {u"Design", u"JT"}, {u"Layout", u"JL"}};
     for (auto& p : pages) {
         const int index = pager->AddRurPage(p[0]);
         pager->RurPages(index)->SetShortCutHint(p[1]);
     }
+    TTabGroupItem* tools = pager->TabGroups()->Add();
+    tools->SetCaption(u"Table Tools");
+    tools->SetTabIndexStart(4);
+    tools->SetTabIndexEnd(5);
     pager->SetActivePageIndex(0);
     TRurPage* home = pager->ActivePage();
     for (const char16_t* group : {u"Clipboard", u"Font", u"Paragraph"}) {

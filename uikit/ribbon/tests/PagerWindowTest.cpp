@@ -110,4 +110,52 @@ TEST_F(PagerWindowTest, WatchingTheMDIParentLeavesItsUserDataAndOtherHooksAlone)
     RemoveWindowSubclass(form, CountingSubclass, 7);
 }
 
+TEST(PagerMDIButtonsTest, AMaximizedChildGetsItsButtonsInTheTabRow)
+{
+    auto frame = std::make_unique<TForm>(nullptr);
+    frame->SetFormStyle(fsMDIForm);
+    frame->SetBounds(40, 40, 640, 460);
+    auto* pager = new TRurToolBarPager(frame.get());
+    pager->SetParent(frame.get());
+    pager->Update();
+    pager->AddRurPage(u"Home");
+    pager->SetActivePageIndex(0);
+    ASSERT_TRUE(ShowActive(frame.get()));
+    pager->SetAutoMDIButtons(true);
+    const TRect tabsBefore = pager->GetTabsRect();
+
+    auto* child = new TForm(frame.get());
+    child->SetCaption(u"Document");
+    child->SetFormStyle(fsMDIChild);
+    ASSERT_TRUE(PumpUntil([&] { return frame->ActiveMDIChild() == child; }));
+    pager->Repaint();
+    EXPECT_FALSE(pager->MDIButtonsVisible());
+
+    // Maximized: the three buttons show beyond the tabs, the help button moves left of them.
+    child->SetWindowState(wsMaximized);
+    ASSERT_TRUE(PumpUntil([&] {
+        pager->Repaint();
+        return pager->MDIButtonsVisible();
+    }));
+    const TRect buttons = pager->GetMDIButtonsRect();
+    EXPECT_EQ(buttons.Left, tabsBefore.Right + 2);
+    EXPECT_EQ(buttons.Width(), 3 * (16 + 2));
+    ASSERT_NE(pager->MDICloseButton(), nullptr);
+    EXPECT_TRUE(pager->MDICloseButton()->Visible());
+    EXPECT_EQ(pager->MDIMinButton()->Left(), buttons.Left);
+    EXPECT_EQ(pager->MDIMaxButton()->Left(), buttons.Left + 18);
+    EXPECT_EQ(pager->MDICloseButton()->Left(), buttons.Left + 36);
+    EXPECT_EQ(pager->GetHelpButtonRect().Right, buttons.Left - 2);
+
+    // The restore button brings the child back, and the buttons go.
+    ClickAt(pager->MDIMaxButton());
+    EXPECT_EQ(child->WindowState(), wsNormal);
+    ASSERT_TRUE(PumpUntil([&] {
+        pager->Repaint();
+        return !pager->MDIButtonsVisible();
+    }));
+    EXPECT_FALSE(pager->MDICloseButton()->Visible());
+    pager->SetAutoMDIButtons(false);
+}
+
 } // namespace
