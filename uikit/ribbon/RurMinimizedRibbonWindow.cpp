@@ -11,6 +11,8 @@ TMinimizedRibbonWindow::TMinimizedRibbonWindow(TComponent* owner) : TCustomForm(
     FHideTimer->SetEnabled(false);
     FHideTimer->SetInterval(1);
     FHideTimer->SetOnTimer(MakeHandler<&TMinimizedRibbonWindow::HideTimerTick>(this));
+    // No caption or frame: the window's size is the page's room (a frame would cut the page).
+    SetBorderStyle(bsNone);
     SetWidth(0);
     SetHeight(0);
 }

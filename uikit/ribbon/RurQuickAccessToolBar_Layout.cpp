@@ -162,7 +162,9 @@ void TRurCustomQuickAccessToolBar::CleanHiddenControlList()
 void TRurCustomQuickAccessToolBar::UpdateSize()
 {
     TRurToolBarPager* pager = Pager();
-    if (FInternalUpdatingSize || !pager)
+    // While the pager has not picked the bar up yet its area is empty; the bar's height taken
+    // from it would stick, as the caption band's area is measured by that height.
+    if (FInternalUpdatingSize || !pager || pager->QuickAccessToolBar() != this)
         return;
     TFlagScope guard(FInternalUpdatingSize);
     const int minWidth = int(Round(60 * double(DPIScale)));

@@ -52,7 +52,7 @@ protected:
     bool Allow = true;
 };
 
-TEST_F(MinimizedRibbonWindowTest, IsAPopupWithAShadowSizedAroundItsPage)
+TEST_F(MinimizedRibbonWindowTest, IsAFramelessPopupWithAShadowSizedAroundItsPage)
 {
     Window->SetWindowSize();
     EXPECT_EQ(Window->Width(), 303);
@@ -64,6 +64,11 @@ TEST_F(MinimizedRibbonWindowTest, IsAPopupWithAShadowSizedAroundItsPage)
     EXPECT_TRUE(style & WS_POPUP);
     EXPECT_FALSE(style & WS_CHILD);
     EXPECT_TRUE(GetClassLongPtrW(Window->Handle(), GCL_STYLE) & CS_DROPSHADOW);
+    // Neither caption nor frame takes the page's room.
+    RECT client;
+    GetClientRect(Window->Handle(), &client);
+    EXPECT_EQ(client.right, 303);
+    EXPECT_EQ(client.bottom, 93);
 }
 
 TEST_F(MinimizedRibbonWindowTest, LosingActivationHidesItOnceThePagerAgrees)

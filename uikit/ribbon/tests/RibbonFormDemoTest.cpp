@@ -17,6 +17,16 @@
 
 namespace {
 
+// The colour on screen at the control's point.
+TColor ScreenPixel(TControl* control, int x, int y)
+{
+    const TPoint at = control->ClientToScreen(Point(x, y));
+    HDC screen = GetDC(nullptr);
+    const COLORREF colour = GetPixel(screen, at.X, at.Y);
+    ReleaseDC(nullptr, screen);
+    return TColor(colour);
+}
+
 void Hold()
 {
     if (const char* hold = std::getenv("TAVIN_DEMO_HOLD_MS"))
@@ -44,8 +54,8 @@ struct TDemoRibbon {
         Form->SetBounds(20, 20, 760, 300);
         Form->SetCaption(u"Document - Editor");
         Form->HandleNeeded();
-        SendMessageW(Form->Handle(), WM_SETICON, ICON_SMALL,
-                     reinterpret_cast<LPARAM>(LoadIconW(nullptr, MAKEINTRESOURCEW(32512))));
+        Icon = MakeIcon(IconColour);
+        SendMessageW(Form->Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(Icon));
         Pager = new TRurToolBarPager(Form.get());
         Pager->SetParent(Form.get());
         Pager->Update();
@@ -63,12 +73,11 @@ struct TDemoRibbon {
         Bar->SetParent(Pager);
         Bar->SetShowCustomizeOption(true);
         const char16_t* tips[] = {u"1", u"2", u"3"};
-        const TColor inks[] = {0x2080E0, 0x30A040, 0xC06020};
         Images = std::make_unique<TImageList>(nullptr);
         Images->SetColorDepth(cd24Bit);
         Images->SetMasked(false);
         Images->SetSize(16, 16);
-        for (TColor ink : inks) {
+        for (TColor ink : Inks) {
             TBitmap glyph;
             glyph.SetPixelFormat(pf24bit);
             glyph.SetSize(16, 16);
@@ -91,7 +100,41 @@ struct TDemoRibbon {
         Bar->UpdateAppIcon();
         Pager->UpdateLayout();
     }
-    ~TDemoRibbon() { RurGDIP::SetScenicRibbon(false); }
+    ~TDemoRibbon()
+    {
+        RurGDIP::SetScenicRibbon(false);
+        Form.reset(); // the window lets go of the icon first
+        DestroyIcon(Icon);
+    }
+    // A 16-pixel icon: a square of the colour on a transparent ground.
+    static HICON MakeIcon(COLORREF colour)
+    {
+        HDC screen = GetDC(nullptr);
+        HBITMAP image = CreateCompatibleBitmap(screen, 16, 16);
+        HBITMAP mask = CreateCompatibleBitmap(screen, 16, 16);
+        HDC dc = CreateCompatibleDC(screen);
+        HGDIOBJ old = SelectObject(dc, mask);
+        const RECT all{0, 0, 16, 16}, square{2, 2, 14, 14};
+        FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        FillRect(dc, &square, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        SelectObject(dc, image);
+        FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        HBRUSH brush = CreateSolidBrush(colour);
+        FillRect(dc, &square, brush);
+        DeleteObject(brush);
+        SelectObject(dc, old);
+        DeleteDC(dc);
+        ReleaseDC(nullptr, screen);
+        ICONINFO info{TRUE, 0, 0, mask, image};
+        HICON icon = CreateIconIndirect(&info);
+        DeleteObject(image);
+        DeleteObject(mask);
+        return icon;
+    }
+
+    static constexpr TColor IconColour = 0x1C1CD0;
+    static constexpr TColor Inks[] = {0x2080E0, 0x30A040, 0xC06020};
+    HICON Icon = nullptr;
 
     std::unique_ptr<TImageList> Images;
     std::unique_ptr<TRurToolBarForm> Form;
@@ -107,6 +150,11 @@ TEST(RibbonFormDemoTest, ARibbonFormWithItsApplicationIconQuickAccessToolBarAndK
     EXPECT_EQ(demo.Bar->ControlListCount(), 3);
     EXPECT_EQ(demo.Bar->HiddenControlCount(), 0);
     EXPECT_FALSE(demo.Bar->App()->Picture()->Empty()) << "the window's icon";
+    // On screen: the window's icon and each button's glyph.
+    PumpFor(100);
+    EXPECT_EQ(ScreenPixel(demo.Bar->App(), 8, 8), TDemoRibbon::IconColour);
+    for (int i = 0; i < demo.Bar->ControlListCount(); ++i)
+        EXPECT_EQ(ScreenPixel(demo.Bar->ControlListItem(i), 11, 11), TDemoRibbon::Inks[i]) << i;
     demo.Pager->SetFocus();
     ASSERT_TRUE(PumpUntil([&] { return demo.Pager->Focused(); }));
     demo.Pager->ShowTabShortCutHints();
