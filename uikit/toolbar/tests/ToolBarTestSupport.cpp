@@ -6,6 +6,7 @@
 
 #include "GuiTestSupport.h"
 #include "PngImage.h"
+#include "RurGDIP.h"
 #include "RurFoundationUnits.h"
 #include "RurTBXPVS.h"
 #include "RurToolBar_ControlSelector.h"
@@ -71,12 +72,28 @@ void WriteContactSheet()
 
 const TUnitStep ToolBarTestUnits[] = {RurTBXPVS::RurTBXPVSUnit, RurToolBarUnit};
 
+// Looks and probes switch the process-wide glass and scenic settings; every test starts from the
+// program's own, whatever ran before it.
+class TGlassAndScenicReset : public ::testing::EmptyTestEventListener {
+public:
+    TGlassAndScenicReset() : FGlass(RurGDIP::GetGlassEnabled()), FScenic(RurGDIP::GetScenicRibbon()) {}
+    void OnTestStart(const ::testing::TestInfo&) override
+    {
+        RurGDIP::SetGlassEnabled(FGlass);
+        RurGDIP::SetScenicRibbon(FScenic);
+    }
+
+private:
+    bool FGlass, FScenic;
+};
+
 class TToolBarEnvironment : public ::testing::Environment {
 public:
     void SetUp() override
     {
         FFoundation.Initialize();
         FUnits.Initialize();
+        ::testing::UnitTest::GetInstance()->listeners().Append(new TGlassAndScenicReset);
     }
     void TearDown() override
     {

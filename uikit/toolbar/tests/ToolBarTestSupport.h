@@ -1,7 +1,8 @@
 #pragma once
 // What the toolbar unit's tests share: the kit's units started around the program, 32-bit bitmaps
 // to paint into and read back, a plain control for toolbars to hold, the unit's DPI scale set for
-// a while, and the contact sheet.
+// a while, the contact sheet, and every test started with the glass and scenic settings the program
+// began with.
 #include <memory>
 
 #include "Controls.h"
