@@ -79,18 +79,29 @@ TEST_F(BarsHookTest, StatusBarPaintsPanesTextsAndGrip)
     ASSERT_TRUE(style->GetElementColor(pane, ecTextColor, text));
     EXPECT_GT(CountColor(bitmap.get(), PartRect(bar, 0), ColorToRGB(text)), 0);
 
-    // No grip without SizeGrip, or when the bar's parent is not a form: the last pane runs to the
-    // bar's right edge.
+    // No grip without SizeGrip, when the bar's parent is not a form, or on a maximized form: the
+    // last pane runs to the bar's right edge.
     auto* panel = new TPanel(Form);
     panel->SetBounds(0, 0, 300, 60);
     panel->SetParent(Form);
-    for (bool onForm : {true, false}) {
-        SCOPED_TRACE(onForm);
-        bar->SetSizeGrip(!onForm);
-        bar->SetParent(onForm ? static_cast<TWinControl*>(Form) : panel);
+    const struct {
+        const char* what;
+        TWinControl* parent;
+        bool sizeGrip;
+        bool maximized;
+    } cases[] = {{"without SizeGrip", Form, false, false},
+                 {"not on a form", panel, true, false},
+                 {"on a maximized form", Form, true, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        bar->SetSizeGrip(c.sizeGrip);
+        bar->SetParent(c.parent);
+        ShowWindow(Form->Handle(), c.maximized ? SW_MAXIMIZE : SW_RESTORE);
+        ASSERT_TRUE(PumpUntil([&] { return (IsZoomed(Form->Handle()) != 0) == c.maximized; }));
         auto painted = Painted(bar);
         EXPECT_EQ(ElementAt(style.operator->(), painted.get(), bar->Width() - 1, bar->Height() - 3), pane);
     }
+    ShowWindow(Form->Handle(), SW_RESTORE);
     delete panel;
 }
 
@@ -195,5 +206,35 @@ TEST_F(BarsHookTest, CoolBarPaintsBandsAndAFrameOnlyWithEdges)
     bar->SetEdgeBorders({ebLeft, ebTop, ebRight, ebBottom});
     bar->SetEdgeInner(esRaised);
     EXPECT_TRUE(toolBarDrawn());
+    delete bar;
+}
+
+TEST_F(BarsHookTest, AVerticalCoolBarHeadsEachBandOverItsControl)
+{
+    TActiveTestStyle style;
+    auto* images = new TImageList(Form);
+    images->SetWidth(16);
+    images->SetHeight(16);
+    auto red = Canvas32(16, 16, clRed);
+    images->Add(red.get(), nullptr);
+    auto* bar = new TscCoolBar(Form);
+    bar->SetBounds(0, 0, 60, 250);
+    bar->SetVertical(true);
+    bar->SetParent(Form);
+    bar->SetImages(images);
+    auto* panel = new TPanel(Form);
+    TCoolBand* band = bar->Bands()->Add();
+    band->SetImageIndex(0);
+    band->SetControl(panel);
+    auto* hook = dynamic_cast<TscCoolBarStyleHook*>(bar->StyleHook());
+    ASSERT_NE(hook, nullptr);
+
+    // A vertical gripper along the band's top, the picture centred 10 pixels below it.
+    auto bitmap = Painted(bar);
+    const TRect r = hook->BandRect(0);
+    const int centre = (r.Left + r.Right) / 2;
+    EXPECT_EQ(ElementAt(style.operator->(), bitmap.get(), centre, r.Top + 1),
+              TCustomStyleServices::GetElementDetails(trGripperVert));
+    EXPECT_EQ(PixelAt(bitmap.get(), centre, r.Top + 10 + 8), clRed);
     delete bar;
 }

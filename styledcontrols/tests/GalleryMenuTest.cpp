@@ -1,6 +1,6 @@
 // The gallery menu: layout of pictures, headers and button rows, placement by the work area,
-// picking with the keyboard and the mouse, the events of a close, and the application's message
-// hook and mouse capture given back however the pop-up ends.
+// picking with the keyboard and the mouse, the items' hints, the events of a close, and the
+// application's message hook and mouse capture given back however the pop-up ends.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -8,6 +8,7 @@
 #include "GuiTestSupport.h"
 #include "KitTestSupport.h"
 #include "scControls.h"
+#include "scHint.h"
 
 namespace {
 
@@ -194,6 +195,38 @@ TEST(GalleryMenuTest, MousePicksOnlyWhatWasPressedInsideAndSwallowsTheWheel)
     EXPECT_FALSE(g.Menu->IsPopupVisible());
     EXPECT_EQ(g.Menu->ItemIndex(), 3);
     EXPECT_EQ(GetCapture(), nullptr);
+    PumpFor(50);
+}
+
+TEST(GalleryMenuTest, AnItemsHintShowsWhileTheMouseIsOnIt)
+{
+    TGallery g;
+    auto* hint = new TscHint(g.Form);
+    g.Menu->SetHintComponent(hint);
+    g.Menu->Items()->Items(0)->SetHint(u"First");
+    const int pause = Application->HintPause();
+    Application->SetHintPause(20);
+    ASSERT_TRUE(ShowActive(g.Form));
+    TscGalleryMenuPopupWindow* popup = g.Open();
+    const TPoint first = Middle(g.Menu->Items()->Items(0)->ItemRect);
+    const TPoint second = Middle(g.Menu->Items()->Items(1)->ItemRect);
+    const auto shownOver = [&](TPoint p) {
+        MoveMouse(popup, p);
+        return PumpUntil([&] { return hint->IsVisible(); }, 300);
+    };
+    EXPECT_TRUE(shownOver(first));
+    EXPECT_EQ(hint->HintWindow()->Caption(), u"First");
+    EXPECT_FALSE(shownOver(second)) << "an item without a hint hides it";
+    ASSERT_TRUE(shownOver(first));
+    MouseButton(popup, WM_LBUTTONDOWN, first);
+    EXPECT_FALSE(hint->IsVisible()) << "a press hides it";
+    g.Menu->Hide();
+
+    g.Menu->SetShowHints(false);
+    popup = g.Open();
+    EXPECT_FALSE(shownOver(first));
+    g.Menu->Hide();
+    Application->SetHintPause(pause);
     PumpFor(50);
 }
 

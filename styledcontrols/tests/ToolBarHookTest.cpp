@@ -1,6 +1,6 @@
 // The toolbar wrapper under the test style: buttons per state on flat and raised bars, hot
-// tracking by the mouse, pictures read per button index, a replaced image list, and the look of a
-// drop-down button while its menu is open.
+// tracking by the mouse, pictures read per button index, a replaced image list, the look of a
+// drop-down button while its menu is open, the gradient face and a wrapped separator's line.
 #include <gtest/gtest.h>
 
 #include "Forms.h"
@@ -180,5 +180,39 @@ TEST_F(ToolBarHookTest, AnOpenDropDownShowsAPressedArrowAndAHotFace)
     EXPECT_EQ(arrowLook, Element(ttbSplitButtonDropDownPressed));
     EXPECT_EQ(faceLook, Element(ttbButtonHot));
     EXPECT_EQ(hook->ArrowDownButtonIndex(), -1);
+    delete bar;
+}
+
+TEST_F(ToolBarHookTest, AGradientBarWithAWrappedSeparatorLineOnlyWhenNotWrapable)
+{
+    TActiveTestStyle style;
+    style->SetStyleColor(scToolBarGradientBase, clRed);
+    style->SetStyleColor(scToolBarGradientEnd, clBlue);
+    auto* bar = new TscToolBar(Form);
+    bar->SetParent(Form);
+    bar->SetHeight(80);
+    bar->SetDrawingStyle(tbdsGradient);
+    bar->ToolButtons()->Add();
+    TToolButton* separator = bar->ToolButtons()->Add();
+    separator->SetStyle(tbsSeparator);
+    separator->SetWrap(true);
+    bar->ToolButtons()->Add();
+    const TColor shadow = ColorToRGB(style->GetSystemColor(clBtnShadow));
+    const TColor highlight = ColorToRGB(style->GetSystemColor(clBtnHighlight));
+    // Right of every button: the face from the base colour at the top to the end colour at the
+    // bottom; a wrapped separator of a bar that does not wrap by itself is a raised line across.
+    const int x = bar->ClientWidth() - 5;
+    for (bool wrapable : {false, true}) {
+        SCOPED_TRACE(wrapable);
+        bar->SetWrapable(wrapable);
+        auto bitmap = Painted(bar);
+        EXPECT_EQ(PixelAt(bitmap.get(), x, 0), clRed);
+        const TColor bottom = PixelAt(bitmap.get(), x, bar->ClientHeight() - 1);
+        EXPECT_TRUE(GetBValue(bottom) > 0xE0 && GetRValue(bottom) < 0x20) << std::hex << bottom;
+        const TRect r = ButtonRect(bar, 1);
+        const int centre = (r.Top + r.Bottom) / 2;
+        EXPECT_EQ(PixelAt(bitmap.get(), x, centre) == shadow, !wrapable);
+        EXPECT_EQ(PixelAt(bitmap.get(), x, centre + 1) == highlight, !wrapable);
+    }
     delete bar;
 }

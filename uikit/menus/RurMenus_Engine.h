@@ -84,4 +84,5 @@ void HookMdiClient(TRurMainMenu* menu, HWND client);
 void UnhookMdiClient(TRurMainMenu* menu);
 TCustomForm* FindFormByHandle(HWND handle);
 HICON WindowIconCopy(HWND window, bool Big, SIZE& size);
-void DrawMdiChildIcon(TRurMainMenu* menu, TMenuItem* Item, const TRect& R);
+// The active MDI child's small icon before the first menu-bar item, on dc (null: the frame's window).
+void DrawMdiChildIcon(TRurMainMenu* menu, TMenuItem* Item, const TRect& R, HDC dc = nullptr);

@@ -377,7 +377,7 @@ HICON WindowIconCopy(HWND window, bool Big, SIZE& size)
     return icon ? static_cast<HICON>(CopyImage(icon, IMAGE_ICON, size.cx, size.cy, 0)) : nullptr;
 }
 
-void DrawMdiChildIcon(TRurMainMenu* menu, TMenuItem* Item, const TRect& R)
+void DrawMdiChildIcon(TRurMainMenu* menu, TMenuItem* Item, const TRect& R, HDC dc)
 {
     if (!IsMainMenuRootItem(Item) || Item->MenuIndex() > 0 || R.Left <= 4)
         return;
@@ -392,15 +392,16 @@ void DrawMdiChildIcon(TRurMainMenu* menu, TMenuItem* Item, const TRect& R)
     const TRect iconRect = Rect(4, R.Top, R.Left, R.Bottom);
     if (R.Left >= size.cx) {
         TRootItem* root = menu->CurrentMenuStyler()->RootItem();
-        HDC dc = GetWindowDC(form->Handle());
+        HDC target = dc ? dc : GetWindowDC(form->Handle());
         TCanvas canvas;
-        canvas.SetHandle(dc);
+        canvas.SetHandle(target);
         const bool horizontal = root->GradientDirection() == RurMenus::gdHorizontal;
         DrawGradientSection(&canvas, iconRect, iconRect, root->GradientDirection(),
                             horizontal ? root->Color() : root->ColorTo(), root->Color());
-        DrawIconEx(dc, iconRect.Right - 16, iconRect.Top + 2, icon, 16, 16, 0, nullptr, DI_NORMAL);
+        DrawIconEx(target, iconRect.Right - 16, iconRect.Top + 2, icon, 16, 16, 0, nullptr, DI_NORMAL);
         canvas.SetHandle(nullptr);
-        ReleaseDC(form->Handle(), dc);
+        if (!dc)
+            ReleaseDC(form->Handle(), target);
     }
     DestroyIcon(icon);
 }

@@ -16,6 +16,7 @@
 #include "ImgList.h"
 #include "Menus.h"
 #include "RurGlowButton.h"
+#include "RurToolBar_Controls.h"
 #include "RurToolBar_Lists.h"
 #include "RurToolBar_Styler.h"
 
@@ -31,7 +32,7 @@ public:
     using TRurGlowButton::TRurGlowButton;
 };
 
-class TRurCustomQuickAccessToolBar : public TCustomControl {
+class TRurCustomQuickAccessToolBar : public TCustomControl, public IToolBarControlHost {
     TAVIN_CLASS(TRurCustomQuickAccessToolBar, TCustomControl)
 public:
     explicit TRurCustomQuickAccessToolBar(TComponent* owner);
@@ -88,6 +89,8 @@ public:
     TRurToolBarPager* Pager() const;
     // The pager's styler in force; null off a pager.
     TCustomRurToolBarStyler* ToolBarStyler() const;
+    // The toolbar controls on the bar paint and drop their menus with it.
+    TCustomRurToolBarStyler* CurrentToolBarStyler() const override { return ToolBarStyler(); }
     void StylerChanged(int code);
     void ApplyStylerAppearance();
     void ApplyColorTones(const TColorTones& tones);

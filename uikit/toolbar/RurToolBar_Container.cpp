@@ -125,6 +125,9 @@ void TRurToolBarContainer::LinkControl(TControl* control)
 {
     if (auto* own = dynamic_cast<TRurCustomToolBarControl*>(control))
         own->FRurToolBar = FRurToolBar;
+    // Key tips and arrow keys of a glow button inside work as for the toolbar's own.
+    if (auto* glow = dynamic_cast<TRurCustomGlowButton*>(control); glow && FRurToolBar)
+        glow->SetOnInternalKeyDown(MakeHandler<&TRurCustomToolBar::GlowButtonKeyDown>(FRurToolBar));
 }
 
 void TRurToolBarContainer::ControlInserted(TControl* control)

@@ -1,6 +1,7 @@
 // Real owner-drawn menus under the display: a pop-up with side bar, images, checks and a sub-menu
 // opened and navigated by keys, its windows subclassed, cut and framed and given back cleanly; a
-// main menu's drop-down; the MDI Window menu built by the menu.
+// main menu's drop-down; the MDI Window menu built by the menu and the active child's icon on the
+// menu bar.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -14,6 +15,7 @@
 #include "GuiTestSupport.h"
 #include "MenuTestSupport.h"
 #include "PngImage.h"
+#include "RurMenus_Engine.h"
 #include "RurMenuStylers.h"
 #include "ToolBarTestSupport.h"
 #include "WideText.h"
@@ -377,4 +379,66 @@ TEST(MenuWindowMenu, TheMdiWindowMenuListsChildrenInCaptionOrder)
     SendMessageW(client, WM_MDIREFRESHMENU, 0, 0);
     EXPECT_EQ(heard, after + 1);
     RemoveWindowSubclass(client, &CountingSubclass, 1);
+}
+
+TEST(MenuWindowMenu, TheActiveChildsIconSitsBeforeTheFirstMenuBarItem)
+{
+    auto frame = std::make_unique<TForm>(nullptr);
+    frame->SetFormStyle(fsMDIForm);
+    frame->SetBounds(40, 40, 600, 420);
+    auto* menu = new TRurMainMenu(frame.get());
+    TMenuItem* file = AddItem(menu->Items(), u"File");
+    TMenuItem* edit = AddItem(menu->Items(), u"Edit");
+    frame->SetMenu(menu);
+    TRootItem* root = menu->CurrentMenuStyler()->RootItem();
+    root->SetColor(0x20A040);
+    root->SetColorTo(0xE0E0E0);
+    ASSERT_TRUE(ShowActive(frame.get()));
+    constexpr TColor marker = 0x7F00FF;
+    auto paint = [&](TMenuItem* item, const TRect& r) {
+        auto bitmap = Bitmap32(100, 24, marker);
+        DrawMdiChildIcon(menu, item, r, bitmap->Canvas()->Handle());
+        return bitmap;
+    };
+    const TRect firstItem = Rect(40, 0, 90, 24);
+
+    EXPECT_EQ(PixelOf(paint(file, firstItem).get(), 6, 10), marker) << "no MDI child yet";
+
+    auto* child = new TForm(frame.get());
+    child->SetCaption(u"Child");
+    child->SetFormStyle(fsMDIChild);
+    ASSERT_TRUE(PumpUntil([&] { return frame->ActiveMDIChild() == child; }));
+    // A small red icon of the child's own, for a class that brings none.
+    auto red = Bitmap32(16, 16, clRed);
+    HBITMAP opaque = CreateBitmap(16, 16, 1, 1, nullptr);
+    ICONINFO info{TRUE, 0, 0, opaque, red->Handle()};
+    HICON icon = CreateIconIndirect(&info);
+    DeleteObject(opaque);
+    SendMessageW(child->Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+
+    // Not the first item, no room left of the item, or less room than the icon: nothing.
+    const struct {
+        TMenuItem* item;
+        TRect rect;
+    } nothing[] = {{edit, firstItem}, {file, Rect(4, 0, 60, 24)}, {file, Rect(12, 0, 60, 24)}};
+    for (const auto& c : nothing)
+        EXPECT_EQ(PixelOf(paint(c.item, c.rect).get(), 6, 10), marker) << c.rect.Left;
+
+    // The menu bar's colour from the left margin to the item (a gradient only from top to
+    // bottom), and the icon right-aligned before the item.
+    for (auto direction : {RurMenus::gdHorizontal, RurMenus::gdVertical}) {
+        root->SetGradientDirection(direction);
+        auto bitmap = paint(file, firstItem);
+        EXPECT_EQ(PixelOf(bitmap.get(), 3, 10), marker) << "the left margin stays";
+        EXPECT_EQ(PixelOf(bitmap.get(), 6, 0), TColor(0x20A040));
+        const TColor bottom = PixelOf(bitmap.get(), 6, 23);
+        if (direction == RurMenus::gdHorizontal)
+            EXPECT_EQ(bottom, TColor(0x20A040));
+        else
+            EXPECT_GT(GetRValue(bottom), 0xC0) << std::hex << bottom << " near the bar's second colour";
+        EXPECT_EQ(CountOf(bitmap.get(), Rect(24, 2, 40, 18), clRed), 256);
+        EXPECT_EQ(PixelOf(bitmap.get(), 45, 10), marker) << "the item itself is left alone";
+    }
+    SendMessageW(child->Handle(), WM_SETICON, ICON_SMALL, 0);
+    DestroyIcon(icon);
 }

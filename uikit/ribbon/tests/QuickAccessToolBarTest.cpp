@@ -8,6 +8,7 @@
 #include "ImgList.h"
 #include "RurQuickAccessToolBar.h"
 #include "RurRibbonPager.h"
+#include "RurToolBar_Button.h"
 #include "RurToolBar_ControlSelector.h"
 #include "RurToolBar_Platform.h"
 #include "RurVistaGlyphButton.h"
@@ -102,6 +103,14 @@ TEST_F(QuickAccessToolBarTest, LivesOnlyOnAPagerWhichPicksItUp)
     ASSERT_NE(Bar->App(), nullptr);
     EXPECT_FALSE(Bar->App()->Visible());
     EXPECT_EQ(Bar->App()->Width(), 0);
+}
+
+TEST_F(QuickAccessToolBarTest, AToolBarButtonOnItTakesThePagersStyler)
+{
+    auto* button = new TRurToolBarButton(Form.get());
+    Bar->AddToolBarControl(button);
+    ASSERT_NE(Pager->CurrentToolBarStyler(), nullptr);
+    EXPECT_EQ(button->OwnerStyler(), Pager->CurrentToolBarStyler());
 }
 
 TEST_F(QuickAccessToolBarTest, ControlsThatDoNotFitOverflowAndComeBackOneByOne)

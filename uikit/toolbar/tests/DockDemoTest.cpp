@@ -68,6 +68,9 @@ TEST(DockDemoTest, TwoDockPanelsRowsAFloatingToolBarAndTheCustomizer)
     styler->DockColor()->SetColor(0x00F2E4D5);
     styler->DockColor()->SetColorTo(0x00E0C8B0);
     styler->SetBorderColor(0x00B08060);
+    // A bare styler's handle runs from grey to black: the demo gives it its own colours.
+    styler->SetRightHandleColor(0x00E8D4C0);
+    styler->SetRightHandleColorTo(0x00C8A080);
     auto* top = new TRurDockPanel(form.get());
     top->SetParent(form.get());
     top->SetToolBarStyler(styler);
@@ -89,14 +92,17 @@ TEST(DockDemoTest, TwoDockPanelsRowsAFloatingToolBarAndTheCustomizer)
     edit->SetParent(top);
     top->Rows()->MoveToolBarToRow(format, 0);
     tools->SetParent(left);
+    // A vertical row takes its first toolbar at its bottom end; the user drags it to the top.
+    tools->SetTop(0);
     colours->SetParent(top);
     ASSERT_TRUE(ShowActive(form.get()));
-    colours->MakeFloating(form->Left() + 420, form->Top() + 200, true);
+    colours->MakeFloating(form->Left() + 160, form->Top() + 260, true);
 
     EXPECT_EQ(top->RowCount(), 2);
     EXPECT_EQ(top->Rows()->Items(0)->ToolBarCount(), 2);
     EXPECT_EQ(left->RowCount(), 1);
     EXPECT_TRUE(tools->IsVertical());
+    EXPECT_LT(tools->Top(), 10);
     ASSERT_NE(colours->FloatingWindow(), nullptr);
     EXPECT_TRUE(PumpUntil([&] { return colours->FloatingWindow()->Visible(); }));
 

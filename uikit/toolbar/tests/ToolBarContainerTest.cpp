@@ -7,6 +7,7 @@
 
 #include "Forms.h"
 #include "GuiTestSupport.h"
+#include "RurGlowButton.h"
 #include "RurToolBar_Button.h"
 #include "RurToolBar_Container.h"
 #include "RurToolBar_ContainerAppearance.h"
@@ -79,6 +80,23 @@ TEST_F(ToolBarContainerTest, ControlsPutIntoItBelongToItsToolBar)
     EXPECT_EQ(group->Caption(), u"Group");
     EXPECT_GE(inside->Left(), 4);
     EXPECT_GE(inside->Top(), 4);
+}
+
+TEST_F(ToolBarContainerTest, GlowButtonsInsideReportTheirKeysToTheToolBar)
+{
+    auto* first = new TRurGlowButton(Form.get());
+    first->SetParent(Container);
+    first->SetBounds(4, 8, 40, 40);
+    auto* second = new TRurGlowButton(Form.get());
+    second->SetParent(Container);
+    second->SetBounds(50, 8, 40, 40);
+    ASSERT_TRUE(ShowActive(Form.get()));
+    first->SetFocus();
+    ASSERT_TRUE(PumpUntil([&] { return FocusedControl() == first; }));
+    // Straight to the button, past the form's own arrow-key handling: the toolbar's key handler
+    // moves the focus across the toolbar's controls.
+    SendMessageW(first->Handle(), WM_KEYDOWN, VK_RIGHT, 0);
+    EXPECT_TRUE(PumpUntil([&] { return FocusedControl() == second; }));
 }
 
 TEST_F(ToolBarContainerTest, MarginsKeepChildrenInside)
