@@ -654,7 +654,7 @@ private:
     void DrawFloatingCloseButton();
     void DrawFloatingOptionButton();
     void DrawFloatingButtonFace(const TRect& r, bool hot, bool down, TColor& glyphColor);
-    void PaintCorners(TRect body);
+    void PaintCorners(TRect body, TColor bodyColor);
     void PaintBorder(const TRect& body, const TBodyLook& look, bool round, const TRibbonColours& ribbon);
     // On a page of a pager, under the scenic look or tones: the group's right edge as a separator
     // strip instead of a frame; false when the frame is drawn instead.

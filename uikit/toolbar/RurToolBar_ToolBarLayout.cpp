@@ -464,6 +464,9 @@ void TRurCustomToolBar::ChildRealigned()
 void TRurCustomToolBar::Resize()
 {
     TCustomControl::Resize();
+    // The whole face follows the size (centred caption, frame, right handle); the window system
+    // repaints only what a resize uncovers.
+    Invalidate();
     if (ComponentState().Contains(csDesigning) && OnRibbonPage() && FAutoPositionControls)
         ArrangeControls(false);
 }

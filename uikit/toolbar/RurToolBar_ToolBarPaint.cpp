@@ -5,9 +5,11 @@
 #include <memory>
 #include <span>
 #include <utility>
+#include <vector>
 
 #include "Forms.h"
 #include "Math.h"
+#include "RurGDIP.h"
 #include "RurMenus_Appearances.h"
 #include "RurMenus_Styler.h"
 #include "RurToolBar_Colors.h"
@@ -199,7 +201,7 @@ void TRurCustomToolBar::Paint()
     // A full-size toolbar has neither rounded corners nor, while docked, a border.
     const bool round = s->RoundEdges() && !FFullSize;
     if (round && s->Bevel() == bvNone)
-        PaintCorners(body);
+        PaintCorners(body, look.Color);
     PaintBorder(body, look, round, ribbon);
 }
 
@@ -748,7 +750,7 @@ void TRurCustomToolBar::DrawFloatingOptionButton()
 
 // ---- Corners and border ------------------------------------------------------------------------
 
-void TRurCustomToolBar::PaintCorners(TRect body)
+void TRurCustomToolBar::PaintCorners(TRect body, TColor bodyColor)
 {
     if (FShowCaption && FToolBarState != tsFloating) {
         const TRect client = ClientRect();
@@ -759,9 +761,59 @@ void TRurCustomToolBar::PaintCorners(TRect body)
     }
     if (IsFlatLook(FCurrentToolBarStyler->RujStyle()))
         return;
-    // The corner pixels take the parent's background just outside the toolbar: the dock panel's,
-    // the ribbon page's or the compact window's, once those exist. On any other parent the body's
-    // own corners stay.
+    // Three pixels make each rounded corner; they take the parent's background just outside the
+    // toolbar. Done for a ribbon page and a compact window; on other parents the body's corners stay.
+    const bool horizontal = !IsVertical();
+    const bool inWindow = OnCompactWindow();
+    if (!(OnRibbonPage() || (inWindow && horizontal)))
+        return;
+    const int l = body.Left, t = body.Top, r = body.Right, b = body.Bottom;
+    const int x = Left(), y = Top(), w = Width(), h = Height();
+    struct TCorner {
+        TPoint Pixels[3], Sources[3];
+    };
+    const TCorner topLeft{{{l, t}, {l + 1, t}, {l, t + 1}}, {{x - 1, y - 1}, {x + 1, y - 1}, {x - 1, y}}};
+    const TCorner bottomLeft{{{l, b - 2}, {l + 1, b - 2}, {l, b - 3}}, {{x - 1, y + h}, {x - 1, y + h}, {x - 1, y + h}}};
+    const TCorner topRight = horizontal
+                                 ? TCorner{{{r - 2, t}, {r - 3, t}, {r - 2, t + 1}},
+                                           {{x + w + 1, y}, {x + w + 1, y}, {x + w + 1, y}}}
+                                 : TCorner{{{r - 1, t}, {r - 2, t}, {r - 1, t + 1}}, {{x + w, y}, {x + w - 1, y}, {x + w, y + 1}}};
+    const TCorner bottomRight{{{r - 2, b - 2}, {r - 3, b - 2}, {r - 2, b - 3}},
+                              {{x + w + 1, y + h}, {x + w + 1, y + h}, {x + w + 1, y + h}}};
+    // The right-hand (lower) end is rounded only where no right handle forms it.
+    const bool roundEnd = !FShowRightHandle && FToolBarState != tsFloating && !FFullSize;
+    IRibbonGroupHost* host = RibbonHost();
+    const bool leftOnGlass = horizontal && RurGDIP::GetScenicRibbon() && host && host->HasPager() &&
+                             host->PagerGlassActive();
+    std::vector<const TCorner*> corners;
+    if (!leftOnGlass || inWindow)
+        corners.push_back(&topLeft);
+    if (horizontal) {
+        if (!leftOnGlass || inWindow)
+            corners.push_back(&bottomLeft);
+        if (roundEnd) {
+            corners.push_back(&topRight);
+            corners.push_back(&bottomRight);
+        }
+    } else {
+        corners.push_back(&topRight);
+        if (roundEnd) {
+            corners.push_back(&bottomLeft);
+            corners.push_back(&bottomRight);
+        }
+    }
+    TWinControl* page = Parent();
+    if (!inWindow && !page->HandleAllocated())
+        return;
+    HDC pageDC = inWindow ? nullptr : GetDC(page->Handle());
+    TCanvas* canvas = Canvas();
+    for (const TCorner* corner : corners)
+        for (int i = 0; i < 3; ++i)
+            canvas->SetPixels(corner->Pixels[i].X, corner->Pixels[i].Y,
+                              inWindow ? bodyColor
+                                       : TColor(GetPixel(pageDC, corner->Sources[i].X, corner->Sources[i].Y)));
+    if (pageDC)
+        ReleaseDC(page->Handle(), pageDC);
 }
 
 void TRurCustomToolBar::PaintBorder(const TRect& body, const TBodyLook& look, bool round,

@@ -336,6 +336,21 @@ TEST_F(ToolBarCompactTest, ButtonsFirstPaintedInTheCloneStackThere)
     group->HideCompactWindow();
 }
 
+// The whole face depends on the size (the centred caption, the frame, the separator): a toolbar
+// that only shrank is repainted too, or a clone narrowed to its column kept its wider caption.
+TEST_F(ToolBarCompactTest, AGroupThatShrinksRepaintsItsWholeFace)
+{
+    ToolBar->SetAutoSize(false);
+    for (int width : {ToolBar->Width() - 10, ToolBar->Width() + 10}) {
+        UpdateWindow(ToolBar->Handle());
+        ASSERT_FALSE(GetUpdateRect(ToolBar->Handle(), nullptr, FALSE));
+        ToolBar->SetWidth(width);
+        RECT update{};
+        EXPECT_TRUE(GetUpdateRect(ToolBar->Handle(), &update, FALSE)) << width;
+        EXPECT_EQ(update.left, 0) << width;
+    }
+}
+
 TEST_F(ToolBarCompactTest, TheCompactWindowStaysInsideTheWorkArea)
 {
     RECT work{};

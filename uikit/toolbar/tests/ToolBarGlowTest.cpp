@@ -221,4 +221,21 @@ TEST_F(ToolBarGlowTest, TabGroupColoursTonesAndTheSeparatorStrip)
     }
 }
 
+// Rounded corners on a page show the page's background just outside the group.
+TEST_F(ToolBarGlowTest, RoundedCornersTakeThePagesBackground)
+{
+    constexpr TColor PageColour = 0x3050A0;
+    Page->SetColor(PageColour);
+    ToolBar->CurrentToolBarStyler()->SetRoundEdges(true);
+    ToolBar->CurrentToolBarStyler()->SetBorderColor(clNone);
+    ASSERT_TRUE(ShowActive(Form.get()));
+    UpdateWindow(Form->Handle());
+    auto face = Snapshot(ToolBar);
+    const int w = ToolBar->Width(), h = ToolBar->Height();
+    // Body corners one pixel beyond the client on the rounded sides (right, bottom).
+    for (TPoint corner : {Point(0, 0), Point(1, 0), Point(0, h - 1), Point(w - 1, 0), Point(w - 2, 0), Point(w - 1, h - 1)})
+        EXPECT_EQ(PixelOf(face.get(), corner.X, corner.Y), PageColour) << corner.X << "," << corner.Y;
+    EXPECT_NE(PixelOf(face.get(), 2, 2), PageColour) << "inside the corner the body shows";
+}
+
 } // namespace
