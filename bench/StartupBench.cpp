@@ -15,7 +15,7 @@ namespace {
 
 struct TVisibleSearch {
     DWORD ProcessId;
-    bool Found = false;
+    HWND Found = nullptr;
 };
 
 BOOL CALLBACK FindVisibleWindow(HWND wnd, LPARAM data)
@@ -25,14 +25,40 @@ BOOL CALLBACK FindVisibleWindow(HWND wnd, LPARAM data)
     GetWindowThreadProcessId(wnd, &owner);
     RECT r;
     if (owner == search->ProcessId && IsWindowVisible(wnd) && GetWindowRect(wnd, &r) && r.right - r.left > 100) {
-        search->Found = true;
+        search->Found = wnd;
         return FALSE;
     }
     return TRUE;
 }
 
-// Milliseconds from CreateProcess until a visible window of the process exists and the process waits
-// for input (its first paint done); negative when it shows none.
+BOOL CALLBACK FindUnpaintedChild(HWND wnd, LPARAM data)
+{
+    if (IsWindowVisible(wnd) && GetUpdateRect(wnd, nullptr, FALSE)) {
+        *reinterpret_cast<bool*>(data) = true;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The program may have been idle once before it showed its window, and a shown window is painted
+// later: wait until its thread has handled a message sent after the show and neither the window
+// nor a visible child of it waits for its paint any more.
+void WaitUntilPainted(HWND window)
+{
+    for (int round = 0; round < 1000; ++round) {
+        DWORD_PTR result = 0;
+        if (!SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result))
+            return;
+        bool unpainted = GetUpdateRect(window, nullptr, FALSE) != FALSE;
+        if (!unpainted)
+            EnumChildWindows(window, FindUnpaintedChild, reinterpret_cast<LPARAM>(&unpainted));
+        if (!unpainted)
+            return;
+    }
+}
+
+// Milliseconds from CreateProcess until a visible window of the process exists, is painted with its
+// children, and the process waits for input; negative when it shows none.
 double MeasureStartup(const std::wstring& program)
 {
     STARTUPINFOW startup{};
@@ -50,6 +76,7 @@ double MeasureStartup(const std::wstring& program)
         EnumWindows(FindVisibleWindow, reinterpret_cast<LPARAM>(&search));
         if (search.Found) {
             WaitForInputIdle(process.hProcess, 10000);
+            WaitUntilPainted(search.Found);
             elapsed = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
             break;
         }

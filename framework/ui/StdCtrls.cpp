@@ -22,6 +22,21 @@ TLabel::TLabel(TComponent* owner) : TGraphicControl(owner)
     SetBounds(0, 0, 65, 17);
 }
 
+namespace {
+
+// Auto-sized labels measure on one memory DC, kept until the unit shuts down: a form with many
+// labels would otherwise take and give back a screen DC for each (the measure is the same).
+HDC GLabelMeasureDC = nullptr;
+
+HDC LabelMeasureDC()
+{
+    if (!GLabelMeasureDC)
+        GLabelMeasureDC = CreateCompatibleDC(nullptr);
+    return GLabelMeasureDC;
+}
+
+} // namespace
+
 UINT TLabel::TextFlags() const
 {
     UINT flags = DT_EXPANDTABS;
@@ -57,13 +72,12 @@ void TLabel::AdjustBounds()
 {
     if (!FAutoSize || ComponentState().Contains(csLoading))
         return;
-    HDC dc = GetDC(nullptr);
+    HDC dc = LabelMeasureDC();
     HGDIOBJ old = SelectObject(dc, Font()->Handle());
     RECT r{0, 0, FWordWrap ? Width() : 0, 0};
     String text = Caption().empty() ? String(u" ") : Caption();
     DrawShapedText(dc, text, r, (TextFlags() & ~static_cast<UINT>(DT_SINGLELINE)) | DT_CALCRECT);
     SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
     int left = Left();
     // A right-to-left (or right-aligned) label grows to the left: its right edge stays.
     if (MirroredAlignment(FAlignment) == taRightJustify)
@@ -1071,4 +1085,11 @@ void StdCtrlsUnitInitialize()
     RegisterClasses({TLabel::StaticClass(), TEdit::StaticClass(), TMemo::StaticClass(), TButton::StaticClass(),
                      TCheckBox::StaticClass(), TRadioButton::StaticClass(), TComboBox::StaticClass(),
                      TListBox::StaticClass(), TScrollBar::StaticClass(), TGroupBox::StaticClass()});
+}
+
+void StdCtrlsUnitFinalize()
+{
+    if (GLabelMeasureDC)
+        DeleteDC(GLabelMeasureDC);
+    GLabelMeasureDC = nullptr;
 }

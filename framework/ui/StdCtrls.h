@@ -380,4 +380,5 @@ private:
 };
 
 void StdCtrlsUnitInitialize();
-inline constexpr TUnitStep StdCtrlsUnit{"StdCtrls", &StdCtrlsUnitInitialize, nullptr};
+void StdCtrlsUnitFinalize();
+inline constexpr TUnitStep StdCtrlsUnit{"StdCtrls", &StdCtrlsUnitInitialize, &StdCtrlsUnitFinalize};

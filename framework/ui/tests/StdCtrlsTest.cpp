@@ -213,6 +213,32 @@ TEST_F(StandardControls, RightToLeftLabelKeepsItsRightEdgeAndItsTextReachesIt)
     EXPECT_GE(leftmost, label->Left());
 }
 
+TEST_F(StandardControls, AutoSizedLabelsMeasureInTheirOwnFonts)
+{
+    // Labels sized one after another, each in a font of its own: every one takes the extent of its
+    // text in its font, as the screen measures it, whatever the label before it used.
+    struct TCase {
+        int Height;
+        TFontStyles Style;
+    } const cases[] = {{-12, {}}, {-24, {fsBold}}, {-12, {fsBold}}, {-9, {}}, {-24, {}}};
+    const HDC screen = GetDC(nullptr);
+    for (const TCase& c : cases) {
+        auto* label = Add<TLabel>();
+        label->Font()->SetName(u"Tahoma");
+        label->Font()->SetHeight(c.Height);
+        label->Font()->SetStyle(c.Style);
+        label->SetCaption(u"Measured text");
+        const HGDIOBJ old = SelectObject(screen, label->Font()->Handle());
+        RECT extent{};
+        String text = label->Caption();
+        DrawShapedText(screen, text, extent, DT_EXPANDTABS | DT_CALCRECT);
+        SelectObject(screen, old);
+        EXPECT_EQ(label->Width(), extent.right) << c.Height;
+        EXPECT_EQ(label->Height(), extent.bottom) << c.Height;
+    }
+    ReleaseDC(nullptr, screen);
+}
+
 // A press and release over a windowless control reach that control, on a form and on a panel.
 TEST_F(StandardControls, LabelsAndImagesTakeClicksOfTheirParentsWindow)
 {
