@@ -486,6 +486,8 @@ protected:
     void TypeShortCutKey(Word key);
     void DrawCaption(TCanvas* canvas);
     void DrawTonesCaption(TCanvas* canvas);
+    // The caption text's room in the band; afterHeaders: it starts after the tab-group headers.
+    TRect CaptionTextRect(const TRect& band, bool& afterHeaders);
     void DrawTabs(TCanvas* canvas);
     void DrawTab(TCanvas* canvas, int index);
     void DrawPageShadow(TCanvas* canvas);

@@ -4,6 +4,7 @@
 #include "RurRibbonPager.h"
 
 #include "Math.h"
+#include "RurQuickAccessToolBar.h"
 #include "RurToolBar_Colors.h"
 #include "RurToolBar_Platform.h"
 #include "RurToolBar_Styler.h"
@@ -63,6 +64,23 @@ void TRurToolBarPager::FillTabBackground(TCanvas* canvas, const TRect& r)
     }
 }
 
+TRect TRurToolBarPager::CaptionTextRect(const TRect& band, bool& afterHeaders)
+{
+    afterHeaders = false;
+    if (FHideState)
+        return Rect(band.Left + 5, band.Top, band.Right, band.Bottom);
+    TRect r = Rect(band.Left + FCaption->Indent(), band.Top, band.Right - FCaption->RightIndent(), band.Bottom);
+    if (FQuickAccessToolBar && FQuickAccessToolBar->Visible() && !ShowQATBelow())
+        r.Left = std::max(r.Left, FQuickAccessToolBar->Left() + FQuickAccessToolBar->Width());
+    // The headers stand up into the band: the text keeps to their right.
+    for (int i = 0; i < FTabGroups->Count(); ++i)
+        if (const TRect header = GetTabGroupRect(i); header.Right > -1) {
+            r.Left = afterHeaders ? std::max(r.Left, header.Right) : header.Right;
+            afterHeaders = true;
+        }
+    return r;
+}
+
 void TRurToolBarPager::DrawCaption(TCanvas* canvas)
 {
     if (!FCaption->Visible())
@@ -76,18 +94,22 @@ void TRurToolBarPager::DrawCaption(TCanvas* canvas)
     const String& text = FCaption->Caption();
     if (text.empty())
         return;
-    TRect textRect = Rect(band.Left + FCaption->Indent(), band.Top, band.Right - FCaption->RightIndent(), band.Bottom);
+    bool afterHeaders = false;
+    TRect textRect = CaptionTextRect(band, afterHeaders);
     auto font = std::make_unique<TFont>();
     font->Assign(look->Font());
     font->SetHeight(Nearest(font->Height() * DPIScale));
     font->SetColor(look->TextColor());
-    // Centred in the whole band as long as the text keeps clear of the indent.
     TRect measured;
-    DrawGDIPText(canvas, taLeftJustify, DT_SINGLELINE | DT_VCENTER, Rect(0, 0, 1000, 100), text, String(), font.get(),
-                 true, false, FAntiAlias, false, measured);
-    textRect.Left = std::max(textRect.Left, band.Left + (band.Width() - measured.Width()) / 2);
+    // Centred in the room after tab-group headers; else in the whole band as long as the text
+    // keeps clear of the indent.
+    if (!afterHeaders && !FHideState) {
+        DrawGDIPText(canvas, taLeftJustify, DT_SINGLELINE | DT_VCENTER, Rect(0, 0, 1000, 100), text, String(),
+                     font.get(), true, false, FAntiAlias, false, measured);
+        textRect.Left = std::max(textRect.Left, band.Left + (band.Width() - measured.Width()) / 2);
+    }
     canvas->Brush()->SetStyle(bsClear);
-    DrawGDIPText(canvas, taLeftJustify, DT_SINGLELINE | DT_VCENTER, textRect, text, String(), font.get(), true, true,
+    DrawGDIPText(canvas, afterHeaders ? taCenter : taLeftJustify, DT_SINGLELINE | DT_VCENTER, textRect, text, String(), font.get(), true, true,
                  FAntiAlias, true, measured);
 }
 
@@ -113,8 +135,9 @@ void TRurToolBarPager::DrawTonesCaption(TCanvas* canvas)
     const String& text = FCaption->Caption();
     if (text.empty())
         return;
-    const TRect textRect =
-        Rect(band.Left + FCaption->Indent(), band.Top + 3, band.Right - FCaption->RightIndent(), band.Bottom);
+    bool afterHeaders = false;
+    TRect textRect = CaptionTextRect(band, afterHeaders);
+    textRect.Top += 3;
     auto font = std::make_unique<TFont>();
     font->Assign(FCurrentToolBarStyler->PagerCaption()->Font());
     font->SetHeight(Nearest(font->Height() * DPIScale));

@@ -134,6 +134,27 @@ TEST_F(PagerTabGroupsTest, TheHeaderBandIsPaintedInTheGroupsColour)
     EXPECT_NE(PixelOf(face.get(), r.Left - 3, r.Top + 10), ColorToRGB(colour));
 }
 
+TEST_F(PagerTabGroupsTest, TheCaptionTextKeepsRightOfTheHeaders)
+{
+    // The caption text alone changes the band: it shows right of the header and nowhere left of it.
+    const auto band = [&](const String& caption) {
+        Pager->Caption()->SetCaption(caption);
+        return Snapshot(Pager);
+    };
+    const std::unique_ptr<TBitmap> plain = band(String()), titled = band(u"Document - Editor");
+    const TRect header = Pager->GetTabGroupRect(0);
+    const int bottom = Pager->GetCaptionRect().Bottom;
+    const auto changed = [&](int from, int to) {
+        int count = 0;
+        for (int y = 0; y < bottom; ++y)
+            for (int x = from; x < to; ++x)
+                count += PixelOf(plain.get(), x, y) != PixelOf(titled.get(), x, y) ? 1 : 0;
+        return count;
+    };
+    EXPECT_EQ(changed(0, header.Right), 0);
+    EXPECT_GT(changed(header.Right, Pager->Width()), 0);
+}
+
 TEST_F(PagerTabGroupsTest, TabHintsShowAPagesHintOrItsCutCaption)
 {
     Pager->RurPages(0)->SetCaption(u"A caption far too long for a narrow ribbon tab");
