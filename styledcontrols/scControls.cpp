@@ -4,6 +4,7 @@
 
 #include "Forms.h"
 #include "Math.h"
+#include "scHookBuffer.h"
 
 TAVIN_PUBLISHED(TscCustomControl)
 {
@@ -111,6 +112,7 @@ void TscCustomControl::SetRedraw(bool value, bool update)
 
 void TscCustomControl::RePaintControl()
 {
+    FErasePainted = false;
     FStopEraseBackground = true;
     FForceDraw = true;
     try {
@@ -212,8 +214,11 @@ void TscCustomControl::WndProc(TMessage& message)
         FromWMPaint = false;
         return;
     case WM_ERASEBKGND:
-        if (IsDrawOnBackground())
+        FErasePainted = false;
+        if (IsDrawOnBackground()) {
+            const TScopedFlag erasing(FPaintingOnErase);
             PaintWindow(reinterpret_cast<HDC>(message.WParam));
+        }
         message.Result = 1;
         return;
     case WM_SIZE:
@@ -248,23 +253,37 @@ void TscCustomControl::WndProc(TMessage& message)
     }
 }
 
+void TscCustomControl::Invalidate()
+{
+    FErasePainted = false;
+    TCustomControl::Invalidate();
+}
+
 void TscCustomControl::Paint() { PaintBuffered(); }
 
 void TscCustomControl::PaintBuffered()
 {
     const int w = Width(), h = Height();
+    const bool reuse = FErasePainted && !FForceDraw && FPaintBuffer && FPaintBuffer->Width() == w &&
+                       FPaintBuffer->Height() == h;
+    FErasePainted = false;
     if (w <= 0 || h <= 0)
         return;
-    if (!FStorePaintBuffer || !FPaintBuffer)
-        FPaintBuffer = std::make_unique<TBitmap>();
+    // A window's first show erases, then paints the same picture: the erase keeps its buffer for it.
     struct TRelease {
         TscCustomControl* Self;
         ~TRelease()
         {
-            if (!Self->FStorePaintBuffer)
+            if (!Self->FStorePaintBuffer && !Self->FErasePainted)
                 Self->FPaintBuffer.reset();
         }
     } release{this};
+    if (reuse) {
+        Canvas()->Draw(0, 0, FPaintBuffer.get());
+        return;
+    }
+    if (!FStorePaintBuffer || !FPaintBuffer)
+        FPaintBuffer = std::make_unique<TBitmap>();
     FPaintBuffer->SetSize(w, h);
     if (FTransparentBackground && !FStopEraseBackground)
         CaptureParentBackground();
@@ -273,6 +292,7 @@ void TscCustomControl::PaintBuffered()
     DrawCapturedBackground(canvas);
     Draw(canvas, GetCtrlState());
     Canvas()->Draw(0, 0, FPaintBuffer.get());
+    FErasePainted = FPaintingOnErase;
 }
 
 void TscCustomControl::CaptureParentBackground()

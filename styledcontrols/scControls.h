@@ -34,6 +34,7 @@ public:
     void WndProc(TMessage& message) override;
     void SetBounds(int left, int top, int width, int height) override;
     void ScaleForPPI(int newPPI) override;
+    void Invalidate() override;
 
     bool TransparentBackground() const { return FTransparentBackground; }
     virtual void SetTransparentBackground(bool value) { FTransparentBackground = value; }
@@ -99,6 +100,10 @@ protected:
 private:
     bool FStopEraseBackground = false;
     bool FromWMPaint = false;
+    bool FPaintingOnErase = false;
+    // The paint buffer holds the picture an erase has just drawn, and nothing has asked for a fresh
+    // one since: the paint that follows copies it instead of drawing it again.
+    bool FErasePainted = false;
 };
 
 class TscCustomActiveControl : public TscCustomControl {

@@ -44,6 +44,19 @@ void DragBy(TWinControl* control, int dx, int dy)
     Mouse(control, WM_LBUTTONUP, 5 + dx, 5 + dy);
 }
 
+// Counts the pictures the panel draws into its buffer.
+class TCountingGPPanel : public TscGPPanel {
+    TAVIN_CLASS(TCountingGPPanel, TscGPPanel)
+public:
+    using TscGPPanel::TscGPPanel;
+    int Draws = 0;
+    void Draw(TCanvas* canvas, TscsCtrlState state) override
+    {
+        ++Draws;
+        TscGPPanel::Draw(canvas, state);
+    }
+};
+
 TRect ChildArea(TWinControl* panel)
 {
     auto* child = new TPanel(panel);
@@ -95,6 +108,53 @@ TEST(GPPanelTest, FillFrameAndSides)
     panel->SetContentMarginRight(10);
     panel->SetContentMarginBottom(10);
     EXPECT_EQ(ChildArea(panel), Rect(10, 10, 90, 50));
+}
+
+TEST(GPPanelTest, PaintAfterAnEraseCopiesItsPictureUnlessAskedForAFreshOne)
+{
+    // The paint that follows an erase shows the picture the erase drew, without drawing it again;
+    // whatever asks for a repaint in between gets a picture of the current state.
+    TPanelForm f;
+    auto* panel = Make<TCountingGPPanel>(f.Form, Rect(10, 10, 110, 70));
+    panel->SetFillColor(clWhite);
+    panel->SetFrameColor(TColor(0x303030));
+    ASSERT_TRUE(ShowActive(f.Form));
+    PumpFor(100);
+    {
+        const HDC screen = GetDC(panel->Handle());
+        EXPECT_EQ(GetPixel(screen, 50, 30), RGB(150, 150, 150));
+        EXPECT_EQ(GetPixel(screen, 99, 59), RGB(48, 48, 48));
+        ReleaseDC(panel->Handle(), screen);
+    }
+    struct TBetween {
+        const char* What;
+        void (*Act)(TscGPPanel*);
+        COLORREF Centre;
+        bool DrawsAgain;
+    } const cases[] = {
+        {"nothing", [](TscGPPanel*) {}, RGB(150, 150, 150), false},
+        {"invalidated", [](TscGPPanel* p) { p->Invalidate(); }, RGB(150, 150, 150), true},
+        {"fill changed", [](TscGPPanel* p) { p->SetFillColorAlpha(255); }, RGB(255, 255, 255), true},
+        {"taller", [](TscGPPanel* p) { p->SetBounds(10, 10, 100, 62); }, RGB(150, 150, 150), true},
+    };
+    TBitmap target;
+    target.SetSize(100, 62);
+    const HDC dc = target.Canvas()->Handle();
+    for (bool stored : {true, false}) {
+        panel->SetStorePaintBuffer(stored);
+        for (const TBetween& between : cases) {
+            panel->SetBounds(10, 10, 100, 60);
+            panel->SetFillColorAlpha(150);
+            PatBlt(dc, 0, 0, 100, 62, WHITENESS);
+            panel->Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc));
+            between.Act(panel);
+            const int before = panel->Draws;
+            panel->PaintHandler(dc);
+            EXPECT_EQ(panel->Draws > before, between.DrawsAgain) << between.What << " " << stored;
+            EXPECT_EQ(GetPixel(dc, 50, 30), between.Centre) << between.What << " " << stored;
+            EXPECT_EQ(GetPixel(dc, 50, panel->Height() - 1), RGB(48, 48, 48)) << between.What << " " << stored;
+        }
+    }
 }
 
 TEST(GPPanelTest, GradientRoundedCornersPerSideFrameAlphaAndCaption)

@@ -123,7 +123,7 @@ void TRurCustomGlowButton::Paint()
 
     const TGlowButtonAppearance& a = *FAppearance;
     const bool transpHover = a.TranspHover();
-    const TRect client = ClientRect();
+    TRect client = ClientRect();
     if (FTransparent && (transpHover || !FMouseInControl || FStaticButton))
         PaintParentBackground(client);
 
@@ -266,10 +266,10 @@ void TRurCustomGlowButton::Paint()
         }
         FOnSetButtonSize(this, w, h);
         FDoAutoSize = false;
+        // Drawn at the new size in this same pass: a button that shrank gets no other paint.
         if (w != Width() || h != Height()) {
             SetBounds(Left(), Top(), w, h);
-            FFirstPaint = false;
-            return; // the new size paints again
+            client = ClientRect();
         }
     }
     FFirstPaint = false;

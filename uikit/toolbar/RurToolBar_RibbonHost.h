@@ -9,6 +9,8 @@ class TDbgList;
 class TGDIPPicture;
 class TCustomRurToolBarStyler;
 class TGlowButtonAppearance;
+class TGroupAppearance;
+class TToolBarAppearance;
 
 class IRibbonGroupHost {
 public:
@@ -25,10 +27,29 @@ public:
     virtual bool PagerTabRoundEdges() const { return true; }
     // The pager's option-button picture (disabled: for a disabled group); null without a pager.
     virtual TGDIPPicture* PagerOptionPicture(bool) const { return nullptr; }
+    // The page is the pager's active page, lies in one of its tab groups and the pager colours
+    // groups by tab group (not in its Office 2013 mode). own: that tab group's own appearance, or
+    // null when the tab group takes the styler's group appearance.
+    virtual bool TabGroupColours(const TGroupAppearance*& own) const
+    {
+        own = nullptr;
+        return false;
+    }
+    // Under colour tones: the pager's toolbar appearance (null when it has none) and the text
+    // colour of its groups' captions.
+    virtual const TToolBarAppearance* PagerToolBarAppearance() const { return nullptr; }
+    virtual TColor PagerToolBarCaptionTextColor() const { return clNone; }
+    // The pager paints on glass.
+    virtual bool PagerGlassActive() const { return false; }
 
     // ---- Fitting and compact windows ------------------------------------------------------------
     // Arranges the page's toolbars and fits them to its width again.
     virtual void UpdateAllToolBars() {}
+    // A group showed or hid: the page places its toolbars again, then shrinks them until they fit
+    // its width (one showed) or lets them grow while they fit (one hid).
+    virtual void ArrangeGroups() {}
+    virtual void ShrinkToolBarsToFit() {}
+    virtual void ExpandToolBarsToFit() {}
     // A group's compact window closed: the pager remembers the group's compact button as the one
     // dropped last and drops the compact button under the cursor, when there is another.
     virtual void CompactWindowClosed(TControl*) {}

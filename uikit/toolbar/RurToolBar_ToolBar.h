@@ -40,6 +40,8 @@ class TRurDockPanel;
 class TFloatingWindow;
 class IRibbonGroupHost;
 class TCompactWindow;
+class TGroupAppearance;
+class TToolBarAppearance;
 
 TAVIN_ENUM(TToolBarState, tsDocked, tsFloating, tsFixed)
 TAVIN_ENUM(TDockMode, dmAll, dmAllParentDockPanels, dmParentDockPanelOnly)
@@ -562,6 +564,9 @@ private:
     void CompactPictureChanged(TObject* sender);
     // Moves the child controls of from to to, keeping their places and glow buttons' Down state.
     void MoveControlsTo(TRurCustomToolBar* from, TRurCustomToolBar* to);
+    // Arranges the clone with the group's auto-position flag; fit: with its auto-size flag as well,
+    // and the shown compact window sized around the clone again.
+    void ArrangeClone(bool fit);
     int SizeStep(TButtonSizeState& newState, bool apply, bool reduce);
     // Key tips.
     void TriggerKeyTip(TRurCustomGlowButton* glow);
@@ -597,6 +602,8 @@ private:
     // three to a column.
     void ArrangeRibbonColumns(int x, int y);
     int RibbonColumnsEnd() const;
+    // On a ribbon page with multi-row positioning and no automatic size: rows across the group.
+    void ArrangeRibbonRows();
     void ArrangeVertical();
     void UpdateFloatingSize();
     void UpdateHorizontalSize();
@@ -618,15 +625,25 @@ private:
     void OptionWindowHidden();
     TPoint OptionPoint(bool& onScreen) const;
     // Painting.
+    // Where a ribbon group's colours come from in one pass: a tab group of the pager (Group), the
+    // pager's tones (with its toolbar appearance, when it has one), and the separator colour.
+    struct TRibbonColours {
+        const TGroupAppearance* Group = nullptr;
+        bool Tones = false;
+        const TToolBarAppearance* TonesLook = nullptr;
+        TColor TonesText = clNone;
+        TColor Separator = clNone;
+    };
+    TRibbonColours RibbonColours() const;
     struct TBodyLook {
         TColor Color, ColorTo, ColorMirror, ColorMirrorTo, Border;
         int Steps;
         bool Horizontal;
     };
-    TBodyLook BodyLook() const;
-    void PaintCaptionBand(const TRect& caption);
+    TBodyLook BodyLook(const TRibbonColours& ribbon) const;
+    void PaintCaptionBand(const TRect& caption, const TRibbonColours& ribbon);
     void PaintFloatingCaption(const TRect& caption);
-    void PaintBody(TRect& body, const TBodyLook& look);
+    void PaintBody(TRect& body, const TBodyLook& look, const TRibbonColours& ribbon);
     void PaintBevel();
     void DrawDragGrip();
     void DrawRightHandle();
@@ -638,7 +655,10 @@ private:
     void DrawFloatingOptionButton();
     void DrawFloatingButtonFace(const TRect& r, bool hot, bool down, TColor& glyphColor);
     void PaintCorners(TRect body);
-    void PaintBorder(const TRect& body, TColor border, bool round);
+    void PaintBorder(const TRect& body, const TBodyLook& look, bool round, const TRibbonColours& ribbon);
+    // On a page of a pager, under the scenic look or tones: the group's right edge as a separator
+    // strip instead of a frame; false when the frame is drawn instead.
+    bool PaintRibbonSeparator(const TRect& body, const TBodyLook& look, const TRibbonColours& ribbon);
     void HintShow(TMessage& message);
     TWinControl* FocusableControl(bool focusable, bool first) const;
     std::unique_ptr<TCustomIniFile> OpenPositionStore() const;
@@ -770,7 +790,6 @@ private:
     int FUpdateCount = 0;
     bool FDoCheckBoundChange = false;
     bool FFirstRun = true;
-    bool FFirstShowing = true;
     bool FPropertiesLoaded = false;
     bool FPersistSettingLoaded = false;
     bool FSupressClick = false;

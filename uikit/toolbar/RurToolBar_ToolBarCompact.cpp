@@ -315,10 +315,7 @@ void TRurCustomToolBar::ShowCompactWindow(TObject* sender)
             clone->FCtrlVisList.clear();
             for (int i = 0; i < clone->FATBControls.Count(); ++i)
                 clone->FCtrlVisList.push_back(clone->FATBControls.Item<TControl>(i)->Visible() ? 1 : 0);
-            const bool old = clone->FAutoPositionControls;
-            clone->FAutoPositionControls = true;
-            clone->ArrangeControls(FOldAutoSize);
-            clone->FAutoPositionControls = old;
+            ArrangeClone(false);
         }
     }
     TPoint p = Parent() ? Parent()->ClientToScreen(Point(Left(), Top() + Height() + 1)) : Point(Left(), Top());
@@ -353,6 +350,24 @@ void TRurCustomToolBar::ShowCompactWindow(TObject* sender)
     FCompactWindow->UpdateRegion();
     if (inFloatingRibbon)
         host->ReleaseFloatingRibbon(canHide);
+}
+
+void TRurCustomToolBar::ArrangeClone(bool fit)
+{
+    // The clone places its controls by the group's rules while it stands in for the group; fitted,
+    // it takes its size from them too and its window follows.
+    TRurCustomToolBar* clone = FSelfClone;
+    const bool oldPosition = clone->FAutoPositionControls, oldSize = clone->FAutoSize;
+    clone->FAutoPositionControls = true;
+    if (fit)
+        clone->FAutoSize = FOldAutoSize;
+    clone->ArrangeControls(FOldAutoSize);
+    clone->FAutoPositionControls = oldPosition;
+    clone->FAutoSize = oldSize;
+    if (fit && FCompactWindow->Visible()) {
+        FCompactWindow->SetWindowSize();
+        FCompactWindow->UpdateRegion();
+    }
 }
 
 void TRurCustomToolBar::HideCompactWindow()

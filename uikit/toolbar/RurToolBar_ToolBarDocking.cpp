@@ -3,6 +3,7 @@
 #include "RurToolBar_DockPanel.h"
 #include "RurToolBar_Floating.h"
 #include "RurToolBar_Styler.h"
+#include "RurToolBar_RibbonHost.h"
 #include "RurToolBar_ToolBar.h"
 
 TRurDockPanel* TRurCustomToolBar::CurrentDockPanel() const
@@ -147,6 +148,14 @@ void TRurCustomToolBar::VisibilityChanged(TMessage& message)
             FFloatingWindow->SetVisible(false);
     } else if (panel && !toldFirst && !designing) {
         panel->ToolBarVisibilityChanged(this);
+    } else if (FToolBarState != tsFloating && OnRibbonPage()) {
+        if (IRibbonGroupHost* host = RibbonHost()) {
+            host->ArrangeGroups();
+            if (Visible())
+                host->ShrinkToolBarsToFit();
+            else
+                host->ExpandToolBarsToFit();
+        }
     }
 }
 

@@ -53,9 +53,13 @@ void TRurCustomToolBar::ArrangeControls(bool resize)
         return;
     if (FToolBarState == tsFixed && !FAutoPositionControls && !OnDockPanel())
         return;
+    // Rows on a ribbon page fill the group's given size and never re-size it.
+    const bool ribbonRows = OnRibbonPage() && !FAutoSize && FAutoPositionMultiRow;
     FInternalControlPositioning = true;
     try {
-        if (FToolBarState == tsFloating)
+        if (ribbonRows)
+            ArrangeRibbonRows();
+        else if (FToolBarState == tsFloating)
             ArrangeFloating(resize);
         else if (IsVertical())
             ArrangeVertical();
@@ -66,7 +70,7 @@ void TRurCustomToolBar::ArrangeControls(bool resize)
         throw;
     }
     FInternalControlPositioning = false;
-    if (resize && FToolBarState != tsFloating)
+    if (resize && FToolBarState != tsFloating && !ribbonRows)
         UpdateSize();
 }
 
@@ -153,6 +157,32 @@ void TRurCustomToolBar::ArrangeRibbonColumns(int x, int y)
         } else {
             columnY += control->Height();
         }
+    }
+}
+
+void TRurCustomToolBar::ArrangeRibbonRows()
+{
+    // A control that does not fit the rest of the row starts the next one, right of the earlier
+    // controls taller than it (they span several rows).
+    int x = 2, y = 0;
+    for (int i = 0; i < FATBControls.Count(); ++i) {
+        TControl* control = FATBControls.Item<TControl>(i);
+        if (!IsArrangedControl(control)) {
+            Park(control, true);
+            continue;
+        }
+        if (control->Width() > Width() - x - 2) {
+            x = 2;
+            for (int j = 0; j < i; ++j)
+                if (TControl* earlier = FATBControls.Item<TControl>(j);
+                    earlier->Visible() && earlier->Height() > control->Height())
+                    x = std::max(x, earlier->Left() + earlier->Width());
+            y += control->Height();
+        }
+        x += MarginLeft(control);
+        y += MarginTop(control);
+        control->SetBounds(x, y, control->Width(), control->Height());
+        x += control->Width() + MarginRight(control);
     }
 }
 
@@ -419,7 +449,12 @@ void TRurCustomToolBar::ChildRealigned()
         return;
     const bool docked = FToolBarState == tsDocked && OnDockPanel() && !ComponentState().Contains(csDesigning);
     FDoCheckBoundChange = docked;
-    ArrangeControls(true);
+    // A clone keeps no auto-position flag of its own, yet its glow buttons still measure
+    // themselves when they first paint in the compact window: it follows its group's rules.
+    if (OnCompactWindow() && FSelfClone && FSelfClone->FOldAutoPosition && !FSelfClone->FCompactChanging)
+        FSelfClone->ArrangeClone(true);
+    else
+        ArrangeControls(true);
     FDoCheckBoundChange = false;
     UpdateHiddenControls();
     if (!ComponentState().Contains(csDesigning) && FAutoOptionMenu && OptionWindowVisible())

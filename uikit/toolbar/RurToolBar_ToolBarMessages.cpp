@@ -135,12 +135,6 @@ void TRurCustomToolBar::WndProc(TMessage& message)
     case CM_MOUSEENTER:
         HoverGlowStart(true);
         break;
-    case CM_SHOWINGCHANGED:
-        // A ribbon group measures its glow buttons once they show.
-        if (FFirstShowing && OnRibbonPage())
-            ArrangeControls(true);
-        FFirstShowing = false;
-        break;
     default:
         break;
     }

@@ -174,18 +174,23 @@ void TRurCustomToolBar::Paint()
         return;
     TCustomControl::Paint();
     if (FFirstRun) {
+        // The window shows for the first time: a docked toolbar fits its row, a ribbon group
+        // arranges with the sizes its controls have now that they show.
         FFirstRun = false;
         if (FToolBarState == tsDocked && OnDockPanel())
             CheckHiddenControls();
+        else if (OnRibbonPage())
+            ArrangeControls(true);
     }
     TRect body = GetBodyRect();
     const TRect caption = GetCaptionRect();
+    const TRibbonColours ribbon = RibbonColours();
     if (FToolBarState == tsFloating)
         PaintFloatingCaption(caption);
     else if (FShowCaption)
-        PaintCaptionBand(caption);
-    const TBodyLook look = BodyLook();
-    PaintBody(body, look);
+        PaintCaptionBand(caption, ribbon);
+    const TBodyLook look = BodyLook(ribbon);
+    PaintBody(body, look, ribbon);
     PaintBevel();
     DrawMDIButtons();
     DrawDragGrip();
@@ -195,7 +200,7 @@ void TRurCustomToolBar::Paint()
     const bool round = s->RoundEdges() && !FFullSize;
     if (round && s->Bevel() == bvNone)
         PaintCorners(body);
-    PaintBorder(body, look.Border, round);
+    PaintBorder(body, look, round, ribbon);
 }
 
 void TRurCustomToolBar::PaintFloatingCaption(const TRect& caption)
@@ -228,18 +233,28 @@ void TRurCustomToolBar::PaintFloatingCaption(const TRect& caption)
     DrawFloatingCloseButton();
 }
 
-void TRurCustomToolBar::PaintCaptionBand(const TRect& caption)
+void TRurCustomToolBar::PaintCaptionBand(const TRect& caption, const TRibbonColours& ribbon)
 {
     TCanvas* canvas = Canvas();
-    const TCaptionAppearance* look = FCurrentToolBarStyler->CaptionAppearance();
-    // The ribbon's group colours and tones take part here once the ribbon provides them.
+    const TCaptionAppearance* styled = FCurrentToolBarStyler->CaptionAppearance();
+    const TCaptionAppearance* look = ribbon.Group ? ribbon.Group->CaptionAppearance() : styled;
     TColor color = look->CaptionColor(), colorTo = look->CaptionColorTo();
     TColor border = look->CaptionBorderColor(), text = look->CaptionTextColor();
-    const THotLook hot{FGlowTimer != nullptr && look->CaptionColorHot() != clNone, FHot, FStepHover};
-    hot.Apply(color, look->CaptionColorHot(), true);
-    hot.Apply(colorTo, look->CaptionColorHotTo(), true);
-    hot.Apply(border, look->CaptionBorderColorHot(), false);
-    hot.Apply(text, look->CaptionTextColorHot(), false);
+    TColor colorHot = look->CaptionColorHot(), colorHotTo = look->CaptionColorHotTo();
+    TColor borderHot = look->CaptionBorderColorHot(), textHot = look->CaptionTextColorHot();
+    if (ribbon.Tones) {
+        // One tone across the band, hot or not, without a frame.
+        const TColor tone = ribbon.TonesLook ? ribbon.TonesLook->Color()->Color() : color;
+        color = colorTo = colorHot = colorHotTo = tone;
+        border = borderHot = clNone;
+        text = textHot = ribbon.TonesText;
+    }
+    // A fade blends toward these hot forms; a group that is simply hot takes the styler's own.
+    const THotLook hot{FGlowTimer != nullptr && colorHot != clNone, FHot, FStepHover};
+    hot.Apply(color, hot.Fading ? colorHot : styled->CaptionColorHot(), true);
+    hot.Apply(colorTo, hot.Fading ? colorHotTo : styled->CaptionColorHotTo(), true);
+    hot.Apply(border, hot.Fading ? borderHot : styled->CaptionBorderColorHot(), false);
+    hot.Apply(text, hot.Fading ? textHot : styled->CaptionTextColorHot(), false);
     if (color != clNone && colorTo != clNone)
         DrawGradient(canvas, color, colorTo, 80, caption, false);
     else if (color != clNone || colorTo != clNone)
@@ -299,10 +314,10 @@ void TRurCustomToolBar::PaintCaptionBand(const TRect& caption)
     canvas->Brush()->SetStyle(bsSolid);
 }
 
-TRurCustomToolBar::TBodyLook TRurCustomToolBar::BodyLook() const
+TRurCustomToolBar::TBodyLook TRurCustomToolBar::BodyLook(const TRibbonColours& ribbon) const
 {
     TCustomRurToolBarStyler* s = FCurrentToolBarStyler;
-    const bool ribbon = OnRibbonPage() || OnCompactWindow();
+    const bool onRibbon = OnRibbonPage() || OnCompactWindow();
     const TVistaGradientBackground* normal = s->Color();
     const TVistaGradientBackground* hotBack = s->ColorHot();
     TBodyLook look{};
@@ -311,10 +326,12 @@ TRurCustomToolBar::TBodyLook TRurCustomToolBar::BodyLook() const
         look.Horizontal = !look.Horizontal;
     look.Steps = normal->Steps();
     // A ribbon group takes the upper band of the mirrored look.
-    look.Color = ribbon ? normal->Mirror()->Color() : normal->Color();
-    look.ColorTo = ribbon ? normal->Mirror()->ColorTo() : normal->ColorTo();
-    const TColor colorHot = ribbon ? hotBack->Mirror()->Color() : hotBack->Color();
-    const TColor colorHotTo = ribbon ? hotBack->Mirror()->ColorTo() : hotBack->ColorTo();
+    look.Color = onRibbon ? normal->Mirror()->Color() : normal->Color();
+    look.ColorTo = onRibbon ? normal->Mirror()->ColorTo() : normal->ColorTo();
+    TColor colorHot = onRibbon ? hotBack->Mirror()->Color() : hotBack->Color();
+    TColor colorHotTo = onRibbon ? hotBack->Mirror()->ColorTo() : hotBack->ColorTo();
+    TColor borderHot = s->BorderColorHot();
+    int stepsHot = hotBack->Steps();
     look.ColorMirror = normal->Mirror()->ColorMirror();
     look.ColorMirrorTo = normal->Mirror()->ColorMirrorTo();
     look.Border = s->BorderColor();
@@ -326,21 +343,40 @@ TRurCustomToolBar::TBodyLook TRurCustomToolBar::BodyLook() const
         if (FToolBarState != tsFloating)
             look.Border = clNone;
     }
+    const bool floating = FToolBarState == tsFloating;
+    if (ribbon.Group && !floating) {
+        // The tab group's colours; the mirror band stays the styler's.
+        const TToolBarAppearance* group = ribbon.Group->ToolBarAppearance();
+        look.Steps = group->Color()->Steps();
+        look.Color = group->Color()->Color();
+        look.ColorTo = group->Color()->ColorTo();
+        look.Border = group->BorderColor();
+        stepsHot = group->ColorHot()->Steps();
+        colorHot = group->ColorHot()->Color();
+        colorHotTo = group->ColorHot()->ColorTo();
+        borderHot = group->BorderColorHot();
+    }
     const THotLook hot{FGlowTimer != nullptr && colorHot != clNone, FHot, FStepHover};
     if (hot.Fading || hot.Hot) {
         hot.Apply(look.Color, colorHot, true);
         hot.Apply(look.ColorTo, colorHotTo, true);
         hot.Apply(look.ColorMirror, hotBack->Mirror()->ColorMirror(), true);
         hot.Apply(look.ColorMirrorTo, hotBack->Mirror()->ColorMirrorTo(), true);
-        const TColor borderHot = s->BorderColorHot();
         if (look.Border != clNone || borderHot != clNone)
             look.Border = hot.Fading ? BlendColor(borderHot, look.Border, FStepHover) : borderHot;
-        look.Steps = hotBack->Steps();
+        look.Steps = stepsHot;
+    }
+    if (ribbon.TonesLook && !floating) {
+        // Tones colour the body flat, hot or not, without the mirror band.
+        look.Color = ribbon.TonesLook->Color()->Color();
+        look.ColorTo = ribbon.TonesLook->Color()->ColorTo();
+        look.Border = ribbon.TonesLook->BorderColor();
+        look.ColorMirror = look.ColorMirrorTo = clNone;
     }
     return look;
 }
 
-void TRurCustomToolBar::PaintBody(TRect& body, const TBodyLook& look)
+void TRurCustomToolBar::PaintBody(TRect& body, const TBodyLook& look, const TRibbonColours& ribbon)
 {
     TCanvas* canvas = Canvas();
     TCustomRurToolBarStyler* s = FCurrentToolBarStyler;
@@ -354,7 +390,8 @@ void TRurCustomToolBar::PaintBody(TRect& body, const TBodyLook& look)
         return;
     if (colorTo == clNone) {
         FillSolid(canvas, body, color);
-    } else if ((FToolBarState != tsFloating || FFloatingRows <= 1) && IsOfClassNamed(ReferenceParent(), u"TRurPage")) {
+    } else if ((FToolBarState != tsFloating || FFloatingRows <= 1) && !ribbon.Group &&
+               IsOfClassNamed(ReferenceParent(), u"TRurPage")) {
         // A ribbon group: an upper band and its mirror below, the caption band's height apart.
         const int top = FCaptionPosition == cpBottom ? std::max(0, 22 - Top()) : 0;
         DrawBandedFrame(canvas, body, top, color, colorTo, look.ColorMirror, look.ColorMirrorTo, clNone,
@@ -727,17 +764,20 @@ void TRurCustomToolBar::PaintCorners(TRect body)
     // own corners stay.
 }
 
-void TRurCustomToolBar::PaintBorder(const TRect& body, TColor border, bool round)
+void TRurCustomToolBar::PaintBorder(const TRect& body, const TBodyLook& look, bool round,
+                                    const TRibbonColours& ribbon)
 {
-    if (border == clNone || FToolBarState == tsFloating)
+    if (look.Border == clNone || FToolBarState == tsFloating)
         return;
     TCanvas* canvas = Canvas();
-    canvas->Pen()->SetColor(border);
+    canvas->Pen()->SetColor(look.Border);
     canvas->Brush()->SetStyle(bsClear);
-    if (!round || FCurrentToolBarStyler->Bevel() != bvNone)
-        canvas->Rectangle(body);
-    else
-        canvas->RoundRect(body.Left, body.Top, body.Right - 1, body.Bottom - 1, 6, 6);
+    if (!PaintRibbonSeparator(body, look, ribbon)) {
+        if (!round || FCurrentToolBarStyler->Bevel() != bvNone)
+            canvas->Rectangle(body);
+        else
+            canvas->RoundRect(body.Left, body.Top, body.Right - 1, body.Bottom - 1, 6, 6);
+    }
     canvas->Brush()->SetStyle(bsSolid);
 }
 

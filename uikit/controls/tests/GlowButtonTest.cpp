@@ -358,6 +358,25 @@ TEST(GlowButtonPainting, AutoSizeMeasuresTheCaption)
     EXPECT_GT(b->Height(), 10);
 }
 
+// The paint that gives the button its size also draws it: a button that shrank is sent no other
+// paint, so a pass that stopped after sizing left a blank box.
+TEST(GlowButtonPainting, ThePaintThatSizesTheButtonDrawsIt)
+{
+    TNoFade noFade;
+    TGlowForm f;
+    TRurGlowButton* b = f.Button;
+    b->SetAutoSize(true);
+    b->HandleNeeded();
+    TOffscreenImage image(b);
+    ASSERT_LT(b->Width(), 100);
+    int faceAndText = 0;
+    const COLORREF corner = image.Pixel(3, 3);
+    for (int y = 3; y < b->Height() - 3; ++y)
+        for (int x = 3; x < b->Width() - 3; ++x)
+            faceAndText += image.Pixel(x, y) != corner;
+    EXPECT_GT(faceAndText, 10) << "the caption is drawn on the face";
+}
+
 namespace {
 
 // A descendant that paints its glyph on the work bitmap, with a white bottom-left pixel (the colour

@@ -13,6 +13,7 @@
 #include "RurToolBar_Messages.h"
 #include "RurToolBar_ToolBar.h"
 #include "SysUtils.h"
+#include "ToolBarTestSupport.h"
 
 namespace {
 
@@ -97,6 +98,67 @@ TEST_F(ToolBarCompactTest, SmallButtonsStackThreeToAColumn)
         EXPECT_EQ(group->ToolBarControls(i)->Left(), buttons[i].Left) << i;
         EXPECT_EQ(group->ToolBarControls(i)->Top(), top + 22 * buttons[i].Row) << i;
     }
+}
+
+TEST_F(ToolBarCompactTest, MultiRowGroupsWrapRightOfTallerControls)
+{
+    struct Block {
+        int Width, Height;
+        bool Margins;
+        TPoint At;
+    };
+    const struct {
+        const char* Label;
+        int GroupWidth;
+        std::vector<Block> Blocks;
+    } cases[] = {
+        {"a row wraps to the start", 100, {{40, 20, false, {2, 0}}, {40, 20, false, {42, 0}}, {40, 20, false, {2, 20}}}},
+        {"rows continue right of a taller control",
+         110,
+         {{30, 60, false, {2, 0}}, {40, 20, false, {32, 0}}, {40, 20, false, {32, 20}}, {40, 20, false, {32, 40}}}},
+        {"margins move the control and every later row",
+         100,
+         {{40, 20, false, {2, 0}}, {40, 20, true, {45, 2}}, {40, 20, false, {2, 22}}}},
+    };
+    for (const auto& c : cases) {
+        auto* group = MakeGroup(0, 400);
+        group->SetAutoSize(false);
+        group->SetAutoPositionMultiRow(true);
+        group->SetBounds(400, 3, c.GroupWidth, 90);
+        std::vector<TBlock*> blocks;
+        for (const Block& b : c.Blocks) {
+            auto* block = new TBlock(Form.get(), b.Width, b.Height);
+            if (b.Margins) {
+                block->Margins()->SetLeft(3);
+                block->Margins()->SetTop(2);
+                block->Margins()->SetRight(4);
+                block->SetAlignWithMargins(true);
+            }
+            block->SetParent(group);
+            blocks.push_back(block);
+        }
+        group->ArrangeControls(true);
+        for (size_t i = 0; i < blocks.size(); ++i)
+            EXPECT_EQ(Point(blocks[i]->Left(), blocks[i]->Top()), c.Blocks[i].At) << c.Label << " " << i;
+        EXPECT_EQ(Point(group->Width(), group->Height()), Point(c.GroupWidth, 90)) << c.Label << ": never re-sized";
+        delete group;
+    }
+}
+
+TEST_F(ToolBarCompactTest, AGroupThatHidesOrShowsRefitsThePage)
+{
+    Page->Fitting.clear();
+    ToolBar->SetVisible(false);
+    EXPECT_EQ(Page->Fitting, u"arrange expand ") << "room freed: the others may grow";
+    Page->Fitting.clear();
+    ToolBar->SetVisible(true);
+    EXPECT_EQ(Page->Fitting, u"arrange shrink ") << "room taken: the others shrink";
+
+    // Off the page the toolbar's visibility is no business of the page.
+    ToolBar->SetParent(Form.get());
+    Page->Fitting.clear();
+    ToolBar->SetVisible(false);
+    EXPECT_EQ(Page->Fitting, u"");
 }
 
 TEST_F(ToolBarCompactTest, LargeButtonsShrinkInThreesToAColumnAndGrowBack)
@@ -240,6 +302,38 @@ TEST_F(ToolBarCompactTest, TheCompactWindowDropsBelowAndTellsTheCloneOnceWhenItH
     window->Perform(WM_ACTIVATE, WA_INACTIVE);
     EXPECT_TRUE(PumpUntil([&] { return !window->Visible(); }, 2000));
     EXPECT_EQ(Page->LastClosedCompactButton, button);
+}
+
+TEST_F(ToolBarCompactTest, ButtonsFirstPaintedInTheCloneStackThere)
+{
+    // Compacted before it ever painted: its glow buttons measure themselves in the compact window.
+    auto* group = MakeGroup(0, 400);
+    for (const char16_t* caption : {u"Bold", u"Italic", u"Under"})
+        AddButton(group, caption, bsLabel);
+    group->SetCompactCaption(u"Font");
+    group->SetCompact(true);
+    group->CompactButton()->InvokeClick();
+    TCompactWindow* window = group->CompactWindow();
+    ASSERT_TRUE(PumpUntil([&] { return window->Visible(); }, 2000));
+    TRurCustomToolBar* clone = group->SelfClone();
+    auto stacked = [&] {
+        if (clone->ToolBarControls(0)->Width() == 100)
+            return false; // not measured yet
+        for (int i = 1; i < 3; ++i) {
+            TControl *above = clone->ToolBarControls(i - 1), *below = clone->ToolBarControls(i);
+            if (below->Left() != above->Left() || below->Top() != above->Top() + above->Height())
+                return false;
+        }
+        return true;
+    };
+    EXPECT_TRUE(PumpUntil(stacked, 2000));
+    TControl* last = clone->ToolBarControls(2);
+    const int columnEnd = last->Left() + std::max({clone->ToolBarControls(0)->Width(),
+                                                   clone->ToolBarControls(1)->Width(), last->Width()});
+    EXPECT_GE(clone->Width(), columnEnd);
+    EXPECT_LT(clone->Width(), 100) << "the clone narrows to its measured column";
+    EXPECT_EQ(window->ClientWidth(), clone->Width() + 2) << "the window follows";
+    group->HideCompactWindow();
 }
 
 TEST_F(ToolBarCompactTest, TheCompactWindowStaysInsideTheWorkArea)

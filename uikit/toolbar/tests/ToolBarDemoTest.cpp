@@ -24,7 +24,7 @@ TRurToolBarButton* AddTextButton(TRurToolBar* toolBar, const char16_t* text)
     return button;
 }
 
-TRurToolBar* AddGroup(TRurPage* page, int left, const char16_t* caption, std::initializer_list<const char16_t*> buttons)
+TRurToolBar* AddGroup(TRurPage* page, const char16_t* caption, std::initializer_list<const char16_t*> buttons)
 {
     auto* group = new TRurToolBar(page->Owner());
     group->SetParent(page);
@@ -33,7 +33,6 @@ TRurToolBar* AddGroup(TRurPage* page, int left, const char16_t* caption, std::in
     group->SetCaptionPosition(cpBottom);
     group->SetCaptionAlignment(taCenter);
     group->SetCaption(caption);
-    group->SetLeft(left);
     group->SetPropertiesLoaded(true);
     group->SetUIStyle(tsOffice2019White);
     for (const char16_t* text : buttons) {
@@ -80,13 +79,12 @@ TEST(ToolBarDemoTest, MenuBarStyledFloatingAndRibbonGroups)
     auto* page = new TRurPage(&form);
     page->SetBounds(0, 120, 620, 110);
     page->SetColor(TColor(0xF3F3F3));
+    page->PlacesGroups = true;
     page->SetParent(&form);
-    TRurToolBar* hot = AddGroup(page, 3, u"Clipboard", {u"Paste", u"Cut", u"Copy"});
-    TRurToolBar* compact = AddGroup(page, hot->Left() + hot->Width() + 3, u"Font", {u"Bold", u"Italic", u"Under"});
+    TRurToolBar* hot = AddGroup(page, u"Clipboard", {u"Paste", u"Cut", u"Copy"});
+    TRurToolBar* compact = AddGroup(page, u"Font", {u"Bold", u"Italic", u"Under"});
     compact->SetCompactCaption(u"Font");
     compact->SetCompact(true);
-    for (TRurToolBar* group : {hot, compact})
-        group->SetHeight(page->Height() - 6);
 
     ASSERT_TRUE(ShowActive(&form));
     floating->MakeFloating(form.Left() + 380, form.Top() + 60, true);

@@ -4,7 +4,9 @@
 #include "FakeRibbonPage.h"
 #include "Forms.h"
 #include "GuiTestSupport.h"
+#include "RurGDIP.h"
 #include "RurGlowButton.h"
+#include "RurToolBar_Appearances.h"
 #include "RurToolBarStylers.h"
 #include "RurToolBar_Styler.h"
 #include "RurToolBar_ToolBar.h"
@@ -157,6 +159,66 @@ TEST_F(ToolBarGlowTest, TheCaptionOptionButtonGlowsAndOpensTheOptions)
     EXPECT_FALSE(ToolBar->CaptionOptionHot());
     ASSERT_TRUE(PumpUntil([&] { return !ToolBar->OptionGlowRunning(); }, 3000));
     EXPECT_EQ(ToolBar->OptionStepHover(), -20);
+}
+
+// A group takes its colours from the tab group its page lies in (its own or the styler's group
+// look), or the pager's tones; under tones or the scenic look a strip at its right edge parts it
+// from the next group instead of a frame.
+TEST_F(ToolBarGlowTest, TabGroupColoursTonesAndTheSeparatorStrip)
+{
+    constexpr TColor Border = 0x800080, OwnCaption = 0xC00000, OwnBody = 0x00A0A0, OwnBorder = 0x606000,
+                     StylerGroupCaption = 0xA0A000, StylerGroupBody = 0x0060C0, Tone = 0x40C040, ToneBorder = 0x204020;
+    TCustomRurToolBarStyler* styler = ToolBar->CurrentToolBarStyler();
+    styler->SetBorderColor(Border);
+    // A group's own body is the upper band of the styler's mirrored look: plain white too.
+    styler->Color()->Mirror()->SetColor(clWhite);
+    styler->Color()->Mirror()->SetColorTo(clNone);
+    auto colourGroup = [](TGroupAppearance* group, TColor caption, TColor body, TColor border) {
+        group->CaptionAppearance()->SetCaptionColor(caption);
+        group->CaptionAppearance()->SetCaptionColorTo(clNone);
+        group->ToolBarAppearance()->Color()->SetColor(body);
+        group->ToolBarAppearance()->Color()->SetColorTo(body);
+        group->ToolBarAppearance()->SetBorderColor(border);
+    };
+    TGroupAppearance own;
+    colourGroup(&own, OwnCaption, OwnBody, OwnBorder);
+    colourGroup(styler->GroupAppearance(), StylerGroupCaption, StylerGroupBody, OwnBorder);
+    TToolBarAppearance tones;
+    tones.Color()->SetColor(Tone);
+    tones.Color()->SetColorTo(Tone);
+    tones.SetBorderColor(ToneBorder);
+
+    const struct {
+        const char* Label;
+        bool InTabGroup, Own, Tones, TonesLook, Scenic;
+        TColor Caption, Body, LeftEdge;
+        int FromRight; // the separator's column, counted from the right edge
+        TColor Separator;
+    } cases[] = {
+        {"styler's colours, framed", false, false, false, false, false, CaptionRed, clWhite, Border, 1, Border},
+        {"own tab group", true, true, false, false, false, OwnCaption, OwnBody, OwnBorder, 1, OwnBorder},
+        {"tab group with the styler's group look", true, false, false, false, false, StylerGroupCaption,
+         StylerGroupBody, OwnBorder, 1, OwnBorder},
+        {"tones", false, false, true, true, false, Tone, Tone, Tone, 2, ToneBorder},
+        {"tones without a toolbar look", false, false, true, false, false, CaptionRed, clWhite, clWhite, 2, Border},
+        {"scenic", false, false, false, false, true, CaptionRed, clWhite, clWhite, 3, Border},
+    };
+    const bool scenic = RurGDIP::GetScenicRibbon();
+    for (const auto& c : cases) {
+        Page->InTabGroup = c.InTabGroup;
+        Page->OwnGroupLook = c.Own ? &own : nullptr;
+        Page->Tones = c.Tones;
+        Page->TonesLook = c.TonesLook ? &tones : nullptr;
+        RurGDIP::SetScenicRibbon(c.Scenic);
+        auto face = Snapshot(ToolBar);
+        RurGDIP::SetScenicRibbon(scenic);
+        const TRect caption = ToolBar->GetCaptionRect(), body = ToolBar->GetBodyRect();
+        const int middle = (body.Top + body.Bottom) / 2;
+        EXPECT_EQ(PixelOf(face.get(), caption.Width() / 2, (caption.Top + caption.Bottom) / 2), c.Caption) << c.Label;
+        EXPECT_EQ(PixelOf(face.get(), body.Width() / 2, middle), c.Body) << c.Label;
+        EXPECT_EQ(PixelOf(face.get(), 0, middle), c.LeftEdge) << c.Label;
+        EXPECT_EQ(PixelOf(face.get(), ToolBar->Width() - c.FromRight, middle), c.Separator) << c.Label;
+    }
 }
 
 } // namespace
