@@ -175,6 +175,7 @@ public:
 
     // ---- What the page's groups ask of the ribbon (RurRibbonPageGroupHost.cpp) ------------------
     bool PagerLook(TRujStyle& look) const override;
+    TCustomRurToolBarStyler* PagerToolBarStyler() const override;
     void UpdateAllToolBars() override;
     bool HasPager() const override { return FRurToolBarPager != nullptr; }
     bool ToolBarKeyTipsShowing() const override { return FToolBarShortCutShowing; }

@@ -14,6 +14,12 @@ bool TRurPage::PagerLook(TRujStyle& look) const
     return true;
 }
 
+TCustomRurToolBarStyler* TRurPage::PagerToolBarStyler() const
+{
+    TCustomRurToolBarStyler* styler = FRurToolBarPager ? FRurToolBarPager->ToolBarStyler() : nullptr;
+    return styler && !styler->ComponentState().Contains(csDestroying) ? styler : nullptr;
+}
+
 void TRurPage::UpdateAllToolBars() { ArrangeToolBars(); }
 
 void TRurPage::ShowToolBarKeyTips()

@@ -7,6 +7,7 @@
 
 class TDbgList;
 class TGDIPPicture;
+class TCustomRurToolBarStyler;
 class TGlowButtonAppearance;
 class TGroupAppearance;
 class TToolBarAppearance;
@@ -16,6 +17,9 @@ public:
     // ---- Look ------------------------------------------------------------------------------------
     // The pager's own look when it decides its groups' look (the pager has no linked styler).
     virtual bool PagerLook(TRujStyle&) const { return false; }
+    // The styler linked to the pager, which groups following their parent's styler take; null
+    // without one (or while it is being freed).
+    virtual TCustomRurToolBarStyler* PagerToolBarStyler() const { return nullptr; }
     // The pager paints with colour tones.
     virtual bool PagerTonesActive() const { return false; }
     // The pager's glow-button colours and its tab rounding; null without a pager.

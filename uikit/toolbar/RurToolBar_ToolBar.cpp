@@ -14,6 +14,7 @@
 #include "RurToolBar_MenuHooks.h"
 #include "RurToolBar_OptionWindow.h"
 #include "RurToolBar_Platform.h"
+#include "RurToolBar_RibbonHost.h"
 #include "RurToolBar_Styler.h"
 
 TAVIN_PUBLISHED(TRurToolBar)
@@ -232,10 +233,13 @@ void TRurCustomToolBar::SetParentStyler(bool value)
 
 void TRurCustomToolBar::LinkStyler()
 {
-    // With ParentStyler the last dock panel's styler wins (a ribbon's takes part once it exists).
-    if (FParentStyler)
+    // With ParentStyler the last dock panel's styler wins, else a ribbon group takes its pager's.
+    if (FParentStyler) {
         if (TCustomRurToolBarStyler* docked = DockPanelStyler())
             FToolBarStyler = docked;
+        else if (IRibbonGroupHost* host = RibbonHost(); host && host->PagerToolBarStyler())
+            FToolBarStyler = host->PagerToolBarStyler();
+    }
     FCurrentToolBarStyler = FToolBarStyler ? FToolBarStyler : FInternalToolBarStyler;
     if (FToolBarStyler) {
         FToolBarStyler->AddControl(this);

@@ -7,6 +7,7 @@
 #include "RurRibbonPager.h"
 #include "RurToolBarStylers.h"
 #include "RurToolBar_Styler.h"
+#include "RurToolBar_ToolBar.h"
 #include "ToolBarTestSupport.h"
 
 namespace {
@@ -76,11 +77,16 @@ TEST_F(PagerStylerTest, ComponentStylesReuseThePagersOwnOfficeStyler)
 TEST_F(PagerStylerTest, AnAssignedStylerIsUsedUntilItGoes)
 {
     auto* styler = new TRurToolBarOfficeStyler(Form.get());
+    TRurToolBar* before = Pager->ActivePage()->CreateRurToolBar();
     Pager->Codes.clear();
     Pager->SetToolBarStyler(styler);
     EXPECT_EQ(Pager->CurrentToolBarStyler(), styler);
     // Taking the styler's style link may report a caption change first; the styler's own code ends.
     EXPECT_EQ(Pager->Codes.back(), 0);
+    // The page's groups follow it, those there already and those made later.
+    TRurToolBar* after = Pager->ActivePage()->CreateRurToolBar();
+    EXPECT_EQ(before->CurrentToolBarStyler(), styler);
+    EXPECT_EQ(after->CurrentToolBarStyler(), styler);
     Pager->SetComponentStyle(tsOffice2019Black);
     EXPECT_EQ(Pager->CurrentToolBarStyler(), styler);
 
@@ -94,6 +100,8 @@ TEST_F(PagerStylerTest, AnAssignedStylerIsUsedUntilItGoes)
     delete styler;
     EXPECT_EQ(Pager->ToolBarStyler(), nullptr);
     EXPECT_NE(Pager->CurrentToolBarStyler(), nullptr);
+    for (TRurToolBar* group : {before, after})
+        EXPECT_EQ(group->ToolBarStyler(), nullptr);
 }
 
 TEST_F(PagerStylerTest, UpdateStyleWithAStylerOfAnotherClassDoesNothing)

@@ -3,6 +3,8 @@
 // key tips, the application icon's double click, and its looks.
 #include <gtest/gtest.h>
 
+#include <iterator>
+
 #include "Forms.h"
 #include "GuiTestSupport.h"
 #include "ImgList.h"
@@ -241,6 +243,37 @@ TEST_F(QuickAccessToolBarTest, KeyTipsClickTheirButtonAndCountPartialMatches)
     Pager->HideTabShortCutHints(true);
     for (TRurGlowButton* b : buttons)
         EXPECT_FALSE(TipShown(b));
+}
+
+TEST_F(QuickAccessToolBarTest, ADisabledControlUnderThePointerLendsTheBarItsHintWhenThePagerAsks)
+{
+    AddBlocks();
+    ASSERT_TRUE(ShowActive(Form.get()));
+    // Enabled controls take the pointer and show their own hints; a disabled one leaves it to the bar.
+    for (TControl* block : Blocks) {
+        block->SetHint(u"Paste");
+        block->SetEnabled(false);
+    }
+    struct Case {
+        bool PagerAsks, ShowHint;
+        const char16_t* Hint;
+    } cases[] = {
+        {true, true, u"Paste"},
+        {true, false, u""}, // the control does not want its hint shown
+        {false, true, u""},
+    };
+    for (int i = 0; i < int(std::size(cases)); ++i) {
+        const Case& c = cases[i];
+        TControl* block = Blocks[i];
+        Pager->SetShowDisabledControlsHint(c.PagerAsks);
+        block->SetShowHint(c.ShowHint);
+        MouseAt(Bar, WM_MOUSEMOVE, Point(block->Left() + 5, block->Top() + 5));
+        THintInfo info;
+        info.HintControl = Bar;
+        Bar->Perform(CM_HINTSHOW, 0, reinterpret_cast<LPARAM>(&info));
+        EXPECT_EQ(info.HintStr, String(c.Hint)) << i;
+        EXPECT_EQ(info.HintControl, c.Hint[0] ? block : static_cast<TControl*>(Bar)) << i;
+    }
 }
 
 TEST_F(QuickAccessToolBarTest, ImagesOfAnotherHeightResizeTheBarButNotTheFirstList)
