@@ -106,12 +106,7 @@ void TRurCustomQuickAccessToolBar::SetAeroVista(bool value)
     if ((value && IsDesigning()) || value == FIsAeroVista)
         return;
     FIsAeroVista = value;
-    TControlStyle style = ControlStyle();
-    if (value)
-        style.Include(csParentBackground);
-    else
-        style.Exclude(csParentBackground);
-    SetControlStyle(style);
+    SetParentBackground(value);
     SetDoubleBuffered(!value);
     for (int i = 0; i < ControlCount(); ++i)
         if (auto* glow = dynamic_cast<TRurCustomGlowButton*>(Controls(i)))

@@ -106,12 +106,7 @@ void TRurToolBarPager::SetAeroVista(bool value)
     if ((value && ComponentState().Contains(csDesigning)) || value == FIsAeroVista)
         return;
     FIsAeroVista = value;
-    TControlStyle style = ControlStyle();
-    if (value)
-        style.Include(csParentBackground);
-    else
-        style.Exclude(csParentBackground);
-    SetControlStyle(style);
+    SetParentBackground(value);
     if (value)
         Resize();
     else if (HandleAllocated())

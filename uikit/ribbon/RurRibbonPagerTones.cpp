@@ -131,11 +131,8 @@ void TRurToolBarPager::RevertMetro()
     FItones = FMetro = false;
     FTabRoundEdges = FShow3D = FShadow = true;
     SetDoubleBuffered(true);
-    if (FIsAeroVista) {
-        TControlStyle style = ControlStyle();
-        style.Include(csParentBackground);
-        SetControlStyle(style);
-    }
+    if (FIsAeroVista)
+        SetParentBackground(true);
     SendToShapeButton(TToolBarMessage::SetMetro, 0);
     if (HandleAllocated())
         RecreateWnd();
